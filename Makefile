@@ -1,0 +1,39 @@
+# Ixo: `make run` installs what is missing, builds and starts Ixo; `make test` runs every test.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= 2
+CMAKE_ARGS ?=
+
+.PHONY: all deps build run test test-sanitize bench format clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(if $(CI),-DIXO_WERROR=ON) $(CMAKE_ARGS)
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	@scripts/run-ixo $(BUILD)/bin/ixo
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS) --timeout 300
+
+test-sanitize: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DIXO_SANITIZE=ON $(if $(CI),-DIXO_WERROR=ON) $(CMAKE_ARGS)
+	cmake --build $(ASAN_BUILD) -j$(JOBS) --target core_tests
+	cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS) -L core --timeout 300
+
+bench: build
+	cmake --build $(BUILD) -j$(JOBS) --target benchmarks
+	@scripts/run-benchmarks $(BUILD)
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QDialog>
+
+class AppContext;
+class QPushButton;
+
+// The About window: the program's name and version.
+class Form3 final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Form3)
+public:
+    explicit Form3(AppContext& app, QWidget* parent = nullptr);
+
+    QPushButton* cmdOk = nullptr;
+};

@@ -1,0 +1,100 @@
+#include "app/app_context.h"
+
+#include <QCoreApplication>
+#include <QWidget>
+
+#include "app/about_window.h"
+#include "app/error_list_window.h"
+#include "app/main_window.h"
+#include "app/shared_state.h"
+#include "app/tray_fallback_window.h"
+#include "app/warning_window.h"
+#include "platform/window_services.h"
+
+AppContext::AppContext(Module1& state, const Services& services) : m_state(state), m_services(services) {}
+
+AppContext::~AppContext()
+{
+    // Windows made anew for each use are closed with the context they point into.
+    for (const QPointer<Form11>& warning : std::as_const(m_warnings))
+        delete warning;
+    delete m_form3;
+    delete m_form10;
+}
+
+Form1& AppContext::form1()
+{
+    if (!m_form1)
+        m_form1 = std::make_unique<Form1>(*this);
+    return *m_form1;
+}
+
+Form3& AppContext::form3()
+{
+    if (!m_form3)
+        m_form3 = new Form3(*this);
+    return *m_form3;
+}
+
+Form10& AppContext::form10()
+{
+    if (!m_form10)
+        m_form10 = new Form10(*this);
+    return *m_form10;
+}
+
+void AppContext::unloadForm10()
+{
+    if (m_form10)
+        m_form10->deleteLater();
+    m_form10 = nullptr;
+}
+
+void AppContext::AnswerOk(const QString& ErrorMsgStr)
+{
+    m_warnings.removeAll(nullptr);
+    auto* window = new Form11(*this);
+    m_warnings.append(window);
+    window->showWarning(ErrorMsgStr);
+}
+
+void AppContext::registerForegroundDialog(qint32 code, QWidget* dialog)
+{
+    m_foregroundDialogs.insert(code, dialog);
+}
+
+void AppContext::WhoWillForeground(qint32 tmpWho)
+{
+    if (tmpWho != kWhoMessageInput && tmpWho != kWhoFileChooser && tmpWho != kWhoOverwrite)
+        return;
+    QWidget* dialog = m_foregroundDialogs.value(tmpWho);
+    if (!dialog || !dialog->isVisible())
+        return;
+    m_services.windows.setTopmost(dialog);
+    dialog->raise();
+}
+
+void AppContext::endProgram()
+{
+    QCoreApplication::exit(0);
+}
+
+void AppContext::loadAlarmFile(const QString& /*fileName*/)
+{
+    // The alarm data files arrive with the Alarm Set window's file operations.
+}
+
+void AppContext::loadWallpaperWindow()
+{
+    // The wallpaper changer arrives with its window.
+}
+
+void AppContext::selectFontOption(qint16 /*iFontChoice*/)
+{
+    // The Settings window picks the stored choice up from the shared state when it loads.
+}
+
+bool AppContext::isForm10Loaded() const
+{
+    return !m_form10.isNull();
+}

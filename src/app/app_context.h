@@ -1,0 +1,84 @@
+#pragma once
+
+#include <memory>
+
+#include <QList>
+#include <QMap>
+#include <QPointer>
+#include <QString>
+
+#include "app/startup_load.h"
+#include "app/warnings.h"
+
+struct Module1;
+class Clock;
+class WindowServices;
+class Launcher;
+class ModalBox;
+class TrayIcon;
+class WaveChannel;
+class MciDevice;
+class QWidget;
+class Form1;
+class Form3;
+class Form10;
+class Form11;
+
+// The operating-system services the program runs on; main() builds the real ones, tests hand in fakes.
+struct Services
+{
+    Clock& clock;
+    WindowServices& windows;
+    Launcher& launcher;
+    ModalBox& modalBox;
+    TrayIcon& tray;
+    WaveChannel& wave;
+    MciDevice& mci;
+};
+
+// Everything the windows share: the program-wide state, the services, and the windows themselves. Every
+// window kind exists at most once and is created on first use, hidden until shown; it is registered before
+// its load runs, so windows that load each other find one another.
+class AppContext final : public Warnings, public StartupHooks
+{
+public:
+    AppContext(Module1& state, const Services& services);
+    ~AppContext() override;
+    AppContext(const AppContext&) = delete;
+    AppContext& operator=(const AppContext&) = delete;
+
+    Module1& state() { return m_state; }
+    const Services& services() const { return m_services; }
+
+    Form1& form1();
+    Form3& form3();
+    Form10& form10();
+    bool isForm10Loaded() const;
+    /// Closes the error list window; its lines go with it.
+    void unloadForm10();
+
+    /// A new warning window with `ErrorMsgStr`; returns at once.
+    void AnswerOk(const QString& ErrorMsgStr) override;
+
+    /// A dialog that claims the front with `code` (1, 13 or 157) makes itself known here when it loads.
+    void registerForegroundDialog(qint32 code, QWidget* dialog);
+    /// Puts the dialog with foreground code `tmpWho` back on top, if it is loaded and visible.
+    void WhoWillForeground(qint32 tmpWho);
+
+    /// Ends the program at once, without running any window's closing steps.
+    void endProgram();
+
+    // Start-up requests of the settings file.
+    void loadAlarmFile(const QString& fileName) override;
+    void loadWallpaperWindow() override;
+    void selectFontOption(qint16 iFontChoice) override;
+
+private:
+    Module1& m_state;
+    Services m_services;
+    std::unique_ptr<Form1> m_form1;
+    QPointer<Form3> m_form3;
+    QPointer<Form10> m_form10;
+    QList<QPointer<Form11>> m_warnings;
+    QMap<qint32, QPointer<QWidget>> m_foregroundDialogs;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+
+class AppContext;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+// The error list window: the problems found while loading alarm data files.
+class Form10 final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Form10)
+public:
+    explicit Form10(AppContext& app, QWidget* parent = nullptr);
+
+    void addError(const QString& line);
+    void cmdOk_Click();
+
+    QListWidget* lstErrorMsg = nullptr;
+    QLabel* Image1 = nullptr;
+    QPushButton* cmdOk = nullptr;
+
+protected:
+    void reject() override;
+
+private:
+    AppContext& m_app;
+};

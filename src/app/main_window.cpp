@@ -1,0 +1,175 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QFileInfo>
+
+#include "app/about_window.h"
+#include "app/app_context.h"
+#include "app/shared_state.h"
+#include "app/startup_load.h"
+#include "app/tray_fallback_window.h"
+#include "platform/launcher.h"
+#include "platform/sound_devices.h"
+#include "platform/tray_icon.h"
+
+namespace {
+constexpr int kTickMs = 800;
+constexpr int kTrayPollMs = 2000;
+} // namespace
+
+Form1::Form1(AppContext& app) : m_app(app)
+{
+    Timer1.setInterval(kTickMs);
+    Timer1.setTimerType(Qt::PreciseTimer);
+    connect(&Timer1, &QTimer::timeout, this, [this] {
+        if (onTick)
+            onTick();
+    });
+    m_trayWait.setInterval(kTrayPollMs);
+    connect(&m_trayWait, &QTimer::timeout, this, &Form1::waitForTray);
+    buildMenu();
+}
+
+Form1::~Form1()
+{
+    delete m_fallback;
+}
+
+void Form1::buildMenu()
+{
+    mPopup.setTitle(QStringLiteral("Popup"));
+    auto item = [this](const QString& caption, void (Form1::*handler)()) {
+        QAction* action = mPopup.addAction(caption);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    mOpen = item(QStringLiteral(" About  "), &Form1::mOpen_Click);
+    mPopup.addSeparator();
+    mAlarmSet = item(QStringLiteral(" Alarm Set  "), &Form1::mAlarmSet_Click);
+    mSetting = item(QStringLiteral(" Settings  "), &Form1::mSetting_Click);
+    mWallpaper = item(QStringLiteral(" Wallpaper  "), &Form1::mWallpaper_Click);
+    mPopup.addSeparator();
+    mHelp = item(QStringLiteral(" Help  "), &Form1::mHelp_Click);
+    mStop = item(QStringLiteral(" Stop  "), &Form1::mStop_Click);
+    mPopup.addSeparator();
+    mDisable = item(QStringLiteral(" Disable  "), &Form1::mDisable_Click);
+    mDisable->setCheckable(true);
+    mRemove = item(QStringLiteral(" Remove  "), &Form1::mRemove_Click);
+
+    // While a sound error box is open the tray is not handled: its menu closes as soon as it opens.
+    connect(&mPopup, &QMenu::aboutToShow, this, [this] {
+        if (m_app.state().bTrayActive == kFalse)
+            QTimer::singleShot(0, &mPopup, &QMenu::close);
+    });
+}
+
+void Form1::Form_Load(const QString& executableFolder)
+{
+    Module1& state = m_app.state();
+    state.strAppPath = appPathFromFolder(executableFolder);
+    fForm1Load(state, m_app);
+
+    TrayIcon& tray = m_app.services().tray;
+    tray.onActivated = [this](TrayIcon::Activation activation) {
+        if (m_app.state().bTrayActive == kFalse)
+            return;
+        if (activation == TrayIcon::Activation::Trigger)
+            mStop_Click();
+        // The context menu is shown by the tray itself; every other activation is ignored.
+    };
+    addTrayIcon();
+    Timer1.start();
+}
+
+void Form1::addTrayIcon()
+{
+    TrayIcon& tray = m_app.services().tray;
+    tray.add(mDisable->isChecked() ? TrayIcon::Picture::Disabled : TrayIcon::Picture::Normal, QStringLiteral("Ixo"),
+             &mPopup);
+    if (!tray.isAvailable()) {
+        // The panel may start after Ixo at log-in: keep looking for a while before standing in for it.
+        m_trayWaited = 0;
+        m_trayWait.start();
+    }
+}
+
+void Form1::waitForTray()
+{
+    TrayIcon& tray = m_app.services().tray;
+    if (tray.isAvailable()) {
+        m_trayWait.stop();
+        tray.add(mDisable->isChecked() ? TrayIcon::Picture::Disabled : TrayIcon::Picture::Normal, QStringLiteral("Ixo"),
+                 &mPopup);
+        if (m_fallback)
+            m_fallback->hide();
+        return;
+    }
+    m_trayWaited += m_trayWait.interval();
+    if (m_trayWaited >= m_trayWaitLimit && !m_fallback) {
+        m_fallback = new TrayFallbackWindow(*this);
+        m_fallback->show();
+    }
+}
+
+void Form1::mOpen_Click()
+{
+    Form3& about = m_app.form3();
+    about.show();
+    about.raise();
+}
+
+void Form1::mAlarmSet_Click()
+{
+    m_app.state().bAlarmSetOpen = kTrue;
+    // The Alarm Set window opens here once it exists.
+}
+
+void Form1::mSetting_Click()
+{
+    // The Settings window opens here once it exists.
+}
+
+void Form1::mWallpaper_Click()
+{
+    // The wallpaper window opens here once it exists.
+}
+
+void Form1::mHelp_Click()
+{
+    const QString path = m_app.state().strAppPath + QStringLiteral("help/achelp.html");
+    if (QFileInfo(path).isFile())
+        m_app.services().launcher.openFile(path);
+    else
+        m_app.AnswerOk(QStringLiteral("Help file not found"));
+}
+
+void Form1::mStop_Click()
+{
+    m_app.services().wave.sndPlaySound(QString());
+    m_app.services().mci.mciSendString(QStringLiteral("close tmpMidiPlay"));
+    m_app.state().bISRepeat = kFalse;
+}
+
+void Form1::mDisable_Click()
+{
+    // The action toggles its own check mark when picked from the menu.
+    TrayIcon& tray = m_app.services().tray;
+    if (mDisable->isChecked()) {
+        Timer1.stop();
+        tray.modify(TrayIcon::Picture::Disabled);
+    } else {
+        Timer1.start();
+        tray.modify(TrayIcon::Picture::Normal);
+    }
+}
+
+void Form1::mRemove_Click()
+{
+    m_app.services().tray.remove();
+    Form_QueryUnload();
+}
+
+void Form1::Form_QueryUnload()
+{
+    m_app.endProgram();
+}

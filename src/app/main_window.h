@@ -1,0 +1,69 @@
+#pragma once
+
+#include <functional>
+
+#include <QMenu>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+class AppContext;
+class QAction;
+class TrayFallbackWindow;
+
+// The hidden main window: owns the tray icon and its menu, the 800 ms clock timer, and the program's start.
+class Form1 final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Form1)
+public:
+    explicit Form1(AppContext& app);
+    ~Form1() override;
+
+    /// Start-up: the program folder, the start-up load, the tray icon.
+    void Form_Load(const QString& executableFolder);
+
+    // Menu items, in menu order.
+    QMenu mPopup;
+    QAction* mOpen = nullptr;
+    QAction* mAlarmSet = nullptr;
+    QAction* mSetting = nullptr;
+    QAction* mWallpaper = nullptr;
+    QAction* mHelp = nullptr;
+    QAction* mStop = nullptr;
+    QAction* mDisable = nullptr;
+    QAction* mRemove = nullptr;
+
+    /// The clock: ticks every 800 ms while the program is not disabled.
+    QTimer Timer1;
+    /// What a tick does; the alarm engine sets it.
+    std::function<void()> onTick;
+
+    void mOpen_Click();
+    void mAlarmSet_Click();
+    void mSetting_Click();
+    void mWallpaper_Click();
+    void mHelp_Click();
+    void mStop_Click();
+    void mDisable_Click();
+    void mRemove_Click();
+
+    /// A close request of the main window (log-out, SIGTERM): the program ends at once.
+    void Form_QueryUnload();
+
+    /// How long to wait for a notification area before showing the menu in a window of its own.
+    void setTrayWaitLimit(int milliseconds) { m_trayWaitLimit = milliseconds; }
+    /// The window that stands in for a missing notification area, once shown.
+    TrayFallbackWindow* fallbackWindow() const { return m_fallback; }
+
+private:
+    void buildMenu();
+    void addTrayIcon();
+    void waitForTray();
+
+    AppContext& m_app;
+    QTimer m_trayWait;
+    int m_trayWaitLimit = 60000;
+    int m_trayWaited = 0;
+    TrayFallbackWindow* m_fallback = nullptr;
+};

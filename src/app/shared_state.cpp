@@ -1,0 +1,46 @@
+#include "app/shared_state.h"
+
+void Module1::setStartupDefaults()
+{
+    strSongPath = strAppPath + QStringLiteral("ding.wav");
+    bRefreshNext = kTrue;
+    iEMNext = -1;
+    iWPNext = -1;
+    bTrayActive = kTrue;
+    bSoundOn = kTrue;
+    bErrMsgPop = kTrue;
+    bClockActive = kFalse;
+    bNoSecond = kFalse;
+    bISRepeat = kFalse;
+    bWithMessage = kFalse;
+    lMsgWinSeq = kMsgWinSeqFirst;
+    lWarnSeq = kWarnSeqFirst;
+}
+
+qint32 Module1::takeMsgWinNumber()
+{
+    if (lMsgWinSeq < kMsgWinSeqFirst || lMsgWinSeq >= kMsgWinSeqEnd)
+        lMsgWinSeq = kMsgWinSeqFirst;
+    const qint32 number = lMsgWinSeq;
+    lMsgWinSeq = number + 1 >= kMsgWinSeqEnd ? kMsgWinSeqFirst : number + 1;
+    return number;
+}
+
+qint32 Module1::takeWarnRank()
+{
+    if (lWarnSeq < kWarnSeqFirst || lWarnSeq >= kWarnSeqEnd)
+        lWarnSeq = kWarnSeqFirst;
+    const qint32 rank = lWarnSeq;
+    lWarnSeq = rank + 1 >= kWarnSeqEnd ? kWarnSeqFirst : rank + 1;
+    return rank;
+}
+
+QString appPathFromFolder(const QString& folder)
+{
+    QString path = folder;
+    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
+        path.chop(1);
+    if (!path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    return path;
+}

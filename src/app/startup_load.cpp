@@ -1,0 +1,18 @@
+#include "app/startup_load.h"
+
+#include "app/shared_state.h"
+#include "settings/startup_settings.h"
+
+void fForm1Load(Module1& state, StartupHooks& hooks)
+{
+    state.setStartupDefaults();
+    const StartupSettings settings = readStartupSettings(state.settingsFile());
+    if (!settings.fileExists)
+        return;
+    if (settings.autoLoadAlarms)
+        hooks.loadAlarmFile(QStringLiteral("my.dat"));
+    if (settings.startWallpaper)
+        hooks.loadWallpaperWindow();
+    state.iFontChoice = settings.iFontChoice;
+    hooks.selectFontOption(state.iFontChoice);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+struct Module1;
+
+// What the start-up load asks of the rest of the program.
+class StartupHooks
+{
+public:
+    virtual ~StartupHooks() = default;
+    /// Loads the alarm data file `fileName` of the program folder into the lists.
+    virtual void loadAlarmFile(const QString& fileName) = 0;
+    /// Loads the wallpaper window without showing it (it starts the changer).
+    virtual void loadWallpaperWindow() = 0;
+    /// Selects font option `iFontChoice` in the Settings window, which loads it hidden.
+    virtual void selectFontOption(qint16 iFontChoice) = 0;
+};
+
+/// The start-up load: the defaults of the shared state, then what ixo.ini asks for ("my.dat", the wallpaper
+/// changer, the font choice). Without ixo.ini only the defaults are set.
+void fForm1Load(Module1& state, StartupHooks& hooks);

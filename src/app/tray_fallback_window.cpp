@@ -1,0 +1,41 @@
+#include "app/tray_fallback_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/main_window.h"
+#include "app/tray_pictures.h"
+
+TrayFallbackWindow::TrayFallbackWindow(Form1& form1, QWidget* parent) : QWidget(parent)
+{
+    setWindowTitle(QStringLiteral("Ixo"));
+    setWindowIcon(TrayPictures::normal());
+    auto* layout = new QVBoxLayout(this);
+    auto* why = new QLabel(QStringLiteral("No notification area (system tray) was found on this desktop, so Ixo "
+                                          "shows its menu here. Alarms keep working while this window is "
+                                          "minimized."),
+                           this);
+    why->setWordWrap(true);
+    why->setMaximumWidth(280);
+    layout->addWidget(why);
+    for (QAction* action : form1.mPopup.actions()) {
+        if (action->isSeparator())
+            continue;
+        auto* button = new QToolButton(this);
+        button->setDefaultAction(action);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        layout->addWidget(button);
+    }
+}
+
+void TrayFallbackWindow::closeEvent(QCloseEvent* event)
+{
+    // Closing the only way to reach the menu would strand the program: minimize instead.
+    event->ignore();
+    showMinimized();
+}

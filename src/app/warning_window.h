@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+
+class AppContext;
+class QLabel;
+class QPushButton;
+
+// The warning window: one message, on top, taking the front back by its rank until OK.
+class Form11 final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Form11)
+public:
+    explicit Form11(AppContext& app, QWidget* parent = nullptr);
+
+    /// Takes a rank, shows `ErrorMsgStr` on top, modeless.
+    void showWarning(const QString& ErrorMsgStr);
+
+    /// The window lost the front.
+    void Form_Deactivate();
+    void cmdOk_Click();
+
+    qint32 rank() const;
+    qint32 lPrevWho = 0;
+
+    QLabel* imgWarningMessage = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* lblMyVisibility = nullptr;
+    QPushButton* cmdOk = nullptr;
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void reject() override;
+
+private:
+    AppContext& m_app;
+};

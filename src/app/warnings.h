@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// The program's usual way of telling the user that something went wrong: a warning window that stays on
+// top until OK. The caller carries on at once.
+class Warnings
+{
+public:
+    virtual ~Warnings() = default;
+    virtual void AnswerOk(const QString& ErrorMsgStr) = 0;
+};

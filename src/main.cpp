@@ -1,0 +1,65 @@
+#include <cstdio>
+
+#include <QApplication>
+
+#include "app/app_context.h"
+#include "app/main_window.h"
+#include "app/shared_state.h"
+#include "app/tray_pictures.h"
+#include "platform/linux/desktop_launcher.h"
+#include "platform/linux/desktop_window_services.h"
+#include "platform/linux/message_box.h"
+#include "platform/linux/session_guard.h"
+#include "platform/linux/system_clock.h"
+#include "platform/linux/system_tray_icon.h"
+#include "platform/sound_devices.h"
+
+namespace {
+class NoWave final : public WaveChannel
+{
+public:
+    bool sndPlaySound(const QString& path) override { return path.isEmpty(); }
+};
+class NoMci final : public MciDevice
+{
+public:
+    int mciSendString(const QString&) override { return 1; }
+};
+} // namespace
+
+int main(int argc, char** argv)
+{
+    SessionGuard::preferX11();
+    if (!SessionGuard::hasDisplay()) {
+        std::fputs("Ixo needs a graphical desktop (no display found)\n", stderr);
+        return 2;
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Ixo"));
+    QApplication::setApplicationVersion(QStringLiteral(IXO_VERSION));
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(TrayPictures::normal());
+
+    SingleInstanceLock lock;
+    if (!lock.tryLock()) {
+        std::fputs("Ixo is already running\n", stderr);
+        return 0;
+    }
+
+    SystemClock clock;
+    DesktopWindowServices windows;
+    DesktopLauncher launcher;
+    MessageBox modalBox;
+    SystemTrayIcon tray(TrayPictures::normal(), TrayPictures::disabled());
+    NoWave wave;
+    NoMci mci;
+    Module1 state;
+    AppContext app(state, Services{clock, windows, launcher, modalBox, tray, wave, mci});
+
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &application,
+                     [&app] { app.form1().Form_QueryUnload(); });
+
+    app.form1().Form_Load(QCoreApplication::applicationDirPath());
+    return QApplication::exec();
+}

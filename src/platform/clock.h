@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QDateTime>
+
+// The time source of the whole program; tests hand in a clock they set and advance.
+class Clock
+{
+public:
+    virtual ~Clock() = default;
+    /// Local date and time now.
+    virtual QDateTime now() const = 0;
+};

@@ -1,0 +1,54 @@
+#include "platform/linux/system_tray_icon.h"
+
+SystemTrayIcon::SystemTrayIcon(QIcon normal, QIcon disabled, QObject* parent)
+    : QObject(parent), m_normal(std::move(normal)), m_disabled(std::move(disabled))
+{
+    connect(&m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (!onActivated)
+            return;
+        switch (reason) {
+        case QSystemTrayIcon::Trigger:
+            onActivated(Activation::Trigger);
+            break;
+        case QSystemTrayIcon::Context:
+            onActivated(Activation::Context);
+            break;
+        default:
+            onActivated(Activation::Other);
+            break;
+        }
+    });
+}
+
+bool SystemTrayIcon::isAvailable() const
+{
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void SystemTrayIcon::add(Picture picture, const QString& tip, QMenu* menu)
+{
+    m_icon.setIcon(iconFor(picture));
+    m_icon.setToolTip(tip);
+    m_icon.setContextMenu(menu);
+    m_icon.show();
+}
+
+void SystemTrayIcon::modify(Picture picture)
+{
+    m_icon.setIcon(iconFor(picture));
+}
+
+void SystemTrayIcon::remove()
+{
+    m_icon.hide();
+}
+
+bool SystemTrayIcon::isShown() const
+{
+    return m_icon.isVisible();
+}
+
+QIcon SystemTrayIcon::iconFor(Picture picture) const
+{
+    return picture == Picture::Disabled ? m_disabled : m_normal;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QIcon>
+#include <QObject>
+#include <QSystemTrayIcon>
+
+#include "platform/tray_icon.h"
+
+// The tray icon through QSystemTrayIcon (XEmbed or StatusNotifier, whichever the desktop offers).
+class SystemTrayIcon final : public QObject, public TrayIcon
+{
+    Q_OBJECT
+public:
+    SystemTrayIcon(QIcon normal, QIcon disabled, QObject* parent = nullptr);
+
+    bool isAvailable() const override;
+    void add(Picture picture, const QString& tip, QMenu* menu) override;
+    void modify(Picture picture) override;
+    void remove() override;
+    bool isShown() const override;
+
+private:
+    QIcon iconFor(Picture picture) const;
+
+    QSystemTrayIcon m_icon;
+    QIcon m_normal;
+    QIcon m_disabled;
+};

@@ -1,0 +1,117 @@
+#pragma once
+
+#include <QList>
+#include <QMenu>
+#include <QStringList>
+#include <QWidget>
+
+#include "app/app_context.h"
+#include "fake_clock.h"
+#include "platform/launcher.h"
+#include "platform/modal_box.h"
+#include "platform/sound_devices.h"
+#include "platform/tray_icon.h"
+#include "platform/window_services.h"
+
+class FakeWindowServices final : public WindowServices
+{
+public:
+    void setTopmost(QWidget* window) override { topmost.append(window); }
+    void bringToFront(QWidget* window) override { fronted.append(window); }
+    void beep() override { ++beeps; }
+    QList<QWidget*> topmost;
+    QList<QWidget*> fronted;
+    int beeps = 0;
+};
+
+class FakeLauncher final : public Launcher
+{
+public:
+    bool openFile(const QString& path) override
+    {
+        opened.append(path);
+        return true;
+    }
+    bool startProgram(const QString& program, const QStringList& arguments) override
+    {
+        started.append(QStringList{program} + arguments);
+        return knownPrograms.contains(program);
+    }
+    QString findProgram(const QString& program) const override
+    {
+        return knownPrograms.contains(program) ? QStringLiteral("/usr/bin/") + program : QString();
+    }
+    QStringList opened;
+    QList<QStringList> started;
+    QStringList knownPrograms;
+};
+
+class FakeModalBox final : public ModalBox
+{
+public:
+    void showOk(const QString& text) override { shown.append(text); }
+    QStringList shown;
+};
+
+class FakeTray final : public TrayIcon
+{
+public:
+    bool isAvailable() const override { return available; }
+    void add(Picture p, const QString& t, QMenu* m) override
+    {
+        picture = p;
+        tip = t;
+        menu = m;
+        shown = true;
+        ++adds;
+    }
+    void modify(Picture p) override { picture = p; }
+    void remove() override { shown = false; }
+    bool isShown() const override { return shown; }
+    void activate(Activation a)
+    {
+        if (onActivated)
+            onActivated(a);
+    }
+    bool available = true;
+    bool shown = false;
+    int adds = 0;
+    Picture picture = Picture::Normal;
+    QString tip;
+    QMenu* menu = nullptr;
+};
+
+class FakeWave final : public WaveChannel
+{
+public:
+    bool sndPlaySound(const QString& path) override
+    {
+        calls.append(path);
+        return true;
+    }
+    QStringList calls;
+};
+
+class FakeMci final : public MciDevice
+{
+public:
+    int mciSendString(const QString& command) override
+    {
+        commands.append(command);
+        return 0;
+    }
+    QStringList commands;
+};
+
+// Every service faked, ready to build an AppContext over.
+struct FakeServices
+{
+    FakeClock clock;
+    FakeWindowServices windows;
+    FakeLauncher launcher;
+    FakeModalBox modalBox;
+    FakeTray tray;
+    FakeWave wave;
+    FakeMci mci;
+    Services services() { return Services{clock, windows, launcher, modalBox, tray, wave, mci}; }
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QStringList>
+
+#include "app/warnings.h"
+
+// Records the warnings instead of opening windows.
+class FakeWarnings final : public Warnings
+{
+public:
+    void AnswerOk(const QString& ErrorMsgStr) override { shown.append(ErrorMsgStr); }
+    QStringList shown;
+};
