@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// The alarm sound as the clock and the Settings window ask for it.
+class SoundPlayback
+{
+public:
+    virtual ~SoundPlayback() = default;
+    /// Plays the wave `sSoundName` as often as `strTimes` says ("once", "twice", "thrice", "repeat"), falling back
+    /// to the internal speaker or the MIDI tune, and reports a sound that cannot be played.
+    virtual void PlaySound(const QString& strTimes, const QString& sSoundName) = 0;
+    /// One tone sweep on the internal speaker; the repeating speaker alarm asks for one per clock tick.
+    virtual void InternalSpeaker() = 0;
+};
