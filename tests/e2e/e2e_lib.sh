@@ -1,0 +1,80 @@
+# Helpers for end-to-end scenarios; sourced by a scenario that runs under run-e2e.
+# Every process started here is recorded and stopped by its id when the scenario exits.
+
+e2e_pids=()
+e2e_passed=0
+e2e_failed=0
+
+e2e_stop_all() {
+    local pid
+    for pid in "${e2e_pids[@]}"; do
+        kill "$pid" 2>/dev/null
+    done
+    for pid in "${e2e_pids[@]}"; do
+        wait "$pid" 2>/dev/null
+    done
+}
+trap e2e_stop_all EXIT
+
+# Starts the window manager and the tray host.
+e2e_start_desktop() {
+    openbox >"$E2E_WORK/openbox.log" 2>&1 &
+    e2e_pids+=($!)
+    trayer --edge top --align right --widthtype request --height 24 --transparent false \
+        >"$E2E_WORK/trayer.log" 2>&1 &
+    e2e_pids+=($!)
+    e2e_wait_for 10 "tray host" xdotool search --class trayer
+}
+
+# Starts Ixo from the program folder; sets IXO_PID.
+e2e_start_ixo() {
+    "$E2E_PROG/ixo" >"$E2E_WORK/ixo.log" 2>&1 &
+    IXO_PID=$!
+    e2e_pids+=($IXO_PID)
+}
+
+# e2e_wait_for SECONDS WHAT COMMAND...: runs COMMAND until it succeeds, for at most SECONDS.
+e2e_wait_for() {
+    local limit=$1 what=$2
+    shift 2
+    local deadline=$((SECONDS + limit))
+    while [ $SECONDS -lt $deadline ]; do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.2
+    done
+    echo "e2e: timed out waiting for $what"
+    return 1
+}
+
+# Prints "X Y W H" of the window with id $1 (absolute position).
+e2e_geometry() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
+                             /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
+}
+
+# The id of Ixo's tray icon: its window embedded in the tray host's panel.
+e2e_tray_icon() {
+    xwininfo -root -tree | awk '/"panel": \("panel" "trayer"\)/{p=1} p && /"Ixo": \("ixo" "Ixo"\)/{print $1; exit}'
+}
+
+# The id of Ixo's popup menu, when shown: a top-level Ixo window other than the icon with a menu's size.
+e2e_popup_menu() {
+    xwininfo -root -children | awk '/"Ixo": \("ixo" "Ixo"\)/ && $0 !~ /1x1\+/ {print $1; exit}'
+}
+
+e2e_check() {
+    local name=$1
+    shift
+    if "$@"; then
+        echo "PASS: $name"
+        e2e_passed=$((e2e_passed + 1))
+    else
+        echo "FAIL: $name"
+        e2e_failed=$((e2e_failed + 1))
+    fi
+}
+
+e2e_summary() {
+    echo "$e2e_passed passed, $e2e_failed failed"
+    [ $e2e_failed -eq 0 ]
+}
