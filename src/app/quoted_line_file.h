@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The program's list files (.dat alarm lists, Wpaper.dat): one item per text line, each between double quotes,
+// lines ended by CR LF, one byte per character (see settings/code_page.h).
+namespace QuotedLineFile {
+
+/// The file bytes for `lines`: `"` + line + `"` + CR LF each; no lines give no bytes.
+QByteArray encode(const QStringList& lines);
+
+/// Splits file bytes into items. Leading blanks of an item are skipped; an item that begins with a double quote
+/// runs to the next double quote (both removed) and the rest up to the next comma or line end is dropped; any
+/// other item runs to the next comma or line end, trailing blanks removed. CR LF, a lone LF and a lone CR each end
+/// a line; empty lines hold no item.
+QStringList decode(const QByteArray& bytes);
+
+/// Writes `lines` to `path`, creating its folder, through a temporary file renamed over the old one.
+/// Returns false (with a reason in `error` when given) if the file could not be written; it is then unchanged.
+bool write(const QString& path, const QStringList& lines, QString* error = nullptr);
+
+/// Reads the items of the file at `path`; false when it cannot be opened.
+bool read(const QString& path, QStringList* items, QString* error = nullptr);
+
+} // namespace QuotedLineFile
