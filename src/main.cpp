@@ -21,6 +21,8 @@
 namespace {
 // The General MIDI sound font Debian's soundfont packages provide.
 const QString kSoundFont = QStringLiteral("/usr/share/sounds/sf2/default-GM.sf2");
+// The sound output is given back this long after the last sound.
+constexpr int kAudioIdleCloseMs = 15000;
 } // namespace
 
 int main(int argc, char** argv)
@@ -47,7 +49,7 @@ int main(int argc, char** argv)
     DesktopLauncher launcher;
     MessageBox modalBox;
     SystemTrayIcon tray(TrayPictures::normal(), TrayPictures::disabled());
-    SdlAudio audio(kSoundFont);
+    SdlAudio audio(kSoundFont, kAudioIdleCloseMs);
     SdlWaveChannel wave(audio);
     SdlWavePlayer wavePlayer(audio);
     SdlMidiSequencer mci(audio);

@@ -286,6 +286,20 @@ private Q_SLOTS:
         QVERIFY(mci.mciSendString(QStringLiteral("play tmpMidiPlay")) != 0);
     }
 
+    // An idle program holds no audio stream: the output closes after a quiet spell and opens again for the
+    // next sound.
+    void idleOutputIsClosedAndReopened()
+    {
+        cleanup();
+        m_audio = std::make_unique<SdlAudio>(kSoundFont, 50);
+        SdlWaveChannel wave(*m_audio);
+        const QString song = writeSong(burst(20, 0));
+        QVERIFY(wave.sndPlaySound(song));
+        QTRY_VERIFY_WITH_TIMEOUT(!m_audio->isOpen(), 20000);
+        QVERIFY(wave.sndPlaySound(song));
+        QVERIFY(m_audio->isOpen());
+    }
+
 private:
     QString writeSong(const QList<qint16>& samples)
     {

@@ -30,7 +30,11 @@ bool isRiffWave(const QByteArray& bytes)
 }
 } // namespace
 
-SdlAudio::SdlAudio(QString soundFont) : m_soundFont(std::move(soundFont)) {}
+SdlAudio::SdlAudio(QString soundFont, int idleCloseMs) : m_soundFont(std::move(soundFont)), m_idleCloseMs(idleCloseMs)
+{
+    m_idleCheck.setInterval(std::clamp(idleCloseMs / 4, 100, 5000));
+    m_idleCheck.callOnTimeout([this] { closeWhenIdle(); });
+}
 
 SdlAudio::~SdlAudio()
 {
@@ -62,11 +66,28 @@ bool SdlAudio::open()
     Mix_SetPostMix(&SdlAudio::postMix, this);
     m_open = true;
     m_lastError.clear();
+    if (m_idleCloseMs > 0) {
+        m_quietFor.invalidate();
+        m_idleCheck.start();
+    }
     return true;
+}
+
+void SdlAudio::closeWhenIdle()
+{
+    if (isBusy()) {
+        m_quietFor.invalidate();
+        return;
+    }
+    if (!m_quietFor.isValid())
+        m_quietFor.start();
+    else if (m_quietFor.elapsed() >= m_idleCloseMs)
+        close();
 }
 
 void SdlAudio::close()
 {
+    m_idleCheck.stop();
     if (!m_open)
         return;
     Mix_HaltChannel(-1);

@@ -3,8 +3,10 @@
 #include <deque>
 #include <mutex>
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QString>
+#include <QTimer>
 #include <QtGlobal>
 
 #include "platform/sound_devices.h"
@@ -18,8 +20,10 @@ class SdlAudio final
 {
     Q_DISABLE_COPY_MOVE(SdlAudio)
 public:
-    /// `soundFont` is the General MIDI sound font MIDI tunes are played with.
-    explicit SdlAudio(QString soundFont);
+    /// `soundFont` is the General MIDI sound font MIDI tunes are played with. The output is closed again after
+    /// `idleCloseMs` without sound (0: kept open), so an idle Ixo holds no audio stream; this needs a running
+    /// event loop.
+    explicit SdlAudio(QString soundFont, int idleCloseMs = 0);
     ~SdlAudio();
 
     /// Opens the output device unless it is open already; false when none opens (lastError() says why).
@@ -65,12 +69,16 @@ private:
     static void postMix(void* self, quint8* stream, int length);
     void mixTones(qint16* samples, int frames);
     void close();
+    void closeWhenIdle();
 
     QString m_soundFont;
     QString m_lastError;
     bool m_open = false;
     Mix_Chunk* m_chunk = nullptr;
     _Mix_Music* m_midi = nullptr;
+    int m_idleCloseMs;
+    QTimer m_idleCheck;
+    QElapsedTimer m_quietFor;
 
     mutable std::mutex m_toneMutex; // guards the tone queue, which the audio thread plays
     std::deque<QueuedTone> m_tones;
