@@ -3,13 +3,14 @@
 #include <QList>
 #include <QMenu>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include "app/app_context.h"
 #include "fake_clock.h"
+#include "fake_sound.h"
 #include "platform/launcher.h"
 #include "platform/modal_box.h"
-#include "platform/sound_devices.h"
 #include "platform/tray_icon.h"
 #include "platform/window_services.h"
 
@@ -81,28 +82,6 @@ public:
     QMenu* menu = nullptr;
 };
 
-class FakeWave final : public WaveChannel
-{
-public:
-    bool sndPlaySound(const QString& path) override
-    {
-        calls.append(path);
-        return true;
-    }
-    QStringList calls;
-};
-
-class FakeMci final : public MciDevice
-{
-public:
-    int mciSendString(const QString& command) override
-    {
-        commands.append(command);
-        return 0;
-    }
-    QStringList commands;
-};
-
 // Every service faked, ready to build an AppContext over.
 struct FakeServices
 {
@@ -113,5 +92,12 @@ struct FakeServices
     FakeTray tray;
     FakeWave wave;
     FakeMci mci;
-    Services services() { return Services{clock, windows, launcher, modalBox, tray, wave, mci}; }
+    FakeWavePlayer wavePlayer;
+    FakeSpeaker speaker;
+    QTemporaryDir cache;
+    Services services()
+    {
+        return Services{clock, windows, launcher,   modalBox, tray,
+                        wave,  mci,     wavePlayer, speaker,  cache.filePath(QStringLiteral("Ixo/air.mid"))};
+    }
 };
