@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QString>
 
+#include "app/clock_tick.h"
 #include "app/startup_load.h"
 #include "app/warnings.h"
 
@@ -19,8 +20,12 @@ class TrayIcon;
 class WaveChannel;
 class MciDevice;
 class QWidget;
+class SoundPlayback;
+struct AlarmLists;
 class Form1;
 class Form3;
+class Form4;
+class Form6;
 class Form10;
 class Form11;
 
@@ -39,7 +44,7 @@ struct Services
 // Everything the windows share: the program-wide state, the services, and the windows themselves. Every
 // window kind exists at most once and is created on first use, hidden until shown; it is registered before
 // its load runs, so windows that load each other find one another.
-class AppContext final : public Warnings, public StartupHooks
+class AppContext final : public Warnings, public StartupHooks, public TickActions
 {
 public:
     AppContext(Module1& state, const Services& services);
@@ -52,6 +57,8 @@ public:
 
     Form1& form1();
     Form3& form3();
+    Form4& form4();
+    bool isForm4Loaded() const;
     Form10& form10();
     bool isForm10Loaded() const;
     /// Closes the error list window; its lines go with it.
@@ -68,6 +75,25 @@ public:
     /// Ends the program at once, without running any window's closing steps.
     void endProgram();
 
+    /// The day's alarm and message lists; they live for the whole run.
+    AlarmLists& alarmLists() { return *m_alarmLists; }
+    /// The clock tick that Form1's timer runs.
+    ClockTick& clockTick() { return *m_tick; }
+    /// The alarm sound; until one is set, alarms fire silently.
+    void setSoundPlayback(SoundPlayback* sound) { m_sound = sound; }
+    /// The alarm message windows still open.
+    QList<Form6*> messageWindows() const;
+
+    // What the clock tick asks for.
+    void PlaySound(const QString& strTimes, const QString& sSoundName) override;
+    void InternalSpeaker() override;
+    void openMessageWindow(const QString& text) override;
+    void playChime(const QString& path) override;
+    void chkEMPlay_Click() override;
+    void EMShowToShow() override;
+    void chkChange_Click() override;
+    void unloadForm4() override;
+
     // Start-up requests of the settings file.
     void loadAlarmFile(const QString& fileName) override;
     void loadWallpaperWindow() override;
@@ -76,8 +102,13 @@ public:
 private:
     Module1& m_state;
     Services m_services;
+    std::unique_ptr<AlarmLists> m_alarmLists;
+    std::unique_ptr<ClockTick> m_tick;
+    SoundPlayback* m_sound = nullptr;
     std::unique_ptr<Form1> m_form1;
     QPointer<Form3> m_form3;
+    QPointer<Form4> m_form4;
+    QList<QPointer<Form6>> m_messageWindows;
     QPointer<Form10> m_form10;
     QList<QPointer<Form11>> m_warnings;
     QMap<qint32, QPointer<QWidget>> m_foregroundDialogs;
