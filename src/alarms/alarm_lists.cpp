@@ -1,19 +1,26 @@
 #include "alarms/alarm_lists.h"
 
+#include <algorithm>
+
 #include "app/time_calc.h"
 
 namespace {
 constexpr int kSecondsPerDay = 24 * 60 * 60;
 constexpr int kTopBit = 1 << 16; // the highest power of two not above kSecondsPerDay
 
-// The second of the day of the last 8 characters of `line`, or -1 when they are no time of day.
-int secondOfLine(const QString& line)
+// The second of the day of `time` ("HH:MM:SS"), or -1 when it is no time of day.
+int secondOfTime(QStringView time)
 {
-    const QStringView time = QStringView(line).right(8);
     if (!TimeCalc::isClockTime(time))
         return -1;
     auto field = [time](int at) { return (time[at].unicode() - '0') * 10 + (time[at + 1].unicode() - '0'); };
     return field(0) * 3600 + field(3) * 60 + field(6);
+}
+
+// The second of the day of the last 8 characters of `line`, or -1.
+int secondOfLine(const QString& line)
+{
+    return secondOfTime(QStringView(line).right(8));
 }
 } // namespace
 
@@ -164,6 +171,7 @@ bool MessageList::append(const QString& line)
     const int at = static_cast<int>(m_lines.size());
     beginInsertRows(QModelIndex(), at, at);
     m_lines.append(line);
+    m_keys.push_back(secondOfLine(line));
     endInsertRows();
     return true;
 }
@@ -174,6 +182,7 @@ void MessageList::removeAt(qsizetype row)
         return;
     beginRemoveRows(QModelIndex(), static_cast<int>(row), static_cast<int>(row));
     m_lines.removeAt(row);
+    m_keys.erase(m_keys.begin() + row);
     endRemoveRows();
 }
 
@@ -183,11 +192,16 @@ void MessageList::clear()
         return;
     beginResetModel();
     m_lines.clear();
+    m_keys.clear();
     endResetModel();
 }
 
 qsizetype MessageList::indexOfTime(QStringView time) const
 {
+    if (const int key = secondOfTime(time); key >= 0) {
+        const auto at = std::find(m_keys.begin(), m_keys.end(), key);
+        return at == m_keys.end() ? -1 : at - m_keys.begin();
+    }
     for (qsizetype i = 0; i < m_lines.size(); ++i)
         if (QStringView(m_lines.at(i)).right(8) == time)
             return i;

@@ -93,6 +93,7 @@ public:
 
 private:
     QStringList m_lines;
+    std::vector<qint32> m_keys; // second of the day of each line's time (-1: no time), searched instead of texts
 };
 
 // The two lists of the day's events, kept for the whole run whether or not the Alarm Set window is open.
