@@ -236,19 +236,6 @@ private Q_SLOTS:
         QCOMPARE(l.state.bAlarmsPending, kFalse);
     }
 
-    void amPmSwitchAndDropDowns()
-    {
-        QCOMPARE(Form8::UpClick(QStringLiteral("AM")), QStringLiteral("PM"));
-        QCOMPARE(Form8::DownClick(QStringLiteral("PM")), QStringLiteral("AM"));
-        QCOMPARE(Form8::UpClick(QStringLiteral("am")), QStringLiteral("am"));
-        const QStringList added = Form8::MinDropDown(10);
-        QCOMPARE(added.size(), 50);
-        QCOMPARE(added.first(), QStringLiteral("10"));
-        QCOMPARE(added.last(), QStringLiteral("59"));
-        QVERIFY(Form8::SecDropDown(60).isEmpty());
-        QVERIFY(Form8::MinDropDown(9).isEmpty());
-    }
-
     void keyFilters_data()
     {
         QTest::addColumn<QString>("key");
