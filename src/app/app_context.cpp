@@ -3,29 +3,45 @@
 #include <QCoreApplication>
 #include <QWidget>
 
+#include "alarms/alarm_lists.h"
+#include "alarms/alarm_set_window.h"
 #include "app/about_window.h"
 #include "app/error_list_window.h"
 #include "app/main_window.h"
+#include "app/message_window.h"
 #include "app/shared_state.h"
+#include "app/time_calc.h"
 #include "app/tray_fallback_window.h"
 #include "app/warning_window.h"
+#include "platform/clock.h"
+#include "platform/sound_devices.h"
 #include "platform/window_services.h"
+#include "sound/sound_playback.h"
 
-AppContext::AppContext(Module1& state, const Services& services) : m_state(state), m_services(services) {}
+AppContext::AppContext(Module1& state, const Services& services)
+    : m_state(state), m_services(services), m_alarmLists(std::make_unique<AlarmLists>()),
+      m_tick(std::make_unique<ClockTick>(state, *m_alarmLists, services.clock, *this))
+{
+}
 
 AppContext::~AppContext()
 {
     // Windows made anew for each use are closed with the context they point into.
     for (const QPointer<Form11>& warning : std::as_const(m_warnings))
         delete warning;
+    for (const QPointer<Form6>& message : std::as_const(m_messageWindows))
+        delete message;
+    delete m_form4;
     delete m_form3;
     delete m_form10;
 }
 
 Form1& AppContext::form1()
 {
-    if (!m_form1)
+    if (!m_form1) {
         m_form1 = std::make_unique<Form1>(*this);
+        m_form1->onTick = [this] { m_tick->Timer1_Timer(); };
+    }
     return *m_form1;
 }
 
@@ -34,6 +50,25 @@ Form3& AppContext::form3()
     if (!m_form3)
         m_form3 = new Form3(*this);
     return *m_form3;
+}
+
+Form4& AppContext::form4()
+{
+    if (!m_form4)
+        m_form4 = new Form4(*this);
+    return *m_form4;
+}
+
+bool AppContext::isForm4Loaded() const
+{
+    return !m_form4.isNull();
+}
+
+void AppContext::unloadForm4()
+{
+    if (m_form4)
+        m_form4->deleteLater();
+    m_form4 = nullptr;
 }
 
 Form10& AppContext::form10()
@@ -124,4 +159,58 @@ void AppContext::selectFontOption(qint16 /*iFontChoice*/)
 bool AppContext::isForm10Loaded() const
 {
     return !m_form10.isNull();
+}
+
+QList<Form6*> AppContext::messageWindows() const
+{
+    QList<Form6*> open;
+    for (const QPointer<Form6>& window : m_messageWindows)
+        if (window)
+            open.append(window);
+    return open;
+}
+
+void AppContext::PlaySound(const QString& strTimes, const QString& sSoundName)
+{
+    form9().PlaySound(strTimes, sSoundName);
+}
+
+void AppContext::InternalSpeaker()
+{
+    form9().InternalSpeaker();
+}
+
+void AppContext::openMessageWindow(const QString& text)
+{
+    m_messageWindows.removeAll(nullptr);
+    auto* window = new Form6(*this);
+    m_messageWindows.append(window);
+    window->showMessage(text);
+}
+
+void AppContext::playChime(const QString& path)
+{
+    m_services.wave.sndPlaySound(path);
+}
+
+void AppContext::chkEMPlay_Click()
+{
+    // The Alarm Set window's chime box and minutes list show bEMPlayOn and iEMInterval; the recompute works
+    // from those, exactly as a click on the box would.
+    qint16 result = 0;
+    TimeCalc().SetUpChime(m_state.bEMPlayOn == kTrue, QString::number(m_state.iEMInterval), m_state.iEMInterval, result,
+                          m_state.iEMNext, m_services.clock.now().time());
+    if (result == 1)
+        m_state.bClockActive = kTrue;
+}
+
+void AppContext::EMShowToShow()
+{
+    // The wallpaper changer arrives with its window; until then no change is ever scheduled (iWPNext stays -1).
+}
+
+void AppContext::chkChange_Click()
+{
+    // The wallpaper changer arrives with its window; until then there is no schedule to recompute.
+    m_state.bWPCatchUp = kFalse;
 }

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QString>
 
+#include "app/clock_tick.h"
 #include "app/startup_load.h"
 #include "app/warnings.h"
 #include "sound/sound_logic.h"
@@ -22,8 +23,11 @@ class MciDevice;
 class WavePlayer;
 class SpeakerOutput;
 class QWidget;
+struct AlarmLists;
 class Form1;
 class Form3;
+class Form4;
+class Form6;
 class Form10;
 class Form11;
 
@@ -46,7 +50,7 @@ struct Services
 // Everything the windows share: the program-wide state, the services, and the windows themselves. Every
 // window kind exists at most once and is created on first use, hidden until shown; it is registered before
 // its load runs, so windows that load each other find one another.
-class AppContext final : public Warnings, public StartupHooks, public ClockSwitch
+class AppContext final : public Warnings, public StartupHooks, public ClockSwitch, public TickActions
 {
 public:
     AppContext(Module1& state, const Services& services);
@@ -59,6 +63,8 @@ public:
 
     Form1& form1();
     Form3& form3();
+    Form4& form4();
+    bool isForm4Loaded() const;
     Form10& form10();
     /// The sound logic; the clock and the Settings window play the alarm sound through it.
     Form9& form9();
@@ -77,6 +83,23 @@ public:
     /// Ends the program at once, without running any window's closing steps.
     void endProgram();
 
+    /// The day's alarm and message lists; they live for the whole run.
+    AlarmLists& alarmLists() { return *m_alarmLists; }
+    /// The clock tick that Form1's timer runs.
+    ClockTick& clockTick() { return *m_tick; }
+    /// The alarm message windows still open.
+    QList<Form6*> messageWindows() const;
+
+    // What the clock tick asks for.
+    void PlaySound(const QString& strTimes, const QString& sSoundName) override;
+    void InternalSpeaker() override;
+    void openMessageWindow(const QString& text) override;
+    void playChime(const QString& path) override;
+    void chkEMPlay_Click() override;
+    void EMShowToShow() override;
+    void chkChange_Click() override;
+    void unloadForm4() override;
+
     // Start-up requests of the settings file.
     void loadAlarmFile(const QString& fileName) override;
     void loadWallpaperWindow() override;
@@ -90,8 +113,12 @@ public:
 private:
     Module1& m_state;
     Services m_services;
+    std::unique_ptr<AlarmLists> m_alarmLists;
+    std::unique_ptr<ClockTick> m_tick;
     std::unique_ptr<Form1> m_form1;
     QPointer<Form3> m_form3;
+    QPointer<Form4> m_form4;
+    QList<QPointer<Form6>> m_messageWindows;
     QPointer<Form10> m_form10;
     std::unique_ptr<Form9> m_form9;
     QList<QPointer<Form11>> m_warnings;

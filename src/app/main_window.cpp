@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QFileInfo>
 
+#include "alarms/alarm_set_window.h"
 #include "app/about_window.h"
 #include "app/app_context.h"
 #include "app/shared_state.h"
@@ -121,7 +122,10 @@ void Form1::mOpen_Click()
 void Form1::mAlarmSet_Click()
 {
     m_app.state().bAlarmSetOpen = kTrue;
-    // The Alarm Set window opens here once it exists.
+    Form4& alarmSet = m_app.form4();
+    alarmSet.showNormal();
+    alarmSet.raise();
+    alarmSet.activateWindow();
 }
 
 void Form1::mSetting_Click()

@@ -1,0 +1,219 @@
+#include "alarms/alarm_lists.h"
+
+#include <algorithm>
+
+#include "app/time_calc.h"
+
+namespace {
+constexpr int kSecondsPerDay = 24 * 60 * 60;
+constexpr int kTopBit = 1 << 16; // the highest power of two not above kSecondsPerDay
+
+// The second of the day of `time` ("HH:MM:SS"), or -1 when it is no time of day.
+int secondOfTime(QStringView time)
+{
+    if (!TimeCalc::isClockTime(time))
+        return -1;
+    auto field = [time](int at) { return (time[at].unicode() - '0') * 10 + (time[at + 1].unicode() - '0'); };
+    return field(0) * 3600 + field(3) * 60 + field(6);
+}
+
+// The second of the day of the last 8 characters of `line`, or -1.
+int secondOfLine(const QString& line)
+{
+    return secondOfTime(QStringView(line).right(8));
+}
+} // namespace
+
+AlarmDataList::AlarmDataList(QObject* parent) : QAbstractListModel(parent) {}
+
+AlarmDataList::~AlarmDataList() = default;
+
+int AlarmDataList::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_count);
+}
+
+QVariant AlarmDataList::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_count || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    return line(index.row());
+}
+
+void AlarmDataList::addCount(int second, int delta)
+{
+    for (int i = second + 1; i <= kSecondsPerDay; i += i & -i)
+        m_counts[i] += delta;
+}
+
+qsizetype AlarmDataList::rowOfSecond(int second) const
+{
+    qsizetype below = 0;
+    for (int i = second; i > 0; i -= i & -i)
+        below += m_counts[i];
+    return below;
+}
+
+int AlarmDataList::secondOfRow(qsizetype row) const
+{
+    // Walks down the tree for the smallest second with `row` lines before it and one at it.
+    int position = 0;
+    qsizetype remaining = row;
+    for (int step = kTopBit; step > 0; step >>= 1) {
+        const int next = position + step;
+        if (next <= kSecondsPerDay && m_counts[next] <= remaining) {
+            position = next;
+            remaining -= m_counts[next];
+        }
+    }
+    return position;
+}
+
+QString AlarmDataList::line(qsizetype row) const
+{
+    if (row < 0 || row >= m_count)
+        return {};
+    return m_bySecond[secondOfRow(row)];
+}
+
+QStringList AlarmDataList::lines() const
+{
+    QStringList all;
+    all.reserve(m_count);
+    for (const QString& line : m_bySecond)
+        if (!line.isNull())
+            all.append(line);
+    return all;
+}
+
+AlarmDataList::Insert AlarmDataList::insertSorted(const QString& line, qsizetype* row)
+{
+    const int second = secondOfLine(line);
+    if (second < 0)
+        return Insert::NotATime;
+    if (m_bySecond.empty()) {
+        m_bySecond.resize(kSecondsPerDay);
+        m_counts.assign(kSecondsPerDay + 1, 0);
+    }
+    if (!m_bySecond[second].isNull())
+        return Insert::Duplicate;
+    if (m_count >= kMaxLines)
+        return Insert::Full;
+    const qsizetype at = rowOfSecond(second);
+    beginInsertRows(QModelIndex(), static_cast<int>(at), static_cast<int>(at));
+    m_bySecond[second] = line;
+    addCount(second, 1);
+    ++m_count;
+    endInsertRows();
+    if (row)
+        *row = at;
+    // The new line is selected even where the row number stays the same: the line in it is another one.
+    m_selected = at;
+    Q_EMIT selectedChanged(at);
+    return Insert::Inserted;
+}
+
+void AlarmDataList::removeAt(qsizetype row)
+{
+    if (row < 0 || row >= m_count)
+        return;
+    const int second = secondOfRow(row);
+    beginRemoveRows(QModelIndex(), static_cast<int>(row), static_cast<int>(row));
+    m_bySecond[second] = QString();
+    addCount(second, -1);
+    --m_count;
+    endRemoveRows();
+    setSelected(-1);
+}
+
+void AlarmDataList::clear()
+{
+    if (m_count > 0) {
+        beginResetModel();
+        std::fill(m_bySecond.begin(), m_bySecond.end(), QString());
+        std::fill(m_counts.begin(), m_counts.end(), 0);
+        m_count = 0;
+        endResetModel();
+    }
+    setSelected(-1);
+}
+
+void AlarmDataList::setSelected(qsizetype row)
+{
+    if (row < 0 || row >= m_count)
+        row = -1;
+    if (row == m_selected)
+        return;
+    m_selected = row;
+    Q_EMIT selectedChanged(row);
+}
+
+MessageList::MessageList(QObject* parent) : QAbstractListModel(parent) {}
+
+MessageList::~MessageList() = default;
+
+int MessageList::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_lines.size());
+}
+
+QVariant MessageList::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_lines.size() || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    return m_lines.at(index.row());
+}
+
+bool MessageList::append(const QString& line)
+{
+    if (m_lines.size() >= kMaxLines)
+        return false;
+    const int at = static_cast<int>(m_lines.size());
+    beginInsertRows(QModelIndex(), at, at);
+    m_lines.append(line);
+    m_keys.push_back(secondOfLine(line));
+    endInsertRows();
+    return true;
+}
+
+void MessageList::removeAt(qsizetype row)
+{
+    if (row < 0 || row >= m_lines.size())
+        return;
+    beginRemoveRows(QModelIndex(), static_cast<int>(row), static_cast<int>(row));
+    m_lines.removeAt(row);
+    m_keys.erase(m_keys.begin() + row);
+    endRemoveRows();
+}
+
+void MessageList::clear()
+{
+    if (m_lines.isEmpty())
+        return;
+    beginResetModel();
+    m_lines.clear();
+    m_keys.clear();
+    endResetModel();
+}
+
+qsizetype MessageList::indexOfTime(QStringView time) const
+{
+    if (const int key = secondOfTime(time); key >= 0) {
+        const auto at = std::find(m_keys.begin(), m_keys.end(), key);
+        return at == m_keys.end() ? -1 : at - m_keys.begin();
+    }
+    for (qsizetype i = 0; i < m_lines.size(); ++i)
+        if (QStringView(m_lines.at(i)).right(8) == time)
+            return i;
+    return -1;
+}
+
+std::optional<QString> MessageList::takeFirstWithTime(QStringView time)
+{
+    const qsizetype at = indexOfTime(time);
+    if (at < 0)
+        return std::nullopt;
+    QString line = m_lines.at(at);
+    removeAt(at);
+    return line;
+}

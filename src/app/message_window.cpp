@@ -1,0 +1,128 @@
+#include "app/message_window.h"
+
+#include <QCloseEvent>
+#include <QEvent>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/app_context.h"
+#include "app/shared_state.h"
+#include "platform/clock.h"
+#include "platform/window_services.h"
+
+namespace {
+constexpr int kTitleMs = 1000;
+constexpr int kLargestFontSize = 72;
+} // namespace
+
+Form6::Form6(AppContext& app, QWidget* parent) : QWidget(parent, Qt::Window), m_app(app)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlag(Qt::WindowMinimizeButtonHint, true);
+
+    txtMsg = new QPlainTextEdit(this);
+    txtMsg->setReadOnly(true);
+    txtMsg->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setStyleHint(QFont::Serif);
+    font.setPointSize(kDefaultFontSize);
+    txtMsg->setFont(font);
+    cmdOk = new QPushButton(QStringLiteral("OK"), this);
+    cmdOk->setDefault(true);
+    setFocusProxy(cmdOk);
+    connect(cmdOk, &QPushButton::clicked, this, &Form6::cmdOk_Click);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(txtMsg, 1);
+    layout->addWidget(cmdOk, 0, Qt::AlignHCenter);
+    resize(360, 180);
+
+    Timer1.setInterval(kTitleMs);
+    connect(&Timer1, &QTimer::timeout, this, &Form6::Timer1_Timer);
+    Form_Load();
+}
+
+void Form6::Form_Load()
+{
+    Module1& state = m_app.state();
+    if (lPrevWho == 0)
+        lPrevWho = state.lForegroundWho;
+    lMyWho = state.takeMsgWinNumber();
+
+    const SettingsFile settings = state.settingsFile();
+    if (settings.exists()) {
+        const std::optional<IniRecord> record = settings.readSlot(IniSlot::FontSize);
+        if (record && record->section() == kSectionFontSize && record->iData1 > 0 &&
+            record->iData1 <= kLargestFontSize) {
+            QFont font = txtMsg->font();
+            font.setPointSize(record->iData1);
+            txtMsg->setFont(font);
+        }
+    }
+    m_app.services().windows.setTopmost(this);
+}
+
+void Form6::showMessage(const QString& text)
+{
+    txtMsg->setPlainText(text);
+    Timer1.start();
+    show();
+}
+
+void Form6::Timer1_Timer()
+{
+    const QDateTime now = m_app.services().clock.now();
+    setWindowTitle(QStringLiteral("Message  ") + QLocale::c().toString(now, QStringLiteral("dd MMM yyyy / hh:mm AP")));
+}
+
+void Form6::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        QTimer::singleShot(0, this, &Form6::Form_Deactivate);
+    else if (event->type() == QEvent::WindowStateChange && isMinimized())
+        Form_Minimized();
+}
+
+void Form6::Form_Deactivate()
+{
+    if (isMinimized() || !isVisible())
+        return;
+    Module1& state = m_app.state();
+    if (state.lForegroundWho > lMyWho)
+        return;
+    WindowServices& windows = m_app.services().windows;
+    windows.setTopmost(this);
+    windows.bringToFront(this);
+    windows.beep();
+    state.lForegroundWho = lMyWho;
+}
+
+void Form6::Form_Minimized()
+{
+    m_app.state().lForegroundWho = 0;
+    m_app.WhoWillForeground(lPrevWho);
+}
+
+void Form6::handBack()
+{
+    if (m_handedBack)
+        return;
+    m_handedBack = true;
+    m_app.WhoWillForeground(lPrevWho);
+    m_app.state().lForegroundWho = 0;
+}
+
+void Form6::cmdOk_Click()
+{
+    close();
+}
+
+void Form6::closeEvent(QCloseEvent* event)
+{
+    handBack();
+    Timer1.stop();
+    QWidget::closeEvent(event);
+}

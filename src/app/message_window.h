@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+class AppContext;
+class QPlainTextEdit;
+class QPushButton;
+
+// The alarm message window: one event's message on top, taking the front back with a beep until OK.
+class Form6 final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Form6)
+public:
+    /// The window's load: its identity number, the font size from the settings, on top.
+    explicit Form6(AppContext& app, QWidget* parent = nullptr);
+
+    /// Shows `text` in a window of its own, modeless.
+    void showMessage(const QString& text);
+
+    /// The window lost the front: unless minimized or outranked by a newer message window, it comes back
+    /// with a beep.
+    void Form_Deactivate();
+    /// The window was minimized: it stops claiming the front and hands it back.
+    void Form_Minimized();
+    void cmdOk_Click();
+    /// The title: "Message  " and the date and time.
+    void Timer1_Timer();
+
+    QPlainTextEdit* txtMsg = nullptr;
+    QPushButton* cmdOk = nullptr;
+    QTimer Timer1;
+
+    qint32 lMyWho = 0;   // claim rank for the front
+    qint32 lPrevWho = 0; // the claim that was current when the window opened, handed back on leaving
+
+    /// The font size of the message when the settings give none.
+    static constexpr int kDefaultFontSize = 12;
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void handBack();
+
+    AppContext& m_app;
+    bool m_handedBack = false;
+};

@@ -1,0 +1,200 @@
+#include <QTest>
+
+#include "alarms/alarm_lines.h"
+#include "app/clock_tick.h"
+#include "app/time_calc.h"
+
+namespace {
+// Steps from `from` to the mark going forward on a dial of `modulus` (60 minutes or 24 hours).
+int ahead(int from, int mark, int modulus)
+{
+    return (mark - from + modulus) % modulus;
+}
+} // namespace
+
+class TestTimeCalc : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    // Every minute of a day, for every chime interval: the mark is aligned, after now, at most one interval
+    // ahead, and the tick's catch-up check takes it as in line.
+    void chimeMarksAcrossTheDay_data()
+    {
+        QTest::addColumn<int>("interval");
+        for (int i : {1, 2, 3, 4, 5, 10, 15, 30, 60})
+            QTest::addRow("every %d", i) << i;
+    }
+    void chimeMarksAcrossTheDay()
+    {
+        QFETCH(int, interval);
+        const TimeCalc calc;
+        for (int m = 0; m < 24 * 60; ++m) {
+            for (int second : {0, 59}) {
+                const QTime now(m / 60, m % 60, second);
+                qint16 mark = -5;
+                calc.NextChimeTime(static_cast<qint16>(interval), mark, now);
+                if (interval == 60) {
+                    QCOMPARE(mark, static_cast<qint16>((now.hour() + 1) % 24));
+                } else {
+                    QVERIFY2(mark >= 0 && mark < 60 && mark % interval == 0, qPrintable(now.toString()));
+                    const int step = ahead(now.minute(), mark, 60);
+                    QVERIFY2(step >= 1 && step <= interval, qPrintable(now.toString()));
+                }
+                QCOMPARE(ClockTick::chimeCatchUp(static_cast<qint16>(interval), mark, now.hour(), now.minute()),
+                         ClockTick::ChimeCatchUp::Nothing);
+            }
+        }
+    }
+
+    void wallpaperMarksAcrossTheDay_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<int>("minutes");
+        QTest::newRow("5 min") << "5 min" << 5;
+        QTest::newRow("10 min") << "10 min" << 10;
+        QTest::newRow("15 min") << "15 min" << 15;
+        QTest::newRow("30 min") << "30 min" << 30;
+        QTest::newRow("1 hr") << "1 hr" << 60;
+        QTest::newRow("2 hrs") << "2 hrs" << 120;
+        QTest::newRow("3 hrs") << "3 hrs" << 180;
+        QTest::newRow("4 hrs") << "4 hrs" << 240;
+    }
+    void wallpaperMarksAcrossTheDay()
+    {
+        QFETCH(QString, item);
+        QFETCH(int, minutes);
+        const TimeCalc calc;
+        for (int m = 0; m < 24 * 60; ++m) {
+            const QTime now(m / 60, m % 60, 30);
+            Flag active = kFalse;
+            qint16 interval = 0;
+            qint16 mark = -1;
+            calc.WallpaperSchedule(true, item, active, interval, mark, now);
+            QCOMPARE(active, kTrue);
+            QCOMPARE(interval, static_cast<qint16>(minutes));
+            qint16 next = -1;
+            calc.NextWallpaperTime(interval, next, now);
+            QCOMPARE(next, mark);
+            if (minutes >= 60) {
+                const int hours = minutes / 60;
+                QVERIFY(mark % hours == 0 && mark < 24);
+                const int step = ahead(now.hour(), mark, 24);
+                QVERIFY2(step >= 1 && step <= hours, qPrintable(now.toString()));
+            } else {
+                QVERIFY(mark % minutes == 0 && mark < 60);
+                const int step = ahead(now.minute(), mark, 60);
+                QVERIFY2(step >= 1 && step <= minutes, qPrintable(now.toString()));
+            }
+            QVERIFY2(!ClockTick::wallpaperMarkOutOfLine(interval, mark, now.hour(), now.minute()),
+                     qPrintable(now.toString()));
+        }
+    }
+
+    void marksAtTheBoundaries_data()
+    {
+        QTest::addColumn<int>("interval");
+        QTest::addColumn<QTime>("now");
+        QTest::addColumn<int>("mark");
+        QTest::newRow("15 min, end of hour") << 15 << QTime(8, 59, 59) << 0;
+        QTest::newRow("15 min, on a mark") << 15 << QTime(8, 15, 0) << 30;
+        QTest::newRow("1 min, last minute") << 1 << QTime(23, 59, 0) << 0;
+        QTest::newRow("hourly before midnight") << 60 << QTime(23, 10, 0) << 0;
+        QTest::newRow("hourly at midnight") << 60 << QTime(0, 0, 0) << 1;
+        QTest::newRow("2 hrs at 22") << 120 << QTime(22, 0, 0) << 0;
+        QTest::newRow("3 hrs at 20") << 180 << QTime(20, 30, 0) << 21;
+        QTest::newRow("3 hrs at 21") << 180 << QTime(21, 0, 0) << 0;
+    }
+    void marksAtTheBoundaries()
+    {
+        QFETCH(int, interval);
+        QFETCH(QTime, now);
+        QFETCH(int, mark);
+        qint16 next = -1;
+        TimeCalc().NextWallpaperTime(static_cast<qint16>(interval), next, now);
+        QCOMPARE(next, static_cast<qint16>(mark));
+    }
+
+    void scheduleAndChimeSetUp()
+    {
+        const TimeCalc calc;
+        const QTime now(10, 7, 0);
+        Flag active = kFalse;
+        qint16 interval = 15;
+        qint16 mark = 30;
+        calc.WallpaperSchedule(false, QStringLiteral("5 min"), active, interval, mark, now);
+        QCOMPARE(mark, qint16(-1));
+        QCOMPARE(active, kFalse);
+        calc.WallpaperSchedule(true, QStringLiteral("min / hr"), active, interval, mark, now);
+        QCOMPARE(mark, qint16(-1));
+
+        qint16 chime = 0;
+        qint16 result = 0;
+        qint16 next = -1;
+        calc.SetUpChime(true, QStringLiteral("10"), chime, result, next, now);
+        QCOMPARE(chime, qint16(10));
+        QCOMPARE(result, qint16(1));
+        QCOMPARE(next, qint16(10));
+        result = 0;
+        calc.SetUpChime(true, QStringLiteral("7"), chime, result, next, now);
+        QCOMPARE(result, qint16(0));
+        calc.SetUpChime(false, QStringLiteral("10"), chime, result, next, now);
+        QCOMPARE(result, qint16(0));
+        QCOMPARE(next, qint16(-1));
+    }
+
+    void checksLines_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("alarm");
+        QTest::addColumn<bool>("message");
+        QTest::newRow("once") << "once 07:30:00" << true << false;
+        QTest::newRow("repeat!") << "repeat! 23:59:59" << true << false;
+        QTest::newRow("midnight") << "thrice 00:00:00" << true << false;
+        QTest::newRow("repeat without !") << "repeat 07:30:00" << false << false;
+        QTest::newRow("hour 24") << "once 24:00:00" << false << false;
+        QTest::newRow("minute 60") << "once 07:60:00" << false << false;
+        QTest::newRow("one-digit hour") << "once 7:30:00" << false << false;
+        QTest::newRow("two spaces") << "once  07:30:00" << false << false;
+        QTest::newRow("trailing blank") << "once 07:30:00 " << false << false;
+        QTest::newRow("empty") << "" << false << false;
+        QTest::newRow("message") << "Call the garage at 13:05:00" << false << true;
+        QTest::newRow("message with at inside") << "Meet at noon at 12:00:00" << false << true;
+        QTest::newRow("empty message") << " at 12:00:00" << false << true;
+        QTest::newRow("message, bad time") << "Tea at 12:0a:00" << false << false;
+        QTest::newRow("message, no at") << "Tea 12:00:00" << false << false;
+        QTest::newRow("message, line break") << "Tea\nnow at 12:00:00" << false << false;
+    }
+    void checksLines()
+    {
+        QFETCH(QString, line);
+        QFETCH(bool, alarm);
+        QFETCH(bool, message);
+        qint16 alarmResult = 1;
+        TimeCalc().CheckAlarmLine(line, alarmResult);
+        QCOMPARE(alarmResult != 0, alarm);
+        qint16 messageResult = 1;
+        TimeCalc().CheckMessageLine(line, messageResult);
+        QCOMPARE(messageResult != 0, message);
+    }
+
+    // Every line the program composes passes the checks the loader applies.
+    void acceptsEveryLineTheProgramWrites()
+    {
+        const TimeCalc calc;
+        for (int s = 0; s < 24 * 3600; s += 37) {
+            const QString time = QTime(0, 0).addSecs(s).toString(QStringLiteral("HH:mm:ss"));
+            for (const QString& word : {QStringLiteral("once"), QStringLiteral("twice"), QStringLiteral("thrice"),
+                                        QStringLiteral("repeat!")}) {
+                qint16 result = 1;
+                calc.CheckAlarmLine(AlarmLines::alarmLine(word, time), result);
+                QVERIFY2(result != 0, qPrintable(AlarmLines::alarmLine(word, time)));
+            }
+            qint16 result = 1;
+            calc.CheckMessageLine(AlarmLines::messageLine(QStringLiteral("Pay at the desk"), time), result);
+            QVERIFY(result != 0);
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(TestTimeCalc)
+#include "test_time_calc.moc"
