@@ -1,14 +1,18 @@
 #include "platform/linux/x_root_wallpaper.h"
 
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #include <cstdlib>
 #include <cstring>
 
 #include <QByteArray>
 #include <QImage>
 #include <QImageReader>
+
+// Xlib defines macros (Bool, Status, None) that clash with Qt's headers: it comes after them.
+// clang-format off
+#include <X11/Xlib.h>
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+// clang-format on
 
 namespace {
 
