@@ -7,11 +7,15 @@
 #include "app/shared_state.h"
 #include "app/tray_pictures.h"
 #include "platform/linux/desktop_launcher.h"
+#include "platform/linux/desktop_wallpaper.h"
 #include "platform/linux/desktop_window_services.h"
+#include "platform/linux/image_converter.h"
 #include "platform/linux/message_box.h"
+#include "platform/linux/process_runner.h"
 #include "platform/linux/session_guard.h"
 #include "platform/linux/system_clock.h"
 #include "platform/linux/system_tray_icon.h"
+#include "platform/linux/x_root_wallpaper.h"
 #include "platform/sound_devices.h"
 
 namespace {
@@ -53,8 +57,12 @@ int main(int argc, char** argv)
     SystemTrayIcon tray(TrayPictures::normal(), TrayPictures::disabled());
     NoWave wave;
     NoMci mci;
+    ProcessRunner commands;
+    XRootWallpaper rootWindow;
+    DesktopWallpaper wallpaper(DesktopWallpaper::currentDesktop(), commands, rootWindow);
+    ImageConverter pictures;
     Module1 state;
-    AppContext app(state, Services{clock, windows, launcher, modalBox, tray, wave, mci});
+    AppContext app(state, Services{clock, windows, launcher, modalBox, tray, wave, mci, wallpaper, pictures});
 
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &application,

@@ -9,7 +9,9 @@
 #include "app/shared_state.h"
 #include "app/tray_fallback_window.h"
 #include "app/warning_window.h"
+#include "filedialogs/overwrite_window.h"
 #include "platform/window_services.h"
+#include "wallpaper/wallpaper_window.h"
 
 AppContext::AppContext(Module1& state, const Services& services) : m_state(state), m_services(services) {}
 
@@ -20,6 +22,8 @@ AppContext::~AppContext()
         delete warning;
     delete m_form3;
     delete m_form10;
+    delete m_form12;
+    delete m_form13;
 }
 
 Form1& AppContext::form1()
@@ -86,7 +90,63 @@ void AppContext::loadAlarmFile(const QString& /*fileName*/)
 
 void AppContext::loadWallpaperWindow()
 {
-    // The wallpaper changer arrives with its window.
+    form12();
+}
+
+Form12& AppContext::form12()
+{
+    if (!m_form12) {
+        m_form12 = new Form12(*this);
+        m_form12->Form_Load();
+    }
+    return *m_form12;
+}
+
+bool AppContext::isForm12Loaded() const
+{
+    return !m_form12.isNull();
+}
+
+void AppContext::unloadForm12IfHidden()
+{
+    if (m_form12 && !m_form12->isVisible() && m_form12->Form_QueryUnload())
+        unloadForm12();
+}
+
+void AppContext::unloadForm12()
+{
+    if (m_form12)
+        m_form12->deleteLater();
+    m_form12 = nullptr;
+}
+
+Form13& AppContext::form13()
+{
+    if (!m_form13)
+        m_form13 = new Form13(*this);
+    return *m_form13;
+}
+
+void AppContext::unloadForm13()
+{
+    if (m_form13)
+        m_form13->deleteLater();
+    m_form13 = nullptr;
+}
+
+void AppContext::registerListSource(const QString& who, std::function<QStringList()> lines)
+{
+    m_listSources.insert(who, std::move(lines));
+}
+
+void AppContext::unregisterListSource(const QString& who)
+{
+    m_listSources.remove(who);
+}
+
+std::function<QStringList()> AppContext::listSource(const QString& who) const
+{
+    return m_listSources.value(who);
 }
 
 void AppContext::selectFontOption(qint16 /*iFontChoice*/)

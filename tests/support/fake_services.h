@@ -7,6 +7,7 @@
 
 #include "app/app_context.h"
 #include "fake_clock.h"
+#include "fake_wallpaper.h"
 #include "platform/launcher.h"
 #include "platform/modal_box.h"
 #include "platform/sound_devices.h"
@@ -113,5 +114,7 @@ struct FakeServices
     FakeTray tray;
     FakeWave wave;
     FakeMci mci;
-    Services services() { return Services{clock, windows, launcher, modalBox, tray, wave, mci}; }
+    FakeWallpaper wallpaper;
+    FakePictureConverter pictures;
+    Services services() { return Services{clock, windows, launcher, modalBox, tray, wave, mci, wallpaper, pictures}; }
 };
