@@ -11,9 +11,13 @@
 #include "app/warning_window.h"
 #include "filedialogs/overwrite_window.h"
 #include "platform/window_services.h"
+#include "wallpaper/clock_wallpaper_times.h"
 #include "wallpaper/wallpaper_window.h"
 
-AppContext::AppContext(Module1& state, const Services& services) : m_state(state), m_services(services) {}
+AppContext::AppContext(Module1& state, const Services& services)
+    : m_state(state), m_services(services), m_wallpaperTimes(std::make_unique<ClockWallpaperTimes>(services.clock))
+{
+}
 
 AppContext::~AppContext()
 {
@@ -118,6 +122,11 @@ void AppContext::unloadForm12()
     if (m_form12)
         m_form12->deleteLater();
     m_form12 = nullptr;
+}
+
+WallpaperTimes& AppContext::wallpaperTimes()
+{
+    return *m_wallpaperTimes;
 }
 
 Form13& AppContext::form13()
