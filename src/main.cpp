@@ -1,6 +1,7 @@
 #include <cstdio>
 
 #include <QApplication>
+#include <QStandardPaths>
 
 #include "app/app_context.h"
 #include "app/main_window.h"
@@ -11,24 +12,21 @@
 #include "platform/linux/desktop_window_services.h"
 #include "platform/linux/image_converter.h"
 #include "platform/linux/message_box.h"
+#include "platform/linux/pc_speaker.h"
 #include "platform/linux/process_runner.h"
+#include "platform/linux/sdl_audio.h"
+#include "platform/linux/sdl_midi_sequencer.h"
+#include "platform/linux/sdl_wave_channel.h"
 #include "platform/linux/session_guard.h"
 #include "platform/linux/system_clock.h"
 #include "platform/linux/system_tray_icon.h"
 #include "platform/linux/x_root_wallpaper.h"
-#include "platform/sound_devices.h"
 
 namespace {
-class NoWave final : public WaveChannel
-{
-public:
-    bool sndPlaySound(const QString& path) override { return path.isEmpty(); }
-};
-class NoMci final : public MciDevice
-{
-public:
-    int mciSendString(const QString&) override { return 1; }
-};
+// The General MIDI sound font Debian's soundfont packages provide.
+const QString kSoundFont = QStringLiteral("/usr/share/sounds/sf2/default-GM.sf2");
+// The sound output is given back this long after the last sound.
+constexpr int kAudioIdleCloseMs = 15000;
 } // namespace
 
 int main(int argc, char** argv)
@@ -55,14 +53,20 @@ int main(int argc, char** argv)
     DesktopLauncher launcher;
     MessageBox modalBox;
     SystemTrayIcon tray(TrayPictures::normal(), TrayPictures::disabled());
-    NoWave wave;
-    NoMci mci;
+    SdlAudio audio(kSoundFont, kAudioIdleCloseMs);
+    SdlWaveChannel wave(audio);
+    SdlWavePlayer wavePlayer(audio);
+    SdlMidiSequencer mci(audio);
+    PcSpeaker speaker(audio);
+    const QString tuneCopy =
+        QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/air.mid");
     ProcessRunner commands;
     XRootWallpaper rootWindow;
     DesktopWallpaper wallpaper(DesktopWallpaper::currentDesktop(), commands, rootWindow);
     ImageConverter pictures;
     Module1 state;
-    AppContext app(state, Services{clock, windows, launcher, modalBox, tray, wave, mci, wallpaper, pictures});
+    AppContext app(state, Services{clock, windows, launcher, modalBox, tray, wave, mci, wavePlayer, speaker, tuneCopy,
+                                   wallpaper, pictures});
 
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &application,

@@ -51,6 +51,33 @@ Form10& AppContext::form10()
     return *m_form10;
 }
 
+Form9& AppContext::form9()
+{
+    if (!m_form9) {
+        m_form9 = std::make_unique<Form9>(m_state,
+                                          SoundServices{m_services.wave, m_services.wavePlayer, m_services.mci,
+                                                        m_services.speaker, m_services.modalBox, *this, *this},
+                                          m_services.tuneCopyPath);
+        m_form9->processEvents = [] { QCoreApplication::processEvents(); };
+    }
+    return *m_form9;
+}
+
+bool AppContext::isClockRunning() const
+{
+    return m_form1 && m_form1->Timer1.isActive();
+}
+
+void AppContext::stopClock()
+{
+    form1().Timer1.stop();
+}
+
+void AppContext::startClock()
+{
+    form1().Timer1.start();
+}
+
 void AppContext::unloadForm10()
 {
     if (m_form10)

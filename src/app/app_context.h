@@ -11,6 +11,7 @@
 
 #include "app/startup_load.h"
 #include "app/warnings.h"
+#include "sound/sound_logic.h"
 #include "wallpaper/wallpaper_form_state.h"
 
 struct Module1;
@@ -21,6 +22,8 @@ class ModalBox;
 class TrayIcon;
 class WaveChannel;
 class MciDevice;
+class WavePlayer;
+class SpeakerOutput;
 class WallpaperSetter;
 class PictureConverter;
 class WallpaperTimes;
@@ -42,6 +45,10 @@ struct Services
     TrayIcon& tray;
     WaveChannel& wave;
     MciDevice& mci;
+    WavePlayer& wavePlayer;
+    SpeakerOutput& speaker;
+    /// The user's private file the MIDI tune is copied to before it is played.
+    QString tuneCopyPath;
     WallpaperSetter& wallpaper;
     PictureConverter& pictures;
 };
@@ -49,7 +56,7 @@ struct Services
 // Everything the windows share: the program-wide state, the services, and the windows themselves. Every
 // window kind exists at most once and is created on first use, hidden until shown; it is registered before
 // its load runs, so windows that load each other find one another.
-class AppContext final : public Warnings, public StartupHooks
+class AppContext final : public Warnings, public StartupHooks, public ClockSwitch
 {
 public:
     AppContext(Module1& state, const Services& services);
@@ -63,6 +70,8 @@ public:
     Form1& form1();
     Form3& form3();
     Form10& form10();
+    /// The sound logic; the clock and the Settings window play the alarm sound through it.
+    Form9& form9();
     bool isForm10Loaded() const;
     /// Closes the error list window; its lines go with it.
     void unloadForm10();
@@ -108,12 +117,18 @@ public:
     void loadWallpaperWindow() override;
     void selectFontOption(qint16 iFontChoice) override;
 
+    // The clock timer, as the sound error boxes switch it off and on.
+    bool isClockRunning() const override;
+    void stopClock() override;
+    void startClock() override;
+
 private:
     Module1& m_state;
     Services m_services;
     std::unique_ptr<Form1> m_form1;
     QPointer<Form3> m_form3;
     QPointer<Form10> m_form10;
+    std::unique_ptr<Form9> m_form9;
     QList<QPointer<Form11>> m_warnings;
     QMap<qint32, QPointer<QWidget>> m_foregroundDialogs;
     QPointer<Form12> m_form12;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QtGlobal>
 
 // The program's one wave channel: a new sound replaces the current one; an empty name stops it.
 class WaveChannel
@@ -12,6 +14,18 @@ public:
     virtual bool sndPlaySound(const QString& path) = 0;
 };
 
+// The alarm wave player. It plays on the program's one wave channel, so emptying that channel silences it.
+class WavePlayer
+{
+public:
+    virtual ~WavePlayer() = default;
+    /// Plays the wave file at `path` as often as `times` says: "once", "twice", "thrice", or "repeat" until the
+    /// wave channel is stopped (any other word plays it once). Returns at once; the sound goes on after the call.
+    /// Sets `iCanPlay` to 0 when the sound was not started: the file is missing or not a playable wave, or no
+    /// sound output is available. Leaves it alone otherwise.
+    virtual void PlayWave(const QString& times, const QString& path, qint16& iCanPlay) = 0;
+};
+
 // The MIDI sequencer, driven by the command strings "open FILE type sequencer alias tmpMidiPlay",
 // "play tmpMidiPlay" and "close tmpMidiPlay".
 class MciDevice
@@ -20,4 +34,24 @@ public:
     virtual ~MciDevice() = default;
     /// Carries out `command`; 0 on success, otherwise an error code.
     virtual int mciSendString(const QString& command) = 0;
+};
+
+// One tone of the internal-speaker tune: its pitch and how long it sounds.
+struct SpeakerTone
+{
+    double frequency = 0;
+    int milliseconds = 0;
+    friend bool operator==(const SpeakerTone&, const SpeakerTone&) = default;
+};
+
+// The internal speaker, or whatever plays its tones on this machine.
+class SpeakerOutput
+{
+public:
+    virtual ~SpeakerOutput() = default;
+    /// Whether tones can be played at all.
+    virtual bool isPresent() = 0;
+    /// Plays the tones one after the other, then silence. Returns at once; tones asked for while earlier ones
+    /// still sound follow them.
+    virtual void playTones(const QList<SpeakerTone>& tones) = 0;
 };

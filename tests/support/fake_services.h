@@ -3,14 +3,15 @@
 #include <QList>
 #include <QMenu>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include "app/app_context.h"
 #include "fake_clock.h"
+#include "fake_sound.h"
 #include "fake_wallpaper.h"
 #include "platform/launcher.h"
 #include "platform/modal_box.h"
-#include "platform/sound_devices.h"
 #include "platform/tray_icon.h"
 #include "platform/window_services.h"
 
@@ -82,28 +83,6 @@ public:
     QMenu* menu = nullptr;
 };
 
-class FakeWave final : public WaveChannel
-{
-public:
-    bool sndPlaySound(const QString& path) override
-    {
-        calls.append(path);
-        return true;
-    }
-    QStringList calls;
-};
-
-class FakeMci final : public MciDevice
-{
-public:
-    int mciSendString(const QString& command) override
-    {
-        commands.append(command);
-        return 0;
-    }
-    QStringList commands;
-};
-
 // Every service faked, ready to build an AppContext over.
 struct FakeServices
 {
@@ -114,7 +93,15 @@ struct FakeServices
     FakeTray tray;
     FakeWave wave;
     FakeMci mci;
+    FakeWavePlayer wavePlayer;
+    FakeSpeaker speaker;
     FakeWallpaper wallpaper;
     FakePictureConverter pictures;
-    Services services() { return Services{clock, windows, launcher, modalBox, tray, wave, mci, wallpaper, pictures}; }
+    QTemporaryDir cache;
+    Services services()
+    {
+        return Services{clock,     windows, launcher,   modalBox, tray,
+                        wave,      mci,     wavePlayer, speaker,  cache.filePath(QStringLiteral("Ixo/air.mid")),
+                        wallpaper, pictures};
+    }
 };

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/sound_devices.h"
+
+class SdlAudio;
+
+// The MIDI sequencer behind the three command strings, playing through the SDL mixer's FluidSynth voice.
+class SdlMidiSequencer final : public MciDevice
+{
+public:
+    explicit SdlMidiSequencer(SdlAudio& audio) : m_audio(audio) {}
+    int mciSendString(const QString& command) override;
+
+    enum Error : int {
+        UnknownCommand = 1,
+        NotOpen,
+        AlreadyOpen,
+        FileNotFound,
+        NotMidi,
+        NoSoundFont,
+        NoDevice,
+        CannotPlay,
+    };
+
+private:
+    int open(const QString& path);
+
+    SdlAudio& m_audio;
+    bool m_isOpen = false;
+};

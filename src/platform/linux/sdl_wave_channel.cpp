@@ -1,0 +1,30 @@
+#include "platform/linux/sdl_wave_channel.h"
+
+#include "platform/linux/sdl_audio.h"
+
+bool SdlWaveChannel::sndPlaySound(const QString& path)
+{
+    if (path.isEmpty()) {
+        m_audio.stopWave();
+        return true;
+    }
+    return m_audio.playWave(path, 0) == SdlAudio::WaveResult::Started;
+}
+
+int SdlWavePlayer::extraLoops(const QString& times)
+{
+    if (times == QLatin1String("twice"))
+        return 1;
+    if (times == QLatin1String("thrice"))
+        return 2;
+    if (times == QLatin1String("repeat"))
+        return -1;
+    // "once", and any word the alarm line should not have held: an alarm is better heard once than not.
+    return 0;
+}
+
+void SdlWavePlayer::PlayWave(const QString& times, const QString& path, qint16& iCanPlay)
+{
+    if (m_audio.playWave(path, extraLoops(times)) != SdlAudio::WaveResult::Started)
+        iCanPlay = 0;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/sound_devices.h"
+
+class SdlAudio;
+
+// The program's one wave channel on the SDL mixer.
+class SdlWaveChannel final : public WaveChannel
+{
+public:
+    explicit SdlWaveChannel(SdlAudio& audio) : m_audio(audio) {}
+    bool sndPlaySound(const QString& path) override;
+
+private:
+    SdlAudio& m_audio;
+};
+
+// The alarm wave player: plays on the same channel, so Stop silences a repeating alarm too.
+class SdlWavePlayer final : public WavePlayer
+{
+public:
+    explicit SdlWavePlayer(SdlAudio& audio) : m_audio(audio) {}
+    void PlayWave(const QString& times, const QString& path, qint16& iCanPlay) override;
+
+    /// How many times the wave plays after the first for a play-times word; -1 for "repeat".
+    static int extraLoops(const QString& times);
+
+private:
+    SdlAudio& m_audio;
+};

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <functional>
+
+#include <QString>
+
+#include "sound/sound_playback.h"
+
+struct Module1;
+class WaveChannel;
+class WavePlayer;
+class MciDevice;
+class SpeakerOutput;
+class ModalBox;
+class Warnings;
+
+// The clock timer as the sound error boxes switch it off and on again.
+class ClockSwitch
+{
+public:
+    virtual ~ClockSwitch() = default;
+    virtual bool isClockRunning() const = 0;
+    virtual void stopClock() = 0;
+    virtual void startClock() = 0;
+};
+
+// What the sound logic plays on and whom it tells.
+struct SoundServices
+{
+    WaveChannel& wave;
+    WavePlayer& wavePlayer;
+    MciDevice& mci;
+    SpeakerOutput& speaker;
+    ModalBox& modalBox;
+    Warnings& warnings;
+    ClockSwitch& clock;
+};
+
+// The sound logic: plays the alarm wave, falls back to the internal speaker or the MIDI tune, and reports
+// sounds that cannot be played.
+class Form9 final : public SoundPlayback
+{
+public:
+    /// `tuneCopyPath` is the private file the MIDI tune is copied to before it is played.
+    Form9(Module1& state, const SoundServices& services, QString tuneCopyPath);
+
+    void PlaySound(const QString& strTimes, const QString& sSoundName) override;
+    /// Reports a missing wave file, or starts the MIDI tune when the wave could not be played.
+    void eErrorSong(qint16& iCanPlay);
+    /// Plays "air.mid" of the program folder through the MIDI sequencer; a box tells when it cannot.
+    void MidiSound();
+    void InternalSpeaker() override;
+
+    /// Lets pending window events run; called between two speaker sweeps.
+    std::function<void()> processEvents;
+
+    static QString speakerWarningText();
+
+private:
+    void SpeakerPlayTimes(const QString& strTimes);
+    bool Win95ioPresent();
+    /// A box that holds the program until OK, with the clock and the tray switched off meanwhile.
+    void showSystemModal(const QString& text);
+    /// Copies the tune to its private file; failures leave an older copy in place.
+    void copyTune(const QString& source);
+
+    Module1& m_state;
+    SoundServices m_services;
+    QString m_tuneCopyPath;
+};

@@ -1,0 +1,72 @@
+#include <csignal>
+#include <fcntl.h>
+#include <linux/input.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "platform/linux/pc_speaker.h"
+#include "platform/linux/sdl_audio.h"
+
+class TestPcSpeaker : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    // Each tone becomes one tone event, and the speaker is switched off after the last.
+    void writesToneEventsThenOff()
+    {
+        int fds[2];
+        QCOMPARE(::pipe2(fds, O_CLOEXEC), 0);
+        {
+            EvdevToneWriter writer(fds[1]);
+            QVERIFY(writer.queue({{2000.0, 1}, {1499.6, 1}}));
+            QVERIFY(writer.queue({{550.4, 1}}));
+            writer.waitUntilIdle();
+            QVERIFY(!writer.hasFailed());
+        }
+        QList<int> values;
+        input_event event{};
+        while (::read(fds[0], &event, sizeof(event)) == ssize_t(sizeof(event))) {
+            QCOMPARE(event.type, quint16(EV_SND));
+            QCOMPARE(event.code, quint16(SND_TONE));
+            values.append(event.value);
+        }
+        ::close(fds[0]);
+        // The writer may switch off between the two requests, and switches off once more when it ends.
+        values.removeAll(0);
+        QCOMPARE(values, (QList<int>{2000, 1500, 550}));
+    }
+
+    void failedDeviceIsReported()
+    {
+        int fds[2];
+        QCOMPARE(::pipe2(fds, O_CLOEXEC), 0);
+        ::close(fds[0]);
+        std::signal(SIGPIPE, SIG_IGN);
+        EvdevToneWriter writer(fds[1]);
+        QVERIFY(writer.queue({{1000.0, 1}}));
+        writer.waitUntilIdle();
+        QVERIFY(writer.hasFailed());
+        QVERIFY(!writer.queue({{1000.0, 1}}));
+    }
+
+    // Files that are not tone devices are passed over; without a sound output nothing plays tones.
+    void onlyToneDevicesAreTaken()
+    {
+        QTemporaryDir dir;
+        QFile fake(dir.filePath(QStringLiteral("event0")));
+        QVERIFY(fake.open(QIODevice::WriteOnly));
+        fake.close();
+        qputenv("SDL_AUDIODRIVER", "no-such-driver");
+        SdlAudio audio(QStringLiteral("/nonexistent.sf2"));
+        PcSpeaker speaker(audio, dir.path());
+        QVERIFY(!speaker.isPresent());
+        QVERIFY(!speaker.usesDevice());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPcSpeaker)
+#include "test_pc_speaker.moc"
