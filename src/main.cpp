@@ -8,15 +8,19 @@
 #include "app/shared_state.h"
 #include "app/tray_pictures.h"
 #include "platform/linux/desktop_launcher.h"
+#include "platform/linux/desktop_wallpaper.h"
 #include "platform/linux/desktop_window_services.h"
+#include "platform/linux/image_converter.h"
 #include "platform/linux/message_box.h"
 #include "platform/linux/pc_speaker.h"
+#include "platform/linux/process_runner.h"
 #include "platform/linux/sdl_audio.h"
 #include "platform/linux/sdl_midi_sequencer.h"
 #include "platform/linux/sdl_wave_channel.h"
 #include "platform/linux/session_guard.h"
 #include "platform/linux/system_clock.h"
 #include "platform/linux/system_tray_icon.h"
+#include "platform/linux/x_root_wallpaper.h"
 
 namespace {
 // The General MIDI sound font Debian's soundfont packages provide.
@@ -56,8 +60,13 @@ int main(int argc, char** argv)
     PcSpeaker speaker(audio);
     const QString tuneCopy =
         QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/air.mid");
+    ProcessRunner commands;
+    XRootWallpaper rootWindow;
+    DesktopWallpaper wallpaper(DesktopWallpaper::currentDesktop(), commands, rootWindow);
+    ImageConverter pictures;
     Module1 state;
-    AppContext app(state, Services{clock, windows, launcher, modalBox, tray, wave, mci, wavePlayer, speaker, tuneCopy});
+    AppContext app(state, Services{clock, windows, launcher, modalBox, tray, wave, mci, wavePlayer, speaker, tuneCopy,
+                                   wallpaper, pictures});
 
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &application,

@@ -13,14 +13,18 @@
 #include "app/time_calc.h"
 #include "app/tray_fallback_window.h"
 #include "app/warning_window.h"
+#include "filedialogs/overwrite_window.h"
 #include "platform/clock.h"
 #include "platform/sound_devices.h"
 #include "platform/window_services.h"
 #include "sound/sound_playback.h"
+#include "wallpaper/clock_wallpaper_times.h"
+#include "wallpaper/wallpaper_window.h"
 
 AppContext::AppContext(Module1& state, const Services& services)
     : m_state(state), m_services(services), m_alarmLists(std::make_unique<AlarmLists>()),
-      m_tick(std::make_unique<ClockTick>(state, *m_alarmLists, services.clock, *this))
+      m_tick(std::make_unique<ClockTick>(state, *m_alarmLists, services.clock, *this)),
+      m_wallpaperTimes(std::make_unique<ClockWallpaperTimes>(services.clock))
 {
 }
 
@@ -34,6 +38,8 @@ AppContext::~AppContext()
     delete m_form4;
     delete m_form3;
     delete m_form10;
+    delete m_form12;
+    delete m_form13;
 }
 
 Form1& AppContext::form1()
@@ -148,7 +154,68 @@ void AppContext::loadAlarmFile(const QString& /*fileName*/)
 
 void AppContext::loadWallpaperWindow()
 {
-    // The wallpaper changer arrives with its window.
+    form12();
+}
+
+Form12& AppContext::form12()
+{
+    if (!m_form12) {
+        m_form12 = new Form12(*this);
+        m_form12->Form_Load();
+    }
+    return *m_form12;
+}
+
+bool AppContext::isForm12Loaded() const
+{
+    return !m_form12.isNull();
+}
+
+void AppContext::unloadForm12IfHidden()
+{
+    if (m_form12 && !m_form12->isVisible() && m_form12->Form_QueryUnload())
+        unloadForm12();
+}
+
+void AppContext::unloadForm12()
+{
+    if (m_form12)
+        m_form12->deleteLater();
+    m_form12 = nullptr;
+}
+
+WallpaperTimes& AppContext::wallpaperTimes()
+{
+    return *m_wallpaperTimes;
+}
+
+Form13& AppContext::form13()
+{
+    if (!m_form13)
+        m_form13 = new Form13(*this);
+    return *m_form13;
+}
+
+void AppContext::unloadForm13()
+{
+    if (m_form13)
+        m_form13->deleteLater();
+    m_form13 = nullptr;
+}
+
+void AppContext::registerListSource(const QString& who, std::function<QStringList()> lines)
+{
+    m_listSources.insert(who, std::move(lines));
+}
+
+void AppContext::unregisterListSource(const QString& who)
+{
+    m_listSources.remove(who);
+}
+
+std::function<QStringList()> AppContext::listSource(const QString& who) const
+{
+    return m_listSources.value(who);
 }
 
 void AppContext::selectFontOption(qint16 /*iFontChoice*/)
@@ -206,11 +273,11 @@ void AppContext::chkEMPlay_Click()
 
 void AppContext::EMShowToShow()
 {
-    // The wallpaper changer arrives with its window; until then no change is ever scheduled (iWPNext stays -1).
+    form12().EMShowToShow();
 }
 
 void AppContext::chkChange_Click()
 {
-    // The wallpaper changer arrives with its window; until then there is no schedule to recompute.
-    m_state.bWPCatchUp = kFalse;
+    form12().chkChange_Click();
+    unloadForm12IfHidden();
 }

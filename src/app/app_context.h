@@ -1,16 +1,19 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <QList>
 #include <QMap>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
 #include "app/clock_tick.h"
 #include "app/startup_load.h"
 #include "app/warnings.h"
 #include "sound/sound_logic.h"
+#include "wallpaper/wallpaper_form_state.h"
 
 struct Module1;
 class Clock;
@@ -22,6 +25,9 @@ class WaveChannel;
 class MciDevice;
 class WavePlayer;
 class SpeakerOutput;
+class WallpaperSetter;
+class PictureConverter;
+class WallpaperTimes;
 class QWidget;
 struct AlarmLists;
 class Form1;
@@ -30,6 +36,8 @@ class Form4;
 class Form6;
 class Form10;
 class Form11;
+class Form12;
+class Form13;
 
 // The operating-system services the program runs on; main() builds the real ones, tests hand in fakes.
 struct Services
@@ -45,6 +53,8 @@ struct Services
     SpeakerOutput& speaker;
     /// The user's private file the MIDI tune is copied to before it is played.
     QString tuneCopyPath;
+    WallpaperSetter& wallpaper;
+    PictureConverter& pictures;
 };
 
 // Everything the windows share: the program-wide state, the services, and the windows themselves. Every
@@ -71,6 +81,31 @@ public:
     bool isForm10Loaded() const;
     /// Closes the error list window; its lines go with it.
     void unloadForm10();
+
+    /// The wallpaper window; created hidden on first use.
+    Form12& form12();
+    bool isForm12Loaded() const;
+    /// The wallpaper window's closing steps, when it is loaded and not shown: it goes unless a change is
+    /// scheduled, in which case it stays loaded, hidden.
+    void unloadForm12IfHidden();
+    /// Forgets the wallpaper window; it is deleted once control returns to the event loop.
+    void unloadForm12();
+    /// What the wallpaper window keeps while it is closed and loaded again.
+    WallpaperFormState& wallpaperForm() { return m_wallpaperForm; }
+    /// The change marks of the wallpaper changer.
+    WallpaperTimes& wallpaperTimes();
+
+    /// The overwrite question; created on first use.
+    Form13& form13();
+    void unloadForm13();
+    /// The foreground code the overwrite question hands back when it closes; kept across its loads.
+    qint32& form13PrevWho() { return m_form13PrevWho; }
+
+    /// The list a saver ("AlarmSet", "Wallpaper") writes when the overwrite question is answered Yes.
+    void registerListSource(const QString& who, std::function<QStringList()> lines);
+    void unregisterListSource(const QString& who);
+    /// The registered list of `who`, or an empty function.
+    std::function<QStringList()> listSource(const QString& who) const;
 
     /// A new warning window with `ErrorMsgStr`; returns at once.
     void AnswerOk(const QString& ErrorMsgStr) override;
@@ -123,4 +158,10 @@ private:
     std::unique_ptr<Form9> m_form9;
     QList<QPointer<Form11>> m_warnings;
     QMap<qint32, QPointer<QWidget>> m_foregroundDialogs;
+    QPointer<Form12> m_form12;
+    WallpaperFormState m_wallpaperForm;
+    std::unique_ptr<WallpaperTimes> m_wallpaperTimes;
+    QPointer<Form13> m_form13;
+    qint32 m_form13PrevWho = 0;
+    QMap<QString, std::function<QStringList()>> m_listSources;
 };

@@ -12,6 +12,7 @@
 #include "platform/launcher.h"
 #include "platform/sound_devices.h"
 #include "platform/tray_icon.h"
+#include "wallpaper/wallpaper_window.h"
 
 namespace {
 constexpr int kTickMs = 800;
@@ -135,7 +136,12 @@ void Form1::mSetting_Click()
 
 void Form1::mWallpaper_Click()
 {
-    // The wallpaper window opens here once it exists.
+    Form12& wallpaper = m_app.form12();
+    if (wallpaper.isMinimized())
+        wallpaper.showNormal();
+    wallpaper.show();
+    wallpaper.raise();
+    wallpaper.activateWindow();
 }
 
 void Form1::mHelp_Click()

@@ -9,6 +9,7 @@
 #include "app/app_context.h"
 #include "fake_clock.h"
 #include "fake_sound.h"
+#include "fake_wallpaper.h"
 #include "platform/launcher.h"
 #include "platform/modal_box.h"
 #include "platform/tray_icon.h"
@@ -94,10 +95,13 @@ struct FakeServices
     FakeMci mci;
     FakeWavePlayer wavePlayer;
     FakeSpeaker speaker;
+    FakeWallpaper wallpaper;
+    FakePictureConverter pictures;
     QTemporaryDir cache;
     Services services()
     {
-        return Services{clock, windows, launcher,   modalBox, tray,
-                        wave,  mci,     wavePlayer, speaker,  cache.filePath(QStringLiteral("Ixo/air.mid"))};
+        return Services{clock,     windows, launcher,   modalBox, tray,
+                        wave,      mci,     wavePlayer, speaker,  cache.filePath(QStringLiteral("Ixo/air.mid")),
+                        wallpaper, pictures};
     }
 };

@@ -1,0 +1,123 @@
+#include "filedialogs/overwrite_window.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/app_context.h"
+#include "app/quoted_line_file.h"
+#include "app/shared_state.h"
+#include "platform/window_services.h"
+
+Form13::Form13(AppContext& app, QWidget* parent) : QDialog(parent), m_app(app)
+{
+    setWindowTitle(QStringLiteral("Warning Message"));
+
+    imgWarningMessage = new QLabel(this);
+    imgWarningMessage->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
+    Label1 = new QLabel(QStringLiteral("File already exists, overwrite ?"), this);
+    cmdYes = new QPushButton(QStringLiteral("Yes"), this);
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setDefault(true);
+    connect(cmdYes, &QPushButton::clicked, this, &Form13::cmdYes_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &Form13::cmdCancel_Click);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(imgWarningMessage, 0, Qt::AlignTop);
+    row->addWidget(Label1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdYes);
+    buttons->addWidget(cmdCancel);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addLayout(buttons);
+
+    m_app.registerForegroundDialog(kWhoOverwrite, this);
+}
+
+Form13::~Form13() = default;
+
+void Form13::FileAlreadyExist(const QString& WhereDoYouComeFrom_, const QString& fFileName_)
+{
+    Module1& state = m_app.state();
+    qint32& lPrevWho = m_app.form13PrevWho();
+    if (lPrevWho == 0)
+        lPrevWho = state.lForegroundWho;
+    state.lForegroundWho = kWhoOverwrite;
+    m_app.services().windows.setTopmost(this);
+    show();
+    WhereDoYouComeFrom = WhereDoYouComeFrom_;
+    fFileName = fFileName_;
+    m_app.services().windows.beep();
+}
+
+void Form13::cmdYes_Click()
+{
+    const std::function<QStringList()> lines = m_app.listSource(WhereDoYouComeFrom);
+    if (lines) {
+        const QString path = m_app.state().strAppPath + fFileName;
+        QString error;
+        if (!QuotedLineFile::write(path, lines(), &error))
+            m_app.AnswerOk(fFileName + QStringLiteral(" could not be written: ") + error);
+    } else if (!WhereDoYouComeFrom.isEmpty()) {
+        m_app.AnswerOk(fFileName + QStringLiteral(" was not written: its list is no longer open"));
+    }
+    unload();
+}
+
+void Form13::cmdCancel_Click()
+{
+    unload();
+}
+
+void Form13::unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    m_app.WhoWillForeground(m_app.form13PrevWho());
+    m_app.state().lForegroundWho = 0;
+    hide();
+    m_app.unloadForm13();
+}
+
+void Form13::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        QTimer::singleShot(0, this, &Form13::Form_Deactivate);
+}
+
+void Form13::Form_Deactivate()
+{
+    if (m_unloaded)
+        return;
+    if (!isVisible()) {
+        unload();
+        return;
+    }
+    Module1& state = m_app.state();
+    if (state.lForegroundWho < kWhoOverwrite + 1) {
+        m_app.services().windows.bringToFront(this);
+        m_app.services().windows.beep();
+        state.lForegroundWho = kWhoOverwrite;
+    }
+}
+
+void Form13::closeEvent(QCloseEvent* event)
+{
+    // The close box answers Cancel.
+    event->ignore();
+    unload();
+}
+
+void Form13::reject()
+{
+    unload();
+}

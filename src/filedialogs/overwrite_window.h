@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QDialog>
+
+class AppContext;
+class QLabel;
+class QPushButton;
+
+// The overwrite question: asks whether a list file that exists may be replaced, and on Yes writes it from the
+// saver's list as it stands at that moment.
+class Form13 final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Form13)
+public:
+    explicit Form13(AppContext& app, QWidget* parent = nullptr);
+    ~Form13() override;
+
+    /// Shows the question on top, modeless, for the saver `WhereDoYouComeFrom` ("AlarmSet", "Wallpaper") and
+    /// the file `fFileName` of the program folder; returns at once.
+    void FileAlreadyExist(const QString& WhereDoYouComeFrom, const QString& fFileName);
+
+    void cmdYes_Click();
+    void cmdCancel_Click();
+    /// The window lost the front.
+    void Form_Deactivate();
+
+    QString WhereDoYouComeFrom;
+    QString fFileName;
+
+    QLabel* imgWarningMessage = nullptr;
+    QLabel* Label1 = nullptr;
+    QPushButton* cmdYes = nullptr;
+    QPushButton* cmdCancel = nullptr;
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    /// Hands the front back and goes.
+    void unload();
+
+    AppContext& m_app;
+    bool m_unloaded = false;
+};

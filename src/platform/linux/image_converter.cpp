@@ -1,0 +1,47 @@
+#include "platform/linux/image_converter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QSaveFile>
+
+bool ImageConverter::convertToBmp(const QString& source, const QString& target)
+{
+    QImageReader reader(source);
+    reader.setAutoTransform(true);
+    QImage picture = reader.read();
+    if (picture.isNull())
+        return false;
+    // A bitmap has no transparency: transparent parts of a GIF become white, as on a plain desktop.
+    if (picture.hasAlphaChannel()) {
+        QImage opaque(picture.size(), QImage::Format_RGB32);
+        opaque.fill(Qt::white);
+        opaque.setDevicePixelRatio(picture.devicePixelRatio());
+        QImage source32 = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < opaque.height(); ++y) {
+            auto* out = reinterpret_cast<QRgb*>(opaque.scanLine(y));
+            const auto* in = reinterpret_cast<const QRgb*>(source32.constScanLine(y));
+            for (int x = 0; x < opaque.width(); ++x) {
+                const int a = qAlpha(in[x]);
+                out[x] = qRgb(qRed(in[x]) + 255 - a, qGreen(in[x]) + 255 - a, qBlue(in[x]) + 255 - a);
+            }
+        }
+        picture = opaque;
+    } else {
+        picture = picture.convertToFormat(QImage::Format_RGB32);
+    }
+
+    if (!QDir().mkpath(QFileInfo(target).absolutePath()))
+        return false;
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QImageWriter writer(&file, "bmp");
+    if (!writer.write(picture)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}

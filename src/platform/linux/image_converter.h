@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/picture_converter.h"
+
+// Converts pictures with Qt's image readers and writes the BMP through a temporary file.
+class ImageConverter final : public PictureConverter
+{
+public:
+    bool convertToBmp(const QString& source, const QString& target) override;
+};

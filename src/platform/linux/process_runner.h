@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+#include <QQueue>
+#include <QTimer>
+
+#include "platform/command_runner.h"
+
+class QProcess;
+
+// Runs commands one at a time through QProcess; a command that hangs is killed after a time limit.
+class ProcessRunner final : public QObject, public CommandRunner
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ProcessRunner)
+public:
+    explicit ProcessRunner(int timeLimitMs = 15000, QObject* parent = nullptr);
+    ~ProcessRunner() override;
+
+    void run(const QString& program, const QStringList& arguments, Done done = {}) override;
+
+    /// True while a command runs or waits.
+    bool isBusy() const { return m_process != nullptr || !m_queue.isEmpty(); }
+
+Q_SIGNALS:
+    /// The last waiting command has ended.
+    void idle();
+
+private:
+    struct Pending
+    {
+        QString program;
+        QStringList arguments;
+        Done done;
+    };
+    void startNext();
+    void finish(const Result& result);
+
+    QQueue<Pending> m_queue;
+    QProcess* m_process = nullptr;
+    Done m_done;
+    QTimer m_timeLimit;
+};

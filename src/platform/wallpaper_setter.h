@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// The desktop wallpaper: show a picture file on the desktop, or no picture at all. Failures are not reported to
+// the caller; the desktop keeps what it had.
+class WallpaperSetter
+{
+public:
+    virtual ~WallpaperSetter() = default;
+    /// Shows the picture file `path` (absolute) as the desktop wallpaper.
+    virtual void setWallpaper(const QString& path) = 0;
+    /// Removes the desktop picture.
+    virtual void clearWallpaper() = 0;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// What the wallpaper window remembers across being closed and loaded again; it lives with the program, not with
+// the window.
+struct WallpaperFormState
+{
+    QString strPicName;    // picture last picked in the picture box or clicked in the list: what Add adds
+    qint16 iPicIndex = 0;  // list index of the picture the next change shows
+    QString strPicFolder;  // folder of the pictures, no trailing "/"
+    qint16 iDelCursor = 0; // scan position while deleting
+    qint32 lWinLeft = 0;   // window position in logical pixels
+    qint32 lWinTop = 0;
+};

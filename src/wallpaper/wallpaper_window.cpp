@@ -1,0 +1,500 @@
+#include "wallpaper/wallpaper_window.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFont>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QImageReader>
+#include <QLabel>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "app/app_context.h"
+#include "app/quoted_line_file.h"
+#include "app/shared_state.h"
+#include "filedialogs/overwrite_window.h"
+#include "settings/code_page.h"
+#include "wallpaper/wallpaper_form_state.h"
+#include "wallpaper/wallpaper_store.h"
+
+namespace {
+const QString kWallpaperSaver = QStringLiteral("Wallpaper");
+constexpr int kPreviewWidth = 200;
+constexpr int kPreviewHeight = 150;
+
+QPushButton* pictureButton(QWidget* parent, QStyle::StandardPixmap picture, const QString& tip)
+{
+    auto* button = new QPushButton(parent);
+    button->setIcon(parent->style()->standardIcon(picture));
+    button->setToolTip(tip);
+    button->setAccessibleName(tip);
+    return button;
+}
+} // namespace
+
+Form12::Form12(AppContext& app, QWidget* parent) : QWidget(parent), m_app(app), m_form(app.wallpaperForm())
+{
+    const Services& services = app.services();
+    m_changer = std::make_unique<WallpaperChanger>(
+        app.state(), m_form,
+        WallpaperChanger::Services{app, services.pictures, services.wallpaper, app.wallpaperTimes(), {}});
+    m_changer->listChanged = [this] { showList(); };
+    m_changer->tooFewToChange = [this] { stopChanging(); };
+    buildControls();
+    m_app.registerListSource(kWallpaperSaver, [this] { return m_changer->entries(); });
+}
+
+Form12::~Form12()
+{
+    m_app.unregisterListSource(kWallpaperSaver);
+}
+
+void Form12::buildControls()
+{
+    setWindowTitle(QStringLiteral("Tindalo Alarm Clock - Change Wallpaper"));
+
+    Label3 = new QLabel(QStringLiteral("Wallpaper list :"), this);
+    lstShow = new QListWidget(this);
+    lstShow->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    cbPaper = new QComboBox(this);
+    cbPaper->setPlaceholderText(QStringLiteral("Search"));
+    cbPaper->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cbPaper->setMinimumContentsLength(16);
+    imgShow = new QLabel(this);
+    imgShow->setFixedSize(kPreviewWidth, kPreviewHeight);
+    imgShow->setAlignment(Qt::AlignCenter);
+    imgShow->setFrameShape(QFrame::StyledPanel);
+    cmdAdd = new QPushButton(QStringLiteral("Add"), this);
+    cmdDelete = pictureButton(this, QStyle::SP_TrashIcon, QStringLiteral("Delete the selected pictures"));
+    cmdDeleteAll = pictureButton(this, QStyle::SP_DialogResetButton, QStringLiteral("Delete all pictures"));
+    CmdSaveToFile = pictureButton(this, QStyle::SP_DialogSaveButton, QStringLiteral("Save the list"));
+    cmdLoad = pictureButton(this, QStyle::SP_DialogOpenButton, QStringLiteral("Load the saved list"));
+
+    chkChange = new QCheckBox(this);
+    chkChange->setEnabled(false);
+    chkChange->setAccessibleName(QStringLiteral("Change in every"));
+    Label1 = new QLabel(QStringLiteral("Change in every "), this);
+    cbChange = new QComboBox(this);
+    cbChange->setPlaceholderText(QStringLiteral("min / hr"));
+    cbChange->addItems({QStringLiteral("5 min"), QStringLiteral("10 min"), QStringLiteral("15 min"),
+                        QStringLiteral("30 min"), QStringLiteral("1 hr"), QStringLiteral("2 hrs"),
+                        QStringLiteral("3 hrs"), QStringLiteral("4 hrs")});
+    cbChange->setCurrentIndex(-1);
+    optOption1 = new QRadioButton(this);
+    optOption1->setAccessibleName(QStringLiteral("priority"));
+    Label4 = new QLabel(QStringLiteral("priority"), this);
+    optOption2 = new QRadioButton(this);
+    optOption2->setAccessibleName(QStringLiteral("random"));
+    Label5 = new QLabel(QStringLiteral("random"), this);
+    auto* options = new QButtonGroup(this);
+    options->addButton(optOption1, 1);
+    options->addButton(optOption2, 2);
+    chkKeepSet = new QCheckBox(this);
+    chkKeepSet->setAccessibleName(QStringLiteral("Save above setting"));
+    Label2 = new QLabel(QStringLiteral("Save above setting"), this);
+    cmdChangeWall = new QPushButton(QStringLiteral("Change Now"), this);
+    cmdClearWall = new QPushButton(QStringLiteral("Clear Wallpaper"), this);
+    cmdMinimize = pictureButton(this, QStyle::SP_TitleBarMinButton, QStringLiteral("Minimize"));
+    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    imgInvPic = new QLabel(this);
+    imgInvPic->setVisible(false);
+    Image1 = new QLabel(this);
+    Image1->setPixmap(style()->standardIcon(QStyle::SP_DesktopIcon).pixmap(48, 48));
+
+    // A click on a label beside a check box or option button acts on it.
+    for (QLabel* label : {Label1, Label2, Label4, Label5})
+        label->installEventFilter(this);
+    Label1->setBuddy(chkChange);
+    Label2->setBuddy(chkKeepSet);
+    Label4->setBuddy(optOption1);
+    Label5->setBuddy(optOption2);
+
+    connect(cbPaper, &QComboBox::activated, this, &Form12::cbPaper_Click);
+    connect(lstShow, &QListWidget::itemClicked, this, &Form12::lstShow_Click);
+    connect(lstShow, &QListWidget::itemActivated, this, &Form12::lstShow_Click);
+    connect(cmdAdd, &QPushButton::clicked, this, &Form12::cmdAdd_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &Form12::cmdDelete_Click);
+    connect(cmdDeleteAll, &QPushButton::clicked, this, &Form12::cmdDeleteAll_Click);
+    connect(CmdSaveToFile, &QPushButton::clicked, this, &Form12::CmdSaveToFile_Click);
+    connect(cmdLoad, &QPushButton::clicked, this, &Form12::cmdLoad_Click);
+    connect(chkChange, &QCheckBox::toggled, this, &Form12::chkChange_Click);
+    connect(cbChange, &QComboBox::activated, this, &Form12::cbChange_Click);
+    connect(optOption1, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optOption_Click(1);
+    });
+    connect(optOption2, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optOption_Click(2);
+    });
+    connect(cmdChangeWall, &QPushButton::clicked, this, &Form12::cmdChangeWall_Click);
+    connect(cmdClearWall, &QPushButton::clicked, this, &Form12::cmdClearWall_Click);
+    connect(cmdMinimize, &QPushButton::clicked, this, &Form12::cmdMinimize_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &Form12::cmdClose_Click);
+
+    auto* listButtons = new QHBoxLayout;
+    for (QPushButton* button : {cmdDelete, cmdDeleteAll, CmdSaveToFile, cmdLoad})
+        listButtons->addWidget(button);
+    listButtons->addStretch();
+    auto* listColumn = new QVBoxLayout;
+    listColumn->addWidget(Label3);
+    listColumn->addWidget(lstShow, 1);
+    listColumn->addLayout(listButtons);
+
+    auto* pickColumn = new QVBoxLayout;
+    pickColumn->addWidget(cbPaper);
+    pickColumn->addWidget(imgShow, 0, Qt::AlignHCenter);
+    pickColumn->addWidget(cmdAdd);
+    pickColumn->addStretch();
+
+    auto* settings = new QGridLayout;
+    settings->addWidget(chkChange, 0, 0);
+    settings->addWidget(Label1, 0, 1);
+    settings->addWidget(cbChange, 0, 2);
+    auto* order = new QHBoxLayout;
+    order->addWidget(optOption1);
+    order->addWidget(Label4);
+    order->addSpacing(12);
+    order->addWidget(optOption2);
+    order->addWidget(Label5);
+    order->addStretch();
+    settings->addLayout(order, 1, 1, 1, 2);
+    settings->addWidget(chkKeepSet, 2, 0);
+    settings->addWidget(Label2, 2, 1, 1, 2);
+    settings->setColumnStretch(3, 1);
+
+    auto* actions = new QHBoxLayout;
+    actions->addWidget(Image1);
+    actions->addWidget(cmdChangeWall);
+    actions->addWidget(cmdClearWall);
+    actions->addStretch();
+    actions->addWidget(cmdMinimize);
+    actions->addWidget(cmdClose);
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(listColumn, 1);
+    top->addLayout(pickColumn);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addLayout(settings);
+    layout->addLayout(actions);
+    layout->addWidget(imgInvPic);
+}
+
+bool Form12::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        if (watched == Label1 && chkChange->isEnabled())
+            chkChange->toggle();
+        else if (watched == Label2)
+            chkKeepSet->toggle();
+        else if (watched == Label4)
+            optOption1->setChecked(true);
+        else if (watched == Label5)
+            optOption2->setChecked(true);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form12::Form_Load()
+{
+    Module1& state = m_app.state();
+    const WallpaperRestore restored = WallpaperStore().RestoreSettings(state.strAppPath);
+    m_form.strPicFolder = restored.strPicFolder;
+    cbPaper->addItems(restored.cbPaper);
+    cbPaper->setCurrentIndex(-1);
+
+    m_changer->setEntries(restored.lstShow);
+    showList();
+    cbChange->setCurrentIndex(cbChange->findText(restored.intervalText));
+    enableChangeIfReady();
+    chkKeepSet->setChecked(restored.keepSet);
+    if (restored.changeOn && chkChange->isEnabled())
+        chkChange->setChecked(true); // sets the schedule up again
+
+    // A stored position is taken only while a screen still shows it.
+    if (restored.hasPosition && QGuiApplication::screenAt(QPoint(restored.left, restored.top) + QPoint(20, 20)))
+        move(restored.left, restored.top);
+    m_form.lWinLeft = x();
+    m_form.lWinTop = y();
+
+    if (restored.priorityFlag == -1)
+        chooseOption(1);
+    if (restored.randomFlag == -1)
+        chooseOption(2);
+    LoadFontSetting();
+}
+
+void Form12::LoadFontSetting()
+{
+    const SettingsFile file = m_app.state().settingsFile();
+    if (!file.exists())
+        return;
+    const std::optional<IniRecord> record = file.readSlot(IniSlot::AllFont);
+    if (!record)
+        return;
+    const QString value = record->value();
+    if (value.startsWith(QLatin1String("Arial")))
+        SetFontName(QStringLiteral("Arial"), QFont::SansSerif, 0);
+    else if (value.startsWith(QLatin1String("TimesNewRoman")))
+        SetFontName(QStringLiteral("Times New Roman"), QFont::Serif, 10);
+}
+
+void Form12::SetFontName(const QString& family, QFont::StyleHint hint, int pointSize)
+{
+    const QList<QWidget*> controls{Label1, Label2,        Label3,       Label4,   Label5,   lstShow,
+                                   cmdAdd, cmdChangeWall, cmdClearWall, cmdClose, cbChange, cbPaper};
+    for (QWidget* control : controls) {
+        QFont font = control->font();
+        font.setFamily(family);
+        font.setStyleHint(hint);
+        if (pointSize > 0)
+            font.setPointSize(pointSize);
+        control->setFont(font);
+    }
+}
+
+QStringList Form12::listEntries() const
+{
+    return m_changer->entries();
+}
+
+void Form12::showList()
+{
+    const int row = lstShow->currentRow();
+    lstShow->clear();
+    lstShow->addItems(m_changer->entries());
+    if (row >= 0 && row < lstShow->count())
+        lstShow->setCurrentRow(row, QItemSelectionModel::NoUpdate);
+}
+
+void Form12::chooseOption(int Index)
+{
+    QRadioButton* option = Index == 2 ? optOption2 : optOption1;
+    if (option->isChecked())
+        optOption_Click(Index);
+    else
+        option->setChecked(true); // runs optOption_Click through toggled
+}
+
+void Form12::stopChanging()
+{
+    chkChange->setChecked(false); // runs chkChange_Click, which ends the schedule
+    chkChange->setEnabled(false);
+    cbChange->setEnabled(true);
+}
+
+void Form12::enableChangeIfReady()
+{
+    if (m_changer->count() >= 2) {
+        cbChange->setEnabled(true);
+        if (cbChange->currentIndex() >= 0)
+            chkChange->setEnabled(true);
+    }
+}
+
+void Form12::applyListRules()
+{
+    if (m_changer->count() < 3)
+        chooseOption(1);
+    if (m_changer->count() < 2)
+        stopChanging();
+}
+
+void Form12::showPreview(const QString& path)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    const QImage picture = reader.read();
+    if (picture.isNull()) {
+        imgShow->clear();
+        m_previewPath.clear();
+        m_app.AnswerOk(QFileInfo(path).fileName() + QStringLiteral(" cannot be read as a picture"));
+        return;
+    }
+    imgShow->setPixmap(
+        QPixmap::fromImage(picture.scaled(imgShow->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    m_previewPath = path;
+}
+
+void Form12::cbPaper_Click()
+{
+    const int index = cbPaper->currentIndex();
+    if (index < 0)
+        return;
+    m_form.strPicName = cbPaper->itemText(index);
+    const QString path = m_changer->picturePath(m_form.strPicName);
+    if (QFileInfo(path).isFile()) {
+        showPreview(path);
+        return;
+    }
+    cbPaper->removeItem(index);
+    cbPaper->setCurrentIndex(-1);
+    m_form.strPicName.clear();
+}
+
+void Form12::lstShow_Click()
+{
+    QListWidgetItem* item = lstShow->currentItem();
+    if (!item)
+        return;
+    m_form.strPicName = item->text();
+    const QString path = m_changer->picturePath(m_form.strPicName);
+    if (QFileInfo(path).isFile()) {
+        showPreview(path);
+        return;
+    }
+    const QString missing = m_form.strPicName;
+    m_changer->removeAt(lstShow->row(item));
+    m_form.strPicName.clear();
+    showList();
+    m_app.AnswerOk(missing + QStringLiteral(" file not found"));
+}
+
+void Form12::cmdAdd_Click()
+{
+    if (m_form.strPicName.isEmpty())
+        return;
+    m_changer->add(m_form.strPicName);
+    lstShow->addItem(m_form.strPicName);
+    enableChangeIfReady();
+}
+
+void Form12::cmdDelete_Click()
+{
+    QList<int> rows;
+    const QList<QListWidgetItem*> selected = lstShow->selectedItems();
+    for (QListWidgetItem* item : selected)
+        rows.append(lstShow->row(item));
+    if (rows.isEmpty())
+        return;
+    m_changer->deleteSelected(rows);
+    showList();
+    applyListRules();
+}
+
+void Form12::cmdDeleteAll_Click()
+{
+    m_changer->clear();
+    showList();
+    chkChange->setChecked(false);
+    chkChange->setEnabled(false);
+    cbChange->setEnabled(true);
+    chooseOption(1);
+}
+
+void Form12::CmdSaveToFile_Click()
+{
+    const QString appPath = m_app.state().strAppPath;
+    if (!QDir().mkpath(appPath)) {
+        m_app.AnswerOk(QStringLiteral("Cannot create the folder ") + appPath);
+        return;
+    }
+    if (QFileInfo::exists(appPath + WallpaperStore::kListFile)) {
+        m_app.form13().FileAlreadyExist(kWallpaperSaver, WallpaperStore::kListFile);
+        return;
+    }
+    QString error;
+    if (!QuotedLineFile::write(appPath + WallpaperStore::kListFile, m_changer->entries(), &error))
+        m_app.AnswerOk(WallpaperStore::kListFile + QStringLiteral(" could not be written: ") + error);
+}
+
+void Form12::cmdLoad_Click()
+{
+    const QString path = m_app.state().strAppPath + WallpaperStore::kListFile;
+    if (!QFileInfo(path).isFile()) {
+        // Emptying the list for a file that is not there would lose it for nothing.
+        m_app.AnswerOk(WallpaperStore::kListFile + QStringLiteral(" file not found"));
+        return;
+    }
+    m_changer->clear();
+    m_changer->setEntries(WallpaperStore().LoadList(m_app.state().strAppPath));
+    showList();
+    enableChangeIfReady();
+    applyListRules();
+}
+
+void Form12::cbChange_Click()
+{
+    if (m_changer->count() >= 2)
+        chkChange->setEnabled(true);
+    else if (chkChange->isChecked())
+        chkChange->setChecked(false);
+}
+
+void Form12::chkChange_Click()
+{
+    m_changer->chkChange_Click(chkChange->isChecked(), cbChange->currentText());
+}
+
+void Form12::optOption_Click(int Index)
+{
+    m_changer->optOption_Click(Index);
+}
+
+void Form12::EMShowToShow()
+{
+    m_changer->EMShowToShow();
+}
+
+void Form12::cmdChangeWall_Click()
+{
+    if (m_previewPath.isEmpty())
+        return;
+    if (!m_changer->changeNow(m_previewPath))
+        m_app.AnswerOk(QFileInfo(m_previewPath).fileName() + QStringLiteral(" cannot be read as a picture"));
+}
+
+void Form12::cmdClearWall_Click()
+{
+    m_changer->clearWallpaper();
+}
+
+void Form12::cmdMinimize_Click()
+{
+    showMinimized();
+}
+
+void Form12::cmdClose_Click()
+{
+    close();
+}
+
+bool Form12::Form_QueryUnload()
+{
+    if (!isMinimized()) {
+        m_form.lWinLeft = x();
+        m_form.lWinTop = y();
+    }
+    const Module1& state = m_app.state();
+    QString error;
+    if (!WallpaperStore().SaveSettings(
+            chkKeepSet->isChecked(), toRecordInt(m_form.lWinLeft), toRecordInt(m_form.lWinTop), chkChange->isChecked(),
+            optOption2->isChecked() ? -1 : 0, cbChange->currentText(), state.strAppPath, m_form.strPicFolder, &error))
+        m_app.AnswerOk(QStringLiteral("The wallpaper settings were not saved: ") + error);
+    if (state.iWPNext != -1) {
+        hide(); // the changer keeps working with the list
+        return false;
+    }
+    return true;
+}
+
+void Form12::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    if (Form_QueryUnload()) {
+        hide();
+        m_app.unloadForm12();
+    }
+}

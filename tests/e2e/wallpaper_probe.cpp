@@ -1,0 +1,84 @@
+// Drives the wallpaper changer against the real desktop services of the session, for the end-to-end test.
+//   wallpaper_probe pictures FOLDER              writes red.bmp and blue.jpg (640 x 480) into FOLDER
+//   wallpaper_probe change FOLDER N ENTRY...     N changes in list order over the entries
+//   wallpaper_probe clear                        clears the wallpaper
+// The desktop comes from XDG_CURRENT_DESKTOP. Ends when every command it started has ended.
+#include <cstdio>
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QTimer>
+
+#include "app/shared_state.h"
+#include "app/warnings.h"
+#include "platform/linux/desktop_wallpaper.h"
+#include "platform/linux/image_converter.h"
+#include "platform/linux/process_runner.h"
+#include "platform/linux/x_root_wallpaper.h"
+#include "wallpaper/wallpaper_changer.h"
+#include "wallpaper/wallpaper_form_state.h"
+#include "wallpaper/wallpaper_times.h"
+
+namespace {
+class PrintedWarnings final : public Warnings
+{
+public:
+    void AnswerOk(const QString& ErrorMsgStr) override
+    {
+        std::fprintf(stderr, "warning: %s\n", qPrintable(ErrorMsgStr));
+    }
+};
+
+class EveryMinute final : public WallpaperTimes
+{
+public:
+    void WallpaperSchedule(bool, const QString&, Flag&, qint16&, qint16& iWPNext) override { iWPNext = -1; }
+    void NextWallpaperTime(qint16, qint16& iWPNext) override { iWPNext = static_cast<qint16>((iWPNext + 1) % 60); }
+};
+
+bool writePicture(const QString& path, Qt::GlobalColor color, const char* format)
+{
+    QImage image(640, 480, QImage::Format_RGB32);
+    image.fill(color);
+    return image.save(path, format);
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.size() == 2 && args.at(0) == QLatin1String("pictures")) {
+        const bool ok = writePicture(args.at(1) + QStringLiteral("/red.bmp"), Qt::red, "BMP") &&
+                        writePicture(args.at(1) + QStringLiteral("/blue.jpg"), Qt::blue, "JPEG");
+        return ok ? 0 : 1;
+    }
+
+    ProcessRunner runner;
+    XRootWallpaper rootWindow;
+    DesktopWallpaper wallpaper(DesktopWallpaper::currentDesktop(), runner, rootWindow);
+    if (args.size() == 1 && args.at(0) == QLatin1String("clear")) {
+        wallpaper.clearWallpaper();
+    } else if (args.size() >= 4 && args.at(0) == QLatin1String("change")) {
+        Module1 state;
+        state.iWPInterval = 1;
+        state.iWPNext = 0;
+        WallpaperFormState form;
+        form.strPicFolder = args.at(1);
+        PrintedWarnings warnings;
+        ImageConverter converter;
+        EveryMinute times;
+        WallpaperChanger changer(state, form, WallpaperChanger::Services{warnings, converter, wallpaper, times, {}});
+        changer.setEntries(args.mid(3));
+        changer.optOption_Click(WallpaperChanger::kPriority);
+        for (int i = args.at(2).toInt(); i > 0; --i)
+            changer.EMShowToShow();
+    } else {
+        std::fputs("usage: wallpaper_probe pictures FOLDER | change FOLDER N ENTRY... | clear\n", stderr);
+        return 2;
+    }
+    if (!runner.isBusy())
+        return 0;
+    QObject::connect(&runner, &ProcessRunner::idle, &application, &QCoreApplication::quit);
+    return QCoreApplication::exec();
+}

@@ -1,0 +1,158 @@
+#include <QTest>
+
+#include "platform/command_runner.h"
+#include "platform/linux/desktop_wallpaper.h"
+
+namespace {
+// Records the commands; answers a listing of xfconf with `xfceProperties`.
+class FakeRunner final : public CommandRunner
+{
+public:
+    void run(const QString& program, const QStringList& arguments, Done done) override
+    {
+        commands.append(QStringList{program} + arguments);
+        if (!done)
+            return;
+        Result result;
+        result.started = true;
+        result.exitCode = 0;
+        result.output = xfceProperties;
+        done(result);
+    }
+    QList<QStringList> commands;
+    QByteArray xfceProperties;
+};
+
+class FakeRoot final : public RootWindowPicture
+{
+public:
+    bool paint(const QString& path) override
+    {
+        painted.append(path);
+        return true;
+    }
+    bool clear() override
+    {
+        painted.append(QString());
+        return true;
+    }
+    QStringList painted;
+};
+
+using Commands = QList<QStringList>;
+const QString kPath = QStringLiteral("/home/u/My Pictures/it's.bmp");
+const QString kUri = QStringLiteral("'file:///home/u/My%20Pictures/it\\'s.bmp'");
+} // namespace
+
+class TestDesktopWallpaper : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void desktopFromEnvironment_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<int>("desktop");
+        QTest::newRow("GNOME") << "GNOME" << int(DesktopWallpaper::Desktop::Gnome);
+        QTest::newRow("Ubuntu") << "ubuntu:GNOME" << int(DesktopWallpaper::Desktop::Gnome);
+        QTest::newRow("Unity") << "Unity" << int(DesktopWallpaper::Desktop::Gnome);
+        QTest::newRow("Budgie") << "Budgie:GNOME" << int(DesktopWallpaper::Desktop::Gnome);
+        QTest::newRow("Cinnamon") << "X-Cinnamon" << int(DesktopWallpaper::Desktop::Cinnamon);
+        QTest::newRow("MATE") << "MATE" << int(DesktopWallpaper::Desktop::Mate);
+        QTest::newRow("KDE") << "KDE" << int(DesktopWallpaper::Desktop::Kde);
+        QTest::newRow("XFCE") << "XFCE" << int(DesktopWallpaper::Desktop::Xfce);
+        QTest::newRow("first known name wins") << "foo:XFCE:GNOME" << int(DesktopWallpaper::Desktop::Xfce);
+        QTest::newRow("window manager") << "i3" << int(DesktopWallpaper::Desktop::RootWindow);
+        QTest::newRow("unset") << "" << int(DesktopWallpaper::Desktop::RootWindow);
+    }
+    void desktopFromEnvironment()
+    {
+        QFETCH(QString, value);
+        QFETCH(int, desktop);
+        QCOMPARE(int(DesktopWallpaper::desktopFrom(value)), desktop);
+    }
+
+    void commandLines_data()
+    {
+        QTest::addColumn<int>("desktop");
+        QTest::addColumn<bool>("clear");
+        QTest::addColumn<Commands>("expected");
+        const QString gs = "gsettings";
+        const QString gnome = "org.gnome.desktop.background";
+        QTest::newRow("GNOME set: light and dark picture")
+            << int(DesktopWallpaper::Desktop::Gnome) << false
+            << Commands{{gs, "set", gnome, "picture-uri", kUri}, {gs, "set", gnome, "picture-uri-dark", kUri}};
+        QTest::newRow("GNOME clear") << int(DesktopWallpaper::Desktop::Gnome) << true
+                                     << Commands{{gs, "set", gnome, "picture-uri", "''"},
+                                                 {gs, "set", gnome, "picture-uri-dark", "''"}};
+        QTest::newRow("Cinnamon set") << int(DesktopWallpaper::Desktop::Cinnamon) << false
+                                      << Commands{{gs, "set", "org.cinnamon.desktop.background", "picture-uri", kUri}};
+        QTest::newRow("Cinnamon clear") << int(DesktopWallpaper::Desktop::Cinnamon) << true
+                                        << Commands{
+                                               {gs, "set", "org.cinnamon.desktop.background", "picture-uri", "''"}};
+        QTest::newRow("MATE set: a path, not a URI")
+            << int(DesktopWallpaper::Desktop::Mate) << false
+            << Commands{{gs, "set", "org.mate.background", "picture-filename", "'/home/u/My Pictures/it\\'s.bmp'"}};
+        QTest::newRow("MATE clear") << int(DesktopWallpaper::Desktop::Mate) << true
+                                    << Commands{{gs, "set", "org.mate.background", "picture-filename", "''"}};
+        QTest::newRow("KDE set") << int(DesktopWallpaper::Desktop::Kde) << false
+                                 << Commands{{"plasma-apply-wallpaperimage", kPath}};
+        QTest::newRow("KDE clear") << int(DesktopWallpaper::Desktop::Kde) << true
+                                   << Commands{{"dbus-send", "--session", "--type=method_call",
+                                                "--dest=org.kde.plasmashell", "/PlasmaShell",
+                                                "org.kde.PlasmaShell.evaluateScript",
+                                                "string:" + DesktopWallpaper::plasmaScript(QString())}};
+        const QStringList list{"xfconf-query", "-c", "xfce4-desktop", "-l"};
+        const QString m0 = "/backdrop/screen0/monitorHDMI-1/workspace0/last-image";
+        const QString m1 = "/backdrop/screen0/monitoreDP-1/workspace1/last-image";
+        QTest::newRow("XFCE set: every last-image property")
+            << int(DesktopWallpaper::Desktop::Xfce) << false
+            << Commands{list,
+                        {"xfconf-query", "-c", "xfce4-desktop", "-p", m0, "-s", kPath},
+                        {"xfconf-query", "-c", "xfce4-desktop", "-p", m1, "-s", kPath}};
+        QTest::newRow("XFCE clear") << int(DesktopWallpaper::Desktop::Xfce) << true
+                                    << Commands{list,
+                                                {"xfconf-query", "-c", "xfce4-desktop", "-p", m0, "-s", ""},
+                                                {"xfconf-query", "-c", "xfce4-desktop", "-p", m1, "-s", ""}};
+        QTest::newRow("root window runs nothing") << int(DesktopWallpaper::Desktop::RootWindow) << false << Commands{};
+    }
+    void commandLines()
+    {
+        QFETCH(int, desktop);
+        QFETCH(bool, clear);
+        QFETCH(Commands, expected);
+        FakeRunner runner;
+        runner.xfceProperties = "/backdrop/screen0/monitorHDMI-1/workspace0/color-style\n"
+                                "/backdrop/screen0/monitorHDMI-1/workspace0/last-image\n"
+                                "/backdrop/screen0/monitoreDP-1/workspace1/last-image\n"
+                                "/desktop-icons/style\n";
+        FakeRoot root;
+        DesktopWallpaper wallpaper(DesktopWallpaper::Desktop(desktop), runner, root);
+        if (clear)
+            wallpaper.clearWallpaper();
+        else
+            wallpaper.setWallpaper(kPath);
+        QCOMPARE(runner.commands, expected);
+        if (DesktopWallpaper::Desktop(desktop) == DesktopWallpaper::Desktop::RootWindow)
+            QCOMPARE(root.painted, QStringList{kPath});
+        else
+            QVERIFY(root.painted.isEmpty());
+    }
+
+    void xfceWithoutPropertiesOrTool()
+    {
+        FakeRunner runner;
+        runner.xfceProperties = "/backdrop/screen0/monitor0/image-path\n";
+        FakeRoot root;
+        DesktopWallpaper(DesktopWallpaper::Desktop::Xfce, runner, root).setWallpaper(kPath);
+        QCOMPARE(runner.commands.size(), 1);
+    }
+
+    void plasmaScriptQuotesThePath()
+    {
+        const QString script = DesktopWallpaper::plasmaScript("file:///a/it's\\x.bmp");
+        QVERIFY(script.contains("d.writeConfig('Image', 'file:///a/it\\'s\\\\x.bmp')"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDesktopWallpaper)
+#include "test_desktop_wallpaper.moc"

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QFile>
+#include <QFileInfo>
+#include <QList>
+#include <QPair>
+#include <QStringList>
+
+#include "platform/picture_converter.h"
+#include "platform/wallpaper_setter.h"
+
+// Records the wallpapers set; an empty path stands for a cleared wallpaper.
+class FakeWallpaper final : public WallpaperSetter
+{
+public:
+    void setWallpaper(const QString& path) override { shown.append(path); }
+    void clearWallpaper() override { shown.append(QString()); }
+    QStringList shown;
+};
+
+// Copies the picture instead of converting it; refuses files whose name is listed in `undecodable`.
+class FakePictureConverter final : public PictureConverter
+{
+public:
+    bool convertToBmp(const QString& source, const QString& target) override
+    {
+        conversions.append({source, target});
+        if (undecodable.contains(QFileInfo(source).fileName()) || !QFileInfo(source).isFile())
+            return false;
+        QFile::remove(target);
+        return QFile::copy(source, target);
+    }
+    QList<QPair<QString, QString>> conversions;
+    QStringList undecodable;
+};

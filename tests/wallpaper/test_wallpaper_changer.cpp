@@ -1,0 +1,346 @@
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/shared_state.h"
+#include "fake_wallpaper.h"
+#include "fake_warnings.h"
+#include "wallpaper/wallpaper_changer.h"
+#include "wallpaper/wallpaper_form_state.h"
+#include "wallpaper/wallpaper_pictures.h"
+#include "wallpaper/wallpaper_times.h"
+
+namespace {
+// Marks every `iWPInterval` minutes; counts the calls.
+class StepTimes final : public WallpaperTimes
+{
+public:
+    void WallpaperSchedule(bool ticked, const QString& intervalText, Flag& bClockActive, qint16& iWPInterval,
+                           qint16& iWPNext) override
+    {
+        ++schedules;
+        if (!ticked || intervalText.isEmpty()) {
+            iWPNext = -1;
+            return;
+        }
+        iWPInterval = 5;
+        iWPNext = 5;
+        bClockActive = kTrue;
+    }
+    void NextWallpaperTime(qint16 iWPInterval, qint16& iWPNext) override
+    {
+        ++nexts;
+        iWPNext = static_cast<qint16>((iWPNext + iWPInterval) % 60);
+    }
+    int schedules = 0;
+    int nexts = 0;
+};
+} // namespace
+
+class TestWallpaperChanger : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    Module1 m_state;
+    WallpaperFormState m_form;
+    FakeWarnings m_warnings;
+    FakePictureConverter m_converter;
+    FakeWallpaper m_setter;
+    StepTimes m_times;
+    QList<double> m_draws;
+    std::unique_ptr<WallpaperChanger> m_changer;
+    int m_tooFew = 0;
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+    void picture(const QString& name)
+    {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(name.toUtf8()); // the content names the picture
+    }
+    QByteArray content(const QString& file) const
+    {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    void makeChanger(const QStringList& entries)
+    {
+        for (const QString& name : entries)
+            picture(name);
+        m_changer->setEntries(entries);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        const QStringList files = QDir(m_dir.path()).entryList(QDir::Files);
+        for (const QString& f : files)
+            QFile::remove(path(f));
+        m_state = Module1{};
+        m_state.iWPInterval = 5;
+        m_state.iWPNext = 10;
+        m_form = WallpaperFormState{};
+        m_form.strPicFolder = m_dir.path();
+        m_warnings.shown.clear();
+        m_converter = FakePictureConverter{};
+        m_setter.shown.clear();
+        m_times = StepTimes{};
+        m_draws.clear();
+        m_tooFew = 0;
+        m_changer = std::make_unique<WallpaperChanger>(
+            m_state, m_form, WallpaperChanger::Services{m_warnings, m_converter, m_setter, m_times, [this] {
+                                                            return m_draws.isEmpty() ? 0.0 : m_draws.takeFirst();
+                                                        }});
+        m_changer->tooFewToChange = [this] { ++m_tooFew; };
+    }
+
+    void pictureKinds_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("bmp") << "a.bmp" << int(PictureKind::Bitmap);
+        QTest::newRow("BMP upper case") << "A.BMP" << int(PictureKind::Bitmap);
+        QTest::newRow("gif") << "b.Gif" << int(PictureKind::Converted);
+        QTest::newRow("jpg") << "c.jpg" << int(PictureKind::Converted);
+        QTest::newRow("jpeg") << "d.JPEG" << int(PictureKind::Converted);
+        QTest::newRow("png") << "e.png" << int(PictureKind::Other);
+        QTest::newRow("ending only") << "xbmp" << int(PictureKind::Bitmap);
+        QTest::newRow("short") << "mp" << int(PictureKind::Other);
+    }
+    void pictureKinds()
+    {
+        QFETCH(QString, entry);
+        QFETCH(int, kind);
+        QCOMPARE(int(pictureKind(entry)), kind);
+    }
+
+    void folderOffersPicturesSortedIgnoringCase()
+    {
+        for (const char* name : {"b.JPG", "A.bmp", "c.gif", "a2.jpeg", "d.png", "tmpFile.bmp", "tmpFile-12.bmp",
+                                 "q\"uote.bmp", "noext", "Zed.Bmp"})
+            picture(QString::fromUtf8(name));
+        QCOMPARE(picturesIn(m_dir.path()), (QStringList{"A.bmp", "a2.jpeg", "b.JPG", "c.gif", "Zed.Bmp"}));
+        QVERIFY(picturesIn(m_dir.filePath("missing")).isEmpty());
+    }
+
+    void deleteSelected_data()
+    {
+        QTest::addColumn<QList<int>>("rows");
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<QStringList>("left");
+        QTest::newRow("entries 1 and 3 of five") << QList<int>{0, 2} << 0 << QStringList{"2", "4", "5"};
+        QTest::newRow("selection given backwards") << QList<int>{4, 1} << 0 << QStringList{"1", "3", "4"};
+        QTest::newRow("stale cursor past the selection") << QList<int>{0, 1} << 4 << QStringList{"3", "4", "5"};
+        QTest::newRow("all") << QList<int>{0, 1, 2, 3, 4} << 0 << QStringList{};
+        QTest::newRow("rows out of range ignored") << QList<int>{-1, 7} << 0 << QStringList{"1", "2", "3", "4", "5"};
+    }
+    void deleteSelected()
+    {
+        QFETCH(QList<int>, rows);
+        QFETCH(int, cursor);
+        QFETCH(QStringList, left);
+        m_changer->setEntries({"1", "2", "3", "4", "5"});
+        m_form.iDelCursor = static_cast<qint16>(cursor);
+        m_changer->deleteSelected(rows);
+        QCOMPARE(m_changer->entries(), left);
+        QCOMPARE(m_form.iDelCursor, qint16(0));
+    }
+
+    // a, then b through the work bitmap (converted one change ahead), then c, then a again.
+    void priorityOrderConvertsOneChangeAhead()
+    {
+        makeChanger({"a.bmp", "b.jpg", "c.bmp"});
+        m_changer->optOption_Click(WallpaperChanger::kPriority);
+        QVERIFY(m_converter.conversions.isEmpty()); // a is a bitmap: nothing to prepare
+
+        m_changer->EMShowToShow();
+        QCOMPARE(m_setter.shown, QStringList{path("a.bmp")});
+        QCOMPARE(m_converter.conversions.size(), 1); // b prepared right after a was shown
+        QCOMPARE(m_converter.conversions.at(0).first, path("b.jpg"));
+        QCOMPARE(m_converter.conversions.at(0).second, path(kWorkBitmap));
+        QCOMPARE(content(path(kWorkBitmap)), QByteArray("b.jpg"));
+
+        m_changer->EMShowToShow();
+        QCOMPARE(m_setter.shown.size(), 2);
+        QCOMPARE(content(m_setter.shown.at(1)), QByteArray("b.jpg"));
+        QCOMPARE(m_setter.shown.at(1), path(shownCopyName(1)));
+
+        m_changer->EMShowToShow();
+        m_changer->EMShowToShow();
+        QCOMPARE(m_setter.shown.mid(2), (QStringList{path("c.bmp"), path("a.bmp")}));
+        QCOMPARE(m_converter.conversions.size(), 2); // b prepared again after the second a
+        QCOMPARE(m_times.nexts, 4);
+        QVERIFY(m_warnings.shown.isEmpty());
+    }
+
+    // Each shown conversion gets a new name; the one shown before stays, older ones go.
+    void shownCopiesChangeNameAndAreCleanedUp()
+    {
+        makeChanger({"a.gif", "b.jpg", "c.gif"});
+        m_changer->optOption_Click(WallpaperChanger::kPriority);
+        for (int i = 0; i < 4; ++i)
+            m_changer->EMShowToShow();
+        QCOMPARE(m_setter.shown, (QStringList{path(shownCopyName(1)), path(shownCopyName(2)), path(shownCopyName(3)),
+                                              path(shownCopyName(4))}));
+        QCOMPARE(content(path(shownCopyName(4))), QByteArray("a.gif"));
+        QCOMPARE(QDir(m_dir.path()).entryList({"tmpFile-*.bmp"}), (QStringList{shownCopyName(3), shownCopyName(4)}));
+    }
+
+    void randomDrawNeverTakesTheCurrentEntry_data()
+    {
+        QTest::addColumn<int>("current");
+        QTest::addColumn<double>("draw");
+        QTest::addColumn<int>("next");
+        QTest::newRow("hits 0 from 0") << 0 << 0.0 << 1;
+        QTest::newRow("hits 2 from 2") << 2 << 0.9 << 1;
+        QTest::newRow("hits 1 from 1") << 1 << 0.5 << 0;
+        QTest::newRow("other entry taken") << 0 << 0.9 << 2;
+        QTest::newRow("draw just below 1") << 1 << 0.999999 << 2;
+        QTest::newRow("index past the end") << 7 << 0.0 << 1;
+    }
+    void randomDrawNeverTakesTheCurrentEntry()
+    {
+        QFETCH(int, current);
+        QFETCH(double, draw);
+        QFETCH(int, next);
+        makeChanger({"a.bmp", "b.bmp", "c.bmp"});
+        m_form.iPicIndex = static_cast<qint16>(current);
+        m_draws = {draw};
+        m_changer->optOption_Click(WallpaperChanger::kRandom);
+        QCOMPARE(int(m_form.iPicIndex), next);
+    }
+
+    void randomOverThreeNeverRepeats()
+    {
+        makeChanger({"a.bmp", "b.gif", "c.jpg"});
+        QRandomGenerator generator(7);
+        for (int i = 0; i < 200; ++i)
+            m_draws.append(generator.generateDouble());
+        m_changer->optOption_Click(WallpaperChanger::kRandom);
+        QStringList shownContent;
+        for (int i = 0; i < 60; ++i) {
+            m_changer->EMShowToShow();
+            shownContent.append(QString::fromUtf8(content(m_setter.shown.last())));
+        }
+        for (int i = 1; i < shownContent.size(); ++i)
+            QVERIFY2(shownContent.at(i) != shownContent.at(i - 1), qPrintable(shownContent.join(' ')));
+        QCOMPARE(QSet<QString>(shownContent.begin(), shownContent.end()).size(), 3);
+    }
+
+    void missingNextPictureIsDroppedWithWarning()
+    {
+        makeChanger({"a.bmp", "b.bmp", "c.bmp", "d.bmp"});
+        m_changer->optOption_Click(WallpaperChanger::kPriority);
+        QFile::remove(path("b.bmp"));
+        QFile::remove(path("c.bmp"));
+        m_changer->EMShowToShow();
+        QCOMPARE(m_warnings.shown, (QStringList{"b.bmp file not found", "c.bmp file not found"}));
+        QCOMPARE(m_changer->entries(), (QStringList{"a.bmp", "d.bmp"}));
+        QCOMPARE(m_tooFew, 0);
+        m_changer->EMShowToShow();
+        QCOMPARE(m_setter.shown, (QStringList{path("a.bmp"), path("d.bmp")}));
+    }
+
+    void droppingBelowTwoEndsTheChange()
+    {
+        makeChanger({"a.bmp", "b.bmp"});
+        m_changer->optOption_Click(WallpaperChanger::kPriority);
+        QFile::remove(path("b.bmp"));
+        m_changer->EMShowToShow();
+        QCOMPARE(m_tooFew, 1);
+        QCOMPARE(m_changer->entries(), QStringList{"a.bmp"});
+        QCOMPARE(m_form.iPicIndex, qint16(0));
+        QFile::remove(path("a.bmp"));
+        m_changer->EMShowToShow(); // a is shown (as the desktop will fail), then dropped when prepared again
+        QVERIFY(m_changer->entries().isEmpty());
+        m_changer->EMShowToShow();
+        QCOMPARE(m_setter.shown.size(), 2);
+    }
+
+    void undecodablePictureIsSkippedWithWarning()
+    {
+        makeChanger({"a.bmp", "b.gif", "c.jpg"});
+        m_converter.undecodable = QStringList{"b.gif"};
+        m_changer->optOption_Click(WallpaperChanger::kPriority);
+        m_changer->EMShowToShow();
+        QCOMPARE(m_warnings.shown, QStringList{"b.gif cannot be read as a picture"});
+        QCOMPARE(m_changer->entries(), (QStringList{"a.bmp", "c.jpg"}));
+        m_changer->EMShowToShow();
+        QCOMPARE(content(m_setter.shown.last()), QByteArray("c.jpg"));
+    }
+
+    void otherEndingIsNeverShown()
+    {
+        makeChanger({"a.png", "b.bmp"});
+        m_changer->optOption_Click(WallpaperChanger::kPriority); // fewer than 3: nothing prepared
+        m_changer->EMShowToShow();
+        m_changer->EMShowToShow();
+        QCOMPARE(m_setter.shown, QStringList{path("b.bmp")});
+        QCOMPARE(m_times.nexts, 2);
+    }
+
+    // With fewer than three entries nothing is prepared when the order is chosen; the first GIF is converted
+    // when its turn comes.
+    void unpreparedConversionIsMadeWhenShown()
+    {
+        makeChanger({"a.gif", "b.bmp"});
+        m_changer->optOption_Click(WallpaperChanger::kPriority);
+        m_changer->EMShowToShow();
+        QCOMPARE(content(m_setter.shown.value(0)), QByteArray("a.gif"));
+    }
+
+    void changeNowUsesTheWorkBitmapAndSpoilsNothing()
+    {
+        makeChanger({"a.bmp", "b.gif", "c.bmp"});
+        picture("preview.jpg");
+        m_changer->optOption_Click(WallpaperChanger::kPriority);
+        m_changer->EMShowToShow(); // shows a, prepares b
+        QVERIFY(m_changer->changeNow(path("preview.jpg")));
+        QCOMPARE(content(m_setter.shown.last()), QByteArray("preview.jpg"));
+        QCOMPARE(m_form.iPicIndex, qint16(1));
+        m_changer->EMShowToShow(); // b again, not the preview left in the work bitmap
+        QCOMPARE(content(m_setter.shown.last()), QByteArray("b.gif"));
+        QVERIFY(!m_changer->changeNow(path("gone.jpg")));
+        m_changer->clearWallpaper();
+        QCOMPARE(m_setter.shown.last(), QString());
+    }
+
+    void emptyListChangesNothing()
+    {
+        m_changer->EMShowToShow();
+        QCOMPARE(m_times.nexts, 0);
+        QCOMPARE(m_state.iWPNext, qint16(10));
+        QVERIFY(m_setter.shown.isEmpty());
+    }
+
+    // The clock calls on every 800 ms tick of the marked minute; the first call moves the mark.
+    void changesOncePerMark()
+    {
+        makeChanger({"a.bmp", "b.bmp", "c.bmp"});
+        m_changer->optOption_Click(WallpaperChanger::kPriority);
+        QTime time(9, 9, 0);
+        for (int tick = 0; tick < 200; ++tick, time = time.addMSecs(800))
+            if (m_state.iWPNext != -1 && time.minute() == m_state.iWPNext)
+                m_changer->EMShowToShow();
+        QCOMPARE(m_setter.shown, (QStringList{path("a.bmp")}));
+        QCOMPARE(m_state.iWPNext, qint16(15));
+    }
+
+    void scheduleEndsCatchUp()
+    {
+        m_state.bWPCatchUp = kTrue;
+        m_changer->chkChange_Click(true, "5 min");
+        QCOMPARE(m_state.bWPCatchUp, kFalse);
+        QCOMPARE(m_state.bClockActive, kTrue);
+        m_changer->chkChange_Click(false, "5 min");
+        QCOMPARE(m_state.iWPNext, qint16(-1));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWallpaperChanger)
+#include "test_wallpaper_changer.moc"

@@ -1,0 +1,145 @@
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "settings/settings_file.h"
+#include "wallpaper/wallpaper_store.h"
+
+class TestWallpaperStore : public QObject
+{
+    Q_OBJECT
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_app;      // program folder, ending in "/"
+    QString m_pictures; // default picture folder
+
+    void write(const QString& path, const QByteArray& bytes)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QString slot5()
+    {
+        const std::optional<IniRecord> record = SettingsFile(m_app).readSlot(5);
+        return record ? record->sData : QString();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_app = m_dir->filePath("prog") + "/";
+        m_pictures = m_dir->filePath("Pictures");
+        QVERIFY(QDir().mkpath(m_app));
+        QVERIFY(QDir().mkpath(m_pictures));
+        write(m_pictures + "/b.jpg", "b");
+        write(m_pictures + "/A.gif", "a");
+    }
+
+    void nothingStoredGivesDefaults()
+    {
+        const WallpaperRestore r = WallpaperStore(m_pictures).RestoreSettings(m_app);
+        QCOMPARE(r.strPicFolder, m_pictures);
+        QCOMPARE(r.cbPaper, (QStringList{"A.gif", "b.jpg"}));
+        QVERIFY(!r.keepSet);
+        QVERIFY(!r.changeOn);
+        QCOMPARE(r.priorityFlag, qint16(-1));
+        QCOMPARE(r.randomFlag, qint16(0));
+        QVERIFY(!r.hasPosition);
+        QVERIFY(r.lstShow.isEmpty());
+    }
+
+    void keptSettingsComeBackWithTheListAndMarkSlot5()
+    {
+        write(m_app + "Wpaper.dat", "\"one.bmp\"\r\n\"two.gif\"\r\n\"three.jpg\"\r\n");
+        const WallpaperStore store(m_pictures);
+        QVERIFY(store.SaveSettings(true, 120, -40, true, -1, "15 min", m_app, m_pictures));
+        QVERIFY(slot5().startsWith("Check"));
+
+        const WallpaperRestore r = store.RestoreSettings(m_app);
+        QVERIFY(r.keepSet);
+        QVERIFY(r.changeOn);
+        QCOMPARE(r.intervalText, QStringLiteral("15 min"));
+        QCOMPARE(r.randomFlag, qint16(-1));
+        QCOMPARE(r.priorityFlag, qint16(0));
+        QVERIFY(r.hasPosition);
+        QCOMPARE(r.left, qint16(120));
+        QCOMPARE(r.top, qint16(-40));
+        QCOMPARE(r.lstShow, (QStringList{"one.bmp", "two.gif", "three.jpg"}));
+
+        // Kept with the change off: slot 5 no longer starts the changer.
+        QVERIFY(store.SaveSettings(true, 0, 0, false, 0, "15 min", m_app, m_pictures));
+        QVERIFY(!slot5().startsWith("Check"));
+        QCOMPARE(store.RestoreSettings(m_app).priorityFlag, qint16(-1));
+
+        // Unticked: forgotten, back to the defaults.
+        QVERIFY(store.SaveSettings(true, 0, 0, true, 0, "5 min", m_app, m_pictures));
+        QVERIFY(store.SaveSettings(false, 5, 5, true, -1, "5 min", m_app, m_pictures));
+        QVERIFY(!slot5().startsWith("Check"));
+        const WallpaperRestore forgotten = store.RestoreSettings(m_app);
+        QVERIFY(!forgotten.keepSet);
+        QVERIFY(!forgotten.changeOn);
+        QVERIFY(forgotten.lstShow.isEmpty());
+        QCOMPARE(forgotten.priorityFlag, qint16(-1));
+    }
+
+    void untickedWithNothingKeptWritesNothing()
+    {
+        QVERIFY(WallpaperStore(m_pictures).SaveSettings(false, 1, 2, true, 0, "5 min", m_app, m_pictures));
+        QCOMPARE(QDir(m_app).entryList(QDir::Files), QStringList{});
+    }
+
+    // Slot 5 is written in place: the other slots of ixo.ini stay as they were.
+    void slot5LeavesOtherSlotsAlone()
+    {
+        IniRecord font;
+        font.sSection = "[AllFont]";
+        font.sData = "Arial";
+        QVERIFY(SettingsFile(m_app).writeSlot(8, font));
+        QVERIFY(WallpaperStore(m_pictures).SaveSettings(true, 0, 0, true, 0, "1 hr", m_app, m_pictures));
+        QCOMPARE(QFileInfo(m_app + "ixo.ini").size(), 408);
+        QCOMPARE(SettingsFile(m_app).readSlot(8)->value(), QStringLiteral("Arial"));
+        QVERIFY(slot5().startsWith("Check"));
+    }
+
+    void storedFolderUsedWhileItExists()
+    {
+        const QString other = m_dir->filePath("Other");
+        QVERIFY(QDir().mkpath(other));
+        write(other + "/x.bmp", "x");
+        const WallpaperStore store(m_pictures);
+        QVERIFY(store.SaveSettings(true, 0, 0, false, 0, QString(), m_app, other));
+        QCOMPARE(store.RestoreSettings(m_app).cbPaper, QStringList{"x.bmp"});
+        QVERIFY(QDir(other).removeRecursively());
+        QCOMPARE(store.RestoreSettings(m_app).strPicFolder, m_pictures);
+    }
+
+    void loadListAcceptsEveryLineEnd_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("CR LF") << QByteArray("\"a.bmp\"\r\n\"b.jpg\"\r\n\"c.gif\"\r\n")
+                               << QStringList{"a.bmp", "b.jpg", "c.gif"};
+        QTest::newRow("LF, no last line end") << QByteArray("\"a.bmp\"\n\"b.jpg\"") << QStringList{"a.bmp", "b.jpg"};
+        QTest::newRow("CR") << QByteArray("\"a.bmp\"\r\"b.jpg\"\r") << QStringList{"a.bmp", "b.jpg"};
+        QTest::newRow("empty file") << QByteArray() << QStringList{};
+        QTest::newRow("blank lines and spaces")
+            << QByteArray("\r\n  \"my pic.bmp\"\r\n\r\n") << QStringList{"my pic.bmp"};
+        QTest::newRow("Latin-1 name") << QByteArray("\"caf\xe9.jpg\"\r\n")
+                                      << QStringList{QString::fromUtf8("café.jpg")};
+    }
+    void loadListAcceptsEveryLineEnd()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, entries);
+        write(m_app + "Wpaper.dat", bytes);
+        QCOMPARE(WallpaperStore(m_pictures).LoadList(m_app), entries);
+    }
+
+    void loadListOfMissingFileIsEmpty() { QVERIFY(WallpaperStore(m_pictures).LoadList(m_app).isEmpty()); }
+};
+
+QTEST_GUILESS_MAIN(TestWallpaperStore)
+#include "test_wallpaper_store.moc"
