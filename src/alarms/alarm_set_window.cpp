@@ -253,11 +253,16 @@ void Form4::showSelected(qsizetype row)
     lstData->scrollTo(index);
 }
 
-void Form4::showEvent(QShowEvent* event)
+void Form4::updateSecondsShown()
 {
     const bool seconds = m_app.state().bNoSecond != kTrue;
     cbSec->setVisible(seconds);
     lblColon2->setVisible(seconds);
+}
+
+void Form4::showEvent(QShowEvent* event)
+{
+    updateSecondsShown();
     QWidget::showEvent(event);
 }
 

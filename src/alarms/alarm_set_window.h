@@ -25,6 +25,8 @@ public:
     void cmdDeleteAll_Click();
     void cmdUp_Click();
     void cmdDown_Click();
+    /// Shows or hides the seconds box as "Don't compare with second" says.
+    void updateSecondsShown();
 
     QLabel* lblATis = nullptr;
     QComboBox* cbHour = nullptr;

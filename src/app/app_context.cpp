@@ -281,3 +281,26 @@ void AppContext::chkChange_Click()
     form12().chkChange_Click();
     unloadForm12IfHidden();
 }
+
+void AppContext::showDataFileChooser(DataFileMode /*mode*/)
+{
+    // The data file chooser arrives with the alarm data files.
+}
+
+void AppContext::showSettingsWindow()
+{
+    // The Settings window arrives with the alarm data files and start at log-in.
+}
+
+void AppContext::applySoundChecks(qint16 chkSoundOn, qint16 chkErrMsgPop)
+{
+    // Until the Settings window exists its two boxes stand for the flags directly.
+    m_state.bSoundOn = toFlag(chkSoundOn == 1);
+    m_state.bErrMsgPop = toFlag(chkErrMsgPop == 1);
+}
+
+void AppContext::noSecondChanged()
+{
+    if (isForm4Loaded())
+        form4().updateSecondsShown();
+}

@@ -115,6 +115,18 @@ public:
     /// Puts the dialog with foreground code `tmpWho` back on top, if it is loaded and visible.
     void WhoWillForeground(qint32 tmpWho);
 
+    /// The three ways the data file chooser opens from the Alarm Set window.
+    enum class DataFileMode { Load, Save, Edit };
+    /// Shows the data file chooser for loading, saving or editing an alarm data file.
+    void showDataFileChooser(DataFileMode mode);
+    /// Shows the Settings window (restored when minimized).
+    void showSettingsWindow();
+    /// Sets the Settings window's "Sound on" and "Show error message..." boxes (0 or 1), loading it hidden;
+    /// their change handling sets bSoundOn and bErrMsgPop.
+    void applySoundChecks(qint16 chkSoundOn, qint16 chkErrMsgPop);
+    /// "Don't compare with second" changed: the Alarm Set window shows or hides its seconds box.
+    void noSecondChanged();
+
     /// Ends the program at once, without running any window's closing steps.
     void endProgram();
 

@@ -131,7 +131,7 @@ void Form1::mAlarmSet_Click()
 
 void Form1::mSetting_Click()
 {
-    // The Settings window opens here once it exists.
+    m_app.showSettingsWindow();
 }
 
 void Form1::mWallpaper_Click()
