@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= 2
 CMAKE_ARGS ?=
 
-.PHONY: all deps build run test test-sanitize bench format clean
+.PHONY: all deps build run test test-sanitize bench install uninstall format clean
 
 all: build
 
@@ -31,6 +31,14 @@ test-sanitize: deps
 bench: build
 	cmake --build $(BUILD) -j$(JOBS) --target benchmarks
 	@scripts/run-benchmarks $(BUILD)
+
+# Per user, without root: ~/.local/share/ixo (program folder), ~/.local/bin/ixo, a desktop entry and an icon.
+install: build
+	@scripts/install-ixo install $(BUILD)/bin
+
+# Keeps the user's ixo.ini and alarm lists unless PURGE=1.
+uninstall:
+	@scripts/install-ixo uninstall
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
