@@ -31,6 +31,7 @@ test-sanitize: deps
 bench: build
 	cmake --build $(BUILD) -j$(JOBS) --target benchmarks
 	@scripts/run-benchmarks $(BUILD)
+	@scripts/bench-desktop $(BUILD)
 
 # Per user, without root: ~/.local/share/ixo (program folder), ~/.local/bin/ixo, a desktop entry and an icon.
 install: build
