@@ -26,11 +26,30 @@ e2e_start_desktop() {
     e2e_wait_for 10 "tray host" xdotool search --class trayer
 }
 
-# Starts Ixo from the program folder; sets IXO_PID.
+# e2e_set_clock "YYYY-MM-DD HH:MM:SS": from now on Ixo's clock reads this time and runs on from it. Can be called
+# again while Ixo runs: the clock jumps, as after a suspend or a clock change. Timers keep real time.
+e2e_set_clock() {
+    local target
+    target=$(date -d "$1" +%s) || return 1
+    printf '%+d\n' $((target - $(date +%s))) >"$E2E_WORK/faketime"
+}
+
+# Starts Ixo from the program folder; sets IXO_PID. After e2e_set_clock, Ixo runs on the faked clock.
 e2e_start_ixo() {
-    "$E2E_PROG/ixo" >"$E2E_WORK/ixo.log" 2>&1 &
+    if [ -f "$E2E_WORK/faketime" ]; then
+        FAKETIME_TIMESTAMP_FILE="$E2E_WORK/faketime" FAKETIME_NO_CACHE=1 FAKETIME_DONT_FAKE_MONOTONIC=1 \
+            LD_PRELOAD="$(ls /usr/lib/*/faketime/libfaketime.so.1 | head -n1)" \
+            "$E2E_PROG/ixo" >>"$E2E_WORK/ixo.log" 2>&1 &
+    else
+        "$E2E_PROG/ixo" >>"$E2E_WORK/ixo.log" 2>&1 &
+    fi
     IXO_PID=$!
     e2e_pids+=($IXO_PID)
+}
+
+# Counts the bursts of sound Ixo has played so far (SDL's disk driver output).
+e2e_sound_bursts() {
+    /usr/bin/python3 "$(dirname "$E2E_LIB")/pcm_bursts.py" "$SDL_DISKAUDIOFILE"
 }
 
 # e2e_wait_for SECONDS WHAT COMMAND...: runs COMMAND until it succeeds, for at most SECONDS.

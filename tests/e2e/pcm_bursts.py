@@ -1,0 +1,37 @@
+#!/usr/bin/python3
+"""Counts the bursts of sound in what SDL's disk audio driver rendered (16-bit little-endian stereo, 44100 Hz):
+stretches louder than THRESHOLD separated by at least GAP_MS of quiet. Prints the count.
+Usage: pcm_bursts.py FILE [THRESHOLD] [GAP_MS]"""
+import array
+import sys
+
+RATE = 44100
+
+
+def count_bursts(path, threshold=1000, gap_ms=20):
+    samples = array.array("h")
+    with open(path, "rb") as f:
+        data = f.read()
+    samples.frombytes(data[: len(data) // 4 * 4])
+    if sys.byteorder != "little":
+        samples.byteswap()
+    gap = gap_ms * RATE // 1000
+    bursts, quiet = 0, gap
+    for left in samples[::2]:
+        if left > threshold or left < -threshold:
+            if quiet >= gap:
+                bursts += 1
+            quiet = 0
+        else:
+            quiet += 1
+    return bursts
+
+
+if __name__ == "__main__":
+    args = sys.argv[1:]
+    if not args:
+        sys.exit(__doc__)
+    try:
+        print(count_bursts(args[0], *(int(a) for a in args[1:3])))
+    except FileNotFoundError:
+        print(0)
