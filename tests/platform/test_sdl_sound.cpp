@@ -117,43 +117,46 @@ private Q_SLOTS:
         QVERIFY(DiskAudioCapture::peak(out, tail) == 0);
     }
 
-    void missingWaveShowsBoxWithoutTune()
+    // A wave that is missing or cannot be played: what is heard and what is shown, by the options.
+    void failedWave_data()
     {
-        writeTune();
-        m_state.strSongPath = m_state.strAppPath + "ding.wav";
-        const qint64 mark = m_capture->size();
-        m_form9->PlaySound("once", m_state.strSongPath);
-        QCOMPARE(m_box.shown, QStringList{m_state.strSongPath.mid(7) + ", wave file not found, alarm at 08:30:00"});
-        QVERIFY(!m_audio->isMidiPlaying());
-        QVERIFY(!QFileInfo::exists(m_dir->filePath("cache/Ixo/air.mid")));
-        QCOMPARE(DiskAudioCapture::peak(renderUntilQuiet(mark)), 0);
-    }
-
-    void unplayableWave_data()
-    {
+        QTest::addColumn<bool>("soundOn");
         QTest::addColumn<bool>("errorMessages");
+        QTest::addColumn<QByteArray>("song"); // "-": no file
         QTest::addColumn<bool>("tuneHeard");
-        QTest::newRow("defaults: the tune plays") << true << true;
-        QTest::newRow("error messages off: silence") << false << false;
+        QTest::addColumn<bool>("box");
+        QTest::newRow("missing: the box, no tune") << true << true << QByteArray("-") << false << true;
+        QTest::newRow("unplayable: the tune, no box") << true << true << QByteArray("not a wave") << true << false;
+        QTest::newRow("unplayable, error messages off: silence") << true << false << QByteArray("x") << false << false;
+        QTest::newRow("sound off: nothing, even for a missing file")
+            << false << true << QByteArray("-") << false << false;
     }
-    void unplayableWave()
+    void failedWave()
     {
+        QFETCH(bool, soundOn);
         QFETCH(bool, errorMessages);
+        QFETCH(QByteArray, song);
         QFETCH(bool, tuneHeard);
-        if (!QFileInfo(kSoundFont).isReadable())
+        QFETCH(bool, box);
+        if (tuneHeard && !QFileInfo(kSoundFont).isReadable())
             QSKIP("the General MIDI sound font is not installed");
         writeTune();
+        m_state.bSoundOn = toFlag(soundOn);
         m_state.bErrMsgPop = toFlag(errorMessages);
-        const QString song = m_state.strAppPath + "ding.wav";
-        QVERIFY(writeFile(song, "not a wave at all"));
-        m_state.strSongPath = song;
+        m_state.strSongPath = m_state.strAppPath + "ding.wav";
+        if (song != "-")
+            QVERIFY(writeFile(m_state.strSongPath, song));
         const qint64 mark = m_capture->size();
-        m_form9->PlaySound("once", song);
-        QVERIFY(m_box.shown.isEmpty());
+        m_form9->PlaySound(soundOn ? "once" : "repeat", m_state.strSongPath);
+        QCOMPARE(m_box.shown, box ? QStringList{m_state.strSongPath.mid(7) + ", wave file not found, alarm at 08:30:00"}
+                                  : QStringList());
         QCOMPARE(m_audio->isMidiPlaying(), tuneHeard);
+        QCOMPARE(QFileInfo::exists(m_dir->filePath("cache/Ixo/air.mid")), tuneHeard);
         const std::vector<qint16> out = renderUntilQuiet(mark);
         QCOMPARE(DiskAudioCapture::peak(out) > 1000, tuneHeard);
         QCOMPARE(DiskAudioCapture::countBursts(out) >= 1, tuneHeard);
+        if (!soundOn)
+            QVERIFY(!m_audio->isOpen() && !QFileInfo::exists(m_capture->path()));
     }
 
     // The speaker chosen: no wave, one sweep of 30 tones measured from 2000 Hz down to 550 Hz.
@@ -178,17 +181,6 @@ private Q_SLOTS:
                      qPrintable(QStringLiteral("tone %1: %2 Hz").arg(i).arg(measured)));
         }
         QCOMPARE(DiskAudioCapture::peak(out, start + 30 * toneFrames + 10), 0);
-    }
-
-    void soundOffPlaysNothing()
-    {
-        m_state.bSoundOn = kFalse;
-        writeTune();
-        m_state.strSongPath = m_state.strAppPath + "missing.wav";
-        m_form9->PlaySound("repeat", m_state.strSongPath);
-        QVERIFY(m_box.shown.isEmpty());
-        QVERIFY(!m_audio->isOpen());
-        QVERIFY(!QFileInfo::exists(m_capture->path()));
     }
 
     void badWaves_data()
