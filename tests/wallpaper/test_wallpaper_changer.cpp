@@ -187,7 +187,7 @@ private Q_SLOTS:
     {
         makeChanger({"a.bmp", "b.gif", "c.jpg"});
         m_form.iPicIndex = 7;
-        m_draws = {0.0, 0.0, 0.999999, 0.999999, 0.5, 0.5};
+        m_draws = {0.0, 0.0, 1.0, 0.999999, 0.999999, 0.5, 0.5};
         QRandomGenerator generator(7);
         for (int i = 0; i < 200; ++i)
             m_draws.append(generator.generateDouble());
