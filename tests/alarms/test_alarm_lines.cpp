@@ -14,30 +14,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("time");
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("marker");
-        QTest::newRow("once") << "once 07:30:00"
-                              << "07:30:00"
-                              << "once"
-                              << "_";
-        QTest::newRow("twice") << "twice 19:30:00"
-                               << "19:30:00"
-                               << "twice"
-                               << "=";
-        QTest::newRow("thrice") << "thrice 13:05:00"
-                                << "13:05:00"
-                                << "thrice"
-                                << "#";
-        QTest::newRow("repeat!") << "repeat! 23:59:59"
-                                 << "23:59:59"
-                                 << "repeat!"
-                                 << "~";
-        QTest::newRow("unknown word") << "loud 01:00:00"
-                                      << "01:00:00"
-                                      << "loud"
-                                      << "?";
-        QTest::newRow("shorter than a time") << "12:00"
-                                             << "12:00"
-                                             << ""
-                                             << "?";
+        const auto row = [](const char* line, const char* time, const char* word, const char* marker) {
+            QTest::newRow(line) << QString(line) << QString(time) << QString(word) << QString(marker);
+        };
+        row("once 07:30:00", "07:30:00", "once", "_");
+        row("twice 19:30:00", "19:30:00", "twice", "=");
+        row("thrice 13:05:00", "13:05:00", "thrice", "#");
+        row("repeat! 23:59:59", "23:59:59", "repeat!", "~");
+        row("loud 01:00:00", "01:00:00", "loud", "?");
+        row("12:00", "12:00", "", "?");
     }
     void fieldsByPosition()
     {
@@ -70,12 +55,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("alarm");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("with message") << "thrice 13:05:00"
-                                      << "Call the garage at 13:05:00"
-                                      << "\r\n#01:05:00 PM  /  Call the garage";
-        QTest::newRow("without message") << "twice 19:30:00" << QString() << "\r\n=07:30:00 PM";
-        QTest::newRow("midnight hour") << "once 00:30:00" << QString() << "\r\n_12:30:00 AM";
-        QTest::newRow("noon") << "repeat! 12:00:00" << QString() << "\r\n~12:00:00 PM";
+        const auto row = [](const char* name, const char* alarm, const QString& message, const char* shown) {
+            QTest::newRow(name) << QString(alarm) << message << QString(shown);
+        };
+        row("with message", "thrice 13:05:00", "Call the garage at 13:05:00", "\r\n#01:05:00 PM  /  Call the garage");
+        row("without message", "twice 19:30:00", QString(), "\r\n=07:30:00 PM");
+        row("midnight hour", "once 00:30:00", QString(), "\r\n_12:30:00 AM");
+        row("noon", "repeat! 12:00:00", QString(), "\r\n~12:00:00 PM");
     }
     void shownForm()
     {
@@ -89,16 +75,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
         QTest::addColumn<int>("sign");
-        QTest::newRow("hours decide") << "07:59:59"
-                                      << "08:00:00" << -1;
-        QTest::newRow("minutes decide") << "08:31:00"
-                                        << "08:30:59" << 1;
-        QTest::newRow("seconds decide") << "08:30:01"
-                                        << "08:30:02" << -1;
-        QTest::newRow("equal") << "23:59:59"
-                               << "23:59:59" << 0;
-        QTest::newRow("five-character time uses minutes as seconds") << "08:30"
-                                                                     << "08:30:45" << -1;
+        QTest::newRow("hours decide") << "07:59:59" << QString("08:00:00") << -1;
+        QTest::newRow("minutes decide") << "08:31:00" << QString("08:30:59") << 1;
+        QTest::newRow("seconds decide") << "08:30:01" << QString("08:30:02") << -1;
+        QTest::newRow("equal") << "23:59:59" << QString("23:59:59") << 0;
+        QTest::newRow("five characters: minutes as seconds") << "08:30" << QString("08:30:45") << -1;
     }
     void compareTimesFieldByField()
     {

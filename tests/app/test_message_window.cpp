@@ -35,15 +35,15 @@ private Q_SLOTS:
 
     void showsTheWholeLineOnTopWithItsTitle()
     {
-        m_app->openMessageWindow(QStringLiteral("Call the garage at 13:05:00"));
+        m_app->openMessageWindow("Call the garage at 13:05:00");
         QCOMPARE(m_app->messageWindows().size(), 1);
         Form6* window = m_app->messageWindows().first();
-        QCOMPARE(window->txtMsg->toPlainText(), QStringLiteral("Call the garage at 13:05:00"));
+        QCOMPARE(window->txtMsg->toPlainText(), "Call the garage at 13:05:00");
         QVERIFY(window->isVisible());
         QVERIFY(m_fakes->windows.topmost.contains(window));
         QCOMPARE(window->windowTitle(), QString()); // until the first title tick
         window->Timer1_Timer();
-        QCOMPARE(window->windowTitle(), QStringLiteral("Message  05 Dec 2026 / 09:41 PM"));
+        QCOMPARE(window->windowTitle(), "Message  05 Dec 2026 / 09:41 PM");
         QVERIFY(window->Timer1.isActive());
         QCOMPARE(window->txtMsg->font().pointSize(), Form6::kDefaultFontSize);
     }
@@ -52,20 +52,20 @@ private Q_SLOTS:
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         m_fakes->clock.set(QDateTime(QDate(2026, 3, 1), QTime(0, 5, 0)));
-        m_app->openMessageWindow(QStringLiteral("x at 00:05:00"));
+        m_app->openMessageWindow("x at 00:05:00");
         Form6* window = m_app->messageWindows().first();
         window->Timer1_Timer();
         QLocale::setDefault(QLocale::c());
-        QCOMPARE(window->windowTitle(), QStringLiteral("Message  01 Mar 2026 / 12:05 AM"));
+        QCOMPARE(window->windowTitle(), "Message  01 Mar 2026 / 12:05 AM");
     }
 
     void identityNumbersAndTheWrap()
     {
         m_state->lForegroundWho = kWhoFileChooser;
-        m_app->openMessageWindow(QStringLiteral("a"));
+        m_app->openMessageWindow("a");
         m_state->lMsgWinSeq = 2999999;
-        m_app->openMessageWindow(QStringLiteral("b"));
-        m_app->openMessageWindow(QStringLiteral("c"));
+        m_app->openMessageWindow("b");
+        m_app->openMessageWindow("c");
         const QList<Form6*> windows = m_app->messageWindows();
         QCOMPARE(windows[0]->lMyWho, 2000000);
         QCOMPARE(windows[1]->lMyWho, 2999999);
@@ -77,8 +77,8 @@ private Q_SLOTS:
 
     void newestWindowTakesTheFrontBack()
     {
-        m_app->openMessageWindow(QStringLiteral("older"));
-        m_app->openMessageWindow(QStringLiteral("newer"));
+        m_app->openMessageWindow("older");
+        m_app->openMessageWindow("newer");
         Form6* older = m_app->messageWindows()[0];
         Form6* newer = m_app->messageWindows()[1];
 
@@ -112,7 +112,7 @@ private Q_SLOTS:
     // Losing the activation runs the claim after the event has been handled.
     void deactivationEventRunsTheClaim()
     {
-        m_app->openMessageWindow(QStringLiteral("claim"));
+        m_app->openMessageWindow("claim");
         Form6* window = m_app->messageWindows().first();
         QWidget other;
         other.show();
@@ -132,7 +132,7 @@ private Q_SLOTS:
         chooser.show();
         m_app->registerForegroundDialog(kWhoFileChooser, &chooser);
         m_state->lForegroundWho = kWhoFileChooser;
-        m_app->openMessageWindow(QStringLiteral("over the chooser"));
+        m_app->openMessageWindow("over the chooser");
         QPointer<Form6> window = m_app->messageWindows().first();
         m_fakes->windows.topmost.clear();
         window->close(); // the close box
@@ -159,7 +159,7 @@ private Q_SLOTS:
         record.sSection = section;
         record.iData1 = static_cast<qint16>(size);
         QVERIFY(m_state->settingsFile().writeSlot(IniSlot::FontSize, record));
-        m_app->openMessageWindow(QStringLiteral("big"));
+        m_app->openMessageWindow("big");
         QCOMPARE(m_app->messageWindows().first()->txtMsg->font().pointSize(), expected);
     }
 
@@ -169,16 +169,15 @@ private Q_SLOTS:
         m_fakes->clock.set(QDateTime(QDate(2026, 12, 5), QTime(8, 0, 0)));
         FakeWarnings warnings;
         Form8 logic(*m_state, m_app->alarmLists(), warnings, m_fakes->clock);
-        QString times = QStringLiteral("once");
-        logic.AddClick(QStringLiteral("AM"), QString(), times,
-                       {QStringLiteral("8"), QStringLiteral("30"), QStringLiteral("0")});
-        m_app->alarmLists().lstMessage.append(QStringLiteral("Tea at 08:30:00"));
+        QString times = "once";
+        logic.AddClick("AM", QString(), times, {"8", "30", "0"});
+        m_app->alarmLists().lstMessage.append("Tea at 08:30:00");
         m_fakes->clock.set(QDateTime(QDate(2026, 12, 5), QTime(9, 0, 0)));
         m_app->form1().onTick();
         const QList<Form6*> windows = m_app->messageWindows();
         QCOMPARE(windows.size(), 2);
-        QCOMPARE(windows[0]->txtMsg->toPlainText(), QStringLiteral("alarm at 08:30:00"));
-        QCOMPARE(windows[1]->txtMsg->toPlainText(), QStringLiteral("Tea at 08:30:00"));
+        QCOMPARE(windows[0]->txtMsg->toPlainText(), "alarm at 08:30:00");
+        QCOMPARE(windows[1]->txtMsg->toPlainText(), "Tea at 08:30:00");
         QPointer<Form6> open = windows[0];
         m_app.reset();
         QVERIFY(open.isNull());

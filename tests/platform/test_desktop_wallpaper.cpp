@@ -40,6 +40,7 @@ public:
 };
 
 using Commands = QList<QStringList>;
+using D = DesktopWallpaper::Desktop;
 const QString kPath = QStringLiteral("/home/u/My Pictures/it's.bmp");
 const QString kUri = QStringLiteral("'file:///home/u/My%20Pictures/it\\'s.bmp'");
 } // namespace
@@ -51,52 +52,48 @@ private Q_SLOTS:
     void desktopFromEnvironment_data()
     {
         QTest::addColumn<QString>("value");
-        QTest::addColumn<int>("desktop");
-        QTest::newRow("GNOME") << "GNOME" << int(DesktopWallpaper::Desktop::Gnome);
-        QTest::newRow("Ubuntu") << "ubuntu:GNOME" << int(DesktopWallpaper::Desktop::Gnome);
-        QTest::newRow("Unity") << "Unity" << int(DesktopWallpaper::Desktop::Gnome);
-        QTest::newRow("Budgie") << "Budgie:GNOME" << int(DesktopWallpaper::Desktop::Gnome);
-        QTest::newRow("Cinnamon") << "X-Cinnamon" << int(DesktopWallpaper::Desktop::Cinnamon);
-        QTest::newRow("MATE") << "MATE" << int(DesktopWallpaper::Desktop::Mate);
-        QTest::newRow("KDE") << "KDE" << int(DesktopWallpaper::Desktop::Kde);
-        QTest::newRow("XFCE") << "XFCE" << int(DesktopWallpaper::Desktop::Xfce);
-        QTest::newRow("first known name wins") << "foo:XFCE:GNOME" << int(DesktopWallpaper::Desktop::Xfce);
-        QTest::newRow("window manager") << "i3" << int(DesktopWallpaper::Desktop::RootWindow);
-        QTest::newRow("unset") << "" << int(DesktopWallpaper::Desktop::RootWindow);
+        QTest::addColumn<D>("desktop");
+        QTest::newRow("Ubuntu") << "ubuntu:GNOME" << D::Gnome;
+        QTest::newRow("Unity") << "Unity" << D::Gnome;
+        QTest::newRow("Budgie") << "Budgie:GNOME" << D::Gnome;
+        QTest::newRow("Cinnamon") << "X-Cinnamon" << D::Cinnamon;
+        QTest::newRow("MATE") << "MATE" << D::Mate;
+        QTest::newRow("KDE") << "KDE" << D::Kde;
+        QTest::newRow("first known name wins") << "foo:XFCE:GNOME" << D::Xfce;
+        QTest::newRow("window manager") << "i3" << D::RootWindow;
+        QTest::newRow("unset") << "" << D::RootWindow;
     }
     void desktopFromEnvironment()
     {
         QFETCH(QString, value);
-        QFETCH(int, desktop);
-        QCOMPARE(int(DesktopWallpaper::desktopFrom(value)), desktop);
+        QTEST(DesktopWallpaper::desktopFrom(value), "desktop");
     }
 
     void commandLines_data()
     {
-        QTest::addColumn<int>("desktop");
+        QTest::addColumn<D>("desktop");
         QTest::addColumn<bool>("clear");
         QTest::addColumn<Commands>("expected");
         const QString gs = "gsettings";
         const QString gnome = "org.gnome.desktop.background";
         QTest::newRow("GNOME set: light and dark picture")
-            << int(DesktopWallpaper::Desktop::Gnome) << false
+            << D::Gnome << false
             << Commands{{gs, "set", gnome, "picture-uri", kUri}, {gs, "set", gnome, "picture-uri-dark", kUri}};
-        QTest::newRow("GNOME clear") << int(DesktopWallpaper::Desktop::Gnome) << true
+        QTest::newRow("GNOME clear") << D::Gnome << true
                                      << Commands{{gs, "set", gnome, "picture-uri", "''"},
                                                  {gs, "set", gnome, "picture-uri-dark", "''"}};
-        QTest::newRow("Cinnamon set") << int(DesktopWallpaper::Desktop::Cinnamon) << false
+        QTest::newRow("Cinnamon set") << D::Cinnamon << false
                                       << Commands{{gs, "set", "org.cinnamon.desktop.background", "picture-uri", kUri}};
-        QTest::newRow("Cinnamon clear") << int(DesktopWallpaper::Desktop::Cinnamon) << true
+        QTest::newRow("Cinnamon clear") << D::Cinnamon << true
                                         << Commands{
                                                {gs, "set", "org.cinnamon.desktop.background", "picture-uri", "''"}};
         QTest::newRow("MATE set: a path, not a URI")
-            << int(DesktopWallpaper::Desktop::Mate) << false
+            << D::Mate << false
             << Commands{{gs, "set", "org.mate.background", "picture-filename", "'/home/u/My Pictures/it\\'s.bmp'"}};
-        QTest::newRow("MATE clear") << int(DesktopWallpaper::Desktop::Mate) << true
+        QTest::newRow("MATE clear") << D::Mate << true
                                     << Commands{{gs, "set", "org.mate.background", "picture-filename", "''"}};
-        QTest::newRow("KDE set") << int(DesktopWallpaper::Desktop::Kde) << false
-                                 << Commands{{"plasma-apply-wallpaperimage", kPath}};
-        QTest::newRow("KDE clear") << int(DesktopWallpaper::Desktop::Kde) << true
+        QTest::newRow("KDE set") << D::Kde << false << Commands{{"plasma-apply-wallpaperimage", kPath}};
+        QTest::newRow("KDE clear") << D::Kde << true
                                    << Commands{{"dbus-send", "--session", "--type=method_call",
                                                 "--dest=org.kde.plasmashell", "/PlasmaShell",
                                                 "org.kde.PlasmaShell.evaluateScript",
@@ -105,19 +102,19 @@ private Q_SLOTS:
         const QString m0 = "/backdrop/screen0/monitorHDMI-1/workspace0/last-image";
         const QString m1 = "/backdrop/screen0/monitoreDP-1/workspace1/last-image";
         QTest::newRow("XFCE set: every last-image property")
-            << int(DesktopWallpaper::Desktop::Xfce) << false
+            << D::Xfce << false
             << Commands{list,
                         {"xfconf-query", "-c", "xfce4-desktop", "-p", m0, "-s", kPath},
                         {"xfconf-query", "-c", "xfce4-desktop", "-p", m1, "-s", kPath}};
-        QTest::newRow("XFCE clear") << int(DesktopWallpaper::Desktop::Xfce) << true
+        QTest::newRow("XFCE clear") << D::Xfce << true
                                     << Commands{list,
                                                 {"xfconf-query", "-c", "xfce4-desktop", "-p", m0, "-s", ""},
                                                 {"xfconf-query", "-c", "xfce4-desktop", "-p", m1, "-s", ""}};
-        QTest::newRow("root window runs nothing") << int(DesktopWallpaper::Desktop::RootWindow) << false << Commands{};
+        QTest::newRow("root window runs nothing") << D::RootWindow << false << Commands{};
     }
     void commandLines()
     {
-        QFETCH(int, desktop);
+        QFETCH(D, desktop);
         QFETCH(bool, clear);
         QFETCH(Commands, expected);
         FakeRunner runner;
@@ -126,13 +123,13 @@ private Q_SLOTS:
                                 "/backdrop/screen0/monitoreDP-1/workspace1/last-image\n"
                                 "/desktop-icons/style\n";
         FakeRoot root;
-        DesktopWallpaper wallpaper(DesktopWallpaper::Desktop(desktop), runner, root);
+        DesktopWallpaper wallpaper(desktop, runner, root);
         if (clear)
             wallpaper.clearWallpaper();
         else
             wallpaper.setWallpaper(kPath);
         QCOMPARE(runner.commands, expected);
-        if (DesktopWallpaper::Desktop(desktop) == DesktopWallpaper::Desktop::RootWindow)
+        if (desktop == D::RootWindow)
             QCOMPARE(root.painted, QStringList{kPath});
         else
             QVERIFY(root.painted.isEmpty());

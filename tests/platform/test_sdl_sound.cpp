@@ -5,12 +5,12 @@
 
 #include "app/shared_state.h"
 #include "disk_audio_capture.h"
+#include "fake_sound.h"
 #include "fake_warnings.h"
 #include "platform/linux/pc_speaker.h"
 #include "platform/linux/sdl_audio.h"
 #include "platform/linux/sdl_midi_sequencer.h"
 #include "platform/linux/sdl_wave_channel.h"
-#include "platform/modal_box.h"
 #include "sound/sound_logic.h"
 #include "sound/speaker_sweep.h"
 #include "sound_files.h"
@@ -18,22 +18,7 @@
 using namespace SoundFiles;
 
 namespace {
-const QString kSoundFont = QStringLiteral("/usr/share/sounds/sf2/default-GM.sf2");
-
-class NoClock final : public ClockSwitch
-{
-public:
-    bool isClockRunning() const override { return true; }
-    void stopClock() override {}
-    void startClock() override {}
-};
-
-class RecordingBox final : public ModalBox
-{
-public:
-    void showOk(const QString& text) override { shown.append(text); }
-    QStringList shown;
-};
+const QString kSoundFont = "/usr/share/sounds/sf2/default-GM.sf2";
 } // namespace
 
 // The sound outputs on SDL's disk driver: what they render is read back and measured.
@@ -44,24 +29,24 @@ private Q_SLOTS:
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("input")));
-        m_capture = std::make_unique<DiskAudioCapture>(m_dir->filePath(QStringLiteral("out.raw")));
+        QVERIFY(QDir(m_dir->path()).mkdir("input"));
+        m_capture = std::make_unique<DiskAudioCapture>(m_dir->filePath("out.raw"));
         m_capture->selectDriver();
         m_audio = std::make_unique<SdlAudio>(kSoundFont);
         m_wave = std::make_unique<SdlWaveChannel>(*m_audio);
         m_player = std::make_unique<SdlWavePlayer>(*m_audio);
         m_mci = std::make_unique<SdlMidiSequencer>(*m_audio);
         // An input folder without a speaker device: tones go to the sound output.
-        m_speaker = std::make_unique<PcSpeaker>(*m_audio, m_dir->filePath(QStringLiteral("input")));
+        m_speaker = std::make_unique<PcSpeaker>(*m_audio, m_dir->filePath("input"));
         m_state = Module1{};
-        m_state.strAppPath = m_dir->path() + QStringLiteral("/");
+        m_state.strAppPath = m_dir->path() + "/";
         m_state.setStartupDefaults();
-        m_state.strNextAlarm = QStringLiteral("08:30:00");
+        m_state.strNextAlarm = "08:30:00";
         m_box.shown.clear();
         m_warnings.shown.clear();
         m_form9 = std::make_unique<Form9>(
             m_state, SoundServices{*m_wave, *m_player, *m_mci, *m_speaker, m_box, m_warnings, m_clock},
-            m_dir->filePath(QStringLiteral("cache/Ixo/air.mid")));
+            m_dir->filePath("cache/Ixo/air.mid"));
     }
     void cleanup()
     {
@@ -77,10 +62,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("times");
         QTest::addColumn<int>("bursts");
-        QTest::newRow("once") << QStringLiteral("once") << 1;
-        QTest::newRow("twice") << QStringLiteral("twice") << 2;
-        QTest::newRow("thrice") << QStringLiteral("thrice") << 3;
-        QTest::newRow("an unknown word plays once") << QStringLiteral("often") << 1;
+        QTest::newRow("once") << "once" << 1;
+        QTest::newRow("twice") << "twice" << 2;
+        QTest::newRow("thrice") << "thrice" << 3;
+        QTest::newRow("an unknown word plays once") << "often" << 1;
     }
     void playTimes()
     {
@@ -100,7 +85,7 @@ private Q_SLOTS:
     {
         const QString song = writeSong(burst(30, 30));
         const qint64 mark = m_capture->size();
-        m_form9->PlaySound(QStringLiteral("repeat"), song);
+        m_form9->PlaySound("repeat", song);
         QVERIFY(DiskAudioCapture::waitFor(
             [&] { return DiskAudioCapture::countBursts(m_capture->samples(mark, m_capture->size())) >= 5; }));
         QVERIFY(m_audio->isWavePlaying());
@@ -117,10 +102,10 @@ private Q_SLOTS:
     void chimePlaysByContentAndReplaces()
     {
         const QString song = writeSong(burst(30, 30));
-        const QString chime = m_dir->filePath(QStringLiteral("didi.snd"));
+        const QString chime = m_dir->filePath("didi.snd");
         QVERIFY(writeFile(chime, waveBytes(burst(50, 10, 2000))));
         const qint64 mark = m_capture->size();
-        m_form9->PlaySound(QStringLiteral("repeat"), song);
+        m_form9->PlaySound("repeat", song);
         QVERIFY(m_wave->sndPlaySound(chime));
         const std::vector<qint16> out = renderUntilQuiet(mark);
         QVERIFY(!m_audio->isWavePlaying());
@@ -132,44 +117,46 @@ private Q_SLOTS:
         QVERIFY(DiskAudioCapture::peak(out, tail) == 0);
     }
 
-    void missingWaveShowsBoxWithoutTune()
+    // A wave that is missing or cannot be played: what is heard and what is shown, by the options.
+    void failedWave_data()
     {
-        writeTune();
-        m_state.strSongPath = m_state.strAppPath + QStringLiteral("ding.wav");
-        const qint64 mark = m_capture->size();
-        m_form9->PlaySound(QStringLiteral("once"), m_state.strSongPath);
-        QCOMPARE(m_box.shown,
-                 QStringList{m_state.strSongPath.mid(7) + QStringLiteral(", wave file not found, alarm at 08:30:00")});
-        QVERIFY(!m_audio->isMidiPlaying());
-        QVERIFY(!QFileInfo::exists(m_dir->filePath(QStringLiteral("cache/Ixo/air.mid"))));
-        QCOMPARE(DiskAudioCapture::peak(renderUntilQuiet(mark)), 0);
-    }
-
-    void unplayableWave_data()
-    {
+        QTest::addColumn<bool>("soundOn");
         QTest::addColumn<bool>("errorMessages");
+        QTest::addColumn<QByteArray>("song"); // "-": no file
         QTest::addColumn<bool>("tuneHeard");
-        QTest::newRow("defaults: the tune plays") << true << true;
-        QTest::newRow("error messages off: silence") << false << false;
+        QTest::addColumn<bool>("box");
+        QTest::newRow("missing: the box, no tune") << true << true << QByteArray("-") << false << true;
+        QTest::newRow("unplayable: the tune, no box") << true << true << QByteArray("not a wave") << true << false;
+        QTest::newRow("unplayable, error messages off: silence") << true << false << QByteArray("x") << false << false;
+        QTest::newRow("sound off: nothing, even for a missing file")
+            << false << true << QByteArray("-") << false << false;
     }
-    void unplayableWave()
+    void failedWave()
     {
+        QFETCH(bool, soundOn);
         QFETCH(bool, errorMessages);
+        QFETCH(QByteArray, song);
         QFETCH(bool, tuneHeard);
-        if (!QFileInfo(kSoundFont).isReadable())
+        QFETCH(bool, box);
+        if (tuneHeard && !QFileInfo(kSoundFont).isReadable())
             QSKIP("the General MIDI sound font is not installed");
         writeTune();
+        m_state.bSoundOn = toFlag(soundOn);
         m_state.bErrMsgPop = toFlag(errorMessages);
-        const QString song = m_state.strAppPath + QStringLiteral("ding.wav");
-        QVERIFY(writeFile(song, "not a wave at all"));
-        m_state.strSongPath = song;
+        m_state.strSongPath = m_state.strAppPath + "ding.wav";
+        if (song != "-")
+            QVERIFY(writeFile(m_state.strSongPath, song));
         const qint64 mark = m_capture->size();
-        m_form9->PlaySound(QStringLiteral("once"), song);
-        QVERIFY(m_box.shown.isEmpty());
+        m_form9->PlaySound(soundOn ? "once" : "repeat", m_state.strSongPath);
+        QCOMPARE(m_box.shown, box ? QStringList{m_state.strSongPath.mid(7) + ", wave file not found, alarm at 08:30:00"}
+                                  : QStringList());
         QCOMPARE(m_audio->isMidiPlaying(), tuneHeard);
+        QCOMPARE(QFileInfo::exists(m_dir->filePath("cache/Ixo/air.mid")), tuneHeard);
         const std::vector<qint16> out = renderUntilQuiet(mark);
         QCOMPARE(DiskAudioCapture::peak(out) > 1000, tuneHeard);
         QCOMPARE(DiskAudioCapture::countBursts(out) >= 1, tuneHeard);
+        if (!soundOn)
+            QVERIFY(!m_audio->isOpen() && !QFileInfo::exists(m_capture->path()));
     }
 
     // The speaker chosen: no wave, one sweep of 30 tones measured from 2000 Hz down to 550 Hz.
@@ -178,7 +165,7 @@ private Q_SLOTS:
         m_state.bUseInternalSpeaker = kTrue;
         const QString song = writeSong(burst(30, 30));
         const qint64 mark = m_capture->size();
-        m_form9->PlaySound(QStringLiteral("once"), song);
+        m_form9->PlaySound("once", song);
         QVERIFY(!m_audio->isWavePlaying());
         const std::vector<qint16> out = renderUntilQuiet(mark);
 
@@ -194,17 +181,6 @@ private Q_SLOTS:
                      qPrintable(QStringLiteral("tone %1: %2 Hz").arg(i).arg(measured)));
         }
         QCOMPARE(DiskAudioCapture::peak(out, start + 30 * toneFrames + 10), 0);
-    }
-
-    void soundOffPlaysNothing()
-    {
-        m_state.bSoundOn = kFalse;
-        writeTune();
-        m_state.strSongPath = m_state.strAppPath + QStringLiteral("missing.wav");
-        m_form9->PlaySound(QStringLiteral("repeat"), m_state.strSongPath);
-        QVERIFY(m_box.shown.isEmpty());
-        QVERIFY(!m_audio->isOpen());
-        QVERIFY(!QFileInfo::exists(m_capture->path()));
     }
 
     void badWaves_data()
@@ -227,10 +203,10 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(bool, plays);
-        const QString path = m_dir->filePath(QStringLiteral("bad.wav"));
+        const QString path = m_dir->filePath("bad.wav");
         QVERIFY(writeFile(path, bytes));
         qint16 iCanPlay = kTrue;
-        m_player->PlayWave(QStringLiteral("once"), path, iCanPlay);
+        m_player->PlayWave("once", path, iCanPlay);
         QCOMPARE(iCanPlay, plays ? kTrue : kFalse);
         QCOMPARE(m_wave->sndPlaySound(path), plays);
     }
@@ -241,49 +217,48 @@ private Q_SLOTS:
         const QString song = writeSong(burst(30, 30));
         writeTune();
         qint16 iCanPlay = kTrue;
-        m_player->PlayWave(QStringLiteral("once"), song, iCanPlay);
+        m_player->PlayWave("once", song, iCanPlay);
         QCOMPARE(iCanPlay, kFalse);
         QVERIFY(!m_wave->sndPlaySound(song));
         QVERIFY(!m_speaker->isPresent());
         QVERIFY(!m_audio->lastError().isEmpty());
 
         // The tune cannot be played either: the box says so.
-        m_form9->PlaySound(QStringLiteral("once"), song);
-        QCOMPARE(m_box.shown, QStringList{QStringLiteral("Error found, Sound cannot be played, alarm at 08:30:00")});
+        m_form9->PlaySound("once", song);
+        QCOMPARE(m_box.shown, QStringList{"Error found, Sound cannot be played, alarm at 08:30:00"});
     }
 
     void sequencerCommands()
     {
         if (!QFileInfo(kSoundFont).isReadable())
             QSKIP("the General MIDI sound font is not installed");
-        const QString spaced = m_dir->filePath(QStringLiteral("a folder/air.mid"));
+        const QString spaced = m_dir->filePath("a folder/air.mid");
         QVERIFY(QDir().mkpath(QFileInfo(spaced).path()));
         QVERIFY(writeFile(spaced, midiTuneBytes()));
-        const QString open = QStringLiteral("open ") + spaced + QStringLiteral(" type sequencer alias tmpMidiPlay");
+        const QString open = "open " + spaced + " type sequencer alias tmpMidiPlay";
 
-        QVERIFY(m_mci->mciSendString(QStringLiteral("close tmpMidiPlay")) != 0);
-        QVERIFY(m_mci->mciSendString(QStringLiteral("play tmpMidiPlay")) != 0);
-        QVERIFY(m_mci->mciSendString(QStringLiteral("play otherAlias")) != 0);
-        QVERIFY(m_mci->mciSendString(QStringLiteral("open  type sequencer alias tmpMidiPlay")) != 0);
+        QVERIFY(m_mci->mciSendString("close tmpMidiPlay") != 0);
+        QVERIFY(m_mci->mciSendString("play tmpMidiPlay") != 0);
+        QVERIFY(m_mci->mciSendString("play otherAlias") != 0);
+        QVERIFY(m_mci->mciSendString("open  type sequencer alias tmpMidiPlay") != 0);
         QCOMPARE(m_mci->mciSendString(open), 0);
         QVERIFY(m_mci->mciSendString(open) != 0);
-        QCOMPARE(m_mci->mciSendString(QStringLiteral("play tmpMidiPlay")), 0);
+        QCOMPARE(m_mci->mciSendString("play tmpMidiPlay"), 0);
         QVERIFY(m_audio->isMidiPlaying());
-        QCOMPARE(m_mci->mciSendString(QStringLiteral("close tmpMidiPlay")), 0);
+        QCOMPARE(m_mci->mciSendString("close tmpMidiPlay"), 0);
         QVERIFY(!m_audio->isMidiPlaying());
-        QVERIFY(m_mci->mciSendString(QStringLiteral("close tmpMidiPlay")) != 0);
+        QVERIFY(m_mci->mciSendString("close tmpMidiPlay") != 0);
     }
 
     void sequencerWithoutSoundFontFails()
     {
         cleanup();
-        m_audio = std::make_unique<SdlAudio>(m_dir->filePath(QStringLiteral("none.sf2")));
+        m_audio = std::make_unique<SdlAudio>(m_dir->filePath("none.sf2"));
         SdlMidiSequencer mci(*m_audio);
-        const QString tune = m_dir->filePath(QStringLiteral("air.mid"));
+        const QString tune = m_dir->filePath("air.mid");
         QVERIFY(writeFile(tune, midiTuneBytes()));
-        QVERIFY(mci.mciSendString(QStringLiteral("open ") + tune +
-                                  QStringLiteral(" type sequencer alias tmpMidiPlay")) != 0);
-        QVERIFY(mci.mciSendString(QStringLiteral("play tmpMidiPlay")) != 0);
+        QVERIFY(mci.mciSendString("open " + tune + " type sequencer alias tmpMidiPlay") != 0);
+        QVERIFY(mci.mciSendString("play tmpMidiPlay") != 0);
     }
 
     // An idle program holds no audio stream: the output closes after a quiet spell and opens again for the
@@ -303,11 +278,11 @@ private Q_SLOTS:
 private:
     QString writeSong(const QList<qint16>& samples)
     {
-        m_state.strSongPath = m_state.strAppPath + QStringLiteral("ding.wav");
+        m_state.strSongPath = m_state.strAppPath + "ding.wav";
         writeFile(m_state.strSongPath, waveBytes(samples));
         return m_state.strSongPath;
     }
-    void writeTune() { QVERIFY(writeFile(m_state.strAppPath + QStringLiteral("air.mid"), midiTuneBytes())); }
+    void writeTune() { QVERIFY(writeFile(m_state.strAppPath + "air.mid", midiTuneBytes())); }
 
     /// Everything rendered from `mark` until nothing sounds any more, and a little beyond.
     std::vector<qint16> renderUntilQuiet(qint64 mark)
@@ -330,9 +305,9 @@ private:
     std::unique_ptr<SdlMidiSequencer> m_mci;
     std::unique_ptr<PcSpeaker> m_speaker;
     Module1 m_state;
-    RecordingBox m_box;
+    FakeModalBox m_box;
     FakeWarnings m_warnings;
-    NoClock m_clock;
+    FakeClockSwitch m_clock;
     std::unique_ptr<Form9> m_form9;
 };
 

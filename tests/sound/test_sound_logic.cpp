@@ -1,5 +1,3 @@
-#include <functional>
-
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -8,33 +6,15 @@
 #include "app/shared_state.h"
 #include "fake_sound.h"
 #include "fake_warnings.h"
-#include "platform/modal_box.h"
 #include "sound/sound_logic.h"
 #include "sound/speaker_sweep.h"
 
 namespace {
-class FakeClockSwitch final : public ClockSwitch
+QByteArray readAll(const QString& path)
 {
-public:
-    bool isClockRunning() const override { return running; }
-    void stopClock() override { running = false; }
-    void startClock() override { running = true; }
-    bool running = true;
-};
-
-// Records each box with the clock and tray state while it is open.
-class RecordingBox final : public ModalBox
-{
-public:
-    void showOk(const QString& text) override
-    {
-        shown.append(text);
-        if (onShow)
-            onShow();
-    }
-    QStringList shown;
-    std::function<void()> onShow;
-};
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
 } // namespace
 
 class TestSoundLogic : public QObject
@@ -45,9 +25,9 @@ private Q_SLOTS:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         m_state = Module1{};
-        m_state.strAppPath = m_dir->path() + QStringLiteral("/");
+        m_state.strAppPath = m_dir->path() + "/";
         m_state.setStartupDefaults();
-        m_state.strNextAlarm = QStringLiteral("08:30:00");
+        m_state.strNextAlarm = "08:30:00";
         m_wave = FakeWave{};
         m_player = FakeWavePlayer{};
         m_mci = FakeMci{};
@@ -66,60 +46,76 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("frequency");
         QTest::addColumn<int>("divisor");
-        QTest::addColumn<int>("low");
-        QTest::addColumn<int>("high");
-        QTest::newRow("2000 Hz") << 2000 << 597 << 85 << 2;
-        QTest::newRow("1000 Hz") << 1000 << 1193 << 169 << 4;
-        QTest::newRow("550 Hz") << 550 << 2170 << 122 << 8;
+        QTest::newRow("2000 Hz") << 2000 << 597;
+        QTest::newRow("1000 Hz") << 1000 << 1193;
+        QTest::newRow("550 Hz") << 550 << 2170;
     }
     void divisors()
     {
         QFETCH(int, frequency);
-        QFETCH(int, divisor);
-        QFETCH(int, low);
-        QFETCH(int, high);
-        QCOMPARE(speakerDivisor(frequency), divisor);
-        QCOMPARE(divisor & 255, low);
-        QCOMPARE(divisor / 256, high);
+        QTEST(speakerDivisor(frequency), "divisor");
     }
 
-    void sweepFallsFrom2000To550()
+    // What one alarm sound does with each set of options: `options` lists the switches off (sound, errors) or on
+    // (speaker, midiSpeaker), the missing speaker (noSpeaker) and a failing tune (noTune). The outcome lists the
+    // outputs used: the wave channel stopped, the wave played, speaker sweeps, the tune, boxes and warnings.
+    void outcome_data()
     {
-        const QList<SpeakerTone> sweep = speakerSweep();
-        QCOMPARE(sweep.size(), 30);
-        for (int i = 0; i < sweep.size(); ++i) {
-            const int nominal = 2000 - 50 * i;
-            QCOMPARE(sweep[i].frequency, kSpeakerTimerClock / speakerDivisor(nominal));
-            QVERIFY(qAbs(sweep[i].frequency - nominal) < nominal * 0.002);
-            QCOMPARE(sweep[i].milliseconds, kSweepToneMs);
-        }
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<QString>("song");
+        QTest::addColumn<QString>("outcome");
+        const auto row = [](const char* name, const char* options, const char* song, const QString& outcome) {
+            QTest::newRow(name) << QString(options) << QString(song) << outcome;
+        };
+        const char* cannot = "box:Error found, Sound cannot be played, alarm at 08:30:00";
+        row("plays the wave", "", "ok", "stop wave:twice");
+        row("sound off: nothing, even for a missing file", "soundOff speaker", "missing", "");
+        row("speaker missing: warning, then the wave", "speaker noSpeaker", "ok", "stop wave:twice warning");
+        row("missing: box, no tune", "", "missing",
+            "stop wave:twice box:<song>, wave file not found, alarm at 08:30:00");
+        row("unplayable: the tune", "", "unplayable", "stop wave:twice tune");
+        row("unplayable, tune fails: box", "noTune", "unplayable", QString("stop wave:twice tune %1").arg(cannot));
+        row("unplayable, error messages off: silence", "errorsOff", "unplayable", "stop wave:twice");
+        row("speaker instead of the tune", "midiSpeaker", "unplayable", "stop wave:twice sweep sweep");
+        row("speaker instead, missing: tune and warning", "midiSpeaker noSpeaker", "unplayable",
+            "stop wave:twice tune warning");
+        row("speaker instead, missing, no file: box and warning", "midiSpeaker noSpeaker", "missing",
+            "stop wave:twice box:<song>, wave file not found, alarm at 08:30:00 warning");
     }
-
-    // Sound off: nothing at all, even for a missing wave file.
-    void soundOffDoesNothing()
+    void outcome()
     {
-        m_state.bSoundOn = kFalse;
-        m_state.bUseInternalSpeaker = kTrue;
-        m_state.strSongPath = m_dir->filePath(QStringLiteral("missing.wav"));
-        m_form9->PlaySound(QStringLiteral("repeat"), m_state.strSongPath);
-        QVERIFY(m_wave.calls.isEmpty());
-        QVERIFY(m_player.calls.isEmpty());
-        QVERIFY(m_mci.commands.isEmpty());
-        QVERIFY(m_speaker.sweeps.isEmpty());
-        QVERIFY(m_box.shown.isEmpty());
-        QVERIFY(m_warnings.shown.isEmpty());
+        QFETCH(QString, options);
+        QFETCH(QString, song);
+        const QStringList option = options.split(' ', Qt::SkipEmptyParts);
+        m_state.bSoundOn = toFlag(!option.contains("soundOff"));
+        m_state.bErrMsgPop = toFlag(!option.contains("errorsOff"));
+        m_state.bUseInternalSpeaker = toFlag(option.contains("speaker"));
+        m_state.bISInsteadMidi = toFlag(option.contains("midiSpeaker"));
+        m_speaker.present = !option.contains("noSpeaker");
+        if (option.contains("noTune"))
+            m_mci.results.insert("play tmpMidiPlay", 7);
+        m_state.strSongPath = m_state.strAppPath + "ding.wav";
+        if (song != "missing")
+            writeSong();
+        m_player.playable = song == "ok";
+        m_form9->PlaySound("twice", m_state.strSongPath);
+
+        QStringList used;
+        for (const QString& call : std::as_const(m_wave.calls))
+            used << (call.isEmpty() ? "stop" : "channel:" + call);
+        for (const QStringList& call : std::as_const(m_player.calls))
+            used << "wave:" + call.first();
+        used << QStringList(m_speaker.sweeps.size(), "sweep");
+        if (m_mci.commands.contains("play tmpMidiPlay"))
+            used << "tune";
+        for (const QString& text : std::as_const(m_box.shown))
+            used << "box:" + text;
+        used << QStringList(m_warnings.shown.size(), "warning");
+        QFETCH(QString, outcome);
+        QCOMPARE(used.join(' '), outcome.replace("<song>", m_state.strSongPath.mid(7)));
+        QVERIFY(m_clock.running);
+        QCOMPARE(m_state.bTrayActive, kTrue);
         QCOMPARE(m_state.bISRepeat, kFalse);
-    }
-
-    void playableWaveStopsChannelThenPlays()
-    {
-        const QString wave = writeSong();
-        m_form9->PlaySound(QStringLiteral("twice"), wave);
-        QCOMPARE(m_wave.calls, QStringList{QString()});
-        QCOMPARE(m_player.calls, (QList<QStringList>{{QStringLiteral("twice"), wave}}));
-        QVERIFY(m_mci.commands.isEmpty());
-        QVERIFY(m_box.shown.isEmpty());
-        QVERIFY(m_speaker.sweeps.isEmpty());
     }
 
     void speakerPlayTimes_data()
@@ -127,47 +123,37 @@ private Q_SLOTS:
         QTest::addColumn<QString>("times");
         QTest::addColumn<int>("sweeps");
         QTest::addColumn<Flag>("repeat");
-        QTest::newRow("once") << QStringLiteral("once") << 1 << kFalse;
-        QTest::newRow("twice") << QStringLiteral("twice") << 2 << kFalse;
-        QTest::newRow("thrice") << QStringLiteral("thrice") << 3 << kFalse;
-        QTest::newRow("repeat: one sweep per tick later") << QStringLiteral("repeat") << 0 << kTrue;
-        QTest::newRow("case counts") << QStringLiteral("Twice") << 0 << kFalse;
-        QTest::newRow("empty") << QString() << 0 << kFalse;
+        QTest::newRow("once") << "once" << 1 << kFalse;
+        QTest::newRow("twice") << "twice" << 2 << kFalse;
+        QTest::newRow("thrice") << "thrice" << 3 << kFalse;
+        QTest::newRow("repeat: one sweep per tick later") << "repeat" << 0 << kTrue;
+        QTest::newRow("case counts") << "Twice" << 0 << kFalse;
     }
     // The speaker chosen and present: sweeps only, no wave; events run after each sweep.
     void speakerPlayTimes()
     {
         QFETCH(QString, times);
         QFETCH(int, sweeps);
-        QFETCH(Flag, repeat);
         m_state.bUseInternalSpeaker = kTrue;
         m_form9->PlaySound(times, writeSong());
-        QCOMPARE(m_speaker.sweeps.size(), sweeps);
-        for (const QList<SpeakerTone>& sweep : std::as_const(m_speaker.sweeps))
-            QCOMPARE(sweep, speakerSweep());
+        QCOMPARE(m_speaker.sweeps, QList<QList<SpeakerTone>>(sweeps, speakerSweep()));
         QCOMPARE(m_events, sweeps);
-        QCOMPARE(m_state.bISRepeat, repeat);
+        QTEST(m_state.bISRepeat, "repeat");
         QVERIFY(m_wave.calls.isEmpty());
         QVERIFY(m_player.calls.isEmpty());
     }
 
-    void speakerMissingWarnsThenPlaysWave()
+    // The box holds the clock and the tray while it is open and gives back only what was running.
+    void boxStopsClockAndTrayWhileOpen_data()
     {
-        m_state.bUseInternalSpeaker = kTrue;
-        m_speaker.present = false;
-        m_form9->PlaySound(QStringLiteral("once"), writeSong());
-        QCOMPARE(m_warnings.shown, QStringList{Form9::speakerWarningText()});
-        QCOMPARE(Form9::speakerWarningText(),
-                 QStringLiteral("cannot play sound from internal speaker, refer to trouble shooting in help"));
-        QCOMPARE(m_player.calls.size(), 1);
-        QVERIFY(m_speaker.sweeps.isEmpty());
+        QTest::addColumn<bool>("clockRunning");
+        QTest::newRow("clock running") << true;
+        QTest::newRow("clock disabled") << false;
     }
-
-    // A missing wave is reported whatever the options, its path less a fixed 7 characters; the clock and the tray are
-    // off while the box is open.
-    void missingWaveShowsBox()
+    void boxStopsClockAndTrayWhileOpen()
     {
-        m_state.strSongPath = QStringLiteral("/home/user/ixo/ding.wav");
+        QFETCH(bool, clockRunning);
+        m_clock.running = clockRunning;
         m_player.playable = false;
         bool clockDuringBox = true;
         Flag trayDuringBox = kTrue;
@@ -175,130 +161,46 @@ private Q_SLOTS:
             clockDuringBox = m_clock.running;
             trayDuringBox = m_state.bTrayActive;
         };
-        m_form9->PlaySound(QStringLiteral("once"), m_state.strSongPath);
-        QCOMPARE(m_box.shown, QStringList{QStringLiteral("ser/ixo/ding.wav, wave file not found, alarm at 08:30:00")});
+        m_state.strSongPath = m_dir->filePath("missing.wav");
+        m_form9->PlaySound("once", m_state.strSongPath);
+        QCOMPARE(m_box.shown.size(), 1);
         QVERIFY(!clockDuringBox);
         QCOMPARE(trayDuringBox, kFalse);
-        QVERIFY(m_clock.running);
-        QCOMPARE(m_state.bTrayActive, kTrue);
-        QVERIFY(m_mci.commands.isEmpty());
-    }
-
-    void boxLeavesDisabledClockStopped()
-    {
-        m_clock.running = false;
-        m_state.strSongPath = m_dir->filePath(QStringLiteral("missing.wav"));
-        m_player.playable = false;
-        m_form9->PlaySound(QStringLiteral("once"), m_state.strSongPath);
-        QCOMPARE(m_box.shown.size(), 1);
-        QVERIFY(!m_clock.running);
+        QCOMPARE(m_clock.running, clockRunning);
         QCOMPARE(m_state.bTrayActive, kTrue);
     }
 
-    // An existing wave that cannot be played falls back to the tune, copied to the private file first.
-    void unplayableWavePlaysTune()
+    // The tune is copied to the private file (folder for the user alone) before it plays; without a tune in the
+    // program folder the older copy plays.
+    void tuneIsCopiedPrivately()
     {
-        const QString wave = writeSong();
-        writeFile(m_state.strAppPath + QStringLiteral("air.mid"), "MThd new tune");
         m_player.playable = false;
-        m_form9->PlaySound(QStringLiteral("thrice"), wave);
-        const QStringList expected{QStringLiteral("close tmpMidiPlay"),
-                                   QStringLiteral("open ") + tuneCopy() +
-                                       QStringLiteral(" type sequencer alias tmpMidiPlay"),
-                                   QStringLiteral("play tmpMidiPlay")};
-        QCOMPARE(m_mci.commands, expected);
-        QVERIFY(m_box.shown.isEmpty());
-        QFile copy(tuneCopy());
-        QVERIFY(copy.open(QIODevice::ReadOnly));
-        QCOMPARE(copy.readAll(), QByteArray("MThd new tune"));
+        QFile::copy(writeSong(), m_state.strAppPath + "air.mid");
+        m_form9->PlaySound("once", m_state.strSongPath);
+        QCOMPARE(m_mci.commands,
+                 (QStringList{"close tmpMidiPlay", "open " + tuneCopy() + " type sequencer alias tmpMidiPlay",
+                              "play tmpMidiPlay"}));
+        QCOMPARE(readAll(tuneCopy()), QByteArray("RIFF"));
         QCOMPARE(QFile::permissions(QFileInfo(tuneCopy()).path()), QFile::ReadOwner | QFile::WriteOwner |
                                                                        QFile::ExeOwner | QFile::ReadUser |
                                                                        QFile::WriteUser | QFile::ExeUser);
-    }
 
-    void tuneMissingPlaysOlderCopyOrReports_data()
-    {
-        QTest::addColumn<int>("playResult");
-        QTest::addColumn<QStringList>("boxes");
-        QTest::newRow("older copy plays") << 0 << QStringList{};
-        QTest::newRow("nothing to play") << 7
-                                         << QStringList{QStringLiteral(
-                                                "Error found, Sound cannot be played, alarm at 08:30:00")};
-    }
-    void tuneMissingPlaysOlderCopyOrReports()
-    {
-        QFETCH(int, playResult);
-        QFETCH(QStringList, boxes);
-        QVERIFY(QDir().mkpath(QFileInfo(tuneCopy()).path()));
-        writeFile(tuneCopy(), "MThd older");
-        m_mci.results.insert(QStringLiteral("play tmpMidiPlay"), playResult);
-        m_player.playable = false;
-        m_form9->PlaySound(QStringLiteral("once"), writeSong());
+        QFile::remove(m_state.strAppPath + "air.mid");
+        m_mci.commands.clear();
+        m_form9->PlaySound("once", m_state.strSongPath);
         QCOMPARE(m_mci.commands.size(), 3);
-        QCOMPARE(m_box.shown, boxes);
-        QCOMPARE(m_state.bTrayActive, kTrue);
-        QVERIFY(m_clock.running);
-        QFile copy(tuneCopy());
-        QVERIFY(copy.open(QIODevice::ReadOnly));
-        QCOMPARE(copy.readAll(), QByteArray("MThd older"));
-    }
-
-    void errorMessageOffIsSilent()
-    {
-        m_state.bErrMsgPop = kFalse;
-        m_player.playable = false;
-        m_form9->PlaySound(QStringLiteral("once"), writeSong());
-        QVERIFY(m_mci.commands.isEmpty());
+        QCOMPARE(readAll(tuneCopy()), QByteArray("RIFF"));
         QVERIFY(m_box.shown.isEmpty());
-        QVERIFY(m_warnings.shown.isEmpty());
-    }
-
-    void speakerInsteadOfTune_data()
-    {
-        QTest::addColumn<bool>("speakerPresent");
-        QTest::addColumn<bool>("songExists");
-        QTest::addColumn<int>("sweeps");
-        QTest::addColumn<int>("boxes");
-        QTest::addColumn<int>("mciCommands");
-        QTest::addColumn<int>("warnings");
-        QTest::newRow("speaker present") << true << true << 2 << 0 << 0 << 0;
-        QTest::newRow("speaker missing: tune, then warning") << false << true << 0 << 0 << 3 << 1;
-        QTest::newRow("speaker and song missing: box, then warning") << false << false << 0 << 1 << 0 << 1;
-    }
-    void speakerInsteadOfTune()
-    {
-        QFETCH(bool, speakerPresent);
-        QFETCH(bool, songExists);
-        QFETCH(int, sweeps);
-        QFETCH(int, boxes);
-        QFETCH(int, mciCommands);
-        QFETCH(int, warnings);
-        m_state.bISInsteadMidi = kTrue;
-        m_speaker.present = speakerPresent;
-        m_player.playable = false;
-        if (songExists)
-            writeSong();
-        else
-            m_state.strSongPath = m_dir->filePath(QStringLiteral("gone.wav"));
-        m_form9->PlaySound(QStringLiteral("twice"), m_state.strSongPath);
-        QCOMPARE(m_speaker.sweeps.size(), sweeps);
-        QCOMPARE(m_box.shown.size(), boxes);
-        QCOMPARE(m_mci.commands.size(), mciCommands);
-        QCOMPARE(m_warnings.shown.size(), warnings);
     }
 
 private:
-    QString tuneCopy() const { return m_dir->filePath(QStringLiteral("cache/Ixo/air.mid")); }
-    static void writeFile(const QString& path, const QByteArray& bytes)
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
+    QString tuneCopy() const { return m_dir->filePath("cache/Ixo/air.mid"); }
     QString writeSong()
     {
-        m_state.strSongPath = m_state.strAppPath + QStringLiteral("ding.wav");
-        writeFile(m_state.strSongPath, "RIFF");
+        m_state.strSongPath = m_state.strAppPath + "ding.wav";
+        QFile file(m_state.strSongPath);
+        if (!file.open(QIODevice::WriteOnly) || file.write("RIFF") != 4)
+            qFatal("cannot write the song");
         return m_state.strSongPath;
     }
 
@@ -308,7 +210,7 @@ private:
     FakeWavePlayer m_player;
     FakeMci m_mci;
     FakeSpeaker m_speaker;
-    RecordingBox m_box;
+    FakeModalBox m_box;
     FakeWarnings m_warnings;
     FakeClockSwitch m_clock;
     int m_events = 0;

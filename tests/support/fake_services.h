@@ -11,7 +11,6 @@
 #include "fake_sound.h"
 #include "fake_wallpaper.h"
 #include "platform/launcher.h"
-#include "platform/modal_box.h"
 #include "platform/tray_icon.h"
 #include "platform/window_services.h"
 
@@ -46,13 +45,6 @@ public:
     QStringList opened;
     QList<QStringList> started;
     QStringList knownPrograms;
-};
-
-class FakeModalBox final : public ModalBox
-{
-public:
-    void showOk(const QString& text) override { shown.append(text); }
-    QStringList shown;
 };
 
 class FakeTray final : public TrayIcon

@@ -1,12 +1,40 @@
 #pragma once
 
+#include <functional>
+
 #include <QHash>
 #include <QList>
 #include <QStringList>
 
+#include "platform/modal_box.h"
 #include "platform/sound_devices.h"
+#include "sound/sound_logic.h"
 
-// Sound outputs that play nothing and tell how they were asked.
+// Sound outputs that play nothing and tell how they were asked, and the box and clock switch the sound logic
+// reports through.
+
+// Records each box; `onShow` looks at the program while the box is open.
+class FakeModalBox final : public ModalBox
+{
+public:
+    void showOk(const QString& text) override
+    {
+        shown.append(text);
+        if (onShow)
+            onShow();
+    }
+    QStringList shown;
+    std::function<void()> onShow;
+};
+
+class FakeClockSwitch final : public ClockSwitch
+{
+public:
+    bool isClockRunning() const override { return running; }
+    void stopClock() override { running = false; }
+    void startClock() override { running = true; }
+    bool running = true;
+};
 
 class FakeWave final : public WaveChannel
 {

@@ -6,37 +6,15 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
-#include <QtEndian>
 
 // Small sound files written by the tests themselves.
 namespace SoundFiles {
 
-inline void appendLe16(QByteArray& out, quint16 v)
+/// Appends `v` as `bytes` bytes, little-endian or big-endian.
+inline void append(QByteArray& out, quint32 v, int bytes, bool bigEndian = false)
 {
-    char bytes[2];
-    qToLittleEndian(v, bytes);
-    out.append(bytes, 2);
-}
-
-inline void appendLe32(QByteArray& out, quint32 v)
-{
-    char bytes[4];
-    qToLittleEndian(v, bytes);
-    out.append(bytes, 4);
-}
-
-inline void appendBe16(QByteArray& out, quint16 v)
-{
-    char bytes[2];
-    qToBigEndian(v, bytes);
-    out.append(bytes, 2);
-}
-
-inline void appendBe32(QByteArray& out, quint32 v)
-{
-    char bytes[4];
-    qToBigEndian(v, bytes);
-    out.append(bytes, 4);
+    for (int i = 0; i < bytes; ++i)
+        out.append(char(v >> 8 * (bigEndian ? bytes - 1 - i : i)));
 }
 
 /// A 16-bit mono PCM wave file's bytes. `declaredDataBytes` < 0 declares the real length.
@@ -45,19 +23,19 @@ inline QByteArray waveBytes(const QList<qint16>& samples, int rate = 44100, qint
     const quint32 dataBytes = quint32(samples.size() * 2);
     const quint32 declared = declaredDataBytes < 0 ? dataBytes : quint32(declaredDataBytes);
     QByteArray out("RIFF");
-    appendLe32(out, 36 + declared);
+    append(out, 36 + declared, 4);
     out.append("WAVEfmt ");
-    appendLe32(out, 16);
-    appendLe16(out, 1); // PCM
-    appendLe16(out, 1); // mono
-    appendLe32(out, quint32(rate));
-    appendLe32(out, quint32(rate * 2));
-    appendLe16(out, 2);
-    appendLe16(out, 16);
+    append(out, 16, 4);
+    append(out, 1, 2); // PCM
+    append(out, 1, 2); // mono
+    append(out, quint32(rate), 4);
+    append(out, quint32(rate * 2), 4);
+    append(out, 2, 2);
+    append(out, 16, 2);
     out.append("data");
-    appendLe32(out, declared);
+    append(out, declared, 4);
     for (qint16 s : samples)
-        appendLe16(out, quint16(s));
+        append(out, quint16(s), 2);
     return out;
 }
 
@@ -88,12 +66,12 @@ inline QByteArray midiTuneBytes()
     }
     track.append("\x00\xff\x2f\x00", 4);
     QByteArray out("MThd");
-    appendBe32(out, 6);
-    appendBe16(out, 0);
-    appendBe16(out, 1);
-    appendBe16(out, 480);
+    append(out, 6, 4, true);
+    append(out, 0, 2, true);
+    append(out, 1, 2, true);
+    append(out, 480, 2, true);
     out.append("MTrk");
-    appendBe32(out, quint32(track.size()));
+    append(out, quint32(track.size()), 4, true);
     out.append(track);
     return out;
 }

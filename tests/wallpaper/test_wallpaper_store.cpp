@@ -53,7 +53,7 @@ private Q_SLOTS:
 
     void keptSettingsComeBackWithTheListAndMarkSlot5()
     {
-        write(m_app + "Wpaper.dat", "\"one.bmp\"\r\n\"two.gif\"\r\n\"three.jpg\"\r\n");
+        write(m_app + "Wpaper.dat", "\"one.bmp\"\n\"two.gif\"\r\"three.jpg\"\r\n");
         const WallpaperStore store(m_pictures);
         QVERIFY(store.SaveSettings(true, 120, -40, true, -1, "15 min", m_app, m_pictures));
         QVERIFY(slot5().startsWith("Check"));
@@ -61,7 +61,7 @@ private Q_SLOTS:
         const WallpaperRestore r = store.RestoreSettings(m_app);
         QVERIFY(r.keepSet);
         QVERIFY(r.changeOn);
-        QCOMPARE(r.intervalText, QStringLiteral("15 min"));
+        QCOMPARE(r.intervalText, "15 min");
         QCOMPARE(r.randomFlag, qint16(-1));
         QCOMPARE(r.priorityFlag, qint16(0));
         QVERIFY(r.hasPosition);
@@ -100,7 +100,7 @@ private Q_SLOTS:
         QVERIFY(SettingsFile(m_app).writeSlot(8, font));
         QVERIFY(WallpaperStore(m_pictures).SaveSettings(true, 0, 0, true, 0, "1 hr", m_app, m_pictures));
         QCOMPARE(QFileInfo(m_app + "ixo.ini").size(), 408);
-        QCOMPARE(SettingsFile(m_app).readSlot(8)->value(), QStringLiteral("Arial"));
+        QCOMPARE(SettingsFile(m_app).readSlot(8)->value(), "Arial");
         QVERIFY(slot5().startsWith("Check"));
     }
 
@@ -115,30 +115,6 @@ private Q_SLOTS:
         QVERIFY(QDir(other).removeRecursively());
         QCOMPARE(store.RestoreSettings(m_app).strPicFolder, m_pictures);
     }
-
-    void loadListAcceptsEveryLineEnd_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("entries");
-        QTest::newRow("CR LF") << QByteArray("\"a.bmp\"\r\n\"b.jpg\"\r\n\"c.gif\"\r\n")
-                               << QStringList{"a.bmp", "b.jpg", "c.gif"};
-        QTest::newRow("LF, no last line end") << QByteArray("\"a.bmp\"\n\"b.jpg\"") << QStringList{"a.bmp", "b.jpg"};
-        QTest::newRow("CR") << QByteArray("\"a.bmp\"\r\"b.jpg\"\r") << QStringList{"a.bmp", "b.jpg"};
-        QTest::newRow("empty file") << QByteArray() << QStringList{};
-        QTest::newRow("blank lines and spaces")
-            << QByteArray("\r\n  \"my pic.bmp\"\r\n\r\n") << QStringList{"my pic.bmp"};
-        QTest::newRow("Latin-1 name") << QByteArray("\"caf\xe9.jpg\"\r\n")
-                                      << QStringList{QString::fromUtf8("café.jpg")};
-    }
-    void loadListAcceptsEveryLineEnd()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QStringList, entries);
-        write(m_app + "Wpaper.dat", bytes);
-        QCOMPARE(WallpaperStore(m_pictures).LoadList(m_app), entries);
-    }
-
-    void loadListOfMissingFileIsEmpty() { QVERIFY(WallpaperStore(m_pictures).LoadList(m_app).isEmpty()); }
 };
 
 QTEST_GUILESS_MAIN(TestWallpaperStore)
