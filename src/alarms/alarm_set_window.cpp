@@ -409,6 +409,11 @@ bool Form4::eventFilter(QObject* watched, QEvent* event)
     auto* edit = qobject_cast<QLineEdit*>(watched);
     if (!edit)
         return QWidget::eventFilter(watched, event);
+    if (press && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+        // The time boxes would keep Enter to themselves; it belongs to the window's default button.
+        cmdAdd->click();
+        return true;
+    }
     if (press) {
         const KeyVerdict verdict = Form8::timeBoxKeyPress(key->text());
         if (verdict == KeyVerdict::DropWithBeep)
