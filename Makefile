@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= 2
 CMAKE_ARGS ?=
 
-.PHONY: all deps build run test test-sanitize bench format clean
+.PHONY: all deps build run test test-sanitize bench screenshots format clean
 
 all: build
 
@@ -31,6 +31,9 @@ test-sanitize: deps
 bench: build
 	cmake --build $(BUILD) -j$(JOBS) --target benchmarks
 	@scripts/run-benchmarks $(BUILD)
+
+screenshots: build
+	@scripts/screenshots $(BUILD)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -125,6 +125,8 @@ void Form4::buildControls()
         box->addItems(twoDigitItems(0, 9));
     }
     for (QComboBox* box : {cbHour, cbMin, cbSec}) {
+        // Typed digits stay as typed: "1" is one o'clock, not "10" completed from the list.
+        box->setCompleter(nullptr);
         box->setInsertPolicy(QComboBox::NoInsert);
         box->setCurrentIndex(-1);
         box->setMinimumContentsLength(2);
@@ -250,6 +252,7 @@ void Form4::buildControls()
         setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
     lstMessage->setFocusPolicy(Qt::NoFocus);
     txtViewM->setFocusPolicy(Qt::ClickFocus);
+    cbHour->setFocus(); // typing starts with the hours
 }
 
 void Form4::buildLayout()
@@ -271,9 +274,10 @@ void Form4::buildLayout()
     time->addStretch(1);
 
     auto* add = new QHBoxLayout;
-    add->addWidget(cbPlayTimes, 1);
+    add->addWidget(cbPlayTimes);
     add->addWidget(cmdAdd);
     add->addWidget(cmdWithMessage);
+    add->addStretch(1);
 
     auto* input = new QVBoxLayout;
     input->addLayout(time);
@@ -282,14 +286,18 @@ void Form4::buildLayout()
     top->addWidget(Image1, 0, Qt::AlignTop);
     top->addLayout(input, 1);
 
-    // The list with messages lies over both lists while it is shown.
+    // The alarm list, its shaded picture and the list with messages take turns in one place of the same size.
+    const QSize view = viewSize();
+    txtViewM->setFixedSize(view);
+    lstData->setFixedWidth(view.width());
+    lstData->setMinimumHeight(view.height());
+    imgSha->setFixedWidth(view.width());
     auto* lists = new QGridLayout(Frame2);
     lists->addWidget(lstData, 0, 0);
     lists->addWidget(imgSha, 0, 0);
+    lists->addWidget(txtViewM, 0, 0, Qt::AlignLeft | Qt::AlignTop);
     lists->addWidget(lstMessage, 0, 1);
-    lists->addWidget(txtViewM, 0, 0, 1, 2, Qt::AlignLeft | Qt::AlignTop);
-    lists->setColumnStretch(0, 2);
-    lists->setColumnStretch(1, 3);
+    lists->setColumnStretch(1, 1);
 
     auto* listButtons = new QVBoxLayout;
     listButtons->addWidget(cmdViewM);
@@ -385,6 +393,8 @@ Form8 Form4::logic()
 void Form4::watchTimeBox(QComboBox* box)
 {
     QLineEdit* edit = box->lineEdit();
+    // Keys reach the box, which hands them to its edit line; keys sent to the line itself are watched as well.
+    box->installEventFilter(this);
     edit->installEventFilter(this);
     // Text that arrives without typing (pasted, dropped) passes the same digit rule as typed keys.
     connect(edit, &QLineEdit::textEdited, this, [this, edit](const QString& text) {
@@ -407,6 +417,8 @@ bool Form4::eventFilter(QObject* watched, QEvent* event)
     if (watched == cbPlayTimes || watched == cbEMPlay || watched == cmbSong)
         return press && Form8::listOnlyKeyPress(key->text()) != KeyVerdict::Pass;
     auto* edit = qobject_cast<QLineEdit*>(watched);
+    if (watched == cbHour || watched == cbMin || watched == cbSec)
+        edit = static_cast<QComboBox*>(watched)->lineEdit();
     if (!edit)
         return QWidget::eventFilter(watched, event);
     if (press && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
@@ -475,15 +487,28 @@ void Form4::lstData_DblClick()
 
 void Form4::openMessageInput()
 {
-    lstData->hide();
-    imgSha->show();
+    m_typingMessage = true;
+    showListArea();
     m_app.form5().showInput();
 }
 
 void Form4::messageInputClosed()
 {
-    imgSha->hide();
-    lstData->show();
+    m_typingMessage = false;
+    showListArea();
+}
+
+void Form4::showListArea()
+{
+    const bool viewing = !txtViewM->isHidden();
+    lstData->setVisible(!viewing && !m_typingMessage);
+    imgSha->setVisible(!viewing && m_typingMessage);
+}
+
+QSize Form4::viewSize() const
+{
+    return QSize(qRound(kViewWidthTwips * logicalDpiX() / kTwipsPerInch),
+                 qRound(kViewHeightTwips * logicalDpiY() / kTwipsPerInch));
 }
 
 void Form4::cmdDelete_Click()
@@ -508,10 +533,11 @@ void Form4::cmdDown_Click()
 
 void Form4::cmdViewM_Click()
 {
-    if (txtViewM->isVisible()) {
+    if (!txtViewM->isHidden()) {
         txtViewM->hide();
         txtViewM->clear();
         cmdViewM->setText(QStringLiteral("View Message"));
+        showListArea();
         return;
     }
     const AlarmLists& lists = m_app.alarmLists();
@@ -520,10 +546,9 @@ void Form4::cmdViewM_Click()
     QString text = AlarmSet::viewMessageText(lists.lstData, lists.lstMessage);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     txtViewM->setPlainText(text);
-    txtViewM->setFixedSize(qRound(kViewWidthTwips * logicalDpiX() / kTwipsPerInch),
-                           qRound(kViewHeightTwips * logicalDpiY() / kTwipsPerInch));
+    txtViewM->setFixedSize(viewSize());
     txtViewM->show();
-    txtViewM->raise();
+    showListArea();
     cmdViewM->setText(QStringLiteral("Hide Message"));
 }
 

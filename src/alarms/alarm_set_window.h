@@ -120,8 +120,13 @@ private:
     /// Adds the event of the time boxes; with bWithMessage on, the message input opens for it.
     void AddClick();
     void openMessageInput();
+    /// Shows the list with messages, the alarm list, or its shaded picture while a message is typed.
+    void showListArea();
+    /// The size of the list with messages on this screen.
+    QSize viewSize() const;
     void watchTimeBox(QComboBox* box);
     void showSelected(qsizetype row);
 
     AppContext& m_app;
+    bool m_typingMessage = false;
 };

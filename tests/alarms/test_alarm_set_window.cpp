@@ -73,6 +73,22 @@ private Q_SLOTS:
         QCOMPARE(m_app->alarmLists().lstData.count(), 1);
     }
 
+    // Keys typed into the box (as the desktop delivers them) follow the digit rule and are never completed.
+    void typedHourIsNeitherFilteredAwayNorCompleted()
+    {
+        Form4& w = m_app->form4();
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.cbHour->setFocus();
+        QTest::keyClicks(w.cbHour, QStringLiteral("1x"));
+        QCOMPARE(w.cbHour->currentText(), QStringLiteral("1"));
+        QCOMPARE(m_fakes->windows.beeps, 1);
+        QTest::keyClicks(w.cbHour, QStringLiteral("12"));
+        QCOMPARE(w.cbHour->currentText(), QString()); // three digits empty the box
+        QCOMPARE(m_fakes->windows.beeps, 2);
+    }
+
     void pastedTextFollowsTheDigitRule()
     {
         Form4& w = m_app->form4();
