@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= 2
 CMAKE_ARGS ?=
 
-.PHONY: all deps build run test test-sanitize bench install uninstall format clean
+.PHONY: all deps build run test test-sanitize bench screenshots install uninstall format clean
 
 all: build
 
@@ -40,6 +40,9 @@ install: build
 # Keeps the user's ixo.ini and alarm lists unless PURGE=1.
 uninstall:
 	@scripts/install-ixo uninstall
+
+screenshots: build
+	@scripts/screenshots $(BUILD)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

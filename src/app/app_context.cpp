@@ -17,6 +17,7 @@
 #include "platform/clock.h"
 #include "platform/sound_devices.h"
 #include "platform/window_services.h"
+#include "settings/message_input_window.h"
 #include "sound/sound_playback.h"
 #include "wallpaper/clock_wallpaper_times.h"
 #include "wallpaper/wallpaper_window.h"
@@ -35,6 +36,7 @@ AppContext::~AppContext()
         delete warning;
     for (const QPointer<Form6>& message : std::as_const(m_messageWindows))
         delete message;
+    delete m_form5;
     delete m_form4;
     delete m_form3;
     delete m_form10;
@@ -68,6 +70,25 @@ Form4& AppContext::form4()
 bool AppContext::isForm4Loaded() const
 {
     return !m_form4.isNull();
+}
+
+Form5& AppContext::form5()
+{
+    if (!m_form5)
+        m_form5 = new Form5(*this);
+    return *m_form5;
+}
+
+bool AppContext::isForm5Loaded() const
+{
+    return !m_form5.isNull();
+}
+
+void AppContext::unloadForm5()
+{
+    if (m_form5)
+        m_form5->deleteLater();
+    m_form5 = nullptr;
 }
 
 void AppContext::unloadForm4()
@@ -262,8 +283,12 @@ void AppContext::playChime(const QString& path)
 
 void AppContext::chkEMPlay_Click()
 {
-    // The Alarm Set window's chime box and minutes list show bEMPlayOn and iEMInterval; the recompute works
-    // from those, exactly as a click on the box would.
+    if (isForm4Loaded()) {
+        form4().chkEMPlay_Click();
+        return;
+    }
+    // Without the Alarm Set window its chime box and minutes list stand for bEMPlayOn and iEMInterval; the
+    // recompute works from those, exactly as a click on the box would.
     qint16 result = 0;
     TimeCalc().SetUpChime(m_state.bEMPlayOn == kTrue, QString::number(m_state.iEMInterval), m_state.iEMInterval, result,
                           m_state.iEMNext, m_services.clock.now().time());

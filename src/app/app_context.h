@@ -33,6 +33,7 @@ struct AlarmLists;
 class Form1;
 class Form3;
 class Form4;
+class Form5;
 class Form6;
 class Form10;
 class Form11;
@@ -75,6 +76,10 @@ public:
     Form3& form3();
     Form4& form4();
     bool isForm4Loaded() const;
+    /// The message input window; created on first use, hidden until it opens, gone when it closes.
+    Form5& form5();
+    bool isForm5Loaded() const;
+    void unloadForm5();
     Form10& form10();
     /// The sound logic; the clock and the Settings window play the alarm sound through it.
     Form9& form9();
@@ -165,6 +170,7 @@ private:
     std::unique_ptr<Form1> m_form1;
     QPointer<Form3> m_form3;
     QPointer<Form4> m_form4;
+    QPointer<Form5> m_form5;
     QList<QPointer<Form6>> m_messageWindows;
     QPointer<Form10> m_form10;
     std::unique_ptr<Form9> m_form9;

@@ -1,0 +1,140 @@
+#include "alarms/alarm_set_logic.h"
+
+#include <algorithm>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+
+#include "alarms/alarm_lines.h"
+#include "alarms/alarm_lists.h"
+#include "app/shared_state.h"
+#include "settings/settings_file.h"
+#include "settings/window_position.h"
+
+namespace AlarmSet {
+
+namespace {
+const QString kWaveEnding = QStringLiteral(".wav");
+
+bool isWaveFile(const QFileInfo& file)
+{
+    return file.isFile() && file.fileName().size() > kWaveEnding.size() &&
+           file.fileName().endsWith(kWaveEnding, Qt::CaseInsensitive);
+}
+} // namespace
+
+QString viewMessageText(const AlarmDataList& lstData, const MessageList& lstMessage)
+{
+    QString text;
+    for (qsizetype row = 0; row < lstData.count(); ++row) {
+        const QString alarm = lstData.line(row);
+        const qsizetype at = lstMessage.indexOfTime(AlarmLines::lineTime(alarm));
+        const QString message = at >= 0 ? lstMessage.line(at) : QString();
+        text += AlarmLines::shownForm(alarm, at >= 0 ? &message : nullptr);
+    }
+    return text;
+}
+
+QStringList waveNames(const QString& folder)
+{
+    QStringList names;
+    const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::Readable);
+    for (const QFileInfo& file : entries)
+        if (isWaveFile(file))
+            names.append(file.fileName().chopped(kWaveEnding.size()));
+    std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int c = a.compare(b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+    return names;
+}
+
+QString wavePath(const QString& folder, const QString& name)
+{
+    const QString exact = folder + name + kWaveEnding;
+    if (QFileInfo(exact).isFile())
+        return exact;
+    const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden);
+    for (const QFileInfo& file : entries)
+        if (isWaveFile(file) && file.fileName().chopped(kWaveEnding.size()).compare(name, Qt::CaseInsensitive) == 0)
+            return folder + file.fileName();
+    return exact;
+}
+
+bool SongClick(Module1& state, const QString& item)
+{
+    state.strSongPath = wavePath(state.strAppPath, item);
+    IniRecord& record = state.recIni;
+    record.sSection = kSectionSongName;
+    record.iData1 = 0;
+    record.iData2 = 0;
+    record.sData = item;
+    return state.settingsFile().writeSlot(IniSlot::SongName, record);
+}
+
+StoredSettings fForm4Load(Module1& state)
+{
+    StoredSettings stored;
+    const SettingsFile file = state.settingsFile();
+    if (!file.exists())
+        return stored;
+    IniRecord& record = state.recIni;
+
+    if (const std::optional<IniRecord> slot = file.readSlot(IniSlot::TimeInputLoc)) {
+        record = *slot;
+        if (record.section() == kSectionTimeInputLoc) {
+            stored.position = WindowPosition::get(record);
+        } else {
+            record.iData1 = 0;
+            record.iData2 = 0;
+        }
+    }
+    if (const std::optional<IniRecord> slot = file.readSlot(IniSlot::SongName)) {
+        record = *slot;
+        if (record.section() == kSectionSongName && !record.value().isEmpty())
+            state.strSongPath = wavePath(state.strAppPath, record.value());
+    }
+    if (const std::optional<IniRecord> slot = file.readSlot(IniSlot::Setting)) {
+        record = *slot;
+        if (record.section() == kSectionSetting)
+            stored.soundChecks = std::make_pair(record.iData1, record.iData2);
+    }
+    return stored;
+}
+
+bool fForm4ExitClick(Module1& state, const AlarmDataList& lstData, QPoint topLeft)
+{
+    WindowPosition::put(state.recIni, kSectionTimeInputLoc, topLeft);
+    const bool written = state.settingsFile().writeSlot(IniSlot::TimeInputLoc, state.recIni);
+    state.bAlarmSetOpen = toFlag(!lstData.isEmpty());
+    return written;
+}
+
+FontChoice fontChoice(const Module1& state)
+{
+    const SettingsFile file = state.settingsFile();
+    if (!file.exists())
+        return FontChoice::Designed;
+    const std::optional<IniRecord> record = file.readSlot(IniSlot::AllFont);
+    if (!record)
+        return FontChoice::Designed;
+    const QString value = record->value();
+    if (value.startsWith(QLatin1String("Arial")))
+        return FontChoice::Arial;
+    if (value.startsWith(QLatin1String("TimesNewRoman")))
+        return FontChoice::TimesNewRoman;
+    return FontChoice::Designed;
+}
+
+QString title(const QDateTime& now)
+{
+    return kCaption + QLocale::c().toString(now, QStringLiteral("dd MMM yyyy / hh:mm AP"));
+}
+
+QString amPmAt(const QDateTime& now)
+{
+    return now.time().hour() >= 12 ? QStringLiteral("PM") : QStringLiteral("AM");
+}
+
+} // namespace AlarmSet

@@ -1,0 +1,83 @@
+#include "settings/message_input_logic.h"
+
+#include "alarms/alarm_lines.h"
+#include "alarms/alarm_lists.h"
+#include "app/shared_state.h"
+#include "settings/settings_file.h"
+#include "settings/window_position.h"
+
+namespace MessageInput {
+
+Loaded load(Module1& state, AlarmLists& lists)
+{
+    Loaded loaded;
+    const SettingsFile file = state.settingsFile();
+    const bool settings = file.exists();
+    if (settings) {
+        if (const std::optional<IniRecord> slot = file.readSlot(IniSlot::FontSize)) {
+            state.recIni = *slot;
+            const qint16 size = state.recIni.iData1;
+            if (state.recIni.section() == kSectionFontSize && size > 0 && size <= kLargestStoredFont)
+                loaded.fontSize = size;
+        }
+    }
+
+    const QString alarm = lists.lstData.selectedLine();
+    if (!alarm.isEmpty()) {
+        if (const std::optional<QString> line = lists.lstMessage.takeFirstWithTime(AlarmLines::lineTime(alarm)))
+            loaded.message = AlarmLines::messageText(*line);
+    }
+
+    if (settings) {
+        if (const std::optional<IniRecord> slot = file.readSlot(IniSlot::MessageInputLoc)) {
+            state.recIni = *slot;
+            if (state.recIni.sSection == kSectionMessageInputLoc)
+                loaded.position = WindowPosition::get(state.recIni);
+        }
+    }
+    return loaded;
+}
+
+SaveResult save(Module1& state, AlarmLists& lists, double fontSize, const QString& text, bool* settingsWritten)
+{
+    state.recIni.sSection = kSectionFontSize;
+    state.recIni.iData1 = toRecordInt(fontSize);
+    const bool written = state.settingsFile().writeSlot(IniSlot::FontSize, state.recIni);
+    if (settingsWritten)
+        *settingsWritten = written;
+
+    const QString alarm = lists.lstData.selectedLine();
+    if (alarm.isEmpty() || text.isEmpty())
+        return SaveResult::NothingToSave;
+    // A message is one line of the data file: line breaks typed in the box become spaces.
+    QString oneLine = text;
+    for (QChar& c : oneLine)
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator ||
+            c == QChar::LineSeparator)
+            c = QLatin1Char(' ');
+    if (!lists.lstMessage.append(AlarmLines::messageLine(oneLine, AlarmLines::lineTime(alarm))))
+        return SaveResult::ListFull;
+    return SaveResult::Added;
+}
+
+bool storePosition(Module1& state, QPoint topLeft)
+{
+    WindowPosition::put(state.recIni, kSectionMessageInputLoc, topLeft);
+    return state.settingsFile().writeSlot(IniSlot::MessageInputLoc, state.recIni);
+}
+
+std::optional<double> smallerFont(double size)
+{
+    if (size > kSmallestFont)
+        return size - 1;
+    return std::nullopt;
+}
+
+std::optional<double> largerFont(double size)
+{
+    if (size < kLargestFont)
+        return size + 1;
+    return std::nullopt;
+}
+
+} // namespace MessageInput

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <optional>
+
+#include <QPoint>
+#include <QString>
+
+struct Module1;
+struct AlarmLists;
+
+// What the message input window does with the lists and ixo.ini, apart from the window itself. It keeps nothing
+// between calls.
+namespace MessageInput {
+
+/// The longest message the box takes.
+inline constexpr int kMaxLength = 626;
+/// "-" works above this size, "+" below the other.
+inline constexpr double kSmallestFont = 6;
+inline constexpr double kLargestFont = 16.8;
+/// Stored sizes outside this range are not taken.
+inline constexpr int kLargestStoredFont = 72;
+
+inline const QString kNothingToSave = QStringLiteral("No message input or Play list time was executed");
+inline const QString kMessagesFull = QStringLiteral("The message list is full (32767 messages)");
+
+/// What the window's load finds.
+struct Loaded
+{
+    std::optional<int> fontSize;    // slot 7, when it is "[FontSize]"
+    QString message;                // the selected alarm's message, now out of lstMessage
+    std::optional<QPoint> position; // slot 2, when its section is exactly "[MessaegInputLoc]"
+};
+/// The load: the font size from slot 7; the first message with the time of the selected alarm line is taken out
+/// of lstMessage for editing; the window's place from slot 2.
+Loaded load(Module1& state, AlarmLists& lists);
+
+enum class SaveResult { Added, NothingToSave, ListFull };
+/// "Save": slot 7 gets `fontSize` rounded (halves to even) first, then the message line `text` " at " time of the
+/// selected alarm goes to the end of lstMessage, when a line is selected and `text` is not empty. Line breaks in
+/// `text` become spaces: every message is one line of the alarm data file.
+/// `settingsWritten` tells whether ixo.ini could be written.
+SaveResult save(Module1& state, AlarmLists& lists, double fontSize, const QString& text,
+                bool* settingsWritten = nullptr);
+
+/// The window closes: its place goes to slot 2. False when ixo.ini could not be written.
+bool storePosition(Module1& state, QPoint topLeft);
+
+/// The size after "-", or nothing (beep) at 6 points or less.
+std::optional<double> smallerFont(double size);
+/// The size after "+", or nothing (beep) at 16.8 points or more.
+std::optional<double> largerFont(double size);
+
+} // namespace MessageInput

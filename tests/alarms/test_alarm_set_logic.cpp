@@ -1,0 +1,211 @@
+#include <memory>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "alarms/alarm_lists.h"
+#include "alarms/alarm_set_logic.h"
+#include "app/shared_state.h"
+#include "settings/settings_file.h"
+
+namespace {
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+QByteArray padded(const char* text, int width)
+{
+    QByteArray b(text);
+    b.append(width - b.size(), ' ');
+    return b;
+}
+void touch(const QString& path)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+}
+} // namespace
+
+class TestAlarmSetLogic : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        m_state = std::make_unique<Module1>();
+        m_state->strAppPath = m_dir->path() + QStringLiteral("/");
+        m_state->setStartupDefaults();
+        m_state->strSongPath = m_state->strAppPath + QStringLiteral("ding.wav");
+    }
+
+    void viewMessageText_data()
+    {
+        QTest::addColumn<QStringList>("alarms");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty list") << QStringList{} << QStringList{QStringLiteral("Lost at 10:00:00")} << QString();
+        QTest::newRow("no message") << QStringList{QStringLiteral("once 07:30:00")} << QStringList{}
+                                    << QStringLiteral("\r\n_07:30:00 AM");
+        QTest::newRow("message found by time, not by position")
+            << QStringList{QStringLiteral("repeat! 09:00:00"), QStringLiteral("thrice 13:05:00")}
+            << QStringList{QStringLiteral("Call the garage at 13:05:00")}
+            << QStringLiteral("\r\n~09:00:00 AM\r\n#01:05:00 PM  /  Call the garage");
+        QTest::newRow("first of two messages with one time")
+            << QStringList{QStringLiteral("twice 19:30:00")}
+            << QStringList{QStringLiteral("first at 19:30:00"), QStringLiteral("second at 19:30:00")}
+            << QStringLiteral("\r\n=07:30:00 PM  /  first");
+    }
+    void viewMessageText()
+    {
+        QFETCH(QStringList, alarms);
+        QFETCH(QStringList, messages);
+        QFETCH(QString, text);
+        AlarmLists lists;
+        for (const QString& line : alarms)
+            QCOMPARE(lists.lstData.insertSorted(line), AlarmDataList::Insert::Inserted);
+        for (const QString& line : messages)
+            QVERIFY(lists.lstMessage.append(line));
+        QCOMPARE(AlarmSet::viewMessageText(lists.lstData, lists.lstMessage), text);
+    }
+
+    // Wave files by their ending in any case, sorted by name ignoring case; other files and folders stay out.
+    void waveNamesSortedIgnoringCase()
+    {
+        const QString app = m_state->strAppPath;
+        for (const char* name : {"b.WAV", "a.wav", "C.Wav", "ding.wav", "notes.txt", "wav", ".wav", "x.wav.bak"})
+            touch(app + QLatin1String(name));
+        QVERIFY(QDir(app).mkdir(QStringLiteral("folder.wav")));
+        QCOMPARE(AlarmSet::waveNames(app),
+                 (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("C"), QStringLiteral("ding")}));
+        QCOMPARE(AlarmSet::waveNames(app + QStringLiteral("missing/")), QStringList{});
+    }
+
+    void wavePathFindsTheRealFile()
+    {
+        const QString app = m_state->strAppPath;
+        touch(app + QStringLiteral("Bell.WAV"));
+        QCOMPARE(AlarmSet::wavePath(app, QStringLiteral("Bell")), app + QStringLiteral("Bell.WAV"));
+        QCOMPARE(AlarmSet::wavePath(app, QStringLiteral("bell")), app + QStringLiteral("Bell.WAV"));
+        QCOMPARE(AlarmSet::wavePath(app, QStringLiteral("gong")), app + QStringLiteral("gong.wav"));
+    }
+
+    // Picking "ding" in a fresh folder: a 153-byte file holding slot 3 only; every alarm plays the real file.
+    void songClickWritesSlot3()
+    {
+        const QString app = m_state->strAppPath;
+        touch(app + QStringLiteral("Chime.Wav"));
+        m_state->recIni.sData = QStringLiteral("left over");
+        QVERIFY(AlarmSet::SongClick(*m_state, QStringLiteral("Chime")));
+        QCOMPARE(m_state->strSongPath, app + QStringLiteral("Chime.Wav"));
+        const QByteArray bytes = readAll(m_state->settingsFile().path());
+        QCOMPARE(bytes.size(), 153);
+        QCOMPARE(bytes.left(102), QByteArray(102, '\0'));
+        QCOMPARE(bytes.mid(102), padded("[SongName]", 17) + QByteArray(4, '\0') + padded("Chime", 30));
+    }
+
+    void songClickInAFolderThatCannotBeWritten()
+    {
+        m_state->strAppPath = QStringLiteral("/proc/ixo-no-such-folder/");
+        QVERIFY(!AlarmSet::SongClick(*m_state, QStringLiteral("ding")));
+        QCOMPARE(m_state->strSongPath, QStringLiteral("/proc/ixo-no-such-folder/ding.wav"));
+    }
+
+    // Exit stores the place in slot 1 (left in iData1, top in iData2), clamped into 16 bits.
+    void exitWritesSlot1_data()
+    {
+        QTest::addColumn<QPoint>("place");
+        QTest::addColumn<QByteArray>("integers");
+        QTest::newRow("on screen") << QPoint(100, 260) << QByteArray::fromHex("64000401");
+        QTest::newRow("left of the screen") << QPoint(-5, 0) << QByteArray::fromHex("fbff0000");
+        QTest::newRow("beyond 16 bits") << QPoint(40000, -40000) << QByteArray::fromHex("ff7f0080");
+    }
+    void exitWritesSlot1()
+    {
+        QFETCH(QPoint, place);
+        QFETCH(QByteArray, integers);
+        AlarmDataList lstData;
+        m_state->bAlarmSetOpen = kTrue;
+        QVERIFY(AlarmSet::fForm4ExitClick(*m_state, lstData, place));
+        QCOMPARE(m_state->bAlarmSetOpen, kFalse);
+        const QByteArray bytes = readAll(m_state->settingsFile().path());
+        QCOMPARE(bytes.size(), 51);
+        QCOMPARE(bytes.left(21), padded("[TimeInputLoc]", 17) + integers);
+
+        lstData.insertSorted(QStringLiteral("once 20:00:00"));
+        AlarmSet::fForm4ExitClick(*m_state, lstData, place);
+        QCOMPARE(m_state->bAlarmSetOpen, kTrue);
+    }
+
+    // The load reads slots 1, 3 and 4; a slot with another section name is not used.
+    void loadReadsPlaceSongAndSoundChecks()
+    {
+        const QString app = m_state->strAppPath;
+        QVERIFY(!AlarmSet::fForm4Load(*m_state).position);
+        QCOMPARE(m_state->strSongPath, app + QStringLiteral("ding.wav"));
+
+        touch(app + QStringLiteral("Gong.WAV"));
+        const SettingsFile file = m_state->settingsFile();
+        IniRecord place{kSectionTimeInputLoc, 320, -12, {}};
+        IniRecord song{kSectionSongName, 0, 0, QStringLiteral("  gong  ")};
+        IniRecord setting{kSectionSetting, 0, 1, QStringLiteral("ALAEOfDCWSOfUISPOfISOMOf")};
+        QVERIFY(file.writeSlots({{1, place}, {3, song}, {4, setting}}));
+        AlarmSet::StoredSettings stored = AlarmSet::fForm4Load(*m_state);
+        QCOMPARE(stored.position, std::optional<QPoint>(QPoint(320, -12)));
+        QCOMPARE(m_state->strSongPath, app + QStringLiteral("Gong.WAV"));
+        QVERIFY(stored.soundChecks);
+        QCOMPARE(stored.soundChecks->first, qint16(0));
+        QCOMPARE(stored.soundChecks->second, qint16(1));
+
+        place.sSection = QStringLiteral("[MessaegInputLoc]");
+        song.sSection = QStringLiteral("[Song]");
+        setting.sSection = QStringLiteral("[AllFont]");
+        QVERIFY(file.writeSlots({{1, place}, {3, song}, {4, setting}}));
+        m_state->strSongPath = app + QStringLiteral("ding.wav");
+        stored = AlarmSet::fForm4Load(*m_state);
+        QVERIFY(!stored.position);
+        QVERIFY(!stored.soundChecks);
+        QCOMPARE(m_state->strSongPath, app + QStringLiteral("ding.wav"));
+    }
+
+    void fontChoice_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<int>("choice");
+        QTest::newRow("Arial") << QStringLiteral("  Arial") << int(AlarmSet::FontChoice::Arial);
+        QTest::newRow("Times New Roman") << QStringLiteral("TimesNewRoman") << int(AlarmSet::FontChoice::TimesNewRoman);
+        QTest::newRow("Normal") << QStringLiteral("Normal") << int(AlarmSet::FontChoice::Designed);
+        QTest::newRow("case matters") << QStringLiteral("arial") << int(AlarmSet::FontChoice::Designed);
+    }
+    void fontChoice()
+    {
+        QFETCH(QString, value);
+        QFETCH(int, choice);
+        QCOMPARE(int(AlarmSet::fontChoice(*m_state)), int(AlarmSet::FontChoice::Designed)); // no file
+        QVERIFY(m_state->settingsFile().writeSlot(IniSlot::AllFont, IniRecord{kSectionAllFont, 0, 0, value}));
+        QCOMPARE(int(AlarmSet::fontChoice(*m_state)), choice);
+    }
+
+    void titleInEnglishWhateverTheLocale()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QCOMPARE(AlarmSet::title(QDateTime(QDate(2026, 3, 6), QTime(0, 5, 59))),
+                 QStringLiteral("Tindalo Alarm Clock...06 Mar 2026 / 12:05 AM"));
+        QCOMPARE(AlarmSet::title(QDateTime(QDate(2026, 12, 16), QTime(19, 30))),
+                 QStringLiteral("Tindalo Alarm Clock...16 Dec 2026 / 07:30 PM"));
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(AlarmSet::amPmAt(QDateTime(QDate(2026, 1, 1), QTime(11, 59, 59))), QStringLiteral("AM"));
+        QCOMPARE(AlarmSet::amPmAt(QDateTime(QDate(2026, 1, 1), QTime(12, 0))), QStringLiteral("PM"));
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Module1> m_state;
+};
+
+QTEST_GUILESS_MAIN(TestAlarmSetLogic)
+#include "test_alarm_set_logic.moc"
