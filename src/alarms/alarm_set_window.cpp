@@ -659,6 +659,7 @@ void Form4::showEvent(QShowEvent* event)
 {
     updateSecondsShown();
     QWidget::showEvent(event);
+    cbHour->setFocus(); // opening the window puts the cursor in the hour box, ready for the next alarm
     Timer1_Timer();
     Timer1.start();
 }

@@ -97,3 +97,66 @@ e2e_summary() {
     echo "$e2e_passed passed, $e2e_failed failed"
     [ $e2e_failed -eq 0 ]
 }
+
+# e2e_menu KEYS...: opens the tray menu with a right click on the icon and types KEYS (e.g. Down Down Return).
+# The icon may be embedded a moment before it takes clicks, so the click is tried a few times.
+e2e_menu() {
+    local icon menu attempt
+    for attempt in 1 2 3 4 5; do
+        icon=$(e2e_tray_icon)
+        [ -n "$icon" ] || { sleep 1; continue; }
+        read -r ix iy iw ih < <(e2e_geometry "$icon")
+        xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click 3
+        find_menu_now() { menu=$(e2e_popup_menu); [ -n "$menu" ]; }
+        e2e_wait_for 3 "tray menu" find_menu_now || continue
+        xdotool key --delay 80 "$@"
+        return 0
+    done
+    return 1
+}
+
+# e2e_left_click_icon: a left click on the tray icon (Stop).
+e2e_left_click_icon() {
+    local icon
+    icon=$(e2e_tray_icon)
+    [ -n "$icon" ] || return 1
+    read -r ix iy iw ih < <(e2e_geometry "$icon")
+    xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click 1
+}
+
+# e2e_window TITLE-REGEX [SECONDS]: waits for a visible window whose title matches; prints its id.
+e2e_window() {
+    local found="" deadline=$((SECONDS + ${2:-10}))
+    while [ $SECONDS -lt $deadline ]; do
+        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1)
+        [ -n "$found" ] && { echo "$found"; return 0; }
+        sleep 0.2
+    done
+    return 1
+}
+
+# e2e_add_alarm HOUR MIN SEC TOGGLE-AMPM WORD-DOWNS [MESSAGE]: types an alarm into the focused Alarm Set window,
+# whose focus is in the hour box. TOGGLE-AMPM is 1 to switch AM/PM once, 0 to keep the preset; WORD-DOWNS is how
+# many times Down moves the play-times box (from "Play Times": 1 once, 2 twice, 3 thrice, 4 repeat!). With MESSAGE
+# the alarm is added with a message, typed into the Input Message window and saved.
+e2e_add_alarm() {
+    local k="xdotool key --delay 60" t="xdotool type --delay 60" i
+    $k End BackSpace BackSpace BackSpace; $t "$1"; $k Tab
+    $k End BackSpace BackSpace BackSpace; $t "$2"; $k Tab
+    $k End BackSpace BackSpace BackSpace; $t "$3"; $k Tab
+    [ "$4" = 1 ] && $k space
+    $k Tab Tab
+    for i in $(seq 1 "$5"); do $k Down; done
+    if [ -z "${6:-}" ]; then
+        $k Return
+        return 0
+    fi
+    $k Tab Tab space
+    local input
+    input=$(e2e_window '^Input Message$' 10) || return 1
+    xdotool windowactivate --sync "$input"
+    sleep 0.3
+    $t "$6"
+    $k Tab space
+    e2e_wait_for 10 "Input Message to close" bash -c "! xdotool search --onlyvisible --name '^Input Message$'"
+}

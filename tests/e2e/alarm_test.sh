@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# The road of one alarm through the real windows, and Stop and Remove:
+# at 19:29:50 the user adds 7:30:00 PM "twice" with the message "Call the garage"; at 19:30:00 a message window
+# opens on top with that text and the sound plays exactly twice. Then a "repeat!" alarm plays until Stop (a left
+# click on the icon), and Remove ends Ixo with exit code 0 within a second.
+source "$E2E_LIB"
+
+e2e_start_desktop || exit 1
+e2e_set_clock "2026-12-06 19:29:40"
+e2e_start_ixo
+e2e_wait_for 20 "tray icon" bash -c '[ -n "$(source "$E2E_LIB"; e2e_tray_icon)" ]' || { e2e_summary; exit 1; }
+
+e2e_menu Down Down Return
+win=$(e2e_window '^Tindalo Alarm Clock' 10)
+e2e_check "Alarm Set opens from the tray menu" test -n "$win" || { e2e_summary; exit 1; }
+xdotool windowactivate --sync "$win"
+sleep 0.5
+e2e_set_clock "2026-12-06 19:29:50"
+e2e_add_alarm 7 30 00 0 2 "Call the garage"
+
+message=$(e2e_window '^Message  06 Dec 2026 / 07:30 PM$' 25)
+e2e_check "at 19:30:00 the message window opens" test -n "$message"
+if [ -n "$message" ]; then
+    above() { xprop -id "$message" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
+    e2e_check "the message window stays on top" above
+fi
+# The ding is 1.5 s: two plays are over well within 6 s.
+two_bursts() { [ "$(e2e_sound_bursts)" = 2 ]; }
+e2e_check "the sound played exactly twice" e2e_wait_for 8 "two bursts" two_bursts
+sleep 2
+e2e_check "and not a third time" two_bursts
+
+# A repeating alarm keeps sounding until Stop.
+xdotool windowactivate --sync "$win"
+sleep 0.3
+e2e_set_clock "2026-12-06 19:31:55"
+e2e_add_alarm 7 32 00 0 2
+growing_after() { [ "$(e2e_sound_bursts)" -ge "$1" ]; }
+e2e_check "a repeat! alarm plays again and again" e2e_wait_for 20 "repeats" growing_after 5
+e2e_left_click_icon
+sleep 1
+before=$(e2e_sound_bursts)
+sleep 3
+e2e_check "Stop (left click on the icon) silences it" test "$(e2e_sound_bursts)" = "$before"
+
+e2e_menu End Return
+ended() { ! kill -0 "$IXO_PID" 2>/dev/null; }
+e2e_check "Remove ends the program within a second" e2e_wait_for 1 "ixo to end" ended
+wait "$IXO_PID"
+code=$?
+e2e_check "exit code is 0 (was $code)" test "$code" -eq 0
+
+e2e_summary
