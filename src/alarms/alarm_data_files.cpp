@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSet>
 
 #include "alarms/alarm_lines.h"
 #include "alarms/alarm_list_logic.h"
@@ -98,6 +99,11 @@ void AlarmDataFiles::LoadClick(const QString& fFileName)
     const QString now = m_services.clock.now().time().toString(QStringLiteral("HH:mm:ss"));
     AlarmDataList& lstData = m_lists.lstData;
     MessageList& lstMessage = m_lists.lstMessage;
+    // The message times already in the list, so a long file is not searched line by line per message.
+    QSet<QString> messageTimes;
+    messageTimes.reserve(lstMessage.count());
+    for (const QString& line : lstMessage.lines())
+        messageTimes.insert(AlarmLines::lineTime(line));
     qint64 n = 1;
     int e = 0;
     bool full = false;
@@ -121,8 +127,11 @@ void AlarmDataFiles::LoadClick(const QString& fFileName)
                 recordError();
             } else {
                 TimePassed(L, now, passed);
-                if (passed == kFalse && lstMessage.indexOfTime(AlarmLines::lineTime(L)) < 0)
+                const QString time = AlarmLines::lineTime(L);
+                if (passed == kFalse && !messageTimes.contains(time)) {
                     full = !lstMessage.append(L);
+                    messageTimes.insert(time);
+                }
             }
         } else {
             Flag Fdata = kTrue;
