@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFont>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -53,7 +52,6 @@ QLabel* modePicture(QStyle* style, QStyle::StandardPixmap pixmap, QWidget* paren
 Form14::Form14(AppContext& app, QWidget* parent) : QDialog(parent), m_app(app)
 {
     setWindowTitle(QStringLiteral(" Load Data From Files"));
-    setAttribute(Qt::WA_DeleteOnClose, false);
 
     Label1 = new QLabel(QStringLiteral("Load data from files :"), this);
     File1 = new QListWidget(this);
