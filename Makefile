@@ -1,6 +1,7 @@
 # Ixo: `make run` installs what is missing, builds and starts Ixo; `make test` runs every test.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
 JOBS       ?= 2
 CMAKE_ARGS ?=
 
@@ -27,6 +28,9 @@ test-sanitize: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DIXO_SANITIZE=ON $(if $(CI),-DIXO_WERROR=ON) $(CMAKE_ARGS)
 	cmake --build $(ASAN_BUILD) -j$(JOBS) --target core_tests
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS) -L core --timeout 300
+	cmake -S tests/fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo $(if $(CI),-DIXO_WERROR=ON)
+	cmake --build $(FUZZ_BUILD) -j$(JOBS)
+	cd $(FUZZ_BUILD) && ctest --output-on-failure -L fuzz --timeout 300
 
 bench: build
 	cmake --build $(BUILD) -j$(JOBS) --target benchmarks
@@ -48,4 +52,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -21,6 +21,7 @@
 #include "platform/linux/system_clock.h"
 #include "platform/linux/system_tray_icon.h"
 #include "platform/linux/x_root_wallpaper.h"
+#include "platform/linux/xdg_autostart.h"
 
 namespace {
 // The General MIDI sound font Debian's soundfont packages provide.
@@ -64,9 +65,10 @@ int main(int argc, char** argv)
     XRootWallpaper rootWindow;
     DesktopWallpaper wallpaper(DesktopWallpaper::currentDesktop(), commands, rootWindow);
     ImageConverter pictures;
+    XdgAutostart autostart(XdgAutostart::defaultConfigHome(), QCoreApplication::applicationFilePath());
     Module1 state;
     AppContext app(state, Services{clock, windows, launcher, modalBox, tray, wave, mci, wavePlayer, speaker, tuneCopy,
-                                   wallpaper, pictures});
+                                   wallpaper, pictures, autostart});
 
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &application,

@@ -1,6 +1,10 @@
 #include "app/app_context.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QWidget>
 
 #include "alarms/alarm_lists.h"
@@ -13,11 +17,14 @@
 #include "app/time_calc.h"
 #include "app/tray_fallback_window.h"
 #include "app/warning_window.h"
+#include "filedialogs/data_file_choice.h"
+#include "filedialogs/data_file_chooser.h"
 #include "filedialogs/overwrite_window.h"
 #include "platform/clock.h"
 #include "platform/sound_devices.h"
 #include "platform/window_services.h"
 #include "settings/message_input_window.h"
+#include "settings/settings_window.h"
 #include "sound/sound_playback.h"
 #include "wallpaper/clock_wallpaper_times.h"
 #include "wallpaper/wallpaper_window.h"
@@ -27,6 +34,7 @@ AppContext::AppContext(Module1& state, const Services& services)
       m_tick(std::make_unique<ClockTick>(state, *m_alarmLists, services.clock, *this)),
       m_wallpaperTimes(std::make_unique<ClockWallpaperTimes>(services.clock))
 {
+    registerListSource(AlarmDataFiles::kSaver, [this] { return AlarmDataFiles::fileLines(*m_alarmLists); });
 }
 
 AppContext::~AppContext()
@@ -42,6 +50,8 @@ AppContext::~AppContext()
     delete m_form10;
     delete m_form12;
     delete m_form13;
+    delete m_form14;
+    delete m_form7;
 }
 
 Form1& AppContext::form1()
@@ -168,9 +178,69 @@ void AppContext::endProgram()
     QCoreApplication::exit(0);
 }
 
-void AppContext::loadAlarmFile(const QString& /*fileName*/)
+void AppContext::loadAlarmFile(const QString& fileName)
 {
-    // The alarm data files arrive with the Alarm Set window's file operations.
+    dataFiles().LoadClick(fileName);
+}
+
+AlarmDataFiles AppContext::dataFiles()
+{
+    return AlarmDataFiles(m_state, *m_alarmLists,
+                          AlarmDataFiles::Services{*this, *this, *this, m_services.launcher, m_services.clock,
+                                                   qEnvironmentVariable("VISUAL")});
+}
+
+void AppContext::addErrorLine(const QString& line)
+{
+    form10().addError(line);
+}
+
+void AppContext::showErrorList()
+{
+    form10().show();
+}
+
+void AppContext::beep()
+{
+    m_services.windows.beep();
+}
+
+void AppContext::FileAlreadyExist(const QString& WhereDoYouComeFrom, const QString& fFileName)
+{
+    form13().FileAlreadyExist(WhereDoYouComeFrom, fFileName);
+}
+
+Form7& AppContext::form7()
+{
+    if (!m_form7) {
+        m_form7 = new Form7(*this);
+        m_form7->Form_Load();
+    }
+    return *m_form7;
+}
+
+bool AppContext::isForm7Loaded() const
+{
+    return !m_form7.isNull();
+}
+
+void AppContext::unloadForm7()
+{
+    if (m_form7)
+        m_form7->deleteLater();
+    m_form7 = nullptr;
+}
+
+Form14* AppContext::form14() const
+{
+    return m_form14;
+}
+
+void AppContext::unloadForm14()
+{
+    if (m_form14)
+        m_form14->deleteLater();
+    m_form14 = nullptr;
 }
 
 void AppContext::loadWallpaperWindow()
@@ -239,9 +309,10 @@ std::function<QStringList()> AppContext::listSource(const QString& who) const
     return m_listSources.value(who);
 }
 
-void AppContext::selectFontOption(qint16 /*iFontChoice*/)
+void AppContext::selectFontOption(qint16 iFontChoice)
 {
-    // The Settings window picks the stored choice up from the shared state when it loads.
+    const int index = iFontChoice == 1 || iFontChoice == 2 ? iFontChoice : 3;
+    form7().optFont[std::size_t(index)]->setChecked(true);
 }
 
 bool AppContext::isForm10Loaded() const
@@ -307,21 +378,47 @@ void AppContext::chkChange_Click()
     unloadForm12IfHidden();
 }
 
-void AppContext::showDataFileChooser(DataFileMode /*mode*/)
+void AppContext::showDataFileChooser(DataFileMode mode)
 {
-    // The data file chooser arrives with the alarm data files.
+    // Every opening starts from a freshly loaded chooser, so no mode's captions are left over.
+    if (m_form14)
+        m_form14->cmdCancel_Click();
+    auto* chooser = new Form14(*this);
+    m_form14 = chooser;
+    chooser->Form_Load();
+    switch (mode) {
+    case DataFileMode::Load:
+        chooser->imgLoad->show();
+        break;
+    case DataFileMode::Save:
+        chooser->Label1->setText(QStringLiteral("Save file as :"));
+        chooser->cmdConfirm->setText(DataFileChoice::kSave);
+        chooser->imgSave->show();
+        break;
+    case DataFileMode::Edit:
+        chooser->Label1->setText(QStringLiteral("Open a file to edit data :"));
+        chooser->cmdConfirm->setText(DataFileChoice::kOpen);
+        chooser->imgEdit->show();
+        break;
+    }
+    chooser->show();
 }
 
 void AppContext::showSettingsWindow()
 {
-    // The Settings window arrives with the alarm data files and start at log-in.
+    Form7& settings = form7();
+    if (settings.isMinimized())
+        settings.showNormal();
+    else
+        settings.show();
+    m_services.windows.bringToFront(&settings);
 }
 
 void AppContext::applySoundChecks(qint16 chkSoundOn, qint16 chkErrMsgPop)
 {
-    // Until the Settings window exists its two boxes stand for the flags directly.
-    m_state.bSoundOn = toFlag(chkSoundOn == 1);
-    m_state.bErrMsgPop = toFlag(chkErrMsgPop == 1);
+    Form7& settings = form7();
+    Form7::setCheckState(settings.chkSoundOn, chkSoundOn);
+    Form7::setCheckState(settings.chkErrMsgPop, chkErrMsgPop);
 }
 
 void AppContext::noSecondChanged()

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "alarms/alarm_data_files.h"
 #include "app/clock_tick.h"
 #include "app/startup_load.h"
 #include "app/warnings.h"
@@ -27,6 +28,7 @@ class WavePlayer;
 class SpeakerOutput;
 class WallpaperSetter;
 class PictureConverter;
+class Autostart;
 class WallpaperTimes;
 class QWidget;
 struct AlarmLists;
@@ -35,10 +37,12 @@ class Form3;
 class Form4;
 class Form5;
 class Form6;
+class Form7;
 class Form10;
 class Form11;
 class Form12;
 class Form13;
+class Form14;
 
 // The operating-system services the program runs on; main() builds the real ones, tests hand in fakes.
 struct Services
@@ -56,12 +60,18 @@ struct Services
     QString tuneCopyPath;
     WallpaperSetter& wallpaper;
     PictureConverter& pictures;
+    Autostart& autostart;
 };
 
 // Everything the windows share: the program-wide state, the services, and the windows themselves. Every
 // window kind exists at most once and is created on first use, hidden until shown; it is registered before
 // its load runs, so windows that load each other find one another.
-class AppContext final : public Warnings, public StartupHooks, public ClockSwitch, public TickActions
+class AppContext final : public Warnings,
+                         public StartupHooks,
+                         public ClockSwitch,
+                         public TickActions,
+                         public LoadErrorList,
+                         public OverwriteQuestion
 {
 public:
     AppContext(Module1& state, const Services& services);
@@ -105,6 +115,25 @@ public:
     void unloadForm13();
     /// The foreground code the overwrite question hands back when it closes; kept across its loads.
     qint32& form13PrevWho() { return m_form13PrevWho; }
+
+    /// The Settings window; created and loaded hidden on first use.
+    Form7& form7();
+    bool isForm7Loaded() const;
+    /// Forgets the Settings window after its close request; it is deleted once control returns to the loop.
+    void unloadForm7();
+
+    /// The data file chooser while it is open, else null.
+    Form14* form14() const;
+    void unloadForm14();
+
+    /// The alarm data file operations over the day's lists.
+    AlarmDataFiles dataFiles();
+
+    // Where the alarm data files report.
+    void addErrorLine(const QString& line) override;
+    void showErrorList() override;
+    void beep() override;
+    void FileAlreadyExist(const QString& WhereDoYouComeFrom, const QString& fFileName) override;
 
     /// The list a saver ("AlarmSet", "Wallpaper") writes when the overwrite question is answered Yes.
     void registerListSource(const QString& who, std::function<QStringList()> lines);
@@ -179,6 +208,8 @@ private:
     QPointer<Form12> m_form12;
     WallpaperFormState m_wallpaperForm;
     std::unique_ptr<WallpaperTimes> m_wallpaperTimes;
+    QPointer<Form7> m_form7;
+    QPointer<Form14> m_form14;
     QPointer<Form13> m_form13;
     qint32 m_form13PrevWho = 0;
     QMap<QString, std::function<QStringList()>> m_listSources;

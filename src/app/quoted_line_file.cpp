@@ -23,49 +23,57 @@ QByteArray encode(const QStringList& lines)
 QStringList decode(const QByteArray& bytes)
 {
     QStringList items;
-    const qsizetype n = bytes.size();
-    auto isLineEnd = [&](qsizetype i) { return bytes.at(i) == '\r' || bytes.at(i) == '\n'; };
-    auto skipLineEnd = [&](qsizetype i) {
-        if (bytes.at(i) == '\r' && i + 1 < n && bytes.at(i + 1) == '\n')
-            return i + 2;
-        return i + 1;
-    };
+    ItemReader reader(bytes);
+    QString item;
+    while (reader.next(&item))
+        items.append(item);
+    return items;
+}
 
-    qsizetype i = 0;
+qsizetype ItemReader::afterLineEnd(qsizetype i) const
+{
+    if (m_bytes[i] == '\r' && i + 1 < m_bytes.size() && m_bytes[i + 1] == '\n')
+        return i + 2;
+    return i + 1;
+}
+
+bool ItemReader::next(QString* item)
+{
+    const qsizetype n = m_bytes.size();
+    qsizetype i = m_pos;
     while (i < n) {
-        while (i < n && bytes.at(i) == ' ')
+        while (i < n && m_bytes[i] == ' ')
             ++i;
         if (i >= n)
             break;
         if (isLineEnd(i)) { // an empty line, or blanks only
-            i = skipLineEnd(i);
+            i = afterLineEnd(i);
             continue;
         }
-        QByteArray item;
-        if (bytes.at(i) == '"') {
-            const qsizetype close = bytes.indexOf('"', i + 1);
+        QByteArrayView text;
+        if (m_bytes[i] == '"') {
+            const qsizetype close = m_bytes.indexOf('"', i + 1);
             const qsizetype end = close < 0 ? n : close;
-            item = bytes.mid(i + 1, end - i - 1);
+            text = m_bytes.sliced(i + 1, end - i - 1);
             i = close < 0 ? n : close + 1;
-            while (i < n && bytes.at(i) != ',' && !isLineEnd(i)) // the rest up to the separator is dropped
+            while (i < n && m_bytes[i] != ',' && !isLineEnd(i)) // the rest up to the separator is dropped
                 ++i;
         } else {
             const qsizetype start = i;
-            while (i < n && bytes.at(i) != ',' && !isLineEnd(i))
+            while (i < n && m_bytes[i] != ',' && !isLineEnd(i))
                 ++i;
-            item = bytes.mid(start, i - start);
-            while (item.endsWith(' '))
-                item.chop(1);
+            text = m_bytes.sliced(start, i - start);
+            while (text.endsWith(' '))
+                text.chop(1);
         }
-        items.append(fromCodePage(item));
-        if (i < n) {
-            if (bytes.at(i) == ',')
-                ++i;
-            else
-                i = skipLineEnd(i);
-        }
+        if (i < n)
+            i = m_bytes[i] == ',' ? i + 1 : afterLineEnd(i);
+        m_pos = i;
+        *item = fromCodePage(text.toByteArray());
+        return true;
     }
-    return items;
+    m_pos = n;
+    return false;
 }
 
 bool write(const QString& path, const QStringList& lines, QString* error)

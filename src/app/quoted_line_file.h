@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -16,6 +17,23 @@ QByteArray encode(const QStringList& lines);
 /// other item runs to the next comma or line end, trailing blanks removed. CR LF, a lone LF and a lone CR each end
 /// a line; empty lines hold no item.
 QStringList decode(const QByteArray& bytes);
+
+/// Reads the items of file bytes one at a time, by the rule of decode(), so a reader can stop early without
+/// splitting the rest. The bytes must outlive the reader.
+class ItemReader final
+{
+public:
+    explicit ItemReader(QByteArrayView bytes) : m_bytes(bytes) {}
+    /// The next item; false when the bytes hold no more.
+    bool next(QString* item);
+
+private:
+    bool isLineEnd(qsizetype i) const { return m_bytes[i] == '\r' || m_bytes[i] == '\n'; }
+    qsizetype afterLineEnd(qsizetype i) const;
+
+    QByteArrayView m_bytes;
+    qsizetype m_pos = 0;
+};
 
 /// Writes `lines` to `path`, creating its folder, through a temporary file renamed over the old one.
 /// Returns false (with a reason in `error` when given) if the file could not be written; it is then unchanged.

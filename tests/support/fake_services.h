@@ -10,6 +10,7 @@
 #include "fake_clock.h"
 #include "fake_sound.h"
 #include "fake_wallpaper.h"
+#include "platform/autostart.h"
 #include "platform/launcher.h"
 #include "platform/tray_icon.h"
 #include "platform/window_services.h"
@@ -36,7 +37,7 @@ public:
     bool startProgram(const QString& program, const QStringList& arguments) override
     {
         started.append(QStringList{program} + arguments);
-        return knownPrograms.contains(program);
+        return knownPrograms.contains(program.section(QLatin1Char('/'), -1));
     }
     QString findProgram(const QString& program) const override
     {
@@ -75,6 +76,32 @@ public:
     QMenu* menu = nullptr;
 };
 
+class FakeAutostart final : public Autostart
+{
+public:
+    bool enable(QString* error) override
+    {
+        if (!works) {
+            *error = QStringLiteral("refused");
+            return false;
+        }
+        enabled = true;
+        return true;
+    }
+    bool disable(QString* error) override
+    {
+        if (!works) {
+            *error = QStringLiteral("refused");
+            return false;
+        }
+        enabled = false;
+        return true;
+    }
+    bool isEnabled() const override { return enabled; }
+    bool enabled = false;
+    bool works = true;
+};
+
 // Every service faked, ready to build an AppContext over.
 struct FakeServices
 {
@@ -89,11 +116,12 @@ struct FakeServices
     FakeSpeaker speaker;
     FakeWallpaper wallpaper;
     FakePictureConverter pictures;
+    FakeAutostart autostart;
     QTemporaryDir cache;
     Services services()
     {
-        return Services{clock,     windows, launcher,   modalBox, tray,
-                        wave,      mci,     wavePlayer, speaker,  cache.filePath(QStringLiteral("Ixo/air.mid")),
-                        wallpaper, pictures};
+        return Services{clock,     windows,  launcher,   modalBox, tray,
+                        wave,      mci,      wavePlayer, speaker,  cache.filePath(QStringLiteral("Ixo/air.mid")),
+                        wallpaper, pictures, autostart};
     }
 };

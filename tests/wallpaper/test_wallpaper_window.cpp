@@ -161,7 +161,7 @@ private Q_SLOTS:
     {
         add("a.bmp");
         form().CmdSaveToFile_Click();
-        m_app->form13().FileAlreadyExist("AlarmSet", "Wpaper.dat");
+        m_app->form13().FileAlreadyExist("Elsewhere", "Wpaper.dat");
         m_app->form13().cmdYes_Click();
         QCOMPARE(listFile(), QByteArray("\"a.bmp\"\r\n"));
         QCOMPARE(warningTexts(), QStringList{"Wpaper.dat was not written: its list is no longer open"});

@@ -1,0 +1,80 @@
+// Loading a full day's alarm data file (32767 events with messages) into empty lists. Goal: at most 100 ms.
+
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTime>
+
+#include "alarms/alarm_data_files.h"
+#include "alarms/alarm_lines.h"
+#include "alarms/alarm_lists.h"
+#include "app/quoted_line_file.h"
+#include "app/shared_state.h"
+#include "app/warnings.h"
+#include "platform/clock.h"
+#include "platform/launcher.h"
+
+namespace {
+constexpr int kEvents = 32767;
+
+class Midnight final : public Clock
+{
+public:
+    QDateTime now() const override { return QDateTime(QDate(2026, 12, 6), QTime(0, 0)); }
+};
+
+class Silent final : public Warnings, public LoadErrorList, public OverwriteQuestion, public Launcher
+{
+public:
+    void AnswerOk(const QString&) override { ++reports; }
+    void addErrorLine(const QString&) override { ++reports; }
+    void showErrorList() override {}
+    void beep() override {}
+    void FileAlreadyExist(const QString&, const QString&) override {}
+    bool openFile(const QString&) override { return false; }
+    bool startProgram(const QString&, const QStringList&) override { return false; }
+    QString findProgram(const QString&) const override { return {}; }
+    int reports = 0;
+};
+
+// The file lists its events in time order, as a save writes them; `messages` of them carry a message.
+void loadFullDay(benchmark::State& state)
+{
+    const int messages = int(state.range(0));
+    QTemporaryDir dir;
+    QStringList lines;
+    QStringList messageLines;
+    for (int s = 1; s <= kEvents; ++s) {
+        const QString time = QTime(0, 0).addSecs(s).toString(QStringLiteral("HH:mm:ss"));
+        lines.append(AlarmLines::alarmLine(QStringLiteral("twice"), time));
+        if (s <= messages)
+            messageLines.append(AlarmLines::messageLine(QStringLiteral("Stand up and stretch"), time));
+    }
+    Module1 shared;
+    shared.strAppPath = dir.path() + QLatin1Char('/');
+    if (!QuotedLineFile::write(shared.strAppPath + QStringLiteral("day.dat"), lines + messageLines)) {
+        state.SkipWithError("cannot write the file");
+        return;
+    }
+    Midnight clock;
+    Silent silent;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto lists = std::make_unique<AlarmLists>();
+        state.ResumeTiming();
+        AlarmDataFiles(shared, *lists, AlarmDataFiles::Services{silent, silent, silent, silent, clock, {}})
+            .LoadClick(QStringLiteral("day.dat"));
+        benchmark::DoNotOptimize(lists->lstData.count());
+        state.PauseTiming();
+        if (lists->lstData.count() != kEvents || lists->lstMessage.count() != messages || silent.reports != 0)
+            state.SkipWithError("the file did not load whole");
+        lists.reset();
+        state.ResumeTiming();
+    }
+    state.counters["lines"] = kEvents + messages;
+}
+BENCHMARK(loadFullDay)->Arg(0)->Arg(1000)->Arg(kEvents)->Unit(benchmark::kMillisecond);
+} // namespace
+
+BENCHMARK_MAIN();

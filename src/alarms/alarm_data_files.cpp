@@ -1,0 +1,200 @@
+#include "alarms/alarm_data_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSet>
+
+#include "alarms/alarm_lines.h"
+#include "alarms/alarm_list_logic.h"
+#include "alarms/alarm_lists.h"
+#include "app/quoted_line_file.h"
+#include "app/time_calc.h"
+#include "app/warnings.h"
+#include "platform/clock.h"
+#include "platform/launcher.h"
+
+namespace {
+
+// A number as the error list shows it: a leading blank for a positive value, "-" for a negative one.
+QString signedNumber(qint64 n)
+{
+    return n < 0 ? QString::number(n) : QLatin1Char(' ') + QString::number(n);
+}
+
+// The bytes of an open file: mapped into memory when possible, so a reader that stops early touches only
+// what it reads.
+class FileBytes final
+{
+public:
+    explicit FileBytes(QFile& file)
+    {
+        const qint64 size = file.size();
+        if (size <= 0)
+            return;
+        if (uchar* mapped = file.map(0, size)) {
+            m_view = QByteArrayView(mapped, size);
+            return;
+        }
+        m_copy = file.readAll();
+        m_view = m_copy;
+    }
+    QByteArrayView view() const { return m_view; }
+
+private:
+    QByteArray m_copy;
+    QByteArrayView m_view;
+};
+
+} // namespace
+
+AlarmDataFiles::AlarmDataFiles(Module1& state, AlarmLists& lists, const Services& services)
+    : m_state(state), m_lists(lists), m_services(services)
+{
+}
+
+const QStringList& AlarmDataFiles::desktopEditors()
+{
+    static const QStringList editors{
+        QStringLiteral("gnome-text-editor"), QStringLiteral("gedit"), QStringLiteral("kate"), QStringLiteral("kwrite"),
+        QStringLiteral("mousepad"),          QStringLiteral("xed"),   QStringLiteral("pluma")};
+    return editors;
+}
+
+QStringList AlarmDataFiles::fileLines(const AlarmLists& lists)
+{
+    return lists.lstData.lines() + lists.lstMessage.lines();
+}
+
+void AlarmDataFiles::Filting(const QString& TtmpData, Flag& Fdata)
+{
+    qint16 result = 1;
+    TimeCalc().CheckAlarmLine(TtmpData, result);
+    if (result == 0)
+        Fdata = kFalse;
+}
+
+void AlarmDataFiles::TimePassed(const QString& line, const QString& now, Flag& passed)
+{
+    passed = toFlag(AlarmLines::compareTimes(AlarmLines::lineTime(line), now) <= 0);
+}
+
+void AlarmDataFiles::LoadClick(const QString& fFileName)
+{
+    const QString path = m_state.strAppPath + fFileName;
+    if (!QFileInfo(path).isFile()) {
+        m_services.warnings.AnswerOk(fFileName + QStringLiteral(", file not found"));
+        return;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_services.warnings.AnswerOk(fFileName + QStringLiteral(" could not be read: ") + file.errorString());
+        return;
+    }
+    const FileBytes bytes(file);
+    QuotedLineFile::ItemReader reader(bytes.view());
+
+    const TimeCalc checker;
+    const QString now = m_services.clock.now().time().toString(QStringLiteral("HH:mm:ss"));
+    AlarmDataList& lstData = m_lists.lstData;
+    MessageList& lstMessage = m_lists.lstMessage;
+    // The message times already in the list, so a long file is not searched line by line per message.
+    QSet<QString> messageTimes;
+    messageTimes.reserve(lstMessage.count());
+    for (const QString& line : lstMessage.lines())
+        messageTimes.insert(AlarmLines::lineTime(line));
+    qint64 n = 1;
+    int e = 0;
+    bool full = false;
+    auto recordError = [&] {
+        if (e == 0) {
+            m_services.errors.addErrorLine(fFileName);
+            m_services.errors.beep();
+        }
+        m_services.errors.addErrorLine(QStringLiteral("Invalid data in file, Data ") + signedNumber(n));
+        m_services.errors.showErrorList();
+        ++e;
+    };
+
+    QString L;
+    while (!full && reader.next(&L)) {
+        Flag passed = kFalse;
+        if (AlarmLines::isMessageLine(L)) {
+            qint16 result = 1;
+            checker.CheckMessageLine(L, result);
+            if (result == 0) {
+                recordError();
+            } else {
+                TimePassed(L, now, passed);
+                const QString time = AlarmLines::lineTime(L);
+                if (passed == kFalse && !messageTimes.contains(time)) {
+                    full = !lstMessage.append(L);
+                    messageTimes.insert(time);
+                }
+            }
+        } else {
+            Flag Fdata = kTrue;
+            Filting(L, Fdata);
+            if (Fdata == kFalse) {
+                recordError();
+            } else {
+                TimePassed(L, now, passed);
+                // A time already in the list is dropped without a word; only a full list stops the load.
+                if (passed == kFalse && lstData.insertSorted(L) == AlarmDataList::Insert::Full)
+                    full = true;
+            }
+        }
+        ++n;
+        if (e == kMaxErrors) {
+            m_services.errors.addErrorLine(fFileName + QStringLiteral(" seems to be wrong format"));
+            break;
+        }
+    }
+    if (full)
+        m_services.warnings.AnswerOk(Form8::kListFull);
+
+    m_state.bClockActive = kTrue;
+    m_state.bRefreshNext = kTrue;
+    m_state.bAlarmsPending = toFlag(!lstData.isEmpty());
+}
+
+void AlarmDataFiles::SaveFileClick(const QString& fFileName)
+{
+    QDir().mkpath(m_state.strAppPath); // a failure shows when the file is written
+    const QString path = m_state.strAppPath + fFileName;
+    if (QFileInfo(path).isFile()) {
+        m_services.overwrite.FileAlreadyExist(kSaver, fFileName);
+        return;
+    }
+    QString error;
+    if (!QuotedLineFile::write(path, fileLines(m_lists), &error))
+        m_services.warnings.AnswerOk(fFileName + QStringLiteral(" could not be written: ") + error);
+}
+
+void AlarmDataFiles::EditorClick(const QString& fFileName)
+{
+    const QString path = m_state.strAppPath + fFileName;
+    Launcher& launcher = m_services.launcher;
+    // The file goes to the editor as one argument of its own; no shell sees it.
+    auto start = [&](const QString& program, QStringList arguments) {
+        const QString found = launcher.findProgram(program);
+        if (found.isEmpty())
+            return false;
+        arguments.append(path);
+        return launcher.startProgram(found, arguments);
+    };
+
+    QStringList visual = QProcess::splitCommand(m_services.visualEditor);
+    if (!visual.isEmpty()) {
+        const QString program = visual.takeFirst();
+        if (start(program, visual))
+            return;
+    }
+    for (const QString& editor : desktopEditors())
+        if (start(editor, {}))
+            return;
+    if (start(QStringLiteral("xdg-open"), {}))
+        return;
+    m_services.warnings.AnswerOk(QStringLiteral("notepad and wordpad not found"));
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "app/shared_state.h"
+
+struct AlarmLists;
+class Clock;
+class Launcher;
+class Warnings;
+
+// Where the load reports lines it could not take: the error list window.
+class LoadErrorList
+{
+public:
+    virtual ~LoadErrorList() = default;
+    /// Adds `line` to the list.
+    virtual void addErrorLine(const QString& line) = 0;
+    /// Shows the list (not modal).
+    virtual void showErrorList() = 0;
+    /// The system beep that announces the first error of a file.
+    virtual void beep() = 0;
+};
+
+// The question asked before an existing list file is replaced; it writes the file itself on Yes.
+class OverwriteQuestion
+{
+public:
+    virtual ~OverwriteQuestion() = default;
+    virtual void FileAlreadyExist(const QString& WhereDoYouComeFrom, const QString& fFileName) = 0;
+};
+
+// The alarm data files of the program folder: loading them into the day's lists (merging), saving the lists,
+// opening a file in a text editor. A file holds the alarm lines, then the message lines, one per text line
+// between double quotes. Keeps nothing between calls; the lists and the shared state are handed in.
+class AlarmDataFiles final
+{
+public:
+    struct Services
+    {
+        Warnings& warnings;
+        LoadErrorList& errors;
+        OverwriteQuestion& overwrite;
+        Launcher& launcher;
+        const Clock& clock;
+        /// The user's preferred editor command ($VISUAL), possibly with options; empty for none.
+        QString visualEditor;
+    };
+
+    AlarmDataFiles(Module1& state, AlarmLists& lists, const Services& services);
+
+    /// Merges the file `fFileName` of the program folder into the lists. Lines of passed events and times
+    /// already in the lists are dropped silently; unacceptable items go to the error list, and reading stops
+    /// at the eighth.
+    void LoadClick(const QString& fFileName);
+    /// Writes the lists to `fFileName` of the program folder, or asks first when the file exists.
+    void SaveFileClick(const QString& fFileName);
+    /// Opens `fFileName` of the program folder in a text editor.
+    void EditorClick(const QString& fFileName);
+
+    /// Sets `Fdata` to false when `TtmpData` is no acceptable alarm line; otherwise leaves it.
+    static void Filting(const QString& TtmpData, Flag& Fdata);
+    /// Sets `passed` to true when the line's time (its last 8 characters) is not later than `now` "HH:MM:SS".
+    static void TimePassed(const QString& line, const QString& now, Flag& passed);
+
+    /// The file content for the lists: alarm lines first, then message lines.
+    static QStringList fileLines(const AlarmLists& lists);
+
+    /// The saver name the overwrite question knows the alarm lists by.
+    static inline const QString kSaver = QStringLiteral("AlarmSet");
+    /// Desktop text editors tried, in this order, when $VISUAL names none that starts.
+    static const QStringList& desktopEditors();
+    /// How many unacceptable items make a file count as of the wrong format.
+    static constexpr int kMaxErrors = 8;
+
+private:
+    Module1& m_state;
+    AlarmLists& m_lists;
+    Services m_services;
+};

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The rules of the data file chooser, apart from its window: which files it lists, which characters a typed
+// name may hold, and what a confirm does in each of its three modes. The mode is the confirm button's caption:
+// "Load", "Save" or "Open".
+namespace DataFileChoice {
+
+inline const QString kLoad = QStringLiteral("Load");
+inline const QString kSave = QStringLiteral("Save");
+inline const QString kOpen = QStringLiteral("Open");
+inline const QString kNoFile = QStringLiteral("No file is chosen");
+inline const QString kWallpaperFile = QStringLiteral("Wpaper.dat has data of wallpaper");
+
+/// The alarm data files of `folder`: regular files whose name ends in ".dat" in any case, sorted by name
+/// ignoring case.
+QStringList listDataFiles(const QString& folder);
+
+/// Whether a typed character may go into the name box: ASCII letters and digits, "_", "-", ".", and every
+/// character beyond ASCII. Blanks, "/", "\", ":" and the rest of ASCII are refused.
+bool acceptsChar(QChar c);
+/// `text` without the characters the name box refuses.
+QString filterName(const QString& text);
+
+// The file list as the confirm sees it.
+struct ListState
+{
+    QStringList entries;
+    QList<bool> selected; // one per entry
+    int current = -1;     // the current entry, -1 for none
+
+    bool currentSelected() const { return current >= 0 && current < selected.size() && selected.at(current); }
+};
+
+// What a confirm does.
+struct Outcome
+{
+    QStringList names; // the bare file names handed on, in order
+    QString warning;   // shown when not empty; the window then stays
+    QString txtInput;  // the name box afterwards
+    bool close = false;
+};
+
+/// The confirm button pressed with `caption`, the name box holding `txtInput` and the list in `list`.
+Outcome confirm(const QString& caption, const QString& txtInput, const ListState& list);
+
+} // namespace DataFileChoice

@@ -1,0 +1,235 @@
+#include "filedialogs/data_file_chooser.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFont>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QValidator>
+
+#include "alarms/alarm_data_files.h"
+#include "app/app_context.h"
+#include "app/shared_state.h"
+#include "filedialogs/data_file_choice.h"
+#include "platform/window_services.h"
+#include "settings/settings_file.h"
+
+namespace {
+
+// Keeps the characters a data file name may hold, whether typed or pasted.
+class FileNameValidator final : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override
+    {
+        const QString kept = DataFileChoice::filterName(input);
+        if (kept.size() != input.size()) {
+            pos = int(DataFileChoice::filterName(input.left(pos)).size());
+            input = kept;
+        }
+        return Acceptable;
+    }
+};
+
+QLabel* modePicture(QStyle* style, QStyle::StandardPixmap pixmap, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setPixmap(style->standardIcon(pixmap).pixmap(32, 32));
+    label->hide();
+    return label;
+}
+
+} // namespace
+
+Form14::Form14(AppContext& app, QWidget* parent) : QDialog(parent), m_app(app)
+{
+    setWindowTitle(QStringLiteral(" Load Data From Files"));
+
+    Label1 = new QLabel(QStringLiteral("Load data from files :"), this);
+    File1 = new QListWidget(this);
+    File1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    File1->setMinimumSize(240, 160);
+    lblInputFileN = new QLabel(QStringLiteral("Input file name :"), this);
+    txtInput = new QLineEdit(this);
+    txtInput->setMaxLength(50);
+    txtInput->setValidator(new FileNameValidator(txtInput));
+    lblInputFileN->setBuddy(txtInput);
+    cmdConfirm = new QPushButton(DataFileChoice::kLoad, this);
+    cmdConfirm->setDefault(true);
+    cmdConfirm->setAutoDefault(true);
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setAutoDefault(false);
+    imgLoad = modePicture(style(), QStyle::SP_DialogOpenButton, this);
+    imgSave = modePicture(style(), QStyle::SP_DialogSaveButton, this);
+    imgEdit = modePicture(style(), QStyle::SP_FileDialogContentsView, this);
+
+    connect(cmdConfirm, &QPushButton::clicked, this, &Form14::cmdConfirm_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &Form14::cmdCancel_Click);
+    connect(File1, &QListWidget::itemClicked, this, &Form14::File1_Click);
+    File1->installEventFilter(this);
+    txtInput->installEventFilter(this);
+
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(imgLoad);
+    heading->addWidget(imgSave);
+    heading->addWidget(imgEdit);
+    heading->addWidget(Label1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdConfirm);
+    buttons->addWidget(cmdCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(heading);
+    layout->addWidget(File1, 1);
+    layout->addWidget(lblInputFileN);
+    layout->addWidget(txtInput);
+    layout->addLayout(buttons);
+}
+
+Form14::~Form14() = default;
+
+void Form14::Form_Load()
+{
+    Module1& state = m_app.state();
+    QDir().mkpath(state.strAppPath);
+    File1->addItems(DataFileChoice::listDataFiles(state.strAppPath));
+    lPrevWho = state.lForegroundWho;
+    state.lForegroundWho = kWhoFileChooser;
+    m_app.registerForegroundDialog(kWhoFileChooser, this);
+    m_app.services().windows.setTopmost(this);
+    LoadFontSetting();
+}
+
+void Form14::LoadFontSetting()
+{
+    const SettingsFile file = m_app.state().settingsFile();
+    if (!file.exists())
+        return;
+    const std::optional<IniRecord> record = file.readSlot(IniSlot::AllFont);
+    if (!record || !record->value().startsWith(QStringLiteral("Arial")))
+        return;
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdCancel, cmdConfirm, File1, Label1, lblInputFileN}) {
+        QFont font = w->font();
+        font.setFamily(QStringLiteral("Arial"));
+        font.setStyleHint(QFont::SansSerif);
+        w->setFont(font);
+    }
+}
+
+bool Form14::singleFileMode() const
+{
+    const QString caption = cmdConfirm->text();
+    return caption == DataFileChoice::kSave || caption == DataFileChoice::kOpen;
+}
+
+void Form14::deselectCurrent()
+{
+    if (QListWidgetItem* current = File1->currentItem())
+        current->setSelected(false);
+}
+
+void Form14::File1_Click()
+{
+    if (!singleFileMode() || File1->count() == 0)
+        return;
+    if (QListWidgetItem* current = File1->currentItem(); current && current->isSelected())
+        txtInput->clear();
+}
+
+bool Form14::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == File1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (singleFileMode() && File1->count() > 0 && (key == Qt::Key_Shift || key == Qt::Key_Control))
+            deselectCurrent();
+    } else if (watched == txtInput && event->type() == QEvent::FocusIn) {
+        if (singleFileMode() && File1->count() > 0)
+            deselectCurrent();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void Form14::cmdConfirm_Click()
+{
+    DataFileChoice::ListState list;
+    for (int i = 0; i < File1->count(); ++i) {
+        list.entries.append(File1->item(i)->text());
+        list.selected.append(File1->item(i)->isSelected());
+    }
+    list.current = File1->currentRow();
+    const QString caption = cmdConfirm->text();
+    const DataFileChoice::Outcome outcome = DataFileChoice::confirm(caption, txtInput->text(), list);
+    if (outcome.txtInput != txtInput->text())
+        txtInput->setText(outcome.txtInput);
+    if (!outcome.warning.isEmpty())
+        m_app.AnswerOk(outcome.warning);
+    for (const QString& name : outcome.names) {
+        AlarmDataFiles files = m_app.dataFiles();
+        if (caption == DataFileChoice::kLoad)
+            files.LoadClick(name);
+        else if (caption == DataFileChoice::kSave)
+            files.SaveFileClick(name);
+        else if (caption == DataFileChoice::kOpen)
+            files.EditorClick(name);
+    }
+    if (outcome.close)
+        unload();
+}
+
+void Form14::cmdCancel_Click()
+{
+    unload();
+}
+
+void Form14::unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    m_app.WhoWillForeground(lPrevWho);
+    m_app.state().lForegroundWho = 0;
+    hide();
+    m_app.unloadForm14();
+}
+
+void Form14::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        QTimer::singleShot(0, this, &Form14::Form_Deactivate);
+}
+
+void Form14::Form_Deactivate()
+{
+    if (m_unloaded)
+        return;
+    if (!isVisible()) {
+        unload();
+        return;
+    }
+    Module1& state = m_app.state();
+    if (state.lForegroundWho < kWhoFileChooser + 1) {
+        m_app.services().windows.bringToFront(this);
+        m_app.services().windows.beep();
+        state.lForegroundWho = kWhoFileChooser;
+    }
+}
+
+void Form14::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    unload();
+}
+
+void Form14::reject()
+{
+    unload();
+}

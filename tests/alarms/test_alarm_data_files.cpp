@@ -1,0 +1,332 @@
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "alarms/alarm_data_files.h"
+#include "alarms/alarm_lists.h"
+#include "app/quoted_line_file.h"
+#include "app/shared_state.h"
+#include "fake_clock.h"
+#include "fake_warnings.h"
+#include "platform/launcher.h"
+
+namespace {
+
+class FakeErrorList final : public LoadErrorList
+{
+public:
+    void addErrorLine(const QString& line) override { lines.append(line); }
+    void showErrorList() override { ++shows; }
+    void beep() override { ++beeps; }
+    QStringList lines;
+    int shows = 0;
+    int beeps = 0;
+};
+
+class FakeOverwrite final : public OverwriteQuestion
+{
+public:
+    void FileAlreadyExist(const QString& who, const QString& name) override { asked.append(who + '|' + name); }
+    QStringList asked;
+};
+
+// Programs on a pretend PATH; `broken` ones are found but fail to start.
+class PathLauncher final : public Launcher
+{
+public:
+    bool openFile(const QString&) override { return false; }
+    bool startProgram(const QString& program, const QStringList& arguments) override
+    {
+        started.append(QStringList{program} + arguments);
+        return !broken.contains(program.section('/', -1));
+    }
+    QString findProgram(const QString& program) const override
+    {
+        if (program.startsWith('/'))
+            return onPath.contains(program.section('/', -1)) ? program : QString();
+        return onPath.contains(program) ? "/usr/bin/" + program : QString();
+    }
+    QStringList onPath;
+    QStringList broken;
+    QList<QStringList> started;
+};
+
+struct Fixture
+{
+    Fixture()
+    {
+        state.strAppPath = dir.path() + "/prog/";
+        state.setStartupDefaults();
+        state.bClockActive = kFalse;
+        state.bRefreshNext = kFalse;
+    }
+    AlarmDataFiles files(const QString& visual = {})
+    {
+        return AlarmDataFiles(state, lists,
+                              AlarmDataFiles::Services{warnings, errors, overwrite, launcher, clock, visual});
+    }
+    void writeFile(const QString& name, const QByteArray& bytes)
+    {
+        QDir().mkpath(state.strAppPath);
+        QFile file(state.strAppPath + name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray readFile(const QString& name)
+    {
+        QFile file(state.strAppPath + name);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    QTemporaryDir dir;
+    FakeClock clock{QDateTime(QDate(2026, 12, 6), QTime(8, 0, 0))};
+    Module1 state;
+    AlarmLists lists;
+    FakeWarnings warnings;
+    FakeErrorList errors;
+    FakeOverwrite overwrite;
+    PathLauncher launcher;
+};
+
+} // namespace
+
+class TestAlarmDataFiles : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    // Saving the day's lists and loading them back on the same day gives the same lists.
+    void saveThenLoadGivesTheSameLists()
+    {
+        Fixture f;
+        for (const char* line : {"repeat! 13:05:00", "once 07:30:00", "thrice 23:59:59", "twice 08:00:01"})
+            QCOMPARE(f.lists.lstData.insertSorted(line), AlarmDataList::Insert::Inserted);
+        f.lists.lstMessage.append("Call the garage at 13:05:00");
+        f.lists.lstMessage.append("Caf\u00e9, then bed at 23:59:59");
+        f.clock.setTime(QTime(7, 0, 0));
+        const QStringList data = f.lists.lstData.lines();
+        const QStringList messages = f.lists.lstMessage.lines();
+
+        f.files().SaveFileClick("day.dat");
+        QCOMPARE(f.readFile("day.dat"), QByteArray("\"once 07:30:00\"\r\n\"twice 08:00:01\"\r\n\"repeat! 13:05:00\"\r\n"
+                                                   "\"thrice 23:59:59\"\r\n\"Call the garage at 13:05:00\"\r\n"
+                                                   "\"Caf\xe9, then bed at 23:59:59\"\r\n"));
+        f.lists.lstData.clear();
+        f.lists.lstMessage.clear();
+        f.files().LoadClick("day.dat");
+        QCOMPARE(f.lists.lstData.lines(), data);
+        QCOMPARE(f.lists.lstMessage.lines(), messages);
+        QVERIFY(f.errors.lines.isEmpty());
+        QCOMPARE(f.state.bClockActive, kTrue);
+        QCOMPARE(f.state.bRefreshNext, kTrue);
+        QCOMPARE(f.state.bAlarmsPending, kTrue);
+
+        // A second load merges: nothing is added twice, and nothing is reported for the duplicates.
+        f.lists.lstMessage.removeAt(0);
+        f.files().LoadClick("day.dat");
+        QCOMPARE(f.lists.lstData.lines(), data);
+        QCOMPARE(f.lists.lstMessage.lines(), (QStringList{messages.at(1), messages.at(0)}));
+        QVERIFY(f.errors.lines.isEmpty());
+        QVERIFY(f.warnings.shown.isEmpty());
+
+        f.lists.lstData.clear();
+        f.lists.lstMessage.clear();
+        f.overwrite.asked.clear();
+        f.files().SaveFileClick("empty.dat");
+        QCOMPARE(f.readFile("empty.dat"), QByteArray());
+    }
+
+    void saveOverAnExistingFileAsks()
+    {
+        Fixture f;
+        f.writeFile("my.dat", "\"once 09:00:00\"\r\n");
+        f.lists.lstData.insertSorted("twice 10:00:00");
+        f.files().SaveFileClick("my.dat");
+        QCOMPARE(f.overwrite.asked, QStringList{"AlarmSet|my.dat"});
+        QCOMPARE(f.readFile("my.dat"), QByteArray("\"once 09:00:00\"\r\n"));
+    }
+
+    void failedSaveIsReported()
+    {
+        Fixture f;
+        f.writeFile("blocker", "x");
+        f.state.strAppPath += "blocker/"; // the program folder cannot be made: a file stands in its way
+        f.lists.lstData.insertSorted("twice 10:00:00");
+        f.files().SaveFileClick("my.dat");
+        QCOMPARE(f.warnings.shown.size(), 1);
+        QVERIFY2(f.warnings.shown.at(0).startsWith("my.dat could not be written: "), qPrintable(f.warnings.shown[0]));
+        QCOMPARE(f.lists.lstData.count(), 1);
+    }
+
+    void loadsItems_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("data");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QStringList>("errors");
+        QTest::newRow("LF only") << QByteArray("\"once 09:00:00\"\n\"Tea at 09:00:00\"\n\"twice 10:00:00\"\n")
+                                 << QStringList{"once 09:00:00", "twice 10:00:00"} << QStringList{"Tea at 09:00:00"}
+                                 << QStringList{};
+        QTest::newRow("CR only") << QByteArray("\"once 09:00:00\"\r\"twice 10:00:00\"\r\"Tea at 10:00:00\"")
+                                 << QStringList{"once 09:00:00", "twice 10:00:00"} << QStringList{"Tea at 10:00:00"}
+                                 << QStringList{};
+        QTest::newRow("unquoted comma: two items")
+            << QByteArray("once 09:00:00, twice 10:00:00\r\n") << QStringList{"once 09:00:00", "twice 10:00:00"}
+            << QStringList{} << QStringList{};
+        QTest::newRow("unquoted comma: each judged alone")
+            << QByteArray("Coffee, then tea at 9:00\r\n\"once 09:00:00\"\r\n") << QStringList{"once 09:00:00"}
+            << QStringList{} << QStringList{"x.dat", "Invalid data in file, Data  1", "Invalid data in file, Data  2"};
+        QTest::newRow("message before its alarm")
+            << QByteArray("\"Tea at 09:00:00\"\r\n\"once 09:00:00\"\r\n") << QStringList{"once 09:00:00"}
+            << QStringList{"Tea at 09:00:00"} << QStringList{};
+        QTest::newRow("passed times dropped without a word")
+            << QByteArray("\"once 07:59:59\"\r\n\"once 08:00:00\"\r\n\"Old at 08:00:00\"\r\n\"once 08:00:01\"\r\n")
+            << QStringList{"once 08:00:01"} << QStringList{} << QStringList{};
+        QTest::newRow("same time twice: the first stays")
+            << QByteArray("\"once 09:00:00\"\r\n\"twice 09:00:00\"\r\n\"A at 09:00:00\"\r\n\"B at 09:00:00\"\r\n")
+            << QStringList{"once 09:00:00"} << QStringList{"A at 09:00:00"} << QStringList{};
+        QTest::newRow("impossible times are errors")
+            << QByteArray("\"once 99:99:99\"\r\n\"Tea at 24:00:00\"\r\n\"sometimes 09:00:00\"\r\n") << QStringList{}
+            << QStringList{}
+            << QStringList{"x.dat", "Invalid data in file, Data  1", "Invalid data in file, Data  2",
+                           "Invalid data in file, Data  3"};
+        QTest::newRow("empty file") << QByteArray() << QStringList{} << QStringList{} << QStringList{};
+    }
+    void loadsItems()
+    {
+        QFETCH(QByteArray, bytes);
+        Fixture f;
+        f.writeFile("x.dat", bytes);
+        f.files().LoadClick("x.dat");
+        QTEST(f.lists.lstData.lines(), "data");
+        QTEST(f.lists.lstMessage.lines(), "messages");
+        QTEST(f.errors.lines, "errors");
+        QCOMPARE(f.errors.beeps, f.errors.lines.isEmpty() ? 0 : 1);
+        QVERIFY(f.warnings.shown.isEmpty());
+        QCOMPARE(f.state.bAlarmsPending, toFlag(!f.lists.lstData.isEmpty()));
+    }
+
+    // Ten bad items among good ones: the file name, eight numbered errors (good items counted too), then the
+    // verdict; nothing after the eighth bad item is read.
+    void tenBadLinesStopAtTheEighth()
+    {
+        Fixture f;
+        QByteArray bytes = "\"once 09:00:00\"\r\n";
+        for (int i = 0; i < 10; ++i)
+            bytes += "\"bad line " + QByteArray::number(i) + "\"\r\n" + (i == 3 ? "\"twice 10:00:00\"\r\n" : "");
+        bytes += "\"thrice 11:00:00\"\r\n";
+        f.writeFile("Alarms.dat", bytes);
+        f.files().LoadClick("Alarms.dat");
+        QCOMPARE(f.errors.lines,
+                 (QStringList{"Alarms.dat", "Invalid data in file, Data  2", "Invalid data in file, Data  3",
+                              "Invalid data in file, Data  4", "Invalid data in file, Data  5",
+                              "Invalid data in file, Data  7", "Invalid data in file, Data  8",
+                              "Invalid data in file, Data  9", "Invalid data in file, Data  10",
+                              "Alarms.dat seems to be wrong format"}));
+        QCOMPARE(f.errors.beeps, 1);
+        QCOMPARE(f.errors.shows, 8);
+        QCOMPARE(f.lists.lstData.lines(), (QStringList{"once 09:00:00", "twice 10:00:00"}));
+    }
+
+    void missingFileIsReported()
+    {
+        Fixture f;
+        f.files().LoadClick("my.dat");
+        QCOMPARE(f.warnings.shown, QStringList{"my.dat, file not found"});
+        QCOMPARE(f.state.bClockActive, kFalse);
+        QCOMPARE(f.state.bRefreshNext, kFalse);
+        QDir().mkpath(f.state.strAppPath + "folder.dat");
+        f.files().LoadClick("folder.dat");
+        QCOMPARE(f.warnings.shown.last(), QStringLiteral("folder.dat, file not found"));
+    }
+
+    // The longest list a file can fill loads whole.
+    void fullDayFileLoads()
+    {
+        Fixture f;
+        f.clock.setTime(QTime(0, 0, 0));
+        QStringList lines;
+        for (int s = 1; s <= AlarmDataList::kMaxLines; ++s)
+            lines.append("once " + QTime(0, 0).addSecs(s).toString("HH:mm:ss"));
+        QVERIFY(QuotedLineFile::write(f.state.strAppPath + "big.dat", lines));
+        f.files().LoadClick("big.dat");
+        QCOMPARE(f.lists.lstData.count(), AlarmDataList::kMaxLines);
+        QCOMPARE(f.lists.lstData.lines(), lines);
+        QVERIFY(f.errors.lines.isEmpty());
+        QVERIFY(f.warnings.shown.isEmpty());
+
+        // One more than fits: the load stops once, with one warning.
+        f.lists.lstData.clear();
+        lines.append("once 23:00:00");
+        QVERIFY(QuotedLineFile::write(f.state.strAppPath + "big.dat", lines));
+        f.files().LoadClick("big.dat");
+        QCOMPARE(f.lists.lstData.count(), AlarmDataList::kMaxLines);
+        QCOMPARE(f.warnings.shown, QStringList{"The alarm list is full (32767 events)"});
+    }
+
+    void timePassed_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("now");
+        QTest::addColumn<bool>("passed");
+        QTest::newRow("same second") << "once 08:00:00"
+                                     << "08:00:00" << true;
+        QTest::newRow("one second later") << "once 08:00:01"
+                                          << "08:00:00" << false;
+        QTest::newRow("earlier minute") << "Tea at 07:59:59"
+                                        << "08:00:00" << true;
+        QTest::newRow("later hour, smaller minute") << "once 09:00:00"
+                                                    << "08:59:59" << false;
+    }
+    void timePassed()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, now);
+        Flag passed = kFalse;
+        AlarmDataFiles::TimePassed(line, now, passed);
+        QTEST(passed == kTrue, "passed");
+    }
+
+    void editorChoice_data()
+    {
+        QTest::addColumn<QString>("visual");
+        QTest::addColumn<QStringList>("onPath");
+        QTest::addColumn<QStringList>("broken");
+        QTest::addColumn<QStringList>("started"); // the program and arguments that started, or empty
+        const QString file = "/my file;rm -rf ~.dat";
+        QTest::newRow("VISUAL with options")
+            << "gvim -f" << QStringList{"gvim", "gedit"} << QStringList{} << QStringList{"/usr/bin/gvim", "-f", file};
+        QTest::newRow("VISUAL absolute, quoted")
+            << "\"/opt/my editor/ed\"" << QStringList{"ed"} << QStringList{} << QStringList{"/opt/my editor/ed", file};
+        QTest::newRow("VISUAL missing: first desktop editor found")
+            << "nonesuch" << QStringList{"mousepad", "kate", "xdg-open"} << QStringList{}
+            << QStringList{"/usr/bin/kate", file};
+        QTest::newRow("an editor that fails to start is passed over")
+            << "" << QStringList{"gedit", "pluma"} << QStringList{"gedit"} << QStringList{"/usr/bin/pluma", file};
+        QTest::newRow("xdg-open last") << "" << QStringList{"xdg-open"} << QStringList{}
+                                       << QStringList{"/usr/bin/xdg-open", file};
+        QTest::newRow("nothing") << "" << QStringList{} << QStringList{} << QStringList{};
+        QTest::newRow("nothing starts") << "" << QStringList{"kate", "xdg-open"} << QStringList{"kate", "xdg-open"}
+                                        << QStringList{};
+    }
+    void editorChoice()
+    {
+        QFETCH(QString, visual);
+        QFETCH(QStringList, started);
+        Fixture f;
+        f.state.strAppPath = "/";
+        QFETCH(QStringList, onPath);
+        QFETCH(QStringList, broken);
+        f.launcher.onPath = onPath;
+        f.launcher.broken = broken;
+        f.files(visual).EditorClick("my file;rm -rf ~.dat");
+        if (started.isEmpty()) {
+            QCOMPARE(f.warnings.shown, QStringList{"notepad and wordpad not found"});
+        } else {
+            QVERIFY(f.warnings.shown.isEmpty());
+            QCOMPARE(f.launcher.started.last(), started);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAlarmDataFiles)
+#include "test_alarm_data_files.moc"

@@ -1,0 +1,85 @@
+// Fuzz target for the readers of Ixo's files: the item reader of the .dat lists and Wpaper.dat, and the
+// record reader of ixo.ini. Besides finding crashes it checks what must hold for any input:
+// - items without a double quote come back unchanged when written and read again;
+// - a 51-byte record read and written again gives the same bytes;
+// - a slot written into any file reads back as written, and the file never shrinks.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include "app/quoted_line_file.h"
+#include "settings/settings_file.h"
+
+namespace {
+
+void require(bool condition, const char* what)
+{
+    if (!condition) {
+        std::fprintf(stderr, "fuzz_list_files: %s\n", what);
+        __builtin_trap();
+    }
+}
+
+void checkItems(const QByteArray& bytes)
+{
+    const QStringList items = QuotedLineFile::decode(bytes);
+    for (const QString& item : items)
+        if (item.contains(QLatin1Char('"')))
+            return;
+    require(QuotedLineFile::decode(QuotedLineFile::encode(items)) == items, "items changed on a round trip");
+}
+
+void checkRecord(const QByteArray& bytes)
+{
+    const IniRecord record = IniRecord::fromBytes(bytes);
+    const QByteArray written = record.toBytes();
+    require(written.size() == IniRecord::kSize, "a record is not 51 bytes");
+    if (bytes.size() >= IniRecord::kSize)
+        require(written == bytes.left(IniRecord::kSize), "record bytes changed on a round trip");
+    require(IniRecord::fromBytes(written) == record, "record changed on a round trip");
+}
+
+void checkSettingsFile(const QByteArray& bytes)
+{
+    // A memory file system when there is one: a slot write replaces the file each time.
+    static QTemporaryDir dir(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+                                 ? QStringLiteral("/dev/shm/ixo-fuzz-XXXXXX")
+                                 : QDir::tempPath() + QStringLiteral("/ixo-fuzz-XXXXXX"));
+    const QString appPath = dir.path() + QLatin1Char('/');
+    const SettingsFile settings(appPath);
+    {
+        QFile file(settings.path());
+        require(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "cannot write the test file");
+        file.write(bytes);
+    }
+    for (int n = 0; n <= SettingsFile::kMaxSlot + 1; ++n)
+        if (const std::optional<IniRecord> record = settings.readSlot(n))
+            require(record->toBytes() == bytes.mid((n - 1) * IniRecord::kSize, IniRecord::kSize), "slot misread");
+
+    const int slot = bytes.isEmpty() ? 1 : 1 + static_cast<quint8>(bytes.at(0)) % SettingsFile::kMaxSlot;
+    IniRecord record = IniRecord::fromBytes(bytes.right(IniRecord::kSize));
+    require(settings.writeSlot(slot, record), "slot not written");
+    const std::optional<IniRecord> back = settings.readSlot(slot);
+    require(back && back->toBytes() == record.toBytes(), "written slot reads back differently");
+    require(QFile(settings.path()).size() >= bytes.size(), "the file shrank");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    checkItems(bytes);
+    checkRecord(bytes);
+    checkSettingsFile(bytes);
+    return 0;
+}
