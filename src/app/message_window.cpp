@@ -24,6 +24,7 @@ Form6::Form6(AppContext& app, QWidget* parent) : QWidget(parent, Qt::Window), m_
 
     txtMsg = new QPlainTextEdit(this);
     txtMsg->setReadOnly(true);
+    txtMsg->setFocusPolicy(Qt::ClickFocus); // the keyboard starts on OK: Enter or Space closes the window
     txtMsg->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     QFont font(QStringLiteral("Times New Roman"));
     font.setStyleHint(QFont::Serif);

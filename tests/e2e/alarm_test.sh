@@ -6,11 +6,11 @@
 source "$E2E_LIB"
 
 e2e_start_desktop || exit 1
-e2e_set_clock "2026-12-06 19:29:40"
+e2e_set_clock now
 e2e_start_ixo
 e2e_wait_for 20 "tray icon" bash -c '[ -n "$(source "$E2E_LIB"; e2e_tray_icon)" ]' || { e2e_summary; exit 1; }
 
-e2e_menu Down Down Return
+e2e_menu "Alarm Set"
 win=$(e2e_window '^Tindalo Alarm Clock' 10)
 e2e_check "Alarm Set opens from the tray menu" test -n "$win" || { e2e_summary; exit 1; }
 xdotool windowactivate --sync "$win"
@@ -30,11 +30,24 @@ e2e_check "the sound played exactly twice" e2e_wait_for 8 "two bursts" two_burst
 sleep 2
 e2e_check "and not a third time" two_bursts
 
-# A repeating alarm keeps sounding until Stop.
+# OK closes the message window; the Alarm Set window is closed (hidden) and opened again from the tray.
+if [ -n "$message" ]; then
+    xdotool windowactivate --sync "$message" key --delay 100 Return
+    e2e_check "OK closes the message window" \
+        e2e_wait_for 5 "message window to close" bash -c "! xdotool search --onlyvisible --name '^Message  '"
+fi
+xdotool windowactivate --sync "$win" key alt+F4
+e2e_wait_for 5 "Alarm Set to hide" bash -c "! xdotool search --onlyvisible --name '^Tindalo Alarm Clock'"
+e2e_set_clock now
+e2e_menu "Alarm Set"
+win=$(e2e_window '^Tindalo Alarm Clock' 10)
+e2e_check "Alarm Set opens again" test -n "$win" || { e2e_summary; exit 1; }
 xdotool windowactivate --sync "$win"
-sleep 0.3
+sleep 0.5
+
+# A repeating alarm keeps sounding until Stop.
 e2e_set_clock "2026-12-06 19:31:55"
-e2e_add_alarm 7 32 00 0 2
+e2e_add_alarm 7 32 00 0 2 # from "twice", two steps down is "repeat!"
 growing_after() { [ "$(e2e_sound_bursts)" -ge "$1" ]; }
 e2e_check "a repeat! alarm plays again and again" e2e_wait_for 20 "repeats" growing_after 5
 e2e_left_click_icon
@@ -43,7 +56,8 @@ before=$(e2e_sound_bursts)
 sleep 3
 e2e_check "Stop (left click on the icon) silences it" test "$(e2e_sound_bursts)" = "$before"
 
-e2e_menu End Return
+e2e_set_clock now
+e2e_menu Remove
 ended() { ! kill -0 "$IXO_PID" 2>/dev/null; }
 e2e_check "Remove ends the program within a second" e2e_wait_for 1 "ixo to end" ended
 wait "$IXO_PID"

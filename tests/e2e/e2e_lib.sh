@@ -28,7 +28,13 @@ e2e_start_desktop() {
 
 # e2e_set_clock "YYYY-MM-DD HH:MM:SS": from now on Ixo's clock reads this time and runs on from it. Can be called
 # again while Ixo runs: the clock jumps, as after a suspend or a clock change. Timers keep real time.
+# "e2e_set_clock now" puts the real time back. (Qt's popup menus do not take clicks while the clock is moved,
+# so scenarios use the tray menu on the real time.)
 e2e_set_clock() {
+    if [ "$1" = now ]; then
+        echo "+0" >"$E2E_WORK/faketime"
+        return 0
+    fi
     local target
     target=$(date -d "$1" +%s) || return 1
     printf '%+d\n' $((target - $(date +%s))) >"$E2E_WORK/faketime"
@@ -90,6 +96,7 @@ e2e_check() {
     else
         echo "FAIL: $name"
         e2e_failed=$((e2e_failed + 1))
+        return 1
     fi
 }
 
@@ -98,9 +105,17 @@ e2e_summary() {
     [ $e2e_failed -eq 0 ]
 }
 
-# e2e_menu KEYS...: opens the tray menu with a right click on the icon and types KEYS (e.g. Down Down Return).
-# The icon may be embedded a moment before it takes clicks, so the click is tried a few times.
+# e2e_menu ITEM: opens the tray menu with a right click on the icon and clicks ITEM (About, "Alarm Set", Settings,
+# Wallpaper, Help, Stop, Disable or Remove). The popup takes no keys here, so items are clicked where the menu
+# draws them: their centres as measured on the 182-pixel-high menu, scaled to the menu's real height.
+# The icon may be embedded a moment before it takes clicks, so the right click is tried a few times.
 e2e_menu() {
+    local offset
+    case "$1" in
+    About) offset=10 ;; "Alarm Set") offset=34 ;; Settings) offset=56 ;; Wallpaper) offset=78 ;;
+    Help) offset=102 ;; Stop) offset=124 ;; Disable) offset=148 ;; Remove) offset=170 ;;
+    *) echo "e2e: no menu item $1"; return 1 ;;
+    esac
     local icon menu attempt
     for attempt in 1 2 3 4 5; do
         icon=$(e2e_tray_icon)
@@ -109,7 +124,10 @@ e2e_menu() {
         xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click 3
         find_menu_now() { menu=$(e2e_popup_menu); [ -n "$menu" ]; }
         e2e_wait_for 3 "tray menu" find_menu_now || continue
-        xdotool key --delay 80 "$@"
+        read -r mx my mw mh < <(e2e_geometry "$menu")
+        xdotool mousemove $((mx + mw / 3)) $((my + offset * mh / 182))
+        sleep 0.2
+        xdotool click 1
         return 0
     done
     return 1
