@@ -5,7 +5,7 @@ FUZZ_BUILD ?= build-fuzz
 JOBS       ?= 2
 CMAKE_ARGS ?=
 
-.PHONY: all deps build run test test-sanitize bench screenshots install uninstall format clean
+.PHONY: all deps build run test test-sanitize bench screenshots demo install uninstall format clean
 
 all: build
 
@@ -36,6 +36,10 @@ bench: build
 	cmake --build $(BUILD) -j$(JOBS) --target benchmarks
 	@scripts/run-benchmarks $(BUILD)
 	@scripts/bench-desktop $(BUILD)
+
+# Ixo on a private display: an alarm set through its windows, screenshots and the sound saved into demo/.
+demo: build
+	@scripts/demo $(BUILD)
 
 # Per user, without root: ~/.local/share/ixo (program folder), ~/.local/bin/ixo, a desktop entry and an icon.
 install: build

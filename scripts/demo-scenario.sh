@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# The demo, run by scripts/demo under tests/e2e/run-e2e: Ixo on a private desktop, an alarm set a few seconds
+# ahead through the real windows, and what a user would see and hear saved into $DEMO_OUT.
+source "$E2E_LIB"
+out=${DEMO_OUT:?}
+shot() { import -window root "$out/$1" && echo "demo: $out/$1"; }
+
+e2e_start_desktop || exit 1
+e2e_start_ixo
+e2e_wait_for 20 "tray icon" bash -c '[ -n "$(source "$E2E_LIB"; e2e_tray_icon)" ]' || exit 1
+
+# The tray menu, held open for its picture.
+icon=$(e2e_tray_icon)
+read -r ix iy iw ih < <(e2e_geometry "$icon")
+xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click 3
+e2e_wait_for 5 "tray menu" bash -c '[ -n "$(source "$E2E_LIB"; e2e_popup_menu)" ]' && shot tray-menu.png
+xdotool key Escape
+sleep 0.5
+
+e2e_menu "Alarm Set"
+win=$(e2e_window '^Tindalo Alarm Clock' 10) || exit 1
+xdotool windowactivate --sync "$win"
+sleep 0.5
+# An alarm 15 seconds ahead ("twice", with a message), entered in 12-hour time.
+at=$(($(date +%s) + 15))
+hour=$((10#$(date -d "@$at" +%H)))
+h12=$(( hour % 12 == 0 ? 12 : hour % 12 ))
+toggle=0
+if { [ "$hour" -ge 12 ] && [ "$(date +%H)" -lt 12 ]; } || { [ "$hour" -lt 12 ] && [ "$(date +%H)" -ge 12 ]; }; then toggle=1; fi
+e2e_add_alarm "$h12" "$(date -d "@$at" +%M)" "$(date -d "@$at" +%S)" "$toggle" 2 "Time for the demo" || exit 1
+sleep 0.5
+shot alarm-set.png
+
+message=$(e2e_window '^Message  ' 30) || { echo "demo: the alarm did not go off"; exit 1; }
+sleep 4
+shot message-window.png
+xdotool windowactivate --sync "$message" key Return
+sleep 1
+sox -t raw -r 44100 -e signed -b 16 -c 2 "$SDL_DISKAUDIOFILE" "$out/alarm.wav" 2>/dev/null && echo "demo: $out/alarm.wav"
+e2e_menu Remove
+wait "$IXO_PID"
