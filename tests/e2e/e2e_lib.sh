@@ -96,6 +96,7 @@ e2e_check() {
     else
         echo "FAIL: $name"
         e2e_failed=$((e2e_failed + 1))
+        command -v import >/dev/null && import -window root "$E2E_WORK/fail-$e2e_failed.png" 2>/dev/null
         return 1
     fi
 }
@@ -153,10 +154,11 @@ e2e_window() {
     return 1
 }
 
-# e2e_add_alarm HOUR MIN SEC TOGGLE-AMPM WORD-DOWNS [MESSAGE]: types an alarm into the focused Alarm Set window,
-# whose focus is in the hour box. TOGGLE-AMPM is 1 to switch AM/PM once, 0 to keep the preset; WORD-DOWNS is how
-# many times Down moves the play-times box (from "Play Times": 1 once, 2 twice, 3 thrice, 4 repeat!). With MESSAGE
-# the alarm is added with a message, typed into the Input Message window and saved.
+# e2e_add_alarm HOUR MIN SEC TOGGLE-AMPM WORD [MESSAGE]: types an alarm into the focused Alarm Set window, whose
+# focus is in the hour box. TOGGLE-AMPM is 1 to switch AM/PM once, 0 to keep the preset; WORD is 1 once, 2 twice,
+# 3 thrice or 4 repeat!: the play-times box is first taken to its top with Up, then moved down, so the result does
+# not depend on the word chosen before. With MESSAGE the alarm is added with a message, typed into the Input
+# Message window and saved.
 e2e_add_alarm() {
     local k="xdotool key --delay 60" t="xdotool type --delay 60" i
     $k End BackSpace BackSpace BackSpace; $t "$1"; $k Tab
@@ -164,7 +166,10 @@ e2e_add_alarm() {
     $k End BackSpace BackSpace BackSpace; $t "$3"; $k Tab
     [ "$4" = 1 ] && $k space
     $k Tab Tab
-    for i in $(seq 1 "$5"); do $k Down; done
+    sleep 0.2
+    $k Down Up Up Up Up Up
+    for i in $(seq 2 "$5"); do $k Down; done
+    sleep 0.2
     if [ -z "${6:-}" ]; then
         $k Return
         return 0

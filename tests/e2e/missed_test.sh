@@ -8,8 +8,8 @@ now=$(date +%s)
 if [ "$(date -d "@$((now + 90))" +%H)" = 00 ]; then
     echo "missed events: too close to midnight for events later today"; e2e_summary; exit 0
 fi
-t1=$(date -d "@$((now + 8))" +%H:%M:%S)
-t2=$(date -d "@$((now + 10))" +%H:%M:%S)
+t1=$(date -d "@$((now + 15))" +%H:%M:%S)
+t2=$(date -d "@$((now + 17))" +%H:%M:%S)
 printf '"once %s"\r\n"thrice %s"\r\n' "$t1" "$t2" >"$E2E_PROG/my.dat"
 # Slot 4 of ixo.ini: "[Setting]", sound on, error messages on, "ALAEOn" (load my.dat at start-up).
 { head -c 153 /dev/zero; printf '%-17s\001\000\001\000%-30s' '[Setting]' 'ALAEOnDCWSOfUISPOfISOMOf'; } \
@@ -19,7 +19,7 @@ e2e_start_desktop || exit 1
 e2e_start_ixo
 e2e_wait_for 20 "tray icon" bash -c '[ -n "$(source "$E2E_LIB"; e2e_tray_icon)" ]' || { e2e_summary; exit 1; }
 e2e_menu Disable
-sleep $((now + 12 - $(date +%s)))
+sleep $((now + 19 - $(date +%s)))
 e2e_check "nothing fires while disabled" test -z "$(xdotool search --onlyvisible --name '^Message  ')"
 e2e_menu Disable
 
