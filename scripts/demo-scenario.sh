@@ -3,7 +3,6 @@
 # ahead through the real windows, and what a user would see and hear saved into $DEMO_OUT.
 source "$E2E_LIB"
 out=${DEMO_OUT:?}
-shot() { import -window root "$out/$1" && echo "demo: $out/$1"; }
 
 e2e_start_desktop || exit 1
 e2e_start_ixo
@@ -13,7 +12,8 @@ e2e_wait_for 20 "tray icon" bash -c '[ -n "$(source "$E2E_LIB"; e2e_tray_icon)" 
 icon=$(e2e_tray_icon)
 read -r ix iy iw ih < <(e2e_geometry "$icon")
 xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click 3
-e2e_wait_for 5 "tray menu" bash -c '[ -n "$(source "$E2E_LIB"; e2e_popup_menu)" ]' && shot tray-menu.png
+e2e_wait_for 5 "tray menu" bash -c '[ -n "$(source "$E2E_LIB"; e2e_popup_menu)" ]' && sleep 0.3 &&
+    import -window root -crop 260x230+764+0 +repage "$out/tray-menu.png" && echo "demo: $out/tray-menu.png"
 xdotool key Escape
 sleep 0.5
 
@@ -29,13 +29,26 @@ toggle=0
 if { [ "$hour" -ge 12 ] && [ "$(date +%H)" -lt 12 ]; } || { [ "$hour" -lt 12 ] && [ "$(date +%H)" -ge 12 ]; }; then toggle=1; fi
 e2e_add_alarm "$h12" "$(date -d "@$at" +%M)" "$(date -d "@$at" +%S)" "$toggle" 2 "Time for the demo" || exit 1
 sleep 0.5
-shot alarm-set.png
+import -window "$win" "$out/alarm-set.png" && echo "demo: $out/alarm-set.png"
 
 message=$(e2e_window '^Message  ' 30) || { echo "demo: the alarm did not go off"; exit 1; }
 sleep 4
-shot message-window.png
+import -window "$message" "$out/message-window.png" && echo "demo: $out/message-window.png"
 xdotool windowactivate --sync "$message" key Return
 sleep 1
+# The Settings and wallpaper windows.
+e2e_menu Settings
+if w=$(e2e_window '^Settings$' 10); then
+    sleep 0.5
+    import -window "$w" "$out/settings.png" && echo "demo: $out/settings.png"
+    xdotool windowactivate --sync "$w" key alt+F4
+fi
+e2e_menu Wallpaper
+if w=$(e2e_window 'Change Wallpaper$' 10); then
+    sleep 0.5
+    import -window "$w" "$out/wallpaper.png" && echo "demo: $out/wallpaper.png"
+    xdotool windowactivate --sync "$w" key alt+F4
+fi
 sox -t raw -r 44100 -e signed -b 16 -c 2 "$SDL_DISKAUDIOFILE" "$out/alarm.wav" 2>/dev/null && echo "demo: $out/alarm.wav"
 e2e_menu Remove
 wait "$IXO_PID"
