@@ -44,6 +44,11 @@ win=$(e2e_window '^Tindalo Alarm Clock' 10)
 e2e_check "Alarm Set opens again" test -n "$win" || { e2e_summary; exit 1; }
 xdotool windowactivate --sync "$win"
 sleep 0.5
+e2e_save_as after
+e2e_check "the fired alarm and its message left the lists (saved list is empty)" test ! -s "$E2E_PROG/after.dat"
+xdotool windowactivate --sync "$win"
+sleep 0.3
+for i in $(seq 16); do xdotool key --delay 40 shift+Tab; done # from the save button back to the hour box
 
 # A repeating alarm keeps sounding until Stop.
 e2e_set_clock "2026-12-06 19:31:40"

@@ -183,3 +183,19 @@ e2e_add_alarm() {
     $k Tab space
     e2e_wait_for 10 "Input Message to close" bash -c "! xdotool search --onlyvisible --name '^Input Message$'"
 }
+
+# e2e_save_as NAME: in the Alarm Set window with the cursor in the hour box, the save button (16 Tabs on), NAME
+# typed into the file chooser, Enter; waits for NAME.dat in the program folder.
+e2e_save_as() {
+    local i chooser k="xdotool key --delay 60"
+    for i in $(seq 16); do $k Tab; done
+    $k space
+    chooser=$(e2e_window '^ Load Data From Files' 10) || return 1
+    xdotool windowactivate --sync "$chooser"
+    sleep 0.3
+    $k Tab # from the file list to the name box
+    xdotool type --delay 60 "$1"
+    $k Return
+    e2e_wait_for 5 "$1.dat" test -f "$E2E_PROG/$1.dat"
+}
+

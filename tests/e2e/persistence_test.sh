@@ -28,20 +28,6 @@ open_alarm_set() {
     xdotool windowactivate --sync "$win"
     sleep 0.5
 }
-# save_as NAME: the save button (16 Tabs from the hour box), NAME typed into the chooser, Enter.
-save_as() {
-    local i chooser
-    for i in $(seq 16); do $k Tab; done
-    $k space
-    chooser=$(e2e_window '^ Load Data From Files' 10) || return 1
-    xdotool windowactivate --sync "$chooser"
-    sleep 0.3
-    $k Tab # from the file list to the name box
-    xdotool type --delay 60 "$1"
-    $k Return
-    e2e_wait_for 5 "$1.dat" test -f "$E2E_PROG/$1.dat"
-}
-
 open_alarm_set || { e2e_check "Alarm Set opens" false; e2e_summary; exit 1; }
 toggle=0
 [ "$((10#$(date +%H)))" -lt 12 ] && toggle=1
@@ -58,7 +44,7 @@ $k Down Return
 sleep 0.3
 for i in $(seq 4); do $k shift+Tab; done                          # back to the hour box... and save
 $k shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
-save_as my
+e2e_save_as my
 expected=$(printf '"once 23:59:58"\r\n"twice 23:59:59"\r\n"Lunch is over at 23:59:59"\r\n' | od -An -tx1)
 e2e_check "my.dat holds the list, byte for byte" test "$(od -An -tx1 "$E2E_PROG/my.dat")" = "$expected"
 
@@ -78,7 +64,7 @@ ini_before=$(od -An -tx1 "$E2E_PROG/ixo.ini")
 e2e_start_ixo
 e2e_wait_for 20 "tray icon" bash -c '[ -n "$(source "$E2E_LIB"; e2e_tray_icon)" ]'
 open_alarm_set
-save_as again
+e2e_save_as again
 e2e_check "after a restart the same list is back" test "$(od -An -tx1 "$E2E_PROG/again.dat")" = "$expected"
 e2e_check "and the settings file is as it was" test "$(od -An -tx1 "$E2E_PROG/ixo.ini")" = "$ini_before"
 e2e_menu Remove
