@@ -24,6 +24,7 @@
 #include "platform/sound_devices.h"
 #include "platform/window_services.h"
 #include "settings/message_input_window.h"
+#include "settings/setting_checks.h"
 #include "settings/settings_window.h"
 #include "sound/sound_playback.h"
 #include "wallpaper/clock_wallpaper_times.h"
@@ -311,6 +312,13 @@ std::function<QStringList()> AppContext::listSource(const QString& who) const
 
 void AppContext::selectFontOption(qint16 iFontChoice)
 {
+    if (!isForm7Loaded()) {
+        // The Settings window is made when it is first shown (it costs memory an idle tray program should not
+        // pay); its load then shows the choice kept in the shared state. Until then the stored boxes set their
+        // flags exactly as its load would.
+        applyStoredSettingChecks(m_state);
+        return;
+    }
     const int index = iFontChoice == 1 || iFontChoice == 2 ? iFontChoice : 3;
     form7().optFont[std::size_t(index)]->setChecked(true);
 }

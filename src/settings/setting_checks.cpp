@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "app/shared_state.h"
 #include "settings/settings_file.h"
 
 namespace {
@@ -56,4 +57,22 @@ void fillFontRecord(IniRecord& rec, qint16 iFontChoice)
         rec.sData = QStringLiteral("TimesNewRoman");
     else
         rec.sData = QStringLiteral("Normal");
+}
+
+void applyStoredSettingChecks(Module1& state)
+{
+    const SettingsFile file = state.settingsFile();
+    if (!file.exists())
+        return;
+    const std::optional<IniRecord> slot4 = file.readSlot(IniSlot::Setting);
+    if (!slot4 || slot4->section() != kSectionSetting)
+        return;
+    if (slot4->iData1 == 0 || slot4->iData1 == 1)
+        state.bSoundOn = toFlag(slot4->iData1 == 1);
+    if (slot4->iData2 == 0 || slot4->iData2 == 1)
+        state.bErrMsgPop = toFlag(slot4->iData2 == 1);
+    const SettingChecks tokens = SettingChecks::fromTokens(slot4->sData);
+    state.bNoSecond = toFlag(tokens.chkNoSec);
+    state.bUseInternalSpeaker = toFlag(tokens.chkInternalSpeaker);
+    state.bISInsteadMidi = toFlag(tokens.chkISInsteadMidi);
 }

@@ -4,6 +4,7 @@
 #include <QtGlobal>
 
 struct IniRecord;
+struct Module1;
 
 // The Settings window's boxes as the settings file keeps them: the two sound boxes as states 0/1 in the
 // integers of "[Setting]", the four others as six-character tokens "ALAEOn"/"ALAEOf", "DCWSOn"/"DCWSOf",
@@ -30,3 +31,8 @@ void fillSettingRecord(IniRecord& rec, const SettingChecks& checks);
 /// Fills the section and value of `rec` for the "[AllFont]" slot: "Arial" for choice 1, "TimesNewRoman" for 2,
 /// "Normal" otherwise. The integers keep what the record held.
 void fillFontRecord(IniRecord& rec, qint16 iFontChoice);
+
+/// What the Settings window's load does to the shared flags, without the window: with a "[Setting]" record in
+/// slot 4 of ixo.ini, "Sound on" and "Show error message..." (states 0/1; any other value leaves the flag) and the
+/// "Don't compare with second", internal speaker and MIDI tokens set their flags. Without one nothing changes.
+void applyStoredSettingChecks(Module1& state);

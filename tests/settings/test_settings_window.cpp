@@ -210,8 +210,8 @@ private Q_SLOTS:
         QCOMPARE(warningTexts(), QStringList{"Ixo's start at log-in could not be removed: refused"});
     }
 
-    // With a settings file, start-up loads my.dat, applies slot 4 through the hidden Settings window and selects
-    // the stored font.
+    // With a settings file, start-up loads my.dat and applies slot 4 and the font choice; the Settings window is
+    // made only when it is first needed, and then shows the same.
     void startUpAppliesTheSettingsFile()
     {
         stopApp();
@@ -225,14 +225,17 @@ private Q_SLOTS:
         startApp();
 
         QCOMPARE(m_app->alarmLists().lstData.lines(), QStringList{"once 23:59:59"});
-        QVERIFY(m_app->isForm7Loaded());
-        Form7& f = m_app->form7();
-        QVERIFY(!f.isVisible());
+        QVERIFY(!m_app->isForm7Loaded());
         QCOMPARE(m_state->bSoundOn, kTrue);
         QCOMPARE(m_state->bErrMsgPop, kFalse);
         QCOMPARE(m_state->bUseInternalSpeaker, kTrue);
         QCOMPARE(m_state->bISInsteadMidi, kTrue);
         QCOMPARE(m_state->bNoSecond, kFalse);
+        Form7& f = m_app->form7();
+        QVERIFY(!f.isVisible());
+        QVERIFY(f.chkSoundOn->isChecked());
+        QVERIFY(!f.chkErrMsgPop->isChecked());
+        QVERIFY(f.chkInternalSpeaker->isChecked());
         QVERIFY(f.chkAutoLoad->isChecked());
         QVERIFY(f.optFont[2]->isChecked());
         QCOMPARE(m_state->iFontChoice, qint16(2));
