@@ -174,6 +174,21 @@ void AppContext::WhoWillForeground(qint32 tmpWho)
     dialog->raise();
 }
 
+void AppContext::handFrontBack(qint32 prevWho)
+{
+    WhoWillForeground(prevWho);
+    m_state.lForegroundWho = 0;
+}
+
+void AppContext::reclaimFront(QWidget* dialog, qint32 code)
+{
+    if (m_state.lForegroundWho > code)
+        return;
+    m_services.windows.bringToFront(dialog);
+    m_services.windows.beep();
+    m_state.lForegroundWho = code;
+}
+
 void AppContext::endProgram()
 {
     QCoreApplication::exit(0);

@@ -148,6 +148,12 @@ public:
     void registerForegroundDialog(qint32 code, QWidget* dialog);
     /// Puts the dialog with foreground code `tmpWho` back on top, if it is loaded and visible.
     void WhoWillForeground(qint32 tmpWho);
+    /// A closing window gives up the front: the dialog whose code was current when it opened (`prevWho`) is put
+    /// back on top, and nobody claims the front any more.
+    void handFrontBack(qint32 prevWho);
+    /// The dialog with foreground `code` (1, 13 or 157) lost the front: unless a window of a higher code claims it,
+    /// the dialog comes back to the front with a beep and claims it.
+    void reclaimFront(QWidget* dialog, qint32 code);
 
     /// The three ways the data file chooser opens from the Alarm Set window.
     enum class DataFileMode { Load, Save, Edit };

@@ -112,8 +112,7 @@ void Form6::handBack()
     if (m_handedBack)
         return;
     m_handedBack = true;
-    m_app.WhoWillForeground(lPrevWho);
-    m_app.state().lForegroundWho = 0;
+    m_app.handFrontBack(lPrevWho);
 }
 
 void Form6::cmdOk_Click()

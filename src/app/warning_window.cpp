@@ -77,8 +77,7 @@ void Form11::Form_Deactivate()
 
 void Form11::cmdOk_Click()
 {
-    m_app.WhoWillForeground(lPrevWho);
-    m_app.state().lForegroundWho = 0;
+    m_app.handFrontBack(lPrevWho);
     hide();
     deleteLater();
 }

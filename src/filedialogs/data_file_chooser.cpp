@@ -194,8 +194,7 @@ void Form14::unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
-    m_app.WhoWillForeground(lPrevWho);
-    m_app.state().lForegroundWho = 0;
+    m_app.handFrontBack(lPrevWho);
     hide();
     m_app.unloadForm14();
 }
@@ -215,12 +214,7 @@ void Form14::Form_Deactivate()
         unload();
         return;
     }
-    Module1& state = m_app.state();
-    if (state.lForegroundWho < kWhoFileChooser + 1) {
-        m_app.services().windows.bringToFront(this);
-        m_app.services().windows.beep();
-        state.lForegroundWho = kWhoFileChooser;
-    }
+    m_app.reclaimFront(this, kWhoFileChooser);
 }
 
 void Form14::closeEvent(QCloseEvent* event)

@@ -81,8 +81,7 @@ void Form13::unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
-    m_app.WhoWillForeground(m_app.form13PrevWho());
-    m_app.state().lForegroundWho = 0;
+    m_app.handFrontBack(m_app.form13PrevWho());
     hide();
     m_app.unloadForm13();
 }
@@ -102,12 +101,7 @@ void Form13::Form_Deactivate()
         unload();
         return;
     }
-    Module1& state = m_app.state();
-    if (state.lForegroundWho < kWhoOverwrite + 1) {
-        m_app.services().windows.bringToFront(this);
-        m_app.services().windows.beep();
-        state.lForegroundWho = kWhoOverwrite;
-    }
+    m_app.reclaimFront(this, kWhoOverwrite);
 }
 
 void Form13::closeEvent(QCloseEvent* event)

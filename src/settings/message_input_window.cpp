@@ -207,13 +207,7 @@ void Form5::Form_Deactivate()
         close();
         return;
     }
-    Module1& state = m_app.state();
-    if (state.lForegroundWho > kWhoMessageInput)
-        return;
-    WindowServices& windows = m_app.services().windows;
-    windows.bringToFront(this);
-    windows.beep();
-    state.lForegroundWho = kWhoMessageInput;
+    m_app.reclaimFront(this, kWhoMessageInput);
 }
 
 void Form5::Form_QueryUnload()
