@@ -1,12 +1,16 @@
 #include "alarms/alarm_lists.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "app/time_calc.h"
 
 namespace {
 constexpr int kSecondsPerDay = 24 * 60 * 60;
-constexpr int kTopBit = 1 << 16; // the highest power of two not above kSecondsPerDay
+constexpr int kBlockSeconds = 64; // seconds per word of the occupied bits
+constexpr int kBlocks = kSecondsPerDay / kBlockSeconds;
+constexpr int kTopBlockBit = 1 << 10; // the highest power of two not above kBlocks
+static_assert(kSecondsPerDay % kBlockSeconds == 0 && kTopBlockBit <= kBlocks && 2 * kTopBlockBit > kBlocks);
 
 // The second of the day of `time` ("HH:MM:SS"), or -1 when it is no time of day.
 int secondOfTime(QStringView time)
@@ -42,47 +46,53 @@ QVariant AlarmDataList::data(const QModelIndex& index, int role) const
 
 void AlarmDataList::addCount(int second, int delta)
 {
-    for (int i = second + 1; i <= kSecondsPerDay; i += i & -i)
-        m_counts[i] += delta;
+    for (int i = second / kBlockSeconds + 1; i <= kBlocks; i += i & -i)
+        m_blockCounts[i] += delta;
 }
 
 qsizetype AlarmDataList::rowOfSecond(int second) const
 {
-    qsizetype below = 0;
-    for (int i = second; i > 0; i -= i & -i)
-        below += m_counts[i];
+    if (m_occupied.empty())
+        return 0;
+    const int block = second / kBlockSeconds;
+    qsizetype below = std::popcount(m_occupied[block] & ((quint64{1} << (second % kBlockSeconds)) - 1));
+    for (int i = block; i > 0; i -= i & -i)
+        below += m_blockCounts[i];
     return below;
 }
 
 int AlarmDataList::secondOfRow(qsizetype row) const
 {
-    // Walks down the tree for the smallest second with `row` lines before it and one at it.
-    int position = 0;
+    // Walks down the tree for the block with `row` lines before it and more in it, then counts its bits.
+    int block = 0;
     qsizetype remaining = row;
-    for (int step = kTopBit; step > 0; step >>= 1) {
-        const int next = position + step;
-        if (next <= kSecondsPerDay && m_counts[next] <= remaining) {
-            position = next;
-            remaining -= m_counts[next];
+    for (int step = kTopBlockBit; step > 0; step >>= 1) {
+        const int next = block + step;
+        if (next <= kBlocks && m_blockCounts[next] <= remaining) {
+            block = next;
+            remaining -= m_blockCounts[next];
         }
     }
-    return position;
+    quint64 bits = m_occupied[block];
+    for (; remaining > 0; --remaining)
+        bits &= bits - 1;
+    return block * kBlockSeconds + std::countr_zero(bits);
 }
 
 QString AlarmDataList::line(qsizetype row) const
 {
     if (row < 0 || row >= m_count)
         return {};
-    return m_bySecond[secondOfRow(row)];
+    return m_bySecond.value(secondOfRow(row));
 }
 
 QStringList AlarmDataList::lines() const
 {
     QStringList all;
     all.reserve(m_count);
-    for (const QString& line : m_bySecond)
-        if (!line.isNull())
-            all.append(line);
+    for (int block = 0; block < static_cast<int>(m_occupied.size()); ++block)
+        for (quint64 bits = m_occupied[block]; bits != 0; bits &= bits - 1)
+            all.append(m_bySecond.value(block * kBlockSeconds + std::countr_zero(bits)));
     return all;
 }
 
@@ -91,17 +101,20 @@ AlarmDataList::Insert AlarmDataList::insertSorted(const QString& line, qsizetype
     const int second = secondOfLine(line);
     if (second < 0)
         return Insert::NotATime;
-    if (m_bySecond.empty()) {
-        m_bySecond.resize(kSecondsPerDay);
-        m_counts.assign(kSecondsPerDay + 1, 0);
+    if (m_occupied.empty()) {
+        m_occupied.assign(kBlocks, 0);
+        m_blockCounts.assign(kBlocks + 1, 0);
     }
-    if (!m_bySecond[second].isNull())
+    const quint64 bit = quint64{1} << (second % kBlockSeconds);
+    quint64& word = m_occupied[second / kBlockSeconds];
+    if (word & bit)
         return Insert::Duplicate;
     if (m_count >= kMaxLines)
         return Insert::Full;
     const qsizetype at = rowOfSecond(second);
     beginInsertRows(QModelIndex(), static_cast<int>(at), static_cast<int>(at));
-    m_bySecond[second] = line;
+    m_bySecond.insert(second, line);
+    word |= bit;
     addCount(second, 1);
     ++m_count;
     endInsertRows();
@@ -119,7 +132,8 @@ void AlarmDataList::removeAt(qsizetype row)
         return;
     const int second = secondOfRow(row);
     beginRemoveRows(QModelIndex(), static_cast<int>(row), static_cast<int>(row));
-    m_bySecond[second] = QString();
+    m_bySecond.remove(second);
+    m_occupied[second / kBlockSeconds] &= ~(quint64{1} << (second % kBlockSeconds));
     addCount(second, -1);
     --m_count;
     endRemoveRows();
@@ -130,8 +144,9 @@ void AlarmDataList::clear()
 {
     if (m_count > 0) {
         beginResetModel();
-        std::fill(m_bySecond.begin(), m_bySecond.end(), QString());
-        std::fill(m_counts.begin(), m_counts.end(), 0);
+        m_bySecond.clear();
+        std::fill(m_occupied.begin(), m_occupied.end(), 0);
+        std::fill(m_blockCounts.begin(), m_blockCounts.end(), 0);
         m_count = 0;
         endResetModel();
     }

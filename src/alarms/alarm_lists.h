@@ -4,12 +4,14 @@
 #include <vector>
 
 #include <QAbstractListModel>
+#include <QHash>
 #include <QStringList>
 
 // The day's alarm lines ("twice 19:30:00") in time order, at most one per second of the day; line 0 is the
 // next event. Rows are found by counting per second of the day, so inserting, removing and reading a row
 // cost the same whether the list holds one line or thousands, and a view over the model is told about single
-// rows only.
+// rows only. The counting takes one bit per second and one counter per 64 seconds (about 16 KB), the lines
+// only the room they need: an idle tray program with a few events stays small.
 class AlarmDataList final : public QAbstractListModel
 {
     Q_OBJECT
@@ -56,8 +58,9 @@ private:
     int secondOfRow(qsizetype row) const;
     void addCount(int second, int delta);
 
-    std::vector<QString> m_bySecond; // the line of each second of the day, empty where there is none
-    std::vector<qint32> m_counts;    // binary indexed tree over the seconds: lines per range
+    std::vector<quint64> m_occupied;   // one bit per second of the day: set where there is a line
+    std::vector<qint32> m_blockCounts; // binary indexed tree over blocks of 64 seconds: lines per range
+    QHash<int, QString> m_bySecond;    // the line of each second that has one
     qsizetype m_count = 0;
     qsizetype m_selected = -1;
 };

@@ -139,7 +139,10 @@ private Q_SLOTS:
                 expected.removeAt(row);
                 continue;
             }
-            const QString line = "once " + QTime(0, 0).addSecs(random.bounded(86400)).toString("HH:mm:ss");
+            // Now and then a second at the edge of the day or of a 64-second block.
+            static constexpr int kEdges[] = {0, 63, 64, 127, 128, 86335, 86336, 86399};
+            const int second = random.bounded(8) == 0 ? kEdges[random.bounded(8)] : random.bounded(86400);
+            const QString line = "once " + QTime(0, 0).addSecs(second).toString("HH:mm:ss");
             qsizetype row = -1;
             const auto result = list.insertSorted(line, &row);
             const auto at =
@@ -160,6 +163,10 @@ private Q_SLOTS:
         QCOMPARE(list.line(expected.size()), QString());
         QVERIFY(inserted > 1000 && removed > 300);
         QCOMPARE(list.insertSorted("once 24:00:00"), AlarmDataList::Insert::NotATime);
+        list.clear();
+        QCOMPARE(list.lines(), QStringList());
+        QCOMPARE(list.insertSorted("twice 00:00:00"), AlarmDataList::Insert::Inserted);
+        QCOMPARE(list.lines(), QStringList{"twice 00:00:00"});
     }
 
     void fullListRefusesMore()
