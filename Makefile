@@ -21,8 +21,10 @@ build: deps $(BUILD)/CMakeCache.txt
 run: build
 	@scripts/run-ixo $(BUILD)/bin/ixo
 
+# The end-to-end suite's own summary (one line per scenario, then "N passed, M failed") is printed last.
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j$(JOBS) --timeout 300
+	@cd $(BUILD) && { ctest --output-on-failure -j$(JOBS) --timeout 300; status=$$?; \
+	    if [ -f e2e-summary.txt ]; then echo "End-to-end suite:"; cat e2e-summary.txt; fi; exit $$status; }
 
 test-sanitize: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DIXO_SANITIZE=ON $(if $(CI),-DIXO_WERROR=ON) $(CMAKE_ARGS)
