@@ -6,28 +6,15 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "alarms/alarm_lists.h"
 #include "alarms/alarm_set_window.h"
-#include "app/app_context.h"
-#include "app/main_window.h"
-#include "app/shared_state.h"
-#include "app/warning_window.h"
-#include "fake_services.h"
+#include "app_harness.h"
 #include "settings/settings_file.h"
 #include "settings/settings_window.h"
 
 namespace {
-QStringList warningTexts()
-{
-    QStringList texts;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* f = qobject_cast<Form11*>(w); f && f->isVisible())
-            texts.append(f->Label1->text());
-    return texts;
-}
 QByteArray padded(const QByteArray& text, int width)
 {
     return text + QByteArray(width - text.size(), ' ');
@@ -38,31 +25,8 @@ class TestSettingsWindow : public QObject
 {
     Q_OBJECT
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<FakeServices> m_fakes;
-    std::unique_ptr<Module1> m_state;
-    std::unique_ptr<AppContext> m_app;
+    std::unique_ptr<AppHarness> m_h;
 
-    QString appPath() const { return m_dir->filePath("prog") + "/"; }
-    void startApp()
-    {
-        m_fakes = std::make_unique<FakeServices>();
-        m_state = std::make_unique<Module1>();
-        m_app = std::make_unique<AppContext>(*m_state, m_fakes->services());
-        m_app->form1().Form_Load(m_dir->filePath("prog"));
-    }
-    void stopApp()
-    {
-        m_app.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        m_state.reset();
-        m_fakes.reset();
-    }
-    QByteArray iniBytes() const
-    {
-        QFile file(appPath() + "ixo.ini");
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
     void writeSlot(int n, const QString& section, const QString& value, qint16 a = 0, qint16 b = 0)
     {
         IniRecord rec;
@@ -70,26 +34,22 @@ private:
         rec.iData1 = a;
         rec.iData2 = b;
         rec.sData = value;
-        QVERIFY(SettingsFile(appPath()).writeSlot(n, rec));
+        QVERIFY(SettingsFile(m_h->appPath()).writeSlot(n, rec));
     }
     void closeSettings()
     {
-        m_app->form7().cmdClose_Click();
+        m_h->app->form7().cmdClose_Click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!m_app->isForm7Loaded());
+        QVERIFY(!m_h->app->isForm7Loaded());
     }
 
 private Q_SLOTS:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        startApp();
+        m_h = std::make_unique<AppHarness>();
+        m_h->start();
     }
-    void cleanup()
-    {
-        stopApp();
-        m_dir.reset();
-    }
+    void cleanup() { m_h.reset(); }
 
     // Closing writes slot 4 and then slot 8, byte for byte, in a file of eight slots.
     void closeWritesSettingAndFont_data()
@@ -113,7 +73,7 @@ private Q_SLOTS:
         QFETCH(int, font);
         QFETCH(QByteArray, tokens);
         QFETCH(QByteArray, fontValue);
-        Form7& f = m_app->form7();
+        Form7& f = m_h->app->form7();
         const QList<QCheckBox*> checks{f.chkSoundOn, f.chkErrMsgPop,       f.chkAutoLoad,
                                        f.chkNoSec,   f.chkInternalSpeaker, f.chkISInsteadMidi};
         for (qsizetype i = 0; i < checks.size(); ++i)
@@ -122,7 +82,7 @@ private Q_SLOTS:
             f.optFont[std::size_t(font)]->setChecked(true);
         closeSettings();
 
-        const QByteArray bytes = iniBytes();
+        const QByteArray bytes = m_h->readFile("ixo.ini");
         QCOMPARE(bytes.size(), 408);
         const QByteArray ints =
             QByteArray(boxes[0] ? "\x01\x00" : "\x00\x00", 2) + QByteArray(boxes[1] ? "\x01\x00" : "\x00\x00", 2);
@@ -135,41 +95,41 @@ private Q_SLOTS:
     // The boxes set their flags whenever their state changes, also when the program sets them.
     void boxesSetFlags()
     {
-        Form7& f = m_app->form7();
-        QCOMPARE(m_state->bSoundOn, kTrue);
+        Form7& f = m_h->app->form7();
+        QCOMPARE(m_h->state->bSoundOn, kTrue);
         QVERIFY(f.cmdPlayIS->isHidden());
 
         f.chkInternalSpeaker->setChecked(true);
-        QCOMPARE(m_state->bUseInternalSpeaker, kTrue);
+        QCOMPARE(m_h->state->bUseInternalSpeaker, kTrue);
         QVERIFY(!f.cmdPlayIS->isHidden());
         QVERIFY(!f.lblTest->isHidden());
 
         f.chkSoundOn->setChecked(false);
-        QCOMPARE(m_state->bSoundOn, kFalse);
+        QCOMPARE(m_h->state->bSoundOn, kFalse);
         QVERIFY(!f.chkErrMsgPop->isEnabled());
         QVERIFY(f.cmdPlayIS->isHidden());
         QVERIFY(f.lblTest->isHidden());
         f.chkSoundOn->click();
-        QCOMPARE(m_state->bSoundOn, kTrue);
+        QCOMPARE(m_h->state->bSoundOn, kTrue);
         QVERIFY(f.chkErrMsgPop->isEnabled());
         QVERIFY(!f.cmdPlayIS->isHidden());
 
         f.chkErrMsgPop->setChecked(false);
-        QCOMPARE(m_state->bErrMsgPop, kFalse);
+        QCOMPARE(m_h->state->bErrMsgPop, kFalse);
         f.chkISInsteadMidi->setChecked(true);
-        QCOMPARE(m_state->bISInsteadMidi, kTrue);
+        QCOMPARE(m_h->state->bISInsteadMidi, kTrue);
         f.optFont[2]->setChecked(true);
-        QCOMPARE(m_state->iFontChoice, qint16(2));
+        QCOMPARE(m_h->state->iFontChoice, qint16(2));
 
         // The speaker test plays the alarm sound once on the speaker.
         f.cmdPlayIS->click();
-        QCOMPARE(m_fakes->speaker.sweeps.size(), 1);
-        QVERIFY(m_fakes->wavePlayer.calls.isEmpty());
+        QCOMPARE(m_h->fakes->speaker.sweeps.size(), 1);
+        QVERIFY(m_h->fakes->wavePlayer.calls.isEmpty());
 
         // "Don't compare with second" hides the Alarm Set window's seconds at once.
-        Form4& alarmSet = m_app->form4();
+        Form4& alarmSet = m_h->app->form4();
         f.chkNoSec->setChecked(true);
-        QCOMPARE(m_state->bNoSecond, kTrue);
+        QCOMPARE(m_h->state->bNoSecond, kTrue);
         QVERIFY(alarmSet.cbSec->isHidden());
         QVERIFY(alarmSet.lblColon2->isHidden());
         f.chkNoSec->setChecked(false);
@@ -178,7 +138,7 @@ private Q_SLOTS:
 
     void nextSwitchesPages()
     {
-        Form7& f = m_app->form7();
+        Form7& f = m_h->app->form7();
         QVERIFY(f.fraLoadIxo->isHidden());
         f.cmdNext->click();
         QVERIFY(f.Frame1->isHidden() && f.Frame2->isHidden() && f.Frame3->isHidden());
@@ -191,89 +151,84 @@ private Q_SLOTS:
 
     void startAtLogIn()
     {
-        Form7& f = m_app->form7();
+        Form7& f = m_h->app->form7();
         QCOMPARE(f.cmdRun->text(), QStringLiteral("Run Tindalo when Windows starts"));
         QCOMPARE(f.cmdNoRun->text(), QStringLiteral("Don't run Tindalo when Windows starts"));
         f.cmdRun->click();
-        QVERIFY(m_fakes->autostart.enabled);
+        QVERIFY(m_h->fakes->autostart.enabled);
         QCOMPARE(f.lblLoadIxo->text(), QStringLiteral("It is done!"));
         f.cmdRun->click();
         QCOMPARE(f.lblLoadIxo->text(), QStringLiteral("It is done!It is done!"));
         f.cmdNoRun->click();
-        QVERIFY(!m_fakes->autostart.enabled);
-        QCOMPARE(m_fakes->windows.beeps, 3);
+        QVERIFY(!m_h->fakes->autostart.enabled);
+        QCOMPARE(m_h->fakes->windows.beeps, 3);
 
-        m_fakes->autostart.works = false;
+        m_h->fakes->autostart.works = false;
         f.cmdNoRun->click();
         QCOMPARE(f.lblLoadIxo->text(), QStringLiteral("It is done!It is done!It is done!"));
-        QCOMPARE(m_fakes->windows.beeps, 4);
-        QCOMPARE(warningTexts(), QStringList{"Ixo's start at log-in could not be removed: refused"});
+        QCOMPARE(m_h->fakes->windows.beeps, 4);
+        QCOMPARE(visibleWarnings(), QStringList{"Ixo's start at log-in could not be removed: refused"});
     }
 
     // With a settings file, start-up loads my.dat and applies slot 4 and the font choice; the Settings window is
     // made only when it is first needed, and then shows the same.
     void startUpAppliesTheSettingsFile()
     {
-        stopApp();
-        QDir().mkpath(appPath());
+        m_h->stop();
         writeSlot(4, "[Setting]", "ALAEOnDCWSOfUISPOnISOMOn", 1, 0);
         writeSlot(8, "[AllFont]", "TimesNewRoman");
-        QFile my(appPath() + "my.dat");
-        QVERIFY(my.open(QIODevice::WriteOnly));
-        my.write("\"once 23:59:59\"\r\n");
-        my.close();
-        startApp();
+        QVERIFY(m_h->writeFile("my.dat", "\"once 23:59:59\"\r\n"));
+        m_h->start();
 
-        QCOMPARE(m_app->alarmLists().lstData.lines(), QStringList{"once 23:59:59"});
-        QVERIFY(!m_app->isForm7Loaded());
-        QCOMPARE(m_state->bSoundOn, kTrue);
-        QCOMPARE(m_state->bErrMsgPop, kFalse);
-        QCOMPARE(m_state->bUseInternalSpeaker, kTrue);
-        QCOMPARE(m_state->bISInsteadMidi, kTrue);
-        QCOMPARE(m_state->bNoSecond, kFalse);
-        Form7& f = m_app->form7();
+        QCOMPARE(m_h->app->alarmLists().lstData.lines(), QStringList{"once 23:59:59"});
+        QVERIFY(!m_h->app->isForm7Loaded());
+        QCOMPARE(m_h->state->bSoundOn, kTrue);
+        QCOMPARE(m_h->state->bErrMsgPop, kFalse);
+        QCOMPARE(m_h->state->bUseInternalSpeaker, kTrue);
+        QCOMPARE(m_h->state->bISInsteadMidi, kTrue);
+        QCOMPARE(m_h->state->bNoSecond, kFalse);
+        Form7& f = m_h->app->form7();
         QVERIFY(!f.isVisible());
         QVERIFY(f.chkSoundOn->isChecked());
         QVERIFY(!f.chkErrMsgPop->isChecked());
         QVERIFY(f.chkInternalSpeaker->isChecked());
         QVERIFY(f.chkAutoLoad->isChecked());
         QVERIFY(f.optFont[2]->isChecked());
-        QCOMPARE(m_state->iFontChoice, qint16(2));
+        QCOMPARE(m_h->state->iFontChoice, qint16(2));
         QCOMPARE(f.lblSoundOn->font().family(), QStringLiteral("Times New Roman"));
         QCOMPARE(f.lblSoundOn->font().pointSize(), 10);
 
-        m_app->showSettingsWindow();
+        m_h->app->showSettingsWindow();
         QVERIFY(f.isVisible());
         QVERIFY(!f.cmdPlayIS->isHidden());
         f.showMinimized();
-        m_app->showSettingsWindow();
+        m_h->app->showSettingsWindow();
         QVERIFY(!f.isMinimized());
 
         // The Alarm Set window's load sets the two sound boxes through their change handling.
-        m_app->applySoundChecks(0, 1);
-        QCOMPARE(m_state->bSoundOn, kFalse);
-        QCOMPARE(m_state->bErrMsgPop, kTrue);
+        m_h->app->applySoundChecks(0, 1);
+        QCOMPARE(m_h->state->bSoundOn, kFalse);
+        QCOMPARE(m_h->state->bErrMsgPop, kTrue);
         QVERIFY(!f.chkErrMsgPop->isEnabled());
-        m_app->applySoundChecks(2, 7); // not a stored state: the boxes stay
+        m_h->app->applySoundChecks(2, 7); // not a stored state: the boxes stay
         QVERIFY(!f.chkSoundOn->isChecked());
     }
 
     void startUpWithoutMyDat()
     {
-        stopApp();
-        QDir().mkpath(appPath());
+        m_h->stop();
         writeSlot(4, "[Setting]", "ALAEOnDCWSOnUISPOfISOMOf", 1, 1);
-        startApp();
-        QCOMPARE(warningTexts(), QStringList{"my.dat, file not found"});
-        QCOMPARE(m_state->bNoSecond, kTrue);
-        QVERIFY(m_app->form7().optFont[3]->isChecked());
+        m_h->start();
+        QCOMPARE(visibleWarnings(), QStringList{"my.dat, file not found"});
+        QCOMPARE(m_h->state->bNoSecond, kTrue);
+        QVERIFY(m_h->app->form7().optFont[3]->isChecked());
     }
 
     void startUpWithoutSettingsFile()
     {
-        QVERIFY(!m_app->isForm7Loaded());
-        QVERIFY(!QFile::exists(appPath() + "ixo.ini"));
-        Form7& f = m_app->form7();
+        QVERIFY(!m_h->app->isForm7Loaded());
+        QVERIFY(!QFile::exists(m_h->appPath() + "ixo.ini"));
+        Form7& f = m_h->app->form7();
         QVERIFY(f.chkSoundOn->isChecked());
         QVERIFY(f.chkErrMsgPop->isChecked());
         QVERIFY(f.optFont[3]->isChecked());
@@ -281,9 +236,9 @@ private Q_SLOTS:
 
     void failedWriteIsReported()
     {
-        QDir().mkpath(appPath() + "ixo.ini"); // a folder where the file belongs
+        QDir().mkpath(m_h->appPath() + "ixo.ini"); // a folder where the file belongs
         closeSettings();
-        QCOMPARE(warningTexts(), QStringList{"The settings could not be saved in " + appPath() + "ixo.ini"});
+        QCOMPARE(visibleWarnings(), QStringList{"The settings could not be saved in " + m_h->appPath() + "ixo.ini"});
     }
 };
 

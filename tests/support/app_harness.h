@@ -1,0 +1,102 @@
+#pragma once
+
+#include <memory>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QTemporaryDir>
+
+#include "app/app_context.h"
+#include "app/main_window.h"
+#include "app/shared_state.h"
+#include "app/warning_window.h"
+#include "fake_services.h"
+
+// The whole program over fake services, with a program folder "prog" in a temporary folder of its own.
+// start() loads the tray window as at log-in (reading ixo.ini and my.dat from the folder); stop() ends the
+// program and keeps the folder, so a test can start it again and see what was kept.
+class AppHarness
+{
+public:
+    explicit AppHarness(const QDateTime& now = QDateTime(QDate(2026, 12, 6), QTime(10, 0, 0))) : m_now(now)
+    {
+        QDir().mkpath(appPath());
+    }
+    ~AppHarness() { stop(); }
+    Q_DISABLE_COPY_MOVE(AppHarness)
+
+    /// The program folder, ending in "/", as `strAppPath` holds it.
+    QString appPath() const { return m_dir.filePath(QStringLiteral("prog")) + QLatin1Char('/'); }
+    /// A path beside the program folder.
+    QString outsidePath(const QString& name) const { return m_dir.filePath(name); }
+
+    void start()
+    {
+        create();
+        app->form1().Form_Load(m_dir.filePath(QStringLiteral("prog")));
+    }
+    /// The shared state's start-up defaults only, without the tray window: for a window tested on its own.
+    void startBare()
+    {
+        create();
+        state->strAppPath = appPath();
+        state->setStartupDefaults();
+    }
+    void stop()
+    {
+        app.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.reset();
+        fakes.reset();
+    }
+
+    bool writeFile(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(appPath() + name);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
+    /// The bytes of a file in the program folder, or "<missing>".
+    QByteArray readFile(const QString& name) const
+    {
+        QFile file(appPath() + name);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    std::unique_ptr<FakeServices> fakes;
+    std::unique_ptr<Module1> state;
+    std::unique_ptr<AppContext> app;
+
+private:
+    void create()
+    {
+        stop();
+        fakes = std::make_unique<FakeServices>();
+        fakes->clock.set(m_now);
+        state = std::make_unique<Module1>();
+        app = std::make_unique<AppContext>(*state, fakes->services());
+    }
+
+    QTemporaryDir m_dir;
+    QDateTime m_now;
+};
+
+/// The texts of the warning boxes on screen.
+inline QStringList visibleWarnings()
+{
+    QStringList texts;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* f = qobject_cast<Form11*>(w); f && f->isVisible())
+            texts.append(f->Label1->text());
+    return texts;
+}
+
+/// The texts of a list box's items, top to bottom.
+inline QStringList itemTexts(const QListWidget* list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts.append(list->item(i)->text());
+    return texts;
+}
