@@ -23,6 +23,8 @@ e2e_check "at 19:30:00 the message window opens" test -n "$message"
 if [ -n "$message" ]; then
     above() { xprop -id "$message" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
     e2e_check "the message window stays on top" above
+    e2e_check "it shows the message" \
+        test "$(e2e_window_texts '^Message  ')" = "$(printf 'Message  06 Dec 2026 / 07:30 PM\tCall the garage at 19:30:00')"
 fi
 # The ding is 1.5 s: two plays are over well within 6 s.
 two_bursts() { [ "$(e2e_sound_bursts)" = 2 ]; }

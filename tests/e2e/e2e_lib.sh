@@ -16,8 +16,11 @@ e2e_stop_all() {
 }
 trap e2e_stop_all EXIT
 
-# Starts the window manager and the tray host.
+# Starts the window manager, the tray host and the accessibility bus, through which scenarios read the texts
+# Ixo's windows show (Qt joins that bus only if it is up when the program starts).
 e2e_start_desktop() {
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null ||
+        echo "e2e: the accessibility bus did not start; window texts cannot be read"
     openbox >"$E2E_WORK/openbox.log" 2>&1 &
     e2e_pids+=($!)
     trayer --edge top --align right --widthtype request --height 24 --transparent false \
@@ -152,6 +155,11 @@ e2e_window() {
         sleep 0.2
     done
     return 1
+}
+
+# e2e_window_texts TITLE-REGEX: one line per Ixo window whose title matches, "title<TAB>text of its text boxes".
+e2e_window_texts() {
+    /usr/bin/python3 "$(dirname "$E2E_LIB")/window_text.py" "$1" 2>>"$E2E_WORK/a11y.log"
 }
 
 # e2e_add_alarm HOUR MIN SEC TOGGLE-AMPM WORD [MESSAGE]: types an alarm into the focused Alarm Set window, whose

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Missed events: "my.dat" loads at start-up (automatic load on) with two events a few seconds ahead; the clock
-# is disabled from the tray while they pass and enabled again: each fires once, late, in its own message window,
-# without sound.
+# is disabled from the tray while they pass and enabled again: each fires once, late, in its own message window
+# that says when it was due, without sound.
 source "$E2E_LIB"
 
 now=$(date +%s)
@@ -27,6 +27,8 @@ two_windows() { [ "$(xdotool search --onlyvisible --name '^Message  ' | wc -l)" 
 e2e_check "after enabling, both events fire late (by the next second 0)" e2e_wait_for 70 "two message windows" two_windows
 sleep 2
 e2e_check "each fires once" two_windows
+late_texts() { e2e_window_texts '^Message  ' | cut -f2 | sort; }
+e2e_check "each says when it was due" test "$(late_texts)" = "$(printf 'alarm at %s\nalarm at %s' "$t1" "$t2")"
 e2e_check "late events make no sound" test "$(e2e_sound_bursts)" = 0
 
 e2e_summary
