@@ -85,48 +85,38 @@ private Q_SLOTS:
         QCOMPARE(AlarmSet::wavePath(app, "gong"), app + "gong.wav");
     }
 
-    // Picking a sound in a fresh folder: a 153-byte file holding slot 3 only; every alarm plays the real file,
-    // also when the file cannot be written.
+    // A picked sound is used by every alarm from then on, also when slot 3 cannot be written; slot 3 holds its
+    // name and no integers left in the shared record.
     void songClickWritesSlot3()
     {
         const QString app = m_state->strAppPath;
         touch(app + "Chime.Wav");
-        m_state->recIni.sData = "left over";
+        m_state->recIni = IniRecord{kSectionSetting, 7, 7, "left over"};
         QVERIFY(AlarmSet::SongClick(*m_state, "Chime"));
         QCOMPARE(m_state->strSongPath, app + "Chime.Wav");
-        const QByteArray bytes = readAll(m_state->settingsFile().path());
-        QCOMPARE(bytes.size(), 153);
-        QCOMPARE(bytes.left(102), QByteArray(102, '\0'));
-        QCOMPARE(bytes.mid(102), padded("[SongName]", 17) + QByteArray(4, '\0') + padded("Chime", 30));
+        const IniRecord slot3 = *m_state->settingsFile().readSlot(IniSlot::SongName);
+        QCOMPARE(QStringList({slot3.section(), slot3.value()}), (QStringList{"[SongName]", "Chime"}));
+        QCOMPARE(QPoint(slot3.iData1, slot3.iData2), QPoint(0, 0));
 
         m_state->strAppPath = "/proc/ixo-no-such-folder/";
         QVERIFY(!AlarmSet::SongClick(*m_state, "ding"));
         QCOMPARE(m_state->strSongPath, "/proc/ixo-no-such-folder/ding.wav");
     }
 
-    // Exit stores the place in slot 1 (left in iData1, top in iData2), clamped into 16 bits.
-    void exitWritesSlot1_data()
-    {
-        QTest::addColumn<QPoint>("place");
-        QTest::addColumn<QByteArray>("integers");
-        QTest::newRow("on screen") << QPoint(100, 260) << QByteArray::fromHex("64000401");
-        QTest::newRow("left of the screen") << QPoint(-5, 0) << QByteArray::fromHex("fbff0000");
-        QTest::newRow("beyond 16 bits") << QPoint(40000, -40000) << QByteArray::fromHex("ff7f0080");
-    }
+    // Exit stores the place in slot 1 (left in iData1, top in iData2), clamped into 16 bits, and tells whether
+    // events are left.
     void exitWritesSlot1()
     {
-        QFETCH(QPoint, place);
-        QFETCH(QByteArray, integers);
         AlarmDataList lstData;
         m_state->bAlarmSetOpen = kTrue;
-        QVERIFY(AlarmSet::fForm4ExitClick(*m_state, lstData, place));
+        QVERIFY(AlarmSet::fForm4ExitClick(*m_state, lstData, QPoint(40000, -40000)));
         QCOMPARE(m_state->bAlarmSetOpen, kFalse);
         const QByteArray bytes = readAll(m_state->settingsFile().path());
         QCOMPARE(bytes.size(), 51);
-        QCOMPARE(bytes.left(21), padded("[TimeInputLoc]", 17) + integers);
+        QCOMPARE(bytes.left(21), padded("[TimeInputLoc]", 17) + QByteArray::fromHex("ff7f0080"));
 
         lstData.insertSorted("once 20:00:00");
-        AlarmSet::fForm4ExitClick(*m_state, lstData, place);
+        AlarmSet::fForm4ExitClick(*m_state, lstData, QPoint(0, 0));
         QCOMPARE(m_state->bAlarmSetOpen, kTrue);
     }
 
