@@ -51,6 +51,12 @@ public:
     QList<QStringList> started;
 };
 
+// "a|b" as a list; "" as an empty one.
+QStringList listOf(const char* items)
+{
+    return QString(items).split('|', Qt::SkipEmptyParts);
+}
+
 struct Fixture
 {
     Fixture()
@@ -69,8 +75,7 @@ struct Fixture
     {
         QDir().mkpath(state.strAppPath);
         QFile file(state.strAppPath + name);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     }
     QByteArray readFile(const QString& name)
     {
@@ -127,15 +132,10 @@ private Q_SLOTS:
         QCOMPARE(f.lists.lstMessage.lines(), (QStringList{messages.at(1), messages.at(0)}));
         QVERIFY(f.errors.lines.isEmpty());
         QVERIFY(f.warnings.shown.isEmpty());
-
-        f.lists.lstData.clear();
-        f.lists.lstMessage.clear();
-        f.overwrite.asked.clear();
-        f.files().SaveFileClick("empty.dat");
-        QCOMPARE(f.readFile("empty.dat"), QByteArray());
     }
 
-    void saveOverAnExistingFileAsks()
+    // Saving over an existing file asks first; a file that cannot be written is reported.
+    void saveAsksOrReports()
     {
         Fixture f;
         f.writeFile("my.dat", "\"once 09:00:00\"\r\n");
@@ -143,17 +143,12 @@ private Q_SLOTS:
         f.files().SaveFileClick("my.dat");
         QCOMPARE(f.overwrite.asked, QStringList{"AlarmSet|my.dat"});
         QCOMPARE(f.readFile("my.dat"), QByteArray("\"once 09:00:00\"\r\n"));
-    }
+        QVERIFY(f.warnings.shown.isEmpty());
 
-    void failedSaveIsReported()
-    {
-        Fixture f;
-        f.writeFile("blocker", "x");
-        f.state.strAppPath += "blocker/"; // the program folder cannot be made: a file stands in its way
-        f.lists.lstData.insertSorted("twice 10:00:00");
-        f.files().SaveFileClick("my.dat");
+        f.state.strAppPath += "my.dat/"; // the program folder cannot be made: a file stands in its way
+        f.files().SaveFileClick("new.dat");
         QCOMPARE(f.warnings.shown.size(), 1);
-        QVERIFY2(f.warnings.shown.at(0).startsWith("my.dat could not be written: "), qPrintable(f.warnings.shown[0]));
+        QVERIFY2(f.warnings.shown.at(0).startsWith("new.dat could not be written: "), qPrintable(f.warnings.shown[0]));
         QCOMPARE(f.lists.lstData.count(), 1);
     }
 
@@ -163,33 +158,23 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("data");
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<QStringList>("errors");
-        QTest::newRow("LF only") << QByteArray("\"once 09:00:00\"\n\"Tea at 09:00:00\"\n\"twice 10:00:00\"\n")
-                                 << QStringList{"once 09:00:00", "twice 10:00:00"} << QStringList{"Tea at 09:00:00"}
-                                 << QStringList{};
-        QTest::newRow("CR only") << QByteArray("\"once 09:00:00\"\r\"twice 10:00:00\"\r\"Tea at 10:00:00\"")
-                                 << QStringList{"once 09:00:00", "twice 10:00:00"} << QStringList{"Tea at 10:00:00"}
-                                 << QStringList{};
-        QTest::newRow("unquoted comma: two items")
-            << QByteArray("once 09:00:00, twice 10:00:00\r\n") << QStringList{"once 09:00:00", "twice 10:00:00"}
-            << QStringList{} << QStringList{};
-        QTest::newRow("unquoted comma: each judged alone")
-            << QByteArray("Coffee, then tea at 9:00\r\n\"once 09:00:00\"\r\n") << QStringList{"once 09:00:00"}
-            << QStringList{} << QStringList{"x.dat", "Invalid data in file, Data  1", "Invalid data in file, Data  2"};
-        QTest::newRow("message before its alarm")
-            << QByteArray("\"Tea at 09:00:00\"\r\n\"once 09:00:00\"\r\n") << QStringList{"once 09:00:00"}
-            << QStringList{"Tea at 09:00:00"} << QStringList{};
-        QTest::newRow("passed times dropped without a word")
-            << QByteArray("\"once 07:59:59\"\r\n\"once 08:00:00\"\r\n\"Old at 08:00:00\"\r\n\"once 08:00:01\"\r\n")
-            << QStringList{"once 08:00:01"} << QStringList{} << QStringList{};
-        QTest::newRow("same time twice: the first stays")
-            << QByteArray("\"once 09:00:00\"\r\n\"twice 09:00:00\"\r\n\"A at 09:00:00\"\r\n\"B at 09:00:00\"\r\n")
-            << QStringList{"once 09:00:00"} << QStringList{"A at 09:00:00"} << QStringList{};
-        QTest::newRow("impossible times are errors")
-            << QByteArray("\"once 99:99:99\"\r\n\"Tea at 24:00:00\"\r\n\"sometimes 09:00:00\"\r\n") << QStringList{}
-            << QStringList{}
-            << QStringList{"x.dat", "Invalid data in file, Data  1", "Invalid data in file, Data  2",
-                           "Invalid data in file, Data  3"};
-        QTest::newRow("empty file") << QByteArray() << QStringList{} << QStringList{} << QStringList{};
+        const auto row = [](const char* name, const char* bytes, const char* data, const char* messages,
+                            const char* errors) {
+            QTest::newRow(name) << QByteArray(bytes) << listOf(data) << listOf(messages) << listOf(errors);
+        };
+        row("unquoted comma: each judged alone", "Coffee, then tea at 9:00\r\n\"once 09:00:00\"\r\n", "once 09:00:00",
+            "", "x.dat|Invalid data in file, Data  1|Invalid data in file, Data  2");
+        row("message before its alarm", "\"Tea at 09:00:00\"\r\n\"once 09:00:00\"\r\n", "once 09:00:00",
+            "Tea at 09:00:00", "");
+        row("passed times dropped without a word",
+            "\"once 07:59:59\"\r\n\"once 08:00:00\"\r\n\"Old at 08:00:00\"\r\n\"once 08:00:01\"\r\n", "once 08:00:01",
+            "", "");
+        row("same time twice: the first stays",
+            "\"once 09:00:00\"\r\n\"twice 09:00:00\"\r\n\"A at 09:00:00\"\r\n\"B at 09:00:00\"\r\n", "once 09:00:00",
+            "A at 09:00:00", "");
+        row("impossible times are errors", "\"once 99:99:99\"\r\n\"Tea at 24:00:00\"\r\n\"sometimes 09:00:00\"\r\n", "",
+            "", "x.dat|Invalid data in file, Data  1|Invalid data in file, Data  2|Invalid data in file, Data  3");
+        row("empty file", "", "", "", "");
     }
     void loadsItems()
     {
@@ -263,50 +248,26 @@ private Q_SLOTS:
         QCOMPARE(f.warnings.shown, QStringList{"The alarm list is full (32767 events)"});
     }
 
-    void timePassed_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("now");
-        QTest::addColumn<bool>("passed");
-        QTest::newRow("same second") << "once 08:00:00"
-                                     << "08:00:00" << true;
-        QTest::newRow("one second later") << "once 08:00:01"
-                                          << "08:00:00" << false;
-        QTest::newRow("earlier minute") << "Tea at 07:59:59"
-                                        << "08:00:00" << true;
-        QTest::newRow("later hour, smaller minute") << "once 09:00:00"
-                                                    << "08:59:59" << false;
-    }
-    void timePassed()
-    {
-        QFETCH(QString, line);
-        QFETCH(QString, now);
-        Flag passed = kFalse;
-        AlarmDataFiles::TimePassed(line, now, passed);
-        QTEST(passed == kTrue, "passed");
-    }
-
     void editorChoice_data()
     {
         QTest::addColumn<QString>("visual");
         QTest::addColumn<QStringList>("onPath");
         QTest::addColumn<QStringList>("broken");
         QTest::addColumn<QStringList>("started"); // the program and arguments that started, or empty
-        const QString file = "/my file;rm -rf ~.dat";
-        QTest::newRow("VISUAL with options")
-            << "gvim -f" << QStringList{"gvim", "gedit"} << QStringList{} << QStringList{"/usr/bin/gvim", "-f", file};
-        QTest::newRow("VISUAL absolute, quoted")
-            << "\"/opt/my editor/ed\"" << QStringList{"ed"} << QStringList{} << QStringList{"/opt/my editor/ed", file};
-        QTest::newRow("VISUAL missing: first desktop editor found")
-            << "nonesuch" << QStringList{"mousepad", "kate", "xdg-open"} << QStringList{}
-            << QStringList{"/usr/bin/kate", file};
-        QTest::newRow("an editor that fails to start is passed over")
-            << "" << QStringList{"gedit", "pluma"} << QStringList{"gedit"} << QStringList{"/usr/bin/pluma", file};
-        QTest::newRow("xdg-open last") << "" << QStringList{"xdg-open"} << QStringList{}
-                                       << QStringList{"/usr/bin/xdg-open", file};
-        QTest::newRow("nothing") << "" << QStringList{} << QStringList{} << QStringList{};
-        QTest::newRow("nothing starts") << "" << QStringList{"kate", "xdg-open"} << QStringList{"kate", "xdg-open"}
-                                        << QStringList{};
+        const auto row = [](const char* name, const char* visual, const char* onPath, const char* broken,
+                            const char* started) {
+            QStringList program = listOf(started);
+            if (!program.isEmpty())
+                program.append("/my file;rm -rf ~.dat");
+            QTest::newRow(name) << QString(visual) << listOf(onPath) << listOf(broken) << program;
+        };
+        row("VISUAL with options", "gvim -f", "gvim|gedit", "", "/usr/bin/gvim|-f");
+        row("VISUAL absolute, quoted", "\"/opt/my editor/ed\"", "ed", "", "/opt/my editor/ed");
+        row("VISUAL missing: first desktop editor found", "nonesuch", "mousepad|kate|xdg-open", "", "/usr/bin/kate");
+        row("an editor that fails to start is passed over", "", "gedit|pluma", "gedit", "/usr/bin/pluma");
+        row("xdg-open last", "", "xdg-open", "", "/usr/bin/xdg-open");
+        row("nothing", "", "", "", "");
+        row("nothing starts", "", "kate|xdg-open", "kate|xdg-open", "");
     }
     void editorChoice()
     {

@@ -38,9 +38,9 @@ private Q_SLOTS:
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
         m_state = std::make_unique<Module1>();
-        m_state->strAppPath = m_dir->path() + QStringLiteral("/");
+        m_state->strAppPath = m_dir->path() + "/";
         m_state->setStartupDefaults();
-        m_state->strSongPath = m_state->strAppPath + QStringLiteral("ding.wav");
+        m_state->strSongPath = m_state->strAppPath + "ding.wav";
     }
 
     void viewMessageText_data()
@@ -48,17 +48,14 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("alarms");
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<QString>("text");
-        QTest::newRow("empty list") << QStringList{} << QStringList{QStringLiteral("Lost at 10:00:00")} << QString();
-        QTest::newRow("no message") << QStringList{QStringLiteral("once 07:30:00")} << QStringList{}
-                                    << QStringLiteral("\r\n_07:30:00 AM");
+        QTest::newRow("empty list") << QStringList{} << QStringList{"Lost at 10:00:00"} << QString();
+        QTest::newRow("no message") << QStringList{"once 07:30:00"} << QStringList{} << "\r\n_07:30:00 AM";
         QTest::newRow("message found by time, not by position")
-            << QStringList{QStringLiteral("repeat! 09:00:00"), QStringLiteral("thrice 13:05:00")}
-            << QStringList{QStringLiteral("Call the garage at 13:05:00")}
-            << QStringLiteral("\r\n~09:00:00 AM\r\n#01:05:00 PM  /  Call the garage");
+            << QStringList{"repeat! 09:00:00", "thrice 13:05:00"} << QStringList{"Call the garage at 13:05:00"}
+            << "\r\n~09:00:00 AM\r\n#01:05:00 PM  /  Call the garage";
         QTest::newRow("first of two messages with one time")
-            << QStringList{QStringLiteral("twice 19:30:00")}
-            << QStringList{QStringLiteral("first at 19:30:00"), QStringLiteral("second at 19:30:00")}
-            << QStringLiteral("\r\n=07:30:00 PM  /  first");
+            << QStringList{"twice 19:30:00"} << QStringList{"first at 19:30:00", "second at 19:30:00"}
+            << "\r\n=07:30:00 PM  /  first";
     }
     void viewMessageText()
     {
@@ -74,70 +71,52 @@ private Q_SLOTS:
     }
 
     // Wave files by their ending in any case, sorted by name ignoring case; other files and folders stay out.
-    void waveNamesSortedIgnoringCase()
+    // A sound's file is found whatever the case of its name.
+    void waveFiles()
     {
         const QString app = m_state->strAppPath;
         for (const char* name : {"b.WAV", "a.wav", "C.Wav", "ding.wav", "notes.txt", "wav", ".wav", "x.wav.bak"})
-            touch(app + QLatin1String(name));
-        QVERIFY(QDir(app).mkdir(QStringLiteral("folder.wav")));
-        QCOMPARE(AlarmSet::waveNames(app),
-                 (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("C"), QStringLiteral("ding")}));
-        QCOMPARE(AlarmSet::waveNames(app + QStringLiteral("missing/")), QStringList{});
+            touch(app + name);
+        QVERIFY(QDir(app).mkdir("folder.wav"));
+        QCOMPARE(AlarmSet::waveNames(app), (QStringList{"a", "b", "C", "ding"}));
+        QCOMPARE(AlarmSet::waveNames(app + "missing/"), QStringList{});
+        QCOMPARE(AlarmSet::wavePath(app, "C"), app + "C.Wav");
+        QCOMPARE(AlarmSet::wavePath(app, "B"), app + "b.WAV");
+        QCOMPARE(AlarmSet::wavePath(app, "gong"), app + "gong.wav");
     }
 
-    void wavePathFindsTheRealFile()
-    {
-        const QString app = m_state->strAppPath;
-        touch(app + QStringLiteral("Bell.WAV"));
-        QCOMPARE(AlarmSet::wavePath(app, QStringLiteral("Bell")), app + QStringLiteral("Bell.WAV"));
-        QCOMPARE(AlarmSet::wavePath(app, QStringLiteral("bell")), app + QStringLiteral("Bell.WAV"));
-        QCOMPARE(AlarmSet::wavePath(app, QStringLiteral("gong")), app + QStringLiteral("gong.wav"));
-    }
-
-    // Picking "ding" in a fresh folder: a 153-byte file holding slot 3 only; every alarm plays the real file.
+    // A picked sound is used by every alarm from then on, also when slot 3 cannot be written; slot 3 holds its
+    // name and no integers left in the shared record.
     void songClickWritesSlot3()
     {
         const QString app = m_state->strAppPath;
-        touch(app + QStringLiteral("Chime.Wav"));
-        m_state->recIni.sData = QStringLiteral("left over");
-        QVERIFY(AlarmSet::SongClick(*m_state, QStringLiteral("Chime")));
-        QCOMPARE(m_state->strSongPath, app + QStringLiteral("Chime.Wav"));
-        const QByteArray bytes = readAll(m_state->settingsFile().path());
-        QCOMPARE(bytes.size(), 153);
-        QCOMPARE(bytes.left(102), QByteArray(102, '\0'));
-        QCOMPARE(bytes.mid(102), padded("[SongName]", 17) + QByteArray(4, '\0') + padded("Chime", 30));
+        touch(app + "Chime.Wav");
+        m_state->recIni = IniRecord{kSectionSetting, 7, 7, "left over"};
+        QVERIFY(AlarmSet::SongClick(*m_state, "Chime"));
+        QCOMPARE(m_state->strSongPath, app + "Chime.Wav");
+        const IniRecord slot3 = *m_state->settingsFile().readSlot(IniSlot::SongName);
+        QCOMPARE(QStringList({slot3.section(), slot3.value()}), (QStringList{"[SongName]", "Chime"}));
+        QCOMPARE(QPoint(slot3.iData1, slot3.iData2), QPoint(0, 0));
+
+        m_state->strAppPath = "/proc/ixo-no-such-folder/";
+        QVERIFY(!AlarmSet::SongClick(*m_state, "ding"));
+        QCOMPARE(m_state->strSongPath, "/proc/ixo-no-such-folder/ding.wav");
     }
 
-    void songClickInAFolderThatCannotBeWritten()
-    {
-        m_state->strAppPath = QStringLiteral("/proc/ixo-no-such-folder/");
-        QVERIFY(!AlarmSet::SongClick(*m_state, QStringLiteral("ding")));
-        QCOMPARE(m_state->strSongPath, QStringLiteral("/proc/ixo-no-such-folder/ding.wav"));
-    }
-
-    // Exit stores the place in slot 1 (left in iData1, top in iData2), clamped into 16 bits.
-    void exitWritesSlot1_data()
-    {
-        QTest::addColumn<QPoint>("place");
-        QTest::addColumn<QByteArray>("integers");
-        QTest::newRow("on screen") << QPoint(100, 260) << QByteArray::fromHex("64000401");
-        QTest::newRow("left of the screen") << QPoint(-5, 0) << QByteArray::fromHex("fbff0000");
-        QTest::newRow("beyond 16 bits") << QPoint(40000, -40000) << QByteArray::fromHex("ff7f0080");
-    }
+    // Exit stores the place in slot 1 (left in iData1, top in iData2), clamped into 16 bits, and tells whether
+    // events are left.
     void exitWritesSlot1()
     {
-        QFETCH(QPoint, place);
-        QFETCH(QByteArray, integers);
         AlarmDataList lstData;
         m_state->bAlarmSetOpen = kTrue;
-        QVERIFY(AlarmSet::fForm4ExitClick(*m_state, lstData, place));
+        QVERIFY(AlarmSet::fForm4ExitClick(*m_state, lstData, QPoint(40000, -40000)));
         QCOMPARE(m_state->bAlarmSetOpen, kFalse);
         const QByteArray bytes = readAll(m_state->settingsFile().path());
         QCOMPARE(bytes.size(), 51);
-        QCOMPARE(bytes.left(21), padded("[TimeInputLoc]", 17) + integers);
+        QCOMPARE(bytes.left(21), padded("[TimeInputLoc]", 17) + QByteArray::fromHex("ff7f0080"));
 
-        lstData.insertSorted(QStringLiteral("once 20:00:00"));
-        AlarmSet::fForm4ExitClick(*m_state, lstData, place);
+        lstData.insertSorted("once 20:00:00");
+        AlarmSet::fForm4ExitClick(*m_state, lstData, QPoint(0, 0));
         QCOMPARE(m_state->bAlarmSetOpen, kTrue);
     }
 
@@ -146,40 +125,40 @@ private Q_SLOTS:
     {
         const QString app = m_state->strAppPath;
         QVERIFY(!AlarmSet::fForm4Load(*m_state).position);
-        QCOMPARE(m_state->strSongPath, app + QStringLiteral("ding.wav"));
+        QCOMPARE(m_state->strSongPath, app + "ding.wav");
 
-        touch(app + QStringLiteral("Gong.WAV"));
+        touch(app + "Gong.WAV");
         const SettingsFile file = m_state->settingsFile();
         IniRecord place{kSectionTimeInputLoc, 320, -12, {}};
-        IniRecord song{kSectionSongName, 0, 0, QStringLiteral("  gong  ")};
-        IniRecord setting{kSectionSetting, 0, 1, QStringLiteral("ALAEOfDCWSOfUISPOfISOMOf")};
+        IniRecord song{kSectionSongName, 0, 0, "  gong  "};
+        IniRecord setting{kSectionSetting, 0, 1, "ALAEOfDCWSOfUISPOfISOMOf"};
         QVERIFY(file.writeSlots({{1, place}, {3, song}, {4, setting}}));
         AlarmSet::StoredSettings stored = AlarmSet::fForm4Load(*m_state);
         QCOMPARE(stored.position, std::optional<QPoint>(QPoint(320, -12)));
-        QCOMPARE(m_state->strSongPath, app + QStringLiteral("Gong.WAV"));
+        QCOMPARE(m_state->strSongPath, app + "Gong.WAV");
         QVERIFY(stored.soundChecks);
         QCOMPARE(stored.soundChecks->first, qint16(0));
         QCOMPARE(stored.soundChecks->second, qint16(1));
 
-        place.sSection = QStringLiteral("[MessaegInputLoc]");
-        song.sSection = QStringLiteral("[Song]");
-        setting.sSection = QStringLiteral("[AllFont]");
+        place.sSection = "[MessaegInputLoc]";
+        song.sSection = "[Song]";
+        setting.sSection = "[AllFont]";
         QVERIFY(file.writeSlots({{1, place}, {3, song}, {4, setting}}));
-        m_state->strSongPath = app + QStringLiteral("ding.wav");
+        m_state->strSongPath = app + "ding.wav";
         stored = AlarmSet::fForm4Load(*m_state);
         QVERIFY(!stored.position);
         QVERIFY(!stored.soundChecks);
-        QCOMPARE(m_state->strSongPath, app + QStringLiteral("ding.wav"));
+        QCOMPARE(m_state->strSongPath, app + "ding.wav");
     }
 
     void fontChoice_data()
     {
         QTest::addColumn<QString>("value");
         QTest::addColumn<int>("choice");
-        QTest::newRow("Arial") << QStringLiteral("  Arial") << int(AlarmSet::FontChoice::Arial);
-        QTest::newRow("Times New Roman") << QStringLiteral("TimesNewRoman") << int(AlarmSet::FontChoice::TimesNewRoman);
-        QTest::newRow("Normal") << QStringLiteral("Normal") << int(AlarmSet::FontChoice::Designed);
-        QTest::newRow("case matters") << QStringLiteral("arial") << int(AlarmSet::FontChoice::Designed);
+        QTest::newRow("Arial") << "  Arial" << int(AlarmSet::FontChoice::Arial);
+        QTest::newRow("Times New Roman") << "TimesNewRoman" << int(AlarmSet::FontChoice::TimesNewRoman);
+        QTest::newRow("Normal") << "Normal" << int(AlarmSet::FontChoice::Designed);
+        QTest::newRow("case matters") << "arial" << int(AlarmSet::FontChoice::Designed);
     }
     void fontChoice()
     {
@@ -194,12 +173,12 @@ private Q_SLOTS:
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         QCOMPARE(AlarmSet::title(QDateTime(QDate(2026, 3, 6), QTime(0, 5, 59))),
-                 QStringLiteral("Tindalo Alarm Clock...06 Mar 2026 / 12:05 AM"));
+                 "Tindalo Alarm Clock...06 Mar 2026 / 12:05 AM");
         QCOMPARE(AlarmSet::title(QDateTime(QDate(2026, 12, 16), QTime(19, 30))),
-                 QStringLiteral("Tindalo Alarm Clock...16 Dec 2026 / 07:30 PM"));
+                 "Tindalo Alarm Clock...16 Dec 2026 / 07:30 PM");
         QLocale::setDefault(QLocale::c());
-        QCOMPARE(AlarmSet::amPmAt(QDateTime(QDate(2026, 1, 1), QTime(11, 59, 59))), QStringLiteral("AM"));
-        QCOMPARE(AlarmSet::amPmAt(QDateTime(QDate(2026, 1, 1), QTime(12, 0))), QStringLiteral("PM"));
+        QCOMPARE(AlarmSet::amPmAt(QDateTime(QDate(2026, 1, 1), QTime(11, 59, 59))), "AM");
+        QCOMPARE(AlarmSet::amPmAt(QDateTime(QDate(2026, 1, 1), QTime(12, 0))), "PM");
     }
 
 private:

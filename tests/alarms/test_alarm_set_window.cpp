@@ -2,310 +2,249 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
 #include "alarms/alarm_lists.h"
 #include "alarms/alarm_set_window.h"
-#include "app/app_context.h"
-#include "app/main_window.h"
-#include "app/shared_state.h"
-#include "fake_services.h"
+#include "app_harness.h"
 #include "settings/message_input_window.h"
 #include "settings/settings_file.h"
 
 namespace {
-void touch(const QString& path)
+void setBoxes(Form4& w, const QString& hour, const QString& minute, const QString& second)
 {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
+    w.cbHour->setEditText(hour);
+    w.cbMin->setEditText(minute);
+    w.cbSec->setEditText(second);
+}
+QStringList boxTexts(const Form4& w)
+{
+    return {w.cbHour->currentText(), w.cbMin->currentText(), w.cbSec->currentText()};
+}
+void dropDown(QComboBox* box)
+{
+    box->showPopup();
+    box->hidePopup();
 }
 } // namespace
 
 class TestAlarmSetWindow : public QObject
 {
     Q_OBJECT
+private:
+    std::unique_ptr<AppHarness> m_h;
+
+    Module1& state() { return *m_h->state; }
+    AlarmLists& lists() { return m_h->app->alarmLists(); }
+    SettingsFile settings() { return state().settingsFile(); }
+    Form4& open()
+    {
+        m_h->app->form1().mAlarmSet_Click();
+        return m_h->app->form4();
+    }
+    Form4& reload()
+    {
+        m_h->app->unloadForm4();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return m_h->app->form4();
+    }
+
 private Q_SLOTS:
     void init()
     {
-        m_fakes = std::make_unique<FakeServices>();
-        m_fakes->clock.set(QDateTime(QDate(2026, 12, 6), QTime(19, 0, 0)));
-        m_state = std::make_unique<Module1>();
-        m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
-        m_state->strAppPath = m_dir->path() + QStringLiteral("/");
-        m_state->setStartupDefaults();
-        m_app = std::make_unique<AppContext>(*m_state, m_fakes->services());
+        m_h = std::make_unique<AppHarness>(QDateTime(QDate(2026, 12, 6), QTime(19, 0, 0)));
+        m_h->startBare();
     }
-    void cleanup() { m_app.reset(); }
+    void cleanup() { m_h.reset(); }
 
-    void typedTimeIsAddedAndShownPadded()
+    // Keys typed into a box (as the desktop delivers them) and pasted text follow the digit rule and are never
+    // completed; Enter adds the time, shown padded and selected; the AM/PM buttons and Add are wired.
+    void timeBoxesAddTheTypedTime()
     {
-        m_app->form1().mAlarmSet_Click();
-        Form4& w = m_app->form4();
-        QVERIFY(w.isVisible());
-        QCOMPARE(w.txtAm->text(), QStringLiteral("PM")); // preset from the hour
-        QTest::keyClicks(w.cbHour->lineEdit(), QStringLiteral("7a"));
-        QCOMPARE(w.cbHour->currentText(), QStringLiteral("7"));
-        QCOMPARE(m_fakes->windows.beeps, 1);
-        QTest::keyClicks(w.cbMin->lineEdit(), QStringLiteral("30"));
-        QTest::keyClicks(w.cbSec->lineEdit(), QStringLiteral("5"));
-        w.cbPlayTimes->setCurrentIndex(1);
-        w.cmdAdd->click();
-        QCOMPARE(m_app->alarmLists().lstData.lines(), QStringList{QStringLiteral("twice 19:30:05")});
-        QCOMPARE(w.cbHour->currentText(), QStringLiteral("07"));
-        QCOMPARE(w.cbSec->currentText(), QStringLiteral("05"));
-        QCOMPARE(w.lstData->model()->rowCount(), 1);
-        QCOMPARE(w.lstData->selectionModel()->selectedRows().size(), 1); // the new line is selected
-        QCOMPARE(m_state->bClockActive, kTrue);
-
-        w.cmdUp->click();
-        QCOMPARE(w.txtAm->text(), QStringLiteral("AM"));
-        w.cmdAdd->click(); // 07:30:05 AM has passed
-        QCOMPARE(m_app->alarmLists().lstData.count(), 1);
-    }
-
-    // Keys typed into the box (as the desktop delivers them) follow the digit rule and are never completed.
-    void typedHourIsNeitherFilteredAwayNorCompleted()
-    {
-        Form4& w = m_app->form4();
-        w.show();
-        w.activateWindow();
+        Form4& w = open();
         QVERIFY(QTest::qWaitForWindowActive(&w));
+        const int& beeps = m_h->fakes->windows.beeps;
+        QCOMPARE(w.txtAm->text(), "PM"); // preset from the hour
         w.cbHour->setFocus();
-        QTest::keyClicks(w.cbHour, QStringLiteral("1x"));
-        QCOMPARE(w.cbHour->currentText(), QStringLiteral("1"));
-        QCOMPARE(m_fakes->windows.beeps, 1);
-        QTest::keyClicks(w.cbHour, QStringLiteral("12"));
+        QTest::keyClicks(w.cbHour, "1x");
+        QCOMPARE(w.cbHour->currentText(), "1");
+        QCOMPARE(beeps, 1);
+        QTest::keyClicks(w.cbHour, "12");
         QCOMPARE(w.cbHour->currentText(), QString()); // three digits empty the box
-        QCOMPARE(m_fakes->windows.beeps, 2);
-    }
-
-    void pastedTextFollowsTheDigitRule()
-    {
-        Form4& w = m_app->form4();
-        w.show();
-        QApplication::clipboard()->setText(QStringLiteral("4x"));
+        QCOMPARE(beeps, 2);
+        QApplication::clipboard()->setText("4x");
         w.cbMin->lineEdit()->paste();
-        QCOMPARE(w.cbMin->currentText(), QStringLiteral("4"));
-        QCOMPARE(m_fakes->windows.beeps, 1);
-        QApplication::clipboard()->setText(QStringLiteral("123"));
+        QCOMPARE(w.cbMin->currentText(), "4");
+        QCOMPARE(beeps, 3);
+        QApplication::clipboard()->setText("123");
         w.cbSec->lineEdit()->paste();
         QCOMPARE(w.cbSec->currentText(), QString());
+
+        setBoxes(w, "7", "30", "5");
+        w.cbPlayTimes->setCurrentIndex(1);
+        QTest::keyClick(w.cbSec->lineEdit(), Qt::Key_Return);
+        QCOMPARE(lists().lstData.lines(), QStringList{"twice 19:30:05"});
+        QCOMPARE(boxTexts(w), (QStringList{"07", "30", "05"}));
+        QCOMPARE(w.lstData->selectionModel()->selectedRows().size(), 1);
+        QVERIFY(!m_h->app->isForm5Loaded()); // no message asked for
+
+        w.cmdUp->click();
+        QCOMPARE(w.txtAm->text(), "AM");
+        w.cmdAdd->click();
+        QCOMPARE(visibleWarnings(), QStringList{"Time was passed or next day"});
+        w.cmdDown->click();
+        QCOMPARE(w.txtAm->text(), "PM");
     }
 
-    void minutesListGrowsOnFirstDropDown()
+    // The minutes list grows to 59 on its first drop-down; the sounds of the program folder are listed on the
+    // first drop-down of each load, picking one stores it, and the play button plays it.
+    void dropDownsFillOnce()
     {
-        Form4& w = m_app->form4();
+        m_h->writeFile("bell.WAV", {});
+        m_h->writeFile("Alarm.wav", {});
+        Form4& w = m_h->app->form4();
         w.show();
         QCOMPARE(w.cbMin->count(), 10);
-        w.cbMin->showPopup();
-        w.cbMin->hidePopup();
-        w.cbMin->showPopup();
-        w.cbMin->hidePopup();
+        dropDown(w.cbMin);
+        dropDown(w.cbMin);
         QCOMPARE(w.cbMin->count(), 60);
-        QCOMPARE(w.cbMin->itemText(59), QStringLiteral("59"));
+        QCOMPARE(w.cbMin->itemText(59), "59");
+
+        QCOMPARE(w.cmbSong->count(), 0);
+        dropDown(w.cmbSong);
+        QCOMPARE(w.cmbSong->count(), 2);
+        QCOMPARE(w.cmbSong->itemText(1), "bell");
+        QCOMPARE(w.cmbSong->currentIndex(), -1); // filling picks nothing
+        QVERIFY(!settings().exists());
+        m_h->writeFile("gong.wav", {});
+        dropDown(w.cmbSong);
+        QCOMPARE(w.cmbSong->count(), 2);
+
+        w.cmdPlayB->click();
+        QVERIFY(m_h->fakes->wave.calls.isEmpty());
+        w.cmbSong->setCurrentIndex(1);
+        Q_EMIT w.cmbSong->activated(1);
+        QCOMPARE(state().strSongPath, m_h->appPath() + "bell.WAV");
+        QCOMPARE(settings().readSlot(IniSlot::SongName)->value(), "bell");
+        w.cmdPlayB->click();
+        QCOMPARE(m_h->fakes->wave.calls, QStringList{m_h->appPath() + "bell.WAV"});
     }
 
-    void deleteSelectedThenNothing()
+    // A line selected in the view is the list's selected line; Delete removes it and the view's selection.
+    void deleteButtons()
     {
-        Form4& w = m_app->form4();
-        AlarmLists& lists = m_app->alarmLists();
+        Form4& w = m_h->app->form4();
         for (const char* t : {"once 20:00:00", "once 21:00:00", "once 22:00:00"})
-            lists.lstData.insertSorted(QString::fromLatin1(t));
+            lists().lstData.insertSorted(t);
         w.lstData->selectionModel()->select(w.lstData->model()->index(1, 0), QItemSelectionModel::ClearAndSelect);
-        QCOMPARE(lists.lstData.selected(), 1);
+        QCOMPARE(lists().lstData.selected(), 1);
         w.cmdDelete->click();
-        QCOMPARE(lists.lstData.lines(),
-                 (QStringList{QStringLiteral("once 20:00:00"), QStringLiteral("once 22:00:00")}));
+        QCOMPARE(lists().lstData.lines(), (QStringList{"once 20:00:00", "once 22:00:00"}));
         QVERIFY(w.lstData->selectionModel()->selectedRows().isEmpty());
-        w.cmdDelete->click();
-        QCOMPARE(lists.lstData.count(), 2);
         w.cmdDeleteAll->click();
-        QCOMPARE(lists.lstData.count(), 0);
+        QVERIFY(lists().lstData.isEmpty());
     }
 
-    void closingHidesAndKeepsTheList()
+    // The road of one alarm: 7:30:00 PM "twice" added with the message "Call the garage", then viewed.
+    void alarmWithAMessage()
     {
-        m_app->form1().mAlarmSet_Click();
-        Form4& w = m_app->form4();
-        m_app->alarmLists().lstData.insertSorted(QStringLiteral("once 20:00:00"));
-        w.close();
-        QVERIFY(!w.isVisible());
-        QVERIFY(m_app->isForm4Loaded());
-        QCOMPARE(m_state->bAlarmSetOpen, kTrue);
-        m_app->unloadForm4();
-        QCOMPARE(m_app->alarmLists().lstData.count(), 1);
-    }
-
-    // The road of one alarm: 7:30:00 PM, "twice", added with the message "Call the garage".
-    void roadOfOneAlarm()
-    {
-        m_app->form1().mAlarmSet_Click();
-        Form4& w = m_app->form4();
-        QCOMPARE(w.txtAm->text(), QStringLiteral("PM"));
-        QTest::keyClicks(w.cbHour->lineEdit(), QStringLiteral("7"));
-        QTest::keyClicks(w.cbMin->lineEdit(), QStringLiteral("30"));
-        QTest::keyClicks(w.cbSec->lineEdit(), QStringLiteral("00"));
-        w.cbPlayTimes->setCurrentIndex(w.cbPlayTimes->findText(QStringLiteral("twice")));
+        Form4& w = open();
+        w.cmdViewM->click(); // an empty list has nothing to view
+        QVERIFY(!w.txtViewM->isVisible());
+        setBoxes(w, "7", "30", "00");
+        w.cbPlayTimes->setCurrentIndex(w.cbPlayTimes->findText("twice"));
         w.cmdWithMessage->click();
-        QCOMPARE(m_state->bWithMessage, kFalse);
-        QCOMPARE(m_app->alarmLists().lstData.lines(), QStringList{QStringLiteral("twice 19:30:00")});
-
-        QVERIFY(m_app->isForm5Loaded());
-        Form5& input = m_app->form5();
+        QCOMPARE(state().bWithMessage, kFalse);
+        QCOMPARE(lists().lstData.lines(), QStringList{"twice 19:30:00"});
+        Form5& input = m_h->app->form5();
         QVERIFY(input.isVisible());
         QVERIFY(w.lstData->isHidden());
         QVERIFY(!w.imgSha->isHidden());
-        QCOMPARE(m_state->lForegroundWho, kWhoMessageInput);
-        QTest::keyClicks(input.txtInput, QStringLiteral("Call the garage"));
+        QCOMPARE(state().lForegroundWho, kWhoMessageInput);
+        QTest::keyClicks(input.txtInput, "Call the garage");
         input.cmdOk->click();
-        QVERIFY(!m_app->isForm5Loaded());
-        QCOMPARE(m_app->alarmLists().lstMessage.lines(), QStringList{QStringLiteral("Call the garage at 19:30:00")});
+        QCOMPARE(lists().lstMessage.lines(), QStringList{"Call the garage at 19:30:00"});
         QVERIFY(!w.lstData->isHidden());
         QVERIFY(w.imgSha->isHidden());
-        QCOMPARE(m_state->lForegroundWho, 0);
 
         w.cmdViewM->click();
         QVERIFY(w.txtViewM->isVisible());
-        QCOMPARE(w.txtViewM->toPlainText(), QStringLiteral("\n=07:30:00 PM  /  Call the garage"));
-        QCOMPARE(w.cmdViewM->text(), QStringLiteral("Hide Message"));
+        QCOMPARE(w.txtViewM->toPlainText(), "\n=07:30:00 PM  /  Call the garage");
+        QCOMPARE(w.cmdViewM->text(), "Hide Message");
         QCOMPARE(w.txtViewM->width(), qRound(4092 * w.logicalDpiX() / 1440.0));
         w.cmdViewM->click();
         QVERIFY(!w.txtViewM->isVisible());
         QCOMPARE(w.txtViewM->toPlainText(), QString());
-        QCOMPARE(w.cmdViewM->text(), QStringLiteral("View Message"));
+        QCOMPARE(w.cmdViewM->text(), "View Message");
     }
 
-    void enterAddsAndAddingWithoutMessageOpensNothing()
-    {
-        m_app->form1().mAlarmSet_Click();
-        Form4& w = m_app->form4();
-        QTest::keyClicks(w.cbHour->lineEdit(), QStringLiteral("8"));
-        QTest::keyClicks(w.cbMin->lineEdit(), QStringLiteral("15"));
-        QTest::keyClicks(w.cbSec->lineEdit(), QStringLiteral("0"));
-        QTest::keyClick(w.cbSec->lineEdit(), Qt::Key_Return);
-        QCOMPARE(m_app->alarmLists().lstData.lines(), QStringList{QStringLiteral("once 20:15:00")});
-        QVERIFY(!m_app->isForm5Loaded());
-    }
-
-    void viewMessageOnAnEmptyListDoesNothing()
-    {
-        m_app->form1().mAlarmSet_Click();
-        Form4& w = m_app->form4();
-        w.cmdViewM->click();
-        QVERIFY(!w.txtViewM->isVisible());
-        QCOMPARE(w.cmdViewM->text(), QStringLiteral("View Message"));
-    }
-
-    // A double click edits the message of the clicked line only; Abandon leaves that alarm without one.
+    // A double click edits the message of the clicked line only, and not while a warning is in front; Abandon
+    // leaves that alarm without one.
     void doubleClickEditsThatLinesMessageOnly()
     {
-        AlarmLists& lists = m_app->alarmLists();
         for (const char* t : {"once 20:00:00", "thrice 21:00:00"})
-            lists.lstData.insertSorted(QString::fromLatin1(t));
+            lists().lstData.insertSorted(t);
         for (const char* t : {"Feed the cat at 20:00:00", "Call the garage at 21:00:00"})
-            lists.lstMessage.append(QString::fromLatin1(t));
-        m_app->form1().mAlarmSet_Click();
-        Form4& w = m_app->form4();
+            lists().lstMessage.append(t);
+        Form4& w = open();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-
-        m_state->lForegroundWho = kWarnSeqFirst; // a warning is in front: no message input
-        w.lstData->selectionModel()->select(w.lstData->model()->index(1, 0), QItemSelectionModel::ClearAndSelect);
+        const QModelIndex second = w.lstData->model()->index(1, 0);
+        state().lForegroundWho = kWarnSeqFirst;
+        w.lstData->selectionModel()->select(second, QItemSelectionModel::ClearAndSelect);
         w.lstData_DblClick();
-        QVERIFY(!m_app->isForm5Loaded());
+        QVERIFY(!m_h->app->isForm5Loaded());
 
-        m_state->lForegroundWho = 0;
-        const QRect line = w.lstData->visualRect(w.lstData->model()->index(1, 0));
-        QTest::mouseClick(w.lstData->viewport(), Qt::LeftButton, {}, line.center());
-        QTest::mouseDClick(w.lstData->viewport(), Qt::LeftButton, {}, line.center());
-        QVERIFY(m_app->isForm5Loaded());
-        Form5& input = m_app->form5();
-        QCOMPARE(input.txtInput->toPlainText(), QStringLiteral("Call the garage"));
-        QCOMPARE(lists.lstMessage.lines(), QStringList{QStringLiteral("Feed the cat at 20:00:00")});
+        state().lForegroundWho = 0;
+        const QPoint at = w.lstData->visualRect(second).center();
+        QTest::mouseClick(w.lstData->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(w.lstData->viewport(), Qt::LeftButton, {}, at);
+        Form5& input = m_h->app->form5();
+        QCOMPARE(input.txtInput->toPlainText(), "Call the garage");
         input.cmdCancel->click();
-        QCOMPARE(lists.lstMessage.lines(), QStringList{QStringLiteral("Feed the cat at 20:00:00")});
+        QCOMPARE(lists().lstMessage.lines(), QStringList{"Feed the cat at 20:00:00"});
         QVERIFY(!w.lstData->isHidden());
-    }
-
-    // Sounds of the program folder, listed once per load of the window, sorted ignoring case.
-    void songListPickAndPlay()
-    {
-        const QString app = m_state->strAppPath;
-        for (const char* name : {"bell.WAV", "Alarm.wav", "chime.Wav", "readme.txt"})
-            touch(app + QLatin1String(name));
-        Form4& w = m_app->form4();
-        w.show();
-        QCOMPARE(w.cmbSong->count(), 0);
-        w.cmbSong->showPopup();
-        w.cmbSong->hidePopup();
-        const QStringList listed{QStringLiteral("Alarm"), QStringLiteral("bell"), QStringLiteral("chime")};
-        auto items = [&w] {
-            QStringList texts;
-            for (int i = 0; i < w.cmbSong->count(); ++i)
-                texts.append(w.cmbSong->itemText(i));
-            return texts;
-        };
-        QCOMPARE(items(), listed);
-        QCOMPARE(w.cmbSong->currentIndex(), -1); // filling picks nothing
-        QVERIFY(!m_state->settingsFile().exists());
-
-        touch(app + QStringLiteral("gong.wav"));
-        w.cmbSong->showPopup();
-        w.cmbSong->hidePopup();
-        QCOMPARE(items(), listed);
-
-        w.cmdPlayB->click();
-        QVERIFY(m_fakes->wave.calls.isEmpty());
-        w.cmbSong->setCurrentIndex(1);
-        Q_EMIT w.cmbSong->activated(1);
-        QCOMPARE(m_state->strSongPath, app + QStringLiteral("bell.WAV"));
-        QCOMPARE(m_state->settingsFile().readSlot(IniSlot::SongName)->value(), QStringLiteral("bell"));
-        w.cmdPlayB->click();
-        QCOMPARE(m_fakes->wave.calls, QStringList{app + QStringLiteral("bell.WAV")});
     }
 
     // The running chime is shown again when the window is loaded anew: interval first, then the box.
     void chimeShownAgainAfterReload()
     {
-        Form4* w = &m_app->form4();
+        Form4* w = &m_h->app->form4();
         QVERIFY(!w->chkEMPlay->isEnabled());
-        w->cbEMPlay->setCurrentIndex(w->cbEMPlay->findText(QStringLiteral("15")));
+        w->cbEMPlay->setCurrentIndex(w->cbEMPlay->findText("15"));
         QVERIFY(w->chkEMPlay->isEnabled());
         w->chkEMPlay->setChecked(true);
-        QCOMPARE(m_state->bEMPlayOn, kTrue);
-        QCOMPARE(m_state->iEMInterval, qint16(15));
-        QCOMPARE(m_state->iEMNext, qint16(15)); // 19:00 -> 19:15
-        QCOMPARE(m_state->bClockActive, kTrue);
+        QCOMPARE(state().bEMPlayOn, kTrue);
+        QCOMPARE(state().iEMInterval, qint16(15));
+        QCOMPARE(state().iEMNext, qint16(15)); // 19:00 -> 19:15
+        QCOMPARE(state().bClockActive, kTrue);
         QVERIFY(!w->cbEMPlay->isEnabled());
 
-        m_app->unloadForm4();
+        m_h->app->unloadForm4();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        m_fakes->clock.setTime(QTime(19, 20, 0));
-        m_app->chkEMPlay_Click(); // the tick without the window
-        QCOMPARE(m_state->iEMNext, qint16(30));
+        m_h->fakes->clock.setTime(QTime(19, 20, 0));
+        m_h->app->chkEMPlay_Click(); // the tick without the window
+        QCOMPARE(state().iEMNext, qint16(30));
 
-        w = &m_app->form4();
-        QCOMPARE(w->cbEMPlay->currentText(), QStringLiteral("15"));
+        w = &m_h->app->form4();
+        QCOMPARE(w->cbEMPlay->currentText(), "15");
         QVERIFY(w->chkEMPlay->isChecked());
         QVERIFY(w->chkEMPlay->isEnabled());
         QVERIFY(!w->cbEMPlay->isEnabled());
-        QCOMPARE(m_state->iEMInterval, qint16(15));
+        QCOMPARE(state().iEMInterval, qint16(15));
 
-        m_fakes->clock.setTime(QTime(19, 31, 0));
-        m_app->chkEMPlay_Click(); // the tick with the window
-        QCOMPARE(m_state->iEMNext, qint16(45));
+        m_h->fakes->clock.setTime(QTime(19, 31, 0));
+        m_h->app->chkEMPlay_Click(); // the tick with the window
+        QCOMPARE(state().iEMNext, qint16(45));
         w->chkEMPlay->setChecked(false);
-        QCOMPARE(m_state->bEMPlayOn, kFalse);
-        QCOMPARE(m_state->iEMNext, qint16(-1));
+        QCOMPARE(state().bEMPlayOn, kFalse);
+        QCOMPARE(state().iEMNext, qint16(-1));
         QVERIFY(w->cbEMPlay->isEnabled());
     }
 
@@ -313,86 +252,73 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("family");
-        QTest::addColumn<int>("size");
-        QTest::newRow("enlarge") << QStringLiteral("TimesNewRoman") << QStringLiteral("Times New Roman") << 10;
-        QTest::newRow("arial") << QStringLiteral("Arial") << QStringLiteral("Arial") << 0;
+        QTest::addColumn<int>("size"); // 0: the designed size
+        QTest::newRow("enlarge") << "TimesNewRoman" << QString("Times New Roman") << 10;
+        QTest::newRow("arial") << "Arial" << QString("Arial") << 0;
     }
     void fontChoiceOnTheTwelveControls()
     {
         QFETCH(QString, stored);
         QFETCH(QString, family);
         QFETCH(int, size);
-        QVERIFY(m_state->settingsFile().writeSlot(IniSlot::AllFont, IniRecord{kSectionAllFont, 0, 0, stored}));
-        Form4& w = m_app->form4();
-        const QFont design = w.txtAm->font();
-        const QList<QWidget*> twelve{w.cbHour,  w.cbMin,    w.cbPlayTimes, w.cbSec,  w.cmbSong, w.cmdAdd,
-                                     w.cmdExit, w.cmdViewM, w.Frame2,      w.Label2, w.lblATis, w.lstData};
-        for (QWidget* control : twelve) {
-            QCOMPARE(control->font().family(), family);
-            QCOMPARE(control->font().pointSize(), size ? size : design.pointSize());
-        }
-        const QList<QWidget*> others{w.lstMessage, w.txtViewM, w.imgSha,    w.txtAm,
-                                     w.chkEMPlay,  w.cbEMPlay, w.cmdDelete, w.lblColon1};
-        for (QWidget* control : others) {
-            QCOMPARE(control->font().family(), design.family());
-            QCOMPARE(control->font().pointSize(), design.pointSize());
-        }
+        QVERIFY(settings().writeSlot(IniSlot::AllFont, IniRecord{kSectionAllFont, 0, 0, stored}));
+        Form4& w = m_h->app->form4();
+        const auto fontOf = [](const QWidget* c) {
+            return c->font().family() + ' ' + QString::number(c->font().pointSize());
+        };
+        const QString design = fontOf(w.txtAm);
+        for (QWidget* control :
+             std::initializer_list<QWidget*>{w.cbHour, w.cbMin, w.cbPlayTimes, w.cbSec, w.cmbSong, w.cmdAdd, w.cmdExit,
+                                             w.cmdViewM, w.Frame2, w.Label2, w.lblATis, w.lstData})
+            QCOMPARE(fontOf(control), family + ' ' + (size ? QString::number(size) : design.section(' ', -1)));
+        for (QWidget* control : std::initializer_list<QWidget*>{w.lstMessage, w.txtViewM, w.imgSha, w.chkEMPlay,
+                                                                w.cbEMPlay, w.cmdDelete, w.lblColon1})
+            QCOMPARE(fontOf(control), design);
     }
 
-    // Exit stores the window's place; the next load puts it there again, if a screen still shows it.
-    void placeKeptInSlot1()
+    // Exit and the close box only hide the window. Exit stores its place, which the next load takes again with
+    // the sound checks, while a screen still shows it.
+    void exitStoresThePlaceAndCloseHides()
     {
-        m_app->form1().mAlarmSet_Click();
-        Form4* w = &m_app->form4();
+        Form4* w = &open();
         w->move(120, 90);
         const QPoint place = w->pos();
-        m_app->alarmLists().lstData.insertSorted(QStringLiteral("once 20:00:00"));
         w->cmdExit->click();
         QVERIFY(!w->isVisible());
-        QCOMPARE(m_state->bAlarmSetOpen, kTrue);
-        const IniRecord slot1 = *m_state->settingsFile().readSlot(IniSlot::TimeInputLoc);
-        QCOMPARE(slot1.section(), QStringLiteral("[TimeInputLoc]"));
+        QCOMPARE(state().bAlarmSetOpen, kFalse); // nothing in the list
+        const IniRecord slot1 = *settings().readSlot(IniSlot::TimeInputLoc);
+        QCOMPARE(slot1.section(), "[TimeInputLoc]");
         QCOMPARE(QPoint(slot1.iData1, slot1.iData2), place);
 
-        m_app->unloadForm4();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        w = &m_app->form4();
-        QCOMPARE(w->pos(), place);
+        QVERIFY(settings().writeSlot(IniSlot::Setting, IniRecord{kSectionSetting, 0, 1, {}}));
+        QCOMPARE(reload().pos(), place);
+        QCOMPARE(state().bSoundOn, kFalse);
+        QCOMPARE(state().bErrMsgPop, kTrue);
+        QVERIFY(settings().writeSlot(IniSlot::TimeInputLoc, IniRecord{kSectionTimeInputLoc, 30000, 30000, {}}));
+        w = &reload();
+        QVERIFY(w->pos() != QPoint(30000, 30000));
 
-        QVERIFY(m_state->settingsFile().writeSlot(IniSlot::TimeInputLoc,
-                                                  IniRecord{kSectionTimeInputLoc, 30000, 30000, {}}));
-        m_app->unloadForm4();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(m_app->form4().pos() != QPoint(30000, 30000));
-    }
-
-    void soundChecksOfSlot4AppliedOnLoad()
-    {
-        QVERIFY(m_state->settingsFile().writeSlot(IniSlot::Setting, IniRecord{kSectionSetting, 0, 1, {}}));
-        m_app->form4();
-        QCOMPARE(m_state->bSoundOn, kFalse);
-        QCOMPARE(m_state->bErrMsgPop, kTrue);
+        lists().lstData.insertSorted("once 20:00:00");
+        w->show();
+        w->close();
+        QVERIFY(!w->isVisible());
+        QVERIFY(m_h->app->isForm4Loaded());
+        QCOMPARE(state().bAlarmSetOpen, kTrue);
     }
 
     void titleShowsDateAndTimeWhileVisible()
     {
-        Form4& w = m_app->form4();
-        QCOMPARE(w.windowTitle(), QStringLiteral("Tindalo Alarm Clock..."));
+        Form4& w = m_h->app->form4();
+        QCOMPARE(w.windowTitle(), "Tindalo Alarm Clock...");
         w.show();
-        QCOMPARE(w.windowTitle(), QStringLiteral("Tindalo Alarm Clock...06 Dec 2026 / 07:00 PM"));
+        QCOMPARE(w.windowTitle(), "Tindalo Alarm Clock...06 Dec 2026 / 07:00 PM");
         QVERIFY(w.Timer1.isActive());
-        m_fakes->clock.setTime(QTime(0, 1, 0));
+        m_h->fakes->clock.setTime(QTime(0, 1, 0));
         w.Timer1_Timer();
-        QCOMPARE(w.windowTitle(), QStringLiteral("Tindalo Alarm Clock...06 Dec 2026 / 12:01 AM"));
+        QCOMPARE(w.windowTitle(), "Tindalo Alarm Clock...06 Dec 2026 / 12:01 AM");
         w.hide();
         QVERIFY(!w.Timer1.isActive());
     }
-
-private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<FakeServices> m_fakes;
-    std::unique_ptr<Module1> m_state;
-    std::unique_ptr<AppContext> m_app;
 };
 
 QTEST_MAIN(TestAlarmSetWindow)

@@ -47,6 +47,8 @@ private Q_SLOTS:
                  QStringLiteral("Wecker\u00e4\u65e5"));
     }
 
+    // Rows: caption, typed name, the selected rows and the current row of the list, then the names handed on,
+    // the warning and the name box afterwards; the chooser closes when names are handed on.
     void confirm_data()
     {
         QTest::addColumn<QString>("caption");
@@ -58,61 +60,34 @@ private Q_SLOTS:
         QTest::addColumn<QString>("warning");
         QTest::addColumn<QString>("boxAfter");
         QTest::addColumn<bool>("close");
-        const QStringList two{"a.dat", "b.dat", "Wpaper.dat"};
-        const QString none = "No file is chosen";
-        const QString wall = "Wpaper.dat has data of wallpaper";
-
+        const QStringList three{"a.dat", "b.dat", "Wpaper.dat"};
+        const auto row = [&three](const char* name, const char* caption, const char* typed, QList<int> selected,
+                                  int current, const char* names, const char* warning, const char* boxAfter) {
+            const QStringList handed = QString(names).split('|', Qt::SkipEmptyParts);
+            QTest::newRow(name) << QString(caption) << QString(typed) << three << selected << current << handed
+                                << QString(warning) << QString(boxAfter) << !handed.isEmpty();
+        };
+        const char* none = "No file is chosen";
+        const char* wall = "Wpaper.dat has data of wallpaper";
         for (const char* mode : {"Load", "Save", "Open"})
             QTest::addRow("%s: empty folder, empty box", mode)
                 << mode << "" << QStringList{} << QList<int>{} << -1 << QStringList{} << none << "" << false;
-
-        QTest::newRow("load: typed first, then selected in list order")
-            << "Load"
-            << "Alarms" << two << QList<int>{1, 0} << 1 << QStringList{"Alarms", "a.dat", "b.dat"} << ""
-            << "Alarms" << true;
-        QTest::newRow("load: nothing chosen") << "Load"
-                                              << "" << two << QList<int>{} << 0 << QStringList{} << none << "" << false;
-        QTest::newRow("load: the wallpaper file may be loaded")
-            << "Load"
-            << "" << two << QList<int>{2} << 2 << QStringList{"Wpaper.dat"} << ""
-            << "" << true;
-
-        QTest::newRow("save: .dat appended") << "Save"
-                                             << "Alarms" << two << QList<int>{0} << 0 << QStringList{"Alarms.dat"} << ""
-                                             << "Alarms.dat" << true;
-        QTest::newRow("save: any case of .dat kept")
-            << "Save"
-            << "Alarms.DAT" << two << QList<int>{} << -1 << QStringList{"Alarms.DAT"} << ""
-            << "Alarms.DAT" << true;
-        QTest::newRow("save: typed wallpaper file")
-            << "Save"
-            << "WPAPER" << two << QList<int>{} << -1 << QStringList{} << wall << "WPAPER.dat" << false;
-        QTest::newRow("save: current entry") << "Save"
-                                             << "" << two << QList<int>{0, 1} << 1 << QStringList{"b.dat"} << ""
-                                             << "" << true;
-        QTest::newRow("save: current entry not selected")
-            << "Save"
-            << "" << two << QList<int>{0} << 1 << QStringList{} << none << "" << false;
-        QTest::newRow("save: wallpaper entry")
-            << "Save"
-            << "" << two << QList<int>{2} << 2 << QStringList{} << wall << "" << false;
-
-        QTest::newRow("edit: case kept, so .dat appended")
-            << "Open"
-            << "Alarms.DAT" << two << QList<int>{} << -1 << QStringList{"Alarms.DAT.dat"} << ""
-            << "Alarms.DAT.dat" << true;
-        QTest::newRow("edit: wallpaper file may be edited")
-            << "Open"
-            << "Wpaper" << two << QList<int>{} << -1 << QStringList{"Wpaper.dat"} << ""
-            << "Wpaper.dat" << true;
-        QTest::newRow("edit: current entry") << "Open"
-                                             << "" << two << QList<int>{2} << 2 << QStringList{"Wpaper.dat"} << ""
-                                             << "" << true;
-        QTest::newRow("edit: no current entry")
-            << "Open"
-            << "" << two << QList<int>{0} << -1 << QStringList{} << none << "" << false;
+        row("load: typed first, then selected in list order", "Load", "Alarms", {1, 0}, 1, "Alarms|a.dat|b.dat", "",
+            "Alarms");
+        row("load: nothing chosen", "Load", "", {}, 0, "", none, "");
+        row("load: the wallpaper file may be loaded", "Load", "", {2}, 2, "Wpaper.dat", "", "");
+        row("save: .dat appended", "Save", "Alarms", {0}, 0, "Alarms.dat", "", "Alarms.dat");
+        row("save: any case of .dat kept", "Save", "Alarms.DAT", {}, -1, "Alarms.DAT", "", "Alarms.DAT");
+        row("save: typed wallpaper file", "Save", "WPAPER", {}, -1, "", wall, "WPAPER.dat");
+        row("save: current entry", "Save", "", {0, 1}, 1, "b.dat", "", "");
+        row("save: current entry not selected", "Save", "", {0}, 1, "", none, "");
+        row("save: wallpaper entry", "Save", "", {2}, 2, "", wall, "");
+        row("edit: case kept, so .dat appended", "Open", "Alarms.DAT", {}, -1, "Alarms.DAT.dat", "", "Alarms.DAT.dat");
+        row("edit: wallpaper file may be edited", "Open", "Wpaper", {}, -1, "Wpaper.dat", "", "Wpaper.dat");
+        row("edit: current entry", "Open", "", {2}, 2, "Wpaper.dat", "", "");
+        row("edit: no current entry", "Open", "", {0}, -1, "", none, "");
         QTest::newRow("other caption closes") << "Print"
-                                              << "x" << two << QList<int>{} << -1 << QStringList{} << ""
+                                              << "x" << three << QList<int>{} << -1 << QStringList{} << ""
                                               << "x" << true;
     }
     void confirm()
