@@ -30,18 +30,11 @@ private Q_SLOTS:
         state.strAppPath = dir.path() + QStringLiteral("/");
         RecordingHooks hooks;
         fForm1Load(state, hooks);
-        QCOMPARE(state.bSoundOn, kTrue);
-        QCOMPARE(state.bErrMsgPop, kTrue);
-        QCOMPARE(state.bNoSecond, kFalse);
-        QCOMPARE(state.bUseInternalSpeaker, kFalse);
-        QCOMPARE(state.bISInsteadMidi, kFalse);
-        QCOMPARE(state.bClockActive, kFalse);
-        QCOMPARE(state.bRefreshNext, kTrue);
-        QCOMPARE(state.bTrayActive, kTrue);
+        const QList<Flag> flags{state.bSoundOn,  state.bErrMsgPop,          state.bTrayActive,    state.bRefreshNext,
+                                state.bNoSecond, state.bUseInternalSpeaker, state.bISInsteadMidi, state.bClockActive};
+        QCOMPARE(flags, (QList<Flag>{kTrue, kTrue, kTrue, kTrue, kFalse, kFalse, kFalse, kFalse}));
         QCOMPARE(state.iEMNext, qint16(-1));
         QCOMPARE(state.iWPNext, qint16(-1));
-        QCOMPARE(state.lMsgWinSeq, 2000000);
-        QCOMPARE(state.lWarnSeq, 1000000);
         QCOMPARE(state.lForegroundWho, 0);
         QCOMPARE(state.strSongPath, dir.path() + QStringLiteral("/ding.wav"));
         QVERIFY(hooks.loaded.isEmpty());
@@ -75,14 +68,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("plain folder") << "/opt/ixo"
-                                      << "/opt/ixo/";
-        QTest::newRow("with slash") << "/opt/ixo/"
-                                    << "/opt/ixo/";
-        QTest::newRow("doubled slash") << "/opt/ixo//"
-                                       << "/opt/ixo/";
-        QTest::newRow("root") << "/"
-                              << "/";
+        QTest::newRow("plain folder") << QString("/opt/ixo") << QString("/opt/ixo/");
+        QTest::newRow("with slash") << QString("/opt/ixo/") << QString("/opt/ixo/");
+        QTest::newRow("doubled slash") << QString("/opt/ixo//") << QString("/opt/ixo/");
+        QTest::newRow("root") << QString("/") << QString("/");
     }
     void appPathHasExactlyOneSlash()
     {
@@ -105,12 +94,6 @@ private Q_SLOTS:
         state.lWarnSeq = 1998999;
         QCOMPARE(state.takeWarnRank(), 1998999);
         QCOMPARE(state.takeWarnRank(), 1000000);
-
-        int n = 0;
-        state.lWarnSeq = kWarnSeqFirst;
-        for (; n < 999000; ++n)
-            state.takeWarnRank();
-        QCOMPARE(state.takeWarnRank(), 1000000); // the 999,001st
     }
 };
 

@@ -115,14 +115,12 @@ private Q_SLOTS:
         QCOMPARE(next, qint16(-1));
     }
 
+    // Lines the loader refuses (every line the program writes is accepted, below).
     void checksLines_data()
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<bool>("alarm");
         QTest::addColumn<bool>("message");
-        QTest::newRow("once") << "once 07:30:00" << true << false;
-        QTest::newRow("repeat!") << "repeat! 23:59:59" << true << false;
-        QTest::newRow("midnight") << "thrice 00:00:00" << true << false;
         QTest::newRow("repeat without !") << "repeat 07:30:00" << false << false;
         QTest::newRow("hour 24") << "once 24:00:00" << false << false;
         QTest::newRow("minute 60") << "once 07:60:00" << false << false;
@@ -130,7 +128,6 @@ private Q_SLOTS:
         QTest::newRow("trailing blank") << "once 07:30:00 " << false << false;
         QTest::newRow("empty") << "" << false << false;
         QTest::newRow("message") << "Call the garage at 13:05:00" << false << true;
-        QTest::newRow("message with at inside") << "Meet at noon at 12:00:00" << false << true;
         QTest::newRow("message, bad time") << "Tea at 12:0a:00" << false << false;
         QTest::newRow("message, no at") << "Tea 12:00:00" << false << false;
         QTest::newRow("message, line break") << "Tea\nnow at 12:00:00" << false << false;
