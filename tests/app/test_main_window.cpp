@@ -28,7 +28,6 @@ private Q_SLOTS:
         QVERIFY(tray.shown);
         QCOMPARE(tray.tip, "Ixo");
         QCOMPARE(tray.picture, TrayIcon::Picture::Normal);
-        QCOMPARE(m_h->state->strAppPath, m_h->appPath());
         QVERIFY(form1().Timer1.isActive());
         QCOMPARE(form1().Timer1.interval(), 800);
         QStringList captions;

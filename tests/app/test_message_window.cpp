@@ -139,9 +139,9 @@ private Q_SLOTS:
     }
     void fontSizeFromTheSettings()
     {
-        IniRecord record;
         QFETCH(QString, section);
         QFETCH(int, size);
+        IniRecord record;
         record.sSection = section;
         record.iData1 = static_cast<qint16>(size);
         QVERIFY(m_h->state->settingsFile().writeSlot(IniSlot::FontSize, record));
