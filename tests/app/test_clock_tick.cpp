@@ -89,12 +89,6 @@ struct Engine
         tick.Timer1_Timer();
         clock.advance(kTickMs);
     }
-    /// Ticks every 800 ms while the clock is before `end`.
-    void tickUntil(const QTime& end)
-    {
-        while (clock.now().time() < end)
-            tickOnce();
-    }
 };
 } // namespace
 
