@@ -62,8 +62,9 @@ private Q_SLOTS:
     }
 
     // What one alarm sound does with each set of options: `options` lists the switches off (sound, errors) or on
-    // (speaker, midiSpeaker), the missing speaker (noSpeaker) and a failing tune (noTune). The outcome lists the
-    // outputs used: the wave channel stopped, the wave played, speaker sweeps, the tune, boxes and warnings.
+    // (speaker, midiSpeaker), the missing speaker (noSpeaker), a failing tune (noTune) and the clock disabled
+    // (clockOff). The outcome lists the outputs used: the wave channel stopped, the wave played, speaker sweeps,
+    // the tune, boxes and warnings. A box holds the clock and the tray while open and gives back what was running.
     void outcome_data()
     {
         QTest::addColumn<QString>("options");
@@ -77,6 +78,8 @@ private Q_SLOTS:
         row("sound off: nothing, even for a missing file", "soundOff speaker", "missing", "");
         row("speaker missing: warning, then the wave", "speaker noSpeaker", "ok", "stop wave:twice warning");
         row("missing: box, no tune", "", "missing",
+            "stop wave:twice box:<song>, wave file not found, alarm at 08:30:00");
+        row("missing, clock disabled: box", "clockOff", "missing",
             "stop wave:twice box:<song>, wave file not found, alarm at 08:30:00");
         row("unplayable: the tune", "", "unplayable", "stop wave:twice tune");
         row("unplayable, tune fails: box", "noTune", "unplayable", QString("stop wave:twice tune %1").arg(cannot));
@@ -98,6 +101,9 @@ private Q_SLOTS:
         r.state.bUseInternalSpeaker = toFlag(option.contains("speaker"));
         r.state.bISInsteadMidi = toFlag(option.contains("midiSpeaker"));
         r.speaker.present = !option.contains("noSpeaker");
+        r.clock.running = !option.contains("clockOff");
+        QStringList held;
+        r.box.onShow = [&r, &held] { held << (r.clock.running || r.state.bTrayActive == kTrue ? "not held" : "held"); };
         if (option.contains("noTune"))
             r.mci.results.insert("play tmpMidiPlay", 7);
         if (song != "missing")
@@ -118,7 +124,8 @@ private Q_SLOTS:
         used << QStringList(r.warnings.shown.size(), "warning");
         QFETCH(QString, outcome);
         QCOMPARE(used.join(' '), outcome.replace("<song>", r.state.strSongPath.mid(7)));
-        QVERIFY(r.clock.running);
+        QCOMPARE(held, QStringList(r.box.shown.size(), "held"));
+        QCOMPARE(r.clock.running, !option.contains("clockOff"));
         QCOMPARE(r.state.bTrayActive, kTrue);
         QCOMPARE(r.state.bISRepeat, kFalse);
     }
@@ -147,33 +154,6 @@ private Q_SLOTS:
         QTEST(r.state.bISRepeat, "repeat");
         QVERIFY(r.wave.calls.isEmpty());
         QVERIFY(r.player.calls.isEmpty());
-    }
-
-    // The box holds the clock and the tray while it is open and gives back only what was running.
-    void boxStopsClockAndTrayWhileOpen_data()
-    {
-        QTest::addColumn<bool>("clockRunning");
-        QTest::newRow("clock running") << true;
-        QTest::newRow("clock disabled") << false;
-    }
-    void boxStopsClockAndTrayWhileOpen()
-    {
-        QFETCH(bool, clockRunning);
-        Rig r;
-        r.clock.running = clockRunning;
-        r.player.playable = false;
-        bool clockDuringBox = true;
-        Flag trayDuringBox = kTrue;
-        r.box.onShow = [&] {
-            clockDuringBox = r.clock.running;
-            trayDuringBox = r.state.bTrayActive;
-        };
-        r.form9.PlaySound("once", r.state.strSongPath); // no song file
-        QCOMPARE(r.box.shown.size(), 1);
-        QVERIFY(!clockDuringBox);
-        QCOMPARE(trayDuringBox, kFalse);
-        QCOMPARE(r.clock.running, clockRunning);
-        QCOMPARE(r.state.bTrayActive, kTrue);
     }
 
     // The tune is copied to the private file (folder for the user alone) before it plays; without a tune in the
