@@ -13,7 +13,6 @@ private Q_SLOTS:
         const QStringList lines{QStringLiteral("a.bmp"), QStringLiteral("b.jpg"), QStringLiteral("c.gif")};
         const QByteArray bytes = QuotedLineFile::encode(lines);
         QCOMPARE(bytes, QByteArray("\"a.bmp\"\r\n\"b.jpg\"\r\n\"c.gif\"\r\n"));
-        QCOMPARE(bytes.size(), 27);
         QCOMPARE(QuotedLineFile::encode({}), QByteArray());
         QCOMPARE(QuotedLineFile::decode(bytes), lines);
     }

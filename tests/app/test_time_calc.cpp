@@ -16,36 +16,6 @@ class TestTimeCalc : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    // Every minute of a day, for every chime interval: the mark is aligned, after now, at most one interval
-    // ahead, and the tick's catch-up check takes it as in line.
-    void chimeMarksAcrossTheDay_data()
-    {
-        QTest::addColumn<int>("interval");
-        for (int i : {1, 2, 3, 4, 5, 10, 15, 30, 60})
-            QTest::addRow("every %d", i) << i;
-    }
-    void chimeMarksAcrossTheDay()
-    {
-        QFETCH(int, interval);
-        const TimeCalc calc;
-        for (int m = 0; m < 24 * 60; ++m) {
-            for (int second : {0, 59}) {
-                const QTime now(m / 60, m % 60, second);
-                qint16 mark = -5;
-                calc.NextChimeTime(static_cast<qint16>(interval), mark, now);
-                if (interval == 60) {
-                    QCOMPARE(mark, static_cast<qint16>((now.hour() + 1) % 24));
-                } else {
-                    QVERIFY2(mark >= 0 && mark < 60 && mark % interval == 0, qPrintable(now.toString()));
-                    const int step = ahead(now.minute(), mark, 60);
-                    QVERIFY2(step >= 1 && step <= interval, qPrintable(now.toString()));
-                }
-                QCOMPARE(ClockTick::chimeCatchUp(static_cast<qint16>(interval), mark, now.hour(), now.minute()),
-                         ClockTick::ChimeCatchUp::Nothing);
-            }
-        }
-    }
-
     void wallpaperMarksAcrossTheDay_data()
     {
         QTest::addColumn<QString>("item");
@@ -87,42 +57,33 @@ private Q_SLOTS:
         }
     }
 
+    // Without the box ticked or an interval item there is no wallpaper mark; the chime takes listed items only.
     void scheduleAndChimeSetUp()
     {
         const TimeCalc calc;
-        const QTime now(10, 7, 0);
+        const QTime now(10, 9, 59); // the last second before a mark
         Flag active = kFalse;
-        qint16 interval = 15;
-        qint16 mark = 30;
+        qint16 interval = 15, mark = 30;
         calc.WallpaperSchedule(false, "5 min", active, interval, mark, now);
-        QCOMPARE(mark, qint16(-1));
-        QCOMPARE(active, kFalse);
+        QCOMPARE(QList<qint16>({active, mark}), QList<qint16>({kFalse, -1}));
         calc.WallpaperSchedule(true, "min / hr", active, interval, mark, now);
         QCOMPARE(mark, qint16(-1));
-
-        qint16 chime = 0;
-        qint16 result = 0;
-        qint16 next = -1;
+        qint16 chime = 0, result = 0, next = -1;
         calc.SetUpChime(true, "10", chime, result, next, now);
-        QCOMPARE(chime, qint16(10));
-        QCOMPARE(result, qint16(1));
-        QCOMPARE(next, qint16(10));
+        QCOMPARE(QList<qint16>({chime, result, next}), QList<qint16>({10, 1, 10}));
         result = 0;
         calc.SetUpChime(true, "7", chime, result, next, now);
         QCOMPARE(result, qint16(0));
         calc.SetUpChime(false, "10", chime, result, next, now);
-        QCOMPARE(result, qint16(0));
-        QCOMPARE(next, qint16(-1));
+        QCOMPARE(QList<qint16>({result, next}), QList<qint16>({0, -1}));
     }
 
+    // Lines the loader refuses (every line the program writes is accepted, below).
     void checksLines_data()
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<bool>("alarm");
         QTest::addColumn<bool>("message");
-        QTest::newRow("once") << "once 07:30:00" << true << false;
-        QTest::newRow("repeat!") << "repeat! 23:59:59" << true << false;
-        QTest::newRow("midnight") << "thrice 00:00:00" << true << false;
         QTest::newRow("repeat without !") << "repeat 07:30:00" << false << false;
         QTest::newRow("hour 24") << "once 24:00:00" << false << false;
         QTest::newRow("minute 60") << "once 07:60:00" << false << false;
@@ -130,7 +91,6 @@ private Q_SLOTS:
         QTest::newRow("trailing blank") << "once 07:30:00 " << false << false;
         QTest::newRow("empty") << "" << false << false;
         QTest::newRow("message") << "Call the garage at 13:05:00" << false << true;
-        QTest::newRow("message with at inside") << "Meet at noon at 12:00:00" << false << true;
         QTest::newRow("message, bad time") << "Tea at 12:0a:00" << false << false;
         QTest::newRow("message, no at") << "Tea 12:00:00" << false << false;
         QTest::newRow("message, line break") << "Tea\nnow at 12:00:00" << false << false;

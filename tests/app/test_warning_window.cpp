@@ -5,13 +5,11 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/app_context.h"
 #include "app/error_list_window.h"
-#include "app/shared_state.h"
-#include "app/warning_window.h"
-#include "fake_services.h"
+#include "app_harness.h"
 
 namespace {
+// The warning windows on screen, oldest first.
 QList<Form11*> openWarnings()
 {
     QList<Form11*> found;
@@ -26,51 +24,47 @@ QList<Form11*> openWarnings()
 class TestWarningWindow : public QObject
 {
     Q_OBJECT
+private:
+    std::unique_ptr<AppHarness> m_h;
+
 private Q_SLOTS:
     void init()
     {
-        m_fakes = std::make_unique<FakeServices>();
-        m_state = std::make_unique<Module1>();
-        m_state->setStartupDefaults();
-        m_app = std::make_unique<AppContext>(*m_state, m_fakes->services());
+        m_h = std::make_unique<AppHarness>();
+        m_h->startBare();
     }
-    void cleanup()
-    {
-        for (Form11* f : openWarnings())
-            delete f;
-        m_app.reset();
-    }
+    void cleanup() { m_h.reset(); }
 
+    // Each warning takes the next rank; a newer one (higher rank) claims the front back with a beep.
     void twoWarningsGetConsecutiveRanks()
     {
-        m_app->AnswerOk(QStringLiteral("first"));
-        m_app->AnswerOk(QStringLiteral("second"));
-        const auto windows = openWarnings();
+        m_h->app->AnswerOk("first");
+        m_h->app->AnswerOk("second");
+        const QList<Form11*> windows = openWarnings();
         QCOMPARE(windows.size(), 2);
         QCOMPARE(windows[0]->rank(), 1000000);
         QCOMPARE(windows[1]->rank(), 1000001);
-        QCOMPARE(windows[0]->Label1->text(), QStringLiteral("first"));
-        QCOMPARE(windows[0]->windowTitle(), QStringLiteral("Warning Message"));
-        QVERIFY(m_fakes->windows.topmost.contains(windows[1]));
+        QCOMPARE(windows[0]->Label1->text(), "first");
+        QCOMPARE(windows[0]->windowTitle(), "Warning Message");
+        QVERIFY(m_h->fakes->windows.topmost.contains(windows[1]));
 
-        // The older one loses the front: the newer one (higher rank) claims it back with a beep.
-        windows[0]->Form_Deactivate();
-        QCOMPARE(m_state->lForegroundWho, 1000000);
+        windows[0]->Form_Deactivate(); // nobody claims yet: the older one comes back
+        QCOMPARE(m_h->state->lForegroundWho, 1000000);
         windows[1]->Form_Deactivate();
-        QCOMPARE(m_state->lForegroundWho, 1000001);
-        QCOMPARE(m_fakes->windows.beeps, 2);
+        QCOMPARE(m_h->state->lForegroundWho, 1000001);
+        QCOMPARE(m_h->fakes->windows.beeps, 2);
         windows[0]->Form_Deactivate(); // outranked now: nothing
-        QCOMPARE(m_state->lForegroundWho, 1000001);
-        QCOMPARE(m_fakes->windows.beeps, 2);
+        QCOMPARE(m_h->state->lForegroundWho, 1000001);
+        QCOMPARE(m_h->fakes->windows.beeps, 2);
     }
 
     void messageWindowClaimIsNotStolen()
     {
-        m_state->lForegroundWho = 2000005;
-        m_app->AnswerOk(QStringLiteral("quiet"));
+        m_h->state->lForegroundWho = 2000005;
+        m_h->app->AnswerOk("quiet");
         openWarnings().first()->Form_Deactivate();
-        QCOMPARE(m_state->lForegroundWho, 2000005);
-        QCOMPARE(m_fakes->windows.beeps, 0);
+        QCOMPARE(m_h->state->lForegroundWho, 2000005);
+        QCOMPARE(m_h->fakes->windows.beeps, 0);
     }
 
     // A warning raised over the file chooser puts the chooser back on top after OK.
@@ -78,43 +72,36 @@ private Q_SLOTS:
     {
         QWidget chooser;
         chooser.show();
-        m_app->registerForegroundDialog(kWhoFileChooser, &chooser);
-        m_state->lForegroundWho = kWhoFileChooser;
-        m_app->AnswerOk(QStringLiteral("No file is chosen"));
+        m_h->app->registerForegroundDialog(kWhoFileChooser, &chooser);
+        m_h->state->lForegroundWho = kWhoFileChooser;
+        m_h->app->AnswerOk("No file is chosen");
         QPointer<Form11> warning = openWarnings().first();
-        QCOMPARE(warning->lPrevWho, kWhoFileChooser);
-        m_fakes->windows.topmost.clear();
+        m_h->fakes->windows.topmost.clear();
         warning->cmdOk->click();
-        QCOMPARE(m_state->lForegroundWho, 0);
-        QCOMPARE(m_fakes->windows.topmost, QList<QWidget*>{&chooser});
+        QCOMPARE(m_h->state->lForegroundWho, 0);
+        QCOMPARE(m_h->fakes->windows.topmost, QList<QWidget*>{&chooser});
         QTRY_VERIFY(warning.isNull());
     }
 
     void whoWillForegroundIgnoresHiddenAndUnknownCodes()
     {
         QWidget overwrite;
-        m_app->registerForegroundDialog(kWhoOverwrite, &overwrite);
-        m_app->WhoWillForeground(kWhoOverwrite); // not visible
-        m_app->WhoWillForeground(1000003);
-        m_app->WhoWillForeground(0);
-        QVERIFY(m_fakes->windows.topmost.isEmpty());
+        m_h->app->registerForegroundDialog(kWhoOverwrite, &overwrite);
+        for (qint32 code : {kWhoOverwrite, 1000003, 0}) // not visible, unknown, nobody
+            m_h->app->WhoWillForeground(code);
+        QVERIFY(m_h->fakes->windows.topmost.isEmpty());
     }
 
     void errorListCollectsLinesUntilOk()
     {
-        Form10& list = m_app->form10();
-        list.addError(QStringLiteral("bad.dat"));
-        list.addError(QStringLiteral("Invalid data in file, Data  3"));
-        QCOMPARE(list.lstErrorMsg->count(), 2);
+        Form10& list = m_h->app->form10();
+        list.addError("bad.dat");
+        list.addError("Invalid data in file, Data  3");
+        QCOMPARE(itemTexts(list.lstErrorMsg), (QStringList{"bad.dat", "Invalid data in file, Data  3"}));
         list.cmdOk->click();
-        QVERIFY(!m_app->isForm10Loaded());
-        QCOMPARE(m_app->form10().lstErrorMsg->count(), 0);
+        QVERIFY(!m_h->app->isForm10Loaded());
+        QCOMPARE(m_h->app->form10().lstErrorMsg->count(), 0);
     }
-
-private:
-    std::unique_ptr<FakeServices> m_fakes;
-    std::unique_ptr<Module1> m_state;
-    std::unique_ptr<AppContext> m_app;
 };
 
 QTEST_MAIN(TestWarningWindow)

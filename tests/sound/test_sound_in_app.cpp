@@ -1,78 +1,58 @@
 #include <QAction>
-#include <QTemporaryDir>
+#include <QLabel>
 #include <QTest>
 
-#include "app/app_context.h"
-#include "app/main_window.h"
-#include "app/shared_state.h"
-#include "fake_services.h"
+#include "app_harness.h"
 
 // The sound logic as the program wires it: the real clock timer and tray state around its boxes.
 class TestSoundInApp : public QObject
 {
     Q_OBJECT
+private:
+    std::unique_ptr<AppHarness> m_h;
+
 private Q_SLOTS:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_fakes = std::make_unique<FakeServices>();
-        m_state = std::make_unique<Module1>();
-        m_app = std::make_unique<AppContext>(*m_state, m_fakes->services());
-        m_app->form1().Form_Load(m_dir->path());
-        m_state->strNextAlarm = QStringLiteral("07:00:00");
-        m_fakes->wavePlayer.playable = false;
+        m_h = std::make_unique<AppHarness>();
+        m_h->start();
+        m_h->state->strNextAlarm = "07:00:00";
+        m_h->fakes->wavePlayer.playable = false;
     }
-    void cleanup()
-    {
-        m_app.reset();
-        m_state.reset();
-        m_fakes.reset();
-    }
+    void cleanup() { m_h.reset(); }
 
-    void boxResumesClockAndTray_data()
+    // The box stops the clock timer while it is open and restarts it only if it ran.
+    void boxHoldsTheClock_data()
     {
         QTest::addColumn<bool>("disabled");
         QTest::newRow("clock running") << false;
         QTest::newRow("clock disabled from the menu") << true;
     }
-    void boxResumesClockAndTray()
+    void boxHoldsTheClock()
     {
         QFETCH(bool, disabled);
-        Form1& form1 = m_app->form1();
+        Form1& form1 = m_h->app->form1();
         if (disabled)
             form1.mDisable->trigger();
+        bool runningDuringBox = true;
+        m_h->fakes->modalBox.onShow = [&] { runningDuringBox = form1.Timer1.isActive(); };
+        m_h->app->form9().PlaySound("once", m_h->state->strSongPath);
+        QCOMPARE(m_h->fakes->modalBox.shown,
+                 QStringList{m_h->state->strSongPath.mid(7) + ", wave file not found, alarm at 07:00:00"});
+        QVERIFY(!runningDuringBox);
         QCOMPARE(form1.Timer1.isActive(), !disabled);
-
-        m_app->form9().PlaySound(QStringLiteral("once"), m_state->strSongPath);
-        QCOMPARE(m_fakes->modalBox.shown,
-                 QStringList{m_state->strSongPath.mid(7) + QStringLiteral(", wave file not found, alarm at 07:00:00")});
-        QCOMPARE(form1.Timer1.isActive(), !disabled);
-        QCOMPARE(m_state->bTrayActive, kTrue);
+        QCOMPARE(m_h->state->bTrayActive, kTrue);
     }
 
     // The tune is copied to the private file the services name, and that file is what the sequencer opens.
     void tuneGoesThroughPrivateCopy()
     {
-        QFile song(m_state->strSongPath);
-        QVERIFY(song.open(QIODevice::WriteOnly));
-        song.close();
-        QFile tune(m_state->strAppPath + QStringLiteral("air.mid"));
-        QVERIFY(tune.open(QIODevice::WriteOnly));
-        tune.write("MThd");
-        tune.close();
-        m_app->form9().PlaySound(QStringLiteral("once"), m_state->strSongPath);
-        const QString copy = m_fakes->services().tuneCopyPath;
+        QVERIFY(m_h->writeFile("ding.wav", {}) && m_h->writeFile("air.mid", "MThd"));
+        m_h->app->form9().PlaySound("once", m_h->state->strSongPath);
+        const QString copy = m_h->fakes->services().tuneCopyPath;
         QVERIFY(QFileInfo(copy).isFile());
-        QVERIFY(m_fakes->mci.commands.contains(QStringLiteral("open ") + copy +
-                                               QStringLiteral(" type sequencer alias tmpMidiPlay")));
-        QVERIFY(m_fakes->modalBox.shown.isEmpty());
+        QVERIFY(m_h->fakes->mci.commands.contains("open " + copy + " type sequencer alias tmpMidiPlay"));
     }
-
-private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<FakeServices> m_fakes;
-    std::unique_ptr<Module1> m_state;
-    std::unique_ptr<AppContext> m_app;
 };
 
 QTEST_MAIN(TestSoundInApp)
