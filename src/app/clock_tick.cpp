@@ -81,9 +81,13 @@ void ClockTick::fireHead(bool onTime)
     m_state.bAlarmsPending = toFlag(!lstData.isEmpty());
     m_firedThisTick = true;
 
-    if (onTime)
+    if (onTime) {
+        // While its sound plays the fired event is the one the sound's error boxes name; a tick that runs
+        // meanwhile does nothing, and the next event is read once the sound is done.
+        m_state.strNextAlarm = eventTime;
         m_actions.PlaySound(playTimes, m_state.strSongPath);
-    else
+        m_state.strNextAlarm.clear();
+    } else
         m_actions.openMessageWindow(QStringLiteral("alarm at ") + eventTime);
     sShowMsg(eventTime);
 }

@@ -2,6 +2,8 @@
 #include <QLabel>
 #include <QTest>
 
+#include "alarms/alarm_lists.h"
+#include "app/clock_tick.h"
 #include "app_harness.h"
 
 // The sound logic as the program wires it: the real clock timer and tray state around its boxes.
@@ -42,6 +44,21 @@ private Q_SLOTS:
         QVERIFY(!runningDuringBox);
         QCOMPARE(form1.Timer1.isActive(), !disabled);
         QCOMPARE(m_h->state->bTrayActive, kTrue);
+    }
+
+    // An alarm whose sound cannot be played says which alarm it was, also when the tick fires it.
+    void firedAlarmNamesItsTime()
+    {
+        m_h->fakes->clock.set(QDateTime(QDate(2026, 12, 6), QTime(7, 0, 0)));
+        m_h->app->alarmLists().lstData.insertSorted("once 07:00:00");
+        m_h->state->bAlarmsPending = kTrue;
+        m_h->state->bRefreshNext = kTrue;
+        m_h->state->bClockActive = kTrue;
+        m_h->app->clockTick().Timer1_Timer();
+        QCOMPARE(m_h->fakes->modalBox.shown,
+                 QStringList{m_h->state->strSongPath.mid(7) + ", wave file not found, alarm at 07:00:00"});
+        QVERIFY(m_h->app->alarmLists().lstData.isEmpty());
+        QCOMPARE(m_h->state->strNextAlarm, QString());
     }
 
     // The tune is copied to the private file the services name, and that file is what the sequencer opens.
