@@ -44,7 +44,7 @@ class TestWallpaperChanger : public QObject
 {
     Q_OBJECT
 private:
-    QTemporaryDir m_dir;
+    std::unique_ptr<QTemporaryDir> m_dir;
     Module1 m_state;
     WallpaperFormState m_form;
     FakeWarnings m_warnings;
@@ -55,7 +55,7 @@ private:
     std::unique_ptr<WallpaperChanger> m_changer;
     int m_tooFew = 0;
 
-    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QString path(const QString& name) const { return m_dir->filePath(name); }
     void picture(const QString& name)
     {
         QFile file(path(name));
@@ -73,19 +73,24 @@ private:
             picture(name);
         m_changer->setEntries(entries);
     }
+    /// What each change showed, by content; empty for a file that is not there.
+    QStringList shownContents() const
+    {
+        QStringList contents;
+        for (const QString& file : m_setter.shown)
+            contents.append(QString::fromUtf8(content(file)));
+        return contents;
+    }
 
 private Q_SLOTS:
     void init()
     {
-        QVERIFY(m_dir.isValid());
-        const QStringList files = QDir(m_dir.path()).entryList(QDir::Files);
-        for (const QString& f : files)
-            QFile::remove(path(f));
+        m_dir = std::make_unique<QTemporaryDir>();
         m_state = Module1{};
         m_state.iWPInterval = 5;
         m_state.iWPNext = 10;
         m_form = WallpaperFormState{};
-        m_form.strPicFolder = m_dir.path();
+        m_form.strPicFolder = m_dir->path();
         m_warnings.shown.clear();
         m_converter = FakePictureConverter{};
         m_setter.shown.clear();
@@ -115,8 +120,8 @@ private Q_SLOTS:
         for (const char* name : {"b.JPG", "A.bmp", "c.gif", "a2.jpeg", "d.png", "tmpFile.bmp", "tmpFile-12.bmp",
                                  "q\"uote.bmp", "noext", "Zed.Bmp"})
             picture(QString::fromUtf8(name));
-        QCOMPARE(picturesIn(m_dir.path()), (QStringList{"A.bmp", "a2.jpeg", "b.JPG", "c.gif", "Zed.Bmp"}));
-        QVERIFY(picturesIn(m_dir.filePath("missing")).isEmpty());
+        QCOMPARE(picturesIn(m_dir->path()), (QStringList{"A.bmp", "a2.jpeg", "b.JPG", "c.gif", "Zed.Bmp"}));
+        QVERIFY(picturesIn(m_dir->filePath("missing")).isEmpty());
     }
 
     void deleteSelected_data()
@@ -179,7 +184,7 @@ private Q_SLOTS:
         QCOMPARE(m_setter.shown, (QStringList{path(shownCopyName(1)), path(shownCopyName(2)), path(shownCopyName(3)),
                                               path(shownCopyName(4))}));
         QCOMPARE(content(path(shownCopyName(4))), QByteArray("a.gif"));
-        QCOMPARE(QDir(m_dir.path()).entryList({"tmpFile-*.bmp"}), (QStringList{shownCopyName(3), shownCopyName(4)}));
+        QCOMPARE(QDir(m_dir->path()).entryList({"tmpFile-*.bmp"}), (QStringList{shownCopyName(3), shownCopyName(4)}));
     }
 
     // Random order, the draws at their extremes first, from an index left past the end of the list.
@@ -192,7 +197,7 @@ private Q_SLOTS:
         for (int i = 0; i < 200; ++i)
             m_draws.append(generator.generateDouble());
         m_changer->optOption_Click(WallpaperChanger::kRandom);
-        QStringList shownContent;
+        QStringList shownContent; // read at once: older shown copies are removed
         for (int i = 0; i < 60; ++i) {
             m_changer->EMShowToShow();
             shownContent.append(QString::fromUtf8(content(m_setter.shown.last())));
@@ -202,66 +207,59 @@ private Q_SLOTS:
         QCOMPARE(QSet<QString>(shownContent.begin(), shownContent.end()).size(), 3);
     }
 
-    void missingNextPictureIsDroppedWithWarning()
+    // Three changes in list order with pictures gone, undecodable or of another kind: what is shown, what is
+    // dropped with a warning, and when too few are left to change. The mark moves only while there is a list.
+    void changesInListOrder_data()
     {
-        makeChanger({"a.bmp", "b.bmp", "c.bmp", "d.bmp"});
-        m_changer->optOption_Click(WallpaperChanger::kPriority);
-        QFile::remove(path("b.bmp"));
-        QFile::remove(path("c.bmp"));
-        m_changer->EMShowToShow();
-        QCOMPARE(m_warnings.shown, (QStringList{"b.bmp file not found", "c.bmp file not found"}));
-        QCOMPARE(m_changer->entries(), (QStringList{"a.bmp", "d.bmp"}));
-        QCOMPARE(m_tooFew, 0);
-        m_changer->EMShowToShow();
-        QCOMPARE(m_setter.shown, (QStringList{path("a.bmp"), path("d.bmp")}));
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QStringList>("gone"); // removed after the order was chosen
+        QTest::addColumn<QStringList>("undecodable");
+        QTest::addColumn<QStringList>("shown"); // by content
+        QTest::addColumn<QStringList>("warnings");
+        QTest::addColumn<QStringList>("left");
+        QTest::addColumn<int>("tooFew");
+        QTest::addColumn<int>("marks");
+        const QStringList none;
+        QTest::newRow("two missing dropped at once")
+            << QStringList{"a.bmp", "b.bmp", "c.bmp", "d.bmp"} << QStringList{"b.bmp", "c.bmp"} << none
+            << QStringList{"a.bmp", "d.bmp", "a.bmp"} << QStringList{"b.bmp file not found", "c.bmp file not found"}
+            << QStringList{"a.bmp", "d.bmp"} << 0 << 3;
+        QTest::newRow("undecodable dropped")
+            << QStringList{"a.bmp", "b.gif", "c.jpg"} << none << QStringList{"b.gif"}
+            << QStringList{"a.bmp", "c.jpg", "a.bmp"} << QStringList{"b.gif cannot be read as a picture"}
+            << QStringList{"a.bmp", "c.jpg"} << 0 << 3;
+        QTest::newRow("one left ends the change")
+            << QStringList{"a.bmp", "b.bmp"} << QStringList{"b.bmp"} << none << QStringList{"a.bmp", "a.bmp", "a.bmp"}
+            << QStringList{"b.bmp file not found"} << QStringList{"a.bmp"} << 1 << 3;
+        // a is shown (the desktop will fail on it), then dropped when it is prepared again.
+        QTest::newRow("the last ones go too")
+            << QStringList{"a.bmp", "b.bmp"} << QStringList{"a.bmp", "b.bmp"} << none << QStringList{""}
+            << QStringList{"b.bmp file not found", "a.bmp file not found"} << none << 2 << 1;
+        QTest::newRow("another ending is never shown")
+            << QStringList{"a.png", "b.bmp"} << none << none << QStringList{"b.bmp"} << none
+            << QStringList{"a.png", "b.bmp"} << 0 << 3;
+        // With fewer than three entries nothing is prepared when the order is chosen.
+        QTest::newRow("unprepared GIF converted when its turn comes")
+            << QStringList{"a.gif", "b.bmp"} << none << none << QStringList{"a.gif", "b.bmp", "a.gif"} << none
+            << QStringList{"a.gif", "b.bmp"} << 0 << 3;
     }
-
-    void droppingBelowTwoEndsTheChange()
+    void changesInListOrder()
     {
-        makeChanger({"a.bmp", "b.bmp"});
+        QFETCH(QStringList, entries);
+        QFETCH(QStringList, gone);
+        QFETCH(QStringList, undecodable);
+        makeChanger(entries);
+        m_converter.undecodable = undecodable;
         m_changer->optOption_Click(WallpaperChanger::kPriority);
-        QFile::remove(path("b.bmp"));
-        m_changer->EMShowToShow();
-        QCOMPARE(m_tooFew, 1);
-        QCOMPARE(m_changer->entries(), QStringList{"a.bmp"});
-        QCOMPARE(m_form.iPicIndex, qint16(0));
-        QFile::remove(path("a.bmp"));
-        m_changer->EMShowToShow(); // a is shown (as the desktop will fail), then dropped when prepared again
-        QVERIFY(m_changer->entries().isEmpty());
-        m_changer->EMShowToShow();
-        QCOMPARE(m_setter.shown.size(), 2);
-    }
-
-    void undecodablePictureIsSkippedWithWarning()
-    {
-        makeChanger({"a.bmp", "b.gif", "c.jpg"});
-        m_converter.undecodable = QStringList{"b.gif"};
-        m_changer->optOption_Click(WallpaperChanger::kPriority);
-        m_changer->EMShowToShow();
-        QCOMPARE(m_warnings.shown, QStringList{"b.gif cannot be read as a picture"});
-        QCOMPARE(m_changer->entries(), (QStringList{"a.bmp", "c.jpg"}));
-        m_changer->EMShowToShow();
-        QCOMPARE(content(m_setter.shown.last()), QByteArray("c.jpg"));
-    }
-
-    void otherEndingIsNeverShown()
-    {
-        makeChanger({"a.png", "b.bmp"});
-        m_changer->optOption_Click(WallpaperChanger::kPriority); // fewer than 3: nothing prepared
-        m_changer->EMShowToShow();
-        m_changer->EMShowToShow();
-        QCOMPARE(m_setter.shown, QStringList{path("b.bmp")});
-        QCOMPARE(m_times.nexts, 2);
-    }
-
-    // With fewer than three entries nothing is prepared when the order is chosen; the first GIF is converted
-    // when its turn comes.
-    void unpreparedConversionIsMadeWhenShown()
-    {
-        makeChanger({"a.gif", "b.bmp"});
-        m_changer->optOption_Click(WallpaperChanger::kPriority);
-        m_changer->EMShowToShow();
-        QCOMPARE(content(m_setter.shown.value(0)), QByteArray("a.gif"));
+        for (const QString& name : gone)
+            QFile::remove(path(name));
+        for (int i = 0; i < 3; ++i)
+            m_changer->EMShowToShow();
+        QTEST(shownContents(), "shown");
+        QTEST(m_warnings.shown, "warnings");
+        QTEST(m_changer->entries(), "left");
+        QTEST(m_tooFew, "tooFew");
+        QTEST(m_times.nexts, "marks");
     }
 
     void changeNowUsesTheWorkBitmapAndSpoilsNothing()
@@ -278,14 +276,6 @@ private Q_SLOTS:
         QVERIFY(!m_changer->changeNow(path("gone.jpg")));
         m_changer->clearWallpaper();
         QCOMPARE(m_setter.shown.last(), QString());
-    }
-
-    void emptyListChangesNothing()
-    {
-        m_changer->EMShowToShow();
-        QCOMPARE(m_times.nexts, 0);
-        QCOMPARE(m_state.iWPNext, qint16(10));
-        QVERIFY(m_setter.shown.isEmpty());
     }
 
     // The clock calls on every 800 ms tick of the marked minute; the first call moves the mark.
