@@ -49,22 +49,13 @@ private Q_SLOTS:
         QVERIFY(visibleWarnings().isEmpty());
     }
 
-    // Save with an empty box or no selected line: the warning, nothing added, slot 7 written all the same.
-    void saveRefusals_data()
+    // Save with no selected line (an empty box is refused alike): the warning, nothing added, slot 7 written
+    // all the same.
+    void saveWithoutSelectionIsRefused()
     {
-        QTest::addColumn<bool>("selected");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("empty box") << true << QString();
-        QTest::newRow("selection lost meanwhile") << false << QStringLiteral("Tea");
-    }
-    void saveRefusals()
-    {
-        QFETCH(bool, selected);
-        QFETCH(QString, text);
         Form5& input = open();
-        input.txtInput->setPlainText(text);
-        if (!selected)
-            lists().lstData.setSelected(-1);
+        input.txtInput->setPlainText(QStringLiteral("Tea"));
+        lists().lstData.setSelected(-1);
         input.cmdOk->click();
         QVERIFY(lists().lstMessage.isEmpty());
         QCOMPARE(visibleWarnings(), QStringList{QStringLiteral("No message input or Play list time was executed")});
@@ -128,7 +119,6 @@ private Q_SLOTS:
         QCOMPARE(slot(IniSlot::MessageInputLoc).sSection, QStringLiteral("[MessaegInputLoc]"));
         QCOMPARE(QPoint(slot(2).iData1, slot(2).iData2), place);
         QVERIFY(lists().lstMessage.isEmpty()); // closed without Save: the alarm has no message now
-
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         input = &open();
         QCOMPARE(input->pos(), place);
@@ -144,12 +134,10 @@ private Q_SLOTS:
         QCOMPARE(m_h->fakes->windows.beeps, 1);
         QCOMPARE(m_h->fakes->windows.fronted.constLast(), &input);
         QCOMPARE(m_h->state->lForegroundWho, kWhoMessageInput);
-
         m_h->state->lForegroundWho = kWarnSeqFirst;
         input.Form_Deactivate();
         QCOMPARE(m_h->fakes->windows.beeps, 1);
         QCOMPARE(m_h->state->lForegroundWho, kWarnSeqFirst);
-
         input.hide();
         input.Form_Deactivate(); // no longer shown: it closes
         QVERIFY(!m_h->app->isForm5Loaded());

@@ -12,10 +12,6 @@
 #include "settings/settings_window.h"
 
 namespace {
-QByteArray padded(const QByteArray& text, int width)
-{
-    return text + QByteArray(width - text.size(), ' ');
-}
 // The six boxes in the order the settings file keeps them: sound on, error message, auto load, no second,
 // speaker, midi.
 QList<QCheckBox*> boxesOf(const Form7& f)
@@ -67,8 +63,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("font"); // 0: left as loaded
         QTest::addColumn<QByteArray>("tokens");
         QTest::addColumn<QByteArray>("fontValue");
-        QTest::newRow("midi only, font as loaded") << QList<bool>{true, true, false, false, false, true} << 0
-                                                   << QByteArray("ALAEOfDCWSOfUISPOfISOMOn") << QByteArray("Normal");
+        QTest::newRow("speaker and midi, font as loaded")
+            << QList<bool>{true, true, false, false, true, true} << 0 << QByteArray("ALAEOfDCWSOfUISPOnISOMOn")
+            << QByteArray("Normal");
         QTest::newRow("auto load and no-second, Arial")
             << QList<bool>{true, false, true, true, false, false} << 1 << QByteArray("ALAEOnDCWSOnUISPOfISOMOf")
             << QByteArray("Arial");
@@ -88,16 +85,16 @@ private Q_SLOTS:
         if (font != 0)
             f.optFont[std::size_t(font)]->setChecked(true);
         closeSettings();
-
         const QByteArray bytes = m_h->readFile("ixo.ini");
         QCOMPARE(bytes.size(), 408);
         const QByteArray ints =
             QByteArray(boxes[0] ? "\x01\x00" : "\x00\x00", 2) + QByteArray(boxes[1] ? "\x01\x00" : "\x00\x00", 2);
-        QCOMPARE(bytes.mid(153, 51), padded("[Setting]", 17) + ints + padded(tokens, 30));
-        QCOMPARE(bytes.mid(357, 51), padded("[AllFont]", 17) + ints + padded(fontValue, 30));
+        QCOMPARE(bytes.mid(153, 51), QByteArray("[Setting]").leftJustified(17) + ints + tokens.leftJustified(30));
+        QCOMPARE(bytes.mid(357, 51), QByteArray("[AllFont]").leftJustified(17) + ints + fontValue.leftJustified(30));
         QCOMPARE(bytes.left(153), QByteArray(153, '\0'));
         QCOMPARE(bytes.mid(204, 153), QByteArray(153, '\0'));
 
+        // The next start, without my.dat.
         m_h->stop();
         m_h->start();
         QList<bool> flagsOfBoxes = boxes;
@@ -112,7 +109,8 @@ private Q_SLOTS:
         const int choice = font == 0 ? 3 : font;
         QVERIFY(again.optFont[std::size_t(choice)]->isChecked());
         QCOMPARE(m_h->state->iFontChoice, qint16(choice));
-        QCOMPARE(again.cmdPlayIS->isHidden(), !(boxes[0] && boxes[4]));
+        QCOMPARE(again.cmdPlayIS->isHidden(), !(boxes[0] && boxes[4])); // the boxes' change handling ran
+        QCOMPARE(again.chkErrMsgPop->isEnabled(), boxes[0]);
         if (font == 1)
             QCOMPARE(again.lblSoundOn->font().family(), QStringLiteral("Arial"));
         if (font == 2) {
@@ -175,7 +173,6 @@ private Q_SLOTS:
         f.showMinimized();
         m_h->app->showSettingsWindow();
         QVERIFY(!f.isMinimized());
-
         QVERIFY(f.fraLoadIxo->isHidden());
         f.cmdNext->click();
         QVERIFY(f.Frame1->isHidden() && f.Frame2->isHidden() && f.Frame3->isHidden());
@@ -195,7 +192,6 @@ private Q_SLOTS:
         QVERIFY(!m_h->fakes->autostart.enabled);
         QCOMPARE(f.lblLoadIxo->text(), QStringLiteral("It is done!It is done!"));
         QCOMPARE(m_h->fakes->windows.beeps, 2);
-
         m_h->fakes->autostart.works = false;
         f.cmdNoRun->click();
         QCOMPARE(f.lblLoadIxo->text(), QStringLiteral("It is done!It is done!"));

@@ -38,9 +38,13 @@ private Q_SLOTS:
         write(m_pictures + "/A.gif", "a");
     }
 
+    // Unticked with nothing kept before, nothing is written; nothing stored gives the defaults.
     void nothingStoredGivesDefaults()
     {
-        const WallpaperRestore r = WallpaperStore(m_pictures).RestoreSettings(m_app);
+        const WallpaperStore store(m_pictures);
+        QVERIFY(store.SaveSettings(false, 1, 2, true, 0, "5 min", m_app, m_pictures));
+        QCOMPARE(QDir(m_app).entryList(QDir::Files), QStringList{});
+        const WallpaperRestore r = store.RestoreSettings(m_app);
         QCOMPARE(r.strPicFolder, m_pictures);
         QCOMPARE(r.cbPaper, (QStringList{"A.gif", "b.jpg"}));
         QVERIFY(!r.keepSet);
@@ -59,7 +63,6 @@ private Q_SLOTS:
         const WallpaperStore store(m_pictures);
         QVERIFY(store.SaveSettings(true, 120, -40, true, -1, "15 min", m_app, m_pictures));
         QVERIFY(slot5().startsWith("Check"));
-
         const WallpaperRestore r = store.RestoreSettings(m_app);
         QVERIFY(r.keepSet);
         QVERIFY(r.changeOn);
@@ -87,12 +90,6 @@ private Q_SLOTS:
         QCOMPARE(forgotten.priorityFlag, qint16(-1));
         QCOMPARE(QFileInfo(m_app + "ixo.ini").size(), 408);
         QCOMPARE(SettingsFile(m_app).readSlot(8)->value(), "Arial");
-    }
-
-    void untickedWithNothingKeptWritesNothing()
-    {
-        QVERIFY(WallpaperStore(m_pictures).SaveSettings(false, 1, 2, true, 0, "5 min", m_app, m_pictures));
-        QCOMPARE(QDir(m_app).entryList(QDir::Files), QStringList{});
     }
 
     void storedFolderUsedWhileItExists()

@@ -67,7 +67,6 @@ private Q_SLOTS:
         unloadPending();
         QCOMPARE(listFile(), QByteArray("\"a.bmp\"\r\n"));
         QCOMPARE(m_h->state->lForegroundWho, 0);
-
         form().CmdSaveToFile_Click();
         QCOMPARE(m_h->app->form13PrevWho(), 1000004); // kept from the first question
         add("a.bmp");
@@ -96,14 +95,12 @@ private Q_SLOTS:
         f.chkChange->setChecked(true);
         QCOMPARE(m_h->state->iWPNext, qint16(10));
         f.optOption2->setChecked(true);
-
         f.lstShow->item(0)->setSelected(true);
         f.lstShow->item(2)->setSelected(true);
         f.cmdDelete_Click();
         QCOMPARE(itemTexts(f.lstShow), (QStringList{"B.jpg", "d.bmp"}));
         QVERIFY(f.optOption1->isChecked());
         QVERIFY(f.chkChange->isChecked());
-
         f.lstShow->item(1)->setSelected(true);
         f.cmdDelete_Click();
         QVERIFY(!f.chkChange->isChecked() && !f.chkChange->isEnabled());
@@ -123,7 +120,6 @@ private Q_SLOTS:
         f.lstShow_Click();
         QCOMPARE(itemTexts(f.lstShow), QStringList{"a.bmp"});
         QCOMPARE(visibleWarnings(), QStringList{"d.bmp file not found"});
-
         f.lstShow->setCurrentRow(0);
         f.lstShow_Click();
         f.cmdChangeWall_Click();
@@ -149,7 +145,6 @@ private Q_SLOTS:
         m_h->app->unloadForm12IfHidden();
         unloadPending();
         QVERIFY(!m_h->app->isForm12Loaded());
-
         m_h->app->form1().mWallpaper_Click();
         Form12& f = form();
         QVERIFY(f.isVisible());
@@ -164,7 +159,6 @@ private Q_SLOTS:
         unloadPending();
         QVERIFY(m_h->app->isForm12Loaded());
         QVERIFY(!form().isVisible());
-
         m_h->app->form1().mWallpaper_Click();
         QVERIFY(form().isVisible());
         QCOMPARE(itemTexts(form().lstShow), (QStringList{"a.bmp", "d.bmp"}));
@@ -188,7 +182,6 @@ private Q_SLOTS:
         f.chkKeepSet->setChecked(true);
         f.cmdClose_Click();
         m_h->stop();
-
         m_h->start();
         QVERIFY(m_h->app->isForm12Loaded());
         Form12& again = form();
