@@ -67,7 +67,8 @@ private Q_SLOTS:
             {{7, IniRecord{fontSection, fontSize, 0, {}}}, {2, IniRecord{placeSection, 210, -95, {}}}}));
         m_lists->lstData.setSelected(2);
         const MessageInput::Loaded loaded = MessageInput::load(*m_state, *m_lists);
-        QTEST(loaded.fontSize.value_or(0), "expectedFont");
+        QFETCH(int, expectedFont);
+        QCOMPARE(loaded.fontSize, expectedFont ? std::optional<int>(expectedFont) : std::nullopt);
         QCOMPARE(loaded.position, placeTaken ? std::optional<QPoint>(QPoint(210, -95)) : std::nullopt);
         QCOMPARE(loaded.message, QStringLiteral("Cake"));
     }

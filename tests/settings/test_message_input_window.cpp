@@ -38,15 +38,29 @@ private Q_SLOTS:
     }
     void cleanup() { m_h.reset(); }
 
-    // Opening on a line with a message takes it out for editing; Save with the text unchanged puts it back.
-    void editAndSaveUnchanged()
+    // Opening on a line with a message takes it out for editing; Save with the text unchanged puts it back. Every
+    // close stores the place in slot 2 and gives the list back; the next opening takes the place again.
+    void editSaveAndClose()
     {
-        Form5& input = open();
-        QCOMPARE(input.txtInput->toPlainText(), QStringLiteral("Call the garage"));
+        Form5* input = &open();
+        QCOMPARE(input->txtInput->toPlainText(), QStringLiteral("Call the garage"));
         QVERIFY(lists().lstMessage.isEmpty());
-        input.cmdOk->click();
+        input->move(140, 75);
+        const QPoint place = input->pos();
+        input->cmdOk->click();
         QCOMPARE(lists().lstMessage.lines(), QStringList{QStringLiteral("Call the garage at 13:05:00")});
         QVERIFY(visibleWarnings().isEmpty());
+        QVERIFY(!m_h->app->isForm5Loaded());
+        QCOMPARE(m_h->state->lForegroundWho, 0);
+        QVERIFY(!m_h->app->form4().lstData->isHidden());
+        QVERIFY(m_h->app->form4().imgSha->isHidden());
+        QCOMPARE(slot(IniSlot::MessageInputLoc).sSection, QStringLiteral("[MessaegInputLoc]"));
+        QCOMPARE(QPoint(slot(2).iData1, slot(2).iData2), place);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        input = &open();
+        QCOMPARE(input->pos(), place);
+        input->close();
+        QVERIFY(lists().lstMessage.isEmpty()); // closed without Save: the alarm has no message now
     }
 
     // Save with no selected line (an empty box is refused alike): the warning, nothing added, slot 7 written
@@ -103,25 +117,6 @@ private Q_SLOTS:
         QCOMPARE(m_h->fakes->windows.beeps, 2);
         input.cmdOk->click();
         QCOMPARE(slot(IniSlot::FontSize).iData1, qint16(17));
-    }
-
-    // Every close stores the place in slot 2 and gives the list back; the next opening takes the place again.
-    void closeBoxStoresThePlace()
-    {
-        Form5* input = &open();
-        input->move(140, 75);
-        const QPoint place = input->pos();
-        input->close();
-        QVERIFY(!m_h->app->isForm5Loaded());
-        QCOMPARE(m_h->state->lForegroundWho, 0);
-        QVERIFY(!m_h->app->form4().lstData->isHidden());
-        QVERIFY(m_h->app->form4().imgSha->isHidden());
-        QCOMPARE(slot(IniSlot::MessageInputLoc).sSection, QStringLiteral("[MessaegInputLoc]"));
-        QCOMPARE(QPoint(slot(2).iData1, slot(2).iData2), place);
-        QVERIFY(lists().lstMessage.isEmpty()); // closed without Save: the alarm has no message now
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        input = &open();
-        QCOMPARE(input->pos(), place);
     }
 
     // Losing the front to the Alarm Set window brings it back with a beep; a warning may stay in front.

@@ -19,6 +19,12 @@ bool writeAll(const QString& path, const QByteArray& bytes)
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
+// A settings file with values in slots 4, 5 and 8 under a foreign section name.
+QByteArray withSlots(const char* slot4, const char* slot5, const char* slot8)
+{
+    auto record = [](const char* value) { return IniRecord{"anything", 0, 0, QString::fromLatin1(value)}.toBytes(); };
+    return QByteArray(153, '\0') + record(slot4) + record(slot5) + QByteArray(102, '\0') + record(slot8);
+}
 } // namespace
 
 class TestSettingsFile : public QObject
@@ -73,54 +79,35 @@ private Q_SLOTS:
         QVERIFY(!SettingsFile(m_app + "plain/").writeSlot(1, IniRecord()));
     }
 
-    // Short, empty or garbage files are read without a crash; missing slots are simply absent.
-    void damagedFilesRead_data()
-    {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<bool>("slot8Present");
-        QTest::newRow("empty") << QByteArray() << false;
-        QTest::newRow("short of slot 8") << QByteArray(400, '\xff') << false;
-        QTest::newRow("garbage, long enough") << QByteArray(4096, '\xa5') << true;
-    }
-    void damagedFilesRead()
-    {
-        QFETCH(QByteArray, content);
-        const SettingsFile file(m_app);
-        QVERIFY(writeAll(file.path(), content));
-        QTEST(file.readSlot(8).has_value(), "slot8Present");
-        QVERIFY(!file.readSlot(0).has_value());
-        QVERIFY(!file.readSlot(9).has_value());
-        const StartupSettings s = readStartupSettings(file);
-        QVERIFY(s.fileExists);
-        QVERIFY(!s.autoLoadAlarms);
-        QVERIFY(!s.startWallpaper);
-        QCOMPARE(s.iFontChoice, qint16(3));
-    }
-
-    // Slots 4, 5 and 8 as start-up reads them, whatever their section names: slot 4 and 8 trimmed, slot 5 not.
+    // Start-up reads slots 4, 5 and 8 whatever their section names: slots 4 and 8 trimmed, slot 5 not. Short,
+    // empty or garbage files are read without a crash; slots beyond the file's end are absent.
     void startupValues_data()
     {
-        QTest::addColumn<QStringList>("slots"); // values of slots 4, 5 and 8
+        QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("autoLoad");
         QTest::addColumn<bool>("wallpaper");
         QTest::addColumn<int>("font");
         QTest::newRow("auto load, wallpaper, Times")
-            << QStringList{"ALAEOnDCWSOf", "Checked", "TimesNewRoman"} << true << true << 2;
-        QTest::newRow("leading blanks") << QStringList{"  ALAEOn", " Check", "  Arial"} << true << false << 1;
-        QTest::newRow("case matters") << QStringList{"alaeon", "check", "arial"} << false << false << 3;
+            << withSlots("ALAEOnDCWSOf", "Checked", "TimesNewRoman") << true << true << 2;
+        QTest::newRow("leading blanks") << withSlots("  ALAEOn", " Check", "  Arial") << true << false << 1;
+        QTest::newRow("case matters") << withSlots("alaeon", "check", "arial") << false << false << 3;
+        QTest::newRow("empty") << QByteArray() << false << false << 3;
+        QTest::newRow("one byte short of slot 8")
+            << withSlots("ALAEOn", "Check", "Arial").chopped(1) << true << true << 3;
+        QTest::newRow("garbage") << QByteArray(4096, '\xa5') << false << false << 3;
     }
     void startupValues()
     {
-        QFETCH(QStringList, slots);
+        QFETCH(QByteArray, content);
         const SettingsFile file(m_app);
-        const QString anything = QStringLiteral("anything");
-        QVERIFY(file.writeSlots({{4, IniRecord{anything, 0, 0, slots[0]}},
-                                 {5, IniRecord{anything, 0, 0, slots[1]}},
-                                 {8, IniRecord{anything, 0, 0, slots[2]}}}));
+        QVERIFY(writeAll(file.path(), content));
         const StartupSettings s = readStartupSettings(file);
+        QVERIFY(s.fileExists);
         QTEST(s.autoLoadAlarms, "autoLoad");
         QTEST(s.startWallpaper, "wallpaper");
         QTEST(int(s.iFontChoice), "font");
+        QCOMPARE(file.readSlot(8).has_value(), content.size() >= 408);
+        QVERIFY(!file.readSlot(0) && !file.readSlot(9));
     }
 
     void recordIntsRoundHalfToEvenAndClamp_data()
