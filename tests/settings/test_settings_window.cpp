@@ -139,8 +139,7 @@ private Q_SLOTS:
 
         // The Alarm Set window's load sets the two sound boxes from their stored states 0/1 only.
         m_h->app->applySoundChecks(0, 1);
-        QCOMPARE(m_h->state->bSoundOn, kFalse);
-        QCOMPARE(m_h->state->bErrMsgPop, kTrue);
+        QCOMPARE(flags(), (QList<bool>{false, true, false, true, true}));
         QVERIFY(!f.chkErrMsgPop->isEnabled());
         QVERIFY(f.cmdPlayIS->isHidden() && f.lblTest->isHidden());
         f.chkSoundOn->click();
