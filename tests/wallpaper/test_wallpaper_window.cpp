@@ -19,15 +19,12 @@ private:
     QString m_pictures;
 
     Form12& form() { return m_h->app->form12(); }
-    void add(const QString& name)
+    void add(std::initializer_list<const char*> names)
     {
-        m_h->app->wallpaperForm().strPicName = name;
-        form().cmdAdd_Click();
-    }
-    void addAll(std::initializer_list<const char*> names)
-    {
-        for (const char* name : names)
-            add(QString::fromLatin1(name));
+        for (const char* name : names) {
+            m_h->app->wallpaperForm().strPicName = QString::fromLatin1(name);
+            form().cmdAdd_Click();
+        }
     }
     QByteArray listFile() const { return m_h->readFile("Wpaper.dat"); }
     static void unloadPending() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
@@ -38,12 +35,10 @@ private Q_SLOTS:
         m_h = std::make_unique<AppHarness>(QDateTime(QDate(2026, 12, 6), QTime(10, 7, 0)));
         m_pictures = m_h->outsidePath("Pictures");
         QVERIFY(QDir().mkpath(m_pictures));
-        for (const char* name : {"c.gif", "a.bmp", "B.jpg", "d.bmp", "e.bmp"}) {
-            QImage image(8, 6, QImage::Format_RGB32);
-            image.fill(Qt::green);
-            const QString file = m_pictures + "/" + name;
-            QVERIFY(image.save(file, file.endsWith("gif") ? "BMP" : nullptr)); // Qt writes no GIF; the name is enough
-        }
+        QImage image(8, 6, QImage::Format_RGB32);
+        image.fill(Qt::green);
+        for (const char* name : {"c.gif", "a.bmp", "B.jpg", "d.bmp"}) // all bitmaps inside: the names are enough
+            QVERIFY(image.save(m_pictures + "/" + name, "BMP"));
         QSettings(m_h->appPath() + "Wpaper.ini", QSettings::IniFormat).setValue("Wallpaper/PictureFolder", m_pictures);
         m_h->start();
     }
@@ -53,14 +48,14 @@ private Q_SLOTS:
     // writes the list as it is when answered. Load reads it back.
     void saveAsksOverAnExistingFile()
     {
-        add("a.bmp");
+        add({"a.bmp"});
         form().cmdLoad_Click();
         QCOMPARE(itemTexts(form().lstShow), QStringList{"a.bmp"});
         QCOMPARE(visibleWarnings(), QStringList{"Wpaper.dat file not found"});
         form().CmdSaveToFile_Click();
         QCOMPARE(listFile(), QByteArray("\"a.bmp\"\r\n"));
         m_h->state->lForegroundWho = 1000004;
-        add("B.jpg");
+        add({"B.jpg"});
         form().CmdSaveToFile_Click();
         QVERIFY(m_h->app->form13().isVisible());
         QCOMPARE(m_h->state->lForegroundWho, 157);
@@ -72,7 +67,7 @@ private Q_SLOTS:
         QCOMPARE(m_h->state->lForegroundWho, 0);
         form().CmdSaveToFile_Click();
         QCOMPARE(m_h->app->form13PrevWho(), 1000004); // kept from the first question
-        add("a.bmp");
+        add({"a.bmp"});
         m_h->app->form13().cmdYes_Click();
         unloadPending();
         QCOMPARE(listFile(), QByteArray("\"a.bmp\"\r\n\"B.jpg\"\r\n\"a.bmp\"\r\n"));
@@ -92,7 +87,7 @@ private Q_SLOTS:
     void listRulesAfterDelete()
     {
         Form12& f = form();
-        addAll({"a.bmp", "B.jpg", "c.gif", "d.bmp"});
+        add({"a.bmp", "B.jpg", "c.gif", "d.bmp"});
         f.cbChange->setCurrentIndex(0);
         f.cbChange_Click();
         QVERIFY(f.chkChange->isEnabled());
@@ -118,7 +113,7 @@ private Q_SLOTS:
     void clickOnEntry()
     {
         Form12& f = form();
-        addAll({"a.bmp", "d.bmp"});
+        add({"a.bmp", "d.bmp"});
         QFile::remove(m_pictures + "/d.bmp");
         f.lstShow->setCurrentRow(1);
         f.lstShow_Click();
@@ -147,7 +142,7 @@ private Q_SLOTS:
         QVERIFY(m_h->app->isForm12Loaded());
         Form12& f = form();
         QVERIFY(f.isVisible());
-        addAll({"a.bmp", "d.bmp"});
+        add({"a.bmp", "d.bmp"});
         f.cbChange->setCurrentIndex(4);
         f.cbChange_Click();
         f.chkChange->setChecked(true);
@@ -171,7 +166,7 @@ private Q_SLOTS:
     {
         m_h->app->form1().mWallpaper_Click();
         Form12& f = form();
-        addAll({"a.bmp", "B.jpg", "c.gif"});
+        add({"a.bmp", "B.jpg", "c.gif"});
         f.CmdSaveToFile_Click();
         f.cbChange->setCurrentIndex(1);
         f.cbChange_Click();
