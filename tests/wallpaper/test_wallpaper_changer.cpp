@@ -37,8 +37,6 @@ struct Rig
 {
     Rig()
     {
-        state.iWPInterval = 5;
-        state.iWPNext = 10;
         form.strPicFolder = dir.path();
         changer.tooFewToChange = [this] { ++tooFew; };
     }
@@ -247,18 +245,6 @@ private Q_SLOTS:
         QVERIFY(!r->changer.changeNow(path("gone.jpg")));
         r->changer.clearWallpaper();
         QCOMPARE(r->setter.shown.last(), QString());
-    }
-
-    // The clock calls on every 800 ms tick of the marked minute; the first call moves the mark.
-    void changesOncePerMark()
-    {
-        makeChanger({"a.bmp", "b.bmp", "c.bmp"});
-        QTime time(9, 9, 0);
-        for (int tick = 0; tick < 200; ++tick, time = time.addMSecs(800))
-            if (r->state.iWPNext != -1 && time.minute() == r->state.iWPNext)
-                change();
-        QCOMPARE(r->setter.shown, (QStringList{path("a.bmp")}));
-        QCOMPARE(r->state.iWPNext, qint16(15));
     }
 
     void scheduleEndsCatchUp()
