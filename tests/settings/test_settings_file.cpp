@@ -1,12 +1,10 @@
 #include <memory>
-#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/shared_state.h"
 #include "settings/settings_file.h"
 #include "settings/startup_settings.h"
 
@@ -16,17 +14,16 @@ QByteArray readAll(const QString& path)
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-void writeAll(const QString& path, const QByteArray& bytes)
+bool writeAll(const QString& path, const QByteArray& bytes)
 {
     QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
-QByteArray padded(const char* text, int width)
+// A settings file with values in slots 4, 5 and 8 under a foreign section name.
+QByteArray withSlots(const char* slot4, const char* slot5, const char* slot8)
 {
-    QByteArray b(text);
-    b.append(width - b.size(), ' ');
-    return b;
+    auto record = [](const char* value) { return IniRecord{"anything", 0, 0, QString::fromLatin1(value)}.toBytes(); };
+    return QByteArray(153, '\0') + record(slot4) + record(slot5) + QByteArray(102, '\0') + record(slot8);
 }
 } // namespace
 
@@ -37,186 +34,80 @@ private Q_SLOTS:
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
+        m_app = m_dir->path() + QStringLiteral("/");
     }
 
-    // Picking the song "ding" in a fresh folder makes a 153-byte file with slot 3 only.
-    void songRecordInFreshFolder()
+    // A write patches only its slot: a gap before it is zero-filled, the file never shrinks, foreign bytes after
+    // the eight slots stay, and a missing program folder is made. Texts are cut to width and stored in Latin-1.
+    void writePatchesOnlyItsSlot_data()
     {
-        const QString app = m_dir->path() + QStringLiteral("/");
-        SettingsFile file(app);
-        QVERIFY(!file.exists());
-        IniRecord rec;
-        rec.sSection = kSectionSongName;
-        rec.sData = QStringLiteral("ding");
-        QVERIFY(file.writeSlot(IniSlot::SongName, rec));
-        const QByteArray bytes = readAll(file.path());
-        QCOMPARE(bytes.size(), 153);
-        QCOMPARE(bytes.left(102), QByteArray(102, '\0'));
-        QCOMPARE(bytes.mid(102), padded("[SongName]", 17) + QByteArray(4, '\0') + padded("ding", 30));
-    }
-
-    // Slot 4 then slot 8 written from the shared record: slot 8 carries slot 4's integers along.
-    void settingsWindowExampleBytes()
-    {
-        Module1 state;
-        state.strAppPath = m_dir->path() + QStringLiteral("/");
-        SettingsFile file = state.settingsFile();
-        state.recIni.sSection = kSectionSetting;
-        state.recIni.iData1 = 1;
-        state.recIni.iData2 = 1;
-        state.recIni.sData = QStringLiteral("ALAEOfDCWSOnUISPOfISOMOf      ");
-        const IniRecord slot4 = state.recIni;
-        state.recIni.sSection = kSectionAllFont;
-        state.recIni.sData = QStringLiteral("Normal");
-        QVERIFY(file.writeSlots({{IniSlot::Setting, slot4}, {IniSlot::AllFont, state.recIni}}));
-
-        const QByteArray bytes = readAll(file.path());
-        QCOMPARE(bytes.size(), 408);
-        QCOMPARE(bytes.mid(153, 51), padded("[Setting]", 17) + QByteArray("\x01\x00\x01\x00", 4) +
-                                         QByteArray("ALAEOfDCWSOnUISPOfISOMOf      "));
-        QCOMPARE(bytes.mid(357, 51),
-                 padded("[AllFont]", 17) + QByteArray("\x01\x00\x01\x00", 4) + padded("Normal", 30));
-        QCOMPARE(bytes.mid(204, 153), QByteArray(153, '\0')); // slots 5-7 never written
-    }
-
-    void fieldsAreCutAndEncoded_data()
-    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<int>("slot");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QByteArray>("stored");
-        QTest::newRow("longer than 30 is cut")
-            << QStringLiteral("a-song-name-that-is-longer-than-thirty") << QByteArray("a-song-name-that-is-longer-tha");
-        QTest::newRow("latin-1 kept as one byte") << QStringLiteral("caf\u00e9") << padded("caf\xe9", 30);
-        QTest::newRow("outside latin-1 becomes ?") << QStringLiteral("\u65e5\u672c") << padded("??", 30);
+        QTest::newRow("missing folder, slot 3, cut to 30")
+            << QByteArray() << 3 << QStringLiteral("a-song-name-that-is-longer-than-thirty")
+            << QByteArray("a-song-name-that-is-longer-tha");
+        QTest::newRow("short file, slot 8, latin-1 kept as one byte")
+            << QByteArray(60, 'x') << 8 << QStringLiteral("caf\u00e9") << QByteArray("caf\xe9").leftJustified(30);
+        QTest::newRow("foreign file longer than 8 slots, outside latin-1 becomes ?")
+            << QByteArray(500, 'x') << 7 << QStringLiteral("\u65e5\u672c") << QByteArray("??").leftJustified(30);
     }
-    void fieldsAreCutAndEncoded()
+    void writePatchesOnlyItsSlot()
     {
+        QFETCH(QByteArray, before);
+        QFETCH(int, slot);
         QFETCH(QString, value);
         QFETCH(QByteArray, stored);
-        IniRecord rec;
-        rec.sSection = QStringLiteral("[SongName]");
-        rec.sData = value;
-        const QByteArray bytes = rec.toBytes();
-        QCOMPARE(bytes.size(), IniRecord::kSize);
-        QCOMPARE(bytes.mid(21), stored);
+        const QString app = m_app + QStringLiteral("not/yet/");
+        if (!before.isEmpty())
+            QVERIFY(QDir().mkpath(app) && writeAll(app + "ixo.ini", before));
+        QVERIFY(SettingsFile(app).writeSlot(slot, IniRecord{kSectionSongName, -32768, -2, value}));
+        const QByteArray bytes = readAll(app + "ixo.ini");
+        const int at = (slot - 1) * IniRecord::kSize;
+        QCOMPARE(bytes.size(), qMax(before.size(), at + 51));
+        QCOMPARE(bytes.left(at), before.left(at) + QByteArray(qMax(0, at - int(before.size())), '\0'));
+        QCOMPARE(bytes.mid(at, 51),
+                 QByteArray("[SongName]").leftJustified(17) + QByteArray("\x00\x80\xfe\xff", 4) + stored);
+        QCOMPARE(bytes.mid(at + 51), before.mid(at + 51));
+        QCOMPARE(SettingsFile(app).readSlot(slot)->toBytes(), bytes.mid(at, 51));
     }
 
-    void negativeIntegersRoundTrip()
+    void unwritablePlaceReportsFailure()
     {
-        IniRecord rec;
-        rec.iData1 = -32768;
-        rec.iData2 = -2;
-        const IniRecord back = IniRecord::fromBytes(rec.toBytes());
-        QCOMPARE(back.iData1, qint16(-32768));
-        QCOMPARE(back.iData2, qint16(-2));
+        QVERIFY(writeAll(m_app + "plain", "x")); // a file where the program folder belongs
+        QVERIFY(!SettingsFile(m_app + "plain/").writeSlot(1, IniRecord()));
     }
 
-    // Writing never shrinks the file and never touches other slots; a gap is zero-filled.
-    void writeKeepsOtherSlots()
-    {
-        const QString app = m_dir->path() + QStringLiteral("/");
-        SettingsFile file(app);
-        QByteArray original(500, 'x'); // longer than 8 slots: foreign tail bytes stay
-        writeAll(file.path(), original);
-        IniRecord rec;
-        rec.sSection = kSectionFontSize;
-        rec.iData1 = 14;
-        QVERIFY(file.writeSlot(IniSlot::FontSize, rec));
-        const QByteArray bytes = readAll(file.path());
-        QCOMPARE(bytes.size(), 500);
-        QCOMPARE(bytes.left(306), original.left(306));
-        QCOMPARE(bytes.mid(306, 51), rec.toBytes());
-        QCOMPARE(bytes.mid(357), original.mid(357));
-        QCOMPARE(file.readSlot(IniSlot::FontSize)->iData1, qint16(14));
-    }
-
-    void writeCreatesMissingFolder()
-    {
-        const QString app = m_dir->path() + QStringLiteral("/not/yet/");
-        IniRecord rec;
-        rec.sSection = kSectionTimeInputLoc;
-        QVERIFY(SettingsFile(app).writeSlot(IniSlot::TimeInputLoc, rec));
-        QCOMPARE(readAll(app + QStringLiteral("ixo.ini")).size(), 51);
-    }
-
-    void unwritableFolderReportsFailure()
-    {
-        if (geteuid() == 0)
-            QSKIP("root writes anywhere");
-        const QString app = m_dir->path() + QStringLiteral("/ro/");
-        QVERIFY(QDir().mkpath(app));
-        QFile::setPermissions(app, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        QVERIFY(!SettingsFile(app).writeSlot(1, IniRecord()));
-    }
-
-    // Short, empty or garbage files are read without a crash; missing slots are simply absent.
-    void damagedFilesRead_data()
-    {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<bool>("slot8Present");
-        QTest::newRow("empty") << QByteArray() << false;
-        QTest::newRow("short of slot 8") << QByteArray(400, '\xff') << false;
-        QTest::newRow("garbage, long enough") << QByteArray(4096, '\xa5') << true;
-        QTest::newRow("zero bytes") << QByteArray(408, '\0') << true;
-    }
-    void damagedFilesRead()
-    {
-        QFETCH(QByteArray, content);
-        QFETCH(bool, slot8Present);
-        const QString app = m_dir->path() + QStringLiteral("/");
-        SettingsFile file(app);
-        writeAll(file.path(), content);
-        QCOMPARE(file.readSlot(8).has_value(), slot8Present);
-        QVERIFY(!file.readSlot(0).has_value());
-        QVERIFY(!file.readSlot(9).has_value());
-        const StartupSettings s = readStartupSettings(file);
-        QVERIFY(s.fileExists);
-        QVERIFY(!s.autoLoadAlarms);
-        QVERIFY(!s.startWallpaper);
-        QCOMPARE(s.iFontChoice, qint16(3));
-    }
-
+    // Start-up reads slots 4, 5 and 8 whatever their section names: slots 4 and 8 trimmed, slot 5 not. Short,
+    // empty or garbage files are read without a crash; slots beyond the file's end are absent.
     void startupValues_data()
     {
-        QTest::addColumn<QString>("slot4");
-        QTest::addColumn<QString>("slot5");
-        QTest::addColumn<QString>("slot8");
+        QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("autoLoad");
         QTest::addColumn<bool>("wallpaper");
         QTest::addColumn<int>("font");
-        QTest::newRow("auto load, Times") << "ALAEOnDCWSOf"
-                                          << ""
-                                          << "TimesNewRoman" << true << false << 2;
-        QTest::newRow("auto load off, Arial") << "ALAEOfDCWSOn"
-                                              << "Checked"
-                                              << "Arial" << false << true << 1;
-        QTest::newRow("leading blanks trimmed") << "  ALAEOn"
-                                                << " Check"
-                                                << "  Arial" << true << false << 1;
-        QTest::newRow("case matters") << "alaeon"
-                                      << "check"
-                                      << "arial" << false << false << 3;
-        QTest::newRow("normal") << ""
-                                << ""
-                                << "Normal" << false << false << 3;
+        QTest::newRow("auto load, wallpaper, Times")
+            << withSlots("ALAEOnDCWSOf", "Checked", "TimesNewRoman") << true << true << 2;
+        QTest::newRow("leading blanks") << withSlots("  ALAEOn", " Check", "  Arial") << true << false << 1;
+        QTest::newRow("case matters") << withSlots("alaeon", "check", "arial") << false << false << 3;
+        QTest::newRow("empty") << QByteArray() << false << false << 3;
+        QTest::newRow("one byte short of slot 8")
+            << withSlots("ALAEOn", "Check", "Arial").chopped(1) << true << true << 3;
+        QTest::newRow("garbage") << QByteArray(4096, '\xa5') << false << false << 3;
     }
     void startupValues()
     {
-        QFETCH(QString, slot4);
-        QFETCH(QString, slot5);
-        QFETCH(QString, slot8);
-        const QString app = m_dir->path() + QStringLiteral("/");
-        SettingsFile file(app);
-        IniRecord r4, r5, r8;
-        r4.sSection = QStringLiteral("anything"); // section names are not checked at start-up
-        r4.sData = slot4;
-        r5.sData = slot5;
-        r8.sData = slot8;
-        QVERIFY(file.writeSlots({{4, r4}, {5, r5}, {8, r8}}));
+        QFETCH(QByteArray, content);
+        const SettingsFile file(m_app);
+        QVERIFY(writeAll(file.path(), content));
         const StartupSettings s = readStartupSettings(file);
+        QVERIFY(s.fileExists);
         QTEST(s.autoLoadAlarms, "autoLoad");
         QTEST(s.startWallpaper, "wallpaper");
         QTEST(int(s.iFontChoice), "font");
+        QCOMPARE(file.readSlot(8).has_value(), content.size() >= 408);
+        QVERIFY(!file.readSlot(0) && !file.readSlot(9));
     }
 
     void recordIntsRoundHalfToEvenAndClamp_data()
@@ -225,7 +116,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("stored");
         QTest::newRow("10.5") << 10.5 << 10;
         QTest::newRow("11.5") << 11.5 << 12;
-        QTest::newRow("12.5") << 12.5 << 12;
         QTest::newRow("-0.5") << -0.5 << 0;
         QTest::newRow("too big") << 1e6 << 32767;
         QTest::newRow("too small") << -1e6 << -32768;
@@ -238,6 +128,7 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_app;
 };
 
 QTEST_GUILESS_MAIN(TestSettingsFile)

@@ -14,99 +14,88 @@
 #include "wallpaper/wallpaper_times.h"
 
 namespace {
-// Marks every `iWPInterval` minutes; counts the calls.
+// Marks every `iWPInterval` minutes and counts the moves; a ticked box marks minute 5.
 class StepTimes final : public WallpaperTimes
 {
 public:
-    void WallpaperSchedule(bool ticked, const QString& intervalText, Flag& bClockActive, qint16& iWPInterval,
-                           qint16& iWPNext) override
+    void WallpaperSchedule(bool ticked, const QString&, Flag& bClockActive, qint16&, qint16& iWPNext) override
     {
-        ++schedules;
-        if (!ticked || intervalText.isEmpty()) {
-            iWPNext = -1;
-            return;
-        }
-        iWPInterval = 5;
-        iWPNext = 5;
-        bClockActive = kTrue;
+        bClockActive = toFlag(ticked);
+        iWPNext = ticked ? 5 : -1;
     }
     void NextWallpaperTime(qint16 iWPInterval, qint16& iWPNext) override
     {
         ++nexts;
         iWPNext = static_cast<qint16>((iWPNext + iWPInterval) % 60);
     }
-    int schedules = 0;
     int nexts = 0;
 };
 } // namespace
+
+// A changer over fakes in a temporary picture folder; the random draws are taken from `draws`, then 0.
+struct Rig
+{
+    Rig()
+    {
+        form.strPicFolder = dir.path();
+        changer.tooFewToChange = [this] { ++tooFew; };
+    }
+    QTemporaryDir dir;
+    Module1 state;
+    WallpaperFormState form;
+    FakeWarnings warnings;
+    FakePictureConverter converter;
+    FakeWallpaper setter;
+    StepTimes times;
+    QList<double> draws;
+    int tooFew = 0;
+    WallpaperChanger changer{state, form, {warnings, converter, setter, times, [this] {
+                                               return draws.isEmpty() ? 0.0 : draws.takeFirst();
+                                           }}};
+};
 
 class TestWallpaperChanger : public QObject
 {
     Q_OBJECT
 private:
-    QTemporaryDir m_dir;
-    Module1 m_state;
-    WallpaperFormState m_form;
-    FakeWarnings m_warnings;
-    FakePictureConverter m_converter;
-    FakeWallpaper m_setter;
-    StepTimes m_times;
-    QList<double> m_draws;
-    std::unique_ptr<WallpaperChanger> m_changer;
-    int m_tooFew = 0;
+    std::unique_ptr<Rig> r;
 
-    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QString path(const QString& name) const { return r->dir.filePath(name); }
     void picture(const QString& name)
     {
         QFile file(path(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(name.toUtf8()); // the content names the picture
     }
-    QByteArray content(const QString& file) const
+    static QString content(const QString& file)
     {
         QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
     }
-    void makeChanger(const QStringList& entries)
+    /// The pictures made and set as the list, the order chosen.
+    void makeChanger(const QStringList& entries, WallpaperChanger::Order order = WallpaperChanger::kPriority)
     {
         for (const QString& name : entries)
             picture(name);
-        m_changer->setEntries(entries);
+        r->changer.setEntries(entries);
+        r->changer.optOption_Click(order);
+    }
+    void change(int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            r->changer.EMShowToShow();
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        QVERIFY(m_dir.isValid());
-        const QStringList files = QDir(m_dir.path()).entryList(QDir::Files);
-        for (const QString& f : files)
-            QFile::remove(path(f));
-        m_state = Module1{};
-        m_state.iWPInterval = 5;
-        m_state.iWPNext = 10;
-        m_form = WallpaperFormState{};
-        m_form.strPicFolder = m_dir.path();
-        m_warnings.shown.clear();
-        m_converter = FakePictureConverter{};
-        m_setter.shown.clear();
-        m_times = StepTimes{};
-        m_draws.clear();
-        m_tooFew = 0;
-        m_changer = std::make_unique<WallpaperChanger>(
-            m_state, m_form, WallpaperChanger::Services{m_warnings, m_converter, m_setter, m_times, [this] {
-                                                            return m_draws.isEmpty() ? 0.0 : m_draws.takeFirst();
-                                                        }});
-        m_changer->tooFewToChange = [this] { ++m_tooFew; };
-    }
+    void init() { r = std::make_unique<Rig>(); }
 
     void pictureKinds()
     {
         QList<int> kinds;
         for (const char* name : {"a.bmp", "A.BMP", "xbmp", "b.Gif", "c.jpg", "d.JPEG", "e.png", "mp"})
             kinds.append(int(pictureKind(name)));
-        const int bmp = int(PictureKind::Bitmap);
-        const int converted = int(PictureKind::Converted);
-        const int other = int(PictureKind::Other);
+        const int bmp = int(PictureKind::Bitmap), converted = int(PictureKind::Converted),
+                  other = int(PictureKind::Other);
         QCOMPARE(kinds, (QList<int>{bmp, bmp, bmp, converted, converted, converted, other, other}));
     }
 
@@ -115,8 +104,8 @@ private Q_SLOTS:
         for (const char* name : {"b.JPG", "A.bmp", "c.gif", "a2.jpeg", "d.png", "tmpFile.bmp", "tmpFile-12.bmp",
                                  "q\"uote.bmp", "noext", "Zed.Bmp"})
             picture(QString::fromUtf8(name));
-        QCOMPARE(picturesIn(m_dir.path()), (QStringList{"A.bmp", "a2.jpeg", "b.JPG", "c.gif", "Zed.Bmp"}));
-        QVERIFY(picturesIn(m_dir.filePath("missing")).isEmpty());
+        QCOMPARE(picturesIn(r->dir.path()), (QStringList{"A.bmp", "a2.jpeg", "b.JPG", "c.gif", "Zed.Bmp"}));
+        QVERIFY(picturesIn(r->dir.filePath("missing")).isEmpty());
     }
 
     void deleteSelected_data()
@@ -135,180 +124,137 @@ private Q_SLOTS:
         QFETCH(QList<int>, rows);
         QFETCH(int, cursor);
         QFETCH(QStringList, left);
-        m_changer->setEntries({"1", "2", "3", "4", "5"});
-        m_form.iDelCursor = static_cast<qint16>(cursor);
-        m_changer->deleteSelected(rows);
-        QCOMPARE(m_changer->entries(), left);
-        QCOMPARE(m_form.iDelCursor, qint16(0));
+        r->changer.setEntries({"1", "2", "3", "4", "5"});
+        r->form.iDelCursor = static_cast<qint16>(cursor);
+        r->changer.deleteSelected(rows);
+        QCOMPARE(r->changer.entries(), left);
+        QCOMPARE(r->form.iDelCursor, qint16(0));
     }
 
     // a, then b through the work bitmap (converted one change ahead), then c, then a again.
     void priorityOrderConvertsOneChangeAhead()
     {
         makeChanger({"a.bmp", "b.jpg", "c.bmp"});
-        m_changer->optOption_Click(WallpaperChanger::kPriority);
-        QVERIFY(m_converter.conversions.isEmpty()); // a is a bitmap: nothing to prepare
-
-        m_changer->EMShowToShow();
-        QCOMPARE(m_setter.shown, QStringList{path("a.bmp")});
-        QCOMPARE(m_converter.conversions.size(), 1); // b prepared right after a was shown
-        QCOMPARE(m_converter.conversions.at(0).first, path("b.jpg"));
-        QCOMPARE(m_converter.conversions.at(0).second, path(kWorkBitmap));
-        QCOMPARE(content(path(kWorkBitmap)), QByteArray("b.jpg"));
-
-        m_changer->EMShowToShow();
-        QCOMPARE(m_setter.shown.size(), 2);
-        QCOMPARE(content(m_setter.shown.at(1)), QByteArray("b.jpg"));
-        QCOMPARE(m_setter.shown.at(1), path(shownCopyName(1)));
-
-        m_changer->EMShowToShow();
-        m_changer->EMShowToShow();
-        QCOMPARE(m_setter.shown.mid(2), (QStringList{path("c.bmp"), path("a.bmp")}));
-        QCOMPARE(m_converter.conversions.size(), 2); // b prepared again after the second a
-        QCOMPARE(m_times.nexts, 4);
-        QVERIFY(m_warnings.shown.isEmpty());
+        QVERIFY(r->converter.conversions.isEmpty()); // a is a bitmap: nothing to prepare
+        change();
+        QCOMPARE(r->setter.shown, QStringList{path("a.bmp")});
+        QCOMPARE(r->converter.conversions, (QList<QPair<QString, QString>>{{path("b.jpg"), path(kWorkBitmap)}}));
+        QCOMPARE(content(path(kWorkBitmap)), "b.jpg");
+        change(3);
+        QCOMPARE(r->setter.shown, (QStringList{path("a.bmp"), path(shownCopyName(1)), path("c.bmp"), path("a.bmp")}));
+        QCOMPARE(content(path(shownCopyName(1))), "b.jpg");
+        QCOMPARE(r->converter.conversions.size(), 2); // b prepared again after the second a
     }
 
     // Each shown conversion gets a new name; the one shown before stays, older ones go.
     void shownCopiesChangeNameAndAreCleanedUp()
     {
         makeChanger({"a.gif", "b.jpg", "c.gif"});
-        m_changer->optOption_Click(WallpaperChanger::kPriority);
-        for (int i = 0; i < 4; ++i)
-            m_changer->EMShowToShow();
-        QCOMPARE(m_setter.shown, (QStringList{path(shownCopyName(1)), path(shownCopyName(2)), path(shownCopyName(3)),
-                                              path(shownCopyName(4))}));
-        QCOMPARE(content(path(shownCopyName(4))), QByteArray("a.gif"));
-        QCOMPARE(QDir(m_dir.path()).entryList({"tmpFile-*.bmp"}), (QStringList{shownCopyName(3), shownCopyName(4)}));
+        change(4);
+        QCOMPARE(r->setter.shown, (QStringList{path(shownCopyName(1)), path(shownCopyName(2)), path(shownCopyName(3)),
+                                               path(shownCopyName(4))}));
+        QCOMPARE(content(path(shownCopyName(4))), "a.gif");
+        QCOMPARE(QDir(r->dir.path()).entryList({"tmpFile-*.bmp"}), (QStringList{shownCopyName(3), shownCopyName(4)}));
     }
 
     // Random order, the draws at their extremes first, from an index left past the end of the list.
     void randomOverThreeNeverRepeats()
     {
-        makeChanger({"a.bmp", "b.gif", "c.jpg"});
-        m_form.iPicIndex = 7;
-        m_draws = {0.0, 0.0, 1.0, 0.999999, 0.999999, 0.5, 0.5};
+        r->form.iPicIndex = 7;
+        r->draws = {0.0, 0.0, 1.0, 0.999999, 0.999999, 0.5, 0.5};
         QRandomGenerator generator(7);
         for (int i = 0; i < 200; ++i)
-            m_draws.append(generator.generateDouble());
-        m_changer->optOption_Click(WallpaperChanger::kRandom);
-        QStringList shownContent;
+            r->draws.append(generator.generateDouble());
+        makeChanger({"a.bmp", "b.gif", "c.jpg"}, WallpaperChanger::kRandom);
+        QStringList shown; // read at once: older shown copies are removed
         for (int i = 0; i < 60; ++i) {
-            m_changer->EMShowToShow();
-            shownContent.append(QString::fromUtf8(content(m_setter.shown.last())));
+            change();
+            shown.append(content(r->setter.shown.last()));
         }
-        for (int i = 1; i < shownContent.size(); ++i)
-            QVERIFY2(shownContent.at(i) != shownContent.at(i - 1), qPrintable(shownContent.join(' ')));
-        QCOMPARE(QSet<QString>(shownContent.begin(), shownContent.end()).size(), 3);
+        for (int i = 1; i < shown.size(); ++i)
+            QVERIFY2(shown.at(i) != shown.at(i - 1), qPrintable(shown.join(' ')));
+        QCOMPARE(QSet<QString>(shown.begin(), shown.end()).size(), 3);
     }
 
-    void missingNextPictureIsDroppedWithWarning()
+    // Three changes in list order with pictures gone, undecodable or of another kind: what is shown, what is
+    // dropped with a warning, and when too few are left to change. The mark moves only while there is a list.
+    void changesInListOrder_data()
     {
-        makeChanger({"a.bmp", "b.bmp", "c.bmp", "d.bmp"});
-        m_changer->optOption_Click(WallpaperChanger::kPriority);
-        QFile::remove(path("b.bmp"));
-        QFile::remove(path("c.bmp"));
-        m_changer->EMShowToShow();
-        QCOMPARE(m_warnings.shown, (QStringList{"b.bmp file not found", "c.bmp file not found"}));
-        QCOMPARE(m_changer->entries(), (QStringList{"a.bmp", "d.bmp"}));
-        QCOMPARE(m_tooFew, 0);
-        m_changer->EMShowToShow();
-        QCOMPARE(m_setter.shown, (QStringList{path("a.bmp"), path("d.bmp")}));
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QStringList>("gone"); // removed after the order was chosen
+        QTest::addColumn<QStringList>("undecodable");
+        QTest::addColumn<QStringList>("shown"); // by content
+        QTest::addColumn<QStringList>("warnings");
+        QTest::addColumn<QStringList>("left");
+        QTest::addColumn<int>("tooFew");
+        QTest::addColumn<int>("marks");
+        const QStringList none;
+        QTest::newRow("two missing dropped at once")
+            << QStringList{"a.bmp", "b.bmp", "c.bmp", "d.bmp"} << QStringList{"b.bmp", "c.bmp"} << none
+            << QStringList{"a.bmp", "d.bmp", "a.bmp"} << QStringList{"b.bmp file not found", "c.bmp file not found"}
+            << QStringList{"a.bmp", "d.bmp"} << 0 << 3;
+        QTest::newRow("undecodable dropped")
+            << QStringList{"a.bmp", "b.gif", "c.jpg"} << none << QStringList{"b.gif"}
+            << QStringList{"a.bmp", "c.jpg", "a.bmp"} << QStringList{"b.gif cannot be read as a picture"}
+            << QStringList{"a.bmp", "c.jpg"} << 0 << 3;
+        QTest::newRow("one left ends the change")
+            << QStringList{"a.bmp", "b.bmp"} << QStringList{"b.bmp"} << none << QStringList{"a.bmp", "a.bmp", "a.bmp"}
+            << QStringList{"b.bmp file not found"} << QStringList{"a.bmp"} << 1 << 3;
+        // a is shown (the desktop will fail on it), then dropped when it is prepared again.
+        QTest::newRow("the last ones go too")
+            << QStringList{"a.bmp", "b.bmp"} << QStringList{"a.bmp", "b.bmp"} << none << QStringList{""}
+            << QStringList{"b.bmp file not found", "a.bmp file not found"} << none << 2 << 1;
+        QTest::newRow("another ending is never shown")
+            << QStringList{"a.png", "b.bmp"} << none << none << QStringList{"b.bmp"} << none
+            << QStringList{"a.png", "b.bmp"} << 0 << 3;
+        // With fewer than three entries nothing is prepared when the order is chosen.
+        QTest::newRow("unprepared GIF converted when its turn comes")
+            << QStringList{"a.gif", "b.bmp"} << none << none << QStringList{"a.gif", "b.bmp", "a.gif"} << none
+            << QStringList{"a.gif", "b.bmp"} << 0 << 3;
     }
-
-    void droppingBelowTwoEndsTheChange()
+    void changesInListOrder()
     {
-        makeChanger({"a.bmp", "b.bmp"});
-        m_changer->optOption_Click(WallpaperChanger::kPriority);
-        QFile::remove(path("b.bmp"));
-        m_changer->EMShowToShow();
-        QCOMPARE(m_tooFew, 1);
-        QCOMPARE(m_changer->entries(), QStringList{"a.bmp"});
-        QCOMPARE(m_form.iPicIndex, qint16(0));
-        QFile::remove(path("a.bmp"));
-        m_changer->EMShowToShow(); // a is shown (as the desktop will fail), then dropped when prepared again
-        QVERIFY(m_changer->entries().isEmpty());
-        m_changer->EMShowToShow();
-        QCOMPARE(m_setter.shown.size(), 2);
-    }
-
-    void undecodablePictureIsSkippedWithWarning()
-    {
-        makeChanger({"a.bmp", "b.gif", "c.jpg"});
-        m_converter.undecodable = QStringList{"b.gif"};
-        m_changer->optOption_Click(WallpaperChanger::kPriority);
-        m_changer->EMShowToShow();
-        QCOMPARE(m_warnings.shown, QStringList{"b.gif cannot be read as a picture"});
-        QCOMPARE(m_changer->entries(), (QStringList{"a.bmp", "c.jpg"}));
-        m_changer->EMShowToShow();
-        QCOMPARE(content(m_setter.shown.last()), QByteArray("c.jpg"));
-    }
-
-    void otherEndingIsNeverShown()
-    {
-        makeChanger({"a.png", "b.bmp"});
-        m_changer->optOption_Click(WallpaperChanger::kPriority); // fewer than 3: nothing prepared
-        m_changer->EMShowToShow();
-        m_changer->EMShowToShow();
-        QCOMPARE(m_setter.shown, QStringList{path("b.bmp")});
-        QCOMPARE(m_times.nexts, 2);
-    }
-
-    // With fewer than three entries nothing is prepared when the order is chosen; the first GIF is converted
-    // when its turn comes.
-    void unpreparedConversionIsMadeWhenShown()
-    {
-        makeChanger({"a.gif", "b.bmp"});
-        m_changer->optOption_Click(WallpaperChanger::kPriority);
-        m_changer->EMShowToShow();
-        QCOMPARE(content(m_setter.shown.value(0)), QByteArray("a.gif"));
+        QFETCH(QStringList, entries);
+        QFETCH(QStringList, gone);
+        QFETCH(QStringList, undecodable);
+        r->converter.undecodable = undecodable;
+        makeChanger(entries);
+        for (const QString& name : gone)
+            QFile::remove(path(name));
+        change(3);
+        QStringList shown;
+        for (const QString& file : std::as_const(r->setter.shown))
+            shown.append(content(file));
+        QTEST(shown, "shown");
+        QTEST(r->warnings.shown, "warnings");
+        QTEST(r->changer.entries(), "left");
+        QTEST(r->tooFew, "tooFew");
+        QTEST(r->times.nexts, "marks");
     }
 
     void changeNowUsesTheWorkBitmapAndSpoilsNothing()
     {
         makeChanger({"a.bmp", "b.gif", "c.bmp"});
         picture("preview.jpg");
-        m_changer->optOption_Click(WallpaperChanger::kPriority);
-        m_changer->EMShowToShow(); // shows a, prepares b
-        QVERIFY(m_changer->changeNow(path("preview.jpg")));
-        QCOMPARE(content(m_setter.shown.last()), QByteArray("preview.jpg"));
-        QCOMPARE(m_form.iPicIndex, qint16(1));
-        m_changer->EMShowToShow(); // b again, not the preview left in the work bitmap
-        QCOMPARE(content(m_setter.shown.last()), QByteArray("b.gif"));
-        QVERIFY(!m_changer->changeNow(path("gone.jpg")));
-        m_changer->clearWallpaper();
-        QCOMPARE(m_setter.shown.last(), QString());
-    }
-
-    void emptyListChangesNothing()
-    {
-        m_changer->EMShowToShow();
-        QCOMPARE(m_times.nexts, 0);
-        QCOMPARE(m_state.iWPNext, qint16(10));
-        QVERIFY(m_setter.shown.isEmpty());
-    }
-
-    // The clock calls on every 800 ms tick of the marked minute; the first call moves the mark.
-    void changesOncePerMark()
-    {
-        makeChanger({"a.bmp", "b.bmp", "c.bmp"});
-        m_changer->optOption_Click(WallpaperChanger::kPriority);
-        QTime time(9, 9, 0);
-        for (int tick = 0; tick < 200; ++tick, time = time.addMSecs(800))
-            if (m_state.iWPNext != -1 && time.minute() == m_state.iWPNext)
-                m_changer->EMShowToShow();
-        QCOMPARE(m_setter.shown, (QStringList{path("a.bmp")}));
-        QCOMPARE(m_state.iWPNext, qint16(15));
+        change(); // shows a, prepares b
+        QVERIFY(r->changer.changeNow(path("preview.jpg")));
+        QCOMPARE(content(r->setter.shown.last()), "preview.jpg");
+        QCOMPARE(r->form.iPicIndex, qint16(1));
+        change(); // b again, not the preview left in the work bitmap
+        QCOMPARE(content(r->setter.shown.last()), "b.gif");
+        QVERIFY(!r->changer.changeNow(path("gone.jpg")));
+        r->changer.clearWallpaper();
+        QCOMPARE(r->setter.shown.last(), QString());
     }
 
     void scheduleEndsCatchUp()
     {
-        m_state.bWPCatchUp = kTrue;
-        m_changer->chkChange_Click(true, "5 min");
-        QCOMPARE(m_state.bWPCatchUp, kFalse);
-        QCOMPARE(m_state.bClockActive, kTrue);
-        m_changer->chkChange_Click(false, "5 min");
-        QCOMPARE(m_state.iWPNext, qint16(-1));
+        r->state.bWPCatchUp = kTrue;
+        r->changer.chkChange_Click(true, "5 min");
+        QCOMPARE(r->state.bWPCatchUp, kFalse);
+        QCOMPARE(r->state.bClockActive, kTrue);
+        r->changer.chkChange_Click(false, "5 min");
+        QCOMPARE(r->state.iWPNext, qint16(-1));
     }
 };
 

@@ -38,9 +38,13 @@ private Q_SLOTS:
         write(m_pictures + "/A.gif", "a");
     }
 
+    // Unticked with nothing kept before, nothing is written; nothing stored gives the defaults.
     void nothingStoredGivesDefaults()
     {
-        const WallpaperRestore r = WallpaperStore(m_pictures).RestoreSettings(m_app);
+        const WallpaperStore store(m_pictures);
+        QVERIFY(store.SaveSettings(false, 1, 2, true, 0, "5 min", m_app, m_pictures));
+        QCOMPARE(QDir(m_app).entryList(QDir::Files), QStringList{});
+        const WallpaperRestore r = store.RestoreSettings(m_app);
         QCOMPARE(r.strPicFolder, m_pictures);
         QCOMPARE(r.cbPaper, (QStringList{"A.gif", "b.jpg"}));
         QVERIFY(!r.keepSet);
@@ -51,13 +55,14 @@ private Q_SLOTS:
         QVERIFY(r.lstShow.isEmpty());
     }
 
+    // Slot 5 of ixo.ini is written in place: the other slots stay as they were.
     void keptSettingsComeBackWithTheListAndMarkSlot5()
     {
         write(m_app + "Wpaper.dat", "\"one.bmp\"\n\"two.gif\"\r\"three.jpg\"\r\n");
+        QVERIFY(SettingsFile(m_app).writeSlot(8, IniRecord{"[AllFont]", 0, 0, "Arial"}));
         const WallpaperStore store(m_pictures);
         QVERIFY(store.SaveSettings(true, 120, -40, true, -1, "15 min", m_app, m_pictures));
         QVERIFY(slot5().startsWith("Check"));
-
         const WallpaperRestore r = store.RestoreSettings(m_app);
         QVERIFY(r.keepSet);
         QVERIFY(r.changeOn);
@@ -83,25 +88,8 @@ private Q_SLOTS:
         QVERIFY(!forgotten.changeOn);
         QVERIFY(forgotten.lstShow.isEmpty());
         QCOMPARE(forgotten.priorityFlag, qint16(-1));
-    }
-
-    void untickedWithNothingKeptWritesNothing()
-    {
-        QVERIFY(WallpaperStore(m_pictures).SaveSettings(false, 1, 2, true, 0, "5 min", m_app, m_pictures));
-        QCOMPARE(QDir(m_app).entryList(QDir::Files), QStringList{});
-    }
-
-    // Slot 5 is written in place: the other slots of ixo.ini stay as they were.
-    void slot5LeavesOtherSlotsAlone()
-    {
-        IniRecord font;
-        font.sSection = "[AllFont]";
-        font.sData = "Arial";
-        QVERIFY(SettingsFile(m_app).writeSlot(8, font));
-        QVERIFY(WallpaperStore(m_pictures).SaveSettings(true, 0, 0, true, 0, "1 hr", m_app, m_pictures));
         QCOMPARE(QFileInfo(m_app + "ixo.ini").size(), 408);
         QCOMPARE(SettingsFile(m_app).readSlot(8)->value(), "Arial");
-        QVERIFY(slot5().startsWith("Check"));
     }
 
     void storedFolderUsedWhileItExists()
