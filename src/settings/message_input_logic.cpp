@@ -24,8 +24,9 @@ Loaded load(Module1& state, AlarmLists& lists)
 
     const QString alarm = lists.lstData.selectedLine();
     if (!alarm.isEmpty()) {
-        if (const std::optional<QString> line = lists.lstMessage.takeFirstWithTime(AlarmLines::lineTime(alarm)))
-            loaded.message = AlarmLines::messageText(*line);
+        loaded.takenLine = lists.lstMessage.takeFirstWithTime(AlarmLines::lineTime(alarm));
+        if (loaded.takenLine)
+            loaded.message = AlarmLines::messageText(*loaded.takenLine);
     }
 
     if (settings) {
@@ -58,6 +59,12 @@ SaveResult save(Module1& state, AlarmLists& lists, double fontSize, const QStrin
     if (!lists.lstMessage.append(AlarmLines::messageLine(oneLine, AlarmLines::lineTime(alarm))))
         return SaveResult::ListFull;
     return SaveResult::Added;
+}
+
+void abandon(AlarmLists& lists, const Loaded& loaded)
+{
+    if (loaded.takenLine)
+        lists.lstMessage.append(*loaded.takenLine);
 }
 
 bool storePosition(Module1& state, QPoint topLeft)

@@ -26,9 +26,10 @@ inline const QString kMessagesFull = QStringLiteral("The message list is full (3
 /// What the window's load finds.
 struct Loaded
 {
-    std::optional<int> fontSize;    // slot 7, when it is "[FontSize]"
-    QString message;                // the selected alarm's message, now out of lstMessage
-    std::optional<QPoint> position; // slot 2, when its section is exactly "[MessaegInputLoc]"
+    std::optional<int> fontSize;      // slot 7, when it is "[FontSize]"
+    QString message;                  // the selected alarm's message, now out of lstMessage
+    std::optional<QString> takenLine; // the message line taken out of lstMessage, as it stood
+    std::optional<QPoint> position;   // slot 2, when its section is exactly "[MessaegInputLoc]"
 };
 /// The load: the font size from slot 7; the first message with the time of the selected alarm line is taken out
 /// of lstMessage for editing; the window's place from slot 2.
@@ -41,6 +42,11 @@ enum class SaveResult { Added, NothingToSave, ListFull };
 /// `settingsWritten` tells whether ixo.ini could be written.
 SaveResult save(Module1& state, AlarmLists& lists, double fontSize, const QString& text,
                 bool* settingsWritten = nullptr);
+
+/// The window closes without Save (Abandon, its close box): the message line the load took out goes back to the
+/// end of lstMessage unchanged, so abandoning an edit never deletes the alarm's message. Emptying the box and
+/// saving is what removes a message.
+void abandon(AlarmLists& lists, const Loaded& loaded);
 
 /// The window closes: its place goes to slot 2. False when ixo.ini could not be written.
 bool storePosition(Module1& state, QPoint topLeft);

@@ -100,13 +100,14 @@ void Form5::Form_Load()
 {
     Module1& state = m_app.state();
     state.lForegroundWho = kWhoMessageInput;
-    const MessageInput::Loaded loaded = MessageInput::load(state, m_app.alarmLists());
-    if (loaded.fontSize)
-        setInputFontSize(*loaded.fontSize);
-    txtInput->setPlainText(loaded.message);
+    m_loaded = MessageInput::load(state, m_app.alarmLists());
+    m_saved = false;
+    if (m_loaded.fontSize)
+        setInputFontSize(*m_loaded.fontSize);
+    txtInput->setPlainText(m_loaded.message);
     // A stored place is taken only while a screen still shows it.
-    if (loaded.position && QGuiApplication::screenAt(*loaded.position))
-        move(*loaded.position);
+    if (m_loaded.position && QGuiApplication::screenAt(*m_loaded.position))
+        move(*m_loaded.position);
 }
 
 void Form5::setInputFontSize(double points)
@@ -148,6 +149,7 @@ void Form5::cmdOk_Click()
     bool settingsWritten = true;
     const MessageInput::SaveResult result = MessageInput::save(
         m_app.state(), m_app.alarmLists(), txtInput->font().pointSizeF(), txtInput->toPlainText(), &settingsWritten);
+    m_saved = result != MessageInput::SaveResult::ListFull;
     if (!settingsWritten)
         m_app.AnswerOk(QStringLiteral("The font size could not be saved in ") + m_app.state().settingsFile().path());
     if (result == MessageInput::SaveResult::NothingToSave)
@@ -213,6 +215,8 @@ void Form5::Form_Deactivate()
 void Form5::Form_QueryUnload()
 {
     Module1& state = m_app.state();
+    if (!m_saved)
+        MessageInput::abandon(m_app.alarmLists(), m_loaded);
     if (!MessageInput::storePosition(state, pos()))
         qWarning("Ixo: the place of the message window could not be saved in %s",
                  qPrintable(state.settingsFile().path()));

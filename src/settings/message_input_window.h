@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "settings/message_input_logic.h"
+
 class AppContext;
 class QLabel;
 class QPlainTextEdit;
@@ -49,4 +51,6 @@ private:
     AppContext& m_app;
     bool m_fixingText = false;
     bool m_closed = false;
+    bool m_saved = false;
+    MessageInput::Loaded m_loaded;
 };

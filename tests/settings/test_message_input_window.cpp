@@ -60,7 +60,34 @@ private Q_SLOTS:
         input = &open();
         QCOMPARE(input->pos(), place);
         input->close();
-        QVERIFY(lists().lstMessage.isEmpty()); // closed without Save: the alarm has no message now
+    }
+
+    // Abandon or the close box leave the alarm's message as it was, whatever was typed; an emptied box saved
+    // removes it (with the warning).
+    void closingWithoutSaveKeepsTheMessage_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Abandon") << "Abandon";
+        QTest::newRow("close box") << "close";
+        QTest::newRow("Save of an empty box") << "empty";
+    }
+    void closingWithoutSaveKeepsTheMessage()
+    {
+        QFETCH(QString, how);
+        Form5& input = open();
+        QTest::keyClicks(input.txtInput, " now");
+        if (how == "Abandon")
+            input.cmdCancel->click();
+        else if (how == "close")
+            input.close();
+        else {
+            input.txtInput->clear();
+            input.cmdOk->click();
+        }
+        QVERIFY(!m_h->app->isForm5Loaded());
+        QCOMPARE(lists().lstMessage.lines(),
+                 how == "empty" ? QStringList() : QStringList{QStringLiteral("Call the garage at 13:05:00")});
+        QCOMPARE(visibleWarnings(), how == "empty" ? QStringList{MessageInput::kNothingToSave} : QStringList());
     }
 
     // A double quote typed or pasted becomes an apostrophe; the box takes at most 626 characters, cutting what
