@@ -34,12 +34,12 @@ AlarmDataList::~AlarmDataList() = default;
 
 int AlarmDataList::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(m_count);
+    return parent.isValid() ? 0 : static_cast<int>(count());
 }
 
 QVariant AlarmDataList::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_count || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!index.isValid() || index.row() >= count() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
     return line(index.row());
 }
@@ -52,8 +52,6 @@ void AlarmDataList::addCount(int second, int delta)
 
 qsizetype AlarmDataList::rowOfSecond(int second) const
 {
-    if (m_occupied.empty())
-        return 0;
     const int block = second / kBlockSeconds;
     qsizetype below = std::popcount(m_occupied[block] & ((quint64{1} << (second % kBlockSeconds)) - 1));
     for (int i = block; i > 0; i -= i & -i)
@@ -81,7 +79,7 @@ int AlarmDataList::secondOfRow(qsizetype row) const
 
 QString AlarmDataList::line(qsizetype row) const
 {
-    if (row < 0 || row >= m_count)
+    if (row < 0 || row >= count())
         return {};
     return m_bySecond.value(secondOfRow(row));
 }
@@ -89,7 +87,7 @@ QString AlarmDataList::line(qsizetype row) const
 QStringList AlarmDataList::lines() const
 {
     QStringList all;
-    all.reserve(m_count);
+    all.reserve(count());
     for (int block = 0; block < static_cast<int>(m_occupied.size()); ++block)
         for (quint64 bits = m_occupied[block]; bits != 0; bits &= bits - 1)
             all.append(m_bySecond.value(block * kBlockSeconds + std::countr_zero(bits)));
@@ -109,14 +107,13 @@ AlarmDataList::Insert AlarmDataList::insertSorted(const QString& line, qsizetype
     quint64& word = m_occupied[second / kBlockSeconds];
     if (word & bit)
         return Insert::Duplicate;
-    if (m_count >= kMaxLines)
+    if (count() >= kMaxLines)
         return Insert::Full;
     const qsizetype at = rowOfSecond(second);
     beginInsertRows(QModelIndex(), static_cast<int>(at), static_cast<int>(at));
     m_bySecond.insert(second, line);
     word |= bit;
     addCount(second, 1);
-    ++m_count;
     endInsertRows();
     if (row)
         *row = at;
@@ -128,26 +125,24 @@ AlarmDataList::Insert AlarmDataList::insertSorted(const QString& line, qsizetype
 
 void AlarmDataList::removeAt(qsizetype row)
 {
-    if (row < 0 || row >= m_count)
+    if (row < 0 || row >= count())
         return;
     const int second = secondOfRow(row);
     beginRemoveRows(QModelIndex(), static_cast<int>(row), static_cast<int>(row));
     m_bySecond.remove(second);
     m_occupied[second / kBlockSeconds] &= ~(quint64{1} << (second % kBlockSeconds));
     addCount(second, -1);
-    --m_count;
     endRemoveRows();
     setSelected(-1);
 }
 
 void AlarmDataList::clear()
 {
-    if (m_count > 0) {
+    if (count() > 0) {
         beginResetModel();
         m_bySecond.clear();
         std::fill(m_occupied.begin(), m_occupied.end(), 0);
         std::fill(m_blockCounts.begin(), m_blockCounts.end(), 0);
-        m_count = 0;
         endResetModel();
     }
     setSelected(-1);
@@ -155,7 +150,7 @@ void AlarmDataList::clear()
 
 void AlarmDataList::setSelected(qsizetype row)
 {
-    if (row < 0 || row >= m_count)
+    if (row < 0 || row >= count())
         row = -1;
     if (row == m_selected)
         return;

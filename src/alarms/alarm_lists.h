@@ -28,8 +28,8 @@ public:
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
-    qsizetype count() const { return m_count; }
-    bool isEmpty() const { return m_count == 0; }
+    qsizetype count() const { return m_bySecond.size(); }
+    bool isEmpty() const { return m_bySecond.isEmpty(); }
     /// Line `row`, or the empty text when there is no such line.
     QString line(qsizetype row) const;
     /// Line 0, the next event, or the empty text.
@@ -61,7 +61,6 @@ private:
     std::vector<quint64> m_occupied;   // one bit per second of the day: set where there is a line
     std::vector<qint32> m_blockCounts; // binary indexed tree over blocks of 64 seconds: lines per range
     QHash<int, QString> m_bySecond;    // the line of each second that has one
-    qsizetype m_count = 0;
     qsizetype m_selected = -1;
 };
 

@@ -1,5 +1,7 @@
 #include "app/clock_tick.h"
 
+#include <QScopeGuard>
+
 #include "alarms/alarm_lines.h"
 #include "alarms/alarm_lists.h"
 #include "app/shared_state.h"
@@ -64,10 +66,11 @@ void ClockTick::Timer1_Timer()
 void ClockTick::fireHead(bool onTime)
 {
     // The event is taken off the list and the next one asked for before any sound or window, which may let
-    // other events run: nothing can fire it a second time.
+    // other events run: nothing can fire it a second time. `strNextAlarm` names it until it has fired, for the
+    // sound's error boxes; a tick meanwhile does nothing.
     const QString eventTime = m_nextEventTime;
     const QString playTimes = m_state.strPlayTimes;
-    m_state.strNextAlarm.clear();
+    const auto forgetEvent = qScopeGuard([this] { m_state.strNextAlarm.clear(); });
     m_nextEventTime.clear();
     m_state.bRefreshNext = kTrue;
 
@@ -81,13 +84,9 @@ void ClockTick::fireHead(bool onTime)
     m_state.bAlarmsPending = toFlag(!lstData.isEmpty());
     m_firedThisTick = true;
 
-    if (onTime) {
-        // While its sound plays the fired event is the one the sound's error boxes name; a tick that runs
-        // meanwhile does nothing, and the next event is read once the sound is done.
-        m_state.strNextAlarm = eventTime;
+    if (onTime)
         m_actions.PlaySound(playTimes, m_state.strSongPath);
-        m_state.strNextAlarm.clear();
-    } else
+    else
         m_actions.openMessageWindow(QStringLiteral("alarm at ") + eventTime);
     sShowMsg(eventTime);
 }

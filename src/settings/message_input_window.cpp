@@ -101,7 +101,6 @@ void Form5::Form_Load()
     Module1& state = m_app.state();
     state.lForegroundWho = kWhoMessageInput;
     m_loaded = MessageInput::load(state, m_app.alarmLists());
-    m_saved = false;
     if (m_loaded.fontSize)
         setInputFontSize(*m_loaded.fontSize);
     txtInput->setPlainText(m_loaded.message);
@@ -149,7 +148,8 @@ void Form5::cmdOk_Click()
     bool settingsWritten = true;
     const MessageInput::SaveResult result = MessageInput::save(
         m_app.state(), m_app.alarmLists(), txtInput->font().pointSizeF(), txtInput->toPlainText(), &settingsWritten);
-    m_saved = result != MessageInput::SaveResult::ListFull;
+    if (result != MessageInput::SaveResult::ListFull)
+        m_loaded.takenLine.reset(); // saved, or removed on purpose with an empty box
     if (!settingsWritten)
         m_app.AnswerOk(QStringLiteral("The font size could not be saved in ") + m_app.state().settingsFile().path());
     if (result == MessageInput::SaveResult::NothingToSave)
@@ -215,8 +215,7 @@ void Form5::Form_Deactivate()
 void Form5::Form_QueryUnload()
 {
     Module1& state = m_app.state();
-    if (!m_saved)
-        MessageInput::abandon(m_app.alarmLists(), m_loaded);
+    MessageInput::abandon(m_app.alarmLists(), m_loaded);
     if (!MessageInput::storePosition(state, pos()))
         qWarning("Ixo: the place of the message window could not be saved in %s",
                  qPrintable(state.settingsFile().path()));

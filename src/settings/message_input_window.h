@@ -51,6 +51,5 @@ private:
     AppContext& m_app;
     bool m_fixingText = false;
     bool m_closed = false;
-    bool m_saved = false;
     MessageInput::Loaded m_loaded;
 };
