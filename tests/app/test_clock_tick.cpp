@@ -126,35 +126,6 @@ private Q_SLOTS:
         QCOMPARE(e.lists.lstData.lines(), QStringList{"once 08:30:01"});
     }
 
-    // An event whose time passed unseen fires at second 0 with "alarm at" and its time as the tick holds it: to the
-    // minute while seconds are not compared, whole when its line was read in the same tick.
-    void lateWindowNamesTheTime_data()
-    {
-        QTest::addColumn<bool>("noSecond");
-        QTest::addColumn<bool>("readNow");
-        QTest::addColumn<QString>("window");
-        QTest::newRow("seconds compared") << false << false << "window alarm at 08:30:20";
-        QTest::newRow("seconds not compared") << true << false << "window alarm at 08:30";
-        QTest::newRow("seconds not compared, just read") << true << true << "window alarm at 08:30:20";
-    }
-    void lateWindowNamesTheTime()
-    {
-        QFETCH(bool, noSecond);
-        QFETCH(bool, readNow);
-        Engine e;
-        e.state.bNoSecond = toFlag(noSecond);
-        if (!readNow) {
-            QVERIFY(e.load("08:30:20", "once"));
-            e.tickOnce();
-        }
-        e.at(QTime(8, 40, 0));
-        if (readNow)
-            QVERIFY(e.load("08:30:20", "once"));
-        e.tickOnce();
-        QTEST(e.actions.log.join(", "), "window");
-        QVERIFY(e.lists.lstData.isEmpty());
-    }
-
     // With the last event gone the clock idles, unless the Alarm Set window is open or the chime is on.
     void lastEventLetsTheClockIdle_data()
     {
