@@ -5,7 +5,7 @@ FUZZ_BUILD ?= build-fuzz
 JOBS       ?= 2
 CMAKE_ARGS ?=
 
-.PHONY: all deps build run test test-sanitize bench screenshots demo install uninstall format clean
+.PHONY: all deps build run test test-sanitize bench screenshots demo install uninstall deb format clean
 
 all: build
 
@@ -46,6 +46,12 @@ demo: build
 # Per user, without root: ~/.local/share/ixo (program folder), ~/.local/bin/ixo, a desktop entry and an icon.
 install: build
 	@scripts/install-ixo install $(BUILD)/bin
+
+# The Debian package ixo_VERSION_ARCH.deb, here, from what the build's install rules say (cpack, dpkg-shlibdeps).
+deb: build
+	@rm -f ixo_*.deb
+	cd $(BUILD) && cpack -G DEB
+	@ls ixo_*.deb
 
 # Keeps the user's ixo.ini and alarm lists unless PURGE=1.
 uninstall:
