@@ -65,3 +65,4 @@ format:
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -f ixo_*.deb
