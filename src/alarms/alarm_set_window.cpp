@@ -556,7 +556,7 @@ void Form4::SongDropDown()
 {
     if (SFjumper)
         return;
-    cmbSong->addItems(AlarmSet::waveNames(m_app.state().strAppPath));
+    cmbSong->addItems(AlarmSet::songNames(m_app.state()));
     SFjumper = true;
 }
 
@@ -573,7 +573,7 @@ void Form4::cmdPlayB_Click()
 {
     if (cmbSong->currentIndex() < 0)
         return;
-    m_app.services().wave.sndPlaySound(AlarmSet::wavePath(m_app.state().strAppPath, cmbSong->currentText()));
+    m_app.services().wave.sndPlaySound(AlarmSet::songPath(m_app.state(), cmbSong->currentText()));
 }
 
 void Form4::cbEMPlay_Click()

@@ -176,7 +176,7 @@ void ClockTick::ChimeTick()
     if (current != m_state.iEMNext)
         return;
     if (m_state.bSoundOn == kTrue && t.second() < 3)
-        m_actions.playChime(m_state.strAppPath + QStringLiteral("didi.snd"));
+        m_actions.playChime(m_state.deliveredFile(QStringLiteral("didi.snd")));
     RenewChimeMark();
 }
 

@@ -85,6 +85,21 @@ private Q_SLOTS:
         QCOMPARE(AlarmSet::wavePath(app, "gong"), app + "gong.wav");
     }
 
+    // An installed Ixo offers the delivered sounds beside the user's own; the user's copy of a name wins.
+    void deliveredSounds()
+    {
+        const QString app = m_state->strAppPath;
+        QTemporaryDir shared;
+        m_state->strSharePath = shared.path() + "/";
+        for (const QString& file : {app + "Ding.wav", app + "mine.wav", m_state->strSharePath + "ding.wav",
+                                    m_state->strSharePath + "bell.wav"})
+            touch(file);
+        QCOMPARE(AlarmSet::songNames(*m_state), (QStringList{"bell", "Ding", "mine"}));
+        QCOMPARE(AlarmSet::songPath(*m_state, "ding"), app + "Ding.wav");
+        QCOMPARE(AlarmSet::songPath(*m_state, "bell"), m_state->strSharePath + "bell.wav");
+        QCOMPARE(AlarmSet::songPath(*m_state, "gong"), app + "gong.wav");
+    }
+
     // A picked sound is used by every alarm from then on, also when slot 3 cannot be written; slot 3 holds its
     // name and no integers left in the shared record.
     void songClickWritesSlot3()
