@@ -7,6 +7,7 @@
 #include "app/main_window.h"
 #include "app/shared_state.h"
 #include "app/tray_pictures.h"
+#include "platform/linux/canberra_event_sound.h"
 #include "platform/linux/desktop_launcher.h"
 #include "platform/linux/desktop_wallpaper.h"
 #include "platform/linux/desktop_window_services.h"
@@ -50,7 +51,8 @@ int main(int argc, char** argv)
     }
 
     SystemClock clock;
-    DesktopWindowServices windows;
+    CanberraEventSound eventSounds;
+    DesktopWindowServices windows(eventSounds);
     DesktopLauncher launcher;
     MessageBox modalBox;
     SystemTrayIcon tray(TrayPictures::normal(), TrayPictures::disabled());
