@@ -75,7 +75,7 @@ bool ItemReader::next(QString* item)
         if (i < n)
             i = m_bytes[i] == ',' ? i + 1 : afterLineEnd(i);
         m_pos = i;
-        *item = m_utf8 ? QString::fromUtf8(text) : fromWindows1252(text);
+        *item = m_utf8 ? fromUtf8Text(text) : fromWindows1252(text);
         return true;
     }
     m_pos = n;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include <QStringDecoder>
+
 namespace {
 
 // Windows-1252 bytes 0x80 to 0x9F; the unassigned ones map to the C1 control of the same value.
@@ -47,6 +49,13 @@ QString fromWindows1252(QByteArrayView bytes)
     return text;
 }
 
+QString fromUtf8Text(QByteArrayView bytes)
+{
+    // QString::fromUtf8 would drop a leading U+FEFF, and a text would not come back as it was written.
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder(bytes);
+}
+
 bool isUtf8BeyondAscii(QByteArrayView bytes)
 {
     return !isAscii(bytes) && bytes.isValidUtf8();
@@ -64,7 +73,7 @@ QByteArray toCodePage(const QString& text)
 QString fromCodePage(QByteArrayView bytes)
 {
     if (bytes.isValidUtf8())
-        return QString::fromUtf8(bytes);
+        return fromUtf8Text(bytes);
     return fromWindows1252(bytes);
 }
 

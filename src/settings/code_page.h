@@ -22,6 +22,9 @@ bool toWindows1252(const QString& text, QByteArray* bytes);
 /// U+008F, U+0090 and U+009D, so any bytes come back unchanged when written again.
 QString fromWindows1252(QByteArrayView bytes);
 
+/// `bytes` read as UTF-8, a leading byte order mark kept as a character like any other.
+QString fromUtf8Text(QByteArrayView bytes);
+
 /// Whether `bytes` is valid UTF-8 holding at least one character beyond ASCII.
 bool isUtf8BeyondAscii(QByteArrayView bytes);
 

@@ -61,6 +61,8 @@ private Q_SLOTS:
             << QByteArray("\"\xc3\xa9\"\r\n\"\xd0\x9f\xd1\x80\xd0\xb8\xd0\xb2\xd0\xb5\xd1\x82\"\r\n");
         QTest::newRow("CJK") << QStringList{QStringLiteral("\u65e5\u672c")}
                              << QByteArray("\"\xe6\x97\xa5\xe6\x9c\xac\"\r\n");
+        QTest::newRow("U+FEFF at the start of an item stays")
+            << QStringList{QStringLiteral("\ufeffx")} << QByteArray("\"\xef\xbb\xbfx\"\r\n");
         QTest::newRow("emoji") << QStringList{QStringLiteral("\U0001F600")} << QByteArray("\"\xf0\x9f\x98\x80\"\r\n");
         QTest::newRow("Windows-1252 that would read as UTF-8")
             << QStringList{QStringLiteral("\u00c3\u00a9")} << QByteArray("\"\xc3\x83\xc2\xa9\"\r\n");
