@@ -10,6 +10,7 @@
 #include "app/program_folder.h"
 #include "app/shared_state.h"
 #include "app/tray_pictures.h"
+#include "platform/linux/canberra_event_sound.h"
 #include "platform/linux/desktop_launcher.h"
 #include "platform/linux/desktop_wallpaper.h"
 #include "platform/linux/desktop_window_services.h"
@@ -93,7 +94,8 @@ int main(int argc, char** argv)
     }
 
     SystemClock clock;
-    DesktopWindowServices windows;
+    CanberraEventSound eventSounds;
+    DesktopWindowServices windows(eventSounds);
     DesktopLauncher launcher;
     MessageBox modalBox;
     SystemTrayIcon tray(TrayPictures::normal(), TrayPictures::disabled());

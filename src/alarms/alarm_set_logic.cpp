@@ -88,15 +88,25 @@ QString songPath(const Module1& state, const QString& name)
     return QFileInfo(delivered).isFile() ? delivered : own;
 }
 
-bool SongClick(Module1& state, const QString& item)
+QString SongClick(Module1& state, const QString& item)
 {
     state.strSongPath = songPath(state, item);
+    const SettingsFile file = state.settingsFile();
+    // A cut name would name no file after a restart: slot 3 keeps the sound picked before.
+    if (!IniRecord::fits(item))
+        return item +
+               QStringLiteral(" is used until Ixo ends but cannot be remembered: a sound name may take at "
+                              "most %1 bytes in ")
+                   .arg(IniRecord::kDataWidth) +
+               file.path();
     IniRecord& record = state.recIni;
     record.sSection = kSectionSongName;
     record.iData1 = 0;
     record.iData2 = 0;
     record.sData = item;
-    return state.settingsFile().writeSlot(IniSlot::SongName, record);
+    if (!file.writeSlot(IniSlot::SongName, record))
+        return QStringLiteral("The sound choice could not be saved in ") + file.path();
+    return {};
 }
 
 StoredSettings fForm4Load(Module1& state)

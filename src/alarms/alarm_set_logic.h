@@ -32,9 +32,10 @@ QStringList songNames(const Module1& state);
 /// The file of the sound `name`: the program folder's, else the delivered one, else the program folder's path.
 QString songPath(const Module1& state, const QString& name);
 
-/// A sound was picked: every alarm plays it from now on (strSongPath) and slot 3 remembers it. Returns false
-/// when ixo.ini could not be written; the sound is in use all the same.
-bool SongClick(Module1& state, const QString& item);
+/// A sound was picked: every alarm plays it from now on (strSongPath) and slot 3 remembers it. Returns the
+/// warning to show when slot 3 cannot hold the name or ixo.ini could not be written (the sound is in use all the
+/// same), else an empty text.
+QString SongClick(Module1& state, const QString& item);
 
 /// What the window's load takes from ixo.ini besides the sound, which it puts into strSongPath.
 struct StoredSettings

@@ -564,9 +564,9 @@ void Form4::SongClick()
 {
     if (cmbSong->currentIndex() < 0)
         return;
-    Module1& state = m_app.state();
-    if (!AlarmSet::SongClick(state, cmbSong->currentText()))
-        m_app.AnswerOk(QStringLiteral("The sound choice could not be saved in ") + state.settingsFile().path());
+    const QString warning = AlarmSet::SongClick(m_app.state(), cmbSong->currentText());
+    if (!warning.isEmpty())
+        m_app.AnswerOk(warning);
 }
 
 void Form4::cmdPlayB_Click()

@@ -218,7 +218,8 @@ AlarmDataFiles AppContext::dataFiles()
     loadAlarmSet();
     return AlarmDataFiles(m_state, *m_alarmLists,
                           AlarmDataFiles::Services{*this, *this, *this, m_services.launcher, m_services.clock,
-                                                   qEnvironmentVariable("VISUAL")});
+                                                   qEnvironmentVariable("VISUAL"), qEnvironmentVariable("EDITOR"),
+                                                   qEnvironmentVariable("TERMINAL")});
 }
 
 void AppContext::addErrorLine(const QString& line)
