@@ -3,6 +3,7 @@
 source "$E2E_LIB"
 
 e2e_start_desktop || exit 1
+e2e_set_clock "2026-12-06 09:00:00"
 e2e_start_ixo
 
 icon=""
