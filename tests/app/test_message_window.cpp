@@ -91,8 +91,8 @@ private Q_SLOTS:
         QCOMPARE(state.lForegroundWho, newer->lMyWho);
         QPointer<Form6> closed = newer;
         newer->cmdOk->click();
+        QCOMPARE(state.lForegroundWho, 0); // handed back on closing, before the older one loses the activation
         QTRY_VERIFY(closed.isNull());
-        QCOMPARE(state.lForegroundWho, 0);
         older->Form_Deactivate();
         QCOMPARE(state.lForegroundWho, older->lMyWho);
     }
