@@ -44,18 +44,6 @@ e2e_set_clock() {
     printf '%+d\n' $((target - $(e2e_real_epoch))) >"$E2E_WORK/faketime"
 }
 
-# e2e_clock_epoch: what Ixo's faked clock reads now, in seconds since 1970.
-e2e_clock_epoch() {
-    echo $(($(e2e_real_epoch) + $(cat "$E2E_WORK/faketime")))
-}
-
-# e2e_sleep_until "YYYY-MM-DD HH:MM:SS": waits until Ixo's faked clock reads this time (at once if it is past).
-e2e_sleep_until() {
-    local target
-    target=$(LD_PRELOAD= date -d "$1" +%s) || return 1
-    while [ "$(e2e_clock_epoch)" -lt "$target" ]; do sleep 0.2; done
-}
-
 # Starts Ixo from the program folder on the scenario's faked clock; sets IXO_PID. File times are left real
 # (NO_FAKE_STAT), so caches such as fontconfig's are not taken for stale.
 e2e_start_ixo() {
