@@ -44,8 +44,8 @@ e2e_set_clock() {
     printf '%+d\n' $((target - $(e2e_real_epoch))) >"$E2E_WORK/faketime"
 }
 
-# Starts Ixo from the program folder on the scenario's faked clock; sets IXO_PID. File times are left real
-# (NO_FAKE_STAT), so caches such as fontconfig's are not taken for stale.
+# Starts Ixo from the program folder on the scenario's faked clock; sets IXO_PID. The times of files are left
+# real (NO_FAKE_STAT): shifted, they made Ixo's start-up slower whenever the clock was moved.
 e2e_start_ixo() {
     [ -f "$E2E_WORK/faketime" ] || { echo "e2e: the scenario starts Ixo without setting its clock"; return 1; }
     (
