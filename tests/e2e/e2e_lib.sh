@@ -82,9 +82,11 @@ e2e_geometry() {
                              /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
 }
 
-# The id of Ixo's tray icon: its window embedded in the tray host's panel.
+# The id of Ixo's tray icon: its window embedded in the tray host's panel, once mapped (it takes no clicks before).
 e2e_tray_icon() {
-    xwininfo -root -tree | awk '/"panel": \("panel" "trayer"\)/{p=1} p && /"Ixo": \("ixo" "Ixo"\)/{print $1; exit}'
+    local id
+    id=$(xwininfo -root -tree | awk '/"panel": \("panel" "trayer"\)/{p=1} p && /"Ixo": \("ixo" "Ixo"\)/{print $1; exit}')
+    [ -n "$id" ] && xwininfo -id "$id" | grep -q 'Map State: IsViewable' && echo "$id"
 }
 
 # The id of Ixo's popup menu, when shown: a top-level Ixo window, mapped, with a menu's size. Qt creates the
