@@ -91,7 +91,7 @@ private Q_SLOTS:
         QCOMPARE(state.lForegroundWho, newer->lMyWho);
         QPointer<Form6> closed = newer;
         newer->cmdOk->click();
-        QCOMPARE(state.lForegroundWho, 0);
+        QCOMPARE(state.lForegroundWho, 0); // handed back on closing, before the older one loses the activation
         QTRY_VERIFY(closed.isNull());
         older->Form_Deactivate();
         QCOMPARE(state.lForegroundWho, older->lMyWho);

@@ -29,29 +29,31 @@ e2e_start_desktop() {
     e2e_wait_for 10 "tray host" xdotool search --class trayer
 }
 
-# e2e_set_clock "YYYY-MM-DD HH:MM:SS": from now on Ixo's clock reads this time and runs on from it. Can be called
-# again while Ixo runs: the clock jumps, as after a suspend or a clock change. Timers keep real time.
-# "e2e_set_clock now" puts the real time back. (Qt's popup menus do not take clicks while the clock is moved,
-# so scenarios use the tray menu on the real time.)
-e2e_set_clock() {
-    if [ "$1" = now ]; then
-        echo "+0" >"$E2E_WORK/faketime"
-        return 0
-    fi
-    local target
-    target=$(date -d "$1" +%s) || return 1
-    printf '%+d\n' $((target - $(date +%s))) >"$E2E_WORK/faketime"
+# Ixo always runs on a faked clock (libfaketime) that the scenario starts at a date and time of its own choosing:
+# e2e_set_clock "YYYY-MM-DD HH:MM:SS" before e2e_start_ixo. From then on Ixo's clock runs at real pace from that
+# time; called again while Ixo runs, the clock jumps, as after a suspend or a clock change (timers keep real time).
+# libfaketime takes the clock as an offset from the real one, so the real time is read here with the preload
+# library left out: the whole suite may itself run under faketime, whose settings are not passed on to Ixo.
+e2e_real_epoch() {
+    LD_PRELOAD= date +%s
 }
 
-# Starts Ixo from the program folder; sets IXO_PID. After e2e_set_clock, Ixo runs on the faked clock.
+e2e_set_clock() {
+    local target
+    target=$(LD_PRELOAD= date -d "$1" +%s) || return 1
+    printf '%+d\n' $((target - $(e2e_real_epoch))) >"$E2E_WORK/faketime"
+}
+
+# Starts Ixo from the program folder on the scenario's faked clock; sets IXO_PID. The times of files are left
+# real (NO_FAKE_STAT): shifted, they made Ixo's start-up slower whenever the clock was moved.
 e2e_start_ixo() {
-    if [ -f "$E2E_WORK/faketime" ]; then
-        FAKETIME_TIMESTAMP_FILE="$E2E_WORK/faketime" FAKETIME_NO_CACHE=1 FAKETIME_DONT_FAKE_MONOTONIC=1 \
-            LD_PRELOAD="$(ls /usr/lib/*/faketime/libfaketime.so.1 | head -n1)" \
-            "$E2E_PROG/ixo" >>"$E2E_WORK/ixo.log" 2>&1 &
-    else
-        "$E2E_PROG/ixo" >>"$E2E_WORK/ixo.log" 2>&1 &
-    fi
+    [ -f "$E2E_WORK/faketime" ] || { echo "e2e: the scenario starts Ixo without setting its clock"; return 1; }
+    (
+        unset $(compgen -e | grep '^FAKETIME')
+        export FAKETIME_TIMESTAMP_FILE="$E2E_WORK/faketime" FAKETIME_NO_CACHE=1 FAKETIME_DONT_FAKE_MONOTONIC=1 \
+            NO_FAKE_STAT=1 LD_PRELOAD="$(ls /usr/lib/*/faketime/libfaketime.so.1 | head -n1)"
+        exec "$E2E_PROG/ixo"
+    ) >>"$E2E_WORK/ixo.log" 2>&1 &
     IXO_PID=$!
     e2e_pids+=($IXO_PID)
 }
@@ -80,14 +82,22 @@ e2e_geometry() {
                              /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
 }
 
-# The id of Ixo's tray icon: its window embedded in the tray host's panel.
+# The id of Ixo's tray icon: its window embedded in the tray host's panel, once mapped (it takes no clicks before).
 e2e_tray_icon() {
-    xwininfo -root -tree | awk '/"panel": \("panel" "trayer"\)/{p=1} p && /"Ixo": \("ixo" "Ixo"\)/{print $1; exit}'
+    local id
+    id=$(xwininfo -root -tree | awk '/"panel": \("panel" "trayer"\)/{p=1} p && /"Ixo": \("ixo" "Ixo"\)/{print $1; exit}')
+    [ -n "$id" ] && xwininfo -id "$id" | grep -q 'Map State: IsViewable' && echo "$id"
 }
 
-# The id of Ixo's popup menu, when shown: a top-level Ixo window other than the icon with a menu's size.
+# The id of Ixo's popup menu, when shown: a top-level Ixo window, mapped, with a menu's size. Qt creates the
+# menu's window a moment before it maps and places it (still 640x480 at 0,0), and the menu is only taken once
+# it is on screen.
 e2e_popup_menu() {
-    xwininfo -root -children | awk '/"Ixo": \("ixo" "Ixo"\)/ && $0 !~ /1x1\+/ {print $1; exit}'
+    local id
+    for id in $(xwininfo -root -children | awk '/"Ixo": \("ixo" "Ixo"\)/ && $0 !~ /1x1\+/ {print $1}'); do
+        xwininfo -id "$id" | grep -q 'Map State: IsViewable' && { echo "$id"; return 0; }
+    done
+    return 1
 }
 
 e2e_check() {
@@ -104,15 +114,22 @@ e2e_check() {
     fi
 }
 
+# Prints "N passed, M failed"; fails when a check failed or none was made.
 e2e_summary() {
     echo "$e2e_passed passed, $e2e_failed failed"
-    [ $e2e_failed -eq 0 ]
+    [ $e2e_failed -eq 0 ] && [ $e2e_passed -gt 0 ]
+}
+
+# e2e_skip REASON: ends a scenario that cannot run on this machine; it is counted as skipped, not passed.
+e2e_skip() {
+    echo "skipped: $1"
+    exit 77
 }
 
 # e2e_menu ITEM: opens the tray menu with a right click on the icon and clicks ITEM (About, "Alarm Set", Settings,
-# Wallpaper, Help, Stop, Disable or Remove). The popup takes no keys here, so items are clicked where the menu
-# draws them: their centres as measured on the 182-pixel-high menu, scaled to the menu's real height.
-# The icon may be embedded a moment before it takes clicks, so the right click is tried a few times.
+# Wallpaper, Help, Stop, Disable or Remove) where the menu draws it: the items' centres as measured on the
+# 182-pixel-high menu, scaled to the menu's real height. The icon may be embedded a moment before it takes clicks,
+# and a click is now and then not delivered: until the menu has closed on the item, it is tried again.
 e2e_menu() {
     local offset
     case "$1" in
@@ -121,19 +138,22 @@ e2e_menu() {
     *) echo "e2e: no menu item $1"; return 1 ;;
     esac
     local icon menu attempt
+    find_menu_now() { menu=$(e2e_popup_menu); }
     for attempt in 1 2 3 4 5; do
         icon=$(e2e_tray_icon)
         [ -n "$icon" ] || { sleep 1; continue; }
         read -r ix iy iw ih < <(e2e_geometry "$icon")
         xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click 3
-        find_menu_now() { menu=$(e2e_popup_menu); [ -n "$menu" ]; }
-        e2e_wait_for 3 "tray menu" find_menu_now || continue
+        e2e_wait_for 5 "tray menu" find_menu_now || continue
         read -r mx my mw mh < <(e2e_geometry "$menu")
         xdotool mousemove $((mx + mw / 3)) $((my + offset * mh / 182))
         sleep 0.2
         xdotool click 1
-        return 0
+        e2e_wait_for 3 "the menu to close" bash -c "! xwininfo -id $menu 2>/dev/null | grep -q IsViewable" &&
+            return 0
+        xdotool key Escape
     done
+    echo "e2e: the menu item $1 could not be clicked"
     return 1
 }
 

@@ -3,6 +3,7 @@
 source "$E2E_LIB"
 
 e2e_start_desktop || exit 1
+e2e_set_clock "2026-12-06 09:00:00"
 e2e_start_ixo
 
 icon=""
@@ -13,8 +14,8 @@ menu=""
 find_menu() { menu=$(e2e_popup_menu); [ -n "$menu" ]; }
 right_click_opens_menu() {
     local attempt
-    # The icon may be embedded a moment before it takes clicks.
-    for attempt in 1 2 3; do
+    # The icon may be mapped a moment before it takes clicks (more so on a busy machine).
+    for attempt in 1 2 3 4 5; do
         read -r ix iy iw ih < <(e2e_geometry "$icon")
         xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click 3
         e2e_wait_for 4 "popup menu" find_menu && return 0

@@ -93,11 +93,13 @@ private Q_SLOTS:
         QTest::newRow("MATE clear") << D::Mate << true
                                     << Commands{{gs, "set", "org.mate.background", "picture-filename", "''"}};
         QTest::newRow("KDE set") << D::Kde << false << Commands{{"plasma-apply-wallpaperimage", kPath}};
-        QTest::newRow("KDE clear") << D::Kde << true
-                                   << Commands{{"dbus-send", "--session", "--type=method_call",
-                                                "--dest=org.kde.plasmashell", "/PlasmaShell",
-                                                "org.kde.PlasmaShell.evaluateScript",
-                                                "string:" + DesktopWallpaper::plasmaScript(QString())}};
+        QTest::newRow("KDE clear")
+            << D::Kde << true
+            << Commands{{"dbus-send", "--session", "--type=method_call", "--dest=org.kde.plasmashell", "/PlasmaShell",
+                         "org.kde.PlasmaShell.evaluateScript",
+                         "string:desktops().forEach(function (d) { d.wallpaperPlugin = 'org.kde.image';"
+                         " d.currentConfigGroup = ['Wallpaper', 'org.kde.image', 'General'];"
+                         " d.writeConfig('Image', ''); });"}};
         const QStringList list{"xfconf-query", "-c", "xfce4-desktop", "-l"};
         const QString m0 = "/backdrop/screen0/monitorHDMI-1/workspace0/last-image";
         const QString m1 = "/backdrop/screen0/monitoreDP-1/workspace1/last-image";

@@ -35,9 +35,12 @@ private Q_SLOTS:
             values.append(event.value);
         }
         ::close(fds[0]);
-        // The writer may switch off between the two requests, and switches off once more when it ends.
-        values.removeAll(0);
-        QCOMPARE(values, (QList<int>{2000, 1500, 550}));
+        // The writer may switch off between the two requests; it switches off after the last tone and once
+        // more when it ends.
+        const QList<int> together{2000, 1500, 550, 0, 0};
+        const QList<int> apart{2000, 1500, 0, 550, 0, 0};
+        if (values != apart)
+            QCOMPARE(values, together);
     }
 
     // More tones than may wait at once: the oldest waiting ones give way, so the newest always sound.

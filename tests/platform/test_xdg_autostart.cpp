@@ -57,8 +57,7 @@ private Q_SLOTS:
         QVERIFY(text.contains("\nExec=" + XdgAutostart::execArgument(exe).toUtf8() + "\n"));
 
         const QString validator = QStandardPaths::findExecutable("desktop-file-validate");
-        if (validator.isEmpty())
-            QSKIP("desktop-file-validate is not installed (Debian: desktop-file-utils)");
+        QVERIFY2(!validator.isEmpty(), "desktop-file-validate is missing (scripts/install-deps installs it)");
         QProcess validate;
         validate.start(validator, {entry});
         QVERIFY(validate.waitForFinished());

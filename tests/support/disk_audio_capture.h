@@ -10,7 +10,8 @@
 #include <QtEndian>
 
 // Reads what SDL's disk audio driver renders (16-bit stereo at 44100 Hz) and looks at it. The driver writes
-// faster than real time; the waits below only bound how long a broken test may take.
+// faster than real time; the waits below wait on what is written, and their generous bound only keeps a broken
+// test from hanging (a busy machine may slow the driver down a great deal).
 class DiskAudioCapture
 {
 public:
@@ -18,6 +19,7 @@ public:
     static constexpr int kBytesPerFrame = 4;
     /// More than what the mixer may have mixed but not yet written when a sound starts or stops.
     static constexpr qint64 kMarginBytes = 8 * 2048 * kBytesPerFrame;
+    static constexpr int kLimitMs = 120000;
 
     explicit DiskAudioCapture(QString path) : m_path(std::move(path)) {}
 
@@ -37,7 +39,7 @@ public:
     qint64 size() const { return QFile(m_path).size() / kBytesPerFrame * kBytesPerFrame; }
 
     /// Waits until `done` holds, for at most `limitMs` of wall-clock time.
-    template <typename Done> static bool waitFor(Done done, int limitMs = 20000)
+    template <typename Done> static bool waitFor(Done done, int limitMs = kLimitMs)
     {
         QElapsedTimer timer;
         timer.start();
