@@ -223,7 +223,7 @@ private Q_SLOTS:
         QCOMPARE(state().bEMPlayOn, kTrue);
         QCOMPARE(state().iEMInterval, qint16(15));
         QCOMPARE(state().iEMNext, qint16(15)); // 19:00 -> 19:15
-        QCOMPARE(state().bClockActive, kTrue);
+        QCOMPARE(state().bClockActive(), kTrue);
         QVERIFY(!w->cbEMPlay->isEnabled());
 
         m_h->app->unloadForm4();

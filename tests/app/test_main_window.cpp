@@ -28,8 +28,6 @@ private Q_SLOTS:
         QVERIFY(tray.shown);
         QCOMPARE(tray.tip, "Ixo");
         QCOMPARE(tray.picture, TrayIcon::Picture::Normal);
-        QVERIFY(form1().Timer1.isActive());
-        QCOMPARE(form1().Timer1.interval(), 800);
         QStringList captions;
         for (QAction* a : tray.menu->actions())
             captions << (a->isSeparator() ? "-" : a->text());
@@ -55,16 +53,18 @@ private Q_SLOTS:
         QFETCH(TrayIcon::Activation, activation);
         QFETCH(Flag, trayActive);
         QFETCH(bool, stops);
-        m_h->state->bISRepeat = kTrue;
+        m_h->state->setISRepeat(kTrue);
         m_h->state->bTrayActive = trayActive;
         m_h->fakes->tray.activate(activation);
         QCOMPARE(m_h->fakes->wave.calls, stops ? QStringList{QString()} : QStringList());
         QCOMPARE(m_h->fakes->mci.commands, stops ? QStringList{"close tmpMidiPlay"} : QStringList());
-        QCOMPARE(m_h->state->bISRepeat, toFlag(!stops));
+        QCOMPARE(m_h->state->bISRepeat(), toFlag(!stops));
     }
 
     void disableTwiceReturnsToRunning()
     {
+        m_h->state->setClockActive(kTrue);
+        QVERIFY(form1().Timer1.isActive());
         form1().mDisable->trigger();
         QVERIFY(form1().mDisable->isChecked());
         QVERIFY(!form1().Timer1.isActive());
@@ -103,6 +103,7 @@ private Q_SLOTS:
     {
         int ticks = 0;
         form1().onTick = [&ticks] { ++ticks; };
+        m_h->state->setClockActive(kTrue);
         QTRY_VERIFY_WITH_TIMEOUT(ticks >= 1, 3000);
     }
 
