@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -91,6 +92,7 @@ private Q_SLOTS:
         IniRecord slot4;
         slot4.sSection = kSectionSetting;
         slot4.sData = "ALAEOnDCWSOfUISPOfISOMOf";
+        slot4.iData1 = 1; // sound on
         QVERIFY(m_h->state->settingsFile().writeSlots({{4, slot4}}));
         QVERIFY(m_h->writeFile("my.dat", "\"once 10:00:08\"\r\n"));
         m_h->start();
@@ -142,7 +144,7 @@ private Q_SLOTS:
     void speakerRepeatKeepsTheClock()
     {
         m_h->state->bUseInternalSpeaker = kTrue;
-        QVERIFY(m_h->writeFile("day.dat", "\"repeat 10:00:08\"\r\n"));
+        QVERIFY(m_h->writeFile("day.dat", "\"repeat! 10:00:08\"\r\n"));
         m_h->app->dataFiles().LoadClick("day.dat");
         const QList<QList<SpeakerTone>>& sweeps = m_h->fakes->speaker.sweeps;
         QCOMPARE(runClock(QTime(10, 0, 20), [&] { return m_h->state->bISRepeat() == kTrue; }), "10:00:08");
