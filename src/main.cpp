@@ -39,7 +39,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Ixo"));
     QApplication::setApplicationVersion(QStringLiteral(IXO_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(TrayPictures::normal());
+    const QIcon picture = TrayPictures::normal();
+    QApplication::setWindowIcon(picture);
 
     SingleInstanceLock lock;
     if (!lock.tryLock()) {
@@ -51,7 +52,7 @@ int main(int argc, char** argv)
     DesktopWindowServices windows;
     DesktopLauncher launcher;
     MessageBox modalBox;
-    SystemTrayIcon tray(TrayPictures::normal(), TrayPictures::disabled());
+    SystemTrayIcon tray(picture, &TrayPictures::disabled);
     SoundOnDemand sound(SoundOnDemand::modulePaths(QCoreApplication::applicationDirPath()), kSoundFont,
                         kAudioIdleCloseMs);
     PcSpeaker speaker(sound.tones());
