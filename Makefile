@@ -5,7 +5,7 @@ FUZZ_BUILD ?= build-fuzz
 JOBS       ?= 2
 CMAKE_ARGS ?=
 
-.PHONY: all deps build run test test-sanitize bench screenshots demo install uninstall format clean
+.PHONY: all deps build run test test-sanitize bench screenshots demo install uninstall deb format clean
 
 all: build
 
@@ -47,6 +47,12 @@ demo: build
 install: build
 	@scripts/install-ixo install $(BUILD)/bin
 
+# The Debian package ixo_VERSION_ARCH.deb, here, from what the build's install rules say (cpack, dpkg-shlibdeps).
+deb: build
+	@rm -f ixo_*.deb
+	cd $(BUILD) && cpack -G DEB
+	@ls ixo_*.deb
+
 # Keeps the user's ixo.ini and alarm lists unless PURGE=1.
 uninstall:
 	@scripts/install-ixo uninstall
@@ -59,3 +65,4 @@ format:
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -f ixo_*.deb

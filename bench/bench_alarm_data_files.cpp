@@ -38,6 +38,7 @@ public:
     bool openFile(const QString&) override { return false; }
     bool startProgram(const QString&, const QStringList&) override { return false; }
     QString findProgram(const QString&) const override { return {}; }
+    std::optional<OpenCommand> defaultApplication(const QString&, const QString&) const override { return {}; }
     int reports = 0;
 };
 
@@ -66,7 +67,7 @@ void loadFullDay(benchmark::State& state)
         state.PauseTiming();
         auto lists = std::make_unique<AlarmLists>();
         state.ResumeTiming();
-        AlarmDataFiles(shared, *lists, AlarmDataFiles::Services{silent, silent, silent, silent, clock, {}})
+        AlarmDataFiles(shared, *lists, AlarmDataFiles::Services{silent, silent, silent, silent, clock, {}, {}, {}})
             .LoadClick(QStringLiteral("day.dat"));
         benchmark::DoNotOptimize(lists->lstData.count());
         state.PauseTiming();
@@ -92,7 +93,7 @@ void saveFullDay(benchmark::State& state)
                                            QTime(0, 0).addSecs(s).toString(QStringLiteral("HH:mm:ss"))));
     Midnight clock;
     Silent silent;
-    AlarmDataFiles files(shared, lists, AlarmDataFiles::Services{silent, silent, silent, silent, clock, {}});
+    AlarmDataFiles files(shared, lists, AlarmDataFiles::Services{silent, silent, silent, silent, clock, {}, {}, {}});
     if (!QuotedLineFile::write(shared.strAppPath + QStringLiteral("day.dat"), lines)) {
         state.SkipWithError("cannot write the file");
         return;

@@ -56,9 +56,16 @@ AlarmDataFiles::AlarmDataFiles(Module1& state, AlarmLists& lists, const Services
 
 const QStringList& AlarmDataFiles::desktopEditors()
 {
-    static const QStringList editors{
-        QStringLiteral("gnome-text-editor"), QStringLiteral("gedit"), QStringLiteral("kate"), QStringLiteral("kwrite"),
-        QStringLiteral("mousepad"),          QStringLiteral("xed"),   QStringLiteral("pluma")};
+    static const QStringList editors{QStringLiteral("gnome-text-editor"),
+                                     QStringLiteral("gedit"),
+                                     QStringLiteral("kate"),
+                                     QStringLiteral("kwrite"),
+                                     QStringLiteral("mousepad"),
+                                     QStringLiteral("xed"),
+                                     QStringLiteral("pluma"),
+                                     QStringLiteral("featherpad"),
+                                     QStringLiteral("leafpad"),
+                                     QStringLiteral("geany")};
     return editors;
 }
 
@@ -176,25 +183,39 @@ void AlarmDataFiles::EditorClick(const QString& fFileName)
 {
     const QString path = m_state.strAppPath + fFileName;
     Launcher& launcher = m_services.launcher;
-    // The file goes to the editor as one argument of its own; no shell sees it.
-    auto start = [&](const QString& program, QStringList arguments) {
+    // Every program gets its arguments as a list of its own, the file as one of them; no shell sees them.
+    auto start = [&](const QString& program, const QStringList& arguments) {
         const QString found = launcher.findProgram(program);
-        if (found.isEmpty())
+        return !found.isEmpty() && launcher.startProgram(found, arguments);
+    };
+    // A terminal editor started on its own has no window: it runs inside a terminal emulator or not at all.
+    auto startInTerminal = [&](const QStringList& command) {
+        if (command.isEmpty() || launcher.findProgram(command.first()).isEmpty())
             return false;
-        arguments.append(path);
-        return launcher.startProgram(found, arguments);
+        QList<QStringList> terminals;
+        if (QStringList terminal = QProcess::splitCommand(m_services.terminal); !terminal.isEmpty())
+            terminals.append(terminal);
+        terminals.append({QStringLiteral("x-terminal-emulator")});
+        for (QStringList terminal : std::as_const(terminals)) {
+            const QString program = terminal.takeFirst();
+            if (start(program, terminal + QStringList{QStringLiteral("-e")} + command))
+                return true;
+        }
+        return false;
     };
 
-    QStringList visual = QProcess::splitCommand(m_services.visualEditor);
-    if (!visual.isEmpty()) {
-        const QString program = visual.takeFirst();
-        if (start(program, visual))
+    // What the desktop's file manager would open a text file with.
+    if (const std::optional<OpenCommand> app = launcher.defaultApplication(QStringLiteral("text/plain"), path)) {
+        if (app->terminal ? startInTerminal(QStringList{app->program} + app->arguments)
+                          : start(app->program, app->arguments))
             return;
     }
     for (const QString& editor : desktopEditors())
-        if (start(editor, {}))
+        if (start(editor, {path}))
             return;
-    if (start(QStringLiteral("xdg-open"), {}))
-        return;
+    for (const QString& command : {m_services.visualEditor, m_services.editor, QStringLiteral("editor")})
+        if (QStringList words = QProcess::splitCommand(command); !words.isEmpty())
+            if (startInTerminal(words << path))
+                return;
     m_services.warnings.AnswerOk(QStringLiteral("notepad and wordpad not found"));
 }

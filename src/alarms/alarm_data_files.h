@@ -44,8 +44,11 @@ public:
         OverwriteQuestion& overwrite;
         Launcher& launcher;
         const Clock& clock;
-        /// The user's preferred editor command ($VISUAL), possibly with options; empty for none.
+        /// The user's preferred editor commands ($VISUAL, $EDITOR), possibly with options; empty for none.
         QString visualEditor;
+        QString editor;
+        /// The user's terminal emulator ($TERMINAL), possibly with options; empty for none.
+        QString terminal;
     };
 
     AlarmDataFiles(Module1& state, AlarmLists& lists, const Services& services);
@@ -56,7 +59,9 @@ public:
     void LoadClick(const QString& fFileName);
     /// Writes the lists to `fFileName` of the program folder, or asks first when the file exists.
     void SaveFileClick(const QString& fFileName);
-    /// Opens `fFileName` of the program folder in a text editor.
+    /// Opens `fFileName` of the program folder in a text editor the user sees: the desktop's default application
+    /// for plain text, else the first desktop text editor found, else $VISUAL, $EDITOR or Debian's "editor"
+    /// inside a terminal emulator ($TERMINAL, else x-terminal-emulator). Warns when none starts.
     void EditorClick(const QString& fFileName);
 
     /// Sets `Fdata` to false when `TtmpData` is no acceptable alarm line; otherwise leaves it.
@@ -69,7 +74,7 @@ public:
 
     /// The saver name the overwrite question knows the alarm lists by.
     static inline const QString kSaver = QStringLiteral("AlarmSet");
-    /// Desktop text editors tried, in this order, when $VISUAL names none that starts.
+    /// Desktop text editors tried, in this order, when the desktop's default one does not start.
     static const QStringList& desktopEditors();
     /// How many unacceptable items make a file count as of the wrong format.
     static constexpr int kMaxErrors = 8;

@@ -127,13 +127,22 @@ void AlarmDataList::removeAt(qsizetype row)
 {
     if (row < 0 || row >= count())
         return;
+    // As in a list box the selection stays on its line when another line goes (the head firing while the user
+    // works on a later line); only the selected line's own removal leaves nothing selected.
+    const qsizetype selectedAfter = row == m_selected ? -1 : m_selected - (row < m_selected ? 1 : 0);
     const int second = secondOfRow(row);
     beginRemoveRows(QModelIndex(), static_cast<int>(row), static_cast<int>(row));
     m_bySecond.remove(second);
     m_occupied[second / kBlockSeconds] &= ~(quint64{1} << (second % kBlockSeconds));
     addCount(second, -1);
     endRemoveRows();
-    setSelected(-1);
+    setSelected(selectedAfter);
+}
+
+bool AlarmDataList::hasTime(QStringView time) const
+{
+    const int second = secondOfTime(time);
+    return second >= 0 && !m_occupied.empty() && (m_occupied[second / kBlockSeconds] >> (second % kBlockSeconds)) & 1;
 }
 
 void AlarmDataList::clear()

@@ -35,11 +35,13 @@ public:
     /// Line 0, the next event, or the empty text.
     QString head() const { return line(0); }
     QStringList lines() const;
+    /// True when a line has the time `time` ("HH:MM:SS").
+    bool hasTime(QStringView time) const;
 
     /// Puts `line` at its place in time order and selects it. The last 8 characters must be a time of day
     /// "HH:MM:SS"; a second that already has a line is refused.
     Insert insertSorted(const QString& line, qsizetype* row = nullptr);
-    /// Removes line `row`; afterwards no line is selected.
+    /// Removes line `row`. The selected line stays selected; when it is the one removed, none is.
     void removeAt(qsizetype row);
     void clear();
 
@@ -98,7 +100,8 @@ private:
     std::vector<qint32> m_keys; // second of the day of each line's time (-1: no time), searched instead of texts
 };
 
-// The two lists of the day's events, kept for the whole run whether or not the Alarm Set window is open.
+// The two lists of the day's events, kept whether or not the Alarm Set window is open; the idle clock empties them
+// when it unloads that window.
 struct AlarmLists
 {
     AlarmDataList lstData;

@@ -22,6 +22,13 @@ bool isWaveFile(const QFileInfo& file)
     return file.isFile() && file.fileName().size() > kWaveEnding.size() &&
            file.fileName().endsWith(kWaveEnding, Qt::CaseInsensitive);
 }
+void sortNames(QStringList& names)
+{
+    std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int c = a.compare(b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+}
 } // namespace
 
 QString viewMessageText(const AlarmDataList& lstData, const MessageList& lstMessage)
@@ -43,10 +50,7 @@ QStringList waveNames(const QString& folder)
     for (const QFileInfo& file : entries)
         if (isWaveFile(file))
             names.append(file.fileName().chopped(kWaveEnding.size()));
-    std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        const int c = a.compare(b, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a < b;
-    });
+    sortNames(names);
     return names;
 }
 
@@ -62,15 +66,47 @@ QString wavePath(const QString& folder, const QString& name)
     return exact;
 }
 
-bool SongClick(Module1& state, const QString& item)
+QStringList songNames(const Module1& state)
 {
-    state.strSongPath = wavePath(state.strAppPath, item);
+    QStringList names = waveNames(state.strAppPath);
+    if (state.strSharePath.isEmpty() || state.strSharePath == state.strAppPath)
+        return names;
+    const QStringList own = names;
+    for (const QString& name : waveNames(state.strSharePath))
+        if (!own.contains(name, Qt::CaseInsensitive))
+            names.append(name);
+    sortNames(names);
+    return names;
+}
+
+QString songPath(const Module1& state, const QString& name)
+{
+    const QString own = wavePath(state.strAppPath, name);
+    if (state.strSharePath.isEmpty() || state.strSharePath == state.strAppPath || QFileInfo(own).isFile())
+        return own;
+    const QString delivered = wavePath(state.strSharePath, name);
+    return QFileInfo(delivered).isFile() ? delivered : own;
+}
+
+QString SongClick(Module1& state, const QString& item)
+{
+    state.strSongPath = songPath(state, item);
+    const SettingsFile file = state.settingsFile();
+    // A cut name would name no file after a restart: slot 3 keeps the sound picked before.
+    if (!IniRecord::fits(item))
+        return item +
+               QStringLiteral(" is used until Ixo ends but cannot be remembered: a sound name may take at "
+                              "most %1 bytes in ")
+                   .arg(IniRecord::kDataWidth) +
+               file.path();
     IniRecord& record = state.recIni;
     record.sSection = kSectionSongName;
     record.iData1 = 0;
     record.iData2 = 0;
     record.sData = item;
-    return state.settingsFile().writeSlot(IniSlot::SongName, record);
+    if (!file.writeSlot(IniSlot::SongName, record))
+        return QStringLiteral("The sound choice could not be saved in ") + file.path();
+    return {};
 }
 
 StoredSettings fForm4Load(Module1& state)
@@ -93,7 +129,7 @@ StoredSettings fForm4Load(Module1& state)
     if (const std::optional<IniRecord> slot = file.readSlot(IniSlot::SongName)) {
         record = *slot;
         if (record.section() == kSectionSongName && !record.value().isEmpty())
-            state.strSongPath = wavePath(state.strAppPath, record.value());
+            state.strSongPath = songPath(state, record.value());
     }
     if (const std::optional<IniRecord> slot = file.readSlot(IniSlot::Setting)) {
         record = *slot;

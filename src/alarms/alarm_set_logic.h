@@ -26,10 +26,16 @@ QStringList waveNames(const QString& folder);
 /// The file of the sound `name` in `folder`: the file named `name` + ".wav" ignoring the case of the ending and
 /// of the name when there is one, else `folder` + `name` + ".wav".
 QString wavePath(const QString& folder, const QString& name);
+/// The alarm sounds to choose from: those of the program folder and, for an installed Ixo, the delivered ones
+/// the user has no sound of the same name for; sorted as waveNames.
+QStringList songNames(const Module1& state);
+/// The file of the sound `name`: the program folder's, else the delivered one, else the program folder's path.
+QString songPath(const Module1& state, const QString& name);
 
-/// A sound was picked: every alarm plays it from now on (strSongPath) and slot 3 remembers it. Returns false
-/// when ixo.ini could not be written; the sound is in use all the same.
-bool SongClick(Module1& state, const QString& item);
+/// A sound was picked: every alarm plays it from now on (strSongPath) and slot 3 remembers it. Returns the
+/// warning to show when slot 3 cannot hold the name or ixo.ini could not be written (the sound is in use all the
+/// same), else an empty text.
+QString SongClick(Module1& state, const QString& item);
 
 /// What the window's load takes from ixo.ini besides the sound, which it puts into strSongPath.
 struct StoredSettings

@@ -339,12 +339,11 @@ void Form4::fForm4Load()
     txtAm->setText(AlarmSet::amPmAt(m_app.services().clock.now()));
     showSelected(m_app.alarmLists().lstData.selected());
 
-    const AlarmSet::StoredSettings stored = AlarmSet::fForm4Load(state);
+    // The steps without a window (sound, sound checks) have run already when the lists were touched before.
+    const AlarmSet::StoredSettings& stored = m_app.loadAlarmSet();
     // A stored place is taken only while a screen still shows it.
     if (stored.position && QGuiApplication::screenAt(*stored.position))
         move(*stored.position);
-    if (stored.soundChecks)
-        m_app.applySoundChecks(stored.soundChecks->first, stored.soundChecks->second);
 
     if (state.bEMPlayOn == kTrue) {
         // The interval goes into the minutes box before the box is ticked, so the set-up finds it there.
@@ -442,8 +441,9 @@ bool Form4::eventFilter(QObject* watched, QEvent* event)
 
 void Form4::keyPressEvent(QKeyEvent* event)
 {
-    // Enter that no focused control takes adds the event, as the window's default button.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+    // Enter that no focused control takes adds the event, as the window's default button; the keypad's Enter too.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         cmdAdd->click();
         return;
     }
@@ -556,7 +556,7 @@ void Form4::SongDropDown()
 {
     if (SFjumper)
         return;
-    cmbSong->addItems(AlarmSet::waveNames(m_app.state().strAppPath));
+    cmbSong->addItems(AlarmSet::songNames(m_app.state()));
     SFjumper = true;
 }
 
@@ -564,16 +564,16 @@ void Form4::SongClick()
 {
     if (cmbSong->currentIndex() < 0)
         return;
-    Module1& state = m_app.state();
-    if (!AlarmSet::SongClick(state, cmbSong->currentText()))
-        m_app.AnswerOk(QStringLiteral("The sound choice could not be saved in ") + state.settingsFile().path());
+    const QString warning = AlarmSet::SongClick(m_app.state(), cmbSong->currentText());
+    if (!warning.isEmpty())
+        m_app.AnswerOk(warning);
 }
 
 void Form4::cmdPlayB_Click()
 {
     if (cmbSong->currentIndex() < 0)
         return;
-    m_app.services().wave.sndPlaySound(AlarmSet::wavePath(m_app.state().strAppPath, cmbSong->currentText()));
+    m_app.services().wave.sndPlaySound(AlarmSet::songPath(m_app.state(), cmbSong->currentText()));
 }
 
 void Form4::cbEMPlay_Click()
@@ -672,8 +672,8 @@ void Form4::hideEvent(QHideEvent* event)
 
 void Form4::closeEvent(QCloseEvent* event)
 {
-    // Closing only hides the window: the day's list goes on.
+    // Closing only hides the window: the day's list goes on, and the window stays loaded as the tray's Alarm Set
+    // asked (only Exit lets the idle clock unload it).
     event->ignore();
-    m_app.state().bAlarmSetOpen = toFlag(!m_app.alarmLists().lstData.isEmpty());
     hide();
 }

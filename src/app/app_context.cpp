@@ -102,11 +102,25 @@ void AppContext::unloadForm5()
     m_form5 = nullptr;
 }
 
+const AlarmSet::StoredSettings& AppContext::loadAlarmSet()
+{
+    if (!m_alarmSetLoad) {
+        m_alarmSetLoad = AlarmSet::fForm4Load(m_state);
+        if (const auto& checks = m_alarmSetLoad->soundChecks)
+            applySoundChecks(checks->first, checks->second);
+    }
+    return *m_alarmSetLoad;
+}
+
 void AppContext::unloadForm4()
 {
     if (m_form4)
         m_form4->deleteLater();
     m_form4 = nullptr;
+    // The lists go with the window: no message outlives its alarm, and the next touch loads them afresh.
+    m_alarmLists->lstData.clear();
+    m_alarmLists->lstMessage.clear();
+    m_alarmSetLoad.reset();
 }
 
 Form10& AppContext::form10()
@@ -201,9 +215,11 @@ void AppContext::loadAlarmFile(const QString& fileName)
 
 AlarmDataFiles AppContext::dataFiles()
 {
+    loadAlarmSet();
     return AlarmDataFiles(m_state, *m_alarmLists,
                           AlarmDataFiles::Services{*this, *this, *this, m_services.launcher, m_services.clock,
-                                                   qEnvironmentVariable("VISUAL")});
+                                                   qEnvironmentVariable("VISUAL"), qEnvironmentVariable("EDITOR"),
+                                                   qEnvironmentVariable("TERMINAL")});
 }
 
 void AppContext::addErrorLine(const QString& line)
@@ -330,8 +346,10 @@ void AppContext::selectFontOption(qint16 iFontChoice)
     if (!isForm7Loaded()) {
         // The Settings window is made when it is first shown (it costs memory an idle tray program should not
         // pay); its load then shows the choice kept in the shared state. Until then the stored boxes set their
-        // flags exactly as its load would.
+        // flags exactly as its load would; a ticked "Don't compare with second" loads the Alarm Set window.
         applyStoredSettingChecks(m_state);
+        if (m_state.bNoSecond == kTrue)
+            noSecondChanged();
         return;
     }
     const int index = iFontChoice == 1 || iFontChoice == 2 ? iFontChoice : 3;
@@ -439,6 +457,14 @@ void AppContext::showSettingsWindow()
 
 void AppContext::applySoundChecks(qint16 chkSoundOn, qint16 chkErrMsgPop)
 {
+    if (!isForm7Loaded()) {
+        // Made when first shown; its load then shows the flags set here. States other than 0 and 1 leave a box.
+        if (chkSoundOn == 0 || chkSoundOn == 1)
+            m_state.bSoundOn = toFlag(chkSoundOn == 1);
+        if (chkErrMsgPop == 0 || chkErrMsgPop == 1)
+            m_state.bErrMsgPop = toFlag(chkErrMsgPop == 1);
+        return;
+    }
     Form7& settings = form7();
     Form7::setCheckState(settings.chkSoundOn, chkSoundOn);
     Form7::setCheckState(settings.chkErrMsgPop, chkErrMsgPop);
@@ -446,6 +472,7 @@ void AppContext::applySoundChecks(qint16 chkSoundOn, qint16 chkErrMsgPop)
 
 void AppContext::noSecondChanged()
 {
+    loadAlarmSet();
     if (isForm4Loaded())
         form4().updateSecondsShown();
 }

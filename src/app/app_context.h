@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include "alarms/alarm_data_files.h"
+#include "alarms/alarm_set_logic.h"
 #include "app/clock_tick.h"
 #include "app/startup_load.h"
 #include "app/warnings.h"
@@ -84,8 +85,15 @@ public:
 
     Form1& form1();
     Form3& form3();
+    /// The Alarm Set window; created hidden on first use.
     Form4& form4();
+    /// The Alarm Set window's widgets exist.
     bool isForm4Loaded() const;
+    /// The Alarm Set window's load as far as it needs no window: the alarm sound of ixo.ini and the Settings
+    /// window's sound boxes. It runs on the first touch of the day's lists (loading a file, building the window,
+    /// "Don't compare with second") and again after an unload; its widgets are built only when shown. Returns
+    /// the window's stored place for when they are.
+    const AlarmSet::StoredSettings& loadAlarmSet();
     /// The message input window; created on first use, hidden until it opens, gone when it closes.
     Form5& form5();
     bool isForm5Loaded() const;
@@ -161,16 +169,18 @@ public:
     void showDataFileChooser(DataFileMode mode);
     /// Shows the Settings window (restored when minimized).
     void showSettingsWindow();
-    /// Sets the Settings window's "Sound on" and "Show error message..." boxes (0 or 1), loading it hidden;
-    /// their change handling sets bSoundOn and bErrMsgPop.
+    /// Sets the Settings window's "Sound on" and "Show error message..." boxes (0 or 1); their change handling
+    /// sets bSoundOn and bErrMsgPop. Until that window is made the flags are set as the boxes would set them.
     void applySoundChecks(qint16 chkSoundOn, qint16 chkErrMsgPop);
-    /// "Don't compare with second" changed: the Alarm Set window shows or hides its seconds box.
+    /// "Don't compare with second" changed: the Alarm Set window, loaded if it is not, shows or hides its
+    /// seconds box.
     void noSecondChanged();
 
     /// Ends the program at once, without running any window's closing steps.
     void endProgram();
 
-    /// The day's alarm and message lists; they live for the whole run.
+    /// The day's alarm and message lists; the object lives for the whole run, its lines until the Alarm Set
+    /// window is unloaded.
     AlarmLists& alarmLists() { return *m_alarmLists; }
     /// The clock tick that Form1's timer runs.
     ClockTick& clockTick() { return *m_tick; }
@@ -185,6 +195,7 @@ public:
     void chkEMPlay_Click() override;
     void EMShowToShow() override;
     void chkChange_Click() override;
+    /// Unloads the Alarm Set window with the day's lists, as the idle clock does when nothing is left in them.
     void unloadForm4() override;
 
     // Start-up requests of the settings file.
@@ -205,6 +216,7 @@ private:
     std::unique_ptr<Form1> m_form1;
     QPointer<Form3> m_form3;
     QPointer<Form4> m_form4;
+    std::optional<AlarmSet::StoredSettings> m_alarmSetLoad; // set while the Alarm Set window counts as loaded
     QPointer<Form5> m_form5;
     QList<QPointer<Form6>> m_messageWindows;
     QPointer<Form10> m_form10;

@@ -69,6 +69,9 @@ void ClockTick::fireHead(bool onTime)
     // other events run: nothing can fire it a second time. `strNextAlarm` names it until it has fired, for the
     // sound's error boxes; a tick meanwhile does nothing.
     const QString eventTime = m_nextEventTime;
+    // A late window names the time as the tick holds it: "hh:mm" on the second-0 check while seconds are not
+    // compared, the whole time when the head was read in this tick.
+    const QString shownTime = m_state.strNextAlarm;
     const QString playTimes = m_state.strPlayTimes;
     const auto forgetEvent = qScopeGuard([this] { m_state.strNextAlarm.clear(); });
     m_nextEventTime.clear();
@@ -87,7 +90,7 @@ void ClockTick::fireHead(bool onTime)
     if (onTime)
         m_actions.PlaySound(playTimes, m_state.strSongPath);
     else
-        m_actions.openMessageWindow(QStringLiteral("alarm at ") + eventTime);
+        m_actions.openMessageWindow(QStringLiteral("alarm at ") + shownTime);
     sShowMsg(eventTime);
 }
 
@@ -173,7 +176,7 @@ void ClockTick::ChimeTick()
     if (current != m_state.iEMNext)
         return;
     if (m_state.bSoundOn == kTrue && t.second() < 3)
-        m_actions.playChime(m_state.strAppPath + QStringLiteral("didi.snd"));
+        m_actions.playChime(m_state.deliveredFile(QStringLiteral("didi.snd")));
     RenewChimeMark();
 }
 

@@ -29,7 +29,7 @@ public:
     /// Computes the wallpaper schedule afresh (`bWPCatchUp` is -1 during the call), then unloads the wallpaper
     /// window unless the user has it open.
     virtual void chkChange_Click() = 0;
-    /// Unloads the Alarm Set window; the lists stay.
+    /// Unloads the Alarm Set window and drops its two lists (the alarm list is empty by then).
     virtual void unloadForm4() = 0;
 };
 

@@ -96,10 +96,11 @@ void Form1::buildMenu()
     });
 }
 
-void Form1::Form_Load(const QString& executableFolder)
+void Form1::Form_Load(const QString& programFolder, const QString& sharedFolder)
 {
     Module1& state = m_app.state();
-    state.strAppPath = appPathFromFolder(executableFolder);
+    state.strAppPath = appPathFromFolder(programFolder);
+    state.strSharePath = sharedFolder.isEmpty() ? state.strAppPath : appPathFromFolder(sharedFolder);
     fForm1Load(state, m_app);
 
     TrayIcon& tray = m_app.services().tray;
@@ -178,7 +179,7 @@ void Form1::mWallpaper_Click()
 
 void Form1::mHelp_Click()
 {
-    const QString path = m_app.state().strAppPath + QStringLiteral("help/achelp.html");
+    const QString path = m_app.state().deliveredFile(QStringLiteral("help/achelp.html"));
     if (QFileInfo(path).isFile())
         m_app.services().launcher.openFile(path);
     else

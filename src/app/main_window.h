@@ -20,8 +20,9 @@ public:
     explicit Form1(AppContext& app);
     ~Form1() override;
 
-    /// Start-up: the program folder, the start-up load, the tray icon.
-    void Form_Load(const QString& executableFolder);
+    /// Start-up: the program folder, the start-up load, the tray icon. `sharedFolder` holds the delivered sounds
+    /// and help page when they are not in the program folder (an installed Ixo); empty means the program folder.
+    void Form_Load(const QString& programFolder, const QString& sharedFolder = QString());
 
     // Menu items, in menu order.
     QMenu mPopup;

@@ -11,13 +11,13 @@ namespace QuotedLineFile {
 
 QByteArray encode(const QStringList& lines)
 {
-    QByteArray bytes;
+    QString text;
     for (const QString& line : lines) {
-        bytes += '"';
-        bytes += toCodePage(line);
-        bytes += "\"\r\n";
+        text += QLatin1Char('"');
+        text += line;
+        text += QLatin1String("\"\r\n");
     }
-    return bytes;
+    return toCodePage(text);
 }
 
 QStringList decode(const QByteArray& bytes)
@@ -28,6 +28,12 @@ QStringList decode(const QByteArray& bytes)
     while (reader.next(&item))
         items.append(item);
     return items;
+}
+
+ItemReader::ItemReader(QByteArrayView bytes) : m_bytes(bytes), m_utf8(bytes.isValidUtf8())
+{
+    if (m_utf8 && m_bytes.startsWith("\xEF\xBB\xBF"))
+        m_pos = 3;
 }
 
 qsizetype ItemReader::afterLineEnd(qsizetype i) const
@@ -69,7 +75,7 @@ bool ItemReader::next(QString* item)
         if (i < n)
             i = m_bytes[i] == ',' ? i + 1 : afterLineEnd(i);
         m_pos = i;
-        *item = fromCodePage(text.toByteArray());
+        *item = m_utf8 ? fromUtf8Text(text) : fromWindows1252(text);
         return true;
     }
     m_pos = n;

@@ -6,7 +6,7 @@
 #include <QStringList>
 
 // The program's list files (.dat alarm lists, Wpaper.dat): one item per text line, each between double quotes,
-// lines ended by CR LF, one byte per character (see settings/code_page.h).
+// lines ended by CR LF, in Windows-1252 or UTF-8 as settings/code_page.h chooses for the whole file.
 namespace QuotedLineFile {
 
 /// The file bytes for `lines`: `"` + line + `"` + CR LF each; no lines give no bytes.
@@ -19,11 +19,12 @@ QByteArray encode(const QStringList& lines);
 QStringList decode(const QByteArray& bytes);
 
 /// Reads the items of file bytes one at a time, by the rule of decode(), so a reader can stop early without
-/// splitting the rest. The bytes must outlive the reader.
+/// splitting the rest. The bytes must outlive the reader. The whole file is read as UTF-8 when it is valid UTF-8
+/// (a byte order mark before the first item is skipped), else as Windows-1252.
 class ItemReader final
 {
 public:
-    explicit ItemReader(QByteArrayView bytes) : m_bytes(bytes) {}
+    explicit ItemReader(QByteArrayView bytes);
     /// The next item; false when the bytes hold no more.
     bool next(QString* item);
 
@@ -33,6 +34,7 @@ private:
 
     QByteArrayView m_bytes;
     qsizetype m_pos = 0;
+    bool m_utf8 = false;
 };
 
 /// Writes `lines` to `path`, creating its folder, through a temporary file renamed over the old one.

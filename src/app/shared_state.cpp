@@ -1,8 +1,10 @@
 #include "app/shared_state.h"
 
+#include <QFileInfo>
+
 void Module1::setStartupDefaults()
 {
-    strSongPath = strAppPath + QStringLiteral("ding.wav");
+    strSongPath = deliveredFile(QStringLiteral("ding.wav"));
     bRefreshNext = kTrue;
     iEMNext = -1;
     iWPNext = -1;
@@ -33,6 +35,14 @@ void Module1::notifyClockWork()
 {
     if (clockWorkChanged)
         clockWorkChanged();
+}
+
+QString Module1::deliveredFile(const QString& name) const
+{
+    const QString own = strAppPath + name;
+    if (strSharePath.isEmpty() || strSharePath == strAppPath || QFileInfo(own).isFile())
+        return own;
+    return strSharePath + name;
 }
 
 qint32 Module1::takeMsgWinNumber()

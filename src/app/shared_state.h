@@ -30,8 +30,9 @@ inline constexpr qint32 kMsgWinSeqEnd = 3000000;
 struct Module1
 {
     // Paths
-    QString strAppPath;  // program folder, always ending in "/"
-    QString strSongPath; // full path of the alarm wave
+    QString strAppPath;   // program folder, always ending in "/"
+    QString strSharePath; // folder of the delivered sounds and help page, ending in "/"; strAppPath when not installed
+    QString strSongPath;  // full path of the alarm wave
 
     // Settings flags
     Flag bSoundOn = kFalse;
@@ -85,6 +86,10 @@ struct Module1
     qint32 takeMsgWinNumber();
     /// Takes the rank for a new warning window and advances the counter (wrapping to 1000000).
     qint32 takeWarnRank();
+
+    /// A delivered file (sound, help page) by its relative name: the user's own copy in the program folder when
+    /// there is one, else the one the program brought.
+    QString deliveredFile(const QString& name) const;
 
     /// The settings file of the program folder.
     SettingsFile settingsFile() const { return SettingsFile(strAppPath); }

@@ -74,6 +74,8 @@ Form14::Form14(AppContext& app, QWidget* parent) : QDialog(parent), m_app(app)
     connect(cmdConfirm, &QPushButton::clicked, this, &Form14::cmdConfirm_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &Form14::cmdCancel_Click);
     connect(File1, &QListWidget::itemClicked, this, &Form14::File1_Click);
+    // As in a list box, choosing an entry with the keys is a click too.
+    connect(File1, &QListWidget::itemSelectionChanged, this, &Form14::File1_Click);
     File1->installEventFilter(this);
     txtInput->installEventFilter(this);
 

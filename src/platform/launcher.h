@@ -1,7 +1,19 @@
 #pragma once
 
+#include <optional>
+
 #include <QString>
 #include <QStringList>
+
+// A command line that opens a file: the program, its arguments with the file among them, and whether it must
+// run inside a terminal window (a terminal editor).
+struct OpenCommand
+{
+    QString program;
+    QStringList arguments;
+    bool terminal = false;
+    friend bool operator==(const OpenCommand&, const OpenCommand&) = default;
+};
 
 // Starting things outside Ixo: a file with the desktop's handler, a program with an argument list
 // (never through a shell).
@@ -15,4 +27,7 @@ public:
     virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
     /// The full path of `program` found on PATH, or an empty text.
     virtual QString findProgram(const QString& program) const = 0;
+    /// How the desktop's default application for `mimeType` (the one its file manager uses) opens `path`;
+    /// nothing when no default is set or its entry cannot be used.
+    virtual std::optional<OpenCommand> defaultApplication(const QString& mimeType, const QString& path) const = 0;
 };

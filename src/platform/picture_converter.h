@@ -2,12 +2,22 @@
 
 #include <QString>
 
+// What became of a conversion: the BMP was written, the picture could not be decoded, or the picture was fine
+// but the BMP could not be written (`reason` then says why, e.g. the folder is read-only).
+struct BmpConversion
+{
+    enum Outcome { Written, Undecodable, NotWritten };
+    Outcome outcome = Undecodable;
+    QString reason;
+
+    explicit operator bool() const { return outcome == Written; }
+};
+
 // Turns a picture file (BMP, GIF, JPEG) into a BMP file the desktop can show.
 class PictureConverter
 {
 public:
     virtual ~PictureConverter() = default;
-    /// Decodes `source` and writes it as a BMP file to `target`, replacing it. False when `source` cannot be
-    /// decoded or `target` cannot be written; `target` is then unchanged.
-    virtual bool convertToBmp(const QString& source, const QString& target) = 0;
+    /// Decodes `source` and writes it as a BMP file to `target`, replacing it. On failure `target` is unchanged.
+    virtual BmpConversion convertToBmp(const QString& source, const QString& target) = 0;
 };

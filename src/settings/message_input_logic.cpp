@@ -63,7 +63,8 @@ SaveResult save(Module1& state, AlarmLists& lists, double fontSize, const QStrin
 
 void abandon(AlarmLists& lists, const Loaded& loaded)
 {
-    if (loaded.takenLine)
+    // A message whose alarm fired or was deleted meanwhile stays out: it would wait for a later alarm of its time.
+    if (loaded.takenLine && lists.lstData.hasTime(AlarmLines::lineTime(*loaded.takenLine)))
         lists.lstMessage.append(*loaded.takenLine);
 }
 

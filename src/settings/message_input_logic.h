@@ -44,8 +44,8 @@ SaveResult save(Module1& state, AlarmLists& lists, double fontSize, const QStrin
                 bool* settingsWritten = nullptr);
 
 /// The window closes without Save (Abandon, its close box): the message line the load took out goes back to the
-/// end of lstMessage unchanged, so abandoning an edit never deletes the alarm's message. Emptying the box and
-/// saving is what removes a message.
+/// end of lstMessage unchanged while its alarm line is still in lstData, so abandoning an edit never deletes the
+/// message of a pending alarm. Emptying the box and saving is what removes a message.
 void abandon(AlarmLists& lists, const Loaded& loaded);
 
 /// The window closes: its place goes to slot 2. False when ixo.ini could not be written.

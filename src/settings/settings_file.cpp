@@ -17,7 +17,13 @@ constexpr qint64 kMaxFileSize = 1024 * 1024;
 
 QByteArray fixedText(const QString& text, int width)
 {
-    QByteArray bytes = toCodePage(text).left(width);
+    // A text too long for its field is cut between characters, never inside one.
+    QByteArray bytes = toCodePage(text);
+    for (qsizetype n = text.size(); bytes.size() > width; bytes = toCodePage(text.left(n))) {
+        --n;
+        if (n > 0 && text.at(n - 1).isHighSurrogate())
+            --n;
+    }
     bytes.append(width - bytes.size(), ' ');
     return bytes;
 }
@@ -60,6 +66,11 @@ IniRecord IniRecord::fromBytes(const QByteArray& input)
     record.iData2 = getInt16(bytes, kSectionWidth + 2);
     record.sData = fromCodePage(bytes.mid(kSectionWidth + 4, kDataWidth));
     return record;
+}
+
+bool IniRecord::fits(const QString& text, int width)
+{
+    return toCodePage(text).size() <= width;
 }
 
 QString IniRecord::section() const

@@ -7,8 +7,9 @@
 #include <QString>
 #include <QtGlobal>
 
-// One 51-byte record of ixo.ini: a 17-character section name, two little-endian 16-bit integers and a
-// 30-character value. Texts are space-padded or cut to their width; there is no terminator.
+// One 51-byte record of ixo.ini: a 17-byte section name, two little-endian 16-bit integers and a 30-byte value.
+// Texts are stored as settings/code_page.h says, each field on its own, space-padded to their width or cut
+// between characters to fit; there is no terminator.
 struct IniRecord
 {
     static constexpr int kSize = 51;
@@ -24,6 +25,9 @@ struct IniRecord
     QByteArray toBytes() const;
     /// A record from 51 bytes; fewer bytes are taken as zero-filled.
     static IniRecord fromBytes(const QByteArray& bytes);
+
+    /// Whether `text` fits a field of `width` bytes without being cut.
+    static bool fits(const QString& text, int width = kDataWidth);
 
     /// The section name with blanks trimmed from both ends.
     QString section() const;

@@ -74,7 +74,7 @@ void Form9::MidiSound()
     if (m_state.bSoundOn == kFalse)
         return;
 
-    const QString source = m_state.strAppPath + QStringLiteral("air.mid");
+    const QString source = m_state.deliveredFile(QStringLiteral("air.mid"));
     if (QFileInfo(source).isFile())
         copyTune(source);
 

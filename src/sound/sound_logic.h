@@ -48,7 +48,8 @@ public:
     void PlaySound(const QString& strTimes, const QString& sSoundName) override;
     /// Reports a missing wave file, or starts the MIDI tune when the wave could not be played.
     void eErrorSong(qint16& iCanPlay);
-    /// Plays "air.mid" of the program folder through the MIDI sequencer; a box tells when it cannot.
+    /// Plays "air.mid" (the user's own in the program folder, else the delivered one) through the MIDI sequencer; a box
+    /// tells when it cannot.
     void MidiSound();
     void InternalSpeaker() override;
 

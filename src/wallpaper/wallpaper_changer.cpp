@@ -138,12 +138,21 @@ void WallpaperChanger::PreparePicture()
         if (pictureKind(entry) != PictureKind::Converted)
             return;
         const QString source = picturePath(entry);
-        if (m_services.converter.convertToBmp(source, workBitmapPath())) {
+        const BmpConversion conversion = m_services.converter.convertToBmp(source, workBitmapPath());
+        if (conversion) {
             m_prepared = source;
+            m_unwritableTold = false;
             return;
         }
         // Whatever the work bitmap held before may be gone or stale now.
         m_prepared.clear();
+        if (conversion.outcome == BmpConversion::NotWritten) {
+            // The picture is fine, the folder is not: the entry stays, and one warning is enough.
+            if (!m_unwritableTold)
+                m_services.warnings.AnswerOk(unwritableFolderWarning(conversion.reason));
+            m_unwritableTold = true;
+            return;
+        }
         dropEntry(m_form.iPicIndex, entry + QStringLiteral(" cannot be read as a picture"));
     }
 }
@@ -236,13 +245,19 @@ void WallpaperChanger::showWorkBitmap()
             QFile::remove(folder.filePath(shownCopyName(number)));
 }
 
-bool WallpaperChanger::changeNow(const QString& picturePath)
+BmpConversion WallpaperChanger::changeNow(const QString& picturePath)
 {
     m_prepared.clear();
-    if (!m_services.converter.convertToBmp(picturePath, workBitmapPath()))
-        return false;
-    showWorkBitmap();
-    return true;
+    const BmpConversion conversion = m_services.converter.convertToBmp(picturePath, workBitmapPath());
+    if (conversion)
+        showWorkBitmap();
+    return conversion;
+}
+
+QString WallpaperChanger::unwritableFolderWarning(const QString& reason) const
+{
+    return QStringLiteral("GIF and JPEG pictures cannot be shown: the folder ") + m_form.strPicFolder +
+           QStringLiteral(" cannot be written (") + reason + QLatin1Char(')');
 }
 
 void WallpaperChanger::clearWallpaper()

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "platform/picture_converter.h"
+
 class PictureConverter;
 class WallpaperSetter;
 class WallpaperTimes;
@@ -60,7 +62,9 @@ public:
 
     /// Drops missing pictures at the next index with a warning each, until one exists. False when none is left.
     bool CheckPicExists();
-    /// Checks the picture at the next index and converts a GIF or JPEG into the work bitmap.
+    /// Checks the picture at the next index and converts a GIF or JPEG into the work bitmap. A picture that
+    /// cannot be decoded is dropped with a warning; when the work bitmap cannot be written the entry stays and the
+    /// folder is named in one warning, until a conversion succeeds again.
     void PreparePicture();
 
     /// The schedule from the change box and the interval item.
@@ -68,8 +72,11 @@ public:
     /// One change: the mark moves on first, then the next picture is shown and the one after it prepared.
     void EMShowToShow();
 
-    /// Shows `picturePath` at once through the work bitmap ("Change Now"). False when it cannot be decoded.
-    bool changeNow(const QString& picturePath);
+    /// Shows `picturePath` at once through the work bitmap ("Change Now"); false when it cannot be decoded or
+    /// the work bitmap cannot be written.
+    BmpConversion changeNow(const QString& picturePath);
+    /// The warning for a work bitmap that cannot be written for `reason`.
+    QString unwritableFolderWarning(const QString& reason) const;
     /// Removes the desktop picture.
     void clearWallpaper();
 
@@ -88,5 +95,6 @@ private:
     Services m_services;
     QStringList m_entries;
     Order m_order = kPriority;
-    QString m_prepared; // the picture the work bitmap holds, empty when it holds nothing usable
+    QString m_prepared;            // the picture the work bitmap holds, empty when it holds nothing usable
+    bool m_unwritableTold = false; // the folder was named as unwritable since the last conversion that worked
 };

@@ -452,7 +452,10 @@ void Form12::cmdChangeWall_Click()
 {
     if (m_previewPath.isEmpty())
         return;
-    if (!m_changer->changeNow(m_previewPath))
+    const BmpConversion conversion = m_changer->changeNow(m_previewPath);
+    if (conversion.outcome == BmpConversion::NotWritten)
+        m_app.AnswerOk(m_changer->unwritableFolderWarning(conversion.reason));
+    else if (!conversion)
         m_app.AnswerOk(QFileInfo(m_previewPath).fileName() + QStringLiteral(" cannot be read as a picture"));
 }
 

@@ -30,10 +30,23 @@ public:
     QStringList asked;
 };
 
-// Programs on a pretend PATH; `broken` ones are found but fail to start.
+// Programs on a pretend PATH; `broken` ones are found but fail to start. The default text application is
+// `defaultApp`: its program, then its arguments; "terminal" first when it runs in a terminal; empty for none.
 class PathLauncher final : public Launcher
 {
 public:
+    std::optional<OpenCommand> defaultApplication(const QString& mimeType, const QString& path) const override
+    {
+        QStringList words = defaultApp;
+        if (mimeType != "text/plain" || words.isEmpty())
+            return std::nullopt;
+        const bool terminal = words.first() == "terminal";
+        if (terminal)
+            words.removeFirst();
+        const QString program = words.takeFirst();
+        return OpenCommand{program, words << path, terminal};
+    }
+    QStringList defaultApp;
     bool openFile(const QString&) override { return false; }
     bool startProgram(const QString& program, const QStringList& arguments) override
     {
@@ -66,10 +79,13 @@ struct Fixture
         state.setClockActive(kFalse);
         state.bRefreshNext = kFalse;
     }
-    AlarmDataFiles files(const QString& visual = {})
+    AlarmDataFiles files(const QStringList& environment = {})
     {
+        // $VISUAL, $EDITOR and $TERMINAL, in this order
         return AlarmDataFiles(state, lists,
-                              AlarmDataFiles::Services{warnings, errors, overwrite, launcher, clock, visual});
+                              AlarmDataFiles::Services{warnings, errors, overwrite, launcher, clock,
+                                                       environment.value(0), environment.value(1),
+                                                       environment.value(2)});
     }
     void writeFile(const QString& name, const QByteArray& bytes)
     {
@@ -248,40 +264,57 @@ private Q_SLOTS:
         QCOMPARE(f.warnings.shown, QStringList{"The alarm list is full (32767 events)"});
     }
 
+    // The file opens in a window the user sees: the desktop's default text application, a desktop editor, or a
+    // terminal editor inside a terminal emulator; never a terminal editor without a terminal.
     void editorChoice_data()
     {
-        QTest::addColumn<QString>("visual");
+        QTest::addColumn<QStringList>("environment"); // $VISUAL|$EDITOR|$TERMINAL
+        QTest::addColumn<QStringList>("defaultApp");
         QTest::addColumn<QStringList>("onPath");
         QTest::addColumn<QStringList>("broken");
         QTest::addColumn<QStringList>("started"); // the program and arguments that started, or empty
-        const auto row = [](const char* name, const char* visual, const char* onPath, const char* broken,
-                            const char* started) {
+        const auto row = [](const char* name, QStringList environment, const char* defaultApp, const char* onPath,
+                            const char* broken, const char* started) {
             QStringList program = listOf(started);
             if (!program.isEmpty())
                 program.append("/my file;rm -rf ~.dat");
-            QTest::newRow(name) << QString(visual) << listOf(onPath) << listOf(broken) << program;
+            QTest::newRow(name) << environment << listOf(defaultApp) << listOf(onPath) << listOf(broken) << program;
         };
-        row("VISUAL with options", "gvim -f", "gvim|gedit", "", "/usr/bin/gvim|-f");
-        row("VISUAL absolute, quoted", "\"/opt/my editor/ed\"", "ed", "", "/opt/my editor/ed");
-        row("VISUAL missing: first desktop editor found", "nonesuch", "mousepad|kate|xdg-open", "", "/usr/bin/kate");
-        row("an editor that fails to start is passed over", "", "gedit|pluma", "gedit", "/usr/bin/pluma");
-        row("xdg-open last", "", "xdg-open", "", "/usr/bin/xdg-open");
-        row("nothing", "", "", "", "");
-        row("nothing starts", "", "kate|xdg-open", "kate|xdg-open", "");
+        row("desktop default first", {"gvim"}, "gnome-text-editor|--new-window", "gnome-text-editor|kate|gvim", "",
+            "/usr/bin/gnome-text-editor|--new-window");
+        row("default terminal editor in a terminal", {}, "terminal|vim", "vim|x-terminal-emulator", "",
+            "/usr/bin/x-terminal-emulator|-e|vim");
+        row("default that fails: first desktop editor", {}, "nonesuch", "mousepad|kate", "", "/usr/bin/kate");
+        row("an editor that fails to start is passed over", {}, "", "gedit|pluma", "gedit", "/usr/bin/pluma");
+        row("VISUAL in TERMINAL, both with options", {"vim -p", "nano", "kitty --single"}, "",
+            "vim|nano|kitty|x-terminal-emulator", "", "/usr/bin/kitty|--single|-e|vim|-p");
+        row("EDITOR in the Debian terminal", {"", "nano"}, "", "nano|x-terminal-emulator", "",
+            "/usr/bin/x-terminal-emulator|-e|nano");
+        row("TERMINAL missing", {"vim", "", "nonesuch"}, "", "vim|x-terminal-emulator", "",
+            "/usr/bin/x-terminal-emulator|-e|vim");
+        row("Debian's editor", {}, "", "editor|x-terminal-emulator", "", "/usr/bin/x-terminal-emulator|-e|editor");
+        row("terminal editor without a terminal", {"vim", "nano"}, "terminal|vim", "vim|nano|editor", "", "");
+        row("terminal but no such editor", {"vim"}, "", "x-terminal-emulator", "", "");
+        row("nothing", {}, "", "", "", "");
+        row("nothing starts", {}, "", "kate|vim|x-terminal-emulator", "kate|x-terminal-emulator", "");
     }
     void editorChoice()
     {
-        QFETCH(QString, visual);
+        QFETCH(QStringList, environment);
         QFETCH(QStringList, started);
         Fixture f;
         f.state.strAppPath = "/";
+        QFETCH(QStringList, defaultApp);
         QFETCH(QStringList, onPath);
         QFETCH(QStringList, broken);
+        f.launcher.defaultApp = defaultApp;
         f.launcher.onPath = onPath;
         f.launcher.broken = broken;
-        f.files(visual).EditorClick("my file;rm -rf ~.dat");
+        f.files(environment).EditorClick("my file;rm -rf ~.dat");
         if (started.isEmpty()) {
             QCOMPARE(f.warnings.shown, QStringList{"notepad and wordpad not found"});
+            for (const QStringList& attempt : std::as_const(f.launcher.started))
+                QVERIFY2(!broken.isEmpty(), qPrintable(attempt.join(' ')));
         } else {
             QVERIFY(f.warnings.shown.isEmpty());
             QCOMPARE(f.launcher.started.last(), started);

@@ -168,6 +168,24 @@ private Q_SLOTS:
         QCOMPARE(list.lines(), QStringList{"twice 00:00:00"});
     }
 
+    // A list box keeps the selection on its line when another line goes (the head firing); removing the selected
+    // line itself clears it.
+    void removalKeepsTheSelectedLine()
+    {
+        AlarmDataList list;
+        for (const char* t : {"once 09:00:00", "once 10:00:00", "once 11:00:00", "once 12:00:00"})
+            list.insertSorted(t);
+        list.setSelected(2);
+        QSignalSpy selected(&list, &AlarmDataList::selectedChanged);
+        list.removeAt(0);
+        QCOMPARE(list.selectedLine(), "once 11:00:00");
+        QCOMPARE(selected.size(), 1); // its row number changed
+        list.removeAt(2);
+        QCOMPARE(list.selectedLine(), "once 11:00:00");
+        list.removeAt(1);
+        QCOMPARE(list.selected(), -1);
+    }
+
     void fullListRefusesMore()
     {
         Lists l;

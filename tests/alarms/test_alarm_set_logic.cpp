@@ -85,6 +85,21 @@ private Q_SLOTS:
         QCOMPARE(AlarmSet::wavePath(app, "gong"), app + "gong.wav");
     }
 
+    // An installed Ixo offers the delivered sounds beside the user's own; the user's copy of a name wins.
+    void deliveredSounds()
+    {
+        const QString app = m_state->strAppPath;
+        QTemporaryDir shared;
+        m_state->strSharePath = shared.path() + "/";
+        for (const QString& file : {app + "Ding.wav", app + "mine.wav", m_state->strSharePath + "ding.wav",
+                                    m_state->strSharePath + "bell.wav"})
+            touch(file);
+        QCOMPARE(AlarmSet::songNames(*m_state), (QStringList{"bell", "Ding", "mine"}));
+        QCOMPARE(AlarmSet::songPath(*m_state, "ding"), app + "Ding.wav");
+        QCOMPARE(AlarmSet::songPath(*m_state, "bell"), m_state->strSharePath + "bell.wav");
+        QCOMPARE(AlarmSet::songPath(*m_state, "gong"), app + "gong.wav");
+    }
+
     // A picked sound is used by every alarm from then on, also when slot 3 cannot be written; slot 3 holds its
     // name and no integers left in the shared record.
     void songClickWritesSlot3()
@@ -92,14 +107,29 @@ private Q_SLOTS:
         const QString app = m_state->strAppPath;
         touch(app + "Chime.Wav");
         m_state->recIni = IniRecord{kSectionSetting, 7, 7, "left over"};
-        QVERIFY(AlarmSet::SongClick(*m_state, "Chime"));
+        QCOMPARE(AlarmSet::SongClick(*m_state, "Chime"), QString());
         QCOMPARE(m_state->strSongPath, app + "Chime.Wav");
         const IniRecord slot3 = *m_state->settingsFile().readSlot(IniSlot::SongName);
         QCOMPARE(QStringList({slot3.section(), slot3.value()}), (QStringList{"[SongName]", "Chime"}));
         QCOMPARE(QPoint(slot3.iData1, slot3.iData2), QPoint(0, 0));
 
+        // A name in any script is remembered; one too long for slot 3 is refused with a warning naming it.
+        const QString cyrillic = QStringLiteral("\u0411\u0443\u0434\u0438\u043b\u044c\u043d\u0438\u043a");
+        QCOMPARE(AlarmSet::SongClick(*m_state, cyrillic), QString());
+        const QString longName = cyrillic + cyrillic;
+        QCOMPARE(AlarmSet::SongClick(*m_state, longName),
+                 longName +
+                     " is used until Ixo ends but cannot be remembered: a sound name may take at most 30 "
+                     "bytes in " +
+                     app + "ixo.ini");
+        QCOMPARE(m_state->strSongPath, app + longName + ".wav");
+        m_state->strSongPath.clear();
+        AlarmSet::fForm4Load(*m_state);
+        QCOMPARE(m_state->strSongPath, app + cyrillic + ".wav");
+
         m_state->strAppPath = "/proc/ixo-no-such-folder/";
-        QVERIFY(!AlarmSet::SongClick(*m_state, "ding"));
+        QCOMPARE(AlarmSet::SongClick(*m_state, "ding"),
+                 "The sound choice could not be saved in /proc/ixo-no-such-folder/ixo.ini");
         QCOMPARE(m_state->strSongPath, "/proc/ixo-no-such-folder/ding.wav");
     }
 

@@ -277,7 +277,7 @@ private Q_SLOTS:
     }
 
     // Exit and the close box only hide the window. Exit stores its place, which the next load takes again with
-    // the sound checks, while a screen still shows it.
+    // the sound checks, while a screen still shows it; only Exit tells the clock whether the window may go.
     void exitStoresThePlaceAndCloseHides()
     {
         Form4* w = &open();
@@ -303,7 +303,63 @@ private Q_SLOTS:
         w->close();
         QVERIFY(!w->isVisible());
         QVERIFY(m_h->app->isForm4Loaded());
-        QCOMPARE(state().bAlarmSetOpen, kTrue);
+        QCOMPARE(state().bAlarmSetOpen, kFalse); // as Exit left it
+    }
+
+    // The keypad's Enter presses Add wherever Enter does: in the time boxes and in a control that does not take it.
+    void keypadEnterPressesAdd_data()
+    {
+        QTest::addColumn<bool>("inTimeBox");
+        QTest::newRow("in the seconds box") << true;
+        QTest::newRow("in the play-times box") << false;
+    }
+    void keypadEnterPressesAdd()
+    {
+        QFETCH(bool, inTimeBox);
+        Form4& w = open();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        setBoxes(w, "8", "15", "00");
+        QWidget* control = inTimeBox ? static_cast<QWidget*>(w.cbSec->lineEdit()) : w.cbPlayTimes;
+        control->setFocus();
+        QTest::keyClick(control, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(lists().lstData.lines(), QStringList{"once 20:15:00"});
+    }
+
+    // Start-up touches the lists (loading my.dat, or with seconds not compared) as the hidden window's load would:
+    // the stored sound is in use at once, without building a window for it.
+    void startupTakesTheStoredSound_data()
+    {
+        QTest::addColumn<QString>("tokens");
+        QTest::addColumn<QString>("song");
+        QTest::newRow("my.dat loaded") << "ALAEOnDCWSOf"
+                                       << "gong.wav";
+        QTest::newRow("seconds not compared") << "ALAEOfDCWSOn"
+                                              << "gong.wav";
+        QTest::newRow("neither") << "ALAEOfDCWSOf"
+                                 << "ding.wav";
+    }
+    void startupTakesTheStoredSound()
+    {
+        QFETCH(QString, tokens);
+        QFETCH(QString, song);
+        QVERIFY(settings().writeSlots({{IniSlot::SongName, IniRecord{kSectionSongName, 0, 0, "gong"}},
+                                       {IniSlot::Setting, IniRecord{kSectionSetting, 1, 1, tokens + "UISPOfISOMOf"}}}));
+        m_h->writeFile("my.dat", "\"once 20:00:00\"\r\n");
+        m_h->start();
+        QCOMPARE(state().strSongPath, m_h->appPath() + song);
+        QVERIFY(!m_h->app->isForm4Loaded());
+        QVERIFY(!m_h->app->isForm7Loaded());
+    }
+
+    // With nothing left to watch the clock unloads the window with both its lists: a message whose alarm is gone
+    // does not live on.
+    void idleClockDropsOrphanMessages()
+    {
+        lists().lstMessage.append("Call the garage at 18:00:00");
+        state().bClockActive = kTrue;
+        m_h->app->clockTick().Timer1_Timer();
+        QVERIFY(lists().lstMessage.isEmpty());
+        QCOMPARE(state().bClockActive, kFalse);
     }
 
     void titleShowsDateAndTimeWhileVisible()

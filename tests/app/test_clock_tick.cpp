@@ -333,7 +333,9 @@ private Q_SLOTS:
                 } else {
                     QVERIFY2(reread || tickText.endsWith(":00"), qPrintable(context + ": fired before second 0"));
                     firedLate = true;
-                    expected << "window alarm at " + head;
+                    // The second-0 check names the time as the tick left it: to the minute while seconds are not
+                    // compared; a head just read is named whole.
+                    expected << "window alarm at " + (reread ? head : cut(head));
                     ++late;
                 }
                 if (!message.isEmpty())

@@ -96,8 +96,8 @@ private Q_SLOTS:
         QCOMPARE(state.lForegroundWho, newer->lMyWho);
         QPointer<Form6> closed = newer;
         newer->cmdOk->click();
-        QTRY_VERIFY(closed.isNull());
         QCOMPARE(state.lForegroundWho, 0);
+        QTRY_VERIFY(closed.isNull());
         older->Form_Deactivate();
         QCOMPARE(state.lForegroundWho, older->lMyWho);
     }

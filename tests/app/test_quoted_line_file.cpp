@@ -33,12 +33,49 @@ private Q_SLOTS:
             << QByteArray("\"say \"hi\" at 09:00:00\"\r\n") << QStringList{"say "};
         QTest::newRow("unterminated quote runs to the end") << QByteArray("\"open") << QStringList{"open"};
         QTest::newRow("empty lines hold no item") << QByteArray("\r\n\r\n  \r\n\"x\"\r\n") << QStringList{"x"};
-        QTest::newRow("latin-1 byte") << QByteArray("\"caf\xe9\"") << QStringList{QStringLiteral("caf\u00e9")};
+        QTest::newRow("Windows-1252 file") << QByteArray("\"caf\xe9 \x80\"\r\n\"\x81\"")
+                                           << QStringList{QStringLiteral("caf\u00e9 \u20ac"), QStringLiteral("\u0081")};
+        QTest::newRow("UTF-8 file, byte order mark skipped")
+            << QByteArray("\xef\xbb\xbf\"caf\xc3\xa9\"\r\n\"\xd0\x96\"")
+            << QStringList{QStringLiteral("caf\u00e9"), QStringLiteral("\u0416")};
+        QTest::newRow("one byte that is not UTF-8 makes the whole file Windows-1252")
+            << QByteArray("\"caf\xc3\xa9\"\r\n\"\xe9\"")
+            << QStringList{QStringLiteral("caf\u00c3\u00a9"), QStringLiteral("\u00e9")};
     }
     void decodesItems()
     {
         QFETCH(QByteArray, bytes);
         QTEST(QuotedLineFile::decode(bytes), "items");
+    }
+
+    // Text Windows-1252 can hold is written in it, one byte a character; anything else makes the whole file UTF-8.
+    // Either way it reads back unchanged.
+    void encodesWindows1252OrUtf8_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("Western") << QStringList{QStringLiteral("\u00e9 \u20ac \u00ff")}
+                                 << QByteArray("\"\xe9 \x80 \xff\"\r\n");
+        QTest::newRow("Cyrillic and Western")
+            << QStringList{QStringLiteral("\u00e9"), QStringLiteral("\u041f\u0440\u0438\u0432\u0435\u0442")}
+            << QByteArray("\"\xc3\xa9\"\r\n\"\xd0\x9f\xd1\x80\xd0\xb8\xd0\xb2\xd0\xb5\xd1\x82\"\r\n");
+        QTest::newRow("CJK") << QStringList{QStringLiteral("\u65e5\u672c")}
+                             << QByteArray("\"\xe6\x97\xa5\xe6\x9c\xac\"\r\n");
+        QTest::newRow("U+FEFF at the start of an item stays")
+            << QStringList{QStringLiteral("\ufeffx")} << QByteArray("\"\xef\xbb\xbfx\"\r\n");
+        QTest::newRow("emoji") << QStringList{QStringLiteral("\U0001F600")} << QByteArray("\"\xf0\x9f\x98\x80\"\r\n");
+        QTest::newRow("Windows-1252 that would read as UTF-8")
+            << QStringList{QStringLiteral("\u00c3\u00a9")} << QByteArray("\"\xc3\x83\xc2\xa9\"\r\n");
+        QTest::newRow("old file with unassigned bytes")
+            << QStringList{QStringLiteral("caf\u00e9 \u0081\u008d\u008f\u0090\u009d \u0153")}
+            << QByteArray("\"caf\xe9 \x81\x8d\x8f\x90\x9d \x9c\"\r\n");
+    }
+    void encodesWindows1252OrUtf8()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(QuotedLineFile::encode(lines), bytes);
+        QCOMPARE(QuotedLineFile::decode(bytes), lines);
     }
 
     void writeReplacesAndCreatesFolder()

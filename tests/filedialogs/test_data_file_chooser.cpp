@@ -175,6 +175,10 @@ private Q_SLOTS:
         select(f, {1}, 1);
         QTest::keyPress(f.File1, Qt::Key_Shift);
         QVERIFY(!f.File1->item(1)->isSelected());
+        f.txtInput->setText("typed");
+        QTest::keyClick(f.File1, Qt::Key_Up); // choosing with the arrow keys is a click
+        QVERIFY(f.File1->item(0)->isSelected());
+        QVERIFY(f.txtInput->text().isEmpty());
 
         m_h->fakes->launcher.knownPrograms = QStringList{"kate"};
         select(f, {0}, 0);

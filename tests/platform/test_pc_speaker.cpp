@@ -40,6 +40,29 @@ private Q_SLOTS:
         QCOMPARE(values, (QList<int>{2000, 1500, 550}));
     }
 
+    // More tones than may wait at once: the oldest waiting ones give way, so the newest always sound.
+    void fullQueueDropsTheOldest()
+    {
+        int fds[2];
+        QCOMPARE(::pipe2(fds, O_CLOEXEC), 0);
+        QList<SpeakerTone> tones;
+        for (int hertz = 100; hertz < 100 + 150; ++hertz)
+            tones.append({double(hertz), 1});
+        {
+            EvdevToneWriter writer(fds[1]);
+            QVERIFY(writer.queue(tones));
+            writer.waitUntilIdle();
+        }
+        QList<int> values;
+        input_event event{};
+        while (::read(fds[0], &event, sizeof(event)) == ssize_t(sizeof(event)))
+            if (event.value != 0)
+                values.append(event.value);
+        ::close(fds[0]);
+        QCOMPARE(values.size(), int(EvdevToneWriter::kMaxWaitingTones));
+        QCOMPARE(values.last(), 249);
+    }
+
     void failedDeviceIsReported()
     {
         int fds[2];

@@ -62,21 +62,24 @@ private Q_SLOTS:
         input->close();
     }
 
-    // Abandon or the close box leave the alarm's message as it was, whatever was typed; an emptied box saved
-    // removes it (with the warning).
+    // Abandon or the close box leave the alarm's message as it was, whatever was typed, while the alarm is still
+    // in the list; an emptied box saved removes it (with the warning).
     void closingWithoutSaveKeepsTheMessage_data()
     {
         QTest::addColumn<QString>("how");
         QTest::newRow("Abandon") << "Abandon";
         QTest::newRow("close box") << "close";
         QTest::newRow("Save of an empty box") << "empty";
+        QTest::newRow("Abandon after the alarm fired") << "fired";
     }
     void closingWithoutSaveKeepsTheMessage()
     {
         QFETCH(QString, how);
         Form5& input = open();
         QTest::keyClicks(input.txtInput, " now");
-        if (how == "Abandon")
+        if (how == "fired")
+            lists().lstData.removeAt(0);
+        if (how == "Abandon" || how == "fired")
             input.cmdCancel->click();
         else if (how == "close")
             input.close();
@@ -85,8 +88,9 @@ private Q_SLOTS:
             input.cmdOk->click();
         }
         QVERIFY(!m_h->app->isForm5Loaded());
-        QCOMPARE(lists().lstMessage.lines(),
-                 how == "empty" ? QStringList() : QStringList{QStringLiteral("Call the garage at 13:05:00")});
+        QCOMPARE(lists().lstMessage.lines(), how == "empty" || how == "fired"
+                                                 ? QStringList()
+                                                 : QStringList{QStringLiteral("Call the garage at 13:05:00")});
         QCOMPARE(visibleWarnings(), how == "empty" ? QStringList{MessageInput::kNothingToSave} : QStringList());
     }
 

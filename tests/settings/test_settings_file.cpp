@@ -38,20 +38,34 @@ private Q_SLOTS:
     }
 
     // A write patches only its slot: a gap before it is zero-filled, the file never shrinks, foreign bytes after
-    // the eight slots stay, and a missing program folder is made. Texts are cut to width and stored in Latin-1.
+    // the eight slots stay, and a missing program folder is made. Texts are stored in Windows-1252 when they fit,
+    // else in UTF-8, and cut to the field's width between characters; they read back as they were stored.
     void writePatchesOnlyItsSlot_data()
     {
         QTest::addColumn<QByteArray>("before");
         QTest::addColumn<int>("slot");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QString>("readBack");
+        const QString cyrillic = QStringLiteral("\u0411\u0443\u0434\u0438\u043b\u044c\u043d\u0438\u043a");
         QTest::newRow("missing folder, slot 3, cut to 30")
             << QByteArray() << 3 << QStringLiteral("a-song-name-that-is-longer-than-thirty")
-            << QByteArray("a-song-name-that-is-longer-tha");
-        QTest::newRow("short file, slot 8, latin-1 kept as one byte")
-            << QByteArray(60, 'x') << 8 << QStringLiteral("caf\u00e9") << QByteArray("caf\xe9").leftJustified(30);
-        QTest::newRow("foreign file longer than 8 slots, outside latin-1 becomes ?")
-            << QByteArray(500, 'x') << 7 << QStringLiteral("\u65e5\u672c") << QByteArray("??").leftJustified(30);
+            << QByteArray("a-song-name-that-is-longer-tha") << QStringLiteral("a-song-name-that-is-longer-tha");
+        QTest::newRow("short file, slot 8, Western text one byte a character")
+            << QByteArray(60, 'x') << 8 << QStringLiteral("caf\u00e9 \u20ac \u00ff")
+            << QByteArray("caf\xe9 \x80 \xff").leftJustified(30) << QStringLiteral("caf\u00e9 \u20ac \u00ff");
+        QTest::newRow("foreign file longer than 8 slots, CJK in UTF-8")
+            << QByteArray(500, 'x') << 7 << QStringLiteral("\u65e5\u672c")
+            << QByteArray("\xe6\x97\xa5\xe6\x9c\xac").leftJustified(30) << QStringLiteral("\u65e5\u672c");
+        QTest::newRow("Cyrillic cut between characters")
+            << QByteArray() << 3 << cyrillic + cyrillic << (cyrillic + cyrillic).left(15).toUtf8()
+            << (cyrillic + cyrillic).left(15);
+        const QString emoji = QString(7, QChar(0x2615)) + QStringLiteral("\U0001F600\U0001F600");
+        QTest::newRow("emoji cut between characters")
+            << QByteArray() << 3 << emoji + QStringLiteral("\U0001F600") << emoji.toUtf8() + ' ' << emoji;
+        QTest::newRow("Windows-1252 that reads as UTF-8 goes as UTF-8")
+            << QByteArray() << 3 << QStringLiteral("\u00c3\u00a9") << QByteArray("\xc3\x83\xc2\xa9").leftJustified(30)
+            << QStringLiteral("\u00c3\u00a9");
     }
     void writePatchesOnlyItsSlot()
     {
@@ -70,7 +84,20 @@ private Q_SLOTS:
         QCOMPARE(bytes.mid(at, 51),
                  QByteArray("[SongName]").leftJustified(17) + QByteArray("\x00\x80\xfe\xff", 4) + stored);
         QCOMPARE(bytes.mid(at + 51), before.mid(at + 51));
-        QCOMPARE(SettingsFile(app).readSlot(slot)->toBytes(), bytes.mid(at, 51));
+        const IniRecord back = *SettingsFile(app).readSlot(slot);
+        QCOMPARE(back.toBytes(), bytes.mid(at, 51));
+        QTEST(back.value(), "readBack");
+        QCOMPARE(IniRecord::fits(value), value == back.value());
+    }
+
+    // A slot written by an older Ixo in one byte a character reads as Windows-1252 and is written back unchanged.
+    void oldSlotKeptByteForByte()
+    {
+        const QByteArray old = QByteArray("[SongName]").leftJustified(17) + QByteArray(4, '\0') +
+                               QByteArray("R\xe9veil \x80\x81\x9d\xa9").leftJustified(30);
+        const IniRecord record = IniRecord::fromBytes(old);
+        QCOMPARE(record.value(), QStringLiteral("R\u00e9veil \u20ac\u0081\u009d\u00a9"));
+        QCOMPARE(record.toBytes(), old);
     }
 
     void unwritablePlaceReportsFailure()

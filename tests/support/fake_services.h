@@ -43,6 +43,10 @@ public:
     {
         return knownPrograms.contains(program) ? QStringLiteral("/usr/bin/") + program : QString();
     }
+    std::optional<OpenCommand> defaultApplication(const QString&, const QString&) const override
+    {
+        return std::nullopt;
+    }
     QStringList opened;
     QList<QStringList> started;
     QStringList knownPrograms;

@@ -18,18 +18,24 @@ public:
     QStringList shown;
 };
 
-// Copies the picture instead of converting it; refuses files whose name is listed in `undecodable`.
+// Copies the picture instead of converting it; refuses files whose name is listed in `undecodable`, and
+// writes nothing while `unwritable` holds a reason.
 class FakePictureConverter final : public PictureConverter
 {
 public:
-    bool convertToBmp(const QString& source, const QString& target) override
+    BmpConversion convertToBmp(const QString& source, const QString& target) override
     {
         conversions.append({source, target});
         if (undecodable.contains(QFileInfo(source).fileName()) || !QFileInfo(source).isFile())
-            return false;
+            return {BmpConversion::Undecodable, {}};
+        if (!unwritable.isEmpty())
+            return {BmpConversion::NotWritten, unwritable};
         QFile::remove(target);
-        return QFile::copy(source, target);
+        if (!QFile::copy(source, target))
+            return {BmpConversion::NotWritten, QStringLiteral("copy failed")};
+        return {BmpConversion::Written, {}};
     }
     QList<QPair<QString, QString>> conversions;
     QStringList undecodable;
+    QString unwritable;
 };

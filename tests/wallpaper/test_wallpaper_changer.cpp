@@ -232,6 +232,24 @@ private Q_SLOTS:
         QTEST(r->times.nexts, "marks");
     }
 
+    // A folder the work bitmap cannot be written to: the GIF and JPEG entries stay, one warning names the folder
+    // and the reason, bitmaps go on changing; once the folder can be written again the GIF shows.
+    void unwritableFolderKeepsTheEntries()
+    {
+        r->converter.unwritable = "Permission denied";
+        makeChanger({"a.bmp", "b.gif", "c.jpg"});
+        change(4);
+        QCOMPARE(r->changer.entries(), (QStringList{"a.bmp", "b.gif", "c.jpg"}));
+        QCOMPARE(r->warnings.shown, QStringList{"GIF and JPEG pictures cannot be shown: the folder " + r->dir.path() +
+                                                " cannot be written (Permission denied)"});
+        QCOMPARE(r->setter.shown, (QStringList{path("a.bmp"), path("a.bmp")}));
+        QVERIFY(!r->changer.changeNow(path("b.gif")));
+        r->converter.unwritable.clear();
+        change();
+        QCOMPARE(content(r->setter.shown.last()), "b.gif");
+        QCOMPARE(r->warnings.shown.size(), 1);
+    }
+
     void changeNowUsesTheWorkBitmapAndSpoilsNothing()
     {
         makeChanger({"a.bmp", "b.gif", "c.bmp"});

@@ -3,6 +3,13 @@
 #include <QApplication>
 #include <QWidget>
 
+#include "platform/event_sound.h"
+
+DesktopWindowServices::DesktopWindowServices(EventSound& sounds, std::function<void()> xBell)
+    : m_sounds(sounds), m_xBell(xBell ? std::move(xBell) : std::function<void()>(&QApplication::beep))
+{
+}
+
 void DesktopWindowServices::setTopmost(QWidget* window)
 {
     if (!window || window->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
@@ -23,5 +30,7 @@ void DesktopWindowServices::bringToFront(QWidget* window)
 
 void DesktopWindowServices::beep()
 {
-    QApplication::beep();
+    // Most desktops mute the X bell; their sound theme's bell is what users hear.
+    if (!m_sounds.play(QStringLiteral("bell")))
+        m_xBell();
 }

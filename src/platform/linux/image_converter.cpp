@@ -7,13 +7,13 @@
 #include <QImageWriter>
 #include <QSaveFile>
 
-bool ImageConverter::convertToBmp(const QString& source, const QString& target)
+BmpConversion ImageConverter::convertToBmp(const QString& source, const QString& target)
 {
     QImageReader reader(source);
     reader.setAutoTransform(true);
     QImage picture = reader.read();
     if (picture.isNull())
-        return false;
+        return {BmpConversion::Undecodable, reader.errorString()};
     // A bitmap has no transparency: transparent parts of a GIF become white, as on a plain desktop.
     if (picture.hasAlphaChannel()) {
         QImage opaque(picture.size(), QImage::Format_RGB32);
@@ -33,15 +33,19 @@ bool ImageConverter::convertToBmp(const QString& source, const QString& target)
         picture = picture.convertToFormat(QImage::Format_RGB32);
     }
 
-    if (!QDir().mkpath(QFileInfo(target).absolutePath()))
-        return false;
+    const QString folder = QFileInfo(target).absolutePath();
+    if (!QDir().mkpath(folder))
+        return {BmpConversion::NotWritten, QStringLiteral("the folder cannot be created")};
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly))
-        return false;
+        return {BmpConversion::NotWritten, file.errorString()};
     QImageWriter writer(&file, "bmp");
     if (!writer.write(picture)) {
+        const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
         file.cancelWriting();
-        return false;
+        return {BmpConversion::NotWritten, reason};
     }
-    return file.commit();
+    if (!file.commit())
+        return {BmpConversion::NotWritten, file.errorString()};
+    return {BmpConversion::Written, {}};
 }

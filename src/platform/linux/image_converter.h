@@ -6,5 +6,5 @@
 class ImageConverter final : public PictureConverter
 {
 public:
-    bool convertToBmp(const QString& source, const QString& target) override;
+    BmpConversion convertToBmp(const QString& source, const QString& target) override;
 };

@@ -11,8 +11,6 @@
 #include <QFile>
 
 namespace {
-constexpr std::size_t kMaxQueuedTones = 120;
-
 bool hasBit(const unsigned long* bits, int bit)
 {
     constexpr int kBitsPerLong = int(sizeof(unsigned long) * 8);
@@ -47,9 +45,12 @@ bool EvdevToneWriter::queue(const QList<SpeakerTone>& tones)
 {
     {
         std::lock_guard lock(m_mutex);
-        if (m_failed || m_tones.size() + tones.size() > kMaxQueuedTones)
+        if (m_failed)
             return false;
         m_tones.insert(m_tones.end(), tones.begin(), tones.end());
+        // The newest tune always sounds, so a repeating alarm keeps sounding: the oldest waiting tones give way.
+        while (m_tones.size() > kMaxWaitingTones)
+            m_tones.pop_front();
     }
     m_wake.notify_all();
     return true;

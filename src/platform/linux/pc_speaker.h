@@ -16,6 +16,9 @@
 class EvdevToneWriter final
 {
 public:
+    /// At most this many tones wait (four sweeps); a new tune pushes out the oldest waiting ones.
+    static constexpr std::size_t kMaxWaitingTones = 120;
+
     /// Takes over the open, writable descriptor `fd`.
     explicit EvdevToneWriter(int fd);
     /// Cuts a tune short, leaving the speaker off.
@@ -23,7 +26,8 @@ public:
     EvdevToneWriter(const EvdevToneWriter&) = delete;
     EvdevToneWriter& operator=(const EvdevToneWriter&) = delete;
 
-    /// Queues tones after those still waiting; false when the device failed or too many are waiting.
+    /// Queues tones after those still waiting, dropping the oldest waiting ones beyond kMaxWaitingTones; false
+    /// when the device failed.
     bool queue(const QList<SpeakerTone>& tones);
     /// Whether writing to the device has failed (it was unplugged, or refuses the events).
     bool hasFailed() const;

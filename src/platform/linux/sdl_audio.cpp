@@ -15,7 +15,7 @@ constexpr int kBufferFrames = 2048;
 constexpr int kWaveChannel = 0;
 // A wave file is read whole into memory; a bigger one is not taken for an alarm sound.
 constexpr qint64 kMaxWaveBytes = 64 * 1024 * 1024;
-// The speaker voice keeps at most this many tones waiting (a few sweeps), so a fast repeat cannot pile up.
+// The speaker voice keeps at most this many tones (a few sweeps), so a fast repeat cannot pile up.
 constexpr std::size_t kMaxQueuedTones = 120;
 constexpr int kToneAmplitude = 8000;
 
@@ -194,13 +194,14 @@ bool SdlAudio::queueTones(const QList<SpeakerTone>& tones)
     if (!open())
         return false;
     std::lock_guard lock(m_toneMutex);
-    if (m_tones.size() + tones.size() > kMaxQueuedTones)
-        return false;
     for (const SpeakerTone& tone : tones) {
         const int frames = static_cast<int>(std::lround(tone.milliseconds * double(kSampleRate) / 1000.0));
         if (tone.frequency > 0 && frames > 0)
             m_tones.push_back(QueuedTone{tone.frequency / kSampleRate, frames});
     }
+    // The newest tune always sounds, so a repeating alarm keeps sounding: the oldest tones give way.
+    while (m_tones.size() > kMaxQueuedTones)
+        m_tones.pop_front();
     return true;
 }
 

@@ -51,8 +51,8 @@ public:
     void freeMidi();
     bool isMidiPlaying() const;
 
-    /// Queues tones on the synthesized speaker voice; false when the output is not open or the voice already
-    /// has several sweeps waiting.
+    /// Queues tones on the synthesized speaker voice after those waiting; beyond a few sweeps the oldest give
+    /// way. False when the output is not open.
     bool queueTones(const QList<SpeakerTone>& tones);
     bool areTonesPending() const;
 

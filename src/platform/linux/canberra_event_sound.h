@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/event_sound.h"
+
+struct ca_context;
+
+// Event sounds through libcanberra, from the XDG sound theme (the freedesktop theme when the desktop's own
+// lacks the sound). The connection to the sound server is made at the first sound and kept.
+class CanberraEventSound final : public EventSound
+{
+public:
+    CanberraEventSound() = default;
+    ~CanberraEventSound() override;
+    CanberraEventSound(const CanberraEventSound&) = delete;
+    CanberraEventSound& operator=(const CanberraEventSound&) = delete;
+
+    bool play(const QString& eventId) override;
+
+private:
+    ca_context* m_context = nullptr;
+    bool m_failed = false; // no context could be made: not tried again
+};

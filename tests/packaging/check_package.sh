@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Checks the built Debian package: its files, the one application id in them, the computed dependencies, the
+# command line of its program, and Debian's own checkers: lintian (no errors), desktop-file-validate and
+# appstreamcli validate. Skipped (exit 77) until `make deb` has built the package.
+# Usage: check_package.sh PACKAGE-PREFIX VERSION APP-ID   (the package is PACKAGE-PREFIX<arch>.deb)
+set -u
+prefix=$1 version=$2 id=$3
+deb=$(ls "$prefix"*.deb 2>/dev/null | head -n1)
+[ -n "$deb" ] || { echo "package: no package built yet (make deb)"; exit 77; }
+echo "package: $deb"
+root=$(mktemp -d "${TMPDIR:-/tmp}/ixo-package.XXXXXX")
+trap 'rm -rf "$root"' EXIT
+passed=0 failed=0
+check() {
+    local name=$1
+    shift
+    if "$@"; then echo "PASS: $name"; passed=$((passed + 1)); else echo "FAIL: $name"; failed=$((failed + 1)); fi
+}
+dpkg-deb -x "$deb" "$root"
+
+share="$root/usr/share"
+files=(usr/bin/ixo usr/share/ixo/ding.wav usr/share/ixo/didi.snd usr/share/ixo/air.mid usr/share/ixo/help/achelp.html
+       "usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml"
+       "usr/share/icons/hicolor/scalable/apps/$id.svg" "usr/share/icons/hicolor/48x48/apps/$id.png"
+       usr/share/man/man1/ixo.1.gz usr/share/doc/ixo/copyright usr/share/doc/ixo/changelog.gz)
+missing() { local f; for f in "${files[@]}"; do [ -f "$root/$f" ] || echo "$f"; done; }
+check "the package holds the program, its data and its desktop files" test -z "$(missing)"
+check "the program is executable" test -x "$root/usr/bin/ixo"
+png_size() { /usr/bin/python3 -c 'import struct,sys; d=open(sys.argv[1],"rb").read(24); print(*struct.unpack(">II", d[16:24]))' "$1"; }
+check "the PNG icon is 48x48" test "$(png_size "$share/icons/hicolor/48x48/apps/$id.png")" = "48 48"
+check "the desktop entry names the icon by the id" grep -qx "Icon=$id" "$share/applications/$id.desktop"
+check "the metadata carries the id and launches the desktop entry" \
+    grep -q "<id>$id</id>.*<launchable type=\"desktop-id\">$id.desktop</launchable>" \
+    <(tr -d '\n' <"$share/metainfo/$id.metainfo.xml")
+check "the metadata's release is the version" grep -q "<release version=\"$version\"" "$share/metainfo/$id.metainfo.xml"
+check "the package's version is the version" test "$(dpkg-deb -f "$deb" Version)" = "$version"
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "package: Depends: $depends"
+computed() { [[ $depends == *libqt6widgets6* && $depends == *libsdl2-mixer* && $depends == *libc6* ]]; }
+check "the libraries are computed dependencies" computed
+check "the sound font is a dependency" grep -q 'timgm6mb-soundfont | sf2-soundfont-gm' <<<"$depends"
+
+# The command line, with no display needed.
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/ixo" --version); status=$?
+check "ixo --version prints the version" test "$status:$out" = "0:Ixo $version"
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/ixo" --help); status=$?
+check "ixo --help prints the usage" test "$status:${out%%$'\n'*}" = "0:Usage: ixo [--help | --version]"
+env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/ixo" --frobnicate >/dev/null 2>"$root/usage"; status=$?
+check "an unknown option prints the usage and exits 2" test "$status:$(head -n1 "$root/usage")" = \
+    "2:ixo: unknown argument '--frobnicate'"
+
+check "desktop-file-validate" desktop-file-validate "$share/applications/$id.desktop"
+check "appstreamcli validate" appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml"
+check "the man page formats without warnings" test -z "$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l \
+    "$share/man/man1/ixo.1.gz" 2>&1 >/dev/null)"
+if command -v lintian >/dev/null; then
+    lintian --fail-on error --display-info "$deb" >"$root/lintian.txt" 2>&1; status=$?
+    sed 's/^/lintian: /' "$root/lintian.txt"
+    check "lintian reports no errors" test "$status" -eq 0
+else
+    echo "FAIL: lintian is missing (run scripts/install-deps)"; failed=$((failed + 1))
+fi
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
