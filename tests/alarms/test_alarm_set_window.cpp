@@ -356,10 +356,10 @@ private Q_SLOTS:
     void idleClockDropsOrphanMessages()
     {
         lists().lstMessage.append("Call the garage at 18:00:00");
-        state().bClockActive = kTrue;
+        state().setClockActive(kTrue);
         m_h->app->clockTick().Timer1_Timer();
         QVERIFY(lists().lstMessage.isEmpty());
-        QCOMPARE(state().bClockActive, kFalse);
+        QCOMPARE(state().bClockActive(), kFalse);
     }
 
     void titleShowsDateAndTimeWhileVisible()
