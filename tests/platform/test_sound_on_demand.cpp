@@ -6,6 +6,7 @@
 #include "disk_audio_capture.h"
 #include "fake_sound.h"
 #include "fake_warnings.h"
+#include "platform/linux/canberra_event_sound.h"
 #include "platform/linux/sound_on_demand.h"
 #include "sound/sound_logic.h"
 #include "sound_files.h"
@@ -103,6 +104,16 @@ private Q_SLOTS:
         QVERIFY(DiskAudioCapture::waitFor(
             [&] { return DiskAudioCapture::countBursts(capture.samples(0, capture.size())) >= 2; }));
         QVERIFY(sound.wave().sndPlaySound(QString()));
+    }
+
+    // The event sound library, too, comes with the first event sound (played or not: there may be no server).
+    void eventSoundLibraryWithTheFirstBeep()
+    {
+        QVERIFY(!isMapped("libcanberra"));
+        CanberraEventSound sounds;
+        QVERIFY(!isMapped("libcanberra"));
+        sounds.play("bell");
+        QVERIFY(isMapped("libcanberra.so"));
     }
 };
 
