@@ -69,7 +69,7 @@ struct Engine
     Engine()
     {
         state.setStartupDefaults();
-        state.bClockActive = kTrue;
+        state.setClockActive(kTrue);
     }
     SetClock clock;
     Module1 state;

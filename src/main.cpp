@@ -18,10 +18,8 @@
 #include "platform/linux/message_box.h"
 #include "platform/linux/pc_speaker.h"
 #include "platform/linux/process_runner.h"
-#include "platform/linux/sdl_audio.h"
-#include "platform/linux/sdl_midi_sequencer.h"
-#include "platform/linux/sdl_wave_channel.h"
 #include "platform/linux/session_guard.h"
+#include "platform/linux/sound_on_demand.h"
 #include "platform/linux/system_clock.h"
 #include "platform/linux/system_tray_icon.h"
 #include "platform/linux/x_root_wallpaper.h"
@@ -77,7 +75,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral(IXO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(IXO_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(TrayPictures::normal());
+    const QIcon picture = TrayPictures::normal();
+    QApplication::setWindowIcon(picture);
     if (const int answered = answerCommandLine(QCoreApplication::arguments().mid(1), false); answered >= 0)
         return answered;
 
@@ -98,12 +97,10 @@ int main(int argc, char** argv)
     DesktopWindowServices windows(eventSounds);
     DesktopLauncher launcher;
     MessageBox modalBox;
-    SystemTrayIcon tray(TrayPictures::normal(), TrayPictures::disabled());
-    SdlAudio audio(kSoundFont, kAudioIdleCloseMs);
-    SdlWaveChannel wave(audio);
-    SdlWavePlayer wavePlayer(audio);
-    SdlMidiSequencer mci(audio);
-    PcSpeaker speaker(audio);
+    SystemTrayIcon tray(picture, &TrayPictures::disabled);
+    SoundOnDemand sound(SoundOnDemand::modulePaths(QCoreApplication::applicationDirPath()), kSoundFont,
+                        kAudioIdleCloseMs);
+    PcSpeaker speaker(sound.tones());
     const QString tuneCopy =
         QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/air.mid");
     ProcessRunner commands;
@@ -112,8 +109,8 @@ int main(int argc, char** argv)
     ImageConverter pictures;
     XdgAutostart autostart(XdgAutostart::defaultConfigHome(), QCoreApplication::applicationFilePath());
     Module1 state;
-    AppContext app(state, Services{clock, windows, launcher, modalBox, tray, wave, mci, wavePlayer, speaker, tuneCopy,
-                                   wallpaper, pictures, autostart});
+    AppContext app(state, Services{clock, windows, launcher, modalBox, tray, sound.wave(), sound.mci(),
+                                   sound.wavePlayer(), speaker, tuneCopy, wallpaper, pictures, autostart});
 
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &application,

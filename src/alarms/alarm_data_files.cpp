@@ -161,7 +161,7 @@ void AlarmDataFiles::LoadClick(const QString& fFileName)
     if (full)
         m_services.warnings.AnswerOk(Form8::kListFull);
 
-    m_state.bClockActive = kTrue;
+    m_state.setClockActive(kTrue);
     m_state.bRefreshNext = kTrue;
     m_state.bAlarmsPending = toFlag(!lstData.isEmpty());
 }

@@ -82,7 +82,7 @@ AddResult Form8::AddClick(const QString& txtAm, const QString& cbPlayTimesItem, 
     if (AlarmLines::compareTimes(strAlarmClock, now) <= 0)
         return refuse(kTimePassed);
 
-    m_state.bClockActive = kTrue;
+    m_state.setClockActive(kTrue);
     Sorting(strAlarmClock, strTimesOfPlay);
     result.bInserted = bInserted;
     updatePending();

@@ -590,7 +590,7 @@ void Form4::chkEMPlay_Click()
     TimeCalc().SetUpChime(on, cbEMPlay->currentIndex() >= 0 ? cbEMPlay->currentText() : QString(), state.iEMInterval,
                           result, state.iEMNext, m_app.services().clock.now().time());
     if (result == 1)
-        state.bClockActive = kTrue;
+        state.setClockActive(kTrue);
     state.bEMPlayOn = toFlag(on);
     // While the chime runs its interval stays as shown.
     cbEMPlay->setEnabled(!on);

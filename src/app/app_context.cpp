@@ -144,17 +144,17 @@ Form9& AppContext::form9()
 
 bool AppContext::isClockRunning() const
 {
-    return m_form1 && m_form1->Timer1.isActive();
+    return m_form1 && m_form1->isClockRunning();
 }
 
 void AppContext::stopClock()
 {
-    form1().Timer1.stop();
+    form1().holdClock();
 }
 
 void AppContext::startClock()
 {
-    form1().Timer1.start();
+    form1().releaseClock();
 }
 
 void AppContext::unloadForm10()
@@ -405,7 +405,7 @@ void AppContext::chkEMPlay_Click()
     TimeCalc().SetUpChime(m_state.bEMPlayOn == kTrue, QString::number(m_state.iEMInterval), m_state.iEMInterval, result,
                           m_state.iEMNext, m_services.clock.now().time());
     if (result == 1)
-        m_state.bClockActive = kTrue;
+        m_state.setClockActive(kTrue);
 }
 
 void AppContext::EMShowToShow()

@@ -34,7 +34,7 @@ void ClockTick::Timer1_Timer()
     m_inTick = true;
     m_firedThisTick = false;
 
-    if (m_state.bClockActive == kTrue) {
+    if (m_state.bClockActive() == kTrue) {
         QString current = timeText(now());
         if (m_state.bNoSecond == kTrue) {
             m_state.strNextAlarm = m_state.strNextAlarm.left(kShortWidth);
@@ -57,7 +57,7 @@ void ClockTick::Timer1_Timer()
         }
         IdleCleanup();
     }
-    if (m_state.bISRepeat == kTrue)
+    if (m_state.bISRepeat() == kTrue)
         m_actions.InternalSpeaker();
 
     m_inTick = false;
@@ -238,5 +238,5 @@ void ClockTick::IdleCleanup()
         return;
     m_actions.unloadForm4();
     if (m_state.iWPNext == -1 && m_state.bEMPlayOn == kFalse)
-        m_state.bClockActive = kFalse;
+        m_state.setClockActive(kFalse);
 }

@@ -30,11 +30,42 @@ Form1::Form1(AppContext& app) : m_app(app)
     m_trayWait.setInterval(kTrayPollMs);
     connect(&m_trayWait, &QTimer::timeout, this, &Form1::waitForTray);
     buildMenu();
+    m_app.state().clockWorkChanged = [this] { updateClockTimer(); };
 }
 
 Form1::~Form1()
 {
+    m_app.state().clockWorkChanged = nullptr;
     delete m_fallback;
+}
+
+void Form1::updateClockTimer()
+{
+    const Module1& state = m_app.state();
+    const bool hasWork = state.bClockActive() == kTrue || state.bISRepeat() == kTrue;
+    if (hasWork && m_loaded && isClockRunning()) {
+        if (!Timer1.isActive())
+            Timer1.start();
+    } else {
+        Timer1.stop();
+    }
+}
+
+bool Form1::isClockRunning() const
+{
+    return !mDisable->isChecked() && !m_clockHeld;
+}
+
+void Form1::holdClock()
+{
+    m_clockHeld = true;
+    updateClockTimer();
+}
+
+void Form1::releaseClock()
+{
+    m_clockHeld = false;
+    updateClockTimer();
 }
 
 void Form1::buildMenu()
@@ -81,7 +112,8 @@ void Form1::Form_Load(const QString& programFolder, const QString& sharedFolder)
         // The context menu is shown by the tray itself; every other activation is ignored.
     };
     addTrayIcon();
-    Timer1.start();
+    m_loaded = true;
+    updateClockTimer();
 }
 
 void Form1::addTrayIcon()
@@ -158,20 +190,15 @@ void Form1::mStop_Click()
 {
     m_app.services().wave.sndPlaySound(QString());
     m_app.services().mci.mciSendString(QStringLiteral("close tmpMidiPlay"));
-    m_app.state().bISRepeat = kFalse;
+    m_app.state().setISRepeat(kFalse);
 }
 
 void Form1::mDisable_Click()
 {
     // The action toggles its own check mark when picked from the menu.
     TrayIcon& tray = m_app.services().tray;
-    if (mDisable->isChecked()) {
-        Timer1.stop();
-        tray.modify(TrayIcon::Picture::Disabled);
-    } else {
-        Timer1.start();
-        tray.modify(TrayIcon::Picture::Normal);
-    }
+    updateClockTimer();
+    tray.modify(mDisable->isChecked() ? TrayIcon::Picture::Disabled : TrayIcon::Picture::Normal);
 }
 
 void Form1::mRemove_Click()

@@ -35,7 +35,8 @@ public:
     QAction* mDisable = nullptr;
     QAction* mRemove = nullptr;
 
-    /// The clock: ticks every 800 ms while the program is not disabled.
+    /// The clock: ticks every 800 ms while the clock work is active or a speaker alarm repeats, unless the
+    /// program is disabled or a sound error box holds it; otherwise it is stopped, so an idle Ixo sleeps.
     QTimer Timer1;
     /// What a tick does; the alarm engine sets it.
     std::function<void()> onTick;
@@ -49,6 +50,13 @@ public:
     void mDisable_Click();
     void mRemove_Click();
 
+    /// Whether the clock runs as far as the user and the sound error boxes are concerned: not disabled and
+    /// not held. It may still be stopped for want of work.
+    bool isClockRunning() const;
+    /// A sound error box holds the clock while it is open, and lets it go again.
+    void holdClock();
+    void releaseClock();
+
     /// A close request of the main window (log-out, SIGTERM): the program ends at once.
     void Form_QueryUnload();
 
@@ -61,10 +69,14 @@ private:
     void buildMenu();
     void addTrayIcon();
     void waitForTray();
+    /// Starts Timer1 when the clock has work and may run, stops it otherwise; a running timer keeps its beat.
+    void updateClockTimer();
 
     AppContext& m_app;
     QTimer m_trayWait;
     int m_trayWaitLimit = 60000;
     int m_trayWaited = 0;
     TrayFallbackWindow* m_fallback = nullptr;
+    bool m_loaded = false;    // start-up is done: the clock may run
+    bool m_clockHeld = false; // a sound error box is open
 };

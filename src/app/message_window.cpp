@@ -68,7 +68,6 @@ void Form6::Form_Load()
 void Form6::showMessage(const QString& text)
 {
     txtMsg->setPlainText(text);
-    Timer1.start();
     show();
 }
 
@@ -76,6 +75,19 @@ void Form6::Timer1_Timer()
 {
     const QDateTime now = m_app.services().clock.now();
     setWindowTitle(QStringLiteral("Message  ") + QLocale::c().toString(now, QStringLiteral("dd MMM yyyy / hh:mm AP")));
+}
+
+void Form6::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The title clock runs only while the window can be seen.
+    Timer1.start();
+}
+
+void Form6::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    Timer1.stop();
 }
 
 void Form6::changeEvent(QEvent* event)

@@ -11,12 +11,30 @@ void Module1::setStartupDefaults()
     bTrayActive = kTrue;
     bSoundOn = kTrue;
     bErrMsgPop = kTrue;
-    bClockActive = kFalse;
+    setClockActive(kFalse);
     bNoSecond = kFalse;
-    bISRepeat = kFalse;
+    setISRepeat(kFalse);
     bWithMessage = kFalse;
     lMsgWinSeq = kMsgWinSeqFirst;
     lWarnSeq = kWarnSeqFirst;
+}
+
+void Module1::setClockActive(Flag value)
+{
+    m_bClockActive = value;
+    notifyClockWork();
+}
+
+void Module1::setISRepeat(Flag value)
+{
+    m_bISRepeat = value;
+    notifyClockWork();
+}
+
+void Module1::notifyClockWork()
+{
+    if (clockWorkChanged)
+        clockWorkChanged();
 }
 
 QString Module1::deliveredFile(const QString& name) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QString>
 #include <QtGlobal>
 
@@ -41,7 +43,10 @@ struct Module1
     qint16 iFontChoice = 0;
 
     // Alarm engine
-    Flag bClockActive = kFalse;
+    /// Whether the clock tick does its alarm, chime and wallpaper work (-1) or is idle (0).
+    Flag bClockActive() const { return m_bClockActive; }
+    /// The one way to start (-1) or idle (0) the clock work: the clock timer hears of every call.
+    void setClockActive(Flag value);
     QString strNextAlarm;
     QString strPlayTimes;
     Flag bRefreshNext = kFalse;
@@ -61,7 +66,10 @@ struct Module1
 
     // Sound and tray
     Flag bTrayActive = kFalse;
-    Flag bISRepeat = kFalse;
+    /// Whether the speaker sweep repeats once per clock tick (a repeating speaker alarm).
+    Flag bISRepeat() const { return m_bISRepeat; }
+    /// The one way to start or end the speaker repeat: the clock timer hears of every call.
+    void setISRepeat(Flag value);
 
     // Window order and foreground
     qint32 lForegroundWho = 0;
@@ -85,6 +93,16 @@ struct Module1
 
     /// The settings file of the program folder.
     SettingsFile settingsFile() const { return SettingsFile(strAppPath); }
+
+    /// Told after every change of bClockActive or bISRepeat, so the clock timer runs exactly while the clock
+    /// has something to do; the main window sets it.
+    std::function<void()> clockWorkChanged;
+
+private:
+    void notifyClockWork();
+
+    Flag m_bClockActive = kFalse;
+    Flag m_bISRepeat = kFalse;
 };
 
 /// strAppPath for an executable in `folder`: the folder followed by exactly one "/" ("/" stays "/").

@@ -34,6 +34,9 @@ public:
     virtual ~MciDevice() = default;
     /// Carries out `command`; 0 on success, otherwise an error code.
     virtual int mciSendString(const QString& command) = 0;
+    /// Why the device cannot play at all, in words for the user, when it knows more than an error code (the
+    /// sound module is missing); empty otherwise.
+    virtual QString failureReason() const { return {}; }
 };
 
 // One tone of the internal-speaker tune: its pitch and how long it sounds.

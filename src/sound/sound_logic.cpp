@@ -81,8 +81,12 @@ void Form9::MidiSound()
     MciDevice& mci = m_services.mci;
     mci.mciSendString(QStringLiteral("close ") + kMidiAlias);
     mci.mciSendString(QStringLiteral("open ") + m_tuneCopyPath + QStringLiteral(" type sequencer alias ") + kMidiAlias);
-    if (mci.mciSendString(QStringLiteral("play ") + kMidiAlias) != 0)
-        showSystemModal(QStringLiteral("Error found, Sound cannot be played, alarm at ") + m_state.strNextAlarm);
+    if (mci.mciSendString(QStringLiteral("play ") + kMidiAlias) != 0) {
+        QString text = QStringLiteral("Error found, Sound cannot be played, alarm at ") + m_state.strNextAlarm;
+        if (const QString reason = mci.failureReason(); !reason.isEmpty())
+            text += QStringLiteral("\n\n") + reason;
+        showSystemModal(text);
+    }
 }
 
 void Form9::InternalSpeaker()
@@ -101,7 +105,7 @@ void Form9::SpeakerPlayTimes(const QString& strTimes)
         count = 3;
     } else if (strTimes == QLatin1String("repeat")) {
         // The clock plays one sweep per tick from now on, until Stop.
-        m_state.bISRepeat = kTrue;
+        m_state.setISRepeat(kTrue);
     }
     for (int i = 0; i < count; ++i) {
         InternalSpeaker();

@@ -19,6 +19,7 @@ class ClockSwitch
 {
 public:
     virtual ~ClockSwitch() = default;
+    /// Whether the clock runs as the user left it (not disabled); an idle clock with nothing to do counts.
     virtual bool isClockRunning() const = 0;
     virtual void stopClock() = 0;
     virtual void startClock() = 0;

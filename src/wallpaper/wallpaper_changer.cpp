@@ -159,8 +159,9 @@ void WallpaperChanger::PreparePicture()
 
 void WallpaperChanger::chkChange_Click(bool ticked, const QString& intervalText)
 {
-    m_services.times.WallpaperSchedule(ticked, intervalText, m_state.bClockActive, m_state.iWPInterval,
-                                       m_state.iWPNext);
+    Flag clockActive = m_state.bClockActive();
+    m_services.times.WallpaperSchedule(ticked, intervalText, clockActive, m_state.iWPInterval, m_state.iWPNext);
+    m_state.setClockActive(clockActive);
     if (m_state.bWPCatchUp == kTrue)
         m_state.bWPCatchUp = kFalse;
 }

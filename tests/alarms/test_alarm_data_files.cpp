@@ -76,7 +76,7 @@ struct Fixture
     {
         state.strAppPath = dir.path() + "/prog/";
         state.setStartupDefaults();
-        state.bClockActive = kFalse;
+        state.setClockActive(kFalse);
         state.bRefreshNext = kFalse;
     }
     AlarmDataFiles files(const QStringList& environment = {})
@@ -137,7 +137,7 @@ private Q_SLOTS:
         QCOMPARE(f.lists.lstData.lines(), data);
         QCOMPARE(f.lists.lstMessage.lines(), messages);
         QVERIFY(f.errors.lines.isEmpty());
-        QCOMPARE(f.state.bClockActive, kTrue);
+        QCOMPARE(f.state.bClockActive(), kTrue);
         QCOMPARE(f.state.bRefreshNext, kTrue);
         QCOMPARE(f.state.bAlarmsPending, kTrue);
 
@@ -233,7 +233,7 @@ private Q_SLOTS:
         Fixture f;
         f.files().LoadClick("my.dat");
         QCOMPARE(f.warnings.shown, QStringList{"my.dat, file not found"});
-        QCOMPARE(f.state.bClockActive, kFalse);
+        QCOMPARE(f.state.bClockActive(), kFalse);
         QCOMPARE(f.state.bRefreshNext, kFalse);
         QDir().mkpath(f.state.strAppPath + "folder.dat");
         f.files().LoadClick("folder.dat");

@@ -81,7 +81,7 @@ private Q_SLOTS:
         QTEST(QStringList({r.shown.cbHour, r.shown.cbMin, r.shown.cbSec}).join('|'), "shown");
         QCOMPARE(r.secondsReset, noSecond);
         QCOMPARE(l.state.bAlarmsPending, r.bInserted);
-        QCOMPARE(l.state.bClockActive, r.bInserted);
+        QCOMPARE(l.state.bClockActive(), r.bInserted);
         QCOMPARE(l.state.bRefreshNext, r.bInserted);
     }
 

@@ -223,7 +223,7 @@ private Q_SLOTS:
         QCOMPARE(state().bEMPlayOn, kTrue);
         QCOMPARE(state().iEMInterval, qint16(15));
         QCOMPARE(state().iEMNext, qint16(15)); // 19:00 -> 19:15
-        QCOMPARE(state().bClockActive, kTrue);
+        QCOMPARE(state().bClockActive(), kTrue);
         QVERIFY(!w->cbEMPlay->isEnabled());
 
         m_h->app->unloadForm4();
@@ -356,10 +356,10 @@ private Q_SLOTS:
     void idleClockDropsOrphanMessages()
     {
         lists().lstMessage.append("Call the garage at 18:00:00");
-        state().bClockActive = kTrue;
+        state().setClockActive(kTrue);
         m_h->app->clockTick().Timer1_Timer();
         QVERIFY(lists().lstMessage.isEmpty());
-        QCOMPARE(state().bClockActive, kFalse);
+        QCOMPARE(state().bClockActive(), kFalse);
     }
 
     void titleShowsDateAndTimeWhileVisible()

@@ -73,14 +73,14 @@ struct Engine
     bool load(const QString& time24, const QString& word)
     {
         const bool in = logic.Sorting(time24, word);
-        state.bClockActive = kTrue;
+        state.setClockActive(kTrue);
         state.bAlarmsPending = toFlag(!lists.lstData.isEmpty());
         return in;
     }
     void chime(int interval, int mark)
     {
         state.bEMPlayOn = kTrue;
-        state.bClockActive = kTrue;
+        state.setClockActive(kTrue);
         state.iEMInterval = static_cast<qint16>(interval);
         state.iEMNext = static_cast<qint16>(mark);
     }
@@ -146,7 +146,7 @@ private Q_SLOTS:
         e.state.bAlarmSetOpen = alarmSetOpen;
         e.chime(60, 9);
         e.state.bEMPlayOn = chime;
-        e.state.bISRepeat = kTrue;
+        e.state.setISRepeat(kTrue);
         e.tickOnce();
         e.tickOnce();
         e.tickOnce(); // the speaker's repeat keeps going while the clock idles
@@ -154,7 +154,7 @@ private Q_SLOTS:
         QVERIFY(e.state.strNextAlarm.isEmpty());
         QVERIFY(e.state.strPlayTimes.isEmpty());
         QCOMPARE(e.state.bAlarmsPending, kFalse);
-        QTEST(e.state.bClockActive == kFalse, "idle");
+        QTEST(e.state.bClockActive() == kFalse, "idle");
         QCOMPARE(e.actions.unloads > 0, alarmSetOpen == kFalse);
     }
 
@@ -230,7 +230,7 @@ private Q_SLOTS:
         QFETCH(QTime, now);
         Engine e;
         e.at(now);
-        e.state.bClockActive = kTrue;
+        e.state.setClockActive(kTrue);
         if (chime) {
             e.chime(interval, mark);
         } else {

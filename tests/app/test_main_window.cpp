@@ -29,8 +29,6 @@ private Q_SLOTS:
         QVERIFY(tray.shown);
         QCOMPARE(tray.tip, "Ixo");
         QCOMPARE(tray.picture, TrayIcon::Picture::Normal);
-        QVERIFY(form1().Timer1.isActive());
-        QCOMPARE(form1().Timer1.interval(), 800);
         QStringList captions;
         for (QAction* a : tray.menu->actions())
             captions << (a->isSeparator() ? "-" : a->text());
@@ -56,16 +54,18 @@ private Q_SLOTS:
         QFETCH(TrayIcon::Activation, activation);
         QFETCH(Flag, trayActive);
         QFETCH(bool, stops);
-        m_h->state->bISRepeat = kTrue;
+        m_h->state->setISRepeat(kTrue);
         m_h->state->bTrayActive = trayActive;
         m_h->fakes->tray.activate(activation);
         QCOMPARE(m_h->fakes->wave.calls, stops ? QStringList{QString()} : QStringList());
         QCOMPARE(m_h->fakes->mci.commands, stops ? QStringList{"close tmpMidiPlay"} : QStringList());
-        QCOMPARE(m_h->state->bISRepeat, toFlag(!stops));
+        QCOMPARE(m_h->state->bISRepeat(), toFlag(!stops));
     }
 
     void disableTwiceReturnsToRunning()
     {
+        m_h->state->setClockActive(kTrue);
+        QVERIFY(form1().Timer1.isActive());
         form1().mDisable->trigger();
         QVERIFY(form1().mDisable->isChecked());
         QVERIFY(!form1().Timer1.isActive());
@@ -107,7 +107,7 @@ private Q_SLOTS:
         m_h->app->alarmLists().lstData.insertSorted("once 10:00:00");
         m_h->state->bAlarmsPending = kTrue;
         m_h->state->bRefreshNext = kTrue;
-        m_h->state->bClockActive = kTrue; // as adding an alarm does
+        m_h->state->setClockActive(kTrue); // as adding an alarm does
         QTRY_VERIFY_WITH_TIMEOUT(m_h->app->alarmLists().lstData.isEmpty(), 60000);
         QCOMPARE(m_h->fakes->wavePlayer.calls, (QList<QStringList>{{"once", m_h->state->strSongPath}}));
     }

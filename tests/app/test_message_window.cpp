@@ -62,6 +62,11 @@ private Q_SLOTS:
         window->Timer1_Timer();
         QLocale::setDefault(QLocale::c());
         QTEST(window->windowTitle(), "title");
+        // The title clock runs only while the window can be seen.
+        window->hide();
+        QVERIFY(!window->Timer1.isActive());
+        window->show();
+        QVERIFY(window->Timer1.isActive());
     }
 
     void newestWindowTakesTheFrontBack()

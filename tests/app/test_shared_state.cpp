@@ -47,7 +47,7 @@ private Q_SLOTS:
         RecordingHooks hooks;
         fForm1Load(state, hooks);
         const QList<Flag> flags{state.bSoundOn,  state.bErrMsgPop,          state.bTrayActive,    state.bRefreshNext,
-                                state.bNoSecond, state.bUseInternalSpeaker, state.bISInsteadMidi, state.bClockActive};
+                                state.bNoSecond, state.bUseInternalSpeaker, state.bISInsteadMidi, state.bClockActive()};
         QCOMPARE(flags, (QList<Flag>{kTrue, kTrue, kTrue, kTrue, kFalse, kFalse, kFalse, kFalse}));
         QCOMPARE(QList<qint32>({state.iEMNext, state.iWPNext, state.lForegroundWho}), QList<qint32>({-1, -1, 0}));
         QCOMPARE(state.strSongPath, dir.path() + "/ding.wav");

@@ -18,7 +18,7 @@ prog="$home/.local/share/ixo"
 
 "$root/scripts/install-ixo" install "$bindir" >/dev/null
 check "program folder holds ixo, sounds and help" \
-    test -x "$prog/ixo" -a -f "$prog/ding.wav" -a -f "$prog/didi.snd" -a -f "$prog/air.mid" -a -f "$prog/help/achelp.html"
+    test -x "$prog/ixo" -a -f "$prog/ixo-sound.so" -a -f "$prog/ding.wav" -a -f "$prog/didi.snd" -a -f "$prog/air.mid" -a -f "$prog/help/achelp.html"
 check "launcher points at the program" test "$(readlink -f "$home/.local/bin/ixo")" = "$prog/ixo"
 check "desktop entry is valid" desktop-file-validate "$home/.local/share/applications/ixo.desktop"
 check "desktop entry starts the launcher" grep -qx "Exec=$home/.local/bin/ixo" "$home/.local/share/applications/ixo.desktop"

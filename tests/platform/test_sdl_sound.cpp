@@ -37,7 +37,8 @@ private Q_SLOTS:
         m_player = std::make_unique<SdlWavePlayer>(*m_audio);
         m_mci = std::make_unique<SdlMidiSequencer>(*m_audio);
         // An input folder without a speaker device: tones go to the sound output.
-        m_speaker = std::make_unique<PcSpeaker>(*m_audio, m_dir->filePath("input"));
+        m_tones = std::make_unique<SdlToneSpeaker>(*m_audio);
+        m_speaker = std::make_unique<PcSpeaker>(*m_tones, m_dir->filePath("input"));
         m_state = Module1{};
         m_state.strAppPath = m_dir->path() + "/";
         m_state.setStartupDefaults();
@@ -52,6 +53,7 @@ private Q_SLOTS:
     {
         m_form9.reset();
         m_speaker.reset();
+        m_tones.reset();
         m_mci.reset();
         m_player.reset();
         m_wave.reset();
@@ -312,6 +314,7 @@ private:
     std::unique_ptr<SdlWaveChannel> m_wave;
     std::unique_ptr<SdlWavePlayer> m_player;
     std::unique_ptr<SdlMidiSequencer> m_mci;
+    std::unique_ptr<SdlToneSpeaker> m_tones;
     std::unique_ptr<PcSpeaker> m_speaker;
     Module1 m_state;
     FakeModalBox m_box;

@@ -34,6 +34,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, disabled);
         Form1& form1 = m_h->app->form1();
+        m_h->state->setClockActive(kTrue); // something to watch, so the timer runs
         if (disabled)
             form1.mDisable->trigger();
         bool runningDuringBox = true;
@@ -53,7 +54,7 @@ private Q_SLOTS:
         m_h->app->alarmLists().lstData.insertSorted("once 07:00:00");
         m_h->state->bAlarmsPending = kTrue;
         m_h->state->bRefreshNext = kTrue;
-        m_h->state->bClockActive = kTrue;
+        m_h->state->setClockActive(kTrue);
         m_h->app->clockTick().Timer1_Timer();
         QCOMPARE(m_h->fakes->modalBox.shown,
                  QStringList{m_h->state->strSongPath.mid(7) + ", wave file not found, alarm at 07:00:00"});

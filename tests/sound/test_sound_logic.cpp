@@ -127,7 +127,7 @@ private Q_SLOTS:
         QCOMPARE(held, QStringList(r.box.shown.size(), "held"));
         QCOMPARE(r.clock.running, !option.contains("clockOff"));
         QCOMPARE(r.state.bTrayActive, kTrue);
-        QCOMPARE(r.state.bISRepeat, kFalse);
+        QCOMPARE(r.state.bISRepeat(), kFalse);
     }
 
     void speakerPlayTimes_data()
@@ -151,7 +151,7 @@ private Q_SLOTS:
         r.form9.PlaySound(times, r.writeSong());
         QCOMPARE(r.speaker.sweeps, QList<QList<SpeakerTone>>(sweeps, speakerSweep()));
         QCOMPARE(r.events, sweeps);
-        QTEST(r.state.bISRepeat, "repeat");
+        QTEST(r.state.bISRepeat(), "repeat");
         QVERIFY(r.wave.calls.isEmpty());
         QVERIFY(r.player.calls.isEmpty());
     }

@@ -270,7 +270,7 @@ private Q_SLOTS:
         r->state.bWPCatchUp = kTrue;
         r->changer.chkChange_Click(true, "5 min");
         QCOMPARE(r->state.bWPCatchUp, kFalse);
-        QCOMPARE(r->state.bClockActive, kTrue);
+        QCOMPARE(r->state.bClockActive(), kTrue);
         r->changer.chkChange_Click(false, "5 min");
         QCOMPARE(r->state.iWPNext, qint16(-1));
     }

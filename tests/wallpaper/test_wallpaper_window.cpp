@@ -186,7 +186,7 @@ private Q_SLOTS:
         QVERIFY(again.optOption2->isChecked());
         QCOMPARE(again.cbChange->currentText(), "10 min");
         QCOMPARE(m_h->state->iWPNext, qint16(10));
-        QCOMPARE(m_h->state->bClockActive, kTrue);
+        QCOMPARE(m_h->state->bClockActive(), kTrue);
 
         // A change goes through the desktop service.
         again.EMShowToShow();

@@ -1,15 +1,17 @@
 #pragma once
 
+#include <memory>
+
 #include "platform/event_sound.h"
 
 struct ca_context;
 
 // Event sounds through libcanberra, from the XDG sound theme (the freedesktop theme when the desktop's own
-// lacks the sound). The connection to the sound server is made at the first sound and kept.
+// lacks the sound). The library and the connection to the sound server are taken at the first sound and kept.
 class CanberraEventSound final : public EventSound
 {
 public:
-    CanberraEventSound() = default;
+    CanberraEventSound();
     ~CanberraEventSound() override;
     CanberraEventSound(const CanberraEventSound&) = delete;
     CanberraEventSound& operator=(const CanberraEventSound&) = delete;
@@ -17,6 +19,8 @@ public:
     bool play(const QString& eventId) override;
 
 private:
+    struct Library;
+    std::unique_ptr<Library> m_library;
     ca_context* m_context = nullptr;
     bool m_failed = false; // no context could be made: not tried again
 };

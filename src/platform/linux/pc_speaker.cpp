@@ -10,8 +10,6 @@
 #include <QDir>
 #include <QFile>
 
-#include "platform/linux/sdl_audio.h"
-
 namespace {
 bool hasBit(const unsigned long* bits, int bit)
 {
@@ -117,7 +115,10 @@ void EvdevToneWriter::run()
     m_idle.notify_all();
 }
 
-PcSpeaker::PcSpeaker(SdlAudio& audio, QString inputFolder) : m_audio(audio), m_inputFolder(std::move(inputFolder)) {}
+PcSpeaker::PcSpeaker(SpeakerOutput& synthesized, QString inputFolder)
+    : m_synthesized(synthesized), m_inputFolder(std::move(inputFolder))
+{
+}
 
 PcSpeaker::~PcSpeaker() = default;
 
@@ -149,7 +150,7 @@ bool PcSpeaker::findDevice()
 
 bool PcSpeaker::isPresent()
 {
-    return findDevice() || m_audio.open();
+    return findDevice() || m_synthesized.isPresent();
 }
 
 void PcSpeaker::playTones(const QList<SpeakerTone>& tones)
@@ -157,5 +158,5 @@ void PcSpeaker::playTones(const QList<SpeakerTone>& tones)
     if (usesDevice())
         m_writer->queue(tones);
     else
-        m_audio.queueTones(tones);
+        m_synthesized.playTones(tones);
 }

@@ -10,8 +10,6 @@
 
 #include "platform/sound_devices.h"
 
-class SdlAudio;
-
 // Plays tones on a PC-speaker input device (one that takes EV_SND/SND_TONE events) from a thread of its own:
 // the kernel holds each tone until the next event, the thread times them and switches the speaker off after
 // the last.
@@ -51,12 +49,12 @@ private:
     std::thread m_thread;
 };
 
-// The internal speaker: the kernel's PC-speaker device when one can be written, otherwise a square wave
-// synthesized on the sound output.
+// The internal speaker: the kernel's PC-speaker device when one can be written, otherwise `synthesized`, the
+// tones played on the sound output.
 class PcSpeaker final : public SpeakerOutput
 {
 public:
-    explicit PcSpeaker(SdlAudio& audio, QString inputFolder = QStringLiteral("/dev/input"));
+    explicit PcSpeaker(SpeakerOutput& synthesized, QString inputFolder = QStringLiteral("/dev/input"));
     ~PcSpeaker() override;
 
     bool isPresent() override;
@@ -68,7 +66,7 @@ public:
 private:
     bool findDevice();
 
-    SdlAudio& m_audio;
+    SpeakerOutput& m_synthesized;
     QString m_inputFolder;
     std::unique_ptr<EvdevToneWriter> m_writer;
 };

@@ -28,3 +28,13 @@ void SdlWavePlayer::PlayWave(const QString& times, const QString& path, qint16& 
     if (m_audio.playWave(path, extraLoops(times)) != SdlAudio::WaveResult::Started)
         iCanPlay = 0;
 }
+
+bool SdlToneSpeaker::isPresent()
+{
+    return m_audio.open();
+}
+
+void SdlToneSpeaker::playTones(const QList<SpeakerTone>& tones)
+{
+    m_audio.queueTones(tones);
+}

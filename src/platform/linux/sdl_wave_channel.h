@@ -28,3 +28,15 @@ public:
 private:
     SdlAudio& m_audio;
 };
+
+// The speaker's tones as a square wave mixed into the sound output.
+class SdlToneSpeaker final : public SpeakerOutput
+{
+public:
+    explicit SdlToneSpeaker(SdlAudio& audio) : m_audio(audio) {}
+    bool isPresent() override;
+    void playTones(const QList<SpeakerTone>& tones) override;
+
+private:
+    SdlAudio& m_audio;
+};

@@ -1,7 +1,7 @@
 #include "platform/linux/system_tray_icon.h"
 
-SystemTrayIcon::SystemTrayIcon(QIcon normal, QIcon disabled, QObject* parent)
-    : QObject(parent), m_normal(std::move(normal)), m_disabled(std::move(disabled))
+SystemTrayIcon::SystemTrayIcon(QIcon normal, std::function<QIcon()> disabled, QObject* parent)
+    : QObject(parent), m_normal(std::move(normal)), m_drawDisabled(std::move(disabled))
 {
     connect(&m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (!onActivated)
@@ -48,7 +48,11 @@ bool SystemTrayIcon::isShown() const
     return m_icon.isVisible();
 }
 
-QIcon SystemTrayIcon::iconFor(Picture picture) const
+QIcon SystemTrayIcon::iconFor(Picture picture)
 {
-    return picture == Picture::Disabled ? m_disabled : m_normal;
+    if (picture != Picture::Disabled)
+        return m_normal;
+    if (m_disabled.isNull() && m_drawDisabled)
+        m_disabled = m_drawDisabled();
+    return m_disabled;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QIcon>
 #include <QObject>
 #include <QSystemTrayIcon>
@@ -11,7 +13,8 @@ class SystemTrayIcon final : public QObject, public TrayIcon
 {
     Q_OBJECT
 public:
-    SystemTrayIcon(QIcon normal, QIcon disabled, QObject* parent = nullptr);
+    /// The disabled picture is drawn by `disabled` when it is first shown: most runs never need it.
+    SystemTrayIcon(QIcon normal, std::function<QIcon()> disabled, QObject* parent = nullptr);
 
     bool isAvailable() const override;
     void add(Picture picture, const QString& tip, QMenu* menu) override;
@@ -20,9 +23,10 @@ public:
     bool isShown() const override;
 
 private:
-    QIcon iconFor(Picture picture) const;
+    QIcon iconFor(Picture picture);
 
     QSystemTrayIcon m_icon;
     QIcon m_normal;
+    std::function<QIcon()> m_drawDisabled;
     QIcon m_disabled;
 };
