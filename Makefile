@@ -1,32 +1,47 @@
 # Ixo: `make run` installs what is missing, builds and starts Ixo; `make test` runs every test.
-BUILD      ?= build
-ASAN_BUILD ?= build-asan
-FUZZ_BUILD ?= build-fuzz
-JOBS       ?= 2
-CMAKE_ARGS ?=
+BUILD          ?= build
+ASAN_BUILD     ?= build-asan
+FUZZ_BUILD     ?= build-fuzz
+MUTATION_BUILD ?= build-mutation
+JOBS           ?= 2
+CMAKE_ARGS     ?=
 
-.PHONY: all deps build run test test-sanitize bench screenshots demo install uninstall deb format clean
+.PHONY: all deps deps-test deps-deb build build-tests run test test-sanitize bench screenshots demo install \
+        uninstall deb format format-check layering mutation clean
 
 all: build
 
 deps:
-	@scripts/install-deps
+	@scripts/install-deps run
+deps-test:
+	@scripts/install-deps test
+deps-deb:
+	@scripts/install-deps deb
 
-$(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(if $(CI),-DIXO_WERROR=ON) $(CMAKE_ARGS)
+# One build folder for both: `build` makes the program and what it brings (BUILD_TESTING off), `build-tests` the
+# tests and benchmarks too. Switching reconfigures; what is built stays.
+configure = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=$(1) \
+            $(if $(CI),-DIXO_WERROR=ON) $(CMAKE_ARGS) >/dev/null
 
-build: deps $(BUILD)/CMakeCache.txt
+build: deps
+	$(call configure,OFF)
+	cmake --build $(BUILD) -j$(JOBS)
+
+build-tests: deps-test
+	$(call configure,ON)
 	cmake --build $(BUILD) -j$(JOBS)
 
 run: build
 	@scripts/run-ixo $(BUILD)/bin/ixo
 
-# The end-to-end suite's own summary (one line per scenario, then "N passed, M failed") is printed last.
-test: build
+# The end-to-end suite's own summary (one line per scenario, then "N passed, M failed") is printed last, then the
+# size of the tests against the code.
+test: build-tests
 	@cd $(BUILD) && { ctest --output-on-failure -j$(JOBS) --timeout 300; status=$$?; \
-	    if [ -f e2e-summary.txt ]; then echo "End-to-end suite:"; cat e2e-summary.txt; fi; exit $$status; }
+	    if [ -f e2e-summary.txt ]; then echo "End-to-end suite:"; cat e2e-summary.txt; fi; \
+	    $(CURDIR)/scripts/test-ratio; exit $$status; }
 
-test-sanitize: deps
+test-sanitize: deps-test
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DIXO_SANITIZE=ON $(if $(CI),-DIXO_WERROR=ON) $(CMAKE_ARGS)
 	cmake --build $(ASAN_BUILD) -j$(JOBS) --target core_tests
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS) -L core --timeout 300
@@ -34,13 +49,12 @@ test-sanitize: deps
 	cmake --build $(FUZZ_BUILD) -j$(JOBS)
 	cd $(FUZZ_BUILD) && ctest --output-on-failure -L fuzz --timeout 300
 
-bench: build
-	cmake --build $(BUILD) -j$(JOBS) --target benchmarks
+bench: build-tests
 	@scripts/run-benchmarks $(BUILD)
 	@scripts/bench-desktop $(BUILD)
 
 # Ixo on a private display: an alarm set through its windows, screenshots and the sound saved into demo/.
-demo: build
+demo: build deps-test
 	@scripts/demo $(BUILD)
 
 # Per user, without root: ~/.local/share/ixo (program folder), ~/.local/bin/ixo, a desktop entry and an icon.
@@ -48,7 +62,7 @@ install: build
 	@scripts/install-ixo install $(BUILD)/bin
 
 # The Debian package ixo_VERSION_ARCH.deb, here, from what the build's install rules say (cpack, dpkg-shlibdeps).
-deb: build
+deb: build deps-deb
 	@rm -f ixo_*.deb
 	cd $(BUILD) && cpack -G DEB
 	@ls ixo_*.deb
@@ -57,12 +71,22 @@ deb: build
 uninstall:
 	@scripts/install-ixo uninstall
 
-screenshots: build
+screenshots: build deps-test
 	@scripts/screenshots $(BUILD)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
+# What CI checks besides the tests: every tracked C++ file formatted, the layers of src/ kept.
+format-check: deps-test
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+layering:
+	@scripts/check-layering
+
+# Small seeded faults put into src/ one at a time, each run against the core and window tests: killed/total.
+mutation: deps-test
+	@scripts/mutation --build $(MUTATION_BUILD) --jobs $(JOBS)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(MUTATION_BUILD)
 	rm -f ixo_*.deb
