@@ -59,7 +59,10 @@ Form1& AppContext::form1()
 {
     if (!m_form1) {
         m_form1 = std::make_unique<Form1>(*this);
-        m_form1->onTick = [this] { m_tick->Timer1_Timer(); };
+        m_form1->onTick = [this] {
+            m_tick->Timer1_Timer();
+            return m_tick->msUntilNextEvent();
+        };
     }
     return *m_form1;
 }

@@ -63,6 +63,20 @@ void ClockTick::Timer1_Timer()
     m_inTick = false;
 }
 
+int ClockTick::msUntilNextEvent() const
+{
+    if (m_state.bClockActive() != kTrue || m_state.strNextAlarm.isEmpty())
+        return -1;
+    QString text = m_state.strNextAlarm;
+    if (text.size() == kShortWidth)
+        text += QStringLiteral(":00");
+    const QTime due = QTime::fromString(text, QStringLiteral("HH:mm:ss"));
+    if (!due.isValid())
+        return -1;
+    const int ms = now().msecsTo(due);
+    return ms > 0 ? ms : -1;
+}
+
 void ClockTick::fireHead(bool onTime)
 {
     // The event is taken off the list and the next one asked for before any sound or window, which may let

@@ -45,6 +45,11 @@ public:
     /// run) does nothing.
     void Timer1_Timer();
 
+    /// Milliseconds from now until the second of the next event begins ("hh:mm" counts from hh:mm:00), or -1
+    /// when the clock work is idle, no event is known or its second has begun. The clock uses it to wake on
+    /// that second instead of up to one beat later.
+    int msUntilNextEvent() const;
+
     /// What the catch-up check does with a chime mark.
     enum class ChimeCatchUp { Nothing, NextHour, Recompute };
 

@@ -17,16 +17,18 @@
 namespace {
 constexpr int kTickMs = 800;
 constexpr int kTrayPollMs = 2000;
+// The wake on an event's second comes this much after the second begins, so that the clock reads that second.
+constexpr int kDueWakeSlackMs = 5;
 } // namespace
 
 Form1::Form1(AppContext& app) : m_app(app)
 {
     Timer1.setInterval(kTickMs);
     Timer1.setTimerType(Qt::PreciseTimer);
-    connect(&Timer1, &QTimer::timeout, this, [this] {
-        if (onTick)
-            onTick();
-    });
+    connect(&Timer1, &QTimer::timeout, this, &Form1::tick);
+    dueWake.setSingleShot(true);
+    dueWake.setTimerType(Qt::PreciseTimer);
+    connect(&dueWake, &QTimer::timeout, this, &Form1::tick);
     m_trayWait.setInterval(kTrayPollMs);
     connect(&m_trayWait, &QTimer::timeout, this, &Form1::waitForTray);
     buildMenu();
@@ -48,7 +50,17 @@ void Form1::updateClockTimer()
             Timer1.start();
     } else {
         Timer1.stop();
+        dueWake.stop();
     }
+}
+
+void Form1::tick()
+{
+    if (!onTick)
+        return;
+    const int untilDue = onTick();
+    if (Timer1.isActive() && untilDue >= 0 && untilDue < Timer1.interval())
+        dueWake.start(untilDue + kDueWakeSlackMs);
 }
 
 bool Form1::isClockRunning() const

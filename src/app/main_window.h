@@ -38,8 +38,11 @@ public:
     /// The clock: ticks every 800 ms while the clock work is active or a speaker alarm repeats, unless the
     /// program is disabled or a sound error box holds it; otherwise it is stopped, so an idle Ixo sleeps.
     QTimer Timer1;
-    /// What a tick does; the alarm engine sets it.
-    std::function<void()> onTick;
+    /// What a tick does; the alarm engine sets it. It returns the milliseconds until the next event is due
+    /// (-1: none known), so that an event due before the next beat is fired on its second by one extra tick.
+    std::function<int()> onTick;
+    /// The extra tick on the second of an event due before the next beat.
+    QTimer dueWake;
 
     void mOpen_Click();
     void mAlarmSet_Click();
@@ -71,6 +74,8 @@ private:
     void waitForTray();
     /// Starts Timer1 when the clock has work and may run, stops it otherwise; a running timer keeps its beat.
     void updateClockTimer();
+    /// One tick of the clock, from the beat or from the wake on an event's second.
+    void tick();
 
     AppContext& m_app;
     QTimer m_trayWait;

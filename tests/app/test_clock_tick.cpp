@@ -110,6 +110,34 @@ private Q_SLOTS:
         QCOMPARE(e.state.strNextAlarm, "08:30:00");
     }
 
+    // How long until the next event's second begins, for the clock's wake on it.
+    void msUntilNextEvent_data()
+    {
+        QTest::addColumn<QTime>("now");
+        QTest::addColumn<bool>("noSecond");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("due in 700 ms") << QTime(8, 29, 59, 300) << false << 700;
+        QTest::newRow("minute only: from its second 0") << QTime(8, 29, 59, 900) << true << 100;
+        QTest::newRow("its second has begun") << QTime(8, 30, 0, 0) << false << -1;
+        QTest::newRow("hours ahead") << QTime(6, 0, 0) << false << 9000000;
+    }
+    void msUntilNextEvent()
+    {
+        QFETCH(QTime, now);
+        QFETCH(bool, noSecond);
+        QFETCH(int, expected);
+        Engine e;
+        e.at(QTime(6, 0, 0));
+        QCOMPARE(e.tick.msUntilNextEvent(), -1); // nothing known yet
+        QVERIFY(e.add("08:30:00"));
+        e.state.bNoSecond = toFlag(noSecond);
+        e.tick.Timer1_Timer();
+        e.at(now);
+        QCOMPARE(e.tick.msUntilNextEvent(), expected);
+        e.state.setClockActive(kFalse);
+        QCOMPARE(e.tick.msUntilNextEvent(), -1);
+    }
+
     void tickInsideATickDoesNothing()
     {
         Engine e;

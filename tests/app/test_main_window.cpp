@@ -112,6 +112,20 @@ private Q_SLOTS:
         QCOMPARE(m_h->fakes->wavePlayer.calls, (QList<QStringList>{{"once", m_h->state->strSongPath}}));
     }
 
+    // An event due before the next beat gets an extra tick on its second; with the clock stopped it goes.
+    void eventDueBeforeTheBeatWakesTheClockOnItsSecond()
+    {
+        m_h->fakes->clock.setTime(QTime(9, 59, 59, 600));
+        m_h->app->alarmLists().lstData.insertSorted("once 10:00:00");
+        m_h->state->bAlarmsPending = kTrue;
+        m_h->state->bRefreshNext = kTrue;
+        m_h->state->setClockActive(kTrue);
+        QTRY_VERIFY_WITH_TIMEOUT(form1().dueWake.isActive(), 60000);
+        QVERIFY(form1().dueWake.remainingTime() <= 405);
+        m_h->state->setClockActive(kFalse);
+        QVERIFY(!form1().dueWake.isActive());
+    }
+
     // Without a notification area the menu is offered in a window of its own after the wait.
     void fallbackWindowWithoutTray()
     {
