@@ -31,7 +31,7 @@
 #include "wallpaper/wallpaper_window.h"
 
 AppContext::AppContext(Module1& state, const Services& services)
-    : m_state(state), m_services(services), m_alarmLists(std::make_unique<AlarmLists>()),
+    : m_state(state), m_front(state), m_services(services), m_alarmLists(std::make_unique<AlarmLists>()),
       m_tick(std::make_unique<ClockTick>(state, *m_alarmLists, services.clock, *this)),
       m_wallpaperTimes(std::make_unique<ClockWallpaperTimes>(services.clock))
 {
@@ -182,7 +182,7 @@ void AppContext::registerForegroundDialog(qint32 code, QWidget* dialog)
 
 void AppContext::WhoWillForeground(qint32 tmpWho)
 {
-    if (tmpWho != kWhoMessageInput && tmpWho != kWhoFileChooser && tmpWho != kWhoOverwrite)
+    if (FrontOrder::handBackTarget(tmpWho) == 0)
         return;
     QWidget* dialog = m_foregroundDialogs.value(tmpWho);
     if (!dialog || !dialog->isVisible())
@@ -193,17 +193,15 @@ void AppContext::WhoWillForeground(qint32 tmpWho)
 
 void AppContext::handFrontBack(qint32 prevWho)
 {
-    WhoWillForeground(prevWho);
-    m_state.lForegroundWho = 0;
+    WhoWillForeground(m_front.release(prevWho));
 }
 
 void AppContext::reclaimFront(QWidget* dialog, qint32 code)
 {
-    if (m_state.lForegroundWho > code)
+    if (!m_front.reclaim(code))
         return;
     m_services.windows.bringToFront(dialog);
     m_services.windows.beep();
-    m_state.lForegroundWho = code;
 }
 
 void AppContext::endProgram()

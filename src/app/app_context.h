@@ -12,6 +12,7 @@
 #include "alarms/alarm_data_files.h"
 #include "alarms/alarm_set_logic.h"
 #include "app/clock_tick.h"
+#include "app/front_order.h"
 #include "app/startup_load.h"
 #include "app/warnings.h"
 #include "sound/sound_logic.h"
@@ -81,6 +82,8 @@ public:
     AppContext& operator=(const AppContext&) = delete;
 
     Module1& state() { return m_state; }
+    /// Who may hold the front, over the state's `lForegroundWho`.
+    FrontOrder& frontOrder() { return m_front; }
     const Services& services() const { return m_services; }
 
     Form1& form1();
@@ -210,6 +213,7 @@ public:
 
 private:
     Module1& m_state;
+    FrontOrder m_front;
     Services m_services;
     std::unique_ptr<AlarmLists> m_alarmLists;
     std::unique_ptr<ClockTick> m_tick;

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/app_context.h"
+#include "app/deactivation_hook.h"
 #include "app/shared_state.h"
 #include "platform/clock.h"
 #include "platform/window_services.h"
@@ -19,6 +20,7 @@ constexpr int kLargestFontSize = 72;
 
 Form6::Form6(AppContext& app, QWidget* parent) : QWidget(parent, Qt::Window), m_app(app)
 {
+    DeactivationHook::install(this, &Form6::Form_Deactivate);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlag(Qt::WindowMinimizeButtonHint, true);
 
@@ -48,8 +50,7 @@ Form6::Form6(AppContext& app, QWidget* parent) : QWidget(parent, Qt::Window), m_
 void Form6::Form_Load()
 {
     Module1& state = m_app.state();
-    if (lPrevWho == 0)
-        lPrevWho = state.lForegroundWho;
+    m_app.frontOrder().rememberPrevious(lPrevWho);
     lMyWho = state.takeMsgWinNumber();
 
     const SettingsFile settings = state.settingsFile();
@@ -93,9 +94,7 @@ void Form6::hideEvent(QHideEvent* event)
 void Form6::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
-        QTimer::singleShot(0, this, &Form6::Form_Deactivate);
-    else if (event->type() == QEvent::WindowStateChange && isMinimized())
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
         Form_Minimized();
 }
 
@@ -103,20 +102,17 @@ void Form6::Form_Deactivate()
 {
     if (isMinimized() || !isVisible())
         return;
-    Module1& state = m_app.state();
-    if (state.lForegroundWho > lMyWho)
+    if (!m_app.frontOrder().reclaim(lMyWho))
         return;
     WindowServices& windows = m_app.services().windows;
     windows.setTopmost(this);
     windows.bringToFront(this);
     windows.beep();
-    state.lForegroundWho = lMyWho;
 }
 
 void Form6::Form_Minimized()
 {
-    m_app.state().lForegroundWho = 0;
-    m_app.WhoWillForeground(lPrevWho);
+    m_app.handFrontBack(lPrevWho);
 }
 
 void Form6::handBack()

@@ -1,19 +1,19 @@
 #include "app/warning_window.h"
 
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/app_context.h"
+#include "app/deactivation_hook.h"
 #include "app/shared_state.h"
 #include "platform/window_services.h"
 
 Form11::Form11(AppContext& app, QWidget* parent) : QDialog(parent), m_app(app)
 {
+    DeactivationHook::install(this, &Form11::Form_Deactivate);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Warning Message"));
 
@@ -41,8 +41,7 @@ void Form11::showWarning(const QString& ErrorMsgStr)
 {
     Module1& state = m_app.state();
     lblMyVisibility->setText(QString::number(state.takeWarnRank()));
-    if (lPrevWho == 0)
-        lPrevWho = state.lForegroundWho;
+    m_app.frontOrder().rememberPrevious(lPrevWho);
     Label1->setText(ErrorMsgStr);
     m_app.services().windows.setTopmost(this);
     show();
@@ -53,26 +52,13 @@ qint32 Form11::rank() const
     return lblMyVisibility->text().toInt();
 }
 
-void Form11::changeEvent(QEvent* event)
-{
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
-        QTimer::singleShot(0, this, &Form11::Form_Deactivate);
-}
-
 void Form11::Form_Deactivate()
 {
     if (!isVisible()) {
         deleteLater();
         return;
     }
-    Module1& state = m_app.state();
-    const qint32 myRank = rank();
-    if (state.lForegroundWho >= 0 && myRank >= state.lForegroundWho) {
-        m_app.services().windows.bringToFront(this);
-        m_app.services().windows.beep();
-        state.lForegroundWho = myRank;
-    }
+    m_app.reclaimFront(this, rank());
 }
 
 void Form11::cmdOk_Click()

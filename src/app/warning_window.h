@@ -30,7 +30,6 @@ public:
     QPushButton* cmdOk = nullptr;
 
 protected:
-    void changeEvent(QEvent* event) override;
     void reject() override;
 
 private:

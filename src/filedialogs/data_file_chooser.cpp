@@ -10,12 +10,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <QValidator>
 
 #include "alarms/alarm_data_files.h"
 #include "app/app_context.h"
+#include "app/deactivation_hook.h"
 #include "app/shared_state.h"
 #include "filedialogs/data_file_choice.h"
 #include "platform/window_services.h"
@@ -51,6 +51,7 @@ QLabel* modePicture(QStyle* style, QStyle::StandardPixmap pixmap, QWidget* paren
 
 Form14::Form14(AppContext& app, QWidget* parent) : QDialog(parent), m_app(app)
 {
+    DeactivationHook::install(this, &Form14::Form_Deactivate);
     setWindowTitle(QStringLiteral(" Load Data From Files"));
 
     Label1 = new QLabel(QStringLiteral("Load data from files :"), this);
@@ -103,8 +104,7 @@ void Form14::Form_Load()
     Module1& state = m_app.state();
     QDir().mkpath(state.strAppPath);
     File1->addItems(DataFileChoice::listDataFiles(state.strAppPath));
-    lPrevWho = state.lForegroundWho;
-    state.lForegroundWho = kWhoFileChooser;
+    lPrevWho = m_app.frontOrder().claim(kWhoFileChooser);
     m_app.registerForegroundDialog(kWhoFileChooser, this);
     m_app.services().windows.setTopmost(this);
     LoadFontSetting();
@@ -199,13 +199,6 @@ void Form14::unload()
     m_app.handFrontBack(lPrevWho);
     hide();
     m_app.unloadForm14();
-}
-
-void Form14::changeEvent(QEvent* event)
-{
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
-        QTimer::singleShot(0, this, &Form14::Form_Deactivate);
 }
 
 void Form14::Form_Deactivate()

@@ -5,16 +5,17 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/app_context.h"
+#include "app/deactivation_hook.h"
 #include "app/quoted_line_file.h"
 #include "app/shared_state.h"
 #include "platform/window_services.h"
 
 Form13::Form13(AppContext& app, QWidget* parent) : QDialog(parent), m_app(app)
 {
+    DeactivationHook::install(this, &Form13::Form_Deactivate);
     setWindowTitle(QStringLiteral("Warning Message"));
 
     imgWarningMessage = new QLabel(this);
@@ -45,11 +46,9 @@ Form13::~Form13() = default;
 
 void Form13::FileAlreadyExist(const QString& WhereDoYouComeFrom_, const QString& fFileName_)
 {
-    Module1& state = m_app.state();
-    qint32& lPrevWho = m_app.form13PrevWho();
-    if (lPrevWho == 0)
-        lPrevWho = state.lForegroundWho;
-    state.lForegroundWho = kWhoOverwrite;
+    FrontOrder& front = m_app.frontOrder();
+    front.rememberPrevious(m_app.form13PrevWho());
+    front.claim(kWhoOverwrite);
     m_app.services().windows.setTopmost(this);
     show();
     WhereDoYouComeFrom = WhereDoYouComeFrom_;
@@ -84,13 +83,6 @@ void Form13::unload()
     m_app.handFrontBack(m_app.form13PrevWho());
     hide();
     m_app.unloadForm13();
-}
-
-void Form13::changeEvent(QEvent* event)
-{
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
-        QTimer::singleShot(0, this, &Form13::Form_Deactivate);
 }
 
 void Form13::Form_Deactivate()

@@ -34,7 +34,6 @@ public:
     QPushButton* cmdCancel = nullptr;
 
 protected:
-    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
 

@@ -13,11 +13,11 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "alarms/alarm_set_window.h"
 #include "app/app_context.h"
+#include "app/deactivation_hook.h"
 #include "app/shared_state.h"
 #include "platform/window_services.h"
 #include "settings/message_input_logic.h"
@@ -41,6 +41,7 @@ QLabel* labelButton(const QString& text, QWidget* parent)
 
 Form5::Form5(AppContext& app, QWidget* parent) : QWidget(parent, Qt::Window), m_app(app)
 {
+    DeactivationHook::install(this, &Form5::Form_Deactivate);
     setWindowTitle(QStringLiteral("Input Message"));
     setWindowFlag(Qt::WindowMinimizeButtonHint, false);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
@@ -99,7 +100,7 @@ void Form5::showInput()
 void Form5::Form_Load()
 {
     Module1& state = m_app.state();
-    state.lForegroundWho = kWhoMessageInput;
+    m_app.frontOrder().claim(kWhoMessageInput);
     m_loaded = MessageInput::load(state, m_app.alarmLists());
     if (m_loaded.fontSize)
         setInputFontSize(*m_loaded.fontSize);
@@ -194,13 +195,6 @@ bool Form5::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void Form5::changeEvent(QEvent* event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
-        QTimer::singleShot(0, this, &Form5::Form_Deactivate);
-}
-
 void Form5::Form_Deactivate()
 {
     if (m_closed)
@@ -221,7 +215,7 @@ void Form5::Form_QueryUnload()
                  qPrintable(state.settingsFile().path()));
     if (m_app.isForm4Loaded())
         m_app.form4().messageInputClosed();
-    state.lForegroundWho = 0;
+    m_app.frontOrder().release(0); // the message input window hands the front to nobody
 }
 
 void Form5::closeEvent(QCloseEvent* event)

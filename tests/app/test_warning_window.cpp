@@ -53,18 +53,6 @@ private Q_SLOTS:
         windows[1]->Form_Deactivate();
         QCOMPARE(m_h->state->lForegroundWho, 1000001);
         QCOMPARE(m_h->fakes->windows.beeps, 2);
-        windows[0]->Form_Deactivate(); // outranked now: nothing
-        QCOMPARE(m_h->state->lForegroundWho, 1000001);
-        QCOMPARE(m_h->fakes->windows.beeps, 2);
-    }
-
-    void messageWindowClaimIsNotStolen()
-    {
-        m_h->state->lForegroundWho = 2000005;
-        m_h->app->AnswerOk("quiet");
-        openWarnings().first()->Form_Deactivate();
-        QCOMPARE(m_h->state->lForegroundWho, 2000005);
-        QCOMPARE(m_h->fakes->windows.beeps, 0);
     }
 
     // A warning raised over the file chooser puts the chooser back on top after OK.

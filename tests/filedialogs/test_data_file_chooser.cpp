@@ -195,7 +195,7 @@ private Q_SLOTS:
         QVERIFY(load.File1->item(1)->isSelected());
     }
 
-    void takesTheFrontBackUnlessOutranked()
+    void takesTheFrontBackAndGoesWhenHidden()
     {
         Form14& f = open(AppContext::DataFileMode::Load);
         f.show();
@@ -204,9 +204,6 @@ private Q_SLOTS:
         QCOMPARE(m_h->fakes->windows.fronted.count(&f), 1);
         QCOMPARE(m_h->fakes->windows.beeps, 1);
         QCOMPARE(state().lForegroundWho, 13);
-        state().lForegroundWho = 157;
-        f.Form_Deactivate();
-        QCOMPARE(m_h->fakes->windows.fronted.count(&f), 1);
         f.hide();
         f.Form_Deactivate();
         QVERIFY(!m_h->app->form14());
