@@ -427,21 +427,7 @@ void AppContext::showDataFileChooser(DataFileMode mode)
     auto* chooser = new Form14(*this);
     m_form14 = chooser;
     chooser->Form_Load();
-    switch (mode) {
-    case DataFileMode::Load:
-        chooser->imgLoad->show();
-        break;
-    case DataFileMode::Save:
-        chooser->Label1->setText(QStringLiteral("Save file as :"));
-        chooser->cmdConfirm->setText(DataFileChoice::kSave);
-        chooser->imgSave->show();
-        break;
-    case DataFileMode::Edit:
-        chooser->Label1->setText(QStringLiteral("Open a file to edit data :"));
-        chooser->cmdConfirm->setText(DataFileChoice::kOpen);
-        chooser->imgEdit->show();
-        break;
-    }
+    chooser->setMode(mode);
     chooser->show();
 }
 

@@ -14,6 +14,7 @@
 #include "app/clock_tick.h"
 #include "app/startup_load.h"
 #include "app/warnings.h"
+#include "filedialogs/data_file_choice.h"
 #include "sound/sound_logic.h"
 #include "wallpaper/wallpaper_form_state.h"
 
@@ -164,7 +165,7 @@ public:
     void reclaimFront(QWidget* dialog, qint32 code);
 
     /// The three ways the data file chooser opens from the Alarm Set window.
-    enum class DataFileMode { Load, Save, Edit };
+    using DataFileMode = DataFileChoice::Mode;
     /// Shows the data file chooser for loading, saving or editing an alarm data file.
     void showDataFileChooser(DataFileMode mode);
     /// Shows the Settings window (restored when minimized).
