@@ -28,12 +28,16 @@
 #include "settings/settings_window.h"
 #include "sound/sound_playback.h"
 #include "wallpaper/clock_wallpaper_times.h"
+#include "wallpaper/wallpaper_logic.h"
 #include "wallpaper/wallpaper_window.h"
 
 AppContext::AppContext(Module1& state, const Services& services)
     : m_state(state), m_services(services), m_alarmLists(std::make_unique<AlarmLists>()),
       m_tick(std::make_unique<ClockTick>(state, *m_alarmLists, services.clock, *this)),
-      m_wallpaperTimes(std::make_unique<ClockWallpaperTimes>(services.clock))
+      m_wallpaperTimes(std::make_unique<ClockWallpaperTimes>(services.clock)),
+      m_wallpaper(std::make_unique<WallpaperLogic>(
+          state, m_wallpaperForm,
+          WallpaperChanger::Services{*this, services.pictures, services.wallpaper, *m_wallpaperTimes, {}}))
 {
     registerListSource(AlarmDataFiles::kSaver, [this] { return AlarmDataFiles::fileLines(*m_alarmLists); });
 }
@@ -277,11 +281,20 @@ void AppContext::unloadForm14()
 
 void AppContext::loadWallpaperWindow()
 {
-    form12();
+    readyWallpaper();
+}
+
+void AppContext::readyWallpaper()
+{
+    if (m_wallpaper->isReady())
+        return;
+    m_wallpaper->load();
+    registerListSource(kWallpaperSaver, [this] { return m_wallpaper->entries(); });
 }
 
 Form12& AppContext::form12()
 {
+    readyWallpaper();
     if (!m_form12) {
         m_form12 = new Form12(*this);
         m_form12->Form_Load();
@@ -294,9 +307,11 @@ bool AppContext::isForm12Loaded() const
     return !m_form12.isNull();
 }
 
-void AppContext::unloadForm12IfHidden()
+void AppContext::releaseWallpaperIfHidden()
 {
-    if (m_form12 && !m_form12->isVisible() && m_form12->Form_QueryUnload())
+    if (!m_wallpaper->isReady() || (m_form12 && m_form12->isVisible()))
+        return;
+    if (m_form12 ? m_form12->Form_QueryUnload() : m_wallpaper->closeSteps())
         unloadForm12();
 }
 
@@ -305,6 +320,9 @@ void AppContext::unloadForm12()
     if (m_form12)
         m_form12->deleteLater();
     m_form12 = nullptr;
+    m_wallpaper->changed = nullptr;
+    m_wallpaper->release();
+    unregisterListSource(kWallpaperSaver);
 }
 
 WallpaperTimes& AppContext::wallpaperTimes()
@@ -410,13 +428,15 @@ void AppContext::chkEMPlay_Click()
 
 void AppContext::EMShowToShow()
 {
-    form12().EMShowToShow();
+    readyWallpaper();
+    m_wallpaper->EMShowToShow();
 }
 
 void AppContext::chkChange_Click()
 {
-    form12().chkChange_Click();
-    unloadForm12IfHidden();
+    readyWallpaper();
+    m_wallpaper->chkChange_Click();
+    releaseWallpaperIfHidden();
 }
 
 void AppContext::showDataFileChooser(DataFileMode mode)
