@@ -28,12 +28,16 @@
 #include "settings/settings_window.h"
 #include "sound/sound_playback.h"
 #include "wallpaper/clock_wallpaper_times.h"
+#include "wallpaper/wallpaper_logic.h"
 #include "wallpaper/wallpaper_window.h"
 
 AppContext::AppContext(Module1& state, const Services& services)
     : m_state(state), m_front(state), m_services(services), m_alarmLists(std::make_unique<AlarmLists>()),
       m_tick(std::make_unique<ClockTick>(state, *m_alarmLists, services.clock, *this)),
-      m_wallpaperTimes(std::make_unique<ClockWallpaperTimes>(services.clock))
+      m_wallpaperTimes(std::make_unique<ClockWallpaperTimes>(services.clock)),
+      m_wallpaper(std::make_unique<WallpaperLogic>(
+          state, m_wallpaperForm,
+          WallpaperChanger::Services{*this, services.pictures, services.wallpaper, *m_wallpaperTimes, {}}))
 {
     registerListSource(AlarmDataFiles::kSaver, [this] { return AlarmDataFiles::fileLines(*m_alarmLists); });
 }
@@ -278,11 +282,20 @@ void AppContext::unloadForm14()
 
 void AppContext::loadWallpaperWindow()
 {
-    form12();
+    readyWallpaper();
+}
+
+void AppContext::readyWallpaper()
+{
+    if (m_wallpaper->isReady())
+        return;
+    m_wallpaper->load();
+    registerListSource(kWallpaperSaver, [this] { return m_wallpaper->entries(); });
 }
 
 Form12& AppContext::form12()
 {
+    readyWallpaper();
     if (!m_form12) {
         m_form12 = new Form12(*this);
         m_form12->Form_Load();
@@ -295,9 +308,11 @@ bool AppContext::isForm12Loaded() const
     return !m_form12.isNull();
 }
 
-void AppContext::unloadForm12IfHidden()
+void AppContext::releaseWallpaperIfHidden()
 {
-    if (m_form12 && !m_form12->isVisible() && m_form12->Form_QueryUnload())
+    if (!m_wallpaper->isReady() || (m_form12 && m_form12->isVisible()))
+        return;
+    if (m_form12 ? m_form12->Form_QueryUnload() : m_wallpaper->closeSteps())
         unloadForm12();
 }
 
@@ -306,6 +321,9 @@ void AppContext::unloadForm12()
     if (m_form12)
         m_form12->deleteLater();
     m_form12 = nullptr;
+    m_wallpaper->changed = nullptr;
+    m_wallpaper->release();
+    unregisterListSource(kWallpaperSaver);
 }
 
 WallpaperTimes& AppContext::wallpaperTimes()
@@ -411,13 +429,15 @@ void AppContext::chkEMPlay_Click()
 
 void AppContext::EMShowToShow()
 {
-    form12().EMShowToShow();
+    readyWallpaper();
+    m_wallpaper->EMShowToShow();
 }
 
 void AppContext::chkChange_Click()
 {
-    form12().chkChange_Click();
-    unloadForm12IfHidden();
+    readyWallpaper();
+    m_wallpaper->chkChange_Click();
+    releaseWallpaperIfHidden();
 }
 
 void AppContext::showDataFileChooser(DataFileMode mode)
@@ -428,21 +448,7 @@ void AppContext::showDataFileChooser(DataFileMode mode)
     auto* chooser = new Form14(*this);
     m_form14 = chooser;
     chooser->Form_Load();
-    switch (mode) {
-    case DataFileMode::Load:
-        chooser->imgLoad->show();
-        break;
-    case DataFileMode::Save:
-        chooser->Label1->setText(QStringLiteral("Save file as :"));
-        chooser->cmdConfirm->setText(DataFileChoice::kSave);
-        chooser->imgSave->show();
-        break;
-    case DataFileMode::Edit:
-        chooser->Label1->setText(QStringLiteral("Open a file to edit data :"));
-        chooser->cmdConfirm->setText(DataFileChoice::kOpen);
-        chooser->imgEdit->show();
-        break;
-    }
+    chooser->setMode(mode);
     chooser->show();
 }
 

@@ -15,6 +15,7 @@
 #include "app/front_order.h"
 #include "app/startup_load.h"
 #include "app/warnings.h"
+#include "filedialogs/data_file_choice.h"
 #include "sound/sound_logic.h"
 #include "wallpaper/wallpaper_form_state.h"
 
@@ -31,6 +32,7 @@ class SpeakerOutput;
 class WallpaperSetter;
 class PictureConverter;
 class Autostart;
+class WallpaperLogic;
 class WallpaperTimes;
 class QWidget;
 struct AlarmLists;
@@ -108,14 +110,20 @@ public:
     /// Closes the error list window; its lines go with it.
     void unloadForm10();
 
-    /// The wallpaper window; created hidden on first use.
+    /// The wallpaper window over the ready wallpaper logic; created hidden on first use.
     Form12& form12();
     bool isForm12Loaded() const;
-    /// The wallpaper window's closing steps, when it is loaded and not shown: it goes unless a change is
-    /// scheduled, in which case it stays loaded, hidden.
-    void unloadForm12IfHidden();
-    /// Forgets the wallpaper window; it is deleted once control returns to the event loop.
+    /// The wallpaper list and schedule; ready while the changer is in use, whether or not its window exists.
+    WallpaperLogic& wallpaper() { return *m_wallpaper; }
+    /// Makes the wallpaper logic ready (restores the kept settings and list) unless it is.
+    void readyWallpaper();
+    /// The wallpaper closing steps, when the logic is ready and its window is not shown: the logic (and a hidden
+    /// window) goes unless a change is scheduled.
+    void releaseWallpaperIfHidden();
+    /// Forgets the wallpaper window, deleted once control returns to the event loop, and the logic's state.
     void unloadForm12();
+    /// The saver name of the wallpaper list for the overwrite question.
+    static inline const QString kWallpaperSaver = QStringLiteral("Wallpaper");
     /// What the wallpaper window keeps while it is closed and loaded again.
     WallpaperFormState& wallpaperForm() { return m_wallpaperForm; }
     /// The change marks of the wallpaper changer.
@@ -167,7 +175,7 @@ public:
     void reclaimFront(QWidget* dialog, qint32 code);
 
     /// The three ways the data file chooser opens from the Alarm Set window.
-    enum class DataFileMode { Load, Save, Edit };
+    using DataFileMode = DataFileChoice::Mode;
     /// Shows the data file chooser for loading, saving or editing an alarm data file.
     void showDataFileChooser(DataFileMode mode);
     /// Shows the Settings window (restored when minimized).
@@ -230,6 +238,7 @@ private:
     QPointer<Form12> m_form12;
     WallpaperFormState m_wallpaperForm;
     std::unique_ptr<WallpaperTimes> m_wallpaperTimes;
+    std::unique_ptr<WallpaperLogic> m_wallpaper;
     QPointer<Form7> m_form7;
     QPointer<Form14> m_form14;
     QPointer<Form13> m_form13;

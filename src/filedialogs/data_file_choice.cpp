@@ -50,7 +50,20 @@ QString filterName(const QString& text)
     return kept;
 }
 
-Outcome confirm(const QString& caption, const QString& txtInput, const ListState& list)
+QString confirmCaption(Mode mode)
+{
+    switch (mode) {
+    case Mode::Save:
+        return kSave;
+    case Mode::Edit:
+        return kOpen;
+    case Mode::Load:
+        break;
+    }
+    return kLoad;
+}
+
+Outcome confirm(Mode mode, const QString& txtInput, const ListState& list)
 {
     Outcome out;
     out.txtInput = txtInput;
@@ -67,7 +80,7 @@ Outcome confirm(const QString& caption, const QString& txtInput, const ListState
     if (txtInput.isEmpty() && list.entries.isEmpty())
         return warn(kNoFile);
 
-    if (caption == kLoad) {
+    if (mode == Mode::Load) {
         if (!txtInput.isEmpty())
             out.names.append(txtInput);
         for (qsizetype i = 0; i < list.entries.size(); ++i)
@@ -78,7 +91,7 @@ Outcome confirm(const QString& caption, const QString& txtInput, const ListState
         out.close = true;
         return out;
     }
-    if (caption == kSave) {
+    if (mode == Mode::Save) {
         if (!txtInput.isEmpty()) {
             if (!txtInput.endsWith(kDat, Qt::CaseInsensitive))
                 out.txtInput += kDat;
@@ -92,18 +105,15 @@ Outcome confirm(const QString& caption, const QString& txtInput, const ListState
             return warn(kWallpaperFile);
         return handOn(list.entries.at(list.current));
     }
-    if (caption == kOpen) {
-        if (!txtInput.isEmpty()) {
-            if (!txtInput.endsWith(kDat, Qt::CaseSensitive))
-                out.txtInput += kDat;
-            return handOn(out.txtInput);
-        }
-        if (!list.currentSelected())
-            return warn(kNoFile);
-        return handOn(list.entries.at(list.current));
+    // Edit
+    if (!txtInput.isEmpty()) {
+        if (!txtInput.endsWith(kDat, Qt::CaseSensitive))
+            out.txtInput += kDat;
+        return handOn(out.txtInput);
     }
-    out.close = true;
-    return out;
+    if (!list.currentSelected())
+        return warn(kNoFile);
+    return handOn(list.entries.at(list.current));
 }
 
 } // namespace DataFileChoice

@@ -5,9 +5,11 @@
 #include <QStringList>
 
 // The rules of the data file chooser, apart from its window: which files it lists, which characters a typed
-// name may hold, and what a confirm does in each of its three modes. The mode is the confirm button's caption:
-// "Load", "Save" or "Open".
+// name may hold, and what a confirm does in each of its three modes.
 namespace DataFileChoice {
+
+/// What the chooser is opened for; the confirm button reads "Load", "Save" or "Open" accordingly.
+enum class Mode { Load, Save, Edit };
 
 inline const QString kLoad = QStringLiteral("Load");
 inline const QString kSave = QStringLiteral("Save");
@@ -44,7 +46,10 @@ struct Outcome
     bool close = false;
 };
 
-/// The confirm button pressed with `caption`, the name box holding `txtInput` and the list in `list`.
-Outcome confirm(const QString& caption, const QString& txtInput, const ListState& list);
+/// The caption of the confirm button in `mode`.
+QString confirmCaption(Mode mode);
+
+/// The confirm button pressed in `mode`, the name box holding `txtInput` and the list in `list`.
+Outcome confirm(Mode mode, const QString& txtInput, const ListState& list);
 
 } // namespace DataFileChoice

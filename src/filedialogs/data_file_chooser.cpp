@@ -126,10 +126,29 @@ void Form14::LoadFontSetting()
     }
 }
 
+void Form14::setMode(DataFileChoice::Mode mode)
+{
+    m_mode = mode;
+    cmdConfirm->setText(DataFileChoice::confirmCaption(mode));
+    switch (mode) {
+    case DataFileChoice::Mode::Load:
+        Label1->setText(QStringLiteral("Load data from files :"));
+        break;
+    case DataFileChoice::Mode::Save:
+        Label1->setText(QStringLiteral("Save file as :"));
+        break;
+    case DataFileChoice::Mode::Edit:
+        Label1->setText(QStringLiteral("Open a file to edit data :"));
+        break;
+    }
+    imgLoad->setVisible(mode == DataFileChoice::Mode::Load);
+    imgSave->setVisible(mode == DataFileChoice::Mode::Save);
+    imgEdit->setVisible(mode == DataFileChoice::Mode::Edit);
+}
+
 bool Form14::singleFileMode() const
 {
-    const QString caption = cmdConfirm->text();
-    return caption == DataFileChoice::kSave || caption == DataFileChoice::kOpen;
+    return m_mode != DataFileChoice::Mode::Load;
 }
 
 void Form14::deselectCurrent()
@@ -167,20 +186,24 @@ void Form14::cmdConfirm_Click()
         list.selected.append(File1->item(i)->isSelected());
     }
     list.current = File1->currentRow();
-    const QString caption = cmdConfirm->text();
-    const DataFileChoice::Outcome outcome = DataFileChoice::confirm(caption, txtInput->text(), list);
+    const DataFileChoice::Outcome outcome = DataFileChoice::confirm(m_mode, txtInput->text(), list);
     if (outcome.txtInput != txtInput->text())
         txtInput->setText(outcome.txtInput);
     if (!outcome.warning.isEmpty())
         m_app.AnswerOk(outcome.warning);
     for (const QString& name : outcome.names) {
         AlarmDataFiles files = m_app.dataFiles();
-        if (caption == DataFileChoice::kLoad)
+        switch (m_mode) {
+        case DataFileChoice::Mode::Load:
             files.LoadClick(name);
-        else if (caption == DataFileChoice::kSave)
+            break;
+        case DataFileChoice::Mode::Save:
             files.SaveFileClick(name);
-        else if (caption == DataFileChoice::kOpen)
+            break;
+        case DataFileChoice::Mode::Edit:
             files.EditorClick(name);
+            break;
+        }
     }
     if (outcome.close)
         unload();

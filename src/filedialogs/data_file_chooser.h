@@ -2,14 +2,16 @@
 
 #include <QDialog>
 
+#include "filedialogs/data_file_choice.h"
+
 class AppContext;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 
-// The data file chooser: picks an alarm data file of the program folder to load, save into or edit. The mode
-// is the caption of the confirm button ("Load", "Save", "Open"); the opener sets it after the load.
+// The data file chooser: picks an alarm data file of the program folder to load, save into or edit. The opener
+// sets the mode after the load; the heading, the confirm button's caption and the picture follow it.
 class Form14 final : public QDialog
 {
     Q_OBJECT
@@ -20,6 +22,10 @@ public:
 
     /// Lists the files, claims the front and applies the font choice; runs once, before the window shows.
     void Form_Load();
+
+    /// Sets what the chooser is opened for, with its heading, confirm caption and picture.
+    void setMode(DataFileChoice::Mode mode);
+    DataFileChoice::Mode mode() const { return m_mode; }
 
     void cmdConfirm_Click();
     void cmdCancel_Click();
@@ -54,5 +60,6 @@ private:
     void unload();
 
     AppContext& m_app;
+    DataFileChoice::Mode m_mode = DataFileChoice::Mode::Load;
     bool m_unloaded = false;
 };

@@ -14,9 +14,11 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPixmap>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -26,10 +28,10 @@
 #include "filedialogs/overwrite_window.h"
 #include "settings/code_page.h"
 #include "wallpaper/wallpaper_form_state.h"
+#include "wallpaper/wallpaper_logic.h"
 #include "wallpaper/wallpaper_store.h"
 
 namespace {
-const QString kWallpaperSaver = QStringLiteral("Wallpaper");
 constexpr int kPreviewWidth = 200;
 constexpr int kPreviewHeight = 150;
 
@@ -43,22 +45,17 @@ QPushButton* pictureButton(QWidget* parent, QStyle::StandardPixmap picture, cons
 }
 } // namespace
 
-Form12::Form12(AppContext& app, QWidget* parent) : QWidget(parent), m_app(app), m_form(app.wallpaperForm())
+Form12::Form12(AppContext& app, QWidget* parent)
+    : QWidget(parent), m_app(app), m_form(app.wallpaperForm()), m_logic(app.wallpaper())
 {
-    const Services& services = app.services();
-    m_changer = std::make_unique<WallpaperChanger>(
-        app.state(), m_form,
-        WallpaperChanger::Services{app, services.pictures, services.wallpaper, app.wallpaperTimes(), {}});
-    m_changer->listChanged = [this] { showList(); };
-    m_changer->tooFewToChange = [this] { stopChanging(); };
     buildControls();
-    m_app.registerListSource(kWallpaperSaver, [this] { return m_changer->entries(); });
+    m_logic.changed = [self = QPointer<Form12>(this)] {
+        if (self)
+            self->showState();
+    };
 }
 
-Form12::~Form12()
-{
-    m_app.unregisterListSource(kWallpaperSaver);
-}
+Form12::~Form12() = default;
 
 void Form12::buildControls()
 {
@@ -87,9 +84,7 @@ void Form12::buildControls()
     Label1 = new QLabel(QStringLiteral("Change in every "), this);
     cbChange = new QComboBox(this);
     cbChange->setPlaceholderText(QStringLiteral("min / hr"));
-    cbChange->addItems({QStringLiteral("5 min"), QStringLiteral("10 min"), QStringLiteral("15 min"),
-                        QStringLiteral("30 min"), QStringLiteral("1 hr"), QStringLiteral("2 hrs"),
-                        QStringLiteral("3 hrs"), QStringLiteral("4 hrs")});
+    cbChange->addItems(WallpaperLogic::kIntervals);
     cbChange->setCurrentIndex(-1);
     optOption1 = new QRadioButton(this);
     optOption1->setAccessibleName(QStringLiteral("priority"));
@@ -128,16 +123,21 @@ void Form12::buildControls()
     connect(cmdDeleteAll, &QPushButton::clicked, this, &Form12::cmdDeleteAll_Click);
     connect(CmdSaveToFile, &QPushButton::clicked, this, &Form12::CmdSaveToFile_Click);
     connect(cmdLoad, &QPushButton::clicked, this, &Form12::cmdLoad_Click);
-    connect(chkChange, &QCheckBox::toggled, this, &Form12::chkChange_Click);
+    // A change of a box by the program or the user runs the logic's handler; the logic's own changes are shown
+    // with the signals blocked.
+    connect(chkChange, &QCheckBox::toggled, this, [this](bool on) { m_logic.setChangeTicked(on); });
+    connect(cbChange, &QComboBox::currentTextChanged, this,
+            [this](const QString& text) { m_logic.setIntervalText(text); });
     connect(cbChange, &QComboBox::activated, this, &Form12::cbChange_Click);
     connect(optOption1, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
-            optOption_Click(1);
+            m_logic.chooseOption(1);
     });
     connect(optOption2, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
-            optOption_Click(2);
+            m_logic.chooseOption(2);
     });
+    connect(chkKeepSet, &QCheckBox::toggled, this, [this](bool on) { m_logic.setKeepSet(on); });
     connect(cmdChangeWall, &QPushButton::clicked, this, &Form12::cmdChangeWall_Click);
     connect(cmdClearWall, &QPushButton::clicked, this, &Form12::cmdClearWall_Click);
     connect(cmdMinimize, &QPushButton::clicked, this, &Form12::cmdMinimize_Click);
@@ -209,30 +209,13 @@ bool Form12::eventFilter(QObject* watched, QEvent* event)
 
 void Form12::Form_Load()
 {
-    Module1& state = m_app.state();
-    const WallpaperRestore restored = WallpaperStore().RestoreSettings(state.strAppPath);
-    m_form.strPicFolder = restored.strPicFolder;
-    cbPaper->addItems(restored.cbPaper);
-    cbPaper->setCurrentIndex(-1);
-
-    m_changer->setEntries(restored.lstShow);
-    showList();
-    cbChange->setCurrentIndex(cbChange->findText(restored.intervalText));
-    enableChangeIfReady();
-    chkKeepSet->setChecked(restored.keepSet);
-    if (restored.changeOn && chkChange->isEnabled())
-        chkChange->setChecked(true); // sets the schedule up again
-
-    // A stored position is taken only while a screen still shows it.
-    if (restored.hasPosition && QGuiApplication::screenAt(QPoint(restored.left, restored.top) + QPoint(20, 20)))
-        move(restored.left, restored.top);
+    // A kept position is taken only while a screen still shows it.
+    const QPoint kept(m_form.lWinLeft, m_form.lWinTop);
+    if (m_logic.hasPosition() && QGuiApplication::screenAt(kept + QPoint(20, 20)))
+        move(kept);
     m_form.lWinLeft = x();
     m_form.lWinTop = y();
-
-    if (restored.priorityFlag == -1)
-        chooseOption(1);
-    if (restored.randomFlag == -1)
-        chooseOption(2);
+    showState();
     LoadFontSetting();
 }
 
@@ -265,51 +248,52 @@ void Form12::SetFontName(const QString& family, QFont::StyleHint hint, int point
     }
 }
 
-QStringList Form12::listEntries() const
+void Form12::showState()
 {
-    return m_changer->entries();
+    const QSignalBlocker blockChange(chkChange);
+    const QSignalBlocker blockInterval(cbChange);
+    const QSignalBlocker blockPictures(cbPaper);
+    const QSignalBlocker blockPriority(optOption1);
+    const QSignalBlocker blockRandom(optOption2);
+    const QSignalBlocker blockKeep(chkKeepSet);
+    showList();
+    QStringList offered;
+    for (int i = 0; i < cbPaper->count(); ++i)
+        offered.append(cbPaper->itemText(i));
+    if (offered != m_logic.pictures()) {
+        cbPaper->clear();
+        cbPaper->addItems(m_logic.pictures());
+        cbPaper->setCurrentIndex(-1);
+    }
+    const int interval = cbChange->findText(m_logic.intervalText());
+    if (cbChange->currentIndex() != interval)
+        cbChange->setCurrentIndex(interval);
+    chkChange->setChecked(m_logic.changeTicked());
+    chkChange->setEnabled(m_logic.changeEnabled());
+    if (m_logic.option() == 1)
+        optOption1->setChecked(true);
+    else if (m_logic.option() == 2)
+        optOption2->setChecked(true);
+    chkKeepSet->setChecked(m_logic.keepSet());
 }
 
 void Form12::showList()
 {
+    const QStringList entries = m_logic.entries();
+    QStringList shown;
+    for (int i = 0; i < lstShow->count(); ++i)
+        shown.append(lstShow->item(i)->text());
+    if (shown == entries)
+        return;
+    if (entries.size() > shown.size() && entries.mid(0, shown.size()) == shown) {
+        lstShow->addItems(entries.mid(shown.size())); // an Add: the selection stays
+        return;
+    }
     const int row = lstShow->currentRow();
     lstShow->clear();
-    lstShow->addItems(m_changer->entries());
+    lstShow->addItems(entries);
     if (row >= 0 && row < lstShow->count())
         lstShow->setCurrentRow(row, QItemSelectionModel::NoUpdate);
-}
-
-void Form12::chooseOption(int Index)
-{
-    QRadioButton* option = Index == 2 ? optOption2 : optOption1;
-    if (option->isChecked())
-        optOption_Click(Index);
-    else
-        option->setChecked(true); // runs optOption_Click through toggled
-}
-
-void Form12::stopChanging()
-{
-    chkChange->setChecked(false); // runs chkChange_Click, which ends the schedule
-    chkChange->setEnabled(false);
-    cbChange->setEnabled(true);
-}
-
-void Form12::enableChangeIfReady()
-{
-    if (m_changer->count() >= 2) {
-        cbChange->setEnabled(true);
-        if (cbChange->currentIndex() >= 0)
-            chkChange->setEnabled(true);
-    }
-}
-
-void Form12::applyListRules()
-{
-    if (m_changer->count() < 3)
-        chooseOption(1);
-    if (m_changer->count() < 2)
-        stopChanging();
 }
 
 void Form12::showPreview(const QString& path)
@@ -334,11 +318,12 @@ void Form12::cbPaper_Click()
     if (index < 0)
         return;
     m_form.strPicName = cbPaper->itemText(index);
-    const QString path = m_changer->picturePath(m_form.strPicName);
+    const QString path = m_logic.changer().picturePath(m_form.strPicName);
     if (QFileInfo(path).isFile()) {
         showPreview(path);
         return;
     }
+    m_logic.removePicture(index);
     cbPaper->removeItem(index);
     cbPaper->setCurrentIndex(-1);
     m_form.strPicName.clear();
@@ -350,25 +335,21 @@ void Form12::lstShow_Click()
     if (!item)
         return;
     m_form.strPicName = item->text();
-    const QString path = m_changer->picturePath(m_form.strPicName);
+    const QString path = m_logic.changer().picturePath(m_form.strPicName);
     if (QFileInfo(path).isFile()) {
         showPreview(path);
         return;
     }
     const QString missing = m_form.strPicName;
-    m_changer->removeAt(lstShow->row(item));
     m_form.strPicName.clear();
-    showList();
+    m_logic.removeAt(lstShow->row(item));
     m_app.AnswerOk(missing + QStringLiteral(" file not found"));
 }
 
 void Form12::cmdAdd_Click()
 {
-    if (m_form.strPicName.isEmpty())
-        return;
-    m_changer->add(m_form.strPicName);
-    lstShow->addItem(m_form.strPicName);
-    enableChangeIfReady();
+    if (!m_form.strPicName.isEmpty())
+        m_logic.add(m_form.strPicName);
 }
 
 void Form12::cmdDelete_Click()
@@ -377,21 +358,12 @@ void Form12::cmdDelete_Click()
     const QList<QListWidgetItem*> selected = lstShow->selectedItems();
     for (QListWidgetItem* item : selected)
         rows.append(lstShow->row(item));
-    if (rows.isEmpty())
-        return;
-    m_changer->deleteSelected(rows);
-    showList();
-    applyListRules();
+    m_logic.deleteSelected(rows);
 }
 
 void Form12::cmdDeleteAll_Click()
 {
-    m_changer->clear();
-    showList();
-    chkChange->setChecked(false);
-    chkChange->setEnabled(false);
-    cbChange->setEnabled(true);
-    chooseOption(1);
+    m_logic.deleteAll();
 }
 
 void Form12::CmdSaveToFile_Click()
@@ -402,66 +374,39 @@ void Form12::CmdSaveToFile_Click()
         return;
     }
     if (QFileInfo::exists(appPath + WallpaperStore::kListFile)) {
-        m_app.form13().FileAlreadyExist(kWallpaperSaver, WallpaperStore::kListFile);
+        m_app.form13().FileAlreadyExist(AppContext::kWallpaperSaver, WallpaperStore::kListFile);
         return;
     }
     QString error;
-    if (!QuotedLineFile::write(appPath + WallpaperStore::kListFile, m_changer->entries(), &error))
+    if (!QuotedLineFile::write(appPath + WallpaperStore::kListFile, m_logic.entries(), &error))
         m_app.AnswerOk(WallpaperStore::kListFile + QStringLiteral(" could not be written: ") + error);
 }
 
 void Form12::cmdLoad_Click()
 {
-    const QString path = m_app.state().strAppPath + WallpaperStore::kListFile;
-    if (!QFileInfo(path).isFile()) {
-        // Emptying the list for a file that is not there would lose it for nothing.
-        m_app.AnswerOk(WallpaperStore::kListFile + QStringLiteral(" file not found"));
-        return;
-    }
-    m_changer->clear();
-    m_changer->setEntries(WallpaperStore().LoadList(m_app.state().strAppPath));
-    showList();
-    enableChangeIfReady();
-    applyListRules();
+    m_logic.loadList();
 }
 
 void Form12::cbChange_Click()
 {
-    if (m_changer->count() >= 2)
-        chkChange->setEnabled(true);
-    else if (chkChange->isChecked())
-        chkChange->setChecked(false);
-}
-
-void Form12::chkChange_Click()
-{
-    m_changer->chkChange_Click(chkChange->isChecked(), cbChange->currentText());
-}
-
-void Form12::optOption_Click(int Index)
-{
-    m_changer->optOption_Click(Index);
-}
-
-void Form12::EMShowToShow()
-{
-    m_changer->EMShowToShow();
+    m_logic.setIntervalText(cbChange->currentText());
+    m_logic.cbChange_Click();
 }
 
 void Form12::cmdChangeWall_Click()
 {
     if (m_previewPath.isEmpty())
         return;
-    const BmpConversion conversion = m_changer->changeNow(m_previewPath);
+    const BmpConversion conversion = m_logic.changer().changeNow(m_previewPath);
     if (conversion.outcome == BmpConversion::NotWritten)
-        m_app.AnswerOk(m_changer->unwritableFolderWarning(conversion.reason));
+        m_app.AnswerOk(m_logic.changer().unwritableFolderWarning(conversion.reason));
     else if (!conversion)
         m_app.AnswerOk(QFileInfo(m_previewPath).fileName() + QStringLiteral(" cannot be read as a picture"));
 }
 
 void Form12::cmdClearWall_Click()
 {
-    m_changer->clearWallpaper();
+    m_logic.changer().clearWallpaper();
 }
 
 void Form12::cmdMinimize_Click()
@@ -480,17 +425,10 @@ bool Form12::Form_QueryUnload()
         m_form.lWinLeft = x();
         m_form.lWinTop = y();
     }
-    const Module1& state = m_app.state();
-    QString error;
-    if (!WallpaperStore().SaveSettings(
-            chkKeepSet->isChecked(), toRecordInt(m_form.lWinLeft), toRecordInt(m_form.lWinTop), chkChange->isChecked(),
-            optOption2->isChecked() ? -1 : 0, cbChange->currentText(), state.strAppPath, m_form.strPicFolder, &error))
-        m_app.AnswerOk(QStringLiteral("The wallpaper settings were not saved: ") + error);
-    if (state.iWPNext != -1) {
-        hide(); // the changer keeps working with the list
-        return false;
-    }
-    return true;
+    if (m_logic.closeSteps())
+        return true;
+    hide(); // the logic keeps working with the list
+    return false;
 }
 
 void Form12::closeEvent(QCloseEvent* event)

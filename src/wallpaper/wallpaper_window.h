@@ -1,10 +1,6 @@
 #pragma once
 
-#include <memory>
-
 #include <QWidget>
-
-#include "wallpaper/wallpaper_changer.h"
 
 class AppContext;
 class QCheckBox;
@@ -14,9 +10,11 @@ class QListWidget;
 class QListWidgetItem;
 class QPushButton;
 class QRadioButton;
+class WallpaperLogic;
 struct WallpaperFormState;
 
-// The Change Wallpaper window: the picture list and its file, and the timed change of the desktop wallpaper.
+// The Change Wallpaper window: shows and edits the wallpaper logic's list and schedule, previews pictures and
+// saves the list to its file. The check boxes and option buttons mirror the logic's state.
 class Form12 final : public QWidget
 {
     Q_OBJECT
@@ -25,17 +23,11 @@ public:
     explicit Form12(AppContext& app, QWidget* parent = nullptr);
     ~Form12() override;
 
-    /// The window load: restored settings, position, order, font.
+    /// The window load: position, the logic's state, font.
     void Form_Load();
     /// The closing steps: remembers the position and saves the settings. True when the window may go; false when
     /// a change is scheduled, and the window is then only hidden.
     bool Form_QueryUnload();
-
-    // Called by the clock.
-    /// Recomputes the schedule from the change box and the interval box.
-    void chkChange_Click();
-    /// One change now; the mark moves on first.
-    void EMShowToShow();
 
     void cbPaper_Click();
     void lstShow_Click();
@@ -45,17 +37,13 @@ public:
     void CmdSaveToFile_Click();
     void cmdLoad_Click();
     void cbChange_Click();
-    void optOption_Click(int Index);
     void cmdChangeWall_Click();
     void cmdClearWall_Click();
     void cmdMinimize_Click();
     void cmdClose_Click();
 
-    /// The entries of the list, first to last.
-    QStringList listEntries() const;
     /// The file the preview shows, empty when it shows none.
     QString previewPath() const { return m_previewPath; }
-    WallpaperChanger& changer() { return *m_changer; }
 
     QLabel* Label3 = nullptr;
     QListWidget* lstShow = nullptr;
@@ -88,21 +76,16 @@ protected:
 
 private:
     void buildControls();
-    /// Chooses option `Index` as a click does, even when it is chosen already.
-    void chooseOption(int Index);
-    /// Shows the changer's list again, keeping the current row where it can.
+    /// Shows the logic's state; no handler runs.
+    void showState();
+    /// Shows the logic's list again, keeping the current row where it can.
     void showList();
-    /// Delete and Load: fewer than 3 entries choose list order, fewer than 2 end the timed change.
-    void applyListRules();
-    /// Clears (which ends the schedule) and disables the change box, enables the interval box.
-    void stopChanging();
-    void enableChangeIfReady();
     void showPreview(const QString& path);
     void LoadFontSetting();
     void SetFontName(const QString& family, QFont::StyleHint hint, int pointSize);
 
     AppContext& m_app;
     WallpaperFormState& m_form;
-    std::unique_ptr<WallpaperChanger> m_changer;
+    WallpaperLogic& m_logic;
     QString m_previewPath;
 };

@@ -6,6 +6,7 @@
 #include "filedialogs/data_file_choice.h"
 
 using DataFileChoice::ListState;
+using DataFileChoice::Mode;
 using DataFileChoice::Outcome;
 
 namespace {
@@ -47,11 +48,11 @@ private Q_SLOTS:
                  QStringLiteral("Wecker\u00e4\u65e5"));
     }
 
-    // Rows: caption, typed name, the selected rows and the current row of the list, then the names handed on,
+    // Rows: mode, typed name, the selected rows and the current row of the list, then the names handed on,
     // the warning and the name box afterwards; the chooser closes when names are handed on.
     void confirm_data()
     {
-        QTest::addColumn<QString>("caption");
+        QTest::addColumn<Mode>("mode");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("entries");
         QTest::addColumn<QList<int>>("selected");
@@ -61,43 +62,41 @@ private Q_SLOTS:
         QTest::addColumn<QString>("boxAfter");
         QTest::addColumn<bool>("close");
         const QStringList three{"a.dat", "b.dat", "Wpaper.dat"};
-        const auto row = [&three](const char* name, const char* caption, const char* typed, QList<int> selected,
-                                  int current, const char* names, const char* warning, const char* boxAfter) {
+        const auto row = [&three](const char* name, Mode mode, const char* typed, QList<int> selected, int current,
+                                  const char* names, const char* warning, const char* boxAfter) {
             const QStringList handed = QString(names).split('|', Qt::SkipEmptyParts);
-            QTest::newRow(name) << QString(caption) << QString(typed) << three << selected << current << handed
-                                << QString(warning) << QString(boxAfter) << !handed.isEmpty();
+            QTest::newRow(name) << mode << QString(typed) << three << selected << current << handed << QString(warning)
+                                << QString(boxAfter) << !handed.isEmpty();
         };
         const char* none = "No file is chosen";
         const char* wall = "Wpaper.dat has data of wallpaper";
-        for (const char* mode : {"Load", "Save", "Open"})
-            QTest::addRow("%s: empty folder, empty box", mode)
+        for (const Mode mode : {Mode::Load, Mode::Save, Mode::Edit})
+            QTest::addRow("%s: empty folder, empty box", qPrintable(DataFileChoice::confirmCaption(mode)))
                 << mode << "" << QStringList{} << QList<int>{} << -1 << QStringList{} << none << "" << false;
-        row("load: typed first, then selected in list order", "Load", "Alarms", {1, 0}, 1, "Alarms|a.dat|b.dat", "",
+        row("load: typed first, then selected in list order", Mode::Load, "Alarms", {1, 0}, 1, "Alarms|a.dat|b.dat", "",
             "Alarms");
-        row("load: nothing chosen", "Load", "", {}, 0, "", none, "");
-        row("load: the wallpaper file may be loaded", "Load", "", {2}, 2, "Wpaper.dat", "", "");
-        row("save: .dat appended", "Save", "Alarms", {0}, 0, "Alarms.dat", "", "Alarms.dat");
-        row("save: any case of .dat kept", "Save", "Alarms.DAT", {}, -1, "Alarms.DAT", "", "Alarms.DAT");
-        row("save: typed wallpaper file", "Save", "WPAPER", {}, -1, "", wall, "WPAPER.dat");
-        row("save: current entry", "Save", "", {0, 1}, 1, "b.dat", "", "");
-        row("save: current entry not selected", "Save", "", {0}, 1, "", none, "");
-        row("save: wallpaper entry", "Save", "", {2}, 2, "", wall, "");
-        row("edit: case kept, so .dat appended", "Open", "Alarms.DAT", {}, -1, "Alarms.DAT.dat", "", "Alarms.DAT.dat");
-        row("edit: wallpaper file may be edited", "Open", "Wpaper", {}, -1, "Wpaper.dat", "", "Wpaper.dat");
-        row("edit: current entry", "Open", "", {2}, 2, "Wpaper.dat", "", "");
-        row("edit: no current entry", "Open", "", {0}, -1, "", none, "");
-        QTest::newRow("other caption closes") << "Print"
-                                              << "x" << three << QList<int>{} << -1 << QStringList{} << ""
-                                              << "x" << true;
+        row("load: nothing chosen", Mode::Load, "", {}, 0, "", none, "");
+        row("load: the wallpaper file may be loaded", Mode::Load, "", {2}, 2, "Wpaper.dat", "", "");
+        row("save: .dat appended", Mode::Save, "Alarms", {0}, 0, "Alarms.dat", "", "Alarms.dat");
+        row("save: any case of .dat kept", Mode::Save, "Alarms.DAT", {}, -1, "Alarms.DAT", "", "Alarms.DAT");
+        row("save: typed wallpaper file", Mode::Save, "WPAPER", {}, -1, "", wall, "WPAPER.dat");
+        row("save: current entry", Mode::Save, "", {0, 1}, 1, "b.dat", "", "");
+        row("save: current entry not selected", Mode::Save, "", {0}, 1, "", none, "");
+        row("save: wallpaper entry", Mode::Save, "", {2}, 2, "", wall, "");
+        row("edit: case kept, so .dat appended", Mode::Edit, "Alarms.DAT", {}, -1, "Alarms.DAT.dat", "",
+            "Alarms.DAT.dat");
+        row("edit: wallpaper file may be edited", Mode::Edit, "Wpaper", {}, -1, "Wpaper.dat", "", "Wpaper.dat");
+        row("edit: current entry", Mode::Edit, "", {2}, 2, "Wpaper.dat", "", "");
+        row("edit: no current entry", Mode::Edit, "", {0}, -1, "", none, "");
     }
     void confirm()
     {
-        QFETCH(QString, caption);
+        QFETCH(Mode, mode);
         QFETCH(QString, typed);
         QFETCH(QStringList, entries);
         QFETCH(QList<int>, selected);
         QFETCH(int, current);
-        const Outcome out = DataFileChoice::confirm(caption, typed, listOf(entries, selected, current));
+        const Outcome out = DataFileChoice::confirm(mode, typed, listOf(entries, selected, current));
         QTEST(out.names, "names");
         QTEST(out.warning, "warning");
         QTEST(out.txtInput, "boxAfter");

@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <QSet>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -10,6 +11,7 @@
 #include "fake_warnings.h"
 #include "wallpaper/wallpaper_changer.h"
 #include "wallpaper/wallpaper_form_state.h"
+#include "wallpaper/wallpaper_logic.h"
 #include "wallpaper/wallpaper_pictures.h"
 #include "wallpaper/wallpaper_times.h"
 
@@ -273,6 +275,47 @@ private Q_SLOTS:
         QCOMPARE(r->state.bClockActive(), kTrue);
         r->changer.chkChange_Click(false, "5 min");
         QCOMPARE(r->state.iWPNext, qint16(-1));
+    }
+
+    // The logic without a window: the switch needs two pictures and an interval and runs the schedule; after a
+    // delete fewer than three entries force list order and fewer than two end the change; the closing steps keep
+    // the state while a change is scheduled; a load without the list file keeps the list.
+    void logicListRulesAndSwitch()
+    {
+        r->state.strAppPath = r->dir.path() + "/";
+        QSettings(r->state.strAppPath + "Wpaper.ini", QSettings::IniFormat)
+            .setValue("Wallpaper/PictureFolder", r->dir.path());
+        WallpaperLogic logic(r->state, r->form, {r->warnings, r->converter, r->setter, r->times, {}});
+        int shown = 0;
+        logic.changed = [&shown] { ++shown; };
+        logic.load();
+        QCOMPARE(logic.option(), 1);
+        for (const char* name : {"a.bmp", "b.bmp", "c.bmp", "d.bmp"}) {
+            picture(name);
+            logic.add(name);
+        }
+        QVERIFY(!logic.changeEnabled()); // no interval yet
+        logic.setIntervalText("5 min");
+        logic.cbChange_Click();
+        QVERIFY(logic.changeEnabled());
+        logic.setChangeTicked(true);
+        QCOMPARE(r->state.iWPNext, qint16(5));
+        logic.chooseOption(2);
+        logic.deleteSelected({0, 2});
+        QCOMPARE(logic.entries(), (QStringList{"b.bmp", "d.bmp"}));
+        QVERIFY(logic.option() == 1 && logic.changeTicked());
+        QVERIFY(!logic.closeSteps()); // scheduled: the state stays
+        logic.deleteSelected({});     // nothing selected: nothing happens
+        logic.deleteSelected({1});
+        QVERIFY(!logic.changeTicked() && !logic.changeEnabled());
+        QCOMPARE(r->state.iWPNext, qint16(-1));
+        QVERIFY(logic.closeSteps());
+        logic.loadList();
+        QCOMPARE(logic.entries(), QStringList{"b.bmp"});
+        QCOMPARE(r->warnings.shown, QStringList{"Wpaper.dat file not found"});
+        QVERIFY(shown > 0);
+        logic.release();
+        QVERIFY(!logic.isReady() && logic.entries().isEmpty());
     }
 };
 
