@@ -31,7 +31,7 @@ private Q_SLOTS:
     void modulePathsBesideAndInPrivateFolder()
     {
         QCOMPARE(SoundOnDemand::modulePaths("/opt/ixo/bin"),
-                 (QStringList{"/opt/ixo/bin/ixo-sound.so", "/opt/ixo/lib/ixo/ixo-sound.so"}));
+                 (QStringList{"/opt/ixo/bin/ixo-sound.so", "/opt/ixo/libexec/ixo/ixo-sound.so"}));
     }
 
     // Without a usable module the wave fails as a missing output does, and the MIDI fallback's box names why.

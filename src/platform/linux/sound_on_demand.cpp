@@ -21,7 +21,7 @@ QStringList SoundOnDemand::modulePaths(const QString& executableFolder)
 {
     const QDir folder(executableFolder);
     const QString name = QString::fromLatin1(SoundModule::kFileName);
-    return {folder.filePath(name), QDir::cleanPath(folder.filePath(QStringLiteral("../lib/ixo/") + name))};
+    return {folder.filePath(name), QDir::cleanPath(folder.filePath(QStringLiteral("../libexec/ixo/") + name))};
 }
 
 SoundBackend* SoundOnDemand::backend()
