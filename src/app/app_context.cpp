@@ -462,6 +462,17 @@ void AppContext::showSettingsWindow()
     m_services.windows.bringToFront(&settings);
 }
 
+void AppContext::showMessageInput()
+{
+    form5().showInput();
+}
+
+void AppContext::messageInputClosed()
+{
+    if (isForm4Loaded())
+        form4().messageInputClosed();
+}
+
 void AppContext::applySoundChecks(qint16 chkSoundOn, qint16 chkErrMsgPop)
 {
     if (!isForm7Loaded()) {

@@ -15,6 +15,7 @@
 #include "app/front_order.h"
 #include "app/startup_load.h"
 #include "app/warnings.h"
+#include "app/window_requests.h"
 #include "filedialogs/data_file_choice.h"
 #include "sound/sound_logic.h"
 #include "wallpaper/wallpaper_form_state.h"
@@ -75,7 +76,8 @@ class AppContext final : public Warnings,
                          public ClockSwitch,
                          public TickActions,
                          public LoadErrorList,
-                         public OverwriteQuestion
+                         public OverwriteQuestion,
+                         public WindowRequests
 {
 public:
     AppContext(Module1& state, const Services& services);
@@ -186,6 +188,10 @@ public:
     /// "Don't compare with second" changed: the Alarm Set window, loaded if it is not, shows or hides its
     /// seconds box.
     void noSecondChanged();
+
+    // What the windows ask of one another.
+    void showMessageInput() override;
+    void messageInputClosed() override;
 
     /// Ends the program at once, without running any window's closing steps.
     void endProgram();

@@ -1,0 +1,15 @@
+#pragma once
+
+// What a window asks of the other windows. A window knows no other window: it asks here, and the composition root
+// (AppContext), which alone knows the windows, carries the request out.
+class WindowRequests
+{
+public:
+    /// Opens the message input for the selected line of the day's lists.
+    virtual void showMessageInput() = 0;
+    /// The message input window closed: the Alarm Set window, if loaded, shows its list area again.
+    virtual void messageInputClosed() = 0;
+
+protected:
+    ~WindowRequests() = default;
+};
