@@ -462,6 +462,13 @@ void AppContext::showSettingsWindow()
     m_services.windows.bringToFront(&settings);
 }
 
+void AppContext::showAboutWindow()
+{
+    Form3& about = form3();
+    about.show();
+    about.raise();
+}
+
 void AppContext::showMessageInput()
 {
     form5().showInput();

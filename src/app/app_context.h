@@ -190,6 +190,7 @@ public:
     void noSecondChanged();
 
     // What the windows ask of one another.
+    void showAboutWindow() override;
     void showMessageInput() override;
     void messageInputClosed() override;
 

@@ -4,7 +4,6 @@
 #include <QFileInfo>
 
 #include "alarms/alarm_set_window.h"
-#include "app/about_window.h"
 #include "app/app_context.h"
 #include "app/shared_state.h"
 #include "app/startup_load.h"
@@ -160,9 +159,7 @@ void Form1::waitForTray()
 
 void Form1::mOpen_Click()
 {
-    Form3& about = m_app.form3();
-    about.show();
-    about.raise();
+    m_app.showAboutWindow();
 }
 
 void Form1::mAlarmSet_Click()
