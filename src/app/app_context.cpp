@@ -469,6 +469,14 @@ void AppContext::showAboutWindow()
     about.raise();
 }
 
+void AppContext::showAlarmSetWindow()
+{
+    Form4& alarmSet = form4();
+    alarmSet.showNormal();
+    alarmSet.raise();
+    alarmSet.activateWindow();
+}
+
 void AppContext::showMessageInput()
 {
     form5().showInput();

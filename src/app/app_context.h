@@ -191,6 +191,7 @@ public:
 
     // What the windows ask of one another.
     void showAboutWindow() override;
+    void showAlarmSetWindow() override;
     void showMessageInput() override;
     void messageInputClosed() override;
 

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QFileInfo>
 
-#include "alarms/alarm_set_window.h"
 #include "app/app_context.h"
 #include "app/shared_state.h"
 #include "app/startup_load.h"
@@ -165,10 +164,7 @@ void Form1::mOpen_Click()
 void Form1::mAlarmSet_Click()
 {
     m_app.state().bAlarmSetOpen = kTrue;
-    Form4& alarmSet = m_app.form4();
-    alarmSet.showNormal();
-    alarmSet.raise();
-    alarmSet.activateWindow();
+    m_app.showAlarmSetWindow();
 }
 
 void Form1::mSetting_Click()

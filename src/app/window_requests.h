@@ -7,6 +7,8 @@ class WindowRequests
 public:
     /// Shows the About window.
     virtual void showAboutWindow() = 0;
+    /// Shows the Alarm Set window, restored and on top.
+    virtual void showAlarmSetWindow() = 0;
     /// Opens the message input for the selected line of the day's lists.
     virtual void showMessageInput() = 0;
     /// The message input window closed: the Alarm Set window, if loaded, shows its list area again.
