@@ -477,6 +477,16 @@ void AppContext::showAlarmSetWindow()
     alarmSet.activateWindow();
 }
 
+void AppContext::showWallpaperWindow()
+{
+    Form12& wallpaper = form12();
+    if (wallpaper.isMinimized())
+        wallpaper.showNormal();
+    wallpaper.show();
+    wallpaper.raise();
+    wallpaper.activateWindow();
+}
+
 void AppContext::showMessageInput()
 {
     form5().showInput();

@@ -192,6 +192,7 @@ public:
     // What the windows ask of one another.
     void showAboutWindow() override;
     void showAlarmSetWindow() override;
+    void showWallpaperWindow() override;
     void showMessageInput() override;
     void messageInputClosed() override;
 

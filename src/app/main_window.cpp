@@ -10,7 +10,6 @@
 #include "platform/launcher.h"
 #include "platform/sound_devices.h"
 #include "platform/tray_icon.h"
-#include "wallpaper/wallpaper_window.h"
 
 namespace {
 constexpr int kTickMs = 800;
@@ -174,12 +173,7 @@ void Form1::mSetting_Click()
 
 void Form1::mWallpaper_Click()
 {
-    Form12& wallpaper = m_app.form12();
-    if (wallpaper.isMinimized())
-        wallpaper.showNormal();
-    wallpaper.show();
-    wallpaper.raise();
-    wallpaper.activateWindow();
+    m_app.showWallpaperWindow();
 }
 
 void Form1::mHelp_Click()

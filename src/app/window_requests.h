@@ -9,6 +9,8 @@ public:
     virtual void showAboutWindow() = 0;
     /// Shows the Alarm Set window, restored and on top.
     virtual void showAlarmSetWindow() = 0;
+    /// Shows the wallpaper window, restored and on top.
+    virtual void showWallpaperWindow() = 0;
     /// Opens the message input for the selected line of the day's lists.
     virtual void showMessageInput() = 0;
     /// The message input window closed: the Alarm Set window, if loaded, shows its list area again.
