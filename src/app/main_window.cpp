@@ -150,7 +150,7 @@ void Form1::waitForTray()
     }
     m_trayWaited += m_trayWait.interval();
     if (m_trayWaited >= m_trayWaitLimit && !m_fallback) {
-        m_fallback = new TrayFallbackWindow(*this);
+        m_fallback = new TrayFallbackWindow(mPopup);
         m_fallback->show();
     }
 }
