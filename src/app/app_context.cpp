@@ -57,6 +57,7 @@ AppContext::~AppContext()
     delete m_form13;
     delete m_form14;
     delete m_form7;
+    delete m_trayFallback;
 }
 
 Form1& AppContext::form1()
@@ -496,6 +497,25 @@ void AppContext::messageInputClosed()
 {
     if (isForm4Loaded())
         form4().messageInputClosed();
+}
+
+void AppContext::showTrayFallback()
+{
+    if (m_trayFallback)
+        return;
+    m_trayFallback = new TrayFallbackWindow(form1().mPopup);
+    m_trayFallback->show();
+}
+
+void AppContext::hideTrayFallback()
+{
+    if (m_trayFallback)
+        m_trayFallback->hide();
+}
+
+QWidget* AppContext::trayFallbackWindow() const
+{
+    return m_trayFallback;
 }
 
 void AppContext::applySoundChecks(qint16 chkSoundOn, qint16 chkErrMsgPop)

@@ -48,6 +48,7 @@ class Form11;
 class Form12;
 class Form13;
 class Form14;
+class TrayFallbackWindow;
 
 // The operating-system services the program runs on; main() builds the real ones, tests hand in fakes.
 struct Services
@@ -195,6 +196,10 @@ public:
     void showWallpaperWindow() override;
     void showMessageInput() override;
     void messageInputClosed() override;
+    void showTrayFallback() override;
+    void hideTrayFallback() override;
+    /// The window offering the tray menu while the desktop has no notification area; null until it is needed.
+    QWidget* trayFallbackWindow() const;
 
     /// Ends the program at once, without running any window's closing steps.
     void endProgram();
@@ -249,6 +254,7 @@ private:
     std::unique_ptr<WallpaperTimes> m_wallpaperTimes;
     std::unique_ptr<WallpaperLogic> m_wallpaper;
     QPointer<Form7> m_form7;
+    QPointer<TrayFallbackWindow> m_trayFallback;
     QPointer<Form14> m_form14;
     QPointer<Form13> m_form13;
     qint32 m_form13PrevWho = 0;

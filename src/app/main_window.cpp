@@ -6,7 +6,6 @@
 #include "app/app_context.h"
 #include "app/shared_state.h"
 #include "app/startup_load.h"
-#include "app/tray_fallback_window.h"
 #include "platform/launcher.h"
 #include "platform/sound_devices.h"
 #include "platform/tray_icon.h"
@@ -35,7 +34,6 @@ Form1::Form1(AppContext& app) : m_app(app)
 Form1::~Form1()
 {
     m_app.state().clockWorkChanged = nullptr;
-    delete m_fallback;
 }
 
 void Form1::updateClockTimer()
@@ -144,15 +142,12 @@ void Form1::waitForTray()
         m_trayWait.stop();
         tray.add(mDisable->isChecked() ? TrayIcon::Picture::Disabled : TrayIcon::Picture::Normal, QStringLiteral("Ixo"),
                  &mPopup);
-        if (m_fallback)
-            m_fallback->hide();
+        m_app.hideTrayFallback();
         return;
     }
     m_trayWaited += m_trayWait.interval();
-    if (m_trayWaited >= m_trayWaitLimit && !m_fallback) {
-        m_fallback = new TrayFallbackWindow(mPopup);
-        m_fallback->show();
-    }
+    if (m_trayWaited >= m_trayWaitLimit)
+        m_app.showTrayFallback();
 }
 
 void Form1::mOpen_Click()

@@ -16,6 +16,11 @@ public:
     /// The message input window closed: the Alarm Set window, if loaded, shows its list area again.
     virtual void messageInputClosed() = 0;
 
+    /// No notification area was found in time: the window offering the tray menu is shown (made on first use).
+    virtual void showTrayFallback() = 0;
+    /// The notification area appeared: the window offering the tray menu, if made, is hidden.
+    virtual void hideTrayFallback() = 0;
+
 protected:
     ~WindowRequests() = default;
 };
