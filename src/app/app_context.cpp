@@ -75,7 +75,7 @@ Form1& AppContext::form1()
 Form3& AppContext::form3()
 {
     if (!m_form3)
-        m_form3 = new Form3(*this);
+        m_form3 = new Form3;
     return *m_form3;
 }
 
