@@ -172,6 +172,11 @@ void AppContext::unloadForm10()
     m_form10 = nullptr;
 }
 
+void AppContext::errorListClosed()
+{
+    unloadForm10();
+}
+
 void AppContext::AnswerOk(const QString& ErrorMsgStr)
 {
     m_warnings.removeAll(nullptr);

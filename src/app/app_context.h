@@ -198,6 +198,7 @@ public:
     void messageInputClosed() override;
     void showTrayFallback() override;
     void hideTrayFallback() override;
+    void errorListClosed() override;
     /// The window offering the tray menu while the desktop has no notification area; null until it is needed.
     QWidget* trayFallbackWindow() const;
 

@@ -21,6 +21,9 @@ public:
     /// The notification area appeared: the window offering the tray menu, if made, is hidden.
     virtual void hideTrayFallback() = 0;
 
+    /// The error list window was dismissed: it goes, and its lines with it.
+    virtual void errorListClosed() = 0;
+
 protected:
     ~WindowRequests() = default;
 };
