@@ -32,7 +32,6 @@
 #include "platform/clock.h"
 #include "platform/sound_devices.h"
 #include "platform/window_services.h"
-#include "settings/message_input_window.h"
 
 namespace {
 constexpr int kTitleMs = 1000;
@@ -489,7 +488,7 @@ void Form4::openMessageInput()
 {
     m_typingMessage = true;
     showListArea();
-    m_app.form5().showInput();
+    m_app.showMessageInput();
 }
 
 void Form4::messageInputClosed()

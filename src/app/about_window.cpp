@@ -4,10 +4,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/app_context.h"
 #include "app/tray_pictures.h"
 
-Form3::Form3(AppContext& /*app*/, QWidget* parent) : QDialog(parent)
+Form3::Form3(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("About Ixo"));
     auto* picture = new QLabel(this);

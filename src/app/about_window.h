@@ -2,7 +2,6 @@
 
 #include <QDialog>
 
-class AppContext;
 class QPushButton;
 
 // The About window: the program's name and version.
@@ -11,7 +10,7 @@ class Form3 final : public QDialog
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Form3)
 public:
-    explicit Form3(AppContext& app, QWidget* parent = nullptr);
+    explicit Form3(QWidget* parent = nullptr);
 
     QPushButton* cmdOk = nullptr;
 };

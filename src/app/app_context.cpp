@@ -57,6 +57,7 @@ AppContext::~AppContext()
     delete m_form13;
     delete m_form14;
     delete m_form7;
+    delete m_trayFallback;
 }
 
 Form1& AppContext::form1()
@@ -74,7 +75,7 @@ Form1& AppContext::form1()
 Form3& AppContext::form3()
 {
     if (!m_form3)
-        m_form3 = new Form3(*this);
+        m_form3 = new Form3;
     return *m_form3;
 }
 
@@ -169,6 +170,11 @@ void AppContext::unloadForm10()
     if (m_form10)
         m_form10->deleteLater();
     m_form10 = nullptr;
+}
+
+void AppContext::errorListClosed()
+{
+    unloadForm10();
 }
 
 void AppContext::AnswerOk(const QString& ErrorMsgStr)
@@ -460,6 +466,61 @@ void AppContext::showSettingsWindow()
     else
         settings.show();
     m_services.windows.bringToFront(&settings);
+}
+
+void AppContext::showAboutWindow()
+{
+    Form3& about = form3();
+    about.show();
+    about.raise();
+}
+
+void AppContext::showAlarmSetWindow()
+{
+    Form4& alarmSet = form4();
+    alarmSet.showNormal();
+    alarmSet.raise();
+    alarmSet.activateWindow();
+}
+
+void AppContext::showWallpaperWindow()
+{
+    Form12& wallpaper = form12();
+    if (wallpaper.isMinimized())
+        wallpaper.showNormal();
+    wallpaper.show();
+    wallpaper.raise();
+    wallpaper.activateWindow();
+}
+
+void AppContext::showMessageInput()
+{
+    form5().showInput();
+}
+
+void AppContext::messageInputClosed()
+{
+    if (isForm4Loaded())
+        form4().messageInputClosed();
+}
+
+void AppContext::showTrayFallback()
+{
+    if (m_trayFallback)
+        return;
+    m_trayFallback = new TrayFallbackWindow(form1().mPopup);
+    m_trayFallback->show();
+}
+
+void AppContext::hideTrayFallback()
+{
+    if (m_trayFallback)
+        m_trayFallback->hide();
+}
+
+QWidget* AppContext::trayFallbackWindow() const
+{
+    return m_trayFallback;
 }
 
 void AppContext::applySoundChecks(qint16 chkSoundOn, qint16 chkErrMsgPop)

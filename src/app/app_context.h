@@ -15,6 +15,7 @@
 #include "app/front_order.h"
 #include "app/startup_load.h"
 #include "app/warnings.h"
+#include "app/window_requests.h"
 #include "filedialogs/data_file_choice.h"
 #include "sound/sound_logic.h"
 #include "wallpaper/wallpaper_form_state.h"
@@ -47,6 +48,7 @@ class Form11;
 class Form12;
 class Form13;
 class Form14;
+class TrayFallbackWindow;
 
 // The operating-system services the program runs on; main() builds the real ones, tests hand in fakes.
 struct Services
@@ -75,7 +77,8 @@ class AppContext final : public Warnings,
                          public ClockSwitch,
                          public TickActions,
                          public LoadErrorList,
-                         public OverwriteQuestion
+                         public OverwriteQuestion,
+                         public WindowRequests
 {
 public:
     AppContext(Module1& state, const Services& services);
@@ -187,6 +190,18 @@ public:
     /// seconds box.
     void noSecondChanged();
 
+    // What the windows ask of one another.
+    void showAboutWindow() override;
+    void showAlarmSetWindow() override;
+    void showWallpaperWindow() override;
+    void showMessageInput() override;
+    void messageInputClosed() override;
+    void showTrayFallback() override;
+    void hideTrayFallback() override;
+    void errorListClosed() override;
+    /// The window offering the tray menu while the desktop has no notification area; null until it is needed.
+    QWidget* trayFallbackWindow() const;
+
     /// Ends the program at once, without running any window's closing steps.
     void endProgram();
 
@@ -240,6 +255,7 @@ private:
     std::unique_ptr<WallpaperTimes> m_wallpaperTimes;
     std::unique_ptr<WallpaperLogic> m_wallpaper;
     QPointer<Form7> m_form7;
+    QPointer<TrayFallbackWindow> m_trayFallback;
     QPointer<Form14> m_form14;
     QPointer<Form13> m_form13;
     qint32 m_form13PrevWho = 0;

@@ -7,9 +7,9 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "app/app_context.h"
+#include "app/window_requests.h"
 
-Form10::Form10(AppContext& app, QWidget* parent) : QDialog(parent), m_app(app)
+Form10::Form10(WindowRequests& requests, QWidget* parent) : QDialog(parent), m_requests(requests)
 {
     setWindowTitle(QStringLiteral("Error found"));
     Image1 = new QLabel(this);
@@ -36,7 +36,7 @@ void Form10::addError(const QString& line)
 void Form10::cmdOk_Click()
 {
     hide();
-    m_app.unloadForm10();
+    m_requests.errorListClosed();
 }
 
 void Form10::reject()

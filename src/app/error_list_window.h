@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-class AppContext;
+class WindowRequests;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -13,7 +13,7 @@ class Form10 final : public QDialog
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Form10)
 public:
-    explicit Form10(AppContext& app, QWidget* parent = nullptr);
+    explicit Form10(WindowRequests& requests, QWidget* parent = nullptr);
 
     void addError(const QString& line);
     void cmdOk_Click();
@@ -26,5 +26,5 @@ protected:
     void reject() override;
 
 private:
-    AppContext& m_app;
+    WindowRequests& m_requests;
 };

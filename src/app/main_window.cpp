@@ -3,16 +3,12 @@
 #include <QAction>
 #include <QFileInfo>
 
-#include "alarms/alarm_set_window.h"
-#include "app/about_window.h"
 #include "app/app_context.h"
 #include "app/shared_state.h"
 #include "app/startup_load.h"
-#include "app/tray_fallback_window.h"
 #include "platform/launcher.h"
 #include "platform/sound_devices.h"
 #include "platform/tray_icon.h"
-#include "wallpaper/wallpaper_window.h"
 
 namespace {
 constexpr int kTickMs = 800;
@@ -38,7 +34,6 @@ Form1::Form1(AppContext& app) : m_app(app)
 Form1::~Form1()
 {
     m_app.state().clockWorkChanged = nullptr;
-    delete m_fallback;
 }
 
 void Form1::updateClockTimer()
@@ -147,31 +142,23 @@ void Form1::waitForTray()
         m_trayWait.stop();
         tray.add(mDisable->isChecked() ? TrayIcon::Picture::Disabled : TrayIcon::Picture::Normal, QStringLiteral("Ixo"),
                  &mPopup);
-        if (m_fallback)
-            m_fallback->hide();
+        m_app.hideTrayFallback();
         return;
     }
     m_trayWaited += m_trayWait.interval();
-    if (m_trayWaited >= m_trayWaitLimit && !m_fallback) {
-        m_fallback = new TrayFallbackWindow(*this);
-        m_fallback->show();
-    }
+    if (m_trayWaited >= m_trayWaitLimit)
+        m_app.showTrayFallback();
 }
 
 void Form1::mOpen_Click()
 {
-    Form3& about = m_app.form3();
-    about.show();
-    about.raise();
+    m_app.showAboutWindow();
 }
 
 void Form1::mAlarmSet_Click()
 {
     m_app.state().bAlarmSetOpen = kTrue;
-    Form4& alarmSet = m_app.form4();
-    alarmSet.showNormal();
-    alarmSet.raise();
-    alarmSet.activateWindow();
+    m_app.showAlarmSetWindow();
 }
 
 void Form1::mSetting_Click()
@@ -181,12 +168,7 @@ void Form1::mSetting_Click()
 
 void Form1::mWallpaper_Click()
 {
-    Form12& wallpaper = m_app.form12();
-    if (wallpaper.isMinimized())
-        wallpaper.showNormal();
-    wallpaper.show();
-    wallpaper.raise();
-    wallpaper.activateWindow();
+    m_app.showWallpaperWindow();
 }
 
 void Form1::mHelp_Click()

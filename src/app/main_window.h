@@ -9,7 +9,6 @@
 
 class AppContext;
 class QAction;
-class TrayFallbackWindow;
 
 // The hidden main window: owns the tray icon and its menu, the 800 ms clock timer, and the program's start.
 class Form1 final : public QObject
@@ -65,8 +64,6 @@ public:
 
     /// How long to wait for a notification area before showing the menu in a window of its own.
     void setTrayWaitLimit(int milliseconds) { m_trayWaitLimit = milliseconds; }
-    /// The window that stands in for a missing notification area, once shown.
-    TrayFallbackWindow* fallbackWindow() const { return m_fallback; }
 
 private:
     void buildMenu();
@@ -81,7 +78,6 @@ private:
     QTimer m_trayWait;
     int m_trayWaitLimit = 60000;
     int m_trayWaited = 0;
-    TrayFallbackWindow* m_fallback = nullptr;
     bool m_loaded = false;    // start-up is done: the clock may run
     bool m_clockHeld = false; // a sound error box is open
 };

@@ -7,10 +7,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/main_window.h"
 #include "app/tray_pictures.h"
 
-TrayFallbackWindow::TrayFallbackWindow(Form1& form1, QWidget* parent) : QWidget(parent)
+TrayFallbackWindow::TrayFallbackWindow(const QMenu& menu, QWidget* parent) : QWidget(parent)
 {
     setWindowTitle(QStringLiteral("Ixo"));
     setWindowIcon(TrayPictures::normal());
@@ -22,7 +21,7 @@ TrayFallbackWindow::TrayFallbackWindow(Form1& form1, QWidget* parent) : QWidget(
     why->setWordWrap(true);
     why->setMaximumWidth(280);
     layout->addWidget(why);
-    for (QAction* action : form1.mPopup.actions()) {
+    for (QAction* action : menu.actions()) {
         if (action->isSeparator())
             continue;
         auto* button = new QToolButton(this);

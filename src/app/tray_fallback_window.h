@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class Form1;
+class QMenu;
 
 // Stands in for the notification area when the desktop has none: the tray menu's items as buttons.
 class TrayFallbackWindow final : public QWidget
@@ -10,7 +10,8 @@ class TrayFallbackWindow final : public QWidget
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TrayFallbackWindow)
 public:
-    explicit TrayFallbackWindow(Form1& form1, QWidget* parent = nullptr);
+    /// Offers the items of the tray menu `menu`.
+    explicit TrayFallbackWindow(const QMenu& menu, QWidget* parent = nullptr);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

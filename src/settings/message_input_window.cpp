@@ -15,7 +15,6 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
-#include "alarms/alarm_set_window.h"
 #include "app/app_context.h"
 #include "app/deactivation_hook.h"
 #include "app/shared_state.h"
@@ -213,8 +212,7 @@ void Form5::Form_QueryUnload()
     if (!MessageInput::storePosition(state, pos()))
         qWarning("Ixo: the place of the message window could not be saved in %s",
                  qPrintable(state.settingsFile().path()));
-    if (m_app.isForm4Loaded())
-        m_app.form4().messageInputClosed();
+    m_app.messageInputClosed();
     m_app.frontOrder().release(0); // the message input window hands the front to nobody
 }
 

@@ -25,7 +25,6 @@
 #include "app/app_context.h"
 #include "app/quoted_line_file.h"
 #include "app/shared_state.h"
-#include "filedialogs/overwrite_window.h"
 #include "settings/code_page.h"
 #include "wallpaper/wallpaper_form_state.h"
 #include "wallpaper/wallpaper_logic.h"
@@ -374,7 +373,7 @@ void Form12::CmdSaveToFile_Click()
         return;
     }
     if (QFileInfo::exists(appPath + WallpaperStore::kListFile)) {
-        m_app.form13().FileAlreadyExist(AppContext::kWallpaperSaver, WallpaperStore::kListFile);
+        m_app.FileAlreadyExist(AppContext::kWallpaperSaver, WallpaperStore::kListFile);
         return;
     }
     QString error;

@@ -134,10 +134,10 @@ private Q_SLOTS:
         form1().setTrayWaitLimit(0);
         form1().Form_Load(m_h->appPath());
         // The tray is polled every two seconds; the bounds are generous for a busy machine.
-        QTRY_VERIFY_WITH_TIMEOUT(form1().fallbackWindow() != nullptr, 60000);
-        QVERIFY(form1().fallbackWindow()->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(m_h->app->trayFallbackWindow() != nullptr, 60000);
+        QVERIFY(m_h->app->trayFallbackWindow()->isVisible());
         m_h->fakes->tray.available = true;
-        QTRY_VERIFY_WITH_TIMEOUT(!form1().fallbackWindow()->isVisible(), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_h->app->trayFallbackWindow()->isVisible(), 60000);
     }
 };
 
