@@ -66,6 +66,19 @@ private Q_SLOTS:
         QVERIFY(window->Timer1.isActive());
     }
 
+    // Minimized, a window gives the front up and stops claiming it.
+    void minimizedWindowStopsClaiming()
+    {
+        Form6* window = open("minimized");
+        window->Form_Deactivate();
+        QCOMPARE(m_h->state->lForegroundWho, window->lMyWho);
+        window->showMinimized();
+        QCOMPARE(m_h->state->lForegroundWho, 0);
+        window->Form_Deactivate();
+        QCOMPARE(m_h->state->lForegroundWho, 0);
+        QCOMPARE(m_h->fakes->windows.beeps, 1);
+    }
+
     // Losing the activation runs the claim after the event has been handled.
     void deactivationEventRunsTheClaim()
     {

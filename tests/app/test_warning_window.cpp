@@ -47,6 +47,8 @@ private Q_SLOTS:
         QCOMPARE(windows[0]->Label1->text(), "first");
         QCOMPARE(windows[0]->windowTitle(), "Warning Message");
         QVERIFY(m_h->fakes->windows.topmost.contains(windows[1]));
+        windows[1]->Form_Deactivate(); // the deactivation runs the claim
+        QCOMPARE(m_h->state->lForegroundWho, 1000001);
     }
 
     // A warning raised over the file chooser puts the chooser back on top after OK.
