@@ -5,11 +5,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "alarms/alarm_list_logic.h"
-#include "alarms/alarm_lists.h"
 #include "app/message_window.h"
 #include "app_harness.h"
-#include "fake_warnings.h"
 
 class TestMessageWindow : public QObject
 {
@@ -69,33 +66,17 @@ private Q_SLOTS:
         QVERIFY(window->Timer1.isActive());
     }
 
-    void newestWindowTakesTheFrontBack()
+    // Minimized, a window gives the front up and stops claiming it.
+    void minimizedWindowStopsClaiming()
     {
-        Form6* older = open("older");
-        Form6* newer = open("newer");
-        Module1& state = *m_h->state;
-        FakeWindowServices& windows = m_h->fakes->windows;
-        older->Form_Deactivate(); // nobody claims yet: the older one comes back
-        QCOMPARE(state.lForegroundWho, older->lMyWho);
-        newer->Form_Deactivate(); // the user clicked the older one: the newer one claims it back
-        QCOMPARE(state.lForegroundWho, newer->lMyWho);
-        QCOMPARE(windows.fronted, (QList<QWidget*>{older, newer}));
-        QCOMPARE(windows.beeps, 2);
-
-        // Minimized, the newer one stops claiming and never comes back by itself.
-        newer->showMinimized();
-        QCOMPARE(state.lForegroundWho, 0);
-        newer->Form_Deactivate();
-        QCOMPARE(windows.beeps, 2);
-
-        // Closing it gives the front up.
-        newer->showNormal();
-        newer->Form_Deactivate();
-        QCOMPARE(state.lForegroundWho, newer->lMyWho);
-        QPointer<Form6> closed = newer;
-        newer->cmdOk->click();
-        QCOMPARE(state.lForegroundWho, 0); // handed back on closing, before the older one loses the activation
-        QTRY_VERIFY(closed.isNull());
+        Form6* window = open("minimized");
+        window->Form_Deactivate();
+        QCOMPARE(m_h->state->lForegroundWho, window->lMyWho);
+        window->showMinimized();
+        QCOMPARE(m_h->state->lForegroundWho, 0);
+        window->Form_Deactivate();
+        QCOMPARE(m_h->state->lForegroundWho, 0);
+        QCOMPARE(m_h->fakes->windows.beeps, 1);
     }
 
     // Losing the activation runs the claim after the event has been handled.
@@ -147,26 +128,6 @@ private Q_SLOTS:
         record.iData1 = static_cast<qint16>(size);
         QVERIFY(m_h->state->settingsFile().writeSlot(IniSlot::FontSize, record));
         QTEST(open("big")->txtMsg->font().pointSize(), "expected");
-    }
-
-    // The main window's timer runs the tick: a passed event opens its late window and its message.
-    void tickOpensWindowsAndTheContextClosesThem()
-    {
-        m_h->fakes->clock.setTime(QTime(8, 0, 0));
-        FakeWarnings warnings;
-        Form8 logic(*m_h->state, m_h->app->alarmLists(), warnings, m_h->fakes->clock);
-        QString times = "once";
-        logic.AddClick("AM", QString(), times, {"8", "30", "0"});
-        m_h->app->alarmLists().lstMessage.append("Tea at 08:30:00");
-        m_h->fakes->clock.setTime(QTime(9, 0, 0));
-        m_h->app->form1().onTick();
-        const QList<Form6*> windows = m_h->app->messageWindows();
-        QCOMPARE(windows.size(), 2);
-        QCOMPARE(windows[0]->txtMsg->toPlainText(), "alarm at 08:30:00");
-        QCOMPARE(windows[1]->txtMsg->toPlainText(), "Tea at 08:30:00");
-        QPointer<Form6> open = windows[0];
-        m_h->app.reset();
-        QVERIFY(open.isNull());
     }
 };
 

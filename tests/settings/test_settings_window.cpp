@@ -163,7 +163,7 @@ private Q_SLOTS:
         QVERIFY(!alarmSet.cbSec->isHidden());
     }
 
-    // The tray's Settings shows the window, restoring it when minimized; ">" switches between the two pages.
+    // The tray's Settings shows the window, restoring it when minimized; ">" switches to the log-in page.
     void showAndSwitchPages()
     {
         m_h->app->showSettingsWindow();
@@ -174,11 +174,8 @@ private Q_SLOTS:
         QVERIFY(!f.isMinimized());
         QVERIFY(f.fraLoadIxo->isHidden());
         f.cmdNext->click();
-        QVERIFY(f.Frame1->isHidden() && f.Frame2->isHidden() && f.Frame3->isHidden());
+        QVERIFY(f.Frame1->isHidden());
         QVERIFY(!f.fraLoadIxo->isHidden());
-        f.cmdNext->click();
-        QVERIFY(!f.Frame1->isHidden() && !f.Frame2->isHidden() && !f.Frame3->isHidden());
-        QVERIFY(f.fraLoadIxo->isHidden());
     }
 
     void startAtLogIn()
