@@ -4,12 +4,12 @@
 #include <QDir>
 #include <QStandardPaths>
 
-#include "app/app_context.h"
 #include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/program_folder.h"
 #include "app/shared_state.h"
 #include "app/tray_pictures.h"
+#include "app/window_registry.h"
 #include "platform/linux/canberra_event_sound.h"
 #include "platform/linux/desktop_launcher.h"
 #include "platform/linux/desktop_wallpaper.h"
@@ -109,8 +109,8 @@ int main(int argc, char** argv)
     ImageConverter pictures;
     XdgAutostart autostart(XdgAutostart::defaultConfigHome(), QCoreApplication::applicationFilePath());
     Module1 state;
-    AppContext app(state, Services{clock, windows, launcher, modalBox, tray, sound.wave(), sound.mci(),
-                                   sound.wavePlayer(), speaker, tuneCopy, wallpaper, pictures, autostart});
+    WindowRegistry app(state, Services{clock, windows, launcher, modalBox, tray, sound.wave(), sound.mci(),
+                                       sound.wavePlayer(), speaker, tuneCopy, wallpaper, pictures, autostart});
 
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &application,

@@ -25,10 +25,14 @@
 #include "alarms/alarm_list_logic.h"
 #include "alarms/alarm_lists.h"
 #include "alarms/alarm_set_logic.h"
-#include "app/app_context.h"
+#include "app/services.h"
 #include "app/shared_state.h"
 #include "app/time_calc.h"
 #include "app/tray_pictures.h"
+#include "app/warnings.h"
+#include "app/window_context.h"
+#include "app/window_requests.h"
+#include "filedialogs/data_file_choice.h"
 #include "platform/clock.h"
 #include "platform/sound_devices.h"
 #include "platform/window_services.h"
@@ -80,7 +84,7 @@ void keepOwnFont(QWidget* widget)
 }
 } // namespace
 
-Form4::Form4(AppContext& app, QWidget* parent) : QWidget(parent, Qt::Window), m_app(app)
+Form4::Form4(WindowContext& context, QWidget* parent) : QWidget(parent, Qt::Window), m_ctx(context)
 {
     setWindowTitle(AlarmSet::kCaption);
     setWindowIcon(TrayPictures::normal());
@@ -164,7 +168,7 @@ void Form4::buildControls()
     connect(cmdWithMessage, &QToolButton::clicked, this, &Form4::cmdWithMessage_Click);
 
     Frame2 = new QGroupBox(QStringLiteral("Play list :"), this);
-    AlarmLists& lists = m_app.alarmLists();
+    AlarmLists& lists = m_ctx.lists;
     lstData = new QListView(Frame2);
     lstData->setUniformItemSizes(true);
     lstData->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -172,7 +176,7 @@ void Form4::buildControls()
     lstData->setModel(&lists.lstData);
     connect(lstData->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         const QModelIndexList rows = lstData->selectionModel()->selectedRows();
-        m_app.alarmLists().lstData.setSelected(rows.isEmpty() ? -1 : rows.first().row());
+        m_ctx.lists.lstData.setSelected(rows.isEmpty() ? -1 : rows.first().row());
     });
     connect(&lists.lstData, &AlarmDataList::selectedChanged, this, &Form4::showSelected);
     connect(lstData, &QListView::doubleClicked, this, &Form4::lstData_DblClick);
@@ -334,12 +338,12 @@ void Form4::buildLayout()
 
 void Form4::fForm4Load()
 {
-    Module1& state = m_app.state();
-    txtAm->setText(AlarmSet::amPmAt(m_app.services().clock.now()));
-    showSelected(m_app.alarmLists().lstData.selected());
+    Module1& state = m_ctx.state;
+    txtAm->setText(AlarmSet::amPmAt(m_ctx.services.clock.now()));
+    showSelected(m_ctx.lists.lstData.selected());
 
     // The steps without a window (sound, sound checks) have run already when the lists were touched before.
-    const AlarmSet::StoredSettings& stored = m_app.loadAlarmSet();
+    const AlarmSet::StoredSettings& stored = m_ctx.requests.loadAlarmSet();
     // A stored place is taken only while a screen still shows it.
     if (stored.position && QGuiApplication::screenAt(*stored.position))
         move(*stored.position);
@@ -357,7 +361,7 @@ void Form4::fForm4Load()
 
 void Form4::LoadFontSetting()
 {
-    switch (AlarmSet::fontChoice(m_app.state())) {
+    switch (AlarmSet::fontChoice(m_ctx.state)) {
     case AlarmSet::FontChoice::Arial:
         SetFontName(QStringLiteral("Arial"), 0);
         break;
@@ -385,7 +389,7 @@ void Form4::SetFontName(const QString& name, int pointSize)
 
 Form8 Form4::logic()
 {
-    return Form8(m_app.state(), m_app.alarmLists(), m_app, m_app.services().clock);
+    return Form8(m_ctx.state, m_ctx.lists, m_ctx.warnings, m_ctx.services.clock);
 }
 
 void Form4::watchTimeBox(QComboBox* box)
@@ -400,7 +404,7 @@ void Form4::watchTimeBox(QComboBox* box)
         if (filtered.text != text)
             edit->setText(filtered.text);
         if (filtered.beep)
-            m_app.services().windows.beep();
+            m_ctx.services.windows.beep();
     });
 }
 
@@ -427,13 +431,13 @@ bool Form4::eventFilter(QObject* watched, QEvent* event)
     if (press) {
         const KeyVerdict verdict = Form8::timeBoxKeyPress(key->text());
         if (verdict == KeyVerdict::DropWithBeep)
-            m_app.services().windows.beep();
+            m_ctx.services.windows.beep();
         return verdict != KeyVerdict::Pass;
     }
     const FilteredTime filtered = Form8::timeBoxKeyRelease(edit->text());
     if (filtered.beep) {
         edit->setText(filtered.text);
-        m_app.services().windows.beep();
+        m_ctx.services.windows.beep();
     }
     return false;
 }
@@ -456,7 +460,7 @@ void Form4::cmdAdd_Click()
 
 void Form4::cmdWithMessage_Click()
 {
-    Module1& state = m_app.state();
+    Module1& state = m_ctx.state;
     state.bWithMessage = kTrue;
     AddClick();
     state.bWithMessage = kFalse;
@@ -473,14 +477,14 @@ void Form4::AddClick()
     cbMin->setEditText(result.shown.cbMin);
     cbSec->setEditText(result.shown.cbSec);
 
-    const Module1& state = m_app.state();
+    const Module1& state = m_ctx.state;
     if (result.bInserted == kTrue && state.bWithMessage == kTrue && state.lForegroundWho == 0)
         openMessageInput();
 }
 
 void Form4::lstData_DblClick()
 {
-    if (m_app.alarmLists().lstData.selected() >= 0 && m_app.state().lForegroundWho == 0)
+    if (m_ctx.lists.lstData.selected() >= 0 && m_ctx.state.lForegroundWho == 0)
         openMessageInput();
 }
 
@@ -488,7 +492,7 @@ void Form4::openMessageInput()
 {
     m_typingMessage = true;
     showListArea();
-    m_app.showMessageInput();
+    m_ctx.requests.showMessageInput();
 }
 
 void Form4::messageInputClosed()
@@ -539,7 +543,7 @@ void Form4::cmdViewM_Click()
         showListArea();
         return;
     }
-    const AlarmLists& lists = m_app.alarmLists();
+    const AlarmLists& lists = m_ctx.lists;
     if (lists.lstData.isEmpty())
         return;
     QString text = AlarmSet::viewMessageText(lists.lstData, lists.lstMessage);
@@ -555,7 +559,7 @@ void Form4::SongDropDown()
 {
     if (SFjumper)
         return;
-    cmbSong->addItems(AlarmSet::songNames(m_app.state()));
+    cmbSong->addItems(AlarmSet::songNames(m_ctx.state));
     SFjumper = true;
 }
 
@@ -563,16 +567,16 @@ void Form4::SongClick()
 {
     if (cmbSong->currentIndex() < 0)
         return;
-    const QString warning = AlarmSet::SongClick(m_app.state(), cmbSong->currentText());
+    const QString warning = AlarmSet::SongClick(m_ctx.state, cmbSong->currentText());
     if (!warning.isEmpty())
-        m_app.AnswerOk(warning);
+        m_ctx.warnings.AnswerOk(warning);
 }
 
 void Form4::cmdPlayB_Click()
 {
     if (cmbSong->currentIndex() < 0)
         return;
-    m_app.services().wave.sndPlaySound(AlarmSet::songPath(m_app.state(), cmbSong->currentText()));
+    m_ctx.services.wave.sndPlaySound(AlarmSet::songPath(m_ctx.state, cmbSong->currentText()));
 }
 
 void Form4::cbEMPlay_Click()
@@ -583,11 +587,11 @@ void Form4::cbEMPlay_Click()
 
 void Form4::chkEMPlay_Click()
 {
-    Module1& state = m_app.state();
+    Module1& state = m_ctx.state;
     const bool on = chkEMPlay->isChecked();
     qint16 result = 0;
     TimeCalc().SetUpChime(on, cbEMPlay->currentIndex() >= 0 ? cbEMPlay->currentText() : QString(), state.iEMInterval,
-                          result, state.iEMNext, m_app.services().clock.now().time());
+                          result, state.iEMNext, m_ctx.services.clock.now().time());
     if (result == 1)
         state.setClockActive(kTrue);
     state.bEMPlayOn = toFlag(on);
@@ -597,22 +601,22 @@ void Form4::chkEMPlay_Click()
 
 void Form4::cmdLoad_Click()
 {
-    m_app.showDataFileChooser(AppContext::DataFileMode::Load);
+    m_ctx.requests.showDataFileChooser(DataFileChoice::Mode::Load);
 }
 
 void Form4::cmdSaveFile_Click()
 {
-    m_app.showDataFileChooser(AppContext::DataFileMode::Save);
+    m_ctx.requests.showDataFileChooser(DataFileChoice::Mode::Save);
 }
 
 void Form4::cmdEditor_Click()
 {
-    m_app.showDataFileChooser(AppContext::DataFileMode::Edit);
+    m_ctx.requests.showDataFileChooser(DataFileChoice::Mode::Edit);
 }
 
 void Form4::mSettings_Click()
 {
-    m_app.showSettingsWindow();
+    m_ctx.requests.showSettingsWindow();
 }
 
 void Form4::cmdMin_Click()
@@ -622,8 +626,8 @@ void Form4::cmdMin_Click()
 
 void Form4::cmdExit_Click()
 {
-    Module1& state = m_app.state();
-    if (!AlarmSet::fForm4ExitClick(state, m_app.alarmLists().lstData, pos()))
+    Module1& state = m_ctx.state;
+    if (!AlarmSet::fForm4ExitClick(state, m_ctx.lists.lstData, pos()))
         qWarning("Ixo: the place of the Alarm Set window could not be saved in %s",
                  qPrintable(state.settingsFile().path()));
     hide();
@@ -632,7 +636,7 @@ void Form4::cmdExit_Click()
 void Form4::Timer1_Timer()
 {
     if (isVisible())
-        setWindowTitle(AlarmSet::title(m_app.services().clock.now()));
+        setWindowTitle(AlarmSet::title(m_ctx.services.clock.now()));
 }
 
 void Form4::showSelected(qsizetype row)
@@ -649,7 +653,7 @@ void Form4::showSelected(qsizetype row)
 
 void Form4::updateSecondsShown()
 {
-    const bool seconds = m_app.state().bNoSecond != kTrue;
+    const bool seconds = m_ctx.state.bNoSecond != kTrue;
     cbSec->setVisible(seconds);
     lblColon2->setVisible(seconds);
 }

@@ -3,7 +3,7 @@
 #include <QTimer>
 #include <QWidget>
 
-class AppContext;
+struct WindowContext;
 class Form8;
 class QAction;
 class QAbstractButton;
@@ -25,7 +25,7 @@ class Form4 final : public QWidget
     Q_DISABLE_COPY_MOVE(Form4)
 public:
     /// The window's load: the play-times word, AM/PM, its place, sound and chime from before, the font choice.
-    explicit Form4(AppContext& app, QWidget* parent = nullptr);
+    explicit Form4(WindowContext& context, QWidget* parent = nullptr);
     ~Form4() override;
 
     void cmdAdd_Click();
@@ -127,6 +127,6 @@ private:
     void watchTimeBox(QComboBox* box);
     void showSelected(qsizetype row);
 
-    AppContext& m_app;
+    WindowContext& m_ctx;
     bool m_typingMessage = false;
 };

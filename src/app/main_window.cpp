@@ -3,9 +3,12 @@
 #include <QAction>
 #include <QFileInfo>
 
-#include "app/app_context.h"
+#include "app/services.h"
 #include "app/shared_state.h"
 #include "app/startup_load.h"
+#include "app/warnings.h"
+#include "app/window_context.h"
+#include "app/window_requests.h"
 #include "platform/launcher.h"
 #include "platform/sound_devices.h"
 #include "platform/tray_icon.h"
@@ -17,7 +20,7 @@ constexpr int kTrayPollMs = 2000;
 constexpr int kDueWakeSlackMs = 5;
 } // namespace
 
-Form1::Form1(AppContext& app) : m_app(app)
+Form1::Form1(WindowContext& context) : m_ctx(context)
 {
     Timer1.setInterval(kTickMs);
     Timer1.setTimerType(Qt::PreciseTimer);
@@ -28,17 +31,17 @@ Form1::Form1(AppContext& app) : m_app(app)
     m_trayWait.setInterval(kTrayPollMs);
     connect(&m_trayWait, &QTimer::timeout, this, &Form1::waitForTray);
     buildMenu();
-    m_app.state().clockWorkChanged = [this] { updateClockTimer(); };
+    m_ctx.state.clockWorkChanged = [this] { updateClockTimer(); };
 }
 
 Form1::~Form1()
 {
-    m_app.state().clockWorkChanged = nullptr;
+    m_ctx.state.clockWorkChanged = nullptr;
 }
 
 void Form1::updateClockTimer()
 {
-    const Module1& state = m_app.state();
+    const Module1& state = m_ctx.state;
     const bool hasWork = state.bClockActive() == kTrue || state.bISRepeat() == kTrue;
     if (hasWork && m_loaded && isClockRunning()) {
         if (!Timer1.isActive())
@@ -98,21 +101,21 @@ void Form1::buildMenu()
 
     // While a sound error box is open the tray is not handled: its menu closes as soon as it opens.
     connect(&mPopup, &QMenu::aboutToShow, this, [this] {
-        if (m_app.state().bTrayActive == kFalse)
+        if (m_ctx.state.bTrayActive == kFalse)
             QTimer::singleShot(0, &mPopup, &QMenu::close);
     });
 }
 
 void Form1::Form_Load(const QString& programFolder, const QString& sharedFolder)
 {
-    Module1& state = m_app.state();
+    Module1& state = m_ctx.state;
     state.strAppPath = appPathFromFolder(programFolder);
     state.strSharePath = sharedFolder.isEmpty() ? state.strAppPath : appPathFromFolder(sharedFolder);
-    fForm1Load(state, m_app);
+    fForm1Load(state, m_ctx.startup);
 
-    TrayIcon& tray = m_app.services().tray;
+    TrayIcon& tray = m_ctx.services.tray;
     tray.onActivated = [this](TrayIcon::Activation activation) {
-        if (m_app.state().bTrayActive == kFalse)
+        if (m_ctx.state.bTrayActive == kFalse)
             return;
         if (activation == TrayIcon::Activation::Trigger)
             mStop_Click();
@@ -125,7 +128,7 @@ void Form1::Form_Load(const QString& programFolder, const QString& sharedFolder)
 
 void Form1::addTrayIcon()
 {
-    TrayIcon& tray = m_app.services().tray;
+    TrayIcon& tray = m_ctx.services.tray;
     tray.add(mDisable->isChecked() ? TrayIcon::Picture::Disabled : TrayIcon::Picture::Normal, QStringLiteral("Ixo"),
              &mPopup);
     if (!tray.isAvailable()) {
@@ -137,71 +140,71 @@ void Form1::addTrayIcon()
 
 void Form1::waitForTray()
 {
-    TrayIcon& tray = m_app.services().tray;
+    TrayIcon& tray = m_ctx.services.tray;
     if (tray.isAvailable()) {
         m_trayWait.stop();
         tray.add(mDisable->isChecked() ? TrayIcon::Picture::Disabled : TrayIcon::Picture::Normal, QStringLiteral("Ixo"),
                  &mPopup);
-        m_app.hideTrayFallback();
+        m_ctx.requests.hideTrayFallback();
         return;
     }
     m_trayWaited += m_trayWait.interval();
     if (m_trayWaited >= m_trayWaitLimit)
-        m_app.showTrayFallback();
+        m_ctx.requests.showTrayFallback();
 }
 
 void Form1::mOpen_Click()
 {
-    m_app.showAboutWindow();
+    m_ctx.requests.showAboutWindow();
 }
 
 void Form1::mAlarmSet_Click()
 {
-    m_app.state().bAlarmSetOpen = kTrue;
-    m_app.showAlarmSetWindow();
+    m_ctx.state.bAlarmSetOpen = kTrue;
+    m_ctx.requests.showAlarmSetWindow();
 }
 
 void Form1::mSetting_Click()
 {
-    m_app.showSettingsWindow();
+    m_ctx.requests.showSettingsWindow();
 }
 
 void Form1::mWallpaper_Click()
 {
-    m_app.showWallpaperWindow();
+    m_ctx.requests.showWallpaperWindow();
 }
 
 void Form1::mHelp_Click()
 {
-    const QString path = m_app.state().deliveredFile(QStringLiteral("help/achelp.html"));
+    const QString path = m_ctx.state.deliveredFile(QStringLiteral("help/achelp.html"));
     if (QFileInfo(path).isFile())
-        m_app.services().launcher.openFile(path);
+        m_ctx.services.launcher.openFile(path);
     else
-        m_app.AnswerOk(QStringLiteral("Help file not found"));
+        m_ctx.warnings.AnswerOk(QStringLiteral("Help file not found"));
 }
 
 void Form1::mStop_Click()
 {
-    m_app.services().wave.sndPlaySound(QString());
-    m_app.services().mci.mciSendString(QStringLiteral("close tmpMidiPlay"));
-    m_app.state().setISRepeat(kFalse);
+    m_ctx.services.wave.sndPlaySound(QString());
+    m_ctx.services.mci.mciSendString(QStringLiteral("close tmpMidiPlay"));
+    m_ctx.state.setISRepeat(kFalse);
 }
 
 void Form1::mDisable_Click()
 {
     // The action toggles its own check mark when picked from the menu.
-    TrayIcon& tray = m_app.services().tray;
+    TrayIcon& tray = m_ctx.services.tray;
     updateClockTimer();
     tray.modify(mDisable->isChecked() ? TrayIcon::Picture::Disabled : TrayIcon::Picture::Normal);
 }
 
 void Form1::mRemove_Click()
 {
-    m_app.services().tray.remove();
+    m_ctx.services.tray.remove();
     Form_QueryUnload();
 }
 
 void Form1::Form_QueryUnload()
 {
-    m_app.endProgram();
+    m_ctx.requests.endProgram();
 }

@@ -7,7 +7,7 @@
 #include <QPointer>
 #include <QTimer>
 
-class AppContext;
+struct WindowContext;
 class QAction;
 
 // The hidden main window: owns the tray icon and its menu, the 800 ms clock timer, and the program's start.
@@ -16,7 +16,7 @@ class Form1 final : public QObject
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Form1)
 public:
-    explicit Form1(AppContext& app);
+    explicit Form1(WindowContext& context);
     ~Form1() override;
 
     /// Start-up: the program folder, the start-up load, the tray icon. `sharedFolder` holds the delivered sounds
@@ -74,7 +74,7 @@ private:
     /// One tick of the clock, from the beat or from the wake on an event's second.
     void tick();
 
-    AppContext& m_app;
+    WindowContext& m_ctx;
     QTimer m_trayWait;
     int m_trayWaitLimit = 60000;
     int m_trayWaited = 0;

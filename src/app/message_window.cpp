@@ -7,9 +7,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/app_context.h"
 #include "app/deactivation_hook.h"
+#include "app/front_dialogs.h"
+#include "app/front_order.h"
+#include "app/services.h"
 #include "app/shared_state.h"
+#include "app/window_context.h"
 #include "platform/clock.h"
 #include "platform/window_services.h"
 
@@ -18,7 +21,7 @@ constexpr int kTitleMs = 1000;
 constexpr int kLargestFontSize = 72;
 } // namespace
 
-Form6::Form6(AppContext& app, QWidget* parent) : QWidget(parent, Qt::Window), m_app(app)
+Form6::Form6(WindowContext& context, QWidget* parent) : QWidget(parent, Qt::Window), m_ctx(context)
 {
     DeactivationHook::install(this, &Form6::Form_Deactivate);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -49,8 +52,8 @@ Form6::Form6(AppContext& app, QWidget* parent) : QWidget(parent, Qt::Window), m_
 
 void Form6::Form_Load()
 {
-    Module1& state = m_app.state();
-    m_app.frontOrder().rememberPrevious(lPrevWho);
+    Module1& state = m_ctx.state;
+    m_ctx.front.rememberPrevious(lPrevWho);
     lMyWho = state.takeMsgWinNumber();
 
     const SettingsFile settings = state.settingsFile();
@@ -63,7 +66,7 @@ void Form6::Form_Load()
             txtMsg->setFont(font);
         }
     }
-    m_app.services().windows.setTopmost(this);
+    m_ctx.services.windows.setTopmost(this);
 }
 
 void Form6::showMessage(const QString& text)
@@ -74,7 +77,7 @@ void Form6::showMessage(const QString& text)
 
 void Form6::Timer1_Timer()
 {
-    const QDateTime now = m_app.services().clock.now();
+    const QDateTime now = m_ctx.services.clock.now();
     setWindowTitle(QStringLiteral("Message  ") + QLocale::c().toString(now, QStringLiteral("dd MMM yyyy / hh:mm AP")));
 }
 
@@ -102,9 +105,9 @@ void Form6::Form_Deactivate()
 {
     if (isMinimized() || !isVisible())
         return;
-    if (!m_app.frontOrder().reclaim(lMyWho))
+    if (!m_ctx.front.reclaim(lMyWho))
         return;
-    WindowServices& windows = m_app.services().windows;
+    WindowServices& windows = m_ctx.services.windows;
     windows.setTopmost(this);
     windows.bringToFront(this);
     windows.beep();
@@ -112,7 +115,7 @@ void Form6::Form_Deactivate()
 
 void Form6::Form_Minimized()
 {
-    m_app.handFrontBack(lPrevWho);
+    m_ctx.dialogs.handFrontBack(lPrevWho);
 }
 
 void Form6::handBack()
@@ -120,7 +123,7 @@ void Form6::handBack()
     if (m_handedBack)
         return;
     m_handedBack = true;
-    m_app.handFrontBack(lPrevWho);
+    m_ctx.dialogs.handFrontBack(lPrevWho);
 }
 
 void Form6::cmdOk_Click()

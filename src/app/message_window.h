@@ -3,7 +3,7 @@
 #include <QTimer>
 #include <QWidget>
 
-class AppContext;
+struct WindowContext;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -14,7 +14,7 @@ class Form6 final : public QWidget
     Q_DISABLE_COPY_MOVE(Form6)
 public:
     /// The window's load: its identity number, the font size from the settings, on top.
-    explicit Form6(AppContext& app, QWidget* parent = nullptr);
+    explicit Form6(WindowContext& context, QWidget* parent = nullptr);
 
     /// Shows `text` in a window of its own, modeless.
     void showMessage(const QString& text);
@@ -48,6 +48,6 @@ private:
     void Form_Load();
     void handBack();
 
-    AppContext& m_app;
+    WindowContext& m_ctx;
     bool m_handedBack = false;
 };

@@ -6,12 +6,15 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "app/app_context.h"
 #include "app/deactivation_hook.h"
+#include "app/front_dialogs.h"
+#include "app/front_order.h"
+#include "app/services.h"
 #include "app/shared_state.h"
+#include "app/window_context.h"
 #include "platform/window_services.h"
 
-Form11::Form11(AppContext& app, QWidget* parent) : QDialog(parent), m_app(app)
+Form11::Form11(WindowContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
     DeactivationHook::install(this, &Form11::Form_Deactivate);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -39,11 +42,11 @@ Form11::Form11(AppContext& app, QWidget* parent) : QDialog(parent), m_app(app)
 
 void Form11::showWarning(const QString& ErrorMsgStr)
 {
-    Module1& state = m_app.state();
+    Module1& state = m_ctx.state;
     lblMyVisibility->setText(QString::number(state.takeWarnRank()));
-    m_app.frontOrder().rememberPrevious(lPrevWho);
+    m_ctx.front.rememberPrevious(lPrevWho);
     Label1->setText(ErrorMsgStr);
-    m_app.services().windows.setTopmost(this);
+    m_ctx.services.windows.setTopmost(this);
     show();
 }
 
@@ -58,12 +61,12 @@ void Form11::Form_Deactivate()
         deleteLater();
         return;
     }
-    m_app.reclaimFront(this, rank());
+    m_ctx.dialogs.reclaimFront(this, rank());
 }
 
 void Form11::cmdOk_Click()
 {
-    m_app.handFrontBack(lPrevWho);
+    m_ctx.dialogs.handFrontBack(lPrevWho);
     hide();
     deleteLater();
 }

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-class AppContext;
+struct WindowContext;
 class QLabel;
 class QPushButton;
 
@@ -12,7 +12,7 @@ class Form11 final : public QDialog
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Form11)
 public:
-    explicit Form11(AppContext& app, QWidget* parent = nullptr);
+    explicit Form11(WindowContext& context, QWidget* parent = nullptr);
 
     /// Takes a rank, shows `ErrorMsgStr` on top, modeless.
     void showWarning(const QString& ErrorMsgStr);
@@ -33,5 +33,5 @@ protected:
     void reject() override;
 
 private:
-    AppContext& m_app;
+    WindowContext& m_ctx;
 };

@@ -1,7 +1,20 @@
 #pragma once
 
+#include <functional>
+
+#include <QString>
+#include <QStringList>
+
+class AlarmDataFiles;
+namespace AlarmSet {
+struct StoredSettings;
+}
+namespace DataFileChoice {
+enum class Mode;
+}
+
 // What a window asks of the other windows. A window knows no other window: it asks here, and the composition root
-// (AppContext), which alone knows the windows, carries the request out.
+// (WindowRegistry), which alone knows the windows, carries the request out.
 class WindowRequests
 {
 public:
@@ -11,6 +24,10 @@ public:
     virtual void showAlarmSetWindow() = 0;
     /// Shows the wallpaper window, restored and on top.
     virtual void showWallpaperWindow() = 0;
+    /// Shows the Settings window (restored when minimized).
+    virtual void showSettingsWindow() = 0;
+    /// Shows the data file chooser for loading, saving or editing an alarm data file.
+    virtual void showDataFileChooser(DataFileChoice::Mode mode) = 0;
     /// Opens the message input for the selected line of the day's lists.
     virtual void showMessageInput() = 0;
     /// The message input window closed: the Alarm Set window, if loaded, shows its list area again.
@@ -21,8 +38,32 @@ public:
     /// The notification area appeared: the window offering the tray menu, if made, is hidden.
     virtual void hideTrayFallback() = 0;
 
+    /// "Don't compare with second" changed: the Alarm Set window, loaded if it is not, shows or hides its
+    /// seconds box.
+    virtual void noSecondChanged() = 0;
+    /// The Alarm Set window's load as far as it needs no window (the alarm sound of ixo.ini and the Settings
+    /// window's sound boxes); returns the window's stored place.
+    virtual const AlarmSet::StoredSettings& loadAlarmSet() = 0;
+    /// The alarm data file operations over the day's lists.
+    virtual AlarmDataFiles dataFiles() = 0;
+    /// The list a saver ("AlarmSet", "Wallpaper") writes when the overwrite question is answered Yes; an empty
+    /// function when that list is no longer open.
+    virtual std::function<QStringList()> listSource(const QString& who) const = 0;
+    /// Plays the alarm sound `sSoundName` `strTimes` ("once") through the sound logic.
+    virtual void PlaySound(const QString& strTimes, const QString& sSoundName) = 0;
+    /// Ends the program at once, without running any window's closing steps.
+    virtual void endProgram() = 0;
+
+    // A window that is kept between uses tells here that it closed; it is deleted once control returns to the
+    // event loop and made afresh on its next use.
     /// The error list window was dismissed: it goes, and its lines with it.
     virtual void errorListClosed() = 0;
+    virtual void messageInputUnloaded() = 0;
+    virtual void settingsWindowClosed() = 0;
+    /// The wallpaper window closed: it goes, and the wallpaper logic's state with it.
+    virtual void wallpaperWindowClosed() = 0;
+    virtual void overwriteQuestionClosed() = 0;
+    virtual void dataFileChooserClosed() = 0;
 
 protected:
     ~WindowRequests() = default;

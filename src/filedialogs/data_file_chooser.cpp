@@ -14,9 +14,14 @@
 #include <QValidator>
 
 #include "alarms/alarm_data_files.h"
-#include "app/app_context.h"
 #include "app/deactivation_hook.h"
+#include "app/front_dialogs.h"
+#include "app/front_order.h"
+#include "app/services.h"
 #include "app/shared_state.h"
+#include "app/warnings.h"
+#include "app/window_context.h"
+#include "app/window_requests.h"
 #include "filedialogs/data_file_choice.h"
 #include "platform/window_services.h"
 #include "settings/settings_file.h"
@@ -49,7 +54,7 @@ QLabel* modePicture(QStyle* style, QStyle::StandardPixmap pixmap, QWidget* paren
 
 } // namespace
 
-Form14::Form14(AppContext& app, QWidget* parent) : QDialog(parent), m_app(app)
+Form14::Form14(WindowContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
     DeactivationHook::install(this, &Form14::Form_Deactivate);
     setWindowTitle(QStringLiteral(" Load Data From Files"));
@@ -101,18 +106,18 @@ Form14::~Form14() = default;
 
 void Form14::Form_Load()
 {
-    Module1& state = m_app.state();
+    Module1& state = m_ctx.state;
     QDir().mkpath(state.strAppPath);
     File1->addItems(DataFileChoice::listDataFiles(state.strAppPath));
-    lPrevWho = m_app.frontOrder().claim(kWhoFileChooser);
-    m_app.registerForegroundDialog(kWhoFileChooser, this);
-    m_app.services().windows.setTopmost(this);
+    lPrevWho = m_ctx.front.claim(kWhoFileChooser);
+    m_ctx.dialogs.registerForegroundDialog(kWhoFileChooser, this);
+    m_ctx.services.windows.setTopmost(this);
     LoadFontSetting();
 }
 
 void Form14::LoadFontSetting()
 {
-    const SettingsFile file = m_app.state().settingsFile();
+    const SettingsFile file = m_ctx.state.settingsFile();
     if (!file.exists())
         return;
     const std::optional<IniRecord> record = file.readSlot(IniSlot::AllFont);
@@ -190,9 +195,9 @@ void Form14::cmdConfirm_Click()
     if (outcome.txtInput != txtInput->text())
         txtInput->setText(outcome.txtInput);
     if (!outcome.warning.isEmpty())
-        m_app.AnswerOk(outcome.warning);
+        m_ctx.warnings.AnswerOk(outcome.warning);
     for (const QString& name : outcome.names) {
-        AlarmDataFiles files = m_app.dataFiles();
+        AlarmDataFiles files = m_ctx.requests.dataFiles();
         switch (m_mode) {
         case DataFileChoice::Mode::Load:
             files.LoadClick(name);
@@ -219,9 +224,9 @@ void Form14::unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
-    m_app.handFrontBack(lPrevWho);
+    m_ctx.dialogs.handFrontBack(lPrevWho);
     hide();
-    m_app.unloadForm14();
+    m_ctx.requests.dataFileChooserClosed();
 }
 
 void Form14::Form_Deactivate()
@@ -232,7 +237,7 @@ void Form14::Form_Deactivate()
         unload();
         return;
     }
-    m_app.reclaimFront(this, kWhoFileChooser);
+    m_ctx.dialogs.reclaimFront(this, kWhoFileChooser);
 }
 
 void Form14::closeEvent(QCloseEvent* event)

@@ -4,7 +4,7 @@
 
 #include "filedialogs/data_file_choice.h"
 
-class AppContext;
+struct WindowContext;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -17,7 +17,7 @@ class Form14 final : public QDialog
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Form14)
 public:
-    explicit Form14(AppContext& app, QWidget* parent = nullptr);
+    explicit Form14(WindowContext& context, QWidget* parent = nullptr);
     ~Form14() override;
 
     /// Lists the files, claims the front and applies the font choice; runs once, before the window shows.
@@ -59,7 +59,7 @@ private:
     /// Hands the front back and goes.
     void unload();
 
-    AppContext& m_app;
+    WindowContext& m_ctx;
     DataFileChoice::Mode m_mode = DataFileChoice::Mode::Load;
     bool m_unloaded = false;
 };

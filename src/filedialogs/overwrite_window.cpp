@@ -7,13 +7,19 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "app/app_context.h"
+#include "alarms/alarm_data_files.h"
 #include "app/deactivation_hook.h"
+#include "app/front_dialogs.h"
+#include "app/front_order.h"
 #include "app/quoted_line_file.h"
+#include "app/services.h"
 #include "app/shared_state.h"
+#include "app/warnings.h"
+#include "app/window_context.h"
+#include "app/window_requests.h"
 #include "platform/window_services.h"
 
-Form13::Form13(AppContext& app, QWidget* parent) : QDialog(parent), m_app(app)
+Form13::Form13(WindowContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
     DeactivationHook::install(this, &Form13::Form_Deactivate);
     setWindowTitle(QStringLiteral("Warning Message"));
@@ -39,33 +45,33 @@ Form13::Form13(AppContext& app, QWidget* parent) : QDialog(parent), m_app(app)
     layout->addLayout(row);
     layout->addLayout(buttons);
 
-    m_app.registerForegroundDialog(kWhoOverwrite, this);
+    m_ctx.dialogs.registerForegroundDialog(kWhoOverwrite, this);
 }
 
 Form13::~Form13() = default;
 
 void Form13::FileAlreadyExist(const QString& WhereDoYouComeFrom_, const QString& fFileName_)
 {
-    FrontOrder& front = m_app.frontOrder();
-    front.rememberPrevious(m_app.form13PrevWho());
+    FrontOrder& front = m_ctx.front;
+    front.rememberPrevious(m_ctx.overwritePrevWho);
     front.claim(kWhoOverwrite);
-    m_app.services().windows.setTopmost(this);
+    m_ctx.services.windows.setTopmost(this);
     show();
     WhereDoYouComeFrom = WhereDoYouComeFrom_;
     fFileName = fFileName_;
-    m_app.services().windows.beep();
+    m_ctx.services.windows.beep();
 }
 
 void Form13::cmdYes_Click()
 {
-    const std::function<QStringList()> lines = m_app.listSource(WhereDoYouComeFrom);
+    const std::function<QStringList()> lines = m_ctx.requests.listSource(WhereDoYouComeFrom);
     if (lines) {
-        const QString path = m_app.state().strAppPath + fFileName;
+        const QString path = m_ctx.state.strAppPath + fFileName;
         QString error;
         if (!QuotedLineFile::write(path, lines(), &error))
-            m_app.AnswerOk(fFileName + QStringLiteral(" could not be written: ") + error);
+            m_ctx.warnings.AnswerOk(fFileName + QStringLiteral(" could not be written: ") + error);
     } else if (!WhereDoYouComeFrom.isEmpty()) {
-        m_app.AnswerOk(fFileName + QStringLiteral(" was not written: its list is no longer open"));
+        m_ctx.warnings.AnswerOk(fFileName + QStringLiteral(" was not written: its list is no longer open"));
     }
     unload();
 }
@@ -80,9 +86,9 @@ void Form13::unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
-    m_app.handFrontBack(m_app.form13PrevWho());
+    m_ctx.dialogs.handFrontBack(m_ctx.overwritePrevWho);
     hide();
-    m_app.unloadForm13();
+    m_ctx.requests.overwriteQuestionClosed();
 }
 
 void Form13::Form_Deactivate()
@@ -93,7 +99,7 @@ void Form13::Form_Deactivate()
         unload();
         return;
     }
-    m_app.reclaimFront(this, kWhoOverwrite);
+    m_ctx.dialogs.reclaimFront(this, kWhoOverwrite);
 }
 
 void Form13::closeEvent(QCloseEvent* event)

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-class AppContext;
+struct WindowContext;
 class QLabel;
 class QPushButton;
 
@@ -13,7 +13,7 @@ class Form13 final : public QDialog
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Form13)
 public:
-    explicit Form13(AppContext& app, QWidget* parent = nullptr);
+    explicit Form13(WindowContext& context, QWidget* parent = nullptr);
     ~Form13() override;
 
     /// Shows the question on top, modeless, for the saver `WhereDoYouComeFrom` ("AlarmSet", "Wallpaper") and
@@ -41,6 +41,6 @@ private:
     /// Hands the front back and goes.
     void unload();
 
-    AppContext& m_app;
+    WindowContext& m_ctx;
     bool m_unloaded = false;
 };

@@ -15,9 +15,15 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
-#include "app/app_context.h"
+#include "alarms/alarm_lists.h"
 #include "app/deactivation_hook.h"
+#include "app/front_dialogs.h"
+#include "app/front_order.h"
+#include "app/services.h"
 #include "app/shared_state.h"
+#include "app/warnings.h"
+#include "app/window_context.h"
+#include "app/window_requests.h"
 #include "platform/window_services.h"
 #include "settings/message_input_logic.h"
 
@@ -38,7 +44,7 @@ QLabel* labelButton(const QString& text, QWidget* parent)
 }
 } // namespace
 
-Form5::Form5(AppContext& app, QWidget* parent) : QWidget(parent, Qt::Window), m_app(app)
+Form5::Form5(WindowContext& context, QWidget* parent) : QWidget(parent, Qt::Window), m_ctx(context)
 {
     DeactivationHook::install(this, &Form5::Form_Deactivate);
     setWindowTitle(QStringLiteral("Input Message"));
@@ -77,8 +83,8 @@ Form5::Form5(AppContext& app, QWidget* parent) : QWidget(parent, Qt::Window), m_
     layout->addLayout(buttons);
     resize(340, 170);
 
-    m_app.services().windows.setTopmost(this);
-    m_app.registerForegroundDialog(kWhoMessageInput, this);
+    m_ctx.services.windows.setTopmost(this);
+    m_ctx.dialogs.registerForegroundDialog(kWhoMessageInput, this);
 }
 
 Form5::~Form5() = default;
@@ -86,21 +92,21 @@ Form5::~Form5() = default;
 void Form5::showInput()
 {
     if (isVisible()) {
-        m_app.services().windows.bringToFront(this);
+        m_ctx.services.windows.bringToFront(this);
         return;
     }
     Form_Load();
     show();
-    m_app.services().windows.bringToFront(this);
+    m_ctx.services.windows.bringToFront(this);
     txtInput->setFocus();
     txtInput->moveCursor(QTextCursor::End);
 }
 
 void Form5::Form_Load()
 {
-    Module1& state = m_app.state();
-    m_app.frontOrder().claim(kWhoMessageInput);
-    m_loaded = MessageInput::load(state, m_app.alarmLists());
+    Module1& state = m_ctx.state;
+    m_ctx.front.claim(kWhoMessageInput);
+    m_loaded = MessageInput::load(state, m_ctx.lists);
     if (m_loaded.fontSize)
         setInputFontSize(*m_loaded.fontSize);
     txtInput->setPlainText(m_loaded.message);
@@ -146,16 +152,17 @@ void Form5::keepInputRules()
 void Form5::cmdOk_Click()
 {
     bool settingsWritten = true;
-    const MessageInput::SaveResult result = MessageInput::save(
-        m_app.state(), m_app.alarmLists(), txtInput->font().pointSizeF(), txtInput->toPlainText(), &settingsWritten);
+    const MessageInput::SaveResult result = MessageInput::save(m_ctx.state, m_ctx.lists, txtInput->font().pointSizeF(),
+                                                               txtInput->toPlainText(), &settingsWritten);
     if (result != MessageInput::SaveResult::ListFull)
         m_loaded.takenLine.reset(); // saved, or removed on purpose with an empty box
     if (!settingsWritten)
-        m_app.AnswerOk(QStringLiteral("The font size could not be saved in ") + m_app.state().settingsFile().path());
+        m_ctx.warnings.AnswerOk(QStringLiteral("The font size could not be saved in ") +
+                                m_ctx.state.settingsFile().path());
     if (result == MessageInput::SaveResult::NothingToSave)
-        m_app.AnswerOk(MessageInput::kNothingToSave);
+        m_ctx.warnings.AnswerOk(MessageInput::kNothingToSave);
     else if (result == MessageInput::SaveResult::ListFull)
-        m_app.AnswerOk(MessageInput::kMessagesFull);
+        m_ctx.warnings.AnswerOk(MessageInput::kMessagesFull);
     close();
 }
 
@@ -169,7 +176,7 @@ void Form5::lblMinus_Click()
     if (const std::optional<double> size = MessageInput::smallerFont(txtInput->font().pointSizeF()))
         setInputFontSize(*size);
     else
-        m_app.services().windows.beep();
+        m_ctx.services.windows.beep();
 }
 
 void Form5::lblPlus_Click()
@@ -177,7 +184,7 @@ void Form5::lblPlus_Click()
     if (const std::optional<double> size = MessageInput::largerFont(txtInput->font().pointSizeF()))
         setInputFontSize(*size);
     else
-        m_app.services().windows.beep();
+        m_ctx.services.windows.beep();
 }
 
 bool Form5::eventFilter(QObject* watched, QEvent* event)
@@ -202,18 +209,18 @@ void Form5::Form_Deactivate()
         close();
         return;
     }
-    m_app.reclaimFront(this, kWhoMessageInput);
+    m_ctx.dialogs.reclaimFront(this, kWhoMessageInput);
 }
 
 void Form5::Form_QueryUnload()
 {
-    Module1& state = m_app.state();
-    MessageInput::abandon(m_app.alarmLists(), m_loaded);
+    Module1& state = m_ctx.state;
+    MessageInput::abandon(m_ctx.lists, m_loaded);
     if (!MessageInput::storePosition(state, pos()))
         qWarning("Ixo: the place of the message window could not be saved in %s",
                  qPrintable(state.settingsFile().path()));
-    m_app.messageInputClosed();
-    m_app.frontOrder().release(0); // the message input window hands the front to nobody
+    m_ctx.requests.messageInputClosed();
+    m_ctx.front.release(0); // the message input window hands the front to nobody
 }
 
 void Form5::closeEvent(QCloseEvent* event)
@@ -221,7 +228,7 @@ void Form5::closeEvent(QCloseEvent* event)
     if (!m_closed) {
         m_closed = true;
         Form_QueryUnload();
-        m_app.unloadForm5();
+        m_ctx.requests.messageInputUnloaded();
     }
     QWidget::closeEvent(event);
 }

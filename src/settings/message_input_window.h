@@ -4,7 +4,7 @@
 
 #include "settings/message_input_logic.h"
 
-class AppContext;
+struct WindowContext;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -15,7 +15,7 @@ class Form5 final : public QWidget
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Form5)
 public:
-    explicit Form5(AppContext& app, QWidget* parent = nullptr);
+    explicit Form5(WindowContext& context, QWidget* parent = nullptr);
     ~Form5() override;
 
     /// Opens the window for the selected alarm line: the load runs and the window shows. A window that is open
@@ -47,7 +47,7 @@ private:
     /// Keeps the box free of double quotes (typed or pasted) and within its length.
     void keepInputRules();
 
-    AppContext& m_app;
+    WindowContext& m_ctx;
     bool m_fixingText = false;
     bool m_closed = false;
     MessageInput::Loaded m_loaded;

@@ -11,8 +11,11 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "app/app_context.h"
+#include "app/services.h"
 #include "app/shared_state.h"
+#include "app/warnings.h"
+#include "app/window_context.h"
+#include "app/window_requests.h"
 #include "platform/autostart.h"
 #include "platform/window_services.h"
 #include "settings/setting_checks.h"
@@ -44,7 +47,7 @@ qint16 stateOf(const QCheckBox* box)
 }
 } // namespace
 
-Form7::Form7(AppContext& app, QWidget* parent) : QWidget(parent, Qt::Window), m_app(app)
+Form7::Form7(WindowContext& context, QWidget* parent) : QWidget(parent, Qt::Window), m_ctx(context)
 {
     setWindowTitle(QStringLiteral("Settings"));
 
@@ -161,7 +164,7 @@ void Form7::setCheckState(QCheckBox* box, qint16 state)
 
 void Form7::Form_Load()
 {
-    Module1& state = m_app.state();
+    Module1& state = m_ctx.state;
     chkSoundOn->setChecked(state.bSoundOn == kTrue);
     chkErrMsgPop->setChecked(state.bErrMsgPop == kTrue);
     const qint16 choice = state.iFontChoice == 1 || state.iFontChoice == 2 ? state.iFontChoice : qint16(3);
@@ -203,7 +206,7 @@ QList<QWidget*> Form7::captionedControls() const
 
 void Form7::LoadFontSetting()
 {
-    const SettingsFile file = m_app.state().settingsFile();
+    const SettingsFile file = m_ctx.state.settingsFile();
     if (!file.exists())
         return;
     const std::optional<IniRecord> record = file.readSlot(IniSlot::AllFont);
@@ -243,41 +246,41 @@ void Form7::testRule()
 void Form7::chkSoundOn_Click()
 {
     const bool on = chkSoundOn->isChecked();
-    m_app.state().bSoundOn = toFlag(on);
+    m_ctx.state.bSoundOn = toFlag(on);
     chkErrMsgPop->setEnabled(on);
     testRule();
 }
 
 void Form7::chkErrMsgPop_Click()
 {
-    m_app.state().bErrMsgPop = toFlag(chkErrMsgPop->isChecked());
+    m_ctx.state.bErrMsgPop = toFlag(chkErrMsgPop->isChecked());
 }
 
 void Form7::chkNoSec_Click()
 {
-    m_app.state().bNoSecond = toFlag(chkNoSec->isChecked());
-    m_app.noSecondChanged();
+    m_ctx.state.bNoSecond = toFlag(chkNoSec->isChecked());
+    m_ctx.requests.noSecondChanged();
 }
 
 void Form7::chkInternalSpeaker_Click()
 {
-    m_app.state().bUseInternalSpeaker = toFlag(chkInternalSpeaker->isChecked());
+    m_ctx.state.bUseInternalSpeaker = toFlag(chkInternalSpeaker->isChecked());
     testRule();
 }
 
 void Form7::chkISInsteadMidi_Click()
 {
-    m_app.state().bISInsteadMidi = toFlag(chkISInsteadMidi->isChecked());
+    m_ctx.state.bISInsteadMidi = toFlag(chkISInsteadMidi->isChecked());
 }
 
 void Form7::optFont_Click(int index)
 {
-    m_app.state().iFontChoice = qint16(index);
+    m_ctx.state.iFontChoice = qint16(index);
 }
 
 void Form7::cmdPlayIS_Click()
 {
-    m_app.PlaySound(QStringLiteral("once"), m_app.state().strSongPath);
+    m_ctx.requests.PlaySound(QStringLiteral("once"), m_ctx.state.strSongPath);
 }
 
 void Form7::cmdNext_Click()
@@ -302,26 +305,26 @@ void Form7::itIsDone()
 void Form7::cmdRun_Click()
 {
     QString error;
-    if (m_app.services().autostart.enable(&error))
+    if (m_ctx.services.autostart.enable(&error))
         itIsDone();
     else
-        m_app.AnswerOk(QStringLiteral("Ixo could not be set to start at log-in: ") + error);
-    m_app.services().windows.beep();
+        m_ctx.warnings.AnswerOk(QStringLiteral("Ixo could not be set to start at log-in: ") + error);
+    m_ctx.services.windows.beep();
 }
 
 void Form7::cmdNoRun_Click()
 {
     QString error;
-    if (m_app.services().autostart.disable(&error))
+    if (m_ctx.services.autostart.disable(&error))
         itIsDone();
     else
-        m_app.AnswerOk(QStringLiteral("Ixo's start at log-in could not be removed: ") + error);
-    m_app.services().windows.beep();
+        m_ctx.warnings.AnswerOk(QStringLiteral("Ixo's start at log-in could not be removed: ") + error);
+    m_ctx.services.windows.beep();
 }
 
 void Form7::Form_Unload()
 {
-    Module1& state = m_app.state();
+    Module1& state = m_ctx.state;
     SettingChecks checks;
     checks.chkSoundOn = stateOf(chkSoundOn);
     checks.chkErrMsgPop = stateOf(chkErrMsgPop);
@@ -334,7 +337,7 @@ void Form7::Form_Unload()
     fillFontRecord(state.recIni, state.iFontChoice);
     const SettingsFile file = state.settingsFile();
     if (!file.writeSlots({{IniSlot::Setting, setting}, {IniSlot::AllFont, state.recIni}}))
-        m_app.AnswerOk(QStringLiteral("The settings could not be saved in ") + file.path());
+        m_ctx.warnings.AnswerOk(QStringLiteral("The settings could not be saved in ") + file.path());
 }
 
 void Form7::closeEvent(QCloseEvent* event)
@@ -345,5 +348,5 @@ void Form7::closeEvent(QCloseEvent* event)
     m_unloaded = true;
     Form_Unload();
     hide();
-    m_app.unloadForm7();
+    m_ctx.requests.settingsWindowClosed();
 }

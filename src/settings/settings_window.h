@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-class AppContext;
+struct WindowContext;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -19,7 +19,7 @@ class Form7 final : public QWidget
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Form7)
 public:
-    explicit Form7(AppContext& app, QWidget* parent = nullptr);
+    explicit Form7(WindowContext& context, QWidget* parent = nullptr);
     ~Form7() override;
 
     /// Sets the boxes from the flags and the settings file (their change handling runs) and applies the font
@@ -83,6 +83,6 @@ private:
     QList<QWidget*> captionedControls() const;
     void itIsDone();
 
-    AppContext& m_app;
+    WindowContext& m_ctx;
     bool m_unloaded = false;
 };

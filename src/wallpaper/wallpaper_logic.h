@@ -20,6 +20,8 @@ struct WallpaperFormState;
 class WallpaperLogic
 {
 public:
+    /// The saver name of the wallpaper list for the overwrite question.
+    static inline const QString kSaver = QStringLiteral("Wallpaper");
     /// The interval items, in the order offered.
     static inline const QStringList kIntervals{
         QStringLiteral("5 min"), QStringLiteral("10 min"), QStringLiteral("15 min"), QStringLiteral("30 min"),

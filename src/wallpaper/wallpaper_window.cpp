@@ -22,9 +22,12 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "app/app_context.h"
+#include "alarms/alarm_data_files.h"
 #include "app/quoted_line_file.h"
 #include "app/shared_state.h"
+#include "app/warnings.h"
+#include "app/window_context.h"
+#include "app/window_requests.h"
 #include "settings/code_page.h"
 #include "wallpaper/wallpaper_form_state.h"
 #include "wallpaper/wallpaper_logic.h"
@@ -44,8 +47,8 @@ QPushButton* pictureButton(QWidget* parent, QStyle::StandardPixmap picture, cons
 }
 } // namespace
 
-Form12::Form12(AppContext& app, QWidget* parent)
-    : QWidget(parent), m_app(app), m_form(app.wallpaperForm()), m_logic(app.wallpaper())
+Form12::Form12(WindowContext& context, QWidget* parent)
+    : QWidget(parent), m_ctx(context), m_form(context.wallpaperForm), m_logic(context.wallpaper)
 {
     buildControls();
     m_logic.changed = [self = QPointer<Form12>(this)] {
@@ -220,7 +223,7 @@ void Form12::Form_Load()
 
 void Form12::LoadFontSetting()
 {
-    const SettingsFile file = m_app.state().settingsFile();
+    const SettingsFile file = m_ctx.state.settingsFile();
     if (!file.exists())
         return;
     const std::optional<IniRecord> record = file.readSlot(IniSlot::AllFont);
@@ -303,7 +306,7 @@ void Form12::showPreview(const QString& path)
     if (picture.isNull()) {
         imgShow->clear();
         m_previewPath.clear();
-        m_app.AnswerOk(QFileInfo(path).fileName() + QStringLiteral(" cannot be read as a picture"));
+        m_ctx.warnings.AnswerOk(QFileInfo(path).fileName() + QStringLiteral(" cannot be read as a picture"));
         return;
     }
     imgShow->setPixmap(
@@ -342,7 +345,7 @@ void Form12::lstShow_Click()
     const QString missing = m_form.strPicName;
     m_form.strPicName.clear();
     m_logic.removeAt(lstShow->row(item));
-    m_app.AnswerOk(missing + QStringLiteral(" file not found"));
+    m_ctx.warnings.AnswerOk(missing + QStringLiteral(" file not found"));
 }
 
 void Form12::cmdAdd_Click()
@@ -367,18 +370,18 @@ void Form12::cmdDeleteAll_Click()
 
 void Form12::CmdSaveToFile_Click()
 {
-    const QString appPath = m_app.state().strAppPath;
+    const QString appPath = m_ctx.state.strAppPath;
     if (!QDir().mkpath(appPath)) {
-        m_app.AnswerOk(QStringLiteral("Cannot create the folder ") + appPath);
+        m_ctx.warnings.AnswerOk(QStringLiteral("Cannot create the folder ") + appPath);
         return;
     }
     if (QFileInfo::exists(appPath + WallpaperStore::kListFile)) {
-        m_app.FileAlreadyExist(AppContext::kWallpaperSaver, WallpaperStore::kListFile);
+        m_ctx.overwrite.FileAlreadyExist(WallpaperLogic::kSaver, WallpaperStore::kListFile);
         return;
     }
     QString error;
     if (!QuotedLineFile::write(appPath + WallpaperStore::kListFile, m_logic.entries(), &error))
-        m_app.AnswerOk(WallpaperStore::kListFile + QStringLiteral(" could not be written: ") + error);
+        m_ctx.warnings.AnswerOk(WallpaperStore::kListFile + QStringLiteral(" could not be written: ") + error);
 }
 
 void Form12::cmdLoad_Click()
@@ -398,9 +401,9 @@ void Form12::cmdChangeWall_Click()
         return;
     const BmpConversion conversion = m_logic.changer().changeNow(m_previewPath);
     if (conversion.outcome == BmpConversion::NotWritten)
-        m_app.AnswerOk(m_logic.changer().unwritableFolderWarning(conversion.reason));
+        m_ctx.warnings.AnswerOk(m_logic.changer().unwritableFolderWarning(conversion.reason));
     else if (!conversion)
-        m_app.AnswerOk(QFileInfo(m_previewPath).fileName() + QStringLiteral(" cannot be read as a picture"));
+        m_ctx.warnings.AnswerOk(QFileInfo(m_previewPath).fileName() + QStringLiteral(" cannot be read as a picture"));
 }
 
 void Form12::cmdClearWall_Click()
@@ -435,6 +438,6 @@ void Form12::closeEvent(QCloseEvent* event)
     event->ignore();
     if (Form_QueryUnload()) {
         hide();
-        m_app.unloadForm12();
+        m_ctx.requests.wallpaperWindowClosed();
     }
 }

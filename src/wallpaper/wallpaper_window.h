@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class AppContext;
+struct WindowContext;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -20,7 +20,7 @@ class Form12 final : public QWidget
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Form12)
 public:
-    explicit Form12(AppContext& app, QWidget* parent = nullptr);
+    explicit Form12(WindowContext& context, QWidget* parent = nullptr);
     ~Form12() override;
 
     /// The window load: position, the logic's state, font.
@@ -84,7 +84,7 @@ private:
     void LoadFontSetting();
     void SetFontName(const QString& family, QFont::StyleHint hint, int pointSize);
 
-    AppContext& m_app;
+    WindowContext& m_ctx;
     WallpaperFormState& m_form;
     WallpaperLogic& m_logic;
     QString m_previewPath;

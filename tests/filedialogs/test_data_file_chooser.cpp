@@ -35,7 +35,7 @@ class TestDataFileChooser : public QObject
 private:
     std::unique_ptr<AppHarness> m_h;
 
-    Form14& open(AppContext::DataFileMode mode)
+    Form14& open(WindowRegistry::DataFileMode mode)
     {
         m_h->app->showDataFileChooser(mode);
         return *m_h->app->form14();
@@ -56,12 +56,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("button");
-        const auto row = [](const char* name, AppContext::DataFileMode mode, const char* label, const char* button) {
+        const auto row = [](const char* name, WindowRegistry::DataFileMode mode, const char* label,
+                            const char* button) {
             QTest::newRow(name) << int(mode) << QString(label) << QString(button);
         };
-        row("load", AppContext::DataFileMode::Load, "Load data from files :", "Load");
-        row("save", AppContext::DataFileMode::Save, "Save file as :", "Save");
-        row("edit", AppContext::DataFileMode::Edit, "Open a file to edit data :", "Open");
+        row("load", WindowRegistry::DataFileMode::Load, "Load data from files :", "Load");
+        row("save", WindowRegistry::DataFileMode::Save, "Save file as :", "Save");
+        row("edit", WindowRegistry::DataFileMode::Edit, "Open a file to edit data :", "Open");
     }
     void modesSetCaptions()
     {
@@ -70,13 +71,13 @@ private Q_SLOTS:
         m_h->writeFile("A.DAT", "");
         state().lForegroundWho = 1000003;
         // A chooser left open in another mode is replaced by a fresh one.
-        open(AppContext::DataFileMode::Save);
-        Form14& f = open(AppContext::DataFileMode(mode));
+        open(WindowRegistry::DataFileMode::Save);
+        Form14& f = open(WindowRegistry::DataFileMode(mode));
         QTEST(f.Label1->text(), "label");
         QTEST(f.cmdConfirm->text(), "button");
-        QCOMPARE(f.imgLoad->isVisibleTo(&f), mode == int(AppContext::DataFileMode::Load));
-        QCOMPARE(f.imgSave->isVisibleTo(&f), mode == int(AppContext::DataFileMode::Save));
-        QCOMPARE(f.imgEdit->isVisibleTo(&f), mode == int(AppContext::DataFileMode::Edit));
+        QCOMPARE(f.imgLoad->isVisibleTo(&f), mode == int(WindowRegistry::DataFileMode::Load));
+        QCOMPARE(f.imgSave->isVisibleTo(&f), mode == int(WindowRegistry::DataFileMode::Save));
+        QCOMPARE(f.imgEdit->isVisibleTo(&f), mode == int(WindowRegistry::DataFileMode::Edit));
         QCOMPARE(itemTexts(f.File1), (QStringList{"A.DAT", "b.dat"}));
         QCOMPARE(state().lForegroundWho, 13);
         QCOMPARE(f.lPrevWho, 0); // the first chooser handed the front back when it went
@@ -88,7 +89,7 @@ private Q_SLOTS:
 
     void typedNameIsFiltered()
     {
-        Form14& f = open(AppContext::DataFileMode::Save);
+        Form14& f = open(WindowRegistry::DataFileMode::Save);
         QTest::keyClicks(f.txtInput, "My alarms/../x:1!");
         QCOMPARE(f.txtInput->text(), "Myalarms..x1");
     }
@@ -97,14 +98,14 @@ private Q_SLOTS:
     {
         lists().lstData.insertSorted("once 09:00:00");
         lists().lstMessage.append("Tea at 09:00:00");
-        Form14& f = open(AppContext::DataFileMode::Save);
+        Form14& f = open(WindowRegistry::DataFileMode::Save);
         f.txtInput->setText("Alarms");
         f.cmdConfirm_Click();
         QVERIFY(!m_h->app->form14());
         QCOMPARE(m_h->readFile("Alarms.dat"), QByteArray("\"once 09:00:00\"\r\n\"Tea at 09:00:00\"\r\n"));
 
         // Again over the same file, chosen in the list: the question comes, Cancel keeps the file.
-        Form14& again = open(AppContext::DataFileMode::Save);
+        Form14& again = open(WindowRegistry::DataFileMode::Save);
         select(again, {0}, 0);
         lists().lstData.insertSorted("twice 10:00:00");
         again.cmdConfirm_Click();
@@ -117,7 +118,7 @@ private Q_SLOTS:
         QCOMPARE(m_h->readFile("Alarms.dat"), QByteArray("\"once 09:00:00\"\r\n\"Tea at 09:00:00\"\r\n"));
 
         // Yes writes the lists as they are when it is pressed.
-        open(AppContext::DataFileMode::Save).txtInput->setText("Alarms.dat");
+        open(WindowRegistry::DataFileMode::Save).txtInput->setText("Alarms.dat");
         m_h->app->form14()->cmdConfirm_Click();
         lists().lstMessage.append("Nap at 10:00:00");
         m_h->app->form13().cmdYes_Click();
@@ -130,7 +131,7 @@ private Q_SLOTS:
     // A refused name is shown as corrected, with the warning; the chooser stays.
     void saveRefusesTheWallpaperFile()
     {
-        Form14& f = open(AppContext::DataFileMode::Save);
+        Form14& f = open(WindowRegistry::DataFileMode::Save);
         f.txtInput->setText("WPAPER");
         f.cmdConfirm_Click();
         QCOMPARE(m_h->app->form14(), &f);
@@ -144,7 +145,7 @@ private Q_SLOTS:
         m_h->writeFile("a.dat", "\"once 09:00:00\"\r\n");
         m_h->writeFile("b.dat", "\"twice 10:00:00\"\r\n\"junk\"\r\n");
         m_h->writeFile("Alarms", "\"thrice 11:00:00\"\r\n");
-        Form14& f = open(AppContext::DataFileMode::Load);
+        Form14& f = open(WindowRegistry::DataFileMode::Load);
         select(f, {1, 0}, 1);
         f.txtInput->setFocus();
         QTest::keyClicks(f.txtInput, "Alarms");
@@ -160,7 +161,7 @@ private Q_SLOTS:
     {
         m_h->writeFile("a.dat", "");
         m_h->writeFile("b.dat", "");
-        Form14& f = open(AppContext::DataFileMode::Edit);
+        Form14& f = open(WindowRegistry::DataFileMode::Edit);
         f.show();
         f.txtInput->setText("typed");
         clickItem(f, 1);
@@ -182,7 +183,7 @@ private Q_SLOTS:
         QVERIFY(!m_h->app->form14());
         QCOMPARE(m_h->fakes->launcher.started.last(), (QStringList{"/usr/bin/kate", m_h->appPath() + "a.dat"}));
 
-        Form14& load = open(AppContext::DataFileMode::Load);
+        Form14& load = open(WindowRegistry::DataFileMode::Load);
         load.show();
         load.txtInput->setText("typed");
         clickItem(load, 1);
@@ -193,7 +194,7 @@ private Q_SLOTS:
 
     void takesTheFrontBackAndGoesWhenHidden()
     {
-        Form14& f = open(AppContext::DataFileMode::Load);
+        Form14& f = open(WindowRegistry::DataFileMode::Load);
         f.show();
         state().lForegroundWho = 1; // the message input window claimed it
         f.Form_Deactivate();

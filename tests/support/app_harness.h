@@ -8,10 +8,10 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 
-#include "app/app_context.h"
 #include "app/main_window.h"
 #include "app/shared_state.h"
 #include "app/warning_window.h"
+#include "app/window_registry.h"
 #include "fake_services.h"
 
 // The whole program over fake services, with a program folder "prog" in a temporary folder of its own.
@@ -66,7 +66,7 @@ public:
 
     std::unique_ptr<FakeServices> fakes;
     std::unique_ptr<Module1> state;
-    std::unique_ptr<AppContext> app;
+    std::unique_ptr<WindowRegistry> app;
 
 private:
     void create()
@@ -75,7 +75,7 @@ private:
         fakes = std::make_unique<FakeServices>();
         fakes->clock.set(m_now);
         state = std::make_unique<Module1>();
-        app = std::make_unique<AppContext>(*state, fakes->services());
+        app = std::make_unique<WindowRegistry>(*state, fakes->services());
     }
 
     QTemporaryDir m_dir;

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include "app/app_context.h"
+#include "app/services.h"
 #include "fake_clock.h"
 #include "fake_sound.h"
 #include "fake_wallpaper.h"
@@ -106,7 +106,7 @@ public:
     bool works = true;
 };
 
-// Every service faked, ready to build an AppContext over.
+// Every service faked, ready to build a WindowRegistry over.
 struct FakeServices
 {
     FakeClock clock;

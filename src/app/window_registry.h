@@ -12,27 +12,18 @@
 #include "alarms/alarm_data_files.h"
 #include "alarms/alarm_set_logic.h"
 #include "app/clock_tick.h"
+#include "app/front_dialogs.h"
 #include "app/front_order.h"
+#include "app/services.h"
 #include "app/startup_load.h"
 #include "app/warnings.h"
+#include "app/window_context.h"
 #include "app/window_requests.h"
 #include "filedialogs/data_file_choice.h"
 #include "sound/sound_logic.h"
 #include "wallpaper/wallpaper_form_state.h"
 
 struct Module1;
-class Clock;
-class WindowServices;
-class Launcher;
-class ModalBox;
-class TrayIcon;
-class WaveChannel;
-class MciDevice;
-class WavePlayer;
-class SpeakerOutput;
-class WallpaperSetter;
-class PictureConverter;
-class Autostart;
 class WallpaperLogic;
 class WallpaperTimes;
 class QWidget;
@@ -50,46 +41,32 @@ class Form13;
 class Form14;
 class TrayFallbackWindow;
 
-// The operating-system services the program runs on; main() builds the real ones, tests hand in fakes.
-struct Services
-{
-    Clock& clock;
-    WindowServices& windows;
-    Launcher& launcher;
-    ModalBox& modalBox;
-    TrayIcon& tray;
-    WaveChannel& wave;
-    MciDevice& mci;
-    WavePlayer& wavePlayer;
-    SpeakerOutput& speaker;
-    /// The user's private file the MIDI tune is copied to before it is played.
-    QString tuneCopyPath;
-    WallpaperSetter& wallpaper;
-    PictureConverter& pictures;
-    Autostart& autostart;
-};
-
-// Everything the windows share: the program-wide state, the services, and the windows themselves. Every
-// window kind exists at most once and is created on first use, hidden until shown; it is registered before
-// its load runs, so windows that load each other find one another.
-class AppContext final : public Warnings,
-                         public StartupHooks,
-                         public ClockSwitch,
-                         public TickActions,
-                         public LoadErrorList,
-                         public OverwriteQuestion,
-                         public WindowRequests
+// The composition root: it owns the program-wide state's companions (the day's lists, the clock tick, the front
+// order, the wallpaper and sound logic), holds the services, and alone knows the windows. Every window kind kept
+// between uses exists at most once and is created on first use, hidden until shown; the alarm message and warning
+// windows are made anew for each use and delete themselves when closed. A window is handed the registry's
+// `WindowContext` and asks for other windows through it.
+class WindowRegistry final : public Warnings,
+                             public StartupHooks,
+                             public ClockSwitch,
+                             public TickActions,
+                             public LoadErrorList,
+                             public OverwriteQuestion,
+                             public FrontDialogs,
+                             public WindowRequests
 {
 public:
-    AppContext(Module1& state, const Services& services);
-    ~AppContext() override;
-    AppContext(const AppContext&) = delete;
-    AppContext& operator=(const AppContext&) = delete;
+    WindowRegistry(Module1& state, const Services& services);
+    ~WindowRegistry() override;
+    WindowRegistry(const WindowRegistry&) = delete;
+    WindowRegistry& operator=(const WindowRegistry&) = delete;
 
     Module1& state() { return m_state; }
     /// Who may hold the front, over the state's `lForegroundWho`.
     FrontOrder& frontOrder() { return m_front; }
     const Services& services() const { return m_services; }
+    /// What every window is handed.
+    WindowContext& windowContext() { return m_context; }
 
     Form1& form1();
     Form3& form3();
@@ -101,7 +78,7 @@ public:
     /// window's sound boxes. It runs on the first touch of the day's lists (loading a file, building the window,
     /// "Don't compare with second") and again after an unload; its widgets are built only when shown. Returns
     /// the window's stored place for when they are.
-    const AlarmSet::StoredSettings& loadAlarmSet();
+    const AlarmSet::StoredSettings& loadAlarmSet() override;
     /// The message input window; created on first use, hidden until it opens, gone when it closes.
     Form5& form5();
     bool isForm5Loaded() const;
@@ -125,8 +102,6 @@ public:
     void releaseWallpaperIfHidden();
     /// Forgets the wallpaper window, deleted once control returns to the event loop, and the logic's state.
     void unloadForm12();
-    /// The saver name of the wallpaper list for the overwrite question.
-    static inline const QString kWallpaperSaver = QStringLiteral("Wallpaper");
     /// What the wallpaper window keeps while it is closed and loaded again.
     WallpaperFormState& wallpaperForm() { return m_wallpaperForm; }
     /// The change marks of the wallpaper changer.
@@ -148,8 +123,7 @@ public:
     Form14* form14() const;
     void unloadForm14();
 
-    /// The alarm data file operations over the day's lists.
-    AlarmDataFiles dataFiles();
+    AlarmDataFiles dataFiles() override;
 
     // Where the alarm data files report.
     void addErrorLine(const QString& line) override;
@@ -161,34 +135,25 @@ public:
     void registerListSource(const QString& who, std::function<QStringList()> lines);
     void unregisterListSource(const QString& who);
     /// The registered list of `who`, or an empty function.
-    std::function<QStringList()> listSource(const QString& who) const;
+    std::function<QStringList()> listSource(const QString& who) const override;
 
     /// A new warning window with `ErrorMsgStr`; returns at once.
     void AnswerOk(const QString& ErrorMsgStr) override;
 
-    /// A dialog that claims the front with `code` (1, 13 or 157) makes itself known here when it loads.
-    void registerForegroundDialog(qint32 code, QWidget* dialog);
+    void registerForegroundDialog(qint32 code, QWidget* dialog) override;
     /// Puts the dialog with foreground code `tmpWho` back on top, if it is loaded and visible.
     void WhoWillForeground(qint32 tmpWho);
-    /// A closing window gives up the front: the dialog whose code was current when it opened (`prevWho`) is put
-    /// back on top, and nobody claims the front any more.
-    void handFrontBack(qint32 prevWho);
-    /// The dialog with foreground `code` (1, 13 or 157) lost the front: unless a window of a higher code claims it,
-    /// the dialog comes back to the front with a beep and claims it.
-    void reclaimFront(QWidget* dialog, qint32 code);
+    void handFrontBack(qint32 prevWho) override;
+    void reclaimFront(QWidget* dialog, qint32 code) override;
 
     /// The three ways the data file chooser opens from the Alarm Set window.
     using DataFileMode = DataFileChoice::Mode;
-    /// Shows the data file chooser for loading, saving or editing an alarm data file.
-    void showDataFileChooser(DataFileMode mode);
-    /// Shows the Settings window (restored when minimized).
-    void showSettingsWindow();
+    void showDataFileChooser(DataFileMode mode) override;
+    void showSettingsWindow() override;
     /// Sets the Settings window's "Sound on" and "Show error message..." boxes (0 or 1); their change handling
     /// sets bSoundOn and bErrMsgPop. Until that window is made the flags are set as the boxes would set them.
     void applySoundChecks(qint16 chkSoundOn, qint16 chkErrMsgPop);
-    /// "Don't compare with second" changed: the Alarm Set window, loaded if it is not, shows or hides its
-    /// seconds box.
-    void noSecondChanged();
+    void noSecondChanged() override;
 
     // What the windows ask of one another.
     void showAboutWindow() override;
@@ -199,11 +164,15 @@ public:
     void showTrayFallback() override;
     void hideTrayFallback() override;
     void errorListClosed() override;
+    void messageInputUnloaded() override;
+    void settingsWindowClosed() override;
+    void wallpaperWindowClosed() override;
+    void overwriteQuestionClosed() override;
+    void dataFileChooserClosed() override;
     /// The window offering the tray menu while the desktop has no notification area; null until it is needed.
     QWidget* trayFallbackWindow() const;
 
-    /// Ends the program at once, without running any window's closing steps.
-    void endProgram();
+    void endProgram() override;
 
     /// The day's alarm and message lists; the object lives for the whole run, its lines until the Alarm Set
     /// window is unloaded.
@@ -260,4 +229,5 @@ private:
     QPointer<Form13> m_form13;
     qint32 m_form13PrevWho = 0;
     QMap<QString, std::function<QStringList()>> m_listSources;
+    WindowContext m_context;
 };

@@ -1,4 +1,4 @@
-#include "app/app_context.h"
+#include "app/window_registry.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -31,20 +31,22 @@
 #include "wallpaper/wallpaper_logic.h"
 #include "wallpaper/wallpaper_window.h"
 
-AppContext::AppContext(Module1& state, const Services& services)
+WindowRegistry::WindowRegistry(Module1& state, const Services& services)
     : m_state(state), m_front(state), m_services(services), m_alarmLists(std::make_unique<AlarmLists>()),
       m_tick(std::make_unique<ClockTick>(state, *m_alarmLists, services.clock, *this)),
       m_wallpaperTimes(std::make_unique<ClockWallpaperTimes>(services.clock)),
       m_wallpaper(std::make_unique<WallpaperLogic>(
           state, m_wallpaperForm,
-          WallpaperChanger::Services{*this, services.pictures, services.wallpaper, *m_wallpaperTimes, {}}))
+          WallpaperChanger::Services{*this, services.pictures, services.wallpaper, *m_wallpaperTimes, {}})),
+      m_context{m_state, m_services, *m_alarmLists, m_front,      *this,           *this,
+                *this,   *this,      *this,         *m_wallpaper, m_wallpaperForm, m_form13PrevWho}
 {
     registerListSource(AlarmDataFiles::kSaver, [this] { return AlarmDataFiles::fileLines(*m_alarmLists); });
 }
 
-AppContext::~AppContext()
+WindowRegistry::~WindowRegistry()
 {
-    // Windows made anew for each use are closed with the context they point into.
+    // Windows made anew for each use are closed with the registry their context points into.
     for (const QPointer<Form11>& warning : std::as_const(m_warnings))
         delete warning;
     for (const QPointer<Form6>& message : std::as_const(m_messageWindows))
@@ -60,10 +62,10 @@ AppContext::~AppContext()
     delete m_trayFallback;
 }
 
-Form1& AppContext::form1()
+Form1& WindowRegistry::form1()
 {
     if (!m_form1) {
-        m_form1 = std::make_unique<Form1>(*this);
+        m_form1 = std::make_unique<Form1>(m_context);
         m_form1->onTick = [this] {
             m_tick->Timer1_Timer();
             return m_tick->msUntilNextEvent();
@@ -72,45 +74,45 @@ Form1& AppContext::form1()
     return *m_form1;
 }
 
-Form3& AppContext::form3()
+Form3& WindowRegistry::form3()
 {
     if (!m_form3)
         m_form3 = new Form3;
     return *m_form3;
 }
 
-Form4& AppContext::form4()
+Form4& WindowRegistry::form4()
 {
     if (!m_form4)
-        m_form4 = new Form4(*this);
+        m_form4 = new Form4(m_context);
     return *m_form4;
 }
 
-bool AppContext::isForm4Loaded() const
+bool WindowRegistry::isForm4Loaded() const
 {
     return !m_form4.isNull();
 }
 
-Form5& AppContext::form5()
+Form5& WindowRegistry::form5()
 {
     if (!m_form5)
-        m_form5 = new Form5(*this);
+        m_form5 = new Form5(m_context);
     return *m_form5;
 }
 
-bool AppContext::isForm5Loaded() const
+bool WindowRegistry::isForm5Loaded() const
 {
     return !m_form5.isNull();
 }
 
-void AppContext::unloadForm5()
+void WindowRegistry::unloadForm5()
 {
     if (m_form5)
         m_form5->deleteLater();
     m_form5 = nullptr;
 }
 
-const AlarmSet::StoredSettings& AppContext::loadAlarmSet()
+const AlarmSet::StoredSettings& WindowRegistry::loadAlarmSet()
 {
     if (!m_alarmSetLoad) {
         m_alarmSetLoad = AlarmSet::fForm4Load(m_state);
@@ -120,7 +122,7 @@ const AlarmSet::StoredSettings& AppContext::loadAlarmSet()
     return *m_alarmSetLoad;
 }
 
-void AppContext::unloadForm4()
+void WindowRegistry::unloadForm4()
 {
     if (m_form4)
         m_form4->deleteLater();
@@ -131,14 +133,14 @@ void AppContext::unloadForm4()
     m_alarmSetLoad.reset();
 }
 
-Form10& AppContext::form10()
+Form10& WindowRegistry::form10()
 {
     if (!m_form10)
         m_form10 = new Form10(*this);
     return *m_form10;
 }
 
-Form9& AppContext::form9()
+Form9& WindowRegistry::form9()
 {
     if (!m_form9) {
         m_form9 = std::make_unique<Form9>(m_state,
@@ -150,47 +152,72 @@ Form9& AppContext::form9()
     return *m_form9;
 }
 
-bool AppContext::isClockRunning() const
+bool WindowRegistry::isClockRunning() const
 {
     return m_form1 && m_form1->isClockRunning();
 }
 
-void AppContext::stopClock()
+void WindowRegistry::stopClock()
 {
     form1().holdClock();
 }
 
-void AppContext::startClock()
+void WindowRegistry::startClock()
 {
     form1().releaseClock();
 }
 
-void AppContext::unloadForm10()
+void WindowRegistry::unloadForm10()
 {
     if (m_form10)
         m_form10->deleteLater();
     m_form10 = nullptr;
 }
 
-void AppContext::errorListClosed()
+void WindowRegistry::errorListClosed()
 {
     unloadForm10();
 }
 
-void AppContext::AnswerOk(const QString& ErrorMsgStr)
+void WindowRegistry::messageInputUnloaded()
+{
+    unloadForm5();
+}
+
+void WindowRegistry::settingsWindowClosed()
+{
+    unloadForm7();
+}
+
+void WindowRegistry::wallpaperWindowClosed()
+{
+    unloadForm12();
+}
+
+void WindowRegistry::overwriteQuestionClosed()
+{
+    unloadForm13();
+}
+
+void WindowRegistry::dataFileChooserClosed()
+{
+    unloadForm14();
+}
+
+void WindowRegistry::AnswerOk(const QString& ErrorMsgStr)
 {
     m_warnings.removeAll(nullptr);
-    auto* window = new Form11(*this);
+    auto* window = new Form11(m_context);
     m_warnings.append(window);
     window->showWarning(ErrorMsgStr);
 }
 
-void AppContext::registerForegroundDialog(qint32 code, QWidget* dialog)
+void WindowRegistry::registerForegroundDialog(qint32 code, QWidget* dialog)
 {
     m_foregroundDialogs.insert(code, dialog);
 }
 
-void AppContext::WhoWillForeground(qint32 tmpWho)
+void WindowRegistry::WhoWillForeground(qint32 tmpWho)
 {
     if (FrontOrder::handBackTarget(tmpWho) == 0)
         return;
@@ -201,12 +228,12 @@ void AppContext::WhoWillForeground(qint32 tmpWho)
     dialog->raise();
 }
 
-void AppContext::handFrontBack(qint32 prevWho)
+void WindowRegistry::handFrontBack(qint32 prevWho)
 {
     WhoWillForeground(m_front.release(prevWho));
 }
 
-void AppContext::reclaimFront(QWidget* dialog, qint32 code)
+void WindowRegistry::reclaimFront(QWidget* dialog, qint32 code)
 {
     if (!m_front.reclaim(code))
         return;
@@ -214,17 +241,17 @@ void AppContext::reclaimFront(QWidget* dialog, qint32 code)
     m_services.windows.beep();
 }
 
-void AppContext::endProgram()
+void WindowRegistry::endProgram()
 {
     QCoreApplication::exit(0);
 }
 
-void AppContext::loadAlarmFile(const QString& fileName)
+void WindowRegistry::loadAlarmFile(const QString& fileName)
 {
     dataFiles().LoadClick(fileName);
 }
 
-AlarmDataFiles AppContext::dataFiles()
+AlarmDataFiles WindowRegistry::dataFiles()
 {
     loadAlarmSet();
     return AlarmDataFiles(m_state, *m_alarmLists,
@@ -233,88 +260,88 @@ AlarmDataFiles AppContext::dataFiles()
                                                    qEnvironmentVariable("TERMINAL")});
 }
 
-void AppContext::addErrorLine(const QString& line)
+void WindowRegistry::addErrorLine(const QString& line)
 {
     form10().addError(line);
 }
 
-void AppContext::showErrorList()
+void WindowRegistry::showErrorList()
 {
     form10().show();
 }
 
-void AppContext::beep()
+void WindowRegistry::beep()
 {
     m_services.windows.beep();
 }
 
-void AppContext::FileAlreadyExist(const QString& WhereDoYouComeFrom, const QString& fFileName)
+void WindowRegistry::FileAlreadyExist(const QString& WhereDoYouComeFrom, const QString& fFileName)
 {
     form13().FileAlreadyExist(WhereDoYouComeFrom, fFileName);
 }
 
-Form7& AppContext::form7()
+Form7& WindowRegistry::form7()
 {
     if (!m_form7) {
-        m_form7 = new Form7(*this);
+        m_form7 = new Form7(m_context);
         m_form7->Form_Load();
     }
     return *m_form7;
 }
 
-bool AppContext::isForm7Loaded() const
+bool WindowRegistry::isForm7Loaded() const
 {
     return !m_form7.isNull();
 }
 
-void AppContext::unloadForm7()
+void WindowRegistry::unloadForm7()
 {
     if (m_form7)
         m_form7->deleteLater();
     m_form7 = nullptr;
 }
 
-Form14* AppContext::form14() const
+Form14* WindowRegistry::form14() const
 {
     return m_form14;
 }
 
-void AppContext::unloadForm14()
+void WindowRegistry::unloadForm14()
 {
     if (m_form14)
         m_form14->deleteLater();
     m_form14 = nullptr;
 }
 
-void AppContext::loadWallpaperWindow()
+void WindowRegistry::loadWallpaperWindow()
 {
     readyWallpaper();
 }
 
-void AppContext::readyWallpaper()
+void WindowRegistry::readyWallpaper()
 {
     if (m_wallpaper->isReady())
         return;
     m_wallpaper->load();
-    registerListSource(kWallpaperSaver, [this] { return m_wallpaper->entries(); });
+    registerListSource(WallpaperLogic::kSaver, [this] { return m_wallpaper->entries(); });
 }
 
-Form12& AppContext::form12()
+Form12& WindowRegistry::form12()
 {
     readyWallpaper();
     if (!m_form12) {
-        m_form12 = new Form12(*this);
+        m_form12 = new Form12(m_context);
         m_form12->Form_Load();
     }
     return *m_form12;
 }
 
-bool AppContext::isForm12Loaded() const
+bool WindowRegistry::isForm12Loaded() const
 {
     return !m_form12.isNull();
 }
 
-void AppContext::releaseWallpaperIfHidden()
+void WindowRegistry::releaseWallpaperIfHidden()
 {
     if (!m_wallpaper->isReady() || (m_form12 && m_form12->isVisible()))
         return;
@@ -322,51 +349,51 @@ void AppContext::releaseWallpaperIfHidden()
         unloadForm12();
 }
 
-void AppContext::unloadForm12()
+void WindowRegistry::unloadForm12()
 {
     if (m_form12)
         m_form12->deleteLater();
     m_form12 = nullptr;
     m_wallpaper->changed = nullptr;
     m_wallpaper->release();
-    unregisterListSource(kWallpaperSaver);
+    unregisterListSource(WallpaperLogic::kSaver);
 }
 
-WallpaperTimes& AppContext::wallpaperTimes()
+WallpaperTimes& WindowRegistry::wallpaperTimes()
 {
     return *m_wallpaperTimes;
 }
 
-Form13& AppContext::form13()
+Form13& WindowRegistry::form13()
 {
     if (!m_form13)
-        m_form13 = new Form13(*this);
+        m_form13 = new Form13(m_context);
     return *m_form13;
 }
 
-void AppContext::unloadForm13()
+void WindowRegistry::unloadForm13()
 {
     if (m_form13)
         m_form13->deleteLater();
     m_form13 = nullptr;
 }
 
-void AppContext::registerListSource(const QString& who, std::function<QStringList()> lines)
+void WindowRegistry::registerListSource(const QString& who, std::function<QStringList()> lines)
 {
     m_listSources.insert(who, std::move(lines));
 }
 
-void AppContext::unregisterListSource(const QString& who)
+void WindowRegistry::unregisterListSource(const QString& who)
 {
     m_listSources.remove(who);
 }
 
-std::function<QStringList()> AppContext::listSource(const QString& who) const
+std::function<QStringList()> WindowRegistry::listSource(const QString& who) const
 {
     return m_listSources.value(who);
 }
 
-void AppContext::selectFontOption(qint16 iFontChoice)
+void WindowRegistry::selectFontOption(qint16 iFontChoice)
 {
     if (!isForm7Loaded()) {
         // The Settings window is made when it is first shown (it costs memory an idle tray program should not
@@ -381,12 +408,12 @@ void AppContext::selectFontOption(qint16 iFontChoice)
     form7().optFont[std::size_t(index)]->setChecked(true);
 }
 
-bool AppContext::isForm10Loaded() const
+bool WindowRegistry::isForm10Loaded() const
 {
     return !m_form10.isNull();
 }
 
-QList<Form6*> AppContext::messageWindows() const
+QList<Form6*> WindowRegistry::messageWindows() const
 {
     QList<Form6*> open;
     for (const QPointer<Form6>& window : m_messageWindows)
@@ -395,30 +422,30 @@ QList<Form6*> AppContext::messageWindows() const
     return open;
 }
 
-void AppContext::PlaySound(const QString& strTimes, const QString& sSoundName)
+void WindowRegistry::PlaySound(const QString& strTimes, const QString& sSoundName)
 {
     form9().PlaySound(strTimes, sSoundName);
 }
 
-void AppContext::InternalSpeaker()
+void WindowRegistry::InternalSpeaker()
 {
     form9().InternalSpeaker();
 }
 
-void AppContext::openMessageWindow(const QString& text)
+void WindowRegistry::openMessageWindow(const QString& text)
 {
     m_messageWindows.removeAll(nullptr);
-    auto* window = new Form6(*this);
+    auto* window = new Form6(m_context);
     m_messageWindows.append(window);
     window->showMessage(text);
 }
 
-void AppContext::playChime(const QString& path)
+void WindowRegistry::playChime(const QString& path)
 {
     m_services.wave.sndPlaySound(path);
 }
 
-void AppContext::chkEMPlay_Click()
+void WindowRegistry::chkEMPlay_Click()
 {
     if (isForm4Loaded()) {
         form4().chkEMPlay_Click();
@@ -433,32 +460,32 @@ void AppContext::chkEMPlay_Click()
         m_state.setClockActive(kTrue);
 }
 
-void AppContext::EMShowToShow()
+void WindowRegistry::EMShowToShow()
 {
     readyWallpaper();
     m_wallpaper->EMShowToShow();
 }
 
-void AppContext::chkChange_Click()
+void WindowRegistry::chkChange_Click()
 {
     readyWallpaper();
     m_wallpaper->chkChange_Click();
     releaseWallpaperIfHidden();
 }
 
-void AppContext::showDataFileChooser(DataFileMode mode)
+void WindowRegistry::showDataFileChooser(DataFileMode mode)
 {
     // Every opening starts from a freshly loaded chooser, so no mode's captions are left over.
     if (m_form14)
         m_form14->cmdCancel_Click();
-    auto* chooser = new Form14(*this);
+    auto* chooser = new Form14(m_context);
     m_form14 = chooser;
     chooser->Form_Load();
     chooser->setMode(mode);
     chooser->show();
 }
 
-void AppContext::showSettingsWindow()
+void WindowRegistry::showSettingsWindow()
 {
     Form7& settings = form7();
     if (settings.isMinimized())
@@ -468,14 +495,14 @@ void AppContext::showSettingsWindow()
     m_services.windows.bringToFront(&settings);
 }
 
-void AppContext::showAboutWindow()
+void WindowRegistry::showAboutWindow()
 {
     Form3& about = form3();
     about.show();
     about.raise();
 }
 
-void AppContext::showAlarmSetWindow()
+void WindowRegistry::showAlarmSetWindow()
 {
     Form4& alarmSet = form4();
     alarmSet.showNormal();
@@ -483,7 +510,7 @@ void AppContext::showAlarmSetWindow()
     alarmSet.activateWindow();
 }
 
-void AppContext::showWallpaperWindow()
+void WindowRegistry::showWallpaperWindow()
 {
     Form12& wallpaper = form12();
     if (wallpaper.isMinimized())
@@ -493,18 +520,18 @@ void AppContext::showWallpaperWindow()
     wallpaper.activateWindow();
 }
 
-void AppContext::showMessageInput()
+void WindowRegistry::showMessageInput()
 {
     form5().showInput();
 }
 
-void AppContext::messageInputClosed()
+void WindowRegistry::messageInputClosed()
 {
     if (isForm4Loaded())
         form4().messageInputClosed();
 }
 
-void AppContext::showTrayFallback()
+void WindowRegistry::showTrayFallback()
 {
     if (m_trayFallback)
         return;
@@ -512,18 +539,18 @@ void AppContext::showTrayFallback()
     m_trayFallback->show();
 }
 
-void AppContext::hideTrayFallback()
+void WindowRegistry::hideTrayFallback()
 {
     if (m_trayFallback)
         m_trayFallback->hide();
 }
 
-QWidget* AppContext::trayFallbackWindow() const
+QWidget* WindowRegistry::trayFallbackWindow() const
 {
     return m_trayFallback;
 }
 
-void AppContext::applySoundChecks(qint16 chkSoundOn, qint16 chkErrMsgPop)
+void WindowRegistry::applySoundChecks(qint16 chkSoundOn, qint16 chkErrMsgPop)
 {
     if (!isForm7Loaded()) {
         // Made when first shown; its load then shows the flags set here. States other than 0 and 1 leave a box.
@@ -538,7 +565,7 @@ void AppContext::applySoundChecks(qint16 chkSoundOn, qint16 chkErrMsgPop)
     Form7::setCheckState(settings.chkErrMsgPop, chkErrMsgPop);
 }
 
-void AppContext::noSecondChanged()
+void WindowRegistry::noSecondChanged()
 {
     loadAlarmSet();
     if (isForm4Loaded())

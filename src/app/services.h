@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+class Clock;
+class WindowServices;
+class Launcher;
+class ModalBox;
+class TrayIcon;
+class WaveChannel;
+class MciDevice;
+class WavePlayer;
+class SpeakerOutput;
+class WallpaperSetter;
+class PictureConverter;
+class Autostart;
+
+// The operating-system services the program runs on; main() builds the real ones, tests hand in fakes.
+struct Services
+{
+    Clock& clock;
+    WindowServices& windows;
+    Launcher& launcher;
+    ModalBox& modalBox;
+    TrayIcon& tray;
+    WaveChannel& wave;
+    MciDevice& mci;
+    WavePlayer& wavePlayer;
+    SpeakerOutput& speaker;
+    /// The user's private file the MIDI tune is copied to before it is played.
+    QString tuneCopyPath;
+    WallpaperSetter& wallpaper;
+    PictureConverter& pictures;
+    Autostart& autostart;
+};
