@@ -29,9 +29,11 @@
 #include "app/shared_state.h"
 #include "app/time_calc.h"
 #include "app/tray_pictures.h"
+#include "app/window_font.h"
 #include "platform/clock.h"
 #include "platform/sound_devices.h"
 #include "platform/window_services.h"
+#include "settings/settings_store.h"
 
 namespace {
 constexpr int kTitleMs = 1000;
@@ -357,30 +359,9 @@ void Form4::fForm4Load()
 
 void Form4::LoadFontSetting()
 {
-    switch (AlarmSet::fontChoice(m_app.state())) {
-    case AlarmSet::FontChoice::Arial:
-        SetFontName(QStringLiteral("Arial"), 0);
-        break;
-    case AlarmSet::FontChoice::TimesNewRoman:
-        SetFontName(QStringLiteral("Times New Roman"), 10);
-        break;
-    case AlarmSet::FontChoice::Designed:
-        break;
-    }
-}
-
-void Form4::SetFontName(const QString& name, int pointSize)
-{
-    const QList<QWidget*> controls{cbHour,  cbMin,    cbPlayTimes, cbSec,  cmbSong, cmdAdd,
-                                   cmdExit, cmdViewM, Frame2,      Label2, lblATis, lstData};
-    for (QWidget* control : controls) {
-        QFont font = control->font();
-        font.setFamily(name);
-        font.setStyleHint(name == QLatin1String("Arial") ? QFont::SansSerif : QFont::Serif);
-        if (pointSize > 0)
-            font.setPointSize(pointSize);
-        control->setFont(font);
-    }
+    applyWindowFont(
+        {cbHour, cbMin, cbPlayTimes, cbSec, cmbSong, cmdAdd, cmdExit, cmdViewM, Frame2, Label2, lblATis, lstData},
+        SettingsStore(m_app.state().settingsFile()).fontChoice());
 }
 
 Form8 Form4::logic()

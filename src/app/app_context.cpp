@@ -24,7 +24,7 @@
 #include "platform/sound_devices.h"
 #include "platform/window_services.h"
 #include "settings/message_input_window.h"
-#include "settings/setting_checks.h"
+#include "settings/settings_store.h"
 #include "settings/settings_window.h"
 #include "sound/sound_playback.h"
 #include "wallpaper/clock_wallpaper_times.h"
@@ -377,8 +377,7 @@ void AppContext::selectFontOption(qint16 iFontChoice)
             noSecondChanged();
         return;
     }
-    const int index = iFontChoice == 1 || iFontChoice == 2 ? iFontChoice : 3;
-    form7().optFont[std::size_t(index)]->setChecked(true);
+    form7().optFont[std::size_t(SettingsStore::fontOption(iFontChoice))]->setChecked(true);
 }
 
 bool AppContext::isForm10Loaded() const
