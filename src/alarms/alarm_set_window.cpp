@@ -26,8 +26,8 @@
 #include "alarms/alarm_lists.h"
 #include "alarms/alarm_set_logic.h"
 #include "app/app_context.h"
+#include "app/chime_setup.h"
 #include "app/shared_state.h"
-#include "app/time_calc.h"
 #include "app/tray_pictures.h"
 #include "app/window_font.h"
 #include "platform/clock.h"
@@ -564,14 +564,9 @@ void Form4::cbEMPlay_Click()
 
 void Form4::chkEMPlay_Click()
 {
-    Module1& state = m_app.state();
     const bool on = chkEMPlay->isChecked();
-    qint16 result = 0;
-    TimeCalc().SetUpChime(on, cbEMPlay->currentIndex() >= 0 ? cbEMPlay->currentText() : QString(), state.iEMInterval,
-                          result, state.iEMNext, m_app.services().clock.now().time());
-    if (result == 1)
-        state.setClockActive(kTrue);
-    state.bEMPlayOn = toFlag(on);
+    setUpChime(m_app.state(), on, cbEMPlay->currentIndex() >= 0 ? cbEMPlay->currentText() : QString(),
+               m_app.services().clock.now().time());
     // While the chime runs its interval stays as shown.
     cbEMPlay->setEnabled(!on);
 }

@@ -10,11 +10,11 @@
 #include "alarms/alarm_lists.h"
 #include "alarms/alarm_set_window.h"
 #include "app/about_window.h"
+#include "app/chime_setup.h"
 #include "app/error_list_window.h"
 #include "app/main_window.h"
 #include "app/message_window.h"
 #include "app/shared_state.h"
-#include "app/time_calc.h"
 #include "app/tray_fallback_window.h"
 #include "app/warning_window.h"
 #include "filedialogs/data_file_choice.h"
@@ -425,11 +425,8 @@ void AppContext::chkEMPlay_Click()
     }
     // Without the Alarm Set window its chime box and minutes list stand for bEMPlayOn and iEMInterval; the
     // recompute works from those, exactly as a click on the box would.
-    qint16 result = 0;
-    TimeCalc().SetUpChime(m_state.bEMPlayOn == kTrue, QString::number(m_state.iEMInterval), m_state.iEMInterval, result,
-                          m_state.iEMNext, m_services.clock.now().time());
-    if (result == 1)
-        m_state.setClockActive(kTrue);
+    setUpChime(m_state, m_state.bEMPlayOn == kTrue, QString::number(m_state.iEMInterval),
+               m_services.clock.now().time());
 }
 
 void AppContext::EMShowToShow()
