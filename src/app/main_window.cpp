@@ -7,8 +7,8 @@
 #include "app/shared_state.h"
 #include "app/startup_load.h"
 #include "platform/launcher.h"
-#include "platform/sound_devices.h"
 #include "platform/tray_icon.h"
+#include "sound/sound_logic.h"
 
 namespace {
 constexpr int kTickMs = 800;
@@ -182,9 +182,7 @@ void Form1::mHelp_Click()
 
 void Form1::mStop_Click()
 {
-    m_app.services().wave.sndPlaySound(QString());
-    m_app.services().mci.mciSendString(QStringLiteral("close tmpMidiPlay"));
-    m_app.state().setISRepeat(kFalse);
+    m_app.form9().StopSound();
 }
 
 void Form1::mDisable_Click()
