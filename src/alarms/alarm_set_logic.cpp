@@ -147,22 +147,6 @@ bool fForm4ExitClick(Module1& state, const AlarmDataList& lstData, QPoint topLef
     return written;
 }
 
-FontChoice fontChoice(const Module1& state)
-{
-    const SettingsFile file = state.settingsFile();
-    if (!file.exists())
-        return FontChoice::Designed;
-    const std::optional<IniRecord> record = file.readSlot(IniSlot::AllFont);
-    if (!record)
-        return FontChoice::Designed;
-    const QString value = record->value();
-    if (value.startsWith(QLatin1String("Arial")))
-        return FontChoice::Arial;
-    if (value.startsWith(QLatin1String("TimesNewRoman")))
-        return FontChoice::TimesNewRoman;
-    return FontChoice::Designed;
-}
-
 QString title(const QDateTime& now)
 {
     return kCaption + QLocale::c().toString(now, QStringLiteral("dd MMM yyyy / hh:mm AP"));

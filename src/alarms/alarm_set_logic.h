@@ -50,10 +50,6 @@ StoredSettings fForm4Load(Module1& state);
 /// Returns false when ixo.ini could not be written.
 bool fForm4ExitClick(Module1& state, const AlarmDataList& lstData, QPoint topLeft);
 
-/// The font choice of slot 8 for the window's controls.
-enum class FontChoice { Designed, Arial, TimesNewRoman };
-FontChoice fontChoice(const Module1& state);
-
 /// The window's title: "Tindalo Alarm Clock..." followed by the date and the 12-hour time.
 QString title(const QDateTime& now);
 /// "AM" before noon, "PM" from noon on.

@@ -25,17 +25,19 @@
 #include "alarms/alarm_list_logic.h"
 #include "alarms/alarm_lists.h"
 #include "alarms/alarm_set_logic.h"
+#include "app/chime_setup.h"
 #include "app/services.h"
 #include "app/shared_state.h"
-#include "app/time_calc.h"
 #include "app/tray_pictures.h"
 #include "app/warnings.h"
 #include "app/window_context.h"
+#include "app/window_font.h"
 #include "app/window_requests.h"
 #include "filedialogs/data_file_choice.h"
 #include "platform/clock.h"
 #include "platform/sound_devices.h"
 #include "platform/window_services.h"
+#include "settings/settings_store.h"
 
 namespace {
 constexpr int kTitleMs = 1000;
@@ -361,30 +363,9 @@ void Form4::fForm4Load()
 
 void Form4::LoadFontSetting()
 {
-    switch (AlarmSet::fontChoice(m_ctx.state)) {
-    case AlarmSet::FontChoice::Arial:
-        SetFontName(QStringLiteral("Arial"), 0);
-        break;
-    case AlarmSet::FontChoice::TimesNewRoman:
-        SetFontName(QStringLiteral("Times New Roman"), 10);
-        break;
-    case AlarmSet::FontChoice::Designed:
-        break;
-    }
-}
-
-void Form4::SetFontName(const QString& name, int pointSize)
-{
-    const QList<QWidget*> controls{cbHour,  cbMin,    cbPlayTimes, cbSec,  cmbSong, cmdAdd,
-                                   cmdExit, cmdViewM, Frame2,      Label2, lblATis, lstData};
-    for (QWidget* control : controls) {
-        QFont font = control->font();
-        font.setFamily(name);
-        font.setStyleHint(name == QLatin1String("Arial") ? QFont::SansSerif : QFont::Serif);
-        if (pointSize > 0)
-            font.setPointSize(pointSize);
-        control->setFont(font);
-    }
+    applyWindowFont(
+        {cbHour, cbMin, cbPlayTimes, cbSec, cmbSong, cmdAdd, cmdExit, cmdViewM, Frame2, Label2, lblATis, lstData},
+        SettingsStore(m_ctx.state.settingsFile()).fontChoice());
 }
 
 Form8 Form4::logic()
@@ -587,14 +568,9 @@ void Form4::cbEMPlay_Click()
 
 void Form4::chkEMPlay_Click()
 {
-    Module1& state = m_ctx.state;
     const bool on = chkEMPlay->isChecked();
-    qint16 result = 0;
-    TimeCalc().SetUpChime(on, cbEMPlay->currentIndex() >= 0 ? cbEMPlay->currentText() : QString(), state.iEMInterval,
-                          result, state.iEMNext, m_ctx.services.clock.now().time());
-    if (result == 1)
-        state.setClockActive(kTrue);
-    state.bEMPlayOn = toFlag(on);
+    setUpChime(m_ctx.state, on, cbEMPlay->currentIndex() >= 0 ? cbEMPlay->currentText() : QString(),
+               m_ctx.services.clock.now().time());
     // While the chime runs its interval stays as shown.
     cbEMPlay->setEnabled(!on);
 }

@@ -116,7 +116,6 @@ private:
     void buildLayout();
     void fForm4Load();
     void LoadFontSetting();
-    void SetFontName(const QString& name, int pointSize);
     /// Adds the event of the time boxes; with bWithMessage on, the message input opens for it.
     void AddClick();
     void openMessageInput();

@@ -10,7 +10,6 @@
 #include "app/window_context.h"
 #include "app/window_requests.h"
 #include "platform/launcher.h"
-#include "platform/sound_devices.h"
 #include "platform/tray_icon.h"
 
 namespace {
@@ -185,9 +184,7 @@ void Form1::mHelp_Click()
 
 void Form1::mStop_Click()
 {
-    m_ctx.services.wave.sndPlaySound(QString());
-    m_ctx.services.mci.mciSendString(QStringLiteral("close tmpMidiPlay"));
-    m_ctx.state.setISRepeat(kFalse);
+    m_ctx.requests.StopSound();
 }
 
 void Form1::mDisable_Click()

@@ -1,12 +1,12 @@
 #include "app/startup_load.h"
 
 #include "app/shared_state.h"
-#include "settings/startup_settings.h"
+#include "settings/settings_store.h"
 
 void fForm1Load(Module1& state, StartupHooks& hooks)
 {
     state.setStartupDefaults();
-    const StartupSettings settings = readStartupSettings(state.settingsFile());
+    const StartupSettings settings = SettingsStore(state.settingsFile()).startup();
     if (!settings.fileExists)
         return;
     if (settings.autoLoadAlarms)

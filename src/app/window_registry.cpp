@@ -10,11 +10,11 @@
 #include "alarms/alarm_lists.h"
 #include "alarms/alarm_set_window.h"
 #include "app/about_window.h"
+#include "app/chime_setup.h"
 #include "app/error_list_window.h"
 #include "app/main_window.h"
 #include "app/message_window.h"
 #include "app/shared_state.h"
-#include "app/time_calc.h"
 #include "app/tray_fallback_window.h"
 #include "app/warning_window.h"
 #include "filedialogs/data_file_choice.h"
@@ -24,7 +24,7 @@
 #include "platform/sound_devices.h"
 #include "platform/window_services.h"
 #include "settings/message_input_window.h"
-#include "settings/setting_checks.h"
+#include "settings/settings_store.h"
 #include "settings/settings_window.h"
 #include "sound/sound_playback.h"
 #include "wallpaper/clock_wallpaper_times.h"
@@ -404,8 +404,7 @@ void WindowRegistry::selectFontOption(qint16 iFontChoice)
             noSecondChanged();
         return;
     }
-    const int index = iFontChoice == 1 || iFontChoice == 2 ? iFontChoice : 3;
-    form7().optFont[std::size_t(index)]->setChecked(true);
+    form7().optFont[std::size_t(SettingsStore::fontOption(iFontChoice))]->setChecked(true);
 }
 
 bool WindowRegistry::isForm10Loaded() const
@@ -425,6 +424,11 @@ QList<Form6*> WindowRegistry::messageWindows() const
 void WindowRegistry::PlaySound(const QString& strTimes, const QString& sSoundName)
 {
     form9().PlaySound(strTimes, sSoundName);
+}
+
+void WindowRegistry::StopSound()
+{
+    form9().StopSound();
 }
 
 void WindowRegistry::InternalSpeaker()
@@ -453,11 +457,8 @@ void WindowRegistry::chkEMPlay_Click()
     }
     // Without the Alarm Set window its chime box and minutes list stand for bEMPlayOn and iEMInterval; the
     // recompute works from those, exactly as a click on the box would.
-    qint16 result = 0;
-    TimeCalc().SetUpChime(m_state.bEMPlayOn == kTrue, QString::number(m_state.iEMInterval), m_state.iEMInterval, result,
-                          m_state.iEMNext, m_services.clock.now().time());
-    if (result == 1)
-        m_state.setClockActive(kTrue);
+    setUpChime(m_state, m_state.bEMPlayOn == kTrue, QString::number(m_state.iEMInterval),
+               m_services.clock.now().time());
 }
 
 void WindowRegistry::EMShowToShow()

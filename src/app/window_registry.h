@@ -184,6 +184,7 @@ public:
 
     // What the clock tick asks for.
     void PlaySound(const QString& strTimes, const QString& sSoundName) override;
+    void StopSound() override;
     void InternalSpeaker() override;
     void openMessageWindow(const QString& text) override;
     void playChime(const QString& path) override;

@@ -51,6 +51,8 @@ public:
     virtual std::function<QStringList()> listSource(const QString& who) const = 0;
     /// Plays the alarm sound `sSoundName` `strTimes` ("once") through the sound logic.
     virtual void PlaySound(const QString& strTimes, const QString& sSoundName) = 0;
+    /// Stops every sound the sound logic plays (the wave, the MIDI tune, a repeating speaker sweep).
+    virtual void StopSound() = 0;
     /// Ends the program at once, without running any window's closing steps.
     virtual void endProgram() = 0;
 

@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QFont>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -21,10 +20,11 @@
 #include "app/shared_state.h"
 #include "app/warnings.h"
 #include "app/window_context.h"
+#include "app/window_font.h"
 #include "app/window_requests.h"
 #include "filedialogs/data_file_choice.h"
 #include "platform/window_services.h"
-#include "settings/settings_file.h"
+#include "settings/settings_store.h"
 
 namespace {
 
@@ -117,18 +117,8 @@ void Form14::Form_Load()
 
 void Form14::LoadFontSetting()
 {
-    const SettingsFile file = m_ctx.state.settingsFile();
-    if (!file.exists())
-        return;
-    const std::optional<IniRecord> record = file.readSlot(IniSlot::AllFont);
-    if (!record || !record->value().startsWith(QStringLiteral("Arial")))
-        return;
-    for (QWidget* w : std::initializer_list<QWidget*>{cmdCancel, cmdConfirm, File1, Label1, lblInputFileN}) {
-        QFont font = w->font();
-        font.setFamily(QStringLiteral("Arial"));
-        font.setStyleHint(QFont::SansSerif);
-        w->setFont(font);
-    }
+    applyWindowFont({cmdCancel, cmdConfirm, File1, Label1, lblInputFileN},
+                    SettingsStore(m_ctx.state.settingsFile()).fontChoice(), WindowFontCases::ArialOnly);
 }
 
 void Form14::setMode(DataFileChoice::Mode mode)

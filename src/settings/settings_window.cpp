@@ -15,11 +15,11 @@
 #include "app/shared_state.h"
 #include "app/warnings.h"
 #include "app/window_context.h"
+#include "app/window_font.h"
 #include "app/window_requests.h"
 #include "platform/autostart.h"
 #include "platform/window_services.h"
-#include "settings/setting_checks.h"
-#include "settings/settings_file.h"
+#include "settings/settings_store.h"
 
 namespace {
 const QString kDone = QStringLiteral("It is done!");
@@ -167,21 +167,15 @@ void Form7::Form_Load()
     Module1& state = m_ctx.state;
     chkSoundOn->setChecked(state.bSoundOn == kTrue);
     chkErrMsgPop->setChecked(state.bErrMsgPop == kTrue);
-    const qint16 choice = state.iFontChoice == 1 || state.iFontChoice == 2 ? state.iFontChoice : qint16(3);
-    optFont[std::size_t(choice)]->setChecked(true);
+    optFont[std::size_t(SettingsStore::fontOption(state.iFontChoice))]->setChecked(true);
 
-    const SettingsFile file = state.settingsFile();
-    if (file.exists()) {
-        if (const std::optional<IniRecord> slot4 = file.readSlot(IniSlot::Setting);
-            slot4 && slot4->section() == kSectionSetting) {
-            setCheckState(chkSoundOn, slot4->iData1);
-            setCheckState(chkErrMsgPop, slot4->iData2);
-            const SettingChecks tokens = SettingChecks::fromTokens(slot4->sData);
-            chkAutoLoad->setChecked(tokens.chkAutoLoad);
-            chkNoSec->setChecked(tokens.chkNoSec);
-            chkInternalSpeaker->setChecked(tokens.chkInternalSpeaker);
-            chkISInsteadMidi->setChecked(tokens.chkISInsteadMidi);
-        }
+    if (const std::optional<SettingChecks> stored = SettingsStore(state.settingsFile()).settingChecks()) {
+        setCheckState(chkSoundOn, stored->chkSoundOn);
+        setCheckState(chkErrMsgPop, stored->chkErrMsgPop);
+        chkAutoLoad->setChecked(stored->chkAutoLoad);
+        chkNoSec->setChecked(stored->chkNoSec);
+        chkInternalSpeaker->setChecked(stored->chkInternalSpeaker);
+        chkISInsteadMidi->setChecked(stored->chkISInsteadMidi);
     }
     LoadFontSetting();
 }
@@ -206,34 +200,7 @@ QList<QWidget*> Form7::captionedControls() const
 
 void Form7::LoadFontSetting()
 {
-    const SettingsFile file = m_ctx.state.settingsFile();
-    if (!file.exists())
-        return;
-    const std::optional<IniRecord> record = file.readSlot(IniSlot::AllFont);
-    if (!record)
-        return;
-    const QString value = record->value();
-    if (value.startsWith(QStringLiteral("Arial"))) {
-        SetAllFontName(QStringLiteral("Arial"));
-    } else if (value.startsWith(QStringLiteral("TimesNewRoman"))) {
-        SetAllFontName(QStringLiteral("Times New Roman"));
-        for (QWidget* w : captionedControls()) {
-            QFont font = w->font();
-            font.setPointSize(10);
-            w->setFont(font);
-        }
-    }
-}
-
-void Form7::SetAllFontName(const QString& fontName)
-{
-    const QFont::StyleHint hint = fontName.startsWith(QStringLiteral("Times")) ? QFont::Serif : QFont::SansSerif;
-    for (QWidget* w : captionedControls()) {
-        QFont font = w->font();
-        font.setFamily(fontName);
-        font.setStyleHint(hint);
-        w->setFont(font);
-    }
+    applyWindowFont(captionedControls(), SettingsStore(m_ctx.state.settingsFile()).fontChoice());
 }
 
 void Form7::testRule()
@@ -325,19 +292,15 @@ void Form7::cmdNoRun_Click()
 void Form7::Form_Unload()
 {
     Module1& state = m_ctx.state;
-    SettingChecks checks;
-    checks.chkSoundOn = stateOf(chkSoundOn);
-    checks.chkErrMsgPop = stateOf(chkErrMsgPop);
-    checks.chkAutoLoad = chkAutoLoad->isChecked();
-    checks.chkNoSec = chkNoSec->isChecked();
-    checks.chkInternalSpeaker = chkInternalSpeaker->isChecked();
-    checks.chkISInsteadMidi = chkISInsteadMidi->isChecked();
-    fillSettingRecord(state.recIni, checks);
-    const IniRecord setting = state.recIni;
-    fillFontRecord(state.recIni, state.iFontChoice);
-    const SettingsFile file = state.settingsFile();
-    if (!file.writeSlots({{IniSlot::Setting, setting}, {IniSlot::AllFont, state.recIni}}))
-        m_ctx.warnings.AnswerOk(QStringLiteral("The settings could not be saved in ") + file.path());
+    const SettingChecks checks{.chkSoundOn = stateOf(chkSoundOn),
+                               .chkErrMsgPop = stateOf(chkErrMsgPop),
+                               .chkAutoLoad = chkAutoLoad->isChecked(),
+                               .chkNoSec = chkNoSec->isChecked(),
+                               .chkInternalSpeaker = chkInternalSpeaker->isChecked(),
+                               .chkISInsteadMidi = chkISInsteadMidi->isChecked()};
+    const SettingsStore store(state.settingsFile());
+    if (!store.writeSettings(state.recIni, checks, state.iFontChoice))
+        m_ctx.warnings.AnswerOk(QStringLiteral("The settings could not be saved in ") + store.file().path());
 }
 
 void Form7::closeEvent(QCloseEvent* event)

@@ -79,7 +79,6 @@ private:
     /// The speaker test shows when both "Sound on" and the internal speaker box are checked.
     void testRule();
     void LoadFontSetting();
-    void SetAllFontName(const QString& fontName);
     QList<QWidget*> captionedControls() const;
     void itIsDone();
 

@@ -22,6 +22,13 @@ Form9::Form9(Module1& state, const SoundServices& services, QString tuneCopyPath
 {
 }
 
+void Form9::StopSound()
+{
+    m_services.wave.sndPlaySound(QString());
+    m_services.mci.mciSendString(QStringLiteral("close ") + kMidiAlias);
+    m_state.setISRepeat(kFalse);
+}
+
 QString Form9::speakerWarningText()
 {
     return QStringLiteral("cannot play sound from internal speaker, refer to trouble shooting in help");

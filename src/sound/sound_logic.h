@@ -52,6 +52,7 @@ public:
     /// tells when it cannot.
     void MidiSound();
     void InternalSpeaker() override;
+    void StopSound() override;
 
     /// Lets pending window events run; called between two speaker sweeps.
     std::function<void()> processEvents;

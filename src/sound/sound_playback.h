@@ -12,4 +12,7 @@ public:
     virtual void PlaySound(const QString& strTimes, const QString& sSoundName) = 0;
     /// One tone sweep on the internal speaker; the repeating speaker alarm asks for one per clock tick.
     virtual void InternalSpeaker() = 0;
+    /// Silences what plays: the wave (a repeating one included) and the MIDI tune stop, and the repeating speaker
+    /// alarm starts no further sweep (a sweep under way finishes).
+    virtual void StopSound() = 0;
 };

@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QFont>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -27,8 +26,10 @@
 #include "app/shared_state.h"
 #include "app/warnings.h"
 #include "app/window_context.h"
+#include "app/window_font.h"
 #include "app/window_requests.h"
 #include "settings/code_page.h"
+#include "settings/settings_store.h"
 #include "wallpaper/wallpaper_form_state.h"
 #include "wallpaper/wallpaper_logic.h"
 #include "wallpaper/wallpaper_store.h"
@@ -223,31 +224,9 @@ void Form12::Form_Load()
 
 void Form12::LoadFontSetting()
 {
-    const SettingsFile file = m_ctx.state.settingsFile();
-    if (!file.exists())
-        return;
-    const std::optional<IniRecord> record = file.readSlot(IniSlot::AllFont);
-    if (!record)
-        return;
-    const QString value = record->value();
-    if (value.startsWith(QLatin1String("Arial")))
-        SetFontName(QStringLiteral("Arial"), QFont::SansSerif, 0);
-    else if (value.startsWith(QLatin1String("TimesNewRoman")))
-        SetFontName(QStringLiteral("Times New Roman"), QFont::Serif, 10);
-}
-
-void Form12::SetFontName(const QString& family, QFont::StyleHint hint, int pointSize)
-{
-    const QList<QWidget*> controls{Label1, Label2,        Label3,       Label4,   Label5,   lstShow,
-                                   cmdAdd, cmdChangeWall, cmdClearWall, cmdClose, cbChange, cbPaper};
-    for (QWidget* control : controls) {
-        QFont font = control->font();
-        font.setFamily(family);
-        font.setStyleHint(hint);
-        if (pointSize > 0)
-            font.setPointSize(pointSize);
-        control->setFont(font);
-    }
+    applyWindowFont({Label1, Label2, Label3, Label4, Label5, lstShow, cmdAdd, cmdChangeWall, cmdClearWall, cmdClose,
+                     cbChange, cbPaper},
+                    SettingsStore(m_ctx.state.settingsFile()).fontChoice());
 }
 
 void Form12::showState()

@@ -82,7 +82,6 @@ private:
     void showList();
     void showPreview(const QString& path);
     void LoadFontSetting();
-    void SetFontName(const QString& family, QFont::StyleHint hint, int pointSize);
 
     WindowContext& m_ctx;
     WallpaperFormState& m_form;

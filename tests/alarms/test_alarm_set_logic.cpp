@@ -181,24 +181,6 @@ private Q_SLOTS:
         QCOMPARE(m_state->strSongPath, app + "ding.wav");
     }
 
-    void fontChoice_data()
-    {
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<int>("choice");
-        QTest::newRow("Arial") << "  Arial" << int(AlarmSet::FontChoice::Arial);
-        QTest::newRow("Times New Roman") << "TimesNewRoman" << int(AlarmSet::FontChoice::TimesNewRoman);
-        QTest::newRow("Normal") << "Normal" << int(AlarmSet::FontChoice::Designed);
-        QTest::newRow("case matters") << "arial" << int(AlarmSet::FontChoice::Designed);
-    }
-    void fontChoice()
-    {
-        QFETCH(QString, value);
-        QFETCH(int, choice);
-        QCOMPARE(int(AlarmSet::fontChoice(*m_state)), int(AlarmSet::FontChoice::Designed)); // no file
-        QVERIFY(m_state->settingsFile().writeSlot(IniSlot::AllFont, IniRecord{kSectionAllFont, 0, 0, value}));
-        QCOMPARE(int(AlarmSet::fontChoice(*m_state)), choice);
-    }
-
     void titleInEnglishWhateverTheLocale()
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));

@@ -1,12 +1,10 @@
-#include <memory>
-
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "settings/settings_file.h"
-#include "settings/startup_settings.h"
+#include "app/shared_state.h"
+#include "settings/settings_store.h"
 
 namespace {
 QByteArray readAll(const QString& path)
@@ -19,11 +17,10 @@ bool writeAll(const QString& path, const QByteArray& bytes)
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
-// A settings file with values in slots 4, 5 and 8 under a foreign section name.
-QByteArray withSlots(const char* slot4, const char* slot5, const char* slot8)
+QByteArray slotBytes(const char* section, const QByteArray& value, qint16 data1 = 0, qint16 data2 = 0)
 {
-    auto record = [](const char* value) { return IniRecord{"anything", 0, 0, QString::fromLatin1(value)}.toBytes(); };
-    return QByteArray(153, '\0') + record(slot4) + record(slot5) + QByteArray(102, '\0') + record(slot8);
+    const auto int16 = [](qint16 n) { return QByteArray(1, char(n & 0xff)) + char(quint16(n) >> 8); };
+    return QByteArray(section).leftJustified(17) + int16(data1) + int16(data2) + value.leftJustified(30);
 }
 } // namespace
 
@@ -31,41 +28,20 @@ class TestSettingsFile : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_app = m_dir->path() + QStringLiteral("/");
-    }
-
     // A write patches only its slot: a gap before it is zero-filled, the file never shrinks, foreign bytes after
     // the eight slots stay, and a missing program folder is made. Texts are stored in Windows-1252 when they fit,
-    // else in UTF-8, and cut to the field's width between characters; they read back as they were stored.
+    // else in UTF-8, and cut to the field's width between characters; they read back as they were stored. Numbers
+    // are rounded half to even and clamped to 16 bits.
     void writePatchesOnlyItsSlot_data()
     {
         QTest::addColumn<QByteArray>("before");
         QTest::addColumn<int>("slot");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QByteArray>("stored");
-        QTest::addColumn<QString>("readBack");
-        const QString cyrillic = QStringLiteral("\u0411\u0443\u0434\u0438\u043b\u044c\u043d\u0438\u043a");
-        QTest::newRow("missing folder, slot 3, cut to 30")
-            << QByteArray() << 3 << QStringLiteral("a-song-name-that-is-longer-than-thirty")
-            << QByteArray("a-song-name-that-is-longer-tha") << QStringLiteral("a-song-name-that-is-longer-tha");
-        QTest::newRow("short file, slot 8, Western text one byte a character")
-            << QByteArray(60, 'x') << 8 << QStringLiteral("caf\u00e9 \u20ac \u00ff")
-            << QByteArray("caf\xe9 \x80 \xff").leftJustified(30) << QStringLiteral("caf\u00e9 \u20ac \u00ff");
-        QTest::newRow("foreign file longer than 8 slots, CJK in UTF-8")
-            << QByteArray(500, 'x') << 7 << QStringLiteral("\u65e5\u672c")
-            << QByteArray("\xe6\x97\xa5\xe6\x9c\xac").leftJustified(30) << QStringLiteral("\u65e5\u672c");
-        QTest::newRow("Cyrillic cut between characters")
-            << QByteArray() << 3 << cyrillic + cyrillic << (cyrillic + cyrillic).left(15).toUtf8()
-            << (cyrillic + cyrillic).left(15);
-        const QString emoji = QString(7, QChar(0x2615)) + QStringLiteral("\U0001F600\U0001F600");
-        QTest::newRow("emoji cut between characters")
-            << QByteArray() << 3 << emoji + QStringLiteral("\U0001F600") << emoji.toUtf8() + ' ' << emoji;
-        QTest::newRow("Windows-1252 that reads as UTF-8 goes as UTF-8")
-            << QByteArray() << 3 << QStringLiteral("\u00c3\u00a9") << QByteArray("\xc3\x83\xc2\xa9").leftJustified(30)
-            << QStringLiteral("\u00c3\u00a9");
+        const QString emoji = QStringLiteral("\U0001F600");
+        QTest::newRow("no folder, cut to 30") << QByteArray() << 3 << QString(31, 'a') << QByteArray(30, 'a');
+        QTest::newRow("1252") << QByteArray(60, 'x') << 8 << "\u00e9 \u20ac\u0081" << QByteArray("\xe9 \x80\x81");
+        QTest::newRow("500 bytes, cut") << QByteArray(500, 'x') << 7 << emoji.repeated(8) << emoji.repeated(7).toUtf8();
     }
     void writePatchesOnlyItsSlot()
     {
@@ -73,89 +49,78 @@ private Q_SLOTS:
         QFETCH(int, slot);
         QFETCH(QString, value);
         QFETCH(QByteArray, stored);
-        const QString app = m_app + QStringLiteral("not/yet/");
-        if (!before.isEmpty())
-            QVERIFY(QDir().mkpath(app) && writeAll(app + "ixo.ini", before));
-        QVERIFY(SettingsFile(app).writeSlot(slot, IniRecord{kSectionSongName, -32768, -2, value}));
-        const QByteArray bytes = readAll(app + "ixo.ini");
+        const SettingsFile file(app() + "not/yet/");
+        QVERIFY(before.isEmpty() || (QDir().mkpath(app() + "not/yet/") && writeAll(file.path(), before)));
+        QVERIFY(file.writeSlot(slot, IniRecord{kSectionSongName, toRecordInt(-1e6), toRecordInt(-2.5), value}));
         const int at = (slot - 1) * IniRecord::kSize;
-        QCOMPARE(bytes.size(), qMax(before.size(), at + 51));
-        QCOMPARE(bytes.left(at), before.left(at) + QByteArray(qMax(0, at - int(before.size())), '\0'));
-        QCOMPARE(bytes.mid(at, 51),
-                 QByteArray("[SongName]").leftJustified(17) + QByteArray("\x00\x80\xfe\xff", 4) + stored);
-        QCOMPARE(bytes.mid(at + 51), before.mid(at + 51));
-        const IniRecord back = *SettingsFile(app).readSlot(slot);
-        QCOMPARE(back.toBytes(), bytes.mid(at, 51));
-        QTEST(back.value(), "readBack");
-        QCOMPARE(IniRecord::fits(value), value == back.value());
+        const QByteArray record = slotBytes("[SongName]", stored, -32768, -2);
+        QCOMPARE(readAll(file.path()), before.leftJustified(at, '\0', true) + record + before.mid(at + 51));
+        QCOMPARE(file.readSlot(slot)->toBytes(), record);
+        QCOMPARE(IniRecord::fits(value), value == file.readSlot(slot)->value());
     }
 
-    // A slot written by an older Ixo in one byte a character reads as Windows-1252 and is written back unchanged.
-    void oldSlotKeptByteForByte()
+    // Closing the Settings window writes "[Setting]" (the sound boxes' states, the four tokens) and "[AllFont]"
+    // (with the same integers) in one go; no font choice yet (0) is "Normal". They read back as the boxes, the font
+    // choice and the flags; a state other than 0 and 1 leaves its flag.
+    void settingsWrittenTogetherAndReadBack_data()
     {
-        const QByteArray old = QByteArray("[SongName]").leftJustified(17) + QByteArray(4, '\0') +
-                               QByteArray("R\xe9veil \x80\x81\x9d\xa9").leftJustified(30);
-        const IniRecord record = IniRecord::fromBytes(old);
-        QCOMPARE(record.value(), QStringLiteral("R\u00e9veil \u20ac\u0081\u009d\u00a9"));
-        QCOMPARE(record.toBytes(), old);
+        QTest::addColumn<QList<qint16>>("boxes"); // sound on, error message, auto load, no second, speaker, MIDI; font
+        QTest::addColumn<QString>("values");
+        QTest::newRow("Arial") << QList<qint16>{0, 1, 1, 0, 1, 0, 1} << "ALAEOnDCWSOfUISPOnISOMOf Arial";
+        QTest::newRow("Enlarge") << QList<qint16>{1, 0, 0, 0, 0, 1, 2} << "ALAEOfDCWSOfUISPOfISOMOn TimesNewRoman";
+        QTest::newRow("odd states") << QList<qint16>{2, 0, 1, 1, 1, 1, 0} << "ALAEOnDCWSOnUISPOnISOMOn Normal";
     }
-
-    void unwritablePlaceReportsFailure()
+    void settingsWrittenTogetherAndReadBack()
     {
-        QVERIFY(writeAll(m_app + "plain", "x")); // a file where the program folder belongs
-        QVERIFY(!SettingsFile(m_app + "plain/").writeSlot(1, IniRecord()));
+        QFETCH(QList<qint16>, boxes);
+        QFETCH(QString, values);
+        Module1 s;
+        s.strAppPath = app();
+        s.setStartupDefaults();
+        const SettingChecks checks{boxes[0], boxes[1], boxes[2] == 1, boxes[3] == 1, boxes[4] == 1, boxes[5] == 1};
+        const SettingsStore store(s.settingsFile());
+        QVERIFY(store.writeSettings(s.recIni, checks, boxes[6]));
+        const QList<QByteArray> value = values.toLatin1().split(' ');
+        QCOMPARE(readAll(store.file().path()),
+                 QByteArray(153, '\0') + slotBytes("[Setting]", value[0], boxes[0], boxes[1]) + QByteArray(153, '\0') +
+                     slotBytes("[AllFont]", value[1], boxes[0], boxes[1]));
+        QVERIFY(store.settingChecks() == checks);
+        applyStoredSettingChecks(s);
+        QCOMPARE((QList<int>{s.bSoundOn, s.bErrMsgPop, s.bNoSecond, s.bUseInternalSpeaker, s.bISInsteadMidi}),
+                 (QList<int>{boxes[0] == 0 ? 0 : -1, -boxes[1], -boxes[3], -boxes[4], -boxes[5]}));
     }
 
-    // Start-up reads slots 4, 5 and 8 whatever their section names: slots 4 and 8 trimmed, slot 5 not. Short,
-    // empty or garbage files are read without a crash; slots beyond the file's end are absent.
-    void startupValues_data()
+    // Start-up reads slots 4, 5 and 8 whatever their section names: slots 4 and 8 trimmed, slot 5 not. The
+    // Settings window's boxes come only from a "[Setting]" record. Short or garbage files are read without a crash.
+    void readValues_data()
     {
         QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<bool>("autoLoad");
-        QTest::addColumn<bool>("wallpaper");
-        QTest::addColumn<int>("font");
-        QTest::newRow("auto load, wallpaper, Times")
-            << withSlots("ALAEOnDCWSOf", "Checked", "TimesNewRoman") << true << true << 2;
-        QTest::newRow("leading blanks") << withSlots("  ALAEOn", " Check", "  Arial") << true << false << 1;
-        QTest::newRow("case matters") << withSlots("alaeon", "check", "arial") << false << false << 3;
-        QTest::newRow("empty") << QByteArray() << false << false << 3;
-        QTest::newRow("one byte short of slot 8")
-            << withSlots("ALAEOn", "Check", "Arial").chopped(1) << true << true << 3;
-        QTest::newRow("garbage") << QByteArray(4096, '\xa5') << false << false << 3;
+        QTest::addColumn<QList<int>>("read"); // the file exists, auto load, wallpaper, font, a "[Setting]" record
+        auto file = [](const char* section4, const char* slot4, const char* slot5, const char* slot8) {
+            return QByteArray(153, '\0') + slotBytes(section4, slot4) + slotBytes("", slot5) + QByteArray(102, '\0') +
+                   slotBytes("anything", slot8);
+        };
+        QTest::newRow("no file") << QByteArray() << QList<int>{0, 0, 0, 0, 0};
+        QTest::newRow("foreign") << file("x", "ALAEOnDCWSOf", "Checked", "TimesNewRoman") << QList<int>{1, 1, 1, 2, 0};
+        QTest::newRow("blanks") << file("  [Setting]", "  ALAEOn", " Check", "  Arial") << QList<int>{1, 1, 0, 1, 1};
+        QTest::newRow("case matters") << file("[setting]", "alaeon", "check", "arial") << QList<int>{1, 0, 0, 3, 0};
+        QTest::newRow("short") << file("[Setting]", "ALAEOn", "Check", "Arial").chopped(1) << QList<int>{1, 1, 1, 3, 1};
+        QTest::newRow("garbage") << QByteArray(4096, '\xa5') << QList<int>{1, 0, 0, 3, 0};
     }
-    void startupValues()
+    void readValues()
     {
         QFETCH(QByteArray, content);
-        const SettingsFile file(m_app);
-        QVERIFY(writeAll(file.path(), content));
-        const StartupSettings s = readStartupSettings(file);
-        QVERIFY(s.fileExists);
-        QTEST(s.autoLoadAlarms, "autoLoad");
-        QTEST(s.startWallpaper, "wallpaper");
-        QTEST(int(s.iFontChoice), "font");
-        QCOMPARE(file.readSlot(8).has_value(), content.size() >= 408);
-        QVERIFY(!file.readSlot(0) && !file.readSlot(9));
-    }
-
-    void recordIntsRoundHalfToEvenAndClamp_data()
-    {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<int>("stored");
-        QTest::newRow("10.5") << 10.5 << 10;
-        QTest::newRow("11.5") << 11.5 << 12;
-        QTest::newRow("-0.5") << -0.5 << 0;
-        QTest::newRow("too big") << 1e6 << 32767;
-        QTest::newRow("too small") << -1e6 << -32768;
-    }
-    void recordIntsRoundHalfToEvenAndClamp()
-    {
-        QFETCH(double, value);
-        QTEST(int(toRecordInt(value)), "stored");
+        const SettingsStore store{SettingsFile(app())};
+        QVERIFY(content.isNull() || (QDir().mkpath(app()) && writeAll(store.file().path(), content)));
+        const StartupSettings s = store.startup();
+        const bool setting = store.settingChecks().has_value();
+        QTEST((QList<int>{s.fileExists, s.autoLoadAlarms, s.startWallpaper, s.iFontChoice, setting}), "read");
     }
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_app;
+    /// A program folder of its own for each data row.
+    QString app() const { return m_dir.path() + '/' + QTest::currentDataTag() + '/'; }
+    QTemporaryDir m_dir;
 };
 
 QTEST_GUILESS_MAIN(TestSettingsFile)

@@ -1,0 +1,13 @@
+#include "app/chime_setup.h"
+
+#include "app/shared_state.h"
+#include "app/time_calc.h"
+
+void setUpChime(Module1& state, bool chkEMPlayTicked, const QString& cbEMPlayItem, const QTime& now)
+{
+    qint16 result = 0;
+    TimeCalc().SetUpChime(chkEMPlayTicked, cbEMPlayItem, state.iEMInterval, result, state.iEMNext, now);
+    if (result == 1)
+        state.setClockActive(kTrue);
+    state.bEMPlayOn = toFlag(chkEMPlayTicked);
+}
