@@ -37,9 +37,10 @@ AppContext::AppContext(Module1& state, const Services& services)
       m_wallpaperTimes(std::make_unique<ClockWallpaperTimes>(services.clock)),
       m_wallpaper(std::make_unique<WallpaperLogic>(
           state, m_wallpaperForm,
-          WallpaperChanger::Services{*this, services.pictures, services.wallpaper, *m_wallpaperTimes, {}}))
+          WallpaperChanger::Services{*this, services.pictures, services.wallpaper, *m_wallpaperTimes, {}})),
+      m_listFiles(state, *this, *this)
 {
-    registerListSource(AlarmDataFiles::kSaver, [this] { return AlarmDataFiles::fileLines(*m_alarmLists); });
+    m_listFiles.setSaver(AlarmDataFiles::kSaver, [this] { return AlarmDataFiles::fileLines(*m_alarmLists); });
 }
 
 AppContext::~AppContext()
@@ -228,7 +229,7 @@ AlarmDataFiles AppContext::dataFiles()
 {
     loadAlarmSet();
     return AlarmDataFiles(m_state, *m_alarmLists,
-                          AlarmDataFiles::Services{*this, *this, *this, m_services.launcher, m_services.clock,
+                          AlarmDataFiles::Services{*this, *this, m_listFiles, m_services.launcher, m_services.clock,
                                                    qEnvironmentVariable("VISUAL"), qEnvironmentVariable("EDITOR"),
                                                    qEnvironmentVariable("TERMINAL")});
 }
@@ -296,7 +297,7 @@ void AppContext::readyWallpaper()
     if (m_wallpaper->isReady())
         return;
     m_wallpaper->load();
-    registerListSource(kWallpaperSaver, [this] { return m_wallpaper->entries(); });
+    m_listFiles.setSaver(WallpaperLogic::kSaver, [this] { return m_wallpaper->entries(); });
 }
 
 Form12& AppContext::form12()
@@ -329,7 +330,7 @@ void AppContext::unloadForm12()
     m_form12 = nullptr;
     m_wallpaper->changed = nullptr;
     m_wallpaper->release();
-    unregisterListSource(kWallpaperSaver);
+    m_listFiles.setSaver(WallpaperLogic::kSaver, nullptr);
 }
 
 WallpaperTimes& AppContext::wallpaperTimes()
@@ -349,21 +350,6 @@ void AppContext::unloadForm13()
     if (m_form13)
         m_form13->deleteLater();
     m_form13 = nullptr;
-}
-
-void AppContext::registerListSource(const QString& who, std::function<QStringList()> lines)
-{
-    m_listSources.insert(who, std::move(lines));
-}
-
-void AppContext::unregisterListSource(const QString& who)
-{
-    m_listSources.remove(who);
-}
-
-std::function<QStringList()> AppContext::listSource(const QString& who) const
-{
-    return m_listSources.value(who);
 }
 
 void AppContext::selectFontOption(qint16 iFontChoice)

@@ -13,6 +13,7 @@
 #include "alarms/alarm_set_logic.h"
 #include "app/clock_tick.h"
 #include "app/front_order.h"
+#include "app/list_file_flow.h"
 #include "app/startup_load.h"
 #include "app/warnings.h"
 #include "app/window_requests.h"
@@ -125,8 +126,6 @@ public:
     void releaseWallpaperIfHidden();
     /// Forgets the wallpaper window, deleted once control returns to the event loop, and the logic's state.
     void unloadForm12();
-    /// The saver name of the wallpaper list for the overwrite question.
-    static inline const QString kWallpaperSaver = QStringLiteral("Wallpaper");
     /// What the wallpaper window keeps while it is closed and loaded again.
     WallpaperFormState& wallpaperForm() { return m_wallpaperForm; }
     /// The change marks of the wallpaper changer.
@@ -157,11 +156,8 @@ public:
     void beep() override;
     void FileAlreadyExist(const QString& WhereDoYouComeFrom, const QString& fFileName) override;
 
-    /// The list a saver ("AlarmSet", "Wallpaper") writes when the overwrite question is answered Yes.
-    void registerListSource(const QString& who, std::function<QStringList()> lines);
-    void unregisterListSource(const QString& who);
-    /// The registered list of `who`, or an empty function.
-    std::function<QStringList()> listSource(const QString& who) const;
+    /// Saves and loads the list files of the alarm lists and the wallpaper list.
+    ListFileFlow& listFiles() { return m_listFiles; }
 
     /// A new warning window with `ErrorMsgStr`; returns at once.
     void AnswerOk(const QString& ErrorMsgStr) override;
@@ -259,5 +255,5 @@ private:
     QPointer<Form14> m_form14;
     QPointer<Form13> m_form13;
     qint32 m_form13PrevWho = 0;
-    QMap<QString, std::function<QStringList()>> m_listSources;
+    ListFileFlow m_listFiles;
 };

@@ -9,7 +9,6 @@
 
 #include "app/app_context.h"
 #include "app/deactivation_hook.h"
-#include "app/quoted_line_file.h"
 #include "app/shared_state.h"
 #include "platform/window_services.h"
 
@@ -58,15 +57,7 @@ void Form13::FileAlreadyExist(const QString& WhereDoYouComeFrom_, const QString&
 
 void Form13::cmdYes_Click()
 {
-    const std::function<QStringList()> lines = m_app.listSource(WhereDoYouComeFrom);
-    if (lines) {
-        const QString path = m_app.state().strAppPath + fFileName;
-        QString error;
-        if (!QuotedLineFile::write(path, lines(), &error))
-            m_app.AnswerOk(fFileName + QStringLiteral(" could not be written: ") + error);
-    } else if (!WhereDoYouComeFrom.isEmpty()) {
-        m_app.AnswerOk(fFileName + QStringLiteral(" was not written: its list is no longer open"));
-    }
+    m_app.listFiles().overwrite(WhereDoYouComeFrom, fFileName);
     unload();
 }
 

@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QFont>
 #include <QGridLayout>
@@ -23,7 +22,6 @@
 #include <QVBoxLayout>
 
 #include "app/app_context.h"
-#include "app/quoted_line_file.h"
 #include "app/shared_state.h"
 #include "settings/code_page.h"
 #include "wallpaper/wallpaper_form_state.h"
@@ -367,23 +365,18 @@ void Form12::cmdDeleteAll_Click()
 
 void Form12::CmdSaveToFile_Click()
 {
-    const QString appPath = m_app.state().strAppPath;
-    if (!QDir().mkpath(appPath)) {
-        m_app.AnswerOk(QStringLiteral("Cannot create the folder ") + appPath);
-        return;
-    }
-    if (QFileInfo::exists(appPath + WallpaperStore::kListFile)) {
-        m_app.FileAlreadyExist(AppContext::kWallpaperSaver, WallpaperStore::kListFile);
-        return;
-    }
-    QString error;
-    if (!QuotedLineFile::write(appPath + WallpaperStore::kListFile, m_logic.entries(), &error))
-        m_app.AnswerOk(WallpaperStore::kListFile + QStringLiteral(" could not be written: ") + error);
+    m_app.listFiles().save(WallpaperLogic::kSaver, WallpaperStore::kListFile);
 }
 
 void Form12::cmdLoad_Click()
 {
-    m_logic.loadList();
+    QStringList entries;
+    const auto take = [&entries](const QString& entry) {
+        entries.append(entry);
+        return true;
+    };
+    if (m_app.listFiles().load(WallpaperStore::kListFile, take, WallpaperLogic::kListNotFound))
+        m_logic.loadList(entries);
 }
 
 void Form12::cbChange_Click()
