@@ -1,7 +1,6 @@
 #include "app/list_file_flow.h"
 
 #include <QByteArrayView>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -52,7 +51,6 @@ void ListFileFlow::setSaver(const QString& who, std::function<QStringList()> lin
 
 void ListFileFlow::save(const QString& who, const QString& fFileName)
 {
-    QDir().mkpath(m_state.strAppPath); // a failure shows when the file is written
     if (QFileInfo(m_state.strAppPath + fFileName).isFile()) {
         m_question.FileAlreadyExist(who, fFileName);
         return;

@@ -28,8 +28,8 @@ const FileCase kFileCases[] = {
     {"wallpaper, Yes after emptying", "Wallpaper", "save Yes", "W.dat", "a.bmp", "old", "", "?Wallpaper,W.dat"},
     {"wallpaper closed, Yes", "Wallpaper", "save closed Yes", "W.dat", "a.bmp", "old", nullptr,
      "?Wallpaper,W.dat|W.dat was not written"},
-    {"a folder in the way", "AlarmSet", "save", "../prog", "", nullptr, nullptr, "../prog could not be written"},
-    {"alarms missing", "AlarmSet", "load", "x.dat", "", nullptr, nullptr, "x.dat, file not found", "T at 09:00:00"},
+    {"a folder in the way", "AlarmSet", "save", "..", "", nullptr, nullptr, ".. could not be written"},
+    {"alarms: a folder", "AlarmSet", "load", "..", "", nullptr, nullptr, ".., file not found", "T at 09:00:00"},
     {"wallpaper missing", "Wallpaper", "load", "W.dat", "a.bmp", nullptr, nullptr, "W.dat file not found"},
     {"merge: message first, a time already there is dropped", "AlarmSet", "load", "x.dat", "once 09:00:00",
      "A at 10:00:00|once 10:00:00|twice 10:00:00|B at 10:00:00|twice 09:00:00|B at 09:00:00", nullptr, "",
@@ -73,7 +73,7 @@ struct Fixture final : Warnings, LoadErrorList, OverwriteQuestion, Launcher
 {
     Fixture()
     {
-        state.strAppPath = dir.path() + "/prog/";
+        state.strAppPath = dir.path() + "/";
         flow.setSaver(AlarmDataFiles::kSaver, [this] { return AlarmDataFiles::fileLines(lists); });
         flow.setSaver(WallpaperLogic::kSaver, [this] { return wallpaper; });
     }
@@ -165,16 +165,16 @@ private Q_SLOTS:
         QCOMPARE(f.lines.join('|').replace(c.file, "F"), QString(c.errors));
     }
 
-    // A file with more lines than the list holds fills it and stops the load, with one warning.
+    // A file with more lines than the list holds fills it and stops the load there, with one warning.
     void fullListStopsTheLoad()
     {
         Fixture f;
         QStringList lines;
         for (int s = 1; s <= AlarmDataList::kMaxLines + 1; ++s)
             lines.append("once " + QTime(8, 0).addSecs(s).toString("HH:mm:ss"));
-        QVERIFY(QuotedLineFile::write(f.state.strAppPath + "big.dat", lines));
+        QVERIFY(QuotedLineFile::write(f.state.strAppPath + "big.dat", lines + QStringList{"M at 23:00:00"}));
         f.files().LoadClick("big.dat");
-        QCOMPARE(f.lists.lstData.lines(), lines.mid(0, AlarmDataList::kMaxLines));
+        QCOMPARE(AlarmDataFiles::fileLines(f.lists), lines.mid(0, AlarmDataList::kMaxLines));
         QCOMPARE(f.shown, QStringList{"The alarm list is full (32767 events)"});
     }
 
