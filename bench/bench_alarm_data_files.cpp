@@ -12,6 +12,7 @@
 #include "alarms/alarm_data_files.h"
 #include "alarms/alarm_lines.h"
 #include "alarms/alarm_lists.h"
+#include "app/list_file_flow.h"
 #include "app/quoted_line_file.h"
 #include "app/shared_state.h"
 #include "app/warnings.h"
@@ -63,11 +64,12 @@ void loadFullDay(benchmark::State& state)
     }
     Midnight clock;
     Silent silent;
+    ListFileFlow files(shared, silent, silent);
     for (auto _ : state) {
         state.PauseTiming();
         auto lists = std::make_unique<AlarmLists>();
         state.ResumeTiming();
-        AlarmDataFiles(shared, *lists, AlarmDataFiles::Services{silent, silent, silent, silent, clock, {}, {}, {}})
+        AlarmDataFiles(shared, *lists, AlarmDataFiles::Services{silent, silent, files, silent, clock, {}, {}, {}})
             .LoadClick(QStringLiteral("day.dat"));
         benchmark::DoNotOptimize(lists->lstData.count());
         state.PauseTiming();
@@ -93,7 +95,9 @@ void saveFullDay(benchmark::State& state)
                                            QTime(0, 0).addSecs(s).toString(QStringLiteral("HH:mm:ss"))));
     Midnight clock;
     Silent silent;
-    AlarmDataFiles files(shared, lists, AlarmDataFiles::Services{silent, silent, silent, silent, clock, {}, {}, {}});
+    ListFileFlow flow(shared, silent, silent);
+    flow.setSaver(AlarmDataFiles::kSaver, [&lists] { return AlarmDataFiles::fileLines(lists); });
+    AlarmDataFiles files(shared, lists, AlarmDataFiles::Services{silent, silent, flow, silent, clock, {}, {}, {}});
     if (!QuotedLineFile::write(shared.strAppPath + QStringLiteral("day.dat"), lines)) {
         state.SkipWithError("cannot write the file");
         return;

@@ -1,15 +1,12 @@
 #include "alarms/alarm_data_files.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 #include <QSet>
 
 #include "alarms/alarm_lines.h"
 #include "alarms/alarm_list_logic.h"
 #include "alarms/alarm_lists.h"
-#include "app/quoted_line_file.h"
+#include "app/list_file_flow.h"
 #include "app/time_calc.h"
 #include "app/warnings.h"
 #include "platform/clock.h"
@@ -22,30 +19,6 @@ QString signedNumber(qint64 n)
 {
     return n < 0 ? QString::number(n) : QLatin1Char(' ') + QString::number(n);
 }
-
-// The bytes of an open file: mapped into memory when possible, so a reader that stops early touches only
-// what it reads.
-class FileBytes final
-{
-public:
-    explicit FileBytes(QFile& file)
-    {
-        const qint64 size = file.size();
-        if (size <= 0)
-            return;
-        if (uchar* mapped = file.map(0, size)) {
-            m_view = QByteArrayView(mapped, size);
-            return;
-        }
-        m_copy = file.readAll();
-        m_view = m_copy;
-    }
-    QByteArrayView view() const { return m_view; }
-
-private:
-    QByteArray m_copy;
-    QByteArrayView m_view;
-};
 
 } // namespace
 
@@ -89,19 +62,6 @@ void AlarmDataFiles::TimePassed(const QString& line, const QString& now, Flag& p
 
 void AlarmDataFiles::LoadClick(const QString& fFileName)
 {
-    const QString path = m_state.strAppPath + fFileName;
-    if (!QFileInfo(path).isFile()) {
-        m_services.warnings.AnswerOk(fFileName + QStringLiteral(", file not found"));
-        return;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_services.warnings.AnswerOk(fFileName + QStringLiteral(" could not be read: ") + file.errorString());
-        return;
-    }
-    const FileBytes bytes(file);
-    QuotedLineFile::ItemReader reader(bytes.view());
-
     const TimeCalc checker;
     const QString now = m_services.clock.now().time().toString(QStringLiteral("HH:mm:ss"));
     AlarmDataList& lstData = m_lists.lstData;
@@ -124,8 +84,7 @@ void AlarmDataFiles::LoadClick(const QString& fFileName)
         ++e;
     };
 
-    QString L;
-    while (!full && reader.next(&L)) {
+    auto take = [&](const QString& L) {
         Flag passed = kFalse;
         if (AlarmLines::isMessageLine(L)) {
             qint16 result = 1;
@@ -155,9 +114,12 @@ void AlarmDataFiles::LoadClick(const QString& fFileName)
         ++n;
         if (e == kMaxErrors) {
             m_services.errors.addErrorLine(fFileName + QStringLiteral(" seems to be wrong format"));
-            break;
+            return false;
         }
-    }
+        return !full;
+    };
+    if (!m_services.files.load(fFileName, take))
+        return;
     if (full)
         m_services.warnings.AnswerOk(Form8::kListFull);
 
@@ -168,15 +130,7 @@ void AlarmDataFiles::LoadClick(const QString& fFileName)
 
 void AlarmDataFiles::SaveFileClick(const QString& fFileName)
 {
-    QDir().mkpath(m_state.strAppPath); // a failure shows when the file is written
-    const QString path = m_state.strAppPath + fFileName;
-    if (QFileInfo(path).isFile()) {
-        m_services.overwrite.FileAlreadyExist(kSaver, fFileName);
-        return;
-    }
-    QString error;
-    if (!QuotedLineFile::write(path, fileLines(m_lists), &error))
-        m_services.warnings.AnswerOk(fFileName + QStringLiteral(" could not be written: ") + error);
+    m_services.files.save(kSaver, fFileName);
 }
 
 void AlarmDataFiles::EditorClick(const QString& fFileName)

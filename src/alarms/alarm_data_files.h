@@ -8,6 +8,7 @@
 struct AlarmLists;
 class Clock;
 class Launcher;
+class ListFileFlow;
 class Warnings;
 
 // Where the load reports lines it could not take: the error list window.
@@ -23,14 +24,6 @@ public:
     virtual void beep() = 0;
 };
 
-// The question asked before an existing list file is replaced; it writes the file itself on Yes.
-class OverwriteQuestion
-{
-public:
-    virtual ~OverwriteQuestion() = default;
-    virtual void FileAlreadyExist(const QString& WhereDoYouComeFrom, const QString& fFileName) = 0;
-};
-
 // The alarm data files of the program folder: loading them into the day's lists (merging), saving the lists,
 // opening a file in a text editor. A file holds the alarm lines, then the message lines, one per text line
 // between double quotes. Keeps nothing between calls; the lists and the shared state are handed in.
@@ -41,7 +34,8 @@ public:
     {
         Warnings& warnings;
         LoadErrorList& errors;
-        OverwriteQuestion& overwrite;
+        /// Saves and reads the files, asking before one is overwritten.
+        ListFileFlow& files;
         Launcher& launcher;
         const Clock& clock;
         /// The user's preferred editor commands ($VISUAL, $EDITOR), possibly with options; empty for none.

@@ -11,6 +11,7 @@ class OverwriteQuestion;
 class FrontDialogs;
 class WindowRequests;
 class StartupHooks;
+class ListFileFlow;
 class WallpaperLogic;
 struct WallpaperFormState;
 
@@ -33,6 +34,8 @@ struct WindowContext
     WindowRequests& requests;
     /// What the start-up load asks for (the main object runs it).
     StartupHooks& startup;
+    /// Saves and loads the quoted-line list files (the alarm lists, the wallpaper list).
+    ListFileFlow& listFiles;
     /// The wallpaper list and schedule, and what the wallpaper window keeps while it is closed.
     WallpaperLogic& wallpaper;
     WallpaperFormState& wallpaperForm;

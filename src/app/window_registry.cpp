@@ -38,10 +38,11 @@ WindowRegistry::WindowRegistry(Module1& state, const Services& services)
       m_wallpaper(std::make_unique<WallpaperLogic>(
           state, m_wallpaperForm,
           WallpaperChanger::Services{*this, services.pictures, services.wallpaper, *m_wallpaperTimes, {}})),
-      m_context{m_state, m_services, *m_alarmLists, m_front,      *this,           *this,
-                *this,   *this,      *this,         *m_wallpaper, m_wallpaperForm, m_form13PrevWho}
+      m_listFiles(state, *this, *this), m_context{m_state,      m_services,      *m_alarmLists,  m_front, *this,
+                                                  *this,        *this,           *this,          *this,   m_listFiles,
+                                                  *m_wallpaper, m_wallpaperForm, m_form13PrevWho}
 {
-    registerListSource(AlarmDataFiles::kSaver, [this] { return AlarmDataFiles::fileLines(*m_alarmLists); });
+    m_listFiles.setSaver(AlarmDataFiles::kSaver, [this] { return AlarmDataFiles::fileLines(*m_alarmLists); });
 }
 
 WindowRegistry::~WindowRegistry()
@@ -255,7 +256,7 @@ AlarmDataFiles WindowRegistry::dataFiles()
 {
     loadAlarmSet();
     return AlarmDataFiles(m_state, *m_alarmLists,
-                          AlarmDataFiles::Services{*this, *this, *this, m_services.launcher, m_services.clock,
+                          AlarmDataFiles::Services{*this, *this, m_listFiles, m_services.launcher, m_services.clock,
                                                    qEnvironmentVariable("VISUAL"), qEnvironmentVariable("EDITOR"),
                                                    qEnvironmentVariable("TERMINAL")});
 }
@@ -323,7 +324,7 @@ void WindowRegistry::readyWallpaper()
     if (m_wallpaper->isReady())
         return;
     m_wallpaper->load();
-    registerListSource(WallpaperLogic::kSaver, [this] { return m_wallpaper->entries(); });
+    m_listFiles.setSaver(WallpaperLogic::kSaver, [this] { return m_wallpaper->entries(); });
 }
 
 Form12& WindowRegistry::form12()
@@ -356,7 +357,7 @@ void WindowRegistry::unloadForm12()
     m_form12 = nullptr;
     m_wallpaper->changed = nullptr;
     m_wallpaper->release();
-    unregisterListSource(WallpaperLogic::kSaver);
+    m_listFiles.setSaver(WallpaperLogic::kSaver, nullptr);
 }
 
 WallpaperTimes& WindowRegistry::wallpaperTimes()
@@ -376,21 +377,6 @@ void WindowRegistry::unloadForm13()
     if (m_form13)
         m_form13->deleteLater();
     m_form13 = nullptr;
-}
-
-void WindowRegistry::registerListSource(const QString& who, std::function<QStringList()> lines)
-{
-    m_listSources.insert(who, std::move(lines));
-}
-
-void WindowRegistry::unregisterListSource(const QString& who)
-{
-    m_listSources.remove(who);
-}
-
-std::function<QStringList()> WindowRegistry::listSource(const QString& who) const
-{
-    return m_listSources.value(who);
 }
 
 void WindowRegistry::selectFontOption(qint16 iFontChoice)

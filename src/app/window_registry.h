@@ -14,6 +14,7 @@
 #include "app/clock_tick.h"
 #include "app/front_dialogs.h"
 #include "app/front_order.h"
+#include "app/list_file_flow.h"
 #include "app/services.h"
 #include "app/startup_load.h"
 #include "app/warnings.h"
@@ -131,11 +132,8 @@ public:
     void beep() override;
     void FileAlreadyExist(const QString& WhereDoYouComeFrom, const QString& fFileName) override;
 
-    /// The list a saver ("AlarmSet", "Wallpaper") writes when the overwrite question is answered Yes.
-    void registerListSource(const QString& who, std::function<QStringList()> lines);
-    void unregisterListSource(const QString& who);
-    /// The registered list of `who`, or an empty function.
-    std::function<QStringList()> listSource(const QString& who) const override;
+    /// Saves and loads the list files of the alarm lists and the wallpaper list.
+    ListFileFlow& listFiles() { return m_listFiles; }
 
     /// A new warning window with `ErrorMsgStr`; returns at once.
     void AnswerOk(const QString& ErrorMsgStr) override;
@@ -229,6 +227,6 @@ private:
     QPointer<Form14> m_form14;
     QPointer<Form13> m_form13;
     qint32 m_form13PrevWho = 0;
-    QMap<QString, std::function<QStringList()>> m_listSources;
+    ListFileFlow m_listFiles;
     WindowContext m_context;
 };

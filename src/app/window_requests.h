@@ -46,9 +46,6 @@ public:
     virtual const AlarmSet::StoredSettings& loadAlarmSet() = 0;
     /// The alarm data file operations over the day's lists.
     virtual AlarmDataFiles dataFiles() = 0;
-    /// The list a saver ("AlarmSet", "Wallpaper") writes when the overwrite question is answered Yes; an empty
-    /// function when that list is no longer open.
-    virtual std::function<QStringList()> listSource(const QString& who) const = 0;
     /// Plays the alarm sound `sSoundName` `strTimes` ("once") through the sound logic.
     virtual void PlaySound(const QString& strTimes, const QString& sSoundName) = 0;
     /// Stops every sound the sound logic plays (the wave, the MIDI tune, a repeating speaker sweep).

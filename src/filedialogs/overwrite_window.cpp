@@ -7,11 +7,10 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "alarms/alarm_data_files.h"
 #include "app/deactivation_hook.h"
 #include "app/front_dialogs.h"
 #include "app/front_order.h"
-#include "app/quoted_line_file.h"
+#include "app/list_file_flow.h"
 #include "app/services.h"
 #include "app/shared_state.h"
 #include "app/warnings.h"
@@ -64,15 +63,7 @@ void Form13::FileAlreadyExist(const QString& WhereDoYouComeFrom_, const QString&
 
 void Form13::cmdYes_Click()
 {
-    const std::function<QStringList()> lines = m_ctx.requests.listSource(WhereDoYouComeFrom);
-    if (lines) {
-        const QString path = m_ctx.state.strAppPath + fFileName;
-        QString error;
-        if (!QuotedLineFile::write(path, lines(), &error))
-            m_ctx.warnings.AnswerOk(fFileName + QStringLiteral(" could not be written: ") + error);
-    } else if (!WhereDoYouComeFrom.isEmpty()) {
-        m_ctx.warnings.AnswerOk(fFileName + QStringLiteral(" was not written: its list is no longer open"));
-    }
+    m_ctx.listFiles.overwrite(WhereDoYouComeFrom, fFileName);
     unload();
 }
 

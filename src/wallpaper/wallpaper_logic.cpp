@@ -1,7 +1,5 @@
 #include "wallpaper/wallpaper_logic.h"
 
-#include <QFileInfo>
-
 #include "app/shared_state.h"
 #include "app/warnings.h"
 #include "settings/settings_file.h"
@@ -154,17 +152,12 @@ void WallpaperLogic::deleteAll()
     chooseOption(1);
 }
 
-void WallpaperLogic::loadList()
+void WallpaperLogic::loadList(const QStringList& entries)
 {
     if (!m_changer)
         return;
-    if (!QFileInfo(m_state.strAppPath + WallpaperStore::kListFile).isFile()) {
-        // Emptying the list for a file that is not there would lose it for nothing.
-        m_services.warnings.AnswerOk(WallpaperStore::kListFile + QStringLiteral(" file not found"));
-        return;
-    }
     m_changer->clear();
-    m_changer->setEntries(WallpaperStore().LoadList(m_state.strAppPath));
+    m_changer->setEntries(entries);
     enableChangeIfReady();
     applyListRules();
     notify();

@@ -20,12 +20,15 @@ struct WallpaperFormState;
 class WallpaperLogic
 {
 public:
-    /// The saver name of the wallpaper list for the overwrite question.
-    static inline const QString kSaver = QStringLiteral("Wallpaper");
     /// The interval items, in the order offered.
     static inline const QStringList kIntervals{
         QStringLiteral("5 min"), QStringLiteral("10 min"), QStringLiteral("15 min"), QStringLiteral("30 min"),
         QStringLiteral("1 hr"),  QStringLiteral("2 hrs"),  QStringLiteral("3 hrs"),  QStringLiteral("4 hrs")};
+
+    /// The saver name the overwrite question knows the wallpaper list by.
+    static inline const QString kSaver = QStringLiteral("Wallpaper");
+    /// What follows "Wpaper.dat" in the warning when there is no list file to load.
+    static inline const QString kListNotFound = QStringLiteral(" file not found");
 
     WallpaperLogic(Module1& state, WallpaperFormState& form, WallpaperChanger::Services services);
     ~WallpaperLogic();
@@ -77,9 +80,8 @@ public:
     /// Deletes the selected rows, then applies the list rules; nothing when none is selected.
     void deleteSelected(const QList<int>& selectedRows);
     void deleteAll();
-    /// Replaces the list by "Wpaper.dat" and applies the list rules; a missing file is named in a warning and
-    /// the list is kept.
-    void loadList();
+    /// Replaces the list by `entries`, read from "Wpaper.dat", and applies the list rules.
+    void loadList(const QStringList& entries);
 
 private:
     /// Fewer than 3 entries choose list order, fewer than 2 end the timed change.

@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -21,8 +20,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "alarms/alarm_data_files.h"
-#include "app/quoted_line_file.h"
+#include "app/list_file_flow.h"
 #include "app/shared_state.h"
 #include "app/warnings.h"
 #include "app/window_context.h"
@@ -349,23 +347,18 @@ void Form12::cmdDeleteAll_Click()
 
 void Form12::CmdSaveToFile_Click()
 {
-    const QString appPath = m_ctx.state.strAppPath;
-    if (!QDir().mkpath(appPath)) {
-        m_ctx.warnings.AnswerOk(QStringLiteral("Cannot create the folder ") + appPath);
-        return;
-    }
-    if (QFileInfo::exists(appPath + WallpaperStore::kListFile)) {
-        m_ctx.overwrite.FileAlreadyExist(WallpaperLogic::kSaver, WallpaperStore::kListFile);
-        return;
-    }
-    QString error;
-    if (!QuotedLineFile::write(appPath + WallpaperStore::kListFile, m_logic.entries(), &error))
-        m_ctx.warnings.AnswerOk(WallpaperStore::kListFile + QStringLiteral(" could not be written: ") + error);
+    m_ctx.listFiles.save(WallpaperLogic::kSaver, WallpaperStore::kListFile);
 }
 
 void Form12::cmdLoad_Click()
 {
-    m_logic.loadList();
+    QStringList entries;
+    const auto take = [&entries](const QString& entry) {
+        entries.append(entry);
+        return true;
+    };
+    if (m_ctx.listFiles.load(WallpaperStore::kListFile, take, WallpaperLogic::kListNotFound))
+        m_logic.loadList(entries);
 }
 
 void Form12::cbChange_Click()

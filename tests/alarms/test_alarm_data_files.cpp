@@ -4,321 +4,193 @@
 
 #include "alarms/alarm_data_files.h"
 #include "alarms/alarm_lists.h"
+#include "app/list_file_flow.h"
 #include "app/quoted_line_file.h"
-#include "app/shared_state.h"
+#include "app/warnings.h"
 #include "fake_clock.h"
-#include "fake_warnings.h"
 #include "platform/launcher.h"
+#include "wallpaper/wallpaper_logic.h"
 
-namespace {
-
-class FakeErrorList final : public LoadErrorList
+// A save (answered Yes, or Yes once the saver's list has closed) or a load by one of the two savers at 08:00, with
+// "T at 09:00:00" in the message list. `list` is the saver's list (for the alarms, the alarm lines), `before` the
+// items of the file (null: no file) and `after` those it holds then (null: as before), `shown` the question ("?")
+// or warning (up to a colon), `loaded` the alarm lists after a load, `errors` the error list with F for the file name,
+// only the number of an invalid item, "!" for the beep and "+" where the list is shown.
+struct FileCase
 {
-public:
-    void addErrorLine(const QString& line) override { lines.append(line); }
-    void showErrorList() override { ++shows; }
-    void beep() override { ++beeps; }
-    QStringList lines;
-    int shows = 0;
-    int beeps = 0;
+    const char *name, *saver, *action, *file, *list, *before, *after = nullptr, *shown = "", *loaded = "", *errors = "";
+};
+const FileCase kFileCases[] = {
+    {"alarms, new file", "AlarmSet", "save", "a.dat", "once 09:00:00", nullptr, "once 09:00:00|T at 09:00:00"},
+    {"alarms, over a file: only asks", "AlarmSet", "save", "a.dat", "once 09:00:00", "old", nullptr, "?AlarmSet,a.dat"},
+    {"alarms, Yes: lists as they are", "AlarmSet", "save Yes", "a.dat", "once 09:00:00", "old",
+     "once 09:00:00|twice 10:00:00|T at 09:00:00", "?AlarmSet,a.dat"},
+    {"wallpaper, Yes after emptying", "Wallpaper", "save Yes", "W.dat", "a.bmp", "old", "", "?Wallpaper,W.dat"},
+    {"wallpaper closed, Yes", "Wallpaper", "save closed Yes", "W.dat", "a.bmp", "old", nullptr,
+     "?Wallpaper,W.dat|W.dat was not written"},
+    {"a folder in the way", "AlarmSet", "save", "..", "", nullptr, nullptr, ".. could not be written"},
+    {"alarms: a folder", "AlarmSet", "load", "..", "", nullptr, nullptr, ".., file not found", "T at 09:00:00"},
+    {"wallpaper missing", "Wallpaper", "load", "W.dat", "a.bmp", nullptr, nullptr, "W.dat file not found"},
+    {"merge: message first, a time already there is dropped", "AlarmSet", "load", "x.dat", "once 09:00:00",
+     "A at 10:00:00|once 10:00:00|twice 10:00:00|B at 10:00:00|twice 09:00:00|B at 09:00:00", nullptr, "",
+     "once 09:00:00|once 10:00:00|T at 09:00:00|A at 10:00:00"},
+    {"passed times dropped without a word", "AlarmSet", "load", "x.dat", "",
+     "once 07:59:59|once 08:00:00|Old at 08:00:00|once 08:00:01", nullptr, "", "once 08:00:01|T at 09:00:00"},
+    {"the eighth invalid item stops the load", "AlarmSet", "load", "x.dat", "",
+     "once 09:00:00|once 99:99:99|T at 24:00:00|x 09:00:00|4|twice 10:00:00|5|6|7|8|9|thrice 11:00:00", nullptr, "",
+     "once 09:00:00|twice 10:00:00|T at 09:00:00", "F!|2+|3+|4+|5+|7+|8+|9+|10+|F seems to be wrong format"},
+    {"empty file", "AlarmSet", "load", "x.dat", "", "", nullptr, "", "T at 09:00:00"},
 };
 
-class FakeOverwrite final : public OverwriteQuestion
+// $VISUAL|$EDITOR|$TERMINAL, the default text application ("!" before it when it runs in a terminal), the programs on
+// the PATH (found as "/" and the name), those that fail to start, and what started (empty: none, and a warning);
+// lists are separated by "|".
+struct EditorCase
 {
-public:
-    void FileAlreadyExist(const QString& who, const QString& name) override { asked.append(who + '|' + name); }
-    QStringList asked;
+    const char *name, *environment, *defaultApp, *onPath, *broken, *started;
 };
-
-// Programs on a pretend PATH; `broken` ones are found but fail to start. The default text application is
-// `defaultApp`: its program, then its arguments; "terminal" first when it runs in a terminal; empty for none.
-class PathLauncher final : public Launcher
-{
-public:
-    std::optional<OpenCommand> defaultApplication(const QString& mimeType, const QString& path) const override
-    {
-        QStringList words = defaultApp;
-        if (mimeType != "text/plain" || words.isEmpty())
-            return std::nullopt;
-        const bool terminal = words.first() == "terminal";
-        if (terminal)
-            words.removeFirst();
-        const QString program = words.takeFirst();
-        return OpenCommand{program, words << path, terminal};
-    }
-    QStringList defaultApp;
-    bool openFile(const QString&) override { return false; }
-    bool startProgram(const QString& program, const QStringList& arguments) override
-    {
-        started.append(QStringList{program} + arguments);
-        return !broken.contains(program.section('/', -1));
-    }
-    QString findProgram(const QString& program) const override
-    {
-        if (program.startsWith('/'))
-            return onPath.contains(program.section('/', -1)) ? program : QString();
-        return onPath.contains(program) ? "/usr/bin/" + program : QString();
-    }
-    QStringList onPath;
-    QStringList broken;
-    QList<QStringList> started;
+const EditorCase kEditorCases[] = {
+    {"desktop default first", "gvim", "gedit|--new-window", "gedit|kate|gvim", "", "/gedit|--new-window"},
+    {"terminal default", "", "!vim", "vim|x-terminal-emulator", "", "/x-terminal-emulator|-e|vim"},
+    {"failing default, desktop editors in order", "", "nonesuch", "mousepad|gedit|kate", "gedit", "/kate"},
+    {"VISUAL in TERMINAL", "vim -p|nano|kitty -1", "", "vim|nano|kitty|x-terminal-emulator", "", "/kitty|-1|-e|vim|-p"},
+    {"EDITOR, TERMINAL missing", "|nano|nonesuch", "", "nano|x-terminal-emulator", "", "/x-terminal-emulator|-e|nano"},
+    {"Debian's editor", "", "", "editor|x-terminal-emulator", "", "/x-terminal-emulator|-e|editor"},
+    {"terminal editor without a terminal", "vim|nano", "!vim", "vim|nano|editor", "", ""},
+    {"terminal but no such editor", "vim", "", "x-terminal-emulator", "", ""},
+    {"nothing starts", "", "", "kate|vim|x-terminal-emulator", "kate|x-terminal-emulator", ""},
 };
 
 // "a|b" as a list; "" as an empty one.
-QStringList listOf(const char* items)
+static QStringList listOf(const char* items)
 {
     return QString(items).split('|', Qt::SkipEmptyParts);
 }
 
-struct Fixture
+// The program folder and the lists; the warnings, the error list and the overwrite question record what they are
+// given, and programs are found and started as `ed` says.
+struct Fixture final : Warnings, LoadErrorList, OverwriteQuestion, Launcher
 {
     Fixture()
     {
-        state.strAppPath = dir.path() + "/prog/";
-        state.setStartupDefaults();
-        state.setClockActive(kFalse);
-        state.bRefreshNext = kFalse;
+        state.strAppPath = dir.path() + "/";
+        flow.setSaver(AlarmDataFiles::kSaver, [this] { return AlarmDataFiles::fileLines(lists); });
+        flow.setSaver(WallpaperLogic::kSaver, [this] { return wallpaper; });
     }
-    AlarmDataFiles files(const QStringList& environment = {})
+    AlarmDataFiles files()
     {
-        // $VISUAL, $EDITOR and $TERMINAL, in this order
-        return AlarmDataFiles(state, lists,
-                              AlarmDataFiles::Services{warnings, errors, overwrite, launcher, clock,
-                                                       environment.value(0), environment.value(1),
-                                                       environment.value(2)});
+        const QStringList e = QString(ed.environment).split('|'); // $VISUAL, $EDITOR, $TERMINAL
+        return AlarmDataFiles(state, lists, {*this, *this, flow, *this, clock, e.value(0), e.value(1), e.value(2)});
     }
-    void writeFile(const QString& name, const QByteArray& bytes)
+    void AnswerOk(const QString& text) override { shown.append(text.section(':', 0, 0)); }
+    void addErrorLine(const QString& l) override { lines.append(QString(l).remove("Invalid data in file, Data  ")); }
+    void showErrorList() override { lines.last() += '+'; }
+    void beep() override { lines.last() += '!'; }
+    void FileAlreadyExist(const QString& who, const QString& name) override { shown.append('?' + who + ',' + name); }
+    std::optional<OpenCommand> defaultApplication(const QString& mimeType, const QString& path) const override
     {
-        QDir().mkpath(state.strAppPath);
-        QFile file(state.strAppPath + name);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        const QStringList words = listOf(ed.defaultApp);
+        if (mimeType != "text/plain" || words.isEmpty())
+            return std::nullopt;
+        return OpenCommand{QString(words[0]).remove('!'), words.mid(1) << path, words[0].startsWith('!')};
     }
-    QByteArray readFile(const QString& name)
+    bool openFile(const QString&) override { return false; }
+    bool startProgram(const QString& program, const QStringList& arguments) override
     {
-        QFile file(state.strAppPath + name);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+        if (listOf(ed.broken).contains(program.mid(1)))
+            return false;
+        started.append((QStringList{program} + arguments).join('|'));
+        return true;
     }
+    QString findProgram(const QString& n) const override { return listOf(ed.onPath).contains(n) ? '/' + n : ""; }
 
     QTemporaryDir dir;
-    FakeClock clock{QDateTime(QDate(2026, 12, 6), QTime(8, 0, 0))};
+    FakeClock clock;
     Module1 state;
     AlarmLists lists;
-    FakeWarnings warnings;
-    FakeErrorList errors;
-    FakeOverwrite overwrite;
-    PathLauncher launcher;
+    QStringList wallpaper, shown, lines, started;
+    ListFileFlow flow{state, *this, *this};
+    EditorCase ed{};
 };
 
-} // namespace
+template <typename Case, std::size_t N> static void rows(const Case (&cases)[N])
+{
+    QTest::addColumn<int>("row");
+    for (std::size_t i = 0; i < N; ++i)
+        QTest::newRow(cases[i].name) << int(i);
+}
 
 class TestAlarmDataFiles : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    // Saving the day's lists and loading them back on the same day gives the same lists.
-    void saveThenLoadGivesTheSameLists()
+    // Both savers through the one flow: a new file is written at once; over an existing one the question decides
+    // and Yes writes the list as it stands then. A load merges into the lists or reports what it cannot take.
+    void listFiles_data() { rows(kFileCases); }
+    void listFiles()
     {
+        QFETCH(int, row);
+        const FileCase& c = kFileCases[row];
+        const bool alarms = c.saver == AlarmDataFiles::kSaver;
         Fixture f;
-        for (const char* line : {"repeat! 13:05:00", "once 07:30:00", "thrice 23:59:59", "twice 08:00:01"})
-            QCOMPARE(f.lists.lstData.insertSorted(line), AlarmDataList::Insert::Inserted);
-        f.lists.lstMessage.append("Call the garage at 13:05:00");
-        f.lists.lstMessage.append("Caf\u00e9, then bed at 23:59:59");
-        f.clock.setTime(QTime(7, 0, 0));
-        const QStringList data = f.lists.lstData.lines();
-        const QStringList messages = f.lists.lstMessage.lines();
-
-        f.files().SaveFileClick("day.dat");
-        QCOMPARE(f.readFile("day.dat"), QByteArray("\"once 07:30:00\"\r\n\"twice 08:00:01\"\r\n\"repeat! 13:05:00\"\r\n"
-                                                   "\"thrice 23:59:59\"\r\n\"Call the garage at 13:05:00\"\r\n"
-                                                   "\"Caf\xe9, then bed at 23:59:59\"\r\n"));
-        f.lists.lstData.clear();
-        f.lists.lstMessage.clear();
-        f.files().LoadClick("day.dat");
-        QCOMPARE(f.lists.lstData.lines(), data);
-        QCOMPARE(f.lists.lstMessage.lines(), messages);
-        QVERIFY(f.errors.lines.isEmpty());
-        QCOMPARE(f.state.bClockActive(), kTrue);
-        QCOMPARE(f.state.bRefreshNext, kTrue);
-        QCOMPARE(f.state.bAlarmsPending, kTrue);
-
-        // A second load merges: nothing is added twice, and nothing is reported for the duplicates.
-        f.lists.lstMessage.removeAt(0);
-        f.files().LoadClick("day.dat");
-        QCOMPARE(f.lists.lstData.lines(), data);
-        QCOMPARE(f.lists.lstMessage.lines(), (QStringList{messages.at(1), messages.at(0)}));
-        QVERIFY(f.errors.lines.isEmpty());
-        QVERIFY(f.warnings.shown.isEmpty());
+        for (const QString& line : listOf(c.list))
+            alarms ? void(f.lists.lstData.insertSorted(line)) : f.wallpaper.append(line);
+        f.lists.lstMessage.append("T at 09:00:00");
+        if (c.before)
+            QVERIFY(QuotedLineFile::write(f.state.strAppPath + c.file, listOf(c.before)));
+        const bool load = c.action == QLatin1String("load");
+        if (load && alarms) {
+            f.files().LoadClick(c.file);
+            const Flag done = toFlag(f.shown.isEmpty());
+            QVERIFY(f.state.bClockActive() == done && f.state.bRefreshNext == done &&
+                    (done == kFalse || f.state.bAlarmsPending == toFlag(!f.lists.lstData.isEmpty())));
+        } else if (load) {
+            const auto take = [](const QString&) { return true; };
+            QVERIFY(f.flow.load(c.file, take, WallpaperLogic::kListNotFound) == !*c.shown);
+        } else {
+            alarms ? f.files().SaveFileClick(c.file) : f.flow.save(c.saver, c.file);
+            f.lists.lstData.insertSorted("twice 10:00:00"); // the lists change while the question is open
+            f.wallpaper.clear();
+            if (QByteArray(c.action).endsWith("closed Yes"))
+                f.flow.setSaver(c.saver, nullptr);
+            if (QByteArray(c.action).endsWith("Yes"))
+                f.flow.overwrite(c.saver, c.file);
+        }
+        QFile file(f.state.strAppPath + c.file);
+        const char* after = c.after ? c.after : c.before;
+        QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : "<missing>",
+                 after ? QuotedLineFile::encode(listOf(after)) : "<missing>");
+        QCOMPARE(f.shown, listOf(c.shown));
+        QCOMPARE(load && alarms ? AlarmDataFiles::fileLines(f.lists) : QStringList{}, listOf(c.loaded));
+        QCOMPARE(f.lines.join('|').replace(c.file, "F"), QString(c.errors));
     }
 
-    // Saving over an existing file asks first; a file that cannot be written is reported.
-    void saveAsksOrReports()
+    // A file with more lines than the list holds fills it and stops the load there, with one warning.
+    void fullListStopsTheLoad()
     {
         Fixture f;
-        f.writeFile("my.dat", "\"once 09:00:00\"\r\n");
-        f.lists.lstData.insertSorted("twice 10:00:00");
-        f.files().SaveFileClick("my.dat");
-        QCOMPARE(f.overwrite.asked, QStringList{"AlarmSet|my.dat"});
-        QCOMPARE(f.readFile("my.dat"), QByteArray("\"once 09:00:00\"\r\n"));
-        QVERIFY(f.warnings.shown.isEmpty());
-
-        f.state.strAppPath += "my.dat/"; // the program folder cannot be made: a file stands in its way
-        f.files().SaveFileClick("new.dat");
-        QCOMPARE(f.warnings.shown.size(), 1);
-        QVERIFY2(f.warnings.shown.at(0).startsWith("new.dat could not be written: "), qPrintable(f.warnings.shown[0]));
-        QCOMPARE(f.lists.lstData.count(), 1);
-    }
-
-    void loadsItems_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("data");
-        QTest::addColumn<QStringList>("messages");
-        QTest::addColumn<QStringList>("errors");
-        const auto row = [](const char* name, const char* bytes, const char* data, const char* messages,
-                            const char* errors) {
-            QTest::newRow(name) << QByteArray(bytes) << listOf(data) << listOf(messages) << listOf(errors);
-        };
-        row("unquoted comma: each judged alone", "Coffee, then tea at 9:00\r\n\"once 09:00:00\"\r\n", "once 09:00:00",
-            "", "x.dat|Invalid data in file, Data  1|Invalid data in file, Data  2");
-        row("message before its alarm", "\"Tea at 09:00:00\"\r\n\"once 09:00:00\"\r\n", "once 09:00:00",
-            "Tea at 09:00:00", "");
-        row("passed times dropped without a word",
-            "\"once 07:59:59\"\r\n\"once 08:00:00\"\r\n\"Old at 08:00:00\"\r\n\"once 08:00:01\"\r\n", "once 08:00:01",
-            "", "");
-        row("same time twice: the first stays",
-            "\"once 09:00:00\"\r\n\"twice 09:00:00\"\r\n\"A at 09:00:00\"\r\n\"B at 09:00:00\"\r\n", "once 09:00:00",
-            "A at 09:00:00", "");
-        row("impossible times are errors", "\"once 99:99:99\"\r\n\"Tea at 24:00:00\"\r\n\"sometimes 09:00:00\"\r\n", "",
-            "", "x.dat|Invalid data in file, Data  1|Invalid data in file, Data  2|Invalid data in file, Data  3");
-        row("empty file", "", "", "", "");
-    }
-    void loadsItems()
-    {
-        QFETCH(QByteArray, bytes);
-        Fixture f;
-        f.writeFile("x.dat", bytes);
-        f.files().LoadClick("x.dat");
-        QTEST(f.lists.lstData.lines(), "data");
-        QTEST(f.lists.lstMessage.lines(), "messages");
-        QTEST(f.errors.lines, "errors");
-        QCOMPARE(f.errors.beeps, f.errors.lines.isEmpty() ? 0 : 1);
-        QVERIFY(f.warnings.shown.isEmpty());
-        QCOMPARE(f.state.bAlarmsPending, toFlag(!f.lists.lstData.isEmpty()));
-    }
-
-    // Ten bad items among good ones: the file name, eight numbered errors (good items counted too), then the
-    // verdict; nothing after the eighth bad item is read.
-    void tenBadLinesStopAtTheEighth()
-    {
-        Fixture f;
-        QByteArray bytes = "\"once 09:00:00\"\r\n";
-        for (int i = 0; i < 10; ++i)
-            bytes += "\"bad line " + QByteArray::number(i) + "\"\r\n" + (i == 3 ? "\"twice 10:00:00\"\r\n" : "");
-        bytes += "\"thrice 11:00:00\"\r\n";
-        f.writeFile("Alarms.dat", bytes);
-        f.files().LoadClick("Alarms.dat");
-        QCOMPARE(f.errors.lines,
-                 (QStringList{"Alarms.dat", "Invalid data in file, Data  2", "Invalid data in file, Data  3",
-                              "Invalid data in file, Data  4", "Invalid data in file, Data  5",
-                              "Invalid data in file, Data  7", "Invalid data in file, Data  8",
-                              "Invalid data in file, Data  9", "Invalid data in file, Data  10",
-                              "Alarms.dat seems to be wrong format"}));
-        QCOMPARE(f.errors.beeps, 1);
-        QCOMPARE(f.errors.shows, 8);
-        QCOMPARE(f.lists.lstData.lines(), (QStringList{"once 09:00:00", "twice 10:00:00"}));
-    }
-
-    void missingFileIsReported()
-    {
-        Fixture f;
-        f.files().LoadClick("my.dat");
-        QCOMPARE(f.warnings.shown, QStringList{"my.dat, file not found"});
-        QCOMPARE(f.state.bClockActive(), kFalse);
-        QCOMPARE(f.state.bRefreshNext, kFalse);
-        QDir().mkpath(f.state.strAppPath + "folder.dat");
-        f.files().LoadClick("folder.dat");
-        QCOMPARE(f.warnings.shown.last(), QStringLiteral("folder.dat, file not found"));
-    }
-
-    // The longest list a file can fill loads whole.
-    void fullDayFileLoads()
-    {
-        Fixture f;
-        f.clock.setTime(QTime(0, 0, 0));
         QStringList lines;
-        for (int s = 1; s <= AlarmDataList::kMaxLines; ++s)
-            lines.append("once " + QTime(0, 0).addSecs(s).toString("HH:mm:ss"));
-        QVERIFY(QuotedLineFile::write(f.state.strAppPath + "big.dat", lines));
+        for (int s = 1; s <= AlarmDataList::kMaxLines + 1; ++s)
+            lines.append("once " + QTime(8, 0).addSecs(s).toString("HH:mm:ss"));
+        QVERIFY(QuotedLineFile::write(f.state.strAppPath + "big.dat", lines + QStringList{"M at 23:00:00"}));
         f.files().LoadClick("big.dat");
-        QCOMPARE(f.lists.lstData.count(), AlarmDataList::kMaxLines);
-        QCOMPARE(f.lists.lstData.lines(), lines);
-        QVERIFY(f.errors.lines.isEmpty());
-        QVERIFY(f.warnings.shown.isEmpty());
-
-        // One more than fits: the load stops once, with one warning.
-        f.lists.lstData.clear();
-        lines.append("once 23:00:00");
-        QVERIFY(QuotedLineFile::write(f.state.strAppPath + "big.dat", lines));
-        f.files().LoadClick("big.dat");
-        QCOMPARE(f.lists.lstData.count(), AlarmDataList::kMaxLines);
-        QCOMPARE(f.warnings.shown, QStringList{"The alarm list is full (32767 events)"});
+        QCOMPARE(AlarmDataFiles::fileLines(f.lists), lines.mid(0, AlarmDataList::kMaxLines));
+        QCOMPARE(f.shown, QStringList{"The alarm list is full (32767 events)"});
     }
 
     // The file opens in a window the user sees: the desktop's default text application, a desktop editor, or a
     // terminal editor inside a terminal emulator; never a terminal editor without a terminal.
-    void editorChoice_data()
-    {
-        QTest::addColumn<QStringList>("environment"); // $VISUAL|$EDITOR|$TERMINAL
-        QTest::addColumn<QStringList>("defaultApp");
-        QTest::addColumn<QStringList>("onPath");
-        QTest::addColumn<QStringList>("broken");
-        QTest::addColumn<QStringList>("started"); // the program and arguments that started, or empty
-        const auto row = [](const char* name, QStringList environment, const char* defaultApp, const char* onPath,
-                            const char* broken, const char* started) {
-            QStringList program = listOf(started);
-            if (!program.isEmpty())
-                program.append("/my file;rm -rf ~.dat");
-            QTest::newRow(name) << environment << listOf(defaultApp) << listOf(onPath) << listOf(broken) << program;
-        };
-        row("desktop default first", {"gvim"}, "gnome-text-editor|--new-window", "gnome-text-editor|kate|gvim", "",
-            "/usr/bin/gnome-text-editor|--new-window");
-        row("default terminal editor in a terminal", {}, "terminal|vim", "vim|x-terminal-emulator", "",
-            "/usr/bin/x-terminal-emulator|-e|vim");
-        row("default that fails: first desktop editor", {}, "nonesuch", "mousepad|kate", "", "/usr/bin/kate");
-        row("an editor that fails to start is passed over", {}, "", "gedit|pluma", "gedit", "/usr/bin/pluma");
-        row("VISUAL in TERMINAL, both with options", {"vim -p", "nano", "kitty --single"}, "",
-            "vim|nano|kitty|x-terminal-emulator", "", "/usr/bin/kitty|--single|-e|vim|-p");
-        row("EDITOR in the Debian terminal", {"", "nano"}, "", "nano|x-terminal-emulator", "",
-            "/usr/bin/x-terminal-emulator|-e|nano");
-        row("TERMINAL missing", {"vim", "", "nonesuch"}, "", "vim|x-terminal-emulator", "",
-            "/usr/bin/x-terminal-emulator|-e|vim");
-        row("Debian's editor", {}, "", "editor|x-terminal-emulator", "", "/usr/bin/x-terminal-emulator|-e|editor");
-        row("terminal editor without a terminal", {"vim", "nano"}, "terminal|vim", "vim|nano|editor", "", "");
-        row("terminal but no such editor", {"vim"}, "", "x-terminal-emulator", "", "");
-        row("nothing", {}, "", "", "", "");
-        row("nothing starts", {}, "", "kate|vim|x-terminal-emulator", "kate|x-terminal-emulator", "");
-    }
+    void editorChoice_data() { rows(kEditorCases); }
     void editorChoice()
     {
-        QFETCH(QStringList, environment);
-        QFETCH(QStringList, started);
+        QFETCH(int, row);
         Fixture f;
+        f.ed = kEditorCases[row];
         f.state.strAppPath = "/";
-        QFETCH(QStringList, defaultApp);
-        QFETCH(QStringList, onPath);
-        QFETCH(QStringList, broken);
-        f.launcher.defaultApp = defaultApp;
-        f.launcher.onPath = onPath;
-        f.launcher.broken = broken;
-        f.files(environment).EditorClick("my file;rm -rf ~.dat");
-        if (started.isEmpty()) {
-            QCOMPARE(f.warnings.shown, QStringList{"notepad and wordpad not found"});
-            for (const QStringList& attempt : std::as_const(f.launcher.started))
-                QVERIFY2(!broken.isEmpty(), qPrintable(attempt.join(' ')));
-        } else {
-            QVERIFY(f.warnings.shown.isEmpty());
-            QCOMPARE(f.launcher.started.last(), started);
-        }
+        f.files().EditorClick("my file;rm -rf ~.dat");
+        // Besides programs that fail to start, only the one expected starts, with the file as one argument.
+        QCOMPARE(f.started.join('\n'), *f.ed.started ? f.ed.started + QString("|/my file;rm -rf ~.dat") : "");
+        QCOMPARE(f.shown, *f.ed.started ? QStringList{} : QStringList{"notepad and wordpad not found"});
     }
 };
 

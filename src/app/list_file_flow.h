@@ -1,0 +1,55 @@
+#pragma once
+
+#include <functional>
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+struct Module1;
+class Warnings;
+
+// The question asked before an existing list file is replaced; its Yes answer writes the file through
+// ListFileFlow::overwrite().
+class OverwriteQuestion
+{
+public:
+    virtual ~OverwriteQuestion() = default;
+    virtual void FileAlreadyExist(const QString& WhereDoYouComeFrom, const QString& fFileName) = 0;
+};
+
+// Saving and loading the quoted-line list files of the program folder (the alarm lists, "Wpaper.dat") for every
+// saver alike: a new file is written at once, an existing one only after the overwrite question, from the saver's
+// list as it stands when the answer comes; a load reports a file that is missing or cannot be read.
+class ListFileFlow final
+{
+public:
+    /// What follows the file name in the warning for a file to load that is not there.
+    static inline const QString kNotFound = QStringLiteral(", file not found");
+
+    ListFileFlow(const Module1& state, Warnings& warnings, OverwriteQuestion& question);
+
+    /// `lines` gives the list of the saver `who` ("AlarmSet", "Wallpaper") as it stands; an empty function
+    /// forgets the saver, whose list is then no longer open.
+    void setSaver(const QString& who, std::function<QStringList()> lines);
+
+    /// Writes the list of `who` to `fFileName` of the program folder, creating the folder; when the file exists,
+    /// asks the overwrite question instead and writes nothing.
+    void save(const QString& who, const QString& fFileName);
+    /// The overwrite question answered Yes: writes the list of `who` as it stands now. A saver whose list has
+    /// closed since is named in a warning; no saver at all writes nothing.
+    void overwrite(const QString& who, const QString& fFileName);
+
+    /// Hands the items of `fFileName` of the program folder to `take` in file order until it returns false.
+    /// False, after a warning, when the file is missing (its name followed by `notFound`) or cannot be read.
+    bool load(const QString& fFileName, const std::function<bool(const QString&)>& take,
+              const QString& notFound = kNotFound);
+
+private:
+    void write(const QString& fFileName, const QStringList& lines);
+
+    const Module1& m_state;
+    Warnings& m_warnings;
+    OverwriteQuestion& m_question;
+    QMap<QString, std::function<QStringList()>> m_savers;
+};
