@@ -206,7 +206,7 @@ private Q_SLOTS:
         QTEST(fired, "fires");
     }
 
-    // A message is shown on top, titled in English while seen, at the size slot 7 holds when it holds a sane
+    // A message is shown on top, titled with the date and time, at the size slot 7 holds when it holds a sane
     // size. Losing the activation runs the claim after the event; minimized, the window gives the front up and
     // stops claiming it.
     void messageWindow()
@@ -297,9 +297,9 @@ private Q_SLOTS:
     }
 
     // The minutes list grows on its first drop-down, the sounds on the first drop-down of each load; a picked
-    // sound is stored and played by the play button. The stored font reaches the controls. Add with a message:
-    // the list gives way to the shade while it is typed, then the message is viewed. A double click asks for no
-    // message while a warning is in front.
+    // sound is played by the play button (that it is kept, the end-to-end scenarios show). The stored font reaches the
+    // controls. Add with a message: the list gives way to the shade while it is typed, then the message is viewed. A
+    // double click asks for no message while a warning is in front.
     void alarmSetListsAndMessages()
     {
         m_h->writeFile("bell.WAV", {});
