@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QListWidget>
 #include <QTemporaryDir>
 
 #include "app/main_window.h"
@@ -29,8 +28,6 @@ public:
 
     /// The program folder, ending in "/", as `strAppPath` holds it.
     QString appPath() const { return m_dir.filePath(QStringLiteral("prog")) + QLatin1Char('/'); }
-    /// A path beside the program folder.
-    QString outsidePath(const QString& name) const { return m_dir.filePath(name); }
 
     void start()
     {
@@ -81,22 +78,3 @@ private:
     QTemporaryDir m_dir;
     QDateTime m_now;
 };
-
-/// The texts of the warning boxes on screen.
-inline QStringList visibleWarnings()
-{
-    QStringList texts;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* f = qobject_cast<Form11*>(w); f && f->isVisible())
-            texts.append(f->Label1->text());
-    return texts;
-}
-
-/// The texts of a list box's items, top to bottom.
-inline QStringList itemTexts(const QListWidget* list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts.append(list->item(i)->text());
-    return texts;
-}

@@ -1,0 +1,565 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTest>
+#include <QToolButton>
+
+#include "alarms/alarm_lists.h"
+#include "alarms/alarm_set_window.h"
+#include "app/error_list_window.h"
+#include "app/message_window.h"
+#include "app_harness.h"
+#include "filedialogs/data_file_chooser.h"
+#include "settings/message_input_window.h"
+#include "settings/settings_file.h"
+#include "settings/settings_window.h"
+#include "wallpaper/wallpaper_logic.h"
+#include "wallpaper/wallpaper_window.h"
+
+// The windows as the program wires them, over fake services on a fake clock (6 December 2026, 10:00:00): each
+// control reaches its display-free call and its result shows, and what only a window does works (show, hide,
+// close, the front claim and hand-back, deactivation). The rules themselves are the display-free logic's tests';
+// the end-to-end scenarios run the whole program.
+class TestWindows : public QObject
+{
+    Q_OBJECT
+private:
+    std::unique_ptr<AppHarness> m_h;
+
+    WindowRegistry& app() { return *m_h->app; }
+    Module1& state() { return *m_h->state; }
+    FakeServices& fakes() { return *m_h->fakes; }
+    Form1& form1() { return app().form1(); }
+    AlarmLists& lists() { return app().alarmLists(); }
+    IniRecord slot(int n) { return state().settingsFile().readSlot(n).value_or(IniRecord{}); }
+    bool writeSlot(int n, const QString& section, int data1, const QString& data = {})
+    {
+        return state().settingsFile().writeSlot(n, IniRecord{section, qint16(data1), 0, data});
+    }
+    Form4& alarmSet(const QString& hour = {}, const QString& minute = {}, const QString& second = {})
+    {
+        form1().mAlarmSet->trigger();
+        Form4& w = app().form4();
+        w.cbHour->setEditText(hour);
+        w.cbMin->setEditText(minute);
+        w.cbSec->setEditText(second);
+        return w;
+    }
+    /// The warning on screen saying `text`; with no text, any warning on screen.
+    static Form11* warningSaying(const QString& text = {})
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* f = qobject_cast<Form11*>(w);
+                f && f->isVisible() && (text.isEmpty() || f->Label1->text() == text))
+                return f;
+        return nullptr;
+    }
+    /// The message input window as a double click on the alarm 13:05:00 (with or without a message) opens it.
+    Form5& messageInput(bool withMessage)
+    {
+        lists().lstData.insertSorted("thrice 13:05:00");
+        if (withMessage)
+            lists().lstMessage.append("Call the garage at 13:05:00");
+        Form4& w = alarmSet();
+        lists().lstData.setSelected(0);
+        Q_EMIT w.lstData->doubleClicked(w.lstData->model()->index(0, 0));
+        return app().form5();
+    }
+    /// The file chooser as the Alarm Set window's load, save or edit button opens it.
+    Form14& chooser(const QString& button)
+    {
+        Form4& w = app().form4();
+        (button == "Load" ? w.cmdLoad : button == "Save" ? w.cmdSaveFile : w.cmdEditor)->click();
+        return *app().form14();
+    }
+    /// The wallpaper window with the pictures picked in its folder box and added, and the interval picked.
+    Form12& wallpaper(std::initializer_list<const char*> names, const char* interval)
+    {
+        Form12& f = app().form12();
+        for (const char* name : names) {
+            f.cbPaper->setCurrentIndex(f.cbPaper->findText(name));
+            Q_EMIT f.cbPaper->activated(f.cbPaper->currentIndex());
+            f.cmdAdd->click();
+        }
+        f.cbChange->setCurrentIndex(f.cbChange->findText(interval));
+        Q_EMIT f.cbChange->activated(f.cbChange->currentIndex());
+        return f;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_h = std::make_unique<AppHarness>();
+        QVERIFY(QDir(m_h->appPath()).mkpath("Pictures"));
+        QImage image(8, 6, QImage::Format_RGB32);
+        image.fill(Qt::green);
+        for (const char* name : {"a.bmp", "B.jpg", "d.bmp"}) // all bitmaps inside: the names are enough
+            QVERIFY(image.save(m_h->appPath() + "Pictures/" + name, "BMP"));
+        QSettings(m_h->appPath() + "Wpaper.ini", QSettings::IniFormat)
+            .setValue("Wallpaper/PictureFolder", m_h->appPath() + "Pictures");
+        m_h->start();
+    }
+    void cleanup() { m_h.reset(); }
+
+    // The real timer drives the tick, and an event due before the next beat gets an extra tick on its second. A
+    // left click on the tray icon is Stop, unless a sound error box holds the tray; other clicks do nothing. A
+    // repeating speaker alarm keeps the clock timer going until Stop. Help opens the page. A sound error box holds
+    // the clock timer while it is open and lets it run again only if it ran. Without a notification area the menu
+    // is offered in a window of its own after the wait.
+    void trayWindow()
+    {
+        fakes().clock.setTime(QTime(9, 59, 59, 600));
+        lists().lstData.insertSorted("once 10:00:00");
+        state().bAlarmsPending = state().bRefreshNext = kTrue;
+        state().setClockActive(kTrue);
+        QTRY_VERIFY_WITH_TIMEOUT(form1().dueWake.isActive(), 60000);
+        fakes().clock.setTime(QTime(10, 0, 0));
+        QTRY_COMPARE_WITH_TIMEOUT(fakes().wavePlayer.calls.size(), 1, 60000);
+        for (const auto& [activation, trayActive, stops] : {std::tuple{TrayIcon::Activation::Context, kTrue, false},
+                                                            std::tuple{TrayIcon::Activation::Trigger, kFalse, false},
+                                                            std::tuple{TrayIcon::Activation::Trigger, kTrue, true}}) {
+            state().setISRepeat(kTrue);
+            state().bTrayActive = trayActive;
+            fakes().tray.activate(activation);
+            QCOMPARE(form1().Timer1.isActive(), !stops);
+        }
+        QVERIFY(QDir(m_h->appPath()).mkpath("help") && m_h->writeFile("help/achelp.html", {}));
+        form1().mHelp->trigger();
+        QCOMPARE(fakes().launcher.opened, QStringList{m_h->appPath() + "help/achelp.html"});
+
+        fakes().wavePlayer.playable = false; // and no wave file: the box
+        bool runningDuringBox = true;
+        fakes().modalBox.onShow = [&] { runningDuringBox = form1().Timer1.isActive(); };
+        state().setClockActive(kTrue);
+        for (const bool disabled : {false, true}) {
+            if (disabled)
+                form1().mDisable->trigger();
+            app().form9().PlaySound("once", state().strSongPath);
+            QVERIFY(!runningDuringBox && fakes().modalBox.shown.size() == 1 + disabled);
+            QCOMPARE(form1().Timer1.isActive(), !disabled);
+        }
+
+        m_h->startBare();
+        fakes().tray.available = false;
+        form1().setTrayWaitLimit(0);
+        form1().Form_Load(m_h->appPath());
+        QTRY_VERIFY_WITH_TIMEOUT(app().trayFallbackWindow() && app().trayFallbackWindow()->isVisible(), 60000);
+        fakes().tray.available = true;
+        QTRY_VERIFY_WITH_TIMEOUT(!app().trayFallbackWindow()->isVisible(), 60000);
+    }
+
+    // The clock timer sleeps with nothing to watch; every way of giving it work wakes it in time for that work.
+    // The clock runs here as its timer would run it: a tick every 800 ms while the timer is started.
+    void wakeUpPaths_data()
+    {
+        QTest::addColumn<QString>("fires");
+        for (const char* path : {"alarm added", "file loaded", "my.dat at start", "enabled again"})
+            QTest::newRow(path) << "10:00:08";
+        QTest::newRow("chime ticked") << "10:15:00";
+        QTest::newRow("wallpaper scheduled") << "10:10:00";
+    }
+    void wakeUpPaths()
+    {
+        const QString path = QTest::currentDataTag();
+        QVERIFY(!form1().Timer1.isActive());
+        if (path == "enabled again")
+            form1().mDisable->trigger();
+        if (path == "alarm added" || path == "enabled again") {
+            alarmSet("10", "00", "08").cmdAdd->click();
+        } else if (path == "file loaded") {
+            QVERIFY(m_h->writeFile("day.dat", "\"once 10:00:08\"\r\n"));
+            chooser("Load").txtInput->setText("day.dat");
+            app().form14()->cmdConfirm->click();
+        } else if (path == "my.dat at start") {
+            QVERIFY(writeSlot(IniSlot::Setting, kSectionSetting, 1, "ALAEOnDCWSOfUISPOfISOMOf"));
+            QVERIFY(m_h->writeFile("my.dat", "\"once 10:00:08\"\r\n"));
+            m_h->start();
+        } else if (path == "chime ticked") {
+            app().form4().cbEMPlay->setCurrentIndex(app().form4().cbEMPlay->findText("15"));
+            app().form4().chkEMPlay->click();
+        } else {
+            wallpaper({"a.bmp", "B.jpg"}, "10 min").chkChange->click();
+        }
+        QCOMPARE(form1().Timer1.isActive(), path != "enabled again");
+        if (path == "enabled again")
+            form1().mDisable->trigger();
+        QString fired;
+        while (fired.isEmpty() && fakes().clock.now().time() < QTime(10, 16)) {
+            fakes().clock.advance(800);
+            if (form1().Timer1.isActive())
+                form1().onTick();
+            if (!fakes().wavePlayer.calls.isEmpty() || !fakes().wave.calls.isEmpty() ||
+                !fakes().wallpaper.shown.isEmpty())
+                fired = fakes().clock.now().time().toString("HH:mm:ss");
+        }
+        QTEST(fired, "fires");
+    }
+
+    // A message is shown on top, titled with the date and time, at the size slot 7 holds when it holds a sane
+    // size. Losing the activation runs the claim after the event; minimized, the window gives the front up and
+    // stops claiming it.
+    void messageWindow()
+    {
+        for (const auto& [section, size, shown] :
+             {std::tuple{kSectionFontSize, 16, 16}, std::tuple{kSectionAllFont, 16, int(Form6::kDefaultFontSize)},
+              std::tuple{kSectionFontSize, -3, int(Form6::kDefaultFontSize)}}) {
+            QVERIFY(writeSlot(IniSlot::FontSize, section, size));
+            app().openMessageWindow("big");
+            QCOMPARE(app().messageWindows().last()->txtMsg->font().pointSize(), shown);
+        }
+        app().openMessageWindow("Call the garage at 13:05:00");
+        Form6* window = app().messageWindows().last();
+        QCOMPARE(window->txtMsg->toPlainText(), "Call the garage at 13:05:00");
+        QVERIFY(window->isVisible() && fakes().windows.topmost.contains(window) && window->Timer1.isActive());
+        window->Timer1_Timer();
+        QCOMPARE(window->windowTitle(), "Message  06 Dec 2026 / 10:00 AM");
+        QWidget other;
+        other.show();
+        window->activateWindow();
+        QTRY_VERIFY(window->isActiveWindow());
+        QCoreApplication::processEvents(); // claims of earlier activation changes
+        fakes().windows.beeps = 0;
+        other.activateWindow();
+        QTRY_COMPARE(fakes().windows.beeps, 1);
+        QCOMPARE(state().lForegroundWho, window->lMyWho);
+        window->showMinimized();
+        window->Form_Deactivate();
+        QVERIFY(state().lForegroundWho == 0 && fakes().windows.beeps == 1);
+    }
+
+    // Closing a message window or a warning hands the front back to the dialog that held it when the window came,
+    // and deletes the window. The error list collects lines until OK.
+    void warningsAndClosing()
+    {
+        QWidget dialog;
+        dialog.show();
+        app().registerForegroundDialog(kWhoFileChooser, &dialog);
+        for (const bool warning : {false, true}) {
+            state().lForegroundWho = kWhoFileChooser;
+            warning ? app().AnswerOk("No file") : app().openMessageWindow("over the chooser");
+            QPointer<QWidget> window =
+                warning ? static_cast<QWidget*>(warningSaying("No file")) : app().messageWindows().last();
+            fakes().windows.topmost.clear();
+            if (warning)
+                warningSaying("No file")->cmdOk->click();
+            else
+                window->close();
+            QVERIFY(state().lForegroundWho == 0 && fakes().windows.topmost == QList<QWidget*>{&dialog});
+            QTRY_VERIFY(window.isNull());
+        }
+        app().form10().addError("bad.dat");
+        QCOMPARE(app().form10().lstErrorMsg->item(0)->text(), "bad.dat");
+        app().form10().cmdOk->click();
+        QVERIFY(!app().isForm10Loaded());
+    }
+
+    // Typed keys and pasted text pass the digit rule (a refused key beeps); Enter adds the time, shown padded and
+    // selected; AM/PM, Add, the keypad's Enter in a control that does not take Enter and Delete are wired.
+    void alarmSetAddAndDelete()
+    {
+        Form4& w = alarmSet();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QCOMPARE(w.txtAm->text(), "AM"); // preset from the hour
+        QTest::keyClicks(w.cbHour, "1x");
+        QCOMPARE(w.cbHour->currentText(), "1"); // not completed from the list either
+        QApplication::clipboard()->setText("4x");
+        w.cbMin->lineEdit()->paste();
+        QVERIFY(w.cbMin->currentText() == "4" && fakes().windows.beeps == 2);
+        w.cbSec->setEditText("5");
+        w.cbPlayTimes->setCurrentIndex(1);
+        w.cmdDown->click();
+        QCOMPARE(w.txtAm->text(), "PM");
+        QTest::keyClick(w.cbSec->lineEdit(), Qt::Key_Return);
+        QCOMPARE(lists().lstData.lines(), QStringList{"twice 13:04:05"});
+        QVERIFY(w.cbSec->currentText() == "05" && lists().lstData.selected() == 0);
+        w.cmdUp->click();
+        w.cmdAdd->click(); // 1:04:05 AM
+        QVERIFY(warningSaying("Time was passed or next day"));
+        w.cbHour->setEditText("11");
+        QTest::keyClick(w.cbPlayTimes, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(lists().lstData.lines(), (QStringList{"twice 11:04:05", "twice 13:04:05"}));
+        w.lstData->selectionModel()->select(w.lstData->model()->index(1, 0), QItemSelectionModel::ClearAndSelect);
+        w.cmdDelete->click();
+        QCOMPARE(lists().lstData.lines(), QStringList{"twice 11:04:05"});
+        w.cmdDeleteAll->click();
+        QVERIFY(lists().lstData.isEmpty());
+    }
+
+    // The minutes list grows on its first drop-down, the sounds on the first drop-down of each load; a picked
+    // sound is played by the play button (that it is kept, the end-to-end scenarios show). The stored font reaches the
+    // controls. Add with a message: the list gives way to the shade while it is typed, then the message is viewed. A
+    // double click asks for no message while a warning is in front.
+    void alarmSetListsAndMessages()
+    {
+        m_h->writeFile("bell.WAV", {});
+        QVERIFY(writeSlot(IniSlot::AllFont, kSectionAllFont, 0, "TimesNewRoman"));
+        Form4& w = alarmSet("11", "30", "00");
+        QCOMPARE(w.cmdAdd->font().family(), "Times New Roman");
+        for (QComboBox* box : {w.cbMin, w.cbMin, w.cmbSong}) {
+            box->showPopup();
+            box->hidePopup();
+        }
+        QVERIFY(w.cbMin->count() == 60 && w.cmbSong->count() == 1);
+        w.cmbSong->setCurrentIndex(0);
+        Q_EMIT w.cmbSong->activated(0);
+        w.cmdPlayB->click();
+        QCOMPARE(fakes().wave.calls, QStringList{m_h->appPath() + "bell.WAV"});
+
+        w.cmdWithMessage->click();
+        QVERIFY(app().form5().isVisible() && w.lstData->isHidden() && !w.imgSha->isHidden());
+        QTest::keyClicks(app().form5().txtInput, "Call the garage");
+        app().form5().cmdOk->click();
+        QVERIFY(!w.lstData->isHidden() && w.imgSha->isHidden());
+        w.cmdViewM->click();
+        QCOMPARE(w.txtViewM->toPlainText(), "\n_11:30:00 AM  /  Call the garage");
+        w.cmdViewM->click();
+        QVERIFY(!w.txtViewM->isVisible() && w.lstData->isVisible());
+        state().lForegroundWho = kWarnSeqFirst;
+        Q_EMIT w.lstData->doubleClicked(w.lstData->model()->index(0, 0));
+        QVERIFY(!app().isForm5Loaded());
+    }
+
+    // The chime box runs the set-up; the tick's recompute works without the window, and a running chime is shown
+    // again when the window is loaded anew. Exit hides and stores the place, which the next load takes again;
+    // the close box only hides. The title clock runs while the window is seen. Start-up uses the stored sound
+    // when it touches the lists (my.dat loaded, or seconds not compared), without building a window for it. With
+    // nothing left to watch the clock unloads the Alarm Set window with both its lists: an orphan message goes.
+    void alarmSetChimeAndExit()
+    {
+        Form4* w = &alarmSet();
+        w->cbEMPlay->setCurrentIndex(w->cbEMPlay->findText("15"));
+        w->chkEMPlay->click();
+        QVERIFY(state().iEMNext == 15 && !w->cbEMPlay->isEnabled());
+        w->move(120, 90);
+        const QPoint place = w->pos();
+        w->cmdExit->click();
+        QVERIFY(!w->isVisible() && !w->Timer1.isActive());
+        app().unloadForm4();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state().setClockActive(kFalse);
+        fakes().clock.setTime(QTime(10, 20, 0));
+        app().chkEMPlay_Click();
+        QVERIFY(state().iEMNext == 30 && state().bClockActive() == kTrue);
+
+        w = &alarmSet();
+        QVERIFY(w->pos() == place && w->windowTitle() == "Tindalo Alarm Clock...06 Dec 2026 / 10:20 AM");
+        QVERIFY(w->chkEMPlay->isChecked() && w->chkEMPlay->isEnabled() && !w->cbEMPlay->isEnabled());
+        w->chkEMPlay->click();
+        QCOMPARE(state().bEMPlayOn, kFalse);
+        w->close();
+        QVERIFY(!w->isVisible() && app().isForm4Loaded());
+
+        QVERIFY(writeSlot(IniSlot::SongName, kSectionSongName, 0, "gong"));
+        m_h->writeFile("my.dat", "\"once 20:00:00\"\r\n");
+        for (const auto& [tokens, song] : {std::pair{"ALAEOnDCWSOf", "gong.wav"}, std::pair{"ALAEOfDCWSOn", "gong.wav"},
+                                           std::pair{"ALAEOfDCWSOf", "ding.wav"}}) {
+            QVERIFY(writeSlot(IniSlot::Setting, kSectionSetting, 1, tokens + QString("UISPOfISOMOf")));
+            m_h->start();
+            QCOMPARE(state().strSongPath, m_h->appPath() + song);
+            QVERIFY(!app().isForm4Loaded() && !app().isForm7Loaded());
+        }
+        lists().lstMessage.append("Call the garage at 09:00:00");
+        state().setClockActive(kTrue);
+        app().clockTick().Timer1_Timer();
+        QVERIFY(lists().lstMessage.isEmpty());
+    }
+
+    // The message input takes the line's message out for editing, on top, where it was last closed; Save puts
+    // it back and hands the front to nobody. A double quote becomes an apostrophe; the box takes at most 626
+    // characters, cutting what arrived last; the size buttons step the font from slot 7 and beep at the ends.
+    // Deactivated, it takes the front back with a beep; no longer shown, it closes.
+    void messageInputEditAndSave()
+    {
+        QVERIFY(writeSlot(IniSlot::FontSize, kSectionFontSize, 6));
+        Form5* input = &messageInput(true);
+        QCOMPARE(input->txtInput->toPlainText(), "Call the garage");
+        QVERIFY(lists().lstMessage.isEmpty() && fakes().windows.topmost.contains(input));
+        QApplication::clipboard()->setText(" \"now\"" + QString(620, 'a'));
+        input->txtInput->moveCursor(QTextCursor::End);
+        input->txtInput->paste();
+        QCOMPARE(input->txtInput->toPlainText(), "Call the garage 'now'" + QString(605, 'a'));
+        QTest::mouseClick(input->lblMinus, Qt::LeftButton);
+        QTest::mouseClick(input->lblPlus, Qt::LeftButton);
+        QVERIFY(fakes().windows.beeps == 1 && input->txtInput->font().pointSizeF() == 7.0);
+        input->move(140, 75);
+        const QPoint place = input->pos();
+        input->cmdOk->click();
+        QVERIFY(lists().lstMessage.count() == 1 && !warningSaying() && !app().isForm5Loaded());
+        QVERIFY(state().lForegroundWho == 0 && slot(IniSlot::FontSize).iData1 == 7);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        input = &messageInput(false);
+        QCOMPARE(input->pos(), place);
+        input->Form_Deactivate(); // the Alarm Set window took the front
+        QVERIFY(fakes().windows.fronted.constLast() == input && state().lForegroundWho == kWhoMessageInput);
+        input->hide();
+        input->Form_Deactivate();
+        QVERIFY(!app().isForm5Loaded() && state().lForegroundWho == 0);
+    }
+
+    // Abandon (or the close box) leaves the message as it was while its alarm is listed; an emptied box saved
+    // removes it, with the warning.
+    void messageInputClosing()
+    {
+        for (const QString how : {"Abandon", "Save an empty box", "Abandon after the alarm fired"}) {
+            lists().lstMessage.clear();
+            Form5& input = messageInput(true);
+            QTest::keyClicks(input.txtInput, " now");
+            if (how.endsWith("fired"))
+                lists().lstData.removeAt(0);
+            if (how.startsWith("Save"))
+                input.txtInput->clear();
+            (how.startsWith("Save") ? input.cmdOk : input.cmdCancel)->click();
+            QVERIFY(!app().isForm5Loaded());
+            QCOMPARE(lists().lstMessage.count(), how.startsWith("Save") || how.endsWith("fired") ? 0 : 1);
+        }
+        QVERIFY(warningSaying(MessageInput::kNothingToSave));
+    }
+
+    // Each button opens the chooser in its mode, listing the data files and claiming the front; a chooser left
+    // open in another mode is replaced by a fresh one. A refused name is shown corrected, with the warning, and
+    // the chooser stays; a good one is saved; Cancel hands the front back and the chooser goes. In the edit mode a
+    // list choice and a typed name exclude each other (a click, the name box taking the focus, the arrow keys);
+    // loading takes both. Edit opens the chosen file in an editor. Deactivated, the chooser takes the front back;
+    // hidden, it goes and hands the front back.
+    void chooserModesAndSave()
+    {
+        lists().lstData.insertSorted("once 19:00:00");
+        m_h->writeFile("b.dat", "");
+        for (const char* button : {"Load", "Open", "Save"}) {
+            Form14& f = chooser(button);
+            QCOMPARE(f.cmdConfirm->text(), button);
+            QVERIFY(f.File1->count() == 1 && state().lForegroundWho == kWhoFileChooser && f.lPrevWho == 0);
+        }
+        Form14& f = *app().form14();
+        QTest::keyClicks(f.txtInput, "WP/APER");
+        f.cmdConfirm->click();
+        QCOMPARE(f.txtInput->text(), "WPAPER.dat"); // and the warning
+        warningSaying("Wpaper.dat has data of wallpaper")->cmdOk->click();
+        f.txtInput->setText("Alarms");
+        f.cmdConfirm->click();
+        QVERIFY(!app().form14() && m_h->readFile("Alarms.dat") == "\"once 19:00:00\"\r\n");
+        chooser("Save").cmdCancel->click();
+        QVERIFY(state().lForegroundWho == 0 && !app().form14());
+
+        m_h->writeFile("a.dat", "");
+        for (const char* button : {"Load", "Open"}) {
+            Form14& c = chooser(button);
+            c.show();
+            c.txtInput->setText("typed");
+            QTest::mouseClick(c.File1->viewport(), Qt::LeftButton, {},
+                              c.File1->visualItemRect(c.File1->item(1)).center());
+            QCOMPARE(c.txtInput->text(), button == QString("Load") ? "typed" : "");
+        }
+        Form14& edit = *app().form14();
+        QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
+        QApplication::sendEvent(edit.txtInput, &focusIn);
+        QVERIFY(!edit.File1->item(1)->isSelected());
+        edit.txtInput->setText("typed");
+        QTest::keyClick(edit.File1, Qt::Key_Up);
+        QVERIFY(edit.txtInput->text().isEmpty() && edit.File1->item(0)->isSelected());
+        fakes().launcher.knownPrograms = QStringList{"kate"};
+        edit.cmdConfirm->click();
+        QCOMPARE(fakes().launcher.started.last(), (QStringList{"/usr/bin/kate", m_h->appPath() + "a.dat"}));
+
+        Form14& load = chooser("Load");
+        load.show();
+        state().lForegroundWho = kWhoMessageInput;
+        load.Form_Deactivate();
+        QVERIFY(fakes().windows.fronted.constLast() == &load && state().lForegroundWho == kWhoFileChooser);
+        load.hide();
+        load.Form_Deactivate();
+        QVERIFY(!app().form14() && state().lForegroundWho == 0);
+    }
+
+    // The boxes set their flags when they change, also when the program sets them; the speaker test plays;
+    // "Don't compare with second" hides the Alarm Set window's seconds at once. Closing stores the boxes and the
+    // font; the next start sets the flags from them, and the window, made when first needed, shows them again.
+    // The tray's Settings shows the window, also a minimized one; the log-in page's buttons set the start at
+    // log-in or say why they could not; a settings file that cannot be written is reported.
+    void settingsBoxesAndRoundTrip()
+    {
+        Form7* f = &app().form7();
+        f->chkInternalSpeaker->setChecked(true);
+        f->chkISInsteadMidi->setChecked(true);
+        f->chkAutoLoad->setChecked(true);
+        f->optFont[2]->setChecked(true);
+        QVERIFY(state().bUseInternalSpeaker == kTrue && state().bISInsteadMidi == kTrue && state().iFontChoice == 2);
+        app().applySoundChecks(0, 0); // the Alarm Set window's load: stored states 0/1 only
+        QVERIFY(state().bSoundOn == kFalse && state().bErrMsgPop == kFalse && f->cmdPlayIS->isHidden());
+        f->chkSoundOn->click();
+        f->cmdPlayIS->click();
+        QCOMPARE(fakes().speaker.sweeps.size(), 1);
+        const QComboBox* seconds = app().form4().cbSec;
+        f->chkNoSec->setChecked(true);
+        QVERIFY(state().bNoSecond == kTrue && seconds->isHidden());
+        f->chkNoSec->setChecked(false);
+        QVERIFY(!seconds->isHidden());
+
+        f->cmdClose->click();
+        QVERIFY(slot(IniSlot::Setting).value() == "ALAEOnDCWSOfUISPOnISOMOn" &&
+                slot(IniSlot::AllFont).value() == "TimesNewRoman");
+        m_h->start();
+        QVERIFY(!app().isForm7Loaded() && state().bSoundOn == kTrue && state().bErrMsgPop == kFalse);
+        f = &app().form7();
+        QVERIFY(f->chkAutoLoad->isChecked() && f->chkISInsteadMidi->isChecked() && !f->chkErrMsgPop->isChecked());
+        QVERIFY(f->optFont[2]->isChecked() && !f->cmdPlayIS->isHidden());
+
+        f->showMinimized();
+        form1().mSetting->trigger();
+        QVERIFY(f->isVisible() && !f->isMinimized());
+        f->cmdRun->click();
+        QVERIFY(fakes().autostart.enabled);
+        fakes().autostart.works = false;
+        f->cmdNoRun->click();
+        QVERIFY(warningSaying("Ixo's start at log-in could not be removed: refused"));
+        // A folder where the settings file belongs.
+        QVERIFY(QFile::remove(m_h->appPath() + "ixo.ini") && QDir().mkpath(m_h->appPath() + "ixo.ini"));
+        f->cmdClose->click();
+        QVERIFY(warningSaying("The settings could not be saved in " + m_h->appPath() + "ixo.ini"));
+    }
+
+    // A click runs the logic's handler and its list rules show in the boxes; an entry whose file is gone is
+    // removed with a warning, one that is there can become the wallpaper. While a change is scheduled closing
+    // only hides, and the tray shows the same list again; else the window and the wallpaper state go.
+    void wallpaperWindow()
+    {
+        Form12& f = wallpaper({"a.bmp", "B.jpg", "d.bmp"}, "1 hr");
+        QCOMPARE(f.lstShow->count(), 3);
+        f.chkChange->click();
+        QCOMPARE(state().iWPNext, qint16(11)); // "1 hr" at 10:00
+        QFile::remove(m_h->appPath() + "Pictures/d.bmp");
+        for (int row : {2, 0}) {
+            f.lstShow->setCurrentRow(row);
+            Q_EMIT f.lstShow->itemClicked(f.lstShow->item(row));
+        }
+        QVERIFY(f.lstShow->count() == 2 && warningSaying("d.bmp file not found"));
+        f.cmdChangeWall->click();
+        QCOMPARE(fakes().wallpaper.shown, QStringList{m_h->appPath() + "Pictures/tmpFile-1.bmp"});
+
+        f.cmdClose->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(app().isForm12Loaded() && !f.isVisible());
+        form1().mWallpaper->trigger();
+        QVERIFY(f.isVisible() && f.lstShow->count() == 2);
+        f.lstShow->item(1)->setSelected(true);
+        f.cmdDelete->click(); // fewer than two entries end the change
+        QVERIFY(!f.chkChange->isChecked() && !f.chkChange->isEnabled() && state().iWPNext == -1);
+        f.cmdClose->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!app().isForm12Loaded() && !app().wallpaper().isReady());
+    }
+};
+
+QTEST_MAIN(TestWindows)
+#include "test_windows.moc"
