@@ -390,7 +390,7 @@ void WindowRegistry::selectFontOption(qint16 iFontChoice)
             noSecondChanged();
         return;
     }
-    form7().optFont[std::size_t(SettingsStore::fontOption(iFontChoice))]->setChecked(true);
+    form7().showFontChoice(iFontChoice);
 }
 
 bool WindowRegistry::isForm10Loaded() const
@@ -547,9 +547,7 @@ void WindowRegistry::applySoundChecks(qint16 chkSoundOn, qint16 chkErrMsgPop)
             m_state.bErrMsgPop = toFlag(chkErrMsgPop == 1);
         return;
     }
-    Form7& settings = form7();
-    Form7::setCheckState(settings.chkSoundOn, chkSoundOn);
-    Form7::setCheckState(settings.chkErrMsgPop, chkErrMsgPop);
+    form7().showSoundChecks(chkSoundOn, chkErrMsgPop);
 }
 
 void WindowRegistry::noSecondChanged()

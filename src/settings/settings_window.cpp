@@ -162,16 +162,26 @@ void Form7::setCheckState(QCheckBox* box, qint16 state)
         box->setChecked(state == 1);
 }
 
+void Form7::showSoundChecks(qint16 soundOn, qint16 errMsgPop)
+{
+    setCheckState(chkSoundOn, soundOn);
+    setCheckState(chkErrMsgPop, errMsgPop);
+}
+
+void Form7::showFontChoice(qint16 iFontChoice)
+{
+    optFont[std::size_t(SettingsStore::fontOption(iFontChoice))]->setChecked(true);
+}
+
 void Form7::Form_Load()
 {
     Module1& state = m_ctx.state;
     chkSoundOn->setChecked(state.bSoundOn == kTrue);
     chkErrMsgPop->setChecked(state.bErrMsgPop == kTrue);
-    optFont[std::size_t(SettingsStore::fontOption(state.iFontChoice))]->setChecked(true);
+    showFontChoice(state.iFontChoice);
 
     if (const std::optional<SettingChecks> stored = SettingsStore(state.settingsFile()).settingChecks()) {
-        setCheckState(chkSoundOn, stored->chkSoundOn);
-        setCheckState(chkErrMsgPop, stored->chkErrMsgPop);
+        showSoundChecks(stored->chkSoundOn, stored->chkErrMsgPop);
         chkAutoLoad->setChecked(stored->chkAutoLoad);
         chkNoSec->setChecked(stored->chkNoSec);
         chkInternalSpeaker->setChecked(stored->chkInternalSpeaker);

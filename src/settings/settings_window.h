@@ -27,6 +27,10 @@ public:
     void Form_Load();
     /// Sets `box` to the stored state `state`: 0 unchecked, 1 checked; other values leave it as it is.
     static void setCheckState(QCheckBox* box, qint16 state);
+    /// Sets "Sound on" and "Show error message..." to the stored states (0 or 1; others leave a box).
+    void showSoundChecks(qint16 chkSoundOn, qint16 chkErrMsgPop);
+    /// Ticks the font option of `iFontChoice` (1 Arial, 2 Enlarge, else Normal).
+    void showFontChoice(qint16 iFontChoice);
 
     void chkSoundOn_Click();
     void chkErrMsgPop_Click();
