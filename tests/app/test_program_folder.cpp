@@ -19,30 +19,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("dataHome");
         QTest::addColumn<QString>("appPath");
         QTest::addColumn<QString>("sharePath");
-        const QString home = "ROOT/home/.local/share/ixo/";
-        QTest::newRow("build folder") << "ROOT/build/bin"
-                                      << ""
-                                      << "ROOT/build/bin/"
-                                      << "ROOT/build/bin/";
-        QTest::newRow("per-user install") << home << "" << home << home;
-        QTest::newRow("installed") << "ROOT/usr/bin"
-                                   << "" << home << "ROOT/usr/share/ixo/";
-        QTest::newRow("installed, folder with slash") << "ROOT/usr/bin/"
-                                                      << "" << home << "ROOT/usr/share/ixo/";
-        QTest::newRow("installed, XDG_DATA_HOME") << "ROOT/usr/bin"
-                                                  << "ROOT/data/"
-                                                  << "ROOT/data/ixo/"
-                                                  << "ROOT/usr/share/ixo/";
-        QTest::newRow("installed, relative XDG_DATA_HOME ignored") << "ROOT/usr/bin"
-                                                                   << "data" << home << "ROOT/usr/share/ixo/";
-        QTest::newRow("share/ixo beside a folder not named bin") << "ROOT/usr/games"
-                                                                 << ""
-                                                                 << "ROOT/usr/games/"
-                                                                 << "ROOT/usr/games/";
-        QTest::newRow("bin without share/ixo") << "ROOT/opt/bin"
-                                               << ""
-                                               << "ROOT/opt/bin/"
-                                               << "ROOT/opt/bin/";
+        const auto row = [](const char* name, const char* exe, const char* data, const char* app, const char* share) {
+            QTest::newRow(name) << exe << data << app << share;
+        };
+        const char* home = "ROOT/home/.local/share/ixo/";
+        row("build folder", "ROOT/build/bin", "", "ROOT/build/bin/", "ROOT/build/bin/");
+        row("per-user install", home, "", home, home);
+        row("installed", "ROOT/usr/bin", "", home, "ROOT/usr/share/ixo/");
+        row("installed, folder with slash", "ROOT/usr/bin/", "", home, "ROOT/usr/share/ixo/");
+        row("installed, XDG_DATA_HOME", "ROOT/usr/bin", "ROOT/data/", "ROOT/data/ixo/", "ROOT/usr/share/ixo/");
+        row("installed, relative XDG_DATA_HOME ignored", "ROOT/usr/bin", "data", home, "ROOT/usr/share/ixo/");
+        row("share/ixo beside a folder not named bin", "ROOT/usr/games", "", "ROOT/usr/games/", "ROOT/usr/games/");
+        row("bin without share/ixo", "ROOT/opt/bin", "", "ROOT/opt/bin/", "ROOT/opt/bin/");
     }
     void locate()
     {
@@ -71,9 +59,7 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(fresh.appPath).isDir());
         QVERIFY(fresh.create(&error));
 
-        QFile blocker(root.filePath("file"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        QVERIFY(QFile(root.filePath("file")).open(QIODevice::WriteOnly));
         const ProgramFolder blocked{root.filePath("file/ixo/"), fresh.sharePath};
         QVERIFY(!blocked.create(&error));
         QCOMPARE(error, "cannot create the program folder " + blocked.appPath);
@@ -88,9 +74,7 @@ private Q_SLOTS:
         state.strAppPath = app.path() + "/";
         state.strSharePath = shared.path() + "/";
         QVERIFY(QDir(app.path()).mkpath("help"));
-        QFile own(app.filePath("help/achelp.html"));
-        QVERIFY(own.open(QIODevice::WriteOnly));
-        own.close();
+        QVERIFY(QFile(app.filePath("help/achelp.html")).open(QIODevice::WriteOnly));
         QCOMPARE(state.deliveredFile("help/achelp.html"), state.strAppPath + "help/achelp.html");
         QCOMPARE(state.deliveredFile("didi.snd"), state.strSharePath + "didi.snd");
         state.setStartupDefaults();

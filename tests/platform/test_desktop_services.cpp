@@ -12,11 +12,7 @@ namespace {
 class FakeEventSound final : public EventSound
 {
 public:
-    bool play(const QString& eventId) override
-    {
-        played.append(eventId);
-        return playable;
-    }
+    bool play(const QString& eventId) override { return played.append(eventId), playable; }
     bool playable = true;
     QStringList played;
 };
@@ -24,9 +20,8 @@ public:
 bool writeFile(const QString& path, const QByteArray& text, QFile::Permissions permissions = {})
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
-        return false;
-    return !permissions || file.setPermissions(permissions);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() &&
+           (!permissions || file.setPermissions(permissions));
 }
 } // namespace
 
@@ -39,34 +34,31 @@ private Q_SLOTS:
     void desktopEntryCommand_data()
     {
         QTest::addColumn<QString>("entry");
-        QTest::addColumn<QStringList>("command"); // program, then arguments; "terminal" first when in one
-        const QString head = QStringLiteral("[Desktop Entry]\nType=Application\nName=Editor\n");
-        QTest::newRow("file code") << head + "Exec=gnome-text-editor --new-window %U\n"
-                                   << QStringList{"gnome-text-editor", "--new-window", "/a b/my.dat"};
-        QTest::newRow("no file code: added at the end") << head + "Exec=/usr/bin/kate -b\n"
-                                                        << QStringList{"/usr/bin/kate", "-b", "/a b/my.dat"};
-        QTest::newRow("quotes, escapes, other codes, a second file code")
-            << head + "Exec=\"/opt/my ed/ed\" --title=\"say \\\\\"hi\\\\\"\" %i %c 100%% %f %F\n"
-            << QStringList{"/opt/my ed/ed", "--title=say \"hi\"", "100%", "/a b/my.dat"};
-        QTest::newRow("terminal editor") << head + "Terminal=true\nExec=vim %F\n"
-                                         << QStringList{"terminal", "vim", "/a b/my.dat"};
-        QTest::newRow("keys of other groups ignored")
-            << head + "Exec=gedit %U\n[Desktop Action new]\nExec=gedit --new-window\nTerminal=true\n"
-            << QStringList{"gedit", "/a b/my.dat"};
-        QTest::newRow("hidden") << head + "Hidden=true\nExec=gedit %U\n" << QStringList{};
-        QTest::newRow("no Exec") << head << QStringList{};
-        QTest::newRow("open quote") << head + "Exec=\"gedit %U\n" << QStringList{};
+        QTest::addColumn<QString>("command"); // program and arguments joined by "|"; "terminal" first when in one
+        const QString head = "[Desktop Entry]\nType=Application\nName=Editor\n";
+        const auto row = [&head](const char* name, const char* rest, const char* command) {
+            QTest::newRow(name) << head + rest << command;
+        };
+        row("file code", "Exec=gnome-text-editor --new-window %U\n", "gnome-text-editor|--new-window|/a b/my.dat");
+        row("no file code: added at the end", "Exec=/usr/bin/kate -b\n", "/usr/bin/kate|-b|/a b/my.dat");
+        row("quotes, escapes, other codes, a second file code",
+            "Exec=\"/opt/my ed/ed\" --title=\"say \\\\\"hi\\\\\"\" %i %c 100%% %f %F\n",
+            "/opt/my ed/ed|--title=say \"hi\"|100%|/a b/my.dat");
+        row("terminal editor", "Terminal=true\nExec=vim %F\n", "terminal|vim|/a b/my.dat");
+        row("keys of other groups ignored",
+            "Exec=gedit %U\n[Desktop Action new]\nExec=gedit --new-window\nTerminal=true\n", "gedit|/a b/my.dat");
+        row("hidden", "Hidden=true\nExec=gedit %U\n", "");
+        row("no Exec", "", "");
+        row("open quote", "Exec=\"gedit %U\n", "");
     }
     void desktopEntryCommand()
     {
         QFETCH(QString, entry);
-        QFETCH(QStringList, command);
         const std::optional<OpenCommand> found = ::desktopEntryCommand(entry, QStringLiteral("/a b/my.dat"));
         QStringList got;
         if (found)
-            got = QStringList(found->terminal ? QStringList{"terminal"} : QStringList{})
-                  << found->program << found->arguments;
-        QCOMPARE(got, command);
+            got << QStringList(found->terminal ? 1 : 0, "terminal") << found->program << found->arguments;
+        QTEST(got.join('|'), "command");
     }
 
     // The default application is what xdg-mime names (or else gio), found among the desktop entries; an entry
@@ -83,8 +75,7 @@ private Q_SLOTS:
         QVERIFY(writeFile(bin + "/gio", "#!/bin/sh\n[ \"$*\" = \"mime text/plain\" ] && exec /bin/cat \"$0.answer\"\n",
                           exe));
         const QByteArray entry = "[Desktop Entry]\nType=Application\nExec=my-editor %f\n";
-        const QByteArray oldPath = qgetenv("PATH"), oldData = qgetenv("XDG_DATA_HOME");
-        qputenv("PATH", bin.toLocal8Bit());
+        qputenv("PATH", bin.toLocal8Bit()); // for this test only: the others run no program
         qputenv("XDG_DATA_HOME", dir.filePath("data").toLocal8Bit());
         const DesktopLauncher launcher;
         QList<std::optional<OpenCommand>> found;
@@ -97,8 +88,6 @@ private Q_SLOTS:
         ask("my-editor.desktop\n", "", "[Desktop Entry]\nTryExec=no-such-editor\nExec=x %f\n");
         ask("", "Default application for \u201ctext/plain\u201d: my-editor.desktop\nRegistered applications:\n", entry);
         ask("", "No default applications for \u201ctext/plain\u201d\n", entry);
-        qputenv("PATH", oldPath);
-        qputenv("XDG_DATA_HOME", oldData);
         const OpenCommand myEditor{"my-editor", {"/p/my.dat"}, false};
         QCOMPARE(found, (QList<std::optional<OpenCommand>>{myEditor, std::nullopt, myEditor, std::nullopt}));
     }
@@ -110,12 +99,10 @@ private Q_SLOTS:
         int xBells = 0;
         DesktopWindowServices windows(sounds, [&xBells] { ++xBells; });
         windows.beep();
-        QCOMPARE(sounds.played, QStringList{"bell"});
-        QCOMPARE(xBells, 0);
+        QVERIFY(sounds.played == QStringList{"bell"} && xBells == 0);
         sounds.playable = false;
         windows.beep();
-        QCOMPARE(sounds.played, (QStringList{"bell", "bell"}));
-        QCOMPARE(xBells, 1);
+        QVERIFY(sounds.played.size() == 2 && xBells == 1);
     }
 };
 

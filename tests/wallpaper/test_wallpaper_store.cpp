@@ -6,102 +6,70 @@
 #include "settings/settings_file.h"
 #include "wallpaper/wallpaper_store.h"
 
+namespace {
+void write(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+// The restored settings in one line: kept, change on, interval, random, priority, position, list, folder.
+QString summary(const WallpaperRestore& r)
+{
+    return QString("%1 %2 %3 %4 %5 %6 %7,%8 %9 %10")
+        .arg(r.keepSet)
+        .arg(r.changeOn)
+        .arg(r.intervalText.isEmpty() ? "-" : r.intervalText)
+        .arg(r.randomFlag)
+        .arg(r.priorityFlag)
+        .arg(r.hasPosition)
+        .arg(r.left)
+        .arg(r.top)
+        .arg(r.lstShow.join('|'), QFileInfo(r.strPicFolder).fileName());
+}
+} // namespace
+
 class TestWallpaperStore : public QObject
 {
     Q_OBJECT
-private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_app;      // program folder, ending in "/"
-    QString m_pictures; // default picture folder
-
-    void write(const QString& path, const QByteArray& bytes)
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QString slot5()
-    {
-        const std::optional<IniRecord> record = SettingsFile(m_app).readSlot(5);
-        return record ? record->sData : QString();
-    }
-
 private Q_SLOTS:
-    void init()
+    // Nothing stored gives the defaults, and unticked with nothing kept before writes nothing. Kept settings come
+    // back with the list; slot 5 of ixo.ini starts the changer while the change is on and is written in place (the
+    // other slots stay). Unticked, they are forgotten. The stored folder is used while it exists.
+    void keptAndForgotten()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_app = m_dir->filePath("prog") + "/";
-        m_pictures = m_dir->filePath("Pictures");
-        QVERIFY(QDir().mkpath(m_app));
-        QVERIFY(QDir().mkpath(m_pictures));
-        write(m_pictures + "/b.jpg", "b");
-        write(m_pictures + "/A.gif", "a");
-    }
-
-    // Unticked with nothing kept before, nothing is written; nothing stored gives the defaults.
-    void nothingStoredGivesDefaults()
-    {
-        const WallpaperStore store(m_pictures);
-        QVERIFY(store.SaveSettings(false, 1, 2, true, 0, "5 min", m_app, m_pictures));
-        QCOMPARE(QDir(m_app).entryList(QDir::Files), QStringList{});
-        const WallpaperRestore r = store.RestoreSettings(m_app);
-        QCOMPARE(r.strPicFolder, m_pictures);
-        QCOMPARE(r.cbPaper, (QStringList{"A.gif", "b.jpg"}));
-        QVERIFY(!r.keepSet);
-        QVERIFY(!r.changeOn);
-        QCOMPARE(r.priorityFlag, qint16(-1));
-        QCOMPARE(r.randomFlag, qint16(0));
-        QVERIFY(!r.hasPosition);
-        QVERIFY(r.lstShow.isEmpty());
-    }
-
-    // Slot 5 of ixo.ini is written in place: the other slots stay as they were.
-    void keptSettingsComeBackWithTheListAndMarkSlot5()
-    {
-        write(m_app + "Wpaper.dat", "\"one.bmp\"\n\"two.gif\"\r\"three.jpg\"\r\n");
-        QVERIFY(SettingsFile(m_app).writeSlot(8, IniRecord{"[AllFont]", 0, 0, "Arial"}));
-        const WallpaperStore store(m_pictures);
-        QVERIFY(store.SaveSettings(true, 120, -40, true, -1, "15 min", m_app, m_pictures));
-        QVERIFY(slot5().startsWith("Check"));
-        const WallpaperRestore r = store.RestoreSettings(m_app);
-        QVERIFY(r.keepSet);
-        QVERIFY(r.changeOn);
-        QCOMPARE(r.intervalText, "15 min");
-        QCOMPARE(r.randomFlag, qint16(-1));
-        QCOMPARE(r.priorityFlag, qint16(0));
-        QVERIFY(r.hasPosition);
-        QCOMPARE(r.left, qint16(120));
-        QCOMPARE(r.top, qint16(-40));
-        QCOMPARE(r.lstShow, (QStringList{"one.bmp", "two.gif", "three.jpg"}));
-
-        // Kept with the change off: slot 5 no longer starts the changer.
-        QVERIFY(store.SaveSettings(true, 0, 0, false, 0, "15 min", m_app, m_pictures));
-        QVERIFY(!slot5().startsWith("Check"));
-        QCOMPARE(store.RestoreSettings(m_app).priorityFlag, qint16(-1));
-
-        // Unticked: forgotten, back to the defaults.
-        QVERIFY(store.SaveSettings(true, 0, 0, true, 0, "5 min", m_app, m_pictures));
-        QVERIFY(store.SaveSettings(false, 5, 5, true, -1, "5 min", m_app, m_pictures));
-        QVERIFY(!slot5().startsWith("Check"));
-        const WallpaperRestore forgotten = store.RestoreSettings(m_app);
-        QVERIFY(!forgotten.keepSet);
-        QVERIFY(!forgotten.changeOn);
-        QVERIFY(forgotten.lstShow.isEmpty());
-        QCOMPARE(forgotten.priorityFlag, qint16(-1));
-        QCOMPARE(QFileInfo(m_app + "ixo.ini").size(), 408);
-        QCOMPARE(SettingsFile(m_app).readSlot(8)->value(), "Arial");
-    }
-
-    void storedFolderUsedWhileItExists()
-    {
-        const QString other = m_dir->filePath("Other");
-        QVERIFY(QDir().mkpath(other));
+        QTemporaryDir dir;
+        const QString app = dir.filePath("prog") + "/", pictures = dir.filePath("Pictures"),
+                      other = dir.filePath("Other");
+        QVERIFY(QDir().mkpath(app) && QDir().mkpath(pictures) && QDir().mkpath(other));
+        write(pictures + "/b.jpg", "b");
+        write(pictures + "/A.gif", "a");
         write(other + "/x.bmp", "x");
-        const WallpaperStore store(m_pictures);
-        QVERIFY(store.SaveSettings(true, 0, 0, false, 0, QString(), m_app, other));
-        QCOMPARE(store.RestoreSettings(m_app).cbPaper, QStringList{"x.bmp"});
+        const auto slot5 = [&app] { return SettingsFile(app).readSlot(5).value_or(IniRecord{}).sData; };
+        const WallpaperStore store(pictures);
+        QVERIFY(store.SaveSettings(false, 1, 2, true, 0, "5 min", app, pictures));
+        QCOMPARE(QDir(app).entryList(QDir::Files), QStringList{});
+        const WallpaperRestore defaults = store.RestoreSettings(app);
+        QCOMPARE(summary(defaults), "0 0 - 0 -1 0 0,0  Pictures");
+        QCOMPARE(defaults.cbPaper, (QStringList{"A.gif", "b.jpg"}));
+
+        write(app + "Wpaper.dat", "\"one.bmp\"\n\"two.gif\"\r\"three.jpg\"\r\n");
+        QVERIFY(SettingsFile(app).writeSlot(8, IniRecord{"[AllFont]", 0, 0, "Arial"}));
+        QVERIFY(store.SaveSettings(true, 120, -40, true, -1, "15 min", app, other));
+        QVERIFY(slot5().startsWith("Check"));
+        const WallpaperRestore kept = store.RestoreSettings(app);
+        QCOMPARE(summary(kept), "1 1 15 min -1 0 1 120,-40 one.bmp|two.gif|three.jpg Other");
+        QCOMPARE(kept.cbPaper, QStringList{"x.bmp"});
         QVERIFY(QDir(other).removeRecursively());
-        QCOMPARE(store.RestoreSettings(m_app).strPicFolder, m_pictures);
+        QCOMPARE(store.RestoreSettings(app).strPicFolder, pictures);
+
+        QVERIFY(store.SaveSettings(true, 0, 0, false, 0, "15 min", app, pictures));
+        QVERIFY(!slot5().startsWith("Check"));
+        QCOMPARE(store.RestoreSettings(app).priorityFlag, qint16(-1));
+        QVERIFY(store.SaveSettings(false, 5, 5, true, -1, "5 min", app, pictures));
+        QVERIFY(!slot5().startsWith("Check"));
+        QCOMPARE(summary(store.RestoreSettings(app)), "0 0 - 0 -1 0 0,0  Pictures");
+        QCOMPARE(QFileInfo(app + "ixo.ini").size(), 408);
+        QCOMPARE(SettingsFile(app).readSlot(8)->value(), "Arial");
     }
 };
 
