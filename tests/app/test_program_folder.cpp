@@ -36,17 +36,16 @@ private Q_SLOTS:
     {
         QFETCH(QString, executableFolder);
         QFETCH(QString, dataHome);
-        QFETCH(QString, appPath);
-        QFETCH(QString, sharePath);
         QTemporaryDir root;
         for (const char* folder : {"build/bin", "usr/bin", "usr/games", "usr/share/ixo", "opt/bin", "opt/share"})
             QVERIFY(QDir(root.path()).mkpath(folder));
         const auto rooted = [&root](QString path) { return path.replace("ROOT", root.path()); };
         const ProgramFolder folder =
             ProgramFolder::locate(rooted(executableFolder), rooted(dataHome), root.filePath("home"));
-        QCOMPARE(folder.appPath, rooted(appPath));
-        QCOMPARE(folder.sharePath, rooted(sharePath));
-        QCOMPARE(folder.installed(), appPath != sharePath);
+        const auto unrooted = [&root](QString path) { return path.replace(root.path(), "ROOT"); };
+        QTEST(unrooted(folder.appPath), "appPath");
+        QTEST(unrooted(folder.sharePath), "sharePath");
+        QCOMPARE(folder.installed(), folder.appPath != folder.sharePath);
     }
 
     // The program folder is made on the first start, with its parents; a file in the way is reported.
@@ -55,9 +54,7 @@ private Q_SLOTS:
         QTemporaryDir root;
         const ProgramFolder fresh{root.filePath("home/.local/share/ixo/"), root.filePath("usr/share/ixo/")};
         QString error;
-        QVERIFY(fresh.create(&error));
-        QVERIFY(QFileInfo(fresh.appPath).isDir());
-        QVERIFY(fresh.create(&error));
+        QVERIFY(fresh.create(&error) && QFileInfo(fresh.appPath).isDir() && fresh.create(&error));
 
         QVERIFY(QFile(root.filePath("file")).open(QIODevice::WriteOnly));
         const ProgramFolder blocked{root.filePath("file/ixo/"), fresh.sharePath};
@@ -75,10 +72,11 @@ private Q_SLOTS:
         state.strSharePath = shared.path() + "/";
         QVERIFY(QDir(app.path()).mkpath("help"));
         QVERIFY(QFile(app.filePath("help/achelp.html")).open(QIODevice::WriteOnly));
-        QCOMPARE(state.deliveredFile("help/achelp.html"), state.strAppPath + "help/achelp.html");
-        QCOMPARE(state.deliveredFile("didi.snd"), state.strSharePath + "didi.snd");
         state.setStartupDefaults();
-        QCOMPARE(state.strSongPath, state.strSharePath + "ding.wav");
+        QCOMPARE(
+            QStringList({state.deliveredFile("help/achelp.html"), state.deliveredFile("didi.snd"), state.strSongPath}),
+            (QStringList{state.strAppPath + "help/achelp.html", state.strSharePath + "didi.snd",
+                         state.strSharePath + "ding.wav"}));
         state.strSharePath = state.strAppPath;
         QCOMPARE(state.deliveredFile("didi.snd"), state.strAppPath + "didi.snd");
     }

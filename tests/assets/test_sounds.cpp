@@ -37,7 +37,7 @@ private Q_SLOTS:
         QCOMPARE(runGenerator(second.filePath("new/folder")), 0);
         QCOMPARE(QDir(first.path()).entryList(QDir::Files, QDir::Name),
                  (QStringList{"air.mid", "didi.snd", "ding.wav"}));
-        for (const QString& name : {"air.mid", "didi.snd", "ding.wav"}) {
+        for (const QString name : {"air.mid", "didi.snd", "ding.wav"}) {
             const QByteArray made = readAll(first.filePath(name));
             QVERIFY2(!made.isEmpty() && made == readAll(second.filePath("new/folder/" + name)), qPrintable(name));
             QVERIFY2(made == readAll(QStringLiteral(IXO_BIN_DIR "/") + name), qPrintable(name + " in the build"));

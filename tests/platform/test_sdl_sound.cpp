@@ -172,9 +172,9 @@ private Q_SLOTS:
         const QString spaced = r.dir.filePath("a folder/air.mid");
         QVERIFY(QDir().mkpath(QFileInfo(spaced).path()) && writeFile(spaced, midiTuneBytes()));
         const QString open = "open " + spaced + " type sequencer alias tmpMidiPlay";
-        for (const QString& refused :
+        for (const char* refused :
              {"close tmpMidiPlay", "play tmpMidiPlay", "play otherAlias", "open  type sequencer alias tmpMidiPlay"})
-            QVERIFY2(r.mci.mciSendString(refused) != 0, qPrintable(refused));
+            QVERIFY2(r.mci.mciSendString(refused) != 0, refused);
         QCOMPARE(r.mci.mciSendString(open), 0);
         QVERIFY(r.mci.mciSendString(open) != 0);
         QCOMPARE(r.mci.mciSendString("play tmpMidiPlay"), 0);
