@@ -1,11 +1,16 @@
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "platform/command_runner.h"
 #include "platform/event_sound.h"
 #include "platform/linux/desktop_launcher.h"
+#include "platform/linux/desktop_wallpaper.h"
 #include "platform/linux/desktop_window_services.h"
+#include "platform/linux/xdg_autostart.h"
 
 namespace {
 // Plays nothing; says it did when `playable`.
@@ -23,12 +28,99 @@ bool writeFile(const QString& path, const QByteArray& text, QFile::Permissions p
     return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() &&
            (!permissions || file.setPermissions(permissions));
 }
+
+// Records the commands, arguments joined by "|"; answers a listing of xfconf with `xfceProperties`.
+class FakeRunner final : public CommandRunner
+{
+public:
+    void run(const QString& program, const QStringList& arguments, Done done) override
+    {
+        commands.append((QStringList{program} + arguments).join('|'));
+        if (done)
+            done(Result{true, 0, xfceProperties});
+    }
+    QStringList commands;
+    QByteArray xfceProperties = "/backdrop/screen0/monitorHDMI-1/workspace0/color-style\n"
+                                "/backdrop/screen0/monitorHDMI-1/workspace0/last-image\n"
+                                "/backdrop/screen0/monitoreDP-1/workspace1/last-image\n/desktop-icons/style\n";
+};
+
+class FakeRoot final : public RootWindowPicture
+{
+public:
+    bool paint(const QString& path) override { return painted.append(path), true; }
+    bool clear() override { return painted.append("cleared"), true; }
+    QStringList painted;
+};
+
+using D = DesktopWallpaper::Desktop;
+const QString kPath = QStringLiteral("/home/u/My Pictures/it's.bmp");
 } // namespace
 
+// The desktop services of the Linux platform layer: opening files, the beep, the wallpaper on each desktop and
+// the start at log-in.
 class TestDesktopServices : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void execArgument()
+    {
+        QStringList exec;
+        for (const char* path :
+             {"/usr/bin/ixo", "/opt/my apps/ixo", "/opt/$HOME/ixo", "/opt/100%/ixo", "/opt/a\\b/ixo", "/opt/\"x`/ixo"})
+            exec.append(XdgAutostart::execArgument(path));
+        QCOMPARE(exec, (QStringList{"\"/usr/bin/ixo\"", "\"/opt/my apps/ixo\"", "\"/opt/\\\\$HOME/ixo\"",
+                                    "\"/opt/100%%/ixo\"", "\"/opt/a\\\\\\\\b/ixo\"", "\"/opt/\\\\\"x\\\\`/ixo\""}));
+    }
+
+    // The entry goes to $XDG_CONFIG_HOME/autostart, passes desktop-file-validate, runs this executable, and
+    // goes again on removal.
+    void writesValidatesAndRemoves()
+    {
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+        QCOMPARE(XdgAutostart::defaultConfigHome(), config.path());
+        const QString exe = config.filePath("my apps $1/Ixo 100%");
+        XdgAutostart autostart(XdgAutostart::defaultConfigHome(), exe);
+        const QString entry = config.path() + "/autostart/Ixo.exe.desktop";
+        QCOMPARE(autostart.entryPath(), entry);
+        QVERIFY(!autostart.isEnabled());
+
+        QString error;
+        QVERIFY2(autostart.enable(&error), qPrintable(error));
+        QVERIFY(autostart.isEnabled());
+        QFile file(entry);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QVERIFY(text.startsWith("[Desktop Entry]\n") && text.contains("\nType=Application\n"));
+        QVERIFY(text.contains("\nExec=" + XdgAutostart::execArgument(exe).toUtf8() + "\n"));
+
+        const QString validator = QStandardPaths::findExecutable("desktop-file-validate");
+        QVERIFY2(!validator.isEmpty(), "desktop-file-validate is missing (scripts/install-deps installs it)");
+        QProcess validate;
+        validate.start(validator, {entry});
+        QVERIFY(validate.waitForFinished());
+        const QByteArray report = validate.readAllStandardOutput() + validate.readAllStandardError();
+        QVERIFY2(validate.exitCode() == 0 && report.isEmpty(), report.constData());
+
+        QVERIFY(autostart.disable(&error) && !QFile::exists(entry));
+        QVERIFY(autostart.disable(&error)); // nothing left to remove still counts as done
+        qunsetenv("XDG_CONFIG_HOME");
+        QCOMPARE(XdgAutostart::defaultConfigHome(), QDir::homePath() + "/.config");
+    }
+
+    void refusesWhatCannotBeWritten()
+    {
+        QTemporaryDir config;
+        QString error;
+        QVERIFY(!XdgAutostart(config.path(), "ixo").enable(&error));
+        QVERIFY(!XdgAutostart(config.path(), "/opt/a\nb/ixo").enable(&error));
+        QVERIFY(QFile(config.filePath("autostart")).open(QIODevice::WriteOnly)); // a file where the folder belongs
+        XdgAutostart blocked(config.path(), "/usr/bin/ixo");
+        error.clear();
+        QVERIFY(!blocked.enable(&error) && !error.isEmpty() && !blocked.isEnabled());
+    }
+
     // The Exec line of a desktop entry: quoting and escapes, the file put in for the first file code (or added),
     // other codes dropped, the Terminal key read; hidden or broken entries give nothing.
     void desktopEntryCommand_data()
@@ -75,7 +167,8 @@ private Q_SLOTS:
         QVERIFY(writeFile(bin + "/gio", "#!/bin/sh\n[ \"$*\" = \"mime text/plain\" ] && exec /bin/cat \"$0.answer\"\n",
                           exe));
         const QByteArray entry = "[Desktop Entry]\nType=Application\nExec=my-editor %f\n";
-        qputenv("PATH", bin.toLocal8Bit()); // for this test only: the others run no program
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", bin.toLocal8Bit());
         qputenv("XDG_DATA_HOME", dir.filePath("data").toLocal8Bit());
         const DesktopLauncher launcher;
         QList<std::optional<OpenCommand>> found;
@@ -88,6 +181,7 @@ private Q_SLOTS:
         ask("my-editor.desktop\n", "", "[Desktop Entry]\nTryExec=no-such-editor\nExec=x %f\n");
         ask("", "Default application for \u201ctext/plain\u201d: my-editor.desktop\nRegistered applications:\n", entry);
         ask("", "No default applications for \u201ctext/plain\u201d\n", entry);
+        qputenv("PATH", path);
         const OpenCommand myEditor{"my-editor", {"/p/my.dat"}, false};
         QCOMPARE(found, (QList<std::optional<OpenCommand>>{myEditor, std::nullopt, myEditor, std::nullopt}));
     }
@@ -103,6 +197,70 @@ private Q_SLOTS:
         sounds.playable = false;
         windows.beep();
         QVERIFY(sounds.played.size() == 2 && xBells == 1);
+    }
+
+    void desktopFromEnvironment()
+    {
+        const QStringList values{"ubuntu:GNOME", "Budgie:GNOME",   "X-Cinnamon", "MATE",
+                                 "KDE",          "foo:XFCE:GNOME", "i3",         ""};
+        QList<D> desktops;
+        for (const QString& value : values)
+            desktops.append(DesktopWallpaper::desktopFrom(value));
+        QCOMPARE(desktops,
+                 (QList<D>{D::Gnome, D::Gnome, D::Cinnamon, D::Mate, D::Kde, D::Xfce, D::RootWindow, D::RootWindow}));
+    }
+
+    // Set, then clear, on each desktop: the commands run (a setting is a quoted GVariant string, a URI on GNOME
+    // and Cinnamon), and what is painted on the root window.
+    void commandLines_data()
+    {
+        QTest::addColumn<D>("desktop");
+        QTest::addColumn<QStringList>("commands");
+        const QString uri = "'file:///home/u/My%20Pictures/it\\'s.bmp'";
+        const QString gnome = "gsettings|set|org.gnome.desktop.background|picture-uri",
+                      cinnamon = "gsettings|set|org.cinnamon.desktop.background|picture-uri",
+                      mate = "gsettings|set|org.mate.background|picture-filename";
+        QTest::newRow("GNOME: light and dark picture")
+            << D::Gnome << QStringList{gnome + '|' + uri, gnome + "-dark|" + uri, gnome + "|''", gnome + "-dark|''"};
+        QTest::newRow("Cinnamon") << D::Cinnamon << QStringList{cinnamon + '|' + uri, cinnamon + "|''"};
+        QTest::newRow("MATE: a path, not a URI")
+            << D::Mate << QStringList{mate + "|'/home/u/My Pictures/it\\'s.bmp'", mate + "|''"};
+        QTest::newRow("KDE") << D::Kde
+                             << QStringList{"plasma-apply-wallpaperimage|" + kPath,
+                                            "dbus-send|--session|--type=method_call|--dest=org.kde.plasmashell|"
+                                            "/PlasmaShell|org.kde.PlasmaShell.evaluateScript|string:" +
+                                                DesktopWallpaper::plasmaScript({})};
+        const QString list = "xfconf-query|-c|xfce4-desktop|-l", set = "xfconf-query|-c|xfce4-desktop|-p|";
+        const QString m0 = "/backdrop/screen0/monitorHDMI-1/workspace0/last-image|-s|";
+        const QString m1 = "/backdrop/screen0/monitoreDP-1/workspace1/last-image|-s|";
+        QTest::newRow("XFCE: every last-image property")
+            << D::Xfce << QStringList{list, set + m0 + kPath, set + m1 + kPath, list, set + m0, set + m1};
+        QTest::newRow("root window runs nothing") << D::RootWindow << QStringList{};
+    }
+    void commandLines()
+    {
+        QFETCH(D, desktop);
+        FakeRunner runner;
+        FakeRoot root;
+        DesktopWallpaper wallpaper(desktop, runner, root);
+        wallpaper.setWallpaper(kPath);
+        wallpaper.clearWallpaper();
+        QTEST(runner.commands, "commands");
+        QCOMPARE(root.painted, desktop == D::RootWindow ? QStringList({kPath, "cleared"}) : QStringList());
+        if (desktop == D::Xfce) { // without last-image properties it only lists them
+            runner.commands.clear();
+            runner.xfceProperties = "/backdrop/screen0/monitor0/image-path\n";
+            wallpaper.setWallpaper(kPath);
+            QCOMPARE(runner.commands.size(), 1);
+        }
+    }
+
+    void plasmaScriptQuotesThePath()
+    {
+        QCOMPARE(DesktopWallpaper::plasmaScript("file:///a/it's\\x.bmp"),
+                 "desktops().forEach(function (d) { d.wallpaperPlugin = 'org.kde.image';"
+                 " d.currentConfigGroup = ['Wallpaper', 'org.kde.image', 'General'];"
+                 " d.writeConfig('Image', 'file:///a/it\\'s\\\\x.bmp'); });");
     }
 };
 
