@@ -80,9 +80,8 @@ private Q_SLOTS:
         QCOMPARE((added ? l.warnings.shown : l.lists.lstData.lines()), QStringList());
         QTEST(QStringList({r.shown.cbHour, r.shown.cbMin, r.shown.cbSec}).join('|'), "shown");
         QCOMPARE(r.secondsReset, noSecond);
-        QCOMPARE(l.state.bAlarmsPending, r.bInserted);
-        QCOMPARE(l.state.bClockActive(), r.bInserted);
-        QCOMPARE(l.state.bRefreshNext, r.bInserted);
+        QCOMPARE(QList<Flag>({l.state.bAlarmsPending, l.state.bClockActive(), l.state.bRefreshNext}),
+                 QList<Flag>(3, r.bInserted));
     }
 
     // The play word is remembered for the next add; Sorting keeps time order, selects the line it added, refuses a
