@@ -179,7 +179,7 @@ private Q_SLOTS:
     }
 
     // Delete takes the selected event and its first message; with nothing selected it removes nothing but the
-    // head is still read again. A full list refuses more.
+    // head is still read again; Delete All empties both lists. A full list refuses more.
     void deleteAndFullList()
     {
         Lists l;
@@ -200,6 +200,11 @@ private Q_SLOTS:
         QCOMPARE(l.state.bAlarmsPending, kTrue);
         l.logic.deleteAllClick();
         QVERIFY(l.lists.lstData.isEmpty() && l.lists.lstMessage.isEmpty() && l.state.bAlarmsPending == kFalse);
+        l.logic.Sorting("12:00:00", "once"); // the emptied lists find their new lines
+        l.lists.lstMessage.append("tea at 12:00:00");
+        l.lists.lstData.setSelected(0);
+        l.logic.deleteClick();
+        QVERIFY(l.lists.lstData.isEmpty() && l.lists.lstMessage.isEmpty());
 
         for (int s = 0; s < AlarmDataList::kMaxLines; ++s)
             l.lists.lstData.insertSorted("once " + QTime(0, 0).addSecs(s).toString("HH:mm:ss"));
