@@ -80,39 +80,34 @@ private Q_SLOTS:
         QCOMPARE((added ? l.warnings.shown : l.lists.lstData.lines()), QStringList());
         QTEST(QStringList({r.shown.cbHour, r.shown.cbMin, r.shown.cbSec}).join('|'), "shown");
         QCOMPARE(r.secondsReset, noSecond);
-        QCOMPARE(l.state.bAlarmsPending, r.bInserted);
-        QCOMPARE(l.state.bClockActive(), r.bInserted);
-        QCOMPARE(l.state.bRefreshNext, r.bInserted);
+        QCOMPARE(QList<Flag>({l.state.bAlarmsPending, l.state.bClockActive(), l.state.bRefreshNext}),
+                 QList<Flag>(3, r.bInserted));
     }
 
-    void playTimesWordIsRemembered()
+    // The play word is remembered for the next add; Sorting keeps time order, selects the line it added, refuses a
+    // time already listed and asks for the head to be read again in any case.
+    void sortingKeepsTimeOrderAndTheWord()
     {
         Lists l;
         QString times = "once";
         l.logic.AddClick("AM", QString(), times, {"9", "0", "0"});
         l.logic.AddClick("AM", "thrice", times, {"10", "0", "0"});
         l.logic.AddClick("AM", QString(), times, {"11", "0", "0"});
-        QCOMPARE(l.lists.lstData.lines(), (QStringList{"once 09:00:00", "thrice 10:00:00", "thrice 11:00:00"}));
         QCOMPARE(times, "thrice");
-    }
-
-    void sortingKeepsTimeOrder()
-    {
-        Lists l;
         QSignalSpy selected(&l.lists.lstData, &AlarmDataList::selectedChanged);
-        QVERIFY(l.logic.Sorting("13:05:00", "once"));
         QVERIFY(l.logic.Sorting("07:30:00", "twice"));
-        QCOMPARE(l.lists.lstData.selected(), 0); // earlier than all: the top, and selected
+        QCOMPARE(l.lists.lstData.selected(), 0);
         QVERIFY(l.logic.Sorting("23:59:59", "repeat!"));
+        QCOMPARE(l.lists.lstData.selected(), 4);
+        QVERIFY(l.logic.Sorting("09:59:59", "once"));
         QCOMPARE(l.lists.lstData.selected(), 2);
-        QVERIFY(l.logic.Sorting("13:04:59", "thrice"));
-        QCOMPARE(l.lists.lstData.selected(), 1);
-        QVERIFY(!l.logic.Sorting("13:05:00", "twice"));
+        l.state.bRefreshNext = kFalse;
+        QVERIFY(!l.logic.Sorting("10:00:00", "twice"));
         QCOMPARE(l.warnings.shown, QStringList{"Alarm time already exists"});
-        QCOMPARE(l.lists.lstData.lines(),
-                 (QStringList{"twice 07:30:00", "thrice 13:04:59", "once 13:05:00", "repeat! 23:59:59"}));
-        QCOMPARE(l.state.bRefreshNext, kTrue); // also after the refusal
-        QCOMPARE(selected.size(), 4);
+        QCOMPARE(l.lists.lstData.lines(), (QStringList{"twice 07:30:00", "once 09:00:00", "once 09:59:59",
+                                                       "thrice 10:00:00", "thrice 11:00:00", "repeat! 23:59:59"}));
+        QCOMPARE(l.state.bRefreshNext, kTrue);
+        QCOMPARE(selected.size(), 3);
     }
 
     // Random inserts and removals against a plain sorted list: rows, lines and model signals agree.
@@ -120,13 +115,12 @@ private Q_SLOTS:
     {
         AlarmDataList list;
         QStringList expected;
-        int inserted = 0;
-        int removed = 0;
-        connect(&list, &QAbstractItemModel::rowsInserted, this, [&](const QModelIndex&, int first, int last) {
+        int inserted = 0, removed = 0;
+        connect(&list, &QAbstractItemModel::rowsInserted, this, [&](auto, int first, int last) {
             QCOMPARE(first, last);
             ++inserted;
         });
-        connect(&list, &QAbstractItemModel::rowsRemoved, this, [&](const QModelIndex&, int first, int last) {
+        connect(&list, &QAbstractItemModel::rowsRemoved, this, [&](auto, int first, int last) {
             QCOMPARE(first, last);
             ++removed;
         });
@@ -147,13 +141,12 @@ private Q_SLOTS:
             const auto at =
                 std::lower_bound(expected.begin(), expected.end(), line,
                                  [](const QString& a, const QString& b) { return a.right(8) < b.right(8); });
-            if (at != expected.end() && at->right(8) == line.right(8)) {
-                QCOMPARE(result, AlarmDataList::Insert::Duplicate);
-                continue;
+            const bool duplicate = at != expected.end() && at->right(8) == line.right(8);
+            QCOMPARE(result, duplicate ? AlarmDataList::Insert::Duplicate : AlarmDataList::Insert::Inserted);
+            if (!duplicate) {
+                QCOMPARE(row, at - expected.begin());
+                expected.insert(at, line);
             }
-            QCOMPARE(result, AlarmDataList::Insert::Inserted);
-            QCOMPARE(row, at - expected.begin());
-            expected.insert(at, line);
         }
         QCOMPARE(list.lines(), expected);
         QCOMPARE(list.rowCount(), expected.size());
@@ -163,9 +156,8 @@ private Q_SLOTS:
         QVERIFY(inserted > 1000 && removed > 300);
         QCOMPARE(list.insertSorted("once 24:00:00"), AlarmDataList::Insert::NotATime);
         list.clear();
-        QCOMPARE(list.lines(), QStringList());
-        QCOMPARE(list.insertSorted("twice 00:00:00"), AlarmDataList::Insert::Inserted);
-        QCOMPARE(list.lines(), QStringList{"twice 00:00:00"});
+        QCOMPARE(list.insertSorted(expected.first()), AlarmDataList::Insert::Inserted);
+        QCOMPARE(list.lines(), QStringList{expected.first()});
     }
 
     // A list box keeps the selection on its line when another line goes (the head firing); removing the selected
@@ -186,9 +178,34 @@ private Q_SLOTS:
         QCOMPARE(list.selected(), -1);
     }
 
-    void fullListRefusesMore()
+    // Delete takes the selected event and its first message; with nothing selected it removes nothing but the
+    // head is still read again; Delete All empties both lists. A full list refuses more.
+    void deleteAndFullList()
     {
         Lists l;
+        for (const char* time : {"09:00:00", "10:00:00", "11:00:00"})
+            l.logic.Sorting(time, "once");
+        for (const char* message : {"ten at 10:00:00", "nine at 09:00:00", "ten again at 10:00:00"})
+            l.lists.lstMessage.append(message);
+        for (int row : {1, 0, -1}) {
+            l.state.strNextAlarm = "09:00:00";
+            l.state.bRefreshNext = kFalse;
+            l.lists.lstData.setSelected(row);
+            l.logic.deleteClick();
+            QVERIFY(l.state.strNextAlarm.isEmpty() && l.state.bRefreshNext == kTrue);
+            QCOMPARE(l.lists.lstData.selected(), -1);
+        }
+        QCOMPARE(l.lists.lstData.lines(), QStringList{"once 11:00:00"});
+        QCOMPARE(l.lists.lstMessage.lines(), QStringList{"ten again at 10:00:00"});
+        QCOMPARE(l.state.bAlarmsPending, kTrue);
+        l.logic.deleteAllClick();
+        QVERIFY(l.lists.lstData.isEmpty() && l.lists.lstMessage.isEmpty() && l.state.bAlarmsPending == kFalse);
+        l.logic.Sorting("12:00:00", "once"); // the emptied lists find their new lines
+        l.lists.lstMessage.append("tea at 12:00:00");
+        l.lists.lstData.setSelected(0);
+        l.logic.deleteClick();
+        QVERIFY(l.lists.lstData.isEmpty() && l.lists.lstMessage.isEmpty());
+
         for (int s = 0; s < AlarmDataList::kMaxLines; ++s)
             l.lists.lstData.insertSorted("once " + QTime(0, 0).addSecs(s).toString("HH:mm:ss"));
         QVERIFY(!l.logic.Sorting("23:00:00", "once"));
@@ -196,38 +213,7 @@ private Q_SLOTS:
         QCOMPARE(l.lists.lstData.count(), AlarmDataList::kMaxLines);
     }
 
-    void deleteRemovesTheEventAndItsMessage()
-    {
-        Lists l;
-        l.logic.Sorting("09:00:00", "once");
-        l.logic.Sorting("10:00:00", "once");
-        l.logic.Sorting("11:00:00", "once");
-        l.lists.lstMessage.append("ten at 10:00:00");
-        l.lists.lstMessage.append("nine at 09:00:00");
-        l.lists.lstMessage.append("ten again at 10:00:00");
-        l.state.strNextAlarm = "09:00:00";
-        l.state.bRefreshNext = kFalse;
-        l.lists.lstData.setSelected(1);
-        l.logic.deleteClick();
-        QCOMPARE(l.lists.lstData.lines(), (QStringList{"once 09:00:00", "once 11:00:00"}));
-        QCOMPARE(l.lists.lstMessage.lines(), (QStringList{"nine at 09:00:00", "ten again at 10:00:00"}));
-        QCOMPARE(l.state.strNextAlarm, QString());
-        QCOMPARE(l.state.bRefreshNext, kTrue);
-        QCOMPARE(l.state.bAlarmsPending, kTrue);
-
-        // Nothing stays selected: a second Delete removes nothing, but the head is still read again.
-        QCOMPARE(l.lists.lstData.selected(), -1);
-        l.state.bRefreshNext = kFalse;
-        l.logic.deleteClick();
-        QCOMPARE(l.lists.lstData.count(), 2);
-        QCOMPARE(l.state.bRefreshNext, kTrue);
-
-        l.logic.deleteAllClick();
-        QVERIFY(l.lists.lstData.isEmpty());
-        QVERIFY(l.lists.lstMessage.isEmpty());
-        QCOMPARE(l.state.bAlarmsPending, kFalse);
-    }
-
+    // Keys for a time box and for a list that takes no text; what a paste leaves in a time box.
     void keyFilters_data()
     {
         QTest::addColumn<QString>("key");
@@ -236,38 +222,25 @@ private Q_SLOTS:
         QTest::newRow("digit") << "7" << KeyVerdict::Pass << KeyVerdict::Drop;
         QTest::newRow("backspace") << "\b" << KeyVerdict::Pass << KeyVerdict::Pass;
         QTest::newRow("letter") << "a" << KeyVerdict::DropWithBeep << KeyVerdict::Drop;
+        QTest::newRow("space") << " " << KeyVerdict::DropWithBeep << KeyVerdict::Drop;
         QTest::newRow("non-Latin digit") << QString(QChar(0x0663)) << KeyVerdict::DropWithBeep << KeyVerdict::Drop;
         QTest::newRow("arrow (no text)") << "" << KeyVerdict::Pass << KeyVerdict::Pass;
         QTest::newRow("Enter") << "\r" << KeyVerdict::Pass << KeyVerdict::Pass;
+        QTest::newRow("Delete") << "\x7f" << KeyVerdict::Pass << KeyVerdict::Pass;
     }
     void keyFilters()
     {
         QFETCH(QString, key);
-        QFETCH(KeyVerdict, timeBox);
-        QFETCH(KeyVerdict, listOnly);
-        QCOMPARE(Form8::timeBoxKeyPress(key), timeBox);
-        QCOMPARE(Form8::listOnlyKeyPress(key), listOnly);
-    }
-
-    void timeBoxText_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("beep");
-        QTest::addColumn<QString>("kept");
-        QTest::newRow("two digits") << "42" << false << "42";
-        QTest::newRow("pasted with letters") << "4x" << true << "4";
-        QTest::newRow("pasted time") << "7:3" << true << "73";
-        QTest::newRow("three digits") << "123" << true << "";
-        QTest::newRow("letters only") << "ab" << true << "";
-    }
-    void timeBoxText()
-    {
-        QFETCH(QString, text);
-        const FilteredTime f = Form8::filterTimeBoxText(text);
-        QTEST(f.text, "kept");
-        QTEST(f.beep, "beep");
+        QTEST(Form8::timeBoxKeyPress(key), "timeBox");
+        QTEST(Form8::listOnlyKeyPress(key), "listOnly");
         QCOMPARE(Form8::timeBoxKeyRelease("123").text, QString());
         QVERIFY(!Form8::timeBoxKeyRelease("12").beep);
+        const QStringList pasted{"42", "4x", "7:3", "123", "ab"}, kept{"42", "4", "73", "", ""};
+        for (int i = 0; i < pasted.size(); ++i) {
+            const FilteredTime f = Form8::filterTimeBoxText(pasted[i]);
+            QCOMPARE(f.text, kept[i]);
+            QCOMPARE(f.beep, i > 0);
+        }
     }
 };
 

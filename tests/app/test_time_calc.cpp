@@ -4,56 +4,37 @@
 #include "app/clock_tick.h"
 #include "app/time_calc.h"
 
-namespace {
-// Steps from `from` to the mark going forward on a dial of `modulus` (60 minutes or 24 hours).
-int ahead(int from, int mark, int modulus)
-{
-    return (mark - from + modulus) % modulus;
-}
-} // namespace
+using namespace AlarmLines;
 
 class TestTimeCalc : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void wallpaperMarksAcrossTheDay_data()
-    {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<int>("minutes");
-        for (int m : {5, 10, 15, 30})
-            QTest::addRow("%d min", m) << QString("%1 min").arg(m) << m;
-        QTest::newRow("1 hr") << "1 hr" << 60;
-        for (int h : {2, 3, 4})
-            QTest::addRow("%d hrs", h) << QString("%1 hrs").arg(h) << h * 60;
-    }
+    // At every minute of the day the wallpaper mark is the next multiple of the interval (minutes below an hour,
+    // hours of the day from one hour on), at most one interval ahead, and the clock sees it in line.
     void wallpaperMarksAcrossTheDay()
     {
-        QFETCH(QString, item);
-        QFETCH(int, minutes);
         const TimeCalc calc;
-        for (int m = 0; m < 24 * 60; ++m) {
-            const QTime now(m / 60, m % 60, 30);
-            Flag active = kFalse;
-            qint16 interval = 0;
-            qint16 mark = -1;
-            calc.WallpaperSchedule(true, item, active, interval, mark, now);
-            QCOMPARE(active, kTrue);
-            QCOMPARE(interval, static_cast<qint16>(minutes));
-            qint16 next = -1;
-            calc.NextWallpaperTime(interval, next, now);
-            QCOMPARE(next, mark);
-            if (minutes >= 60) {
-                const int hours = minutes / 60;
-                QVERIFY(mark % hours == 0 && mark < 24);
-                const int step = ahead(now.hour(), mark, 24);
-                QVERIFY2(step >= 1 && step <= hours, qPrintable(now.toString()));
-            } else {
-                QVERIFY(mark % minutes == 0 && mark < 60);
-                const int step = ahead(now.minute(), mark, 60);
-                QVERIFY2(step >= 1 && step <= minutes, qPrintable(now.toString()));
+        for (const auto& [item, minutes] : std::initializer_list<std::pair<QString, int>>{{"5 min", 5},
+                                                                                          {"10 min", 10},
+                                                                                          {"15 min", 15},
+                                                                                          {"30 min", 30},
+                                                                                          {"1 hr", 60},
+                                                                                          {"2 hrs", 120},
+                                                                                          {"3 hrs", 180},
+                                                                                          {"4 hrs", 240}}) {
+            for (int m = 0; m < 24 * 60; ++m) {
+                const QTime now(m / 60, m % 60, 30);
+                Flag active = kFalse;
+                qint16 interval = 0, mark = -1, next = -1;
+                calc.WallpaperSchedule(true, item, active, interval, mark, now);
+                calc.NextWallpaperTime(interval, next, now);
+                QVERIFY(active == kTrue && interval == minutes && next == mark);
+                const int unit = minutes >= 60 ? minutes / 60 : minutes, dial = minutes >= 60 ? 24 : 60;
+                const int step = (mark - (minutes >= 60 ? now.hour() : now.minute()) + dial) % dial;
+                QVERIFY2(mark % unit == 0 && mark < dial && step >= 1 && step <= unit, qPrintable(now.toString()));
+                QVERIFY(!ClockTick::wallpaperMarkOutOfLine(interval, mark, now.hour(), now.minute()));
             }
-            QVERIFY2(!ClockTick::wallpaperMarkOutOfLine(interval, mark, now.hour(), now.minute()),
-                     qPrintable(now.toString()));
         }
     }
 
@@ -71,55 +52,51 @@ private Q_SLOTS:
         qint16 chime = 0, result = 0, next = -1;
         calc.SetUpChime(true, "10", chime, result, next, now);
         QCOMPARE(QList<qint16>({chime, result, next}), QList<qint16>({10, 1, 10}));
-        result = 0;
-        calc.SetUpChime(true, "7", chime, result, next, now);
-        QCOMPARE(result, qint16(0));
+        for (const char* unlisted : {"7", "0"}) {
+            result = 0;
+            calc.SetUpChime(true, unlisted, chime, result, next, now);
+            QCOMPARE(result, qint16(0));
+        }
         calc.SetUpChime(false, "10", chime, result, next, now);
         QCOMPARE(QList<qint16>({result, next}), QList<qint16>({0, -1}));
     }
 
-    // Lines the loader refuses (every line the program writes is accepted, below).
-    void checksLines_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<bool>("alarm");
-        QTest::addColumn<bool>("message");
-        QTest::newRow("repeat without !") << "repeat 07:30:00" << false << false;
-        QTest::newRow("hour 24") << "once 24:00:00" << false << false;
-        QTest::newRow("minute 60") << "once 07:60:00" << false << false;
-        QTest::newRow("one-digit hour") << "once 7:30:00" << false << false;
-        QTest::newRow("trailing blank") << "once 07:30:00 " << false << false;
-        QTest::newRow("empty") << "" << false << false;
-        QTest::newRow("message") << "Call the garage at 13:05:00" << false << true;
-        QTest::newRow("message, bad time") << "Tea at 12:0a:00" << false << false;
-        QTest::newRow("message, no at") << "Tea 12:00:00" << false << false;
-        QTest::newRow("message, line break") << "Tea\nnow at 12:00:00" << false << false;
-    }
+    // Lines the loader refuses; every line the program composes passes.
     void checksLines()
     {
-        QFETCH(QString, line);
-        QFETCH(bool, alarm);
-        QFETCH(bool, message);
-        qint16 alarmResult = 1;
-        qint16 messageResult = 1;
-        TimeCalc().CheckAlarmLine(line, alarmResult);
-        TimeCalc().CheckMessageLine(line, messageResult);
-        QCOMPARE(alarmResult != 0, alarm);
-        QCOMPARE(messageResult != 0, message);
-    }
-
-    // Every line the program composes passes the checks the loader applies.
-    void acceptsEveryLineTheProgramWrites()
-    {
         const TimeCalc calc;
+        const auto accepted = [&calc](const QString& line) {
+            qint16 alarm = 1, message = 1;
+            calc.CheckAlarmLine(line, alarm);
+            calc.CheckMessageLine(line, message);
+            return QString("%1%2").arg(alarm != 0).arg(message != 0);
+        };
+        for (const char* refused : {"repeat 07:30:00", "once 24:00:00", "once 07:60:00", "once 7:30:00",
+                                    "once 07:30:00 ", "", "Tea at 12:0a:00", "Tea 12:00:00", "Tea\nnow at 12:00:00"})
+            QVERIFY2(accepted(refused) == "00", refused);
+        QCOMPARE(accepted("Call the garage at 13:05:00"), "01");
         for (int s = 0; s < 24 * 3600; s += 37) {
             const QString time = QTime(0, 0).addSecs(s).toString("HH:mm:ss");
-            qint16 result = 1;
             for (const char* word : {"once", "twice", "thrice", "repeat!"})
-                calc.CheckAlarmLine(AlarmLines::alarmLine(word, time), result);
-            calc.CheckMessageLine(AlarmLines::messageLine("Pay at the desk", time), result);
-            QVERIFY2(result != 0, qPrintable(time));
+                QCOMPARE(accepted(alarmLine(word, time)), "10");
+            QCOMPARE(accepted(messageLine("Pay at the desk", time)), "01");
         }
+    }
+
+    // The fields of list lines by position, and the shown form of an event.
+    void alarmLines()
+    {
+        QCOMPARE(QStringList({lineTime("repeat! 23:59:59"), playWord("repeat! 23:59:59"), marker("loud 01:00:00")}),
+                 (QStringList{"23:59:59", "repeat!", "?"}));
+        QCOMPARE(QStringList({messageText("Meet at noon at 12:00:00"), messageText(" at 08:00:00")}),
+                 (QStringList{"Meet at noon", ""}));
+        QVERIFY(isMessageLine(" at 08:00:00") && !isMessageLine("twice 19:30:00") &&
+                !isMessageLine("Call the garage 13:05:00"));
+        QCOMPARE(shownForm("once 00:30:00", nullptr), "\r\n_12:30:00 AM");
+        const QString message = "Lunch at 12:00:00";
+        QCOMPARE(shownForm("repeat! 12:00:00", &message), "\r\n~12:00:00 PM  /  Lunch");
+        QVERIFY(compareTimes("07:59:59", "08:00:00") < 0 && compareTimes("08:31:00", "08:30:59") > 0);
+        QVERIFY(compareTimes("23:59:59", "23:59:59") == 0 && compareTimes("08:30", "08:30:45") < 0);
     }
 };
 

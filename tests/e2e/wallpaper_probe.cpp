@@ -23,10 +23,7 @@ namespace {
 class PrintedWarnings final : public Warnings
 {
 public:
-    void AnswerOk(const QString& ErrorMsgStr) override
-    {
-        std::fprintf(stderr, "warning: %s\n", qPrintable(ErrorMsgStr));
-    }
+    void AnswerOk(const QString& text) override { std::fprintf(stderr, "warning: %s\n", qPrintable(text)); }
 };
 
 class EveryMinute final : public WallpaperTimes
@@ -61,8 +58,6 @@ int main(int argc, char** argv)
         wallpaper.clearWallpaper();
     } else if (args.size() >= 4 && args.at(0) == QLatin1String("change")) {
         Module1 state;
-        state.iWPInterval = 1;
-        state.iWPNext = 0;
         WallpaperFormState form;
         form.strPicFolder = args.at(1);
         PrintedWarnings warnings;

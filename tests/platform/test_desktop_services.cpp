@@ -1,22 +1,23 @@
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "platform/command_runner.h"
 #include "platform/event_sound.h"
 #include "platform/linux/desktop_launcher.h"
+#include "platform/linux/desktop_wallpaper.h"
 #include "platform/linux/desktop_window_services.h"
+#include "platform/linux/xdg_autostart.h"
 
 namespace {
 // Plays nothing; says it did when `playable`.
 class FakeEventSound final : public EventSound
 {
 public:
-    bool play(const QString& eventId) override
-    {
-        played.append(eventId);
-        return playable;
-    }
+    bool play(const QString& eventId) override { return played.append(eventId), playable; }
     bool playable = true;
     QStringList played;
 };
@@ -24,49 +25,132 @@ public:
 bool writeFile(const QString& path, const QByteArray& text, QFile::Permissions permissions = {})
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
-        return false;
-    return !permissions || file.setPermissions(permissions);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() &&
+           (!permissions || file.setPermissions(permissions));
 }
+
+// Records the commands, arguments joined by "|"; answers a listing of xfconf with `xfceProperties`.
+class FakeRunner final : public CommandRunner
+{
+public:
+    void run(const QString& program, const QStringList& arguments, Done done) override
+    {
+        commands.append((QStringList{program} + arguments).join('|'));
+        if (done)
+            done(Result{true, 0, xfceProperties});
+    }
+    QStringList commands;
+    QByteArray xfceProperties = "/backdrop/screen0/monitorHDMI-1/workspace0/color-style\n"
+                                "/backdrop/screen0/monitorHDMI-1/workspace0/last-image\n"
+                                "/backdrop/screen0/monitoreDP-1/workspace1/last-image\n/desktop-icons/style\n";
+};
+
+class FakeRoot final : public RootWindowPicture
+{
+public:
+    bool paint(const QString& path) override { return painted.append(path), true; }
+    bool clear() override { return painted.append("cleared"), true; }
+    QStringList painted;
+};
+
+using D = DesktopWallpaper::Desktop;
+const QString kPath = QStringLiteral("/home/u/My Pictures/it's.bmp");
 } // namespace
 
+// The desktop services of the Linux platform layer: opening files, the beep, the wallpaper on each desktop and
+// the start at log-in.
 class TestDesktopServices : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void execArgument()
+    {
+        QStringList exec;
+        for (const char* path :
+             {"/usr/bin/ixo", "/opt/my apps/ixo", "/opt/$HOME/ixo", "/opt/100%/ixo", "/opt/a\\b/ixo", "/opt/\"x`/ixo"})
+            exec.append(XdgAutostart::execArgument(path));
+        QCOMPARE(exec, (QStringList{"\"/usr/bin/ixo\"", "\"/opt/my apps/ixo\"", "\"/opt/\\\\$HOME/ixo\"",
+                                    "\"/opt/100%%/ixo\"", "\"/opt/a\\\\\\\\b/ixo\"", "\"/opt/\\\\\"x\\\\`/ixo\""}));
+    }
+
+    // The entry goes to $XDG_CONFIG_HOME/autostart, passes desktop-file-validate, runs this executable, and
+    // goes again on removal.
+    void writesValidatesAndRemoves()
+    {
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+        QCOMPARE(XdgAutostart::defaultConfigHome(), config.path());
+        const QString exe = config.filePath("my apps $1/Ixo 100%");
+        XdgAutostart autostart(XdgAutostart::defaultConfigHome(), exe);
+        const QString entry = config.path() + "/autostart/Ixo.exe.desktop";
+        QCOMPARE(autostart.entryPath(), entry);
+        QVERIFY(!autostart.isEnabled());
+
+        QString error;
+        QVERIFY2(autostart.enable(&error), qPrintable(error));
+        QVERIFY(autostart.isEnabled());
+        QFile file(entry);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QVERIFY(text.startsWith("[Desktop Entry]\n") && text.contains("\nType=Application\n"));
+        QVERIFY(text.contains("\nExec=" + XdgAutostart::execArgument(exe).toUtf8() + "\n"));
+
+        const QString validator = QStandardPaths::findExecutable("desktop-file-validate");
+        QVERIFY2(!validator.isEmpty(), "desktop-file-validate is missing (scripts/install-deps installs it)");
+        QProcess validate;
+        validate.start(validator, {entry});
+        QVERIFY(validate.waitForFinished());
+        const QByteArray report = validate.readAllStandardOutput() + validate.readAllStandardError();
+        QVERIFY2(validate.exitCode() == 0 && report.isEmpty(), report.constData());
+
+        QVERIFY(autostart.disable(&error) && !QFile::exists(entry));
+        QVERIFY(autostart.disable(&error)); // nothing left to remove still counts as done
+        qunsetenv("XDG_CONFIG_HOME");
+        QCOMPARE(XdgAutostart::defaultConfigHome(), QDir::homePath() + "/.config");
+    }
+
+    void refusesWhatCannotBeWritten()
+    {
+        QTemporaryDir config;
+        QString error;
+        QVERIFY(!XdgAutostart(config.path(), "ixo").enable(&error));
+        QVERIFY(!XdgAutostart(config.path(), "/opt/a\nb/ixo").enable(&error));
+        QVERIFY(QFile(config.filePath("autostart")).open(QIODevice::WriteOnly)); // a file where the folder belongs
+        XdgAutostart blocked(config.path(), "/usr/bin/ixo");
+        error.clear();
+        QVERIFY(!blocked.enable(&error) && !error.isEmpty() && !blocked.isEnabled());
+    }
+
     // The Exec line of a desktop entry: quoting and escapes, the file put in for the first file code (or added),
     // other codes dropped, the Terminal key read; hidden or broken entries give nothing.
     void desktopEntryCommand_data()
     {
         QTest::addColumn<QString>("entry");
-        QTest::addColumn<QStringList>("command"); // program, then arguments; "terminal" first when in one
-        const QString head = QStringLiteral("[Desktop Entry]\nType=Application\nName=Editor\n");
-        QTest::newRow("file code") << head + "Exec=gnome-text-editor --new-window %U\n"
-                                   << QStringList{"gnome-text-editor", "--new-window", "/a b/my.dat"};
-        QTest::newRow("no file code: added at the end") << head + "Exec=/usr/bin/kate -b\n"
-                                                        << QStringList{"/usr/bin/kate", "-b", "/a b/my.dat"};
-        QTest::newRow("quotes, escapes, other codes, a second file code")
-            << head + "Exec=\"/opt/my ed/ed\" --title=\"say \\\\\"hi\\\\\"\" %i %c 100%% %f %F\n"
-            << QStringList{"/opt/my ed/ed", "--title=say \"hi\"", "100%", "/a b/my.dat"};
-        QTest::newRow("terminal editor") << head + "Terminal=true\nExec=vim %F\n"
-                                         << QStringList{"terminal", "vim", "/a b/my.dat"};
-        QTest::newRow("keys of other groups ignored")
-            << head + "Exec=gedit %U\n[Desktop Action new]\nExec=gedit --new-window\nTerminal=true\n"
-            << QStringList{"gedit", "/a b/my.dat"};
-        QTest::newRow("hidden") << head + "Hidden=true\nExec=gedit %U\n" << QStringList{};
-        QTest::newRow("no Exec") << head << QStringList{};
-        QTest::newRow("open quote") << head + "Exec=\"gedit %U\n" << QStringList{};
+        QTest::addColumn<QString>("command"); // program and arguments joined by "|"; "terminal" first when in one
+        const QString head = "[Desktop Entry]\nType=Application\nName=Editor\n";
+        const auto row = [&head](const char* name, const char* rest, const char* command) {
+            QTest::newRow(name) << head + rest << command;
+        };
+        row("file code", "Exec=gnome-text-editor --new-window %U\n", "gnome-text-editor|--new-window|/a b/my.dat");
+        row("no file code: added at the end", "Exec=/usr/bin/kate -b\n", "/usr/bin/kate|-b|/a b/my.dat");
+        row("quotes, escapes, other codes, a second file code",
+            "Exec=\"/opt/my ed/ed\" --title=\"say \\\\\"hi\\\\\"\" %i %c 100%% %f %F\n",
+            "/opt/my ed/ed|--title=say \"hi\"|100%|/a b/my.dat");
+        row("terminal editor", "Terminal=true\nExec=vim %F\n", "terminal|vim|/a b/my.dat");
+        row("keys of other groups ignored",
+            "Exec=gedit %U\n[Desktop Action new]\nExec=gedit --new-window\nTerminal=true\n", "gedit|/a b/my.dat");
+        row("hidden", "Hidden=true\nExec=gedit %U\n", "");
+        row("no Exec", "", "");
+        row("open quote", "Exec=\"gedit %U\n", "");
     }
     void desktopEntryCommand()
     {
         QFETCH(QString, entry);
-        QFETCH(QStringList, command);
         const std::optional<OpenCommand> found = ::desktopEntryCommand(entry, QStringLiteral("/a b/my.dat"));
         QStringList got;
         if (found)
-            got = QStringList(found->terminal ? QStringList{"terminal"} : QStringList{})
-                  << found->program << found->arguments;
-        QCOMPARE(got, command);
+            got << QStringList(found->terminal ? 1 : 0, "terminal") << found->program << found->arguments;
+        QTEST(got.join('|'), "command");
     }
 
     // The default application is what xdg-mime names (or else gio), found among the desktop entries; an entry
@@ -83,7 +167,7 @@ private Q_SLOTS:
         QVERIFY(writeFile(bin + "/gio", "#!/bin/sh\n[ \"$*\" = \"mime text/plain\" ] && exec /bin/cat \"$0.answer\"\n",
                           exe));
         const QByteArray entry = "[Desktop Entry]\nType=Application\nExec=my-editor %f\n";
-        const QByteArray oldPath = qgetenv("PATH"), oldData = qgetenv("XDG_DATA_HOME");
+        const QByteArray path = qgetenv("PATH");
         qputenv("PATH", bin.toLocal8Bit());
         qputenv("XDG_DATA_HOME", dir.filePath("data").toLocal8Bit());
         const DesktopLauncher launcher;
@@ -97,8 +181,7 @@ private Q_SLOTS:
         ask("my-editor.desktop\n", "", "[Desktop Entry]\nTryExec=no-such-editor\nExec=x %f\n");
         ask("", "Default application for \u201ctext/plain\u201d: my-editor.desktop\nRegistered applications:\n", entry);
         ask("", "No default applications for \u201ctext/plain\u201d\n", entry);
-        qputenv("PATH", oldPath);
-        qputenv("XDG_DATA_HOME", oldData);
+        qputenv("PATH", path);
         const OpenCommand myEditor{"my-editor", {"/p/my.dat"}, false};
         QCOMPARE(found, (QList<std::optional<OpenCommand>>{myEditor, std::nullopt, myEditor, std::nullopt}));
     }
@@ -110,12 +193,74 @@ private Q_SLOTS:
         int xBells = 0;
         DesktopWindowServices windows(sounds, [&xBells] { ++xBells; });
         windows.beep();
-        QCOMPARE(sounds.played, QStringList{"bell"});
-        QCOMPARE(xBells, 0);
+        QVERIFY(sounds.played == QStringList{"bell"} && xBells == 0);
         sounds.playable = false;
         windows.beep();
-        QCOMPARE(sounds.played, (QStringList{"bell", "bell"}));
-        QCOMPARE(xBells, 1);
+        QVERIFY(sounds.played.size() == 2 && xBells == 1);
+    }
+
+    void desktopFromEnvironment()
+    {
+        const QStringList values{"ubuntu:GNOME", "Budgie:GNOME",   "X-Cinnamon", "MATE",
+                                 "KDE",          "foo:XFCE:GNOME", "i3",         ""};
+        QList<D> desktops;
+        for (const QString& value : values)
+            desktops.append(DesktopWallpaper::desktopFrom(value));
+        QCOMPARE(desktops,
+                 (QList<D>{D::Gnome, D::Gnome, D::Cinnamon, D::Mate, D::Kde, D::Xfce, D::RootWindow, D::RootWindow}));
+    }
+
+    // Set, then clear, on each desktop: the commands run (a setting is a quoted GVariant string, a URI on GNOME
+    // and Cinnamon), and what is painted on the root window.
+    void commandLines_data()
+    {
+        QTest::addColumn<D>("desktop");
+        QTest::addColumn<QStringList>("commands");
+        const QString uri = "'file:///home/u/My%20Pictures/it\\'s.bmp'";
+        const QString gnome = "gsettings|set|org.gnome.desktop.background|picture-uri",
+                      cinnamon = "gsettings|set|org.cinnamon.desktop.background|picture-uri",
+                      mate = "gsettings|set|org.mate.background|picture-filename";
+        QTest::newRow("GNOME: light and dark picture")
+            << D::Gnome << QStringList{gnome + '|' + uri, gnome + "-dark|" + uri, gnome + "|''", gnome + "-dark|''"};
+        QTest::newRow("Cinnamon") << D::Cinnamon << QStringList{cinnamon + '|' + uri, cinnamon + "|''"};
+        QTest::newRow("MATE: a path, not a URI")
+            << D::Mate << QStringList{mate + "|'/home/u/My Pictures/it\\'s.bmp'", mate + "|''"};
+        QTest::newRow("KDE") << D::Kde
+                             << QStringList{"plasma-apply-wallpaperimage|" + kPath,
+                                            "dbus-send|--session|--type=method_call|--dest=org.kde.plasmashell|"
+                                            "/PlasmaShell|org.kde.PlasmaShell.evaluateScript|string:" +
+                                                DesktopWallpaper::plasmaScript({})};
+        const QString list = "xfconf-query|-c|xfce4-desktop|-l", set = "xfconf-query|-c|xfce4-desktop|-p|";
+        const QString m0 = "/backdrop/screen0/monitorHDMI-1/workspace0/last-image|-s|";
+        const QString m1 = "/backdrop/screen0/monitoreDP-1/workspace1/last-image|-s|";
+        QTest::newRow("XFCE: every last-image property")
+            << D::Xfce << QStringList{list, set + m0 + kPath, set + m1 + kPath, list, set + m0, set + m1};
+        QTest::newRow("root window runs nothing") << D::RootWindow << QStringList{};
+    }
+    void commandLines()
+    {
+        QFETCH(D, desktop);
+        FakeRunner runner;
+        FakeRoot root;
+        DesktopWallpaper wallpaper(desktop, runner, root);
+        wallpaper.setWallpaper(kPath);
+        wallpaper.clearWallpaper();
+        QTEST(runner.commands, "commands");
+        QCOMPARE(root.painted, desktop == D::RootWindow ? QStringList({kPath, "cleared"}) : QStringList());
+        if (desktop == D::Xfce) { // without last-image properties it only lists them
+            runner.commands.clear();
+            runner.xfceProperties = "/backdrop/screen0/monitor0/image-path\n";
+            wallpaper.setWallpaper(kPath);
+            QCOMPARE(runner.commands.size(), 1);
+        }
+    }
+
+    void plasmaScriptQuotesThePath()
+    {
+        QCOMPARE(DesktopWallpaper::plasmaScript("file:///a/it's\\x.bmp"),
+                 "desktops().forEach(function (d) { d.wallpaperPlugin = 'org.kde.image';"
+                 " d.currentConfigGroup = ['Wallpaper', 'org.kde.image', 'General'];"
+                 " d.writeConfig('Image', 'file:///a/it\\'s\\\\x.bmp'); });");
     }
 };
 

@@ -28,13 +28,8 @@ class TestSoundOnDemand : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void modulePathsBesideAndInPrivateFolder()
-    {
-        QCOMPARE(SoundOnDemand::modulePaths("/opt/ixo/bin"),
-                 (QStringList{"/opt/ixo/bin/ixo-sound.so", "/opt/ixo/libexec/ixo/ixo-sound.so"}));
-    }
-
-    // Without a usable module the wave fails as a missing output does, and the MIDI fallback's box names why.
+    // Without a usable module the wave fails as a missing output does, and the MIDI fallback's box names why;
+    // stopping needs no module and loads none.
     void unusableModuleIsReported_data()
     {
         QTest::addColumn<QByteArray>("moduleBytes"); // "-": no file at all
@@ -48,13 +43,11 @@ private Q_SLOTS:
         QFETCH(QString, reason);
         QTemporaryDir dir;
         const QStringList paths = SoundOnDemand::modulePaths(dir.filePath("bin"));
+        QCOMPARE(paths, (QStringList{dir.filePath("bin/ixo-sound.so"), dir.filePath("libexec/ixo/ixo-sound.so")}));
         if (moduleBytes != "-")
             QVERIFY(QDir().mkpath(dir.filePath("bin")) && writeFile(paths.first(), moduleBytes));
         SoundOnDemand sound(paths, "/nonexistent.sf2", 0);
-
-        // Stopping needs no module and loads none.
-        QVERIFY(sound.wave().sndPlaySound(QString()));
-        QVERIFY(sound.mci().mciSendString("close tmpMidiPlay") != 0);
+        QVERIFY(sound.wave().sndPlaySound(QString()) && sound.mci().mciSendString("close tmpMidiPlay") != 0);
         QCOMPARE(sound.failureReason(), QString());
 
         Module1 state;
@@ -67,49 +60,36 @@ private Q_SLOTS:
         FakeModalBox box;
         FakeWarnings warnings;
         FakeClockSwitch clock;
-        Form9 form9(state, SoundServices{sound.wave(), sound.wavePlayer(), sound.mci(), speaker, box, warnings, clock},
-                    dir.filePath("cache/air.mid"));
-        form9.PlaySound("once", state.strSongPath);
-
-        QVERIFY(!sound.isLoaded());
+        Form9(state, {sound.wave(), sound.wavePlayer(), sound.mci(), speaker, box, warnings, clock},
+              dir.filePath("cache/air.mid"))
+            .PlaySound("once", state.strSongPath);
+        QVERIFY(!sound.isLoaded() && !sound.tones().isPresent());
         QCOMPARE(box.shown.size(), 1);
-        const QString prefix = "Error found, Sound cannot be played, alarm at 08:30:00\n\n";
-        QVERIFY2(box.shown.first().startsWith(prefix + reason), qPrintable(box.shown.first()));
-        QVERIFY(box.shown.first().contains(paths.first()));
-        QVERIFY(!sound.tones().isPresent());
+        QVERIFY2(box.shown.first().startsWith("Error found, Sound cannot be played, alarm at 08:30:00\n\n" + reason) &&
+                     box.shown.first().contains(paths.first()),
+                 qPrintable(box.shown.first()));
     }
 
-    // The module built beside the program: the sound libraries come in with the first sound, not before, and
-    // not for a Stop.
-    void moduleLoadsWithTheFirstSound()
+    // The module built beside the program: the sound libraries come in with the first sound, not before and not
+    // for a Stop; the event sound library with the first event sound (played or not: there may be no server).
+    void librariesLoadWithTheFirstSound()
     {
-        QVERIFY(!isMapped("libSDL2"));
+        QVERIFY(!isMapped("libSDL2") && !isMapped("libcanberra"));
         QTemporaryDir dir;
         DiskAudioCapture capture(dir.filePath("out.raw"));
-        capture.selectDriver();
         SoundOnDemand sound({dir.filePath("none.so"), QStringLiteral(IXO_SOUND_MODULE)}, "/nonexistent.sf2", 0);
-
         QVERIFY(sound.wave().sndPlaySound(QString()));
         sound.mci().mciSendString("close tmpMidiPlay");
-        QVERIFY(!sound.isLoaded());
-        QVERIFY(!isMapped("libSDL2"));
-
+        QVERIFY(!sound.isLoaded() && !isMapped("libSDL2"));
         const QString song = dir.filePath("ding.wav");
         QVERIFY(writeFile(song, waveBytes(burst(40, 40))));
         qint16 iCanPlay = kTrue;
         sound.wavePlayer().PlayWave("twice", song, iCanPlay);
-        QCOMPARE(iCanPlay, kTrue);
-        QVERIFY(sound.isLoaded());
-        QVERIFY(isMapped("libSDL2_mixer"));
+        QVERIFY(iCanPlay == kTrue && sound.isLoaded() && isMapped("libSDL2_mixer"));
         QVERIFY(DiskAudioCapture::waitFor(
             [&] { return DiskAudioCapture::countBursts(capture.samples(0, capture.size())) >= 2; }));
         QVERIFY(sound.wave().sndPlaySound(QString()));
-    }
 
-    // The event sound library, too, comes with the first event sound (played or not: there may be no server).
-    void eventSoundLibraryWithTheFirstBeep()
-    {
-        QVERIFY(!isMapped("libcanberra"));
         CanberraEventSound sounds;
         QVERIFY(!isMapped("libcanberra"));
         sounds.play("bell");

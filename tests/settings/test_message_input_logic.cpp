@@ -24,53 +24,43 @@ private Q_SLOTS:
             m_lists->lstMessage.append(QString::fromLatin1(line));
     }
 
-    // The first message with the selected line's time is taken out for editing; the others stay.
-    void loadTakesTheFirstMessageOfTheSelectedTime()
-    {
-        m_lists->lstData.setSelected(-1);
-        QCOMPARE(MessageInput::load(*m_state, *m_lists).message, QString());
-        QCOMPARE(m_lists->lstMessage.count(), 3);
-        m_lists->lstData.setSelected(1);
-        const MessageInput::Loaded loaded = MessageInput::load(*m_state, *m_lists);
-        QCOMPARE(loaded.message, QStringLiteral("Call the garage"));
-        QCOMPARE(m_lists->lstMessage.lines(), (QStringList{"Cake at 19:30:00", "Cake again at 13:05:00"}));
-        QVERIFY(!loaded.fontSize); // no settings file
-        QVERIFY(!loaded.position);
-    }
-
-    // Only the font size depends on slot 7 being "[FontSize]"; slot 2 counts only when spelled as stored.
-    void loadReadsSlots7And2_data()
+    // The first message with the selected line's time is taken out for editing; the others stay. Only the font
+    // size depends on slot 7 being "[FontSize]" (1 to 72); slot 2 counts only when spelled as stored.
+    void loadReadsTheMessageAndSlots7And2_data()
     {
         QTest::addColumn<QString>("fontSection");
         QTest::addColumn<qint16>("fontSize");
         QTest::addColumn<QString>("placeSection");
         QTest::addColumn<int>("expectedFont");
         QTest::addColumn<bool>("placeTaken");
-        const QString font = QStringLiteral("[FontSize]");
-        const QString place = QStringLiteral("[MessaegInputLoc]");
+        const QString font = "[FontSize]", place = "[MessaegInputLoc]";
+        QTest::newRow("no settings file") << "" << qint16(0) << "" << 0 << false;
         QTest::newRow("both") << font << qint16(14) << place << 14 << true;
-        QTest::newRow("slot 7 foreign") << QStringLiteral("[Other]") << qint16(14) << place << 0 << true;
-        QTest::newRow("slot 2 spelled right is not ours")
-            << font << qint16(11) << QStringLiteral("[MessageInputLoc]") << 11 << false;
-        QTest::newRow("slot 2 with blanks is not ours")
-            << font << qint16(11) << QStringLiteral(" [MessaegInputLoc") << 11 << false;
+        QTest::newRow("slot 7 foreign") << "[Other]" << qint16(14) << place << 0 << true;
+        QTest::newRow("slot 2 spelled right is not ours") << font << qint16(11) << "[MessageInputLoc]" << 11 << false;
+        QTest::newRow("slot 2 with blanks is not ours") << font << qint16(11) << " [MessaegInputLoc" << 11 << false;
         QTest::newRow("size zero is no size") << font << qint16(0) << place << 0 << true;
-        QTest::newRow("size beyond 72 is no size") << font << qint16(300) << place << 0 << true;
+        QTest::newRow("size 72 is the largest") << font << qint16(72) << place << 72 << true;
+        QTest::newRow("size beyond 72 is no size") << font << qint16(73) << place << 0 << true;
     }
-    void loadReadsSlots7And2()
+    void loadReadsTheMessageAndSlots7And2()
     {
         QFETCH(QString, fontSection);
         QFETCH(qint16, fontSize);
         QFETCH(QString, placeSection);
         QFETCH(bool, placeTaken);
-        QVERIFY(m_state->settingsFile().writeSlots(
-            {{7, IniRecord{fontSection, fontSize, 0, {}}}, {2, IniRecord{placeSection, 210, -95, {}}}}));
-        m_lists->lstData.setSelected(2);
-        const MessageInput::Loaded loaded = MessageInput::load(*m_state, *m_lists);
         QFETCH(int, expectedFont);
+        if (!fontSection.isEmpty())
+            QVERIFY(m_state->settingsFile().writeSlots(
+                {{7, IniRecord{fontSection, fontSize, 0, {}}}, {2, IniRecord{placeSection, 210, -95, {}}}}));
+        m_lists->lstData.setSelected(-1);
+        QCOMPARE(MessageInput::load(*m_state, *m_lists).message, QString());
+        m_lists->lstData.setSelected(1);
+        const MessageInput::Loaded loaded = MessageInput::load(*m_state, *m_lists);
+        QCOMPARE(loaded.message, "Call the garage");
+        QCOMPARE(m_lists->lstMessage.lines(), (QStringList{"Cake at 19:30:00", "Cake again at 13:05:00"}));
         QCOMPARE(loaded.fontSize, expectedFont ? std::optional<int>(expectedFont) : std::nullopt);
         QCOMPARE(loaded.position, placeTaken ? std::optional<QPoint>(QPoint(210, -95)) : std::nullopt);
-        QCOMPARE(loaded.message, QStringLiteral("Cake"));
     }
 
     // Slot 7 gets the rounded size before the text is looked at; the text becomes one message line.
@@ -110,12 +100,10 @@ private Q_SLOTS:
         QTest::addColumn<double>("size");
         QTest::addColumn<double>("smaller");
         QTest::addColumn<double>("larger");
-        QTest::newRow("design size") << 9.0 << 8.0 << 10.0;
         QTest::newRow("6 only beeps on -") << 6.0 << -1.0 << 7.0;
         QTest::newRow("just above 6") << 6.5 << 5.5 << 7.5;
         QTest::newRow("just below 16.8") << 16.7 << 15.7 << 17.7;
         QTest::newRow("16.8 only beeps on +") << 16.8 << 15.8 << -1.0;
-        QTest::newRow("17") << 17.0 << 16.0 << -1.0;
     }
     void fontSteps()
     {

@@ -21,19 +21,15 @@ public:
     void setTopmost(QWidget* window) override { topmost.append(window); }
     void bringToFront(QWidget* window) override { fronted.append(window); }
     void beep() override { ++beeps; }
-    QList<QWidget*> topmost;
-    QList<QWidget*> fronted;
+    QList<QWidget*> topmost, fronted;
     int beeps = 0;
 };
 
+// Opens nothing; a program starts when its name is in `knownPrograms`.
 class FakeLauncher final : public Launcher
 {
 public:
-    bool openFile(const QString& path) override
-    {
-        opened.append(path);
-        return true;
-    }
+    bool openFile(const QString& path) override { return opened.append(path), true; }
     bool startProgram(const QString& program, const QStringList& arguments) override
     {
         started.append(QStringList{program} + arguments);
@@ -43,67 +39,44 @@ public:
     {
         return knownPrograms.contains(program) ? QStringLiteral("/usr/bin/") + program : QString();
     }
-    std::optional<OpenCommand> defaultApplication(const QString&, const QString&) const override
-    {
-        return std::nullopt;
-    }
-    QStringList opened;
+    std::optional<OpenCommand> defaultApplication(const QString&, const QString&) const override { return {}; }
+    QStringList opened, knownPrograms;
     QList<QStringList> started;
-    QStringList knownPrograms;
 };
 
 class FakeTray final : public TrayIcon
 {
 public:
     bool isAvailable() const override { return available; }
-    void add(Picture p, const QString& t, QMenu* m) override
-    {
-        picture = p;
-        tip = t;
-        menu = m;
-        shown = true;
-        ++adds;
-    }
+    void add(Picture p, const QString& t, QMenu* m) override { picture = p, tip = t, menu = m, shown = true; }
     void modify(Picture p) override { picture = p; }
     void remove() override { shown = false; }
     bool isShown() const override { return shown; }
-    void activate(Activation a)
-    {
-        if (onActivated)
-            onActivated(a);
-    }
-    bool available = true;
-    bool shown = false;
-    int adds = 0;
+    void activate(Activation a) { onActivated ? onActivated(a) : void(); }
+    bool available = true, shown = false;
     Picture picture = Picture::Normal;
     QString tip;
     QMenu* menu = nullptr;
 };
 
+// Registers while `works`, else refuses with a reason.
 class FakeAutostart final : public Autostart
 {
 public:
-    bool enable(QString* error) override
-    {
-        if (!works) {
-            *error = QStringLiteral("refused");
-            return false;
-        }
-        enabled = true;
-        return true;
-    }
-    bool disable(QString* error) override
-    {
-        if (!works) {
-            *error = QStringLiteral("refused");
-            return false;
-        }
-        enabled = false;
-        return true;
-    }
+    bool enable(QString* error) override { return set(true, error); }
+    bool disable(QString* error) override { return set(false, error); }
     bool isEnabled() const override { return enabled; }
-    bool enabled = false;
-    bool works = true;
+    bool enabled = false, works = true;
+
+private:
+    bool set(bool on, QString* error)
+    {
+        if (works)
+            enabled = on;
+        else
+            *error = QStringLiteral("refused");
+        return works;
+    }
 };
 
 // Every service faked, ready to build a WindowRegistry over.

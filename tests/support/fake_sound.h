@@ -10,19 +10,12 @@
 #include "platform/sound_devices.h"
 #include "sound/sound_logic.h"
 
-// Sound outputs that play nothing and tell how they were asked, and the box and clock switch the sound logic
-// reports through.
-
-// Records each box; `onShow` looks at the program while the box is open.
+// Sound outputs that play nothing and record how they were asked, and the box and clock switch the sound logic
+// reports through. `onShow` looks at the program while a box is open.
 class FakeModalBox final : public ModalBox
 {
 public:
-    void showOk(const QString& text) override
-    {
-        shown.append(text);
-        if (onShow)
-            onShow();
-    }
+    void showOk(const QString& text) override { shown.append(text), onShow ? onShow() : void(); }
     QStringList shown;
     std::function<void()> onShow;
 };
@@ -39,24 +32,17 @@ public:
 class FakeWave final : public WaveChannel
 {
 public:
-    bool sndPlaySound(const QString& path) override
-    {
-        calls.append(path);
-        return true;
-    }
+    bool sndPlaySound(const QString& path) override { return calls.append(path), true; }
     QStringList calls;
 };
 
+// A command answers what `results` holds for it, 0 unless set.
 class FakeMci final : public MciDevice
 {
 public:
-    int mciSendString(const QString& command) override
-    {
-        commands.append(command);
-        return results.value(command, 0);
-    }
+    int mciSendString(const QString& command) override { return commands.append(command), results.value(command); }
     QStringList commands;
-    QHash<QString, int> results; // what a command returns, 0 unless set
+    QHash<QString, int> results;
 };
 
 class FakeWavePlayer final : public WavePlayer

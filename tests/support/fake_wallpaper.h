@@ -18,7 +18,7 @@ public:
     QStringList shown;
 };
 
-// Copies the picture instead of converting it; refuses files whose name is listed in `undecodable`, and
+// Copies the picture instead of converting it; refuses missing files and those named in `undecodable`, and
 // writes nothing while `unwritable` holds a reason.
 class FakePictureConverter final : public PictureConverter
 {
@@ -31,9 +31,8 @@ public:
         if (!unwritable.isEmpty())
             return {BmpConversion::NotWritten, unwritable};
         QFile::remove(target);
-        if (!QFile::copy(source, target))
-            return {BmpConversion::NotWritten, QStringLiteral("copy failed")};
-        return {BmpConversion::Written, {}};
+        return QFile::copy(source, target) ? BmpConversion{BmpConversion::Written, {}}
+                                           : BmpConversion{BmpConversion::NotWritten, QStringLiteral("copy failed")};
     }
     QList<QPair<QString, QString>> conversions;
     QStringList undecodable;

@@ -9,10 +9,12 @@
 #include "app/shared_state.h"
 #include "fake_wallpaper.h"
 #include "fake_warnings.h"
+#include "settings/settings_file.h"
 #include "wallpaper/wallpaper_changer.h"
 #include "wallpaper/wallpaper_form_state.h"
 #include "wallpaper/wallpaper_logic.h"
 #include "wallpaper/wallpaper_pictures.h"
+#include "wallpaper/wallpaper_store.h"
 #include "wallpaper/wallpaper_times.h"
 
 namespace {
@@ -32,6 +34,25 @@ public:
     }
     int nexts = 0;
 };
+void write(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+// The restored settings in one line: kept, change on, interval, random, priority, position, list, folder.
+QString summary(const WallpaperRestore& r)
+{
+    return QString("%1 %2 %3 %4 %5 %6 %7,%8 %9 %10")
+        .arg(r.keepSet)
+        .arg(r.changeOn)
+        .arg(r.intervalText.isEmpty() ? "-" : r.intervalText)
+        .arg(r.randomFlag)
+        .arg(r.priorityFlag)
+        .arg(r.hasPosition)
+        .arg(r.left)
+        .arg(r.top)
+        .arg(r.lstShow.join('|'), QFileInfo(r.strPicFolder).fileName());
+}
 } // namespace
 
 // A changer over fakes in a temporary picture folder; the random draws are taken from `draws`, then 0.
@@ -54,6 +75,36 @@ struct Rig
     WallpaperChanger changer{state, form, {warnings, converter, setter, times, [this] {
                                                return draws.isEmpty() ? 0.0 : draws.takeFirst();
                                            }}};
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+    /// Pictures whose content is their name, set as the list in `order`.
+    void makeChanger(const QStringList& entries, WallpaperChanger::Order order = WallpaperChanger::kPriority)
+    {
+        for (const QString& name : entries)
+            picture(name);
+        changer.setEntries(entries);
+        changer.optOption_Click(order);
+    }
+    void picture(const QString& name)
+    {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(name.toUtf8()) > 0);
+    }
+    /// What the last `n` changes showed, by content (read at once: older shown copies are removed).
+    QStringList change(int n = 1)
+    {
+        QStringList shown;
+        for (int i = 0; i < n; ++i) {
+            changer.EMShowToShow();
+            shown.append(content(setter.shown.last()));
+        }
+        return shown;
+    }
+    static QString content(const QString& file)
+    {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString("gone");
+    }
 };
 
 class TestWallpaperChanger : public QObject
@@ -62,54 +113,19 @@ class TestWallpaperChanger : public QObject
 private:
     std::unique_ptr<Rig> r;
 
-    QString path(const QString& name) const { return r->dir.filePath(name); }
-    void picture(const QString& name)
-    {
-        QFile file(path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(name.toUtf8()); // the content names the picture
-    }
-    static QString content(const QString& file)
-    {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    }
-    /// The pictures made and set as the list, the order chosen.
-    void makeChanger(const QStringList& entries, WallpaperChanger::Order order = WallpaperChanger::kPriority)
-    {
-        for (const QString& name : entries)
-            picture(name);
-        r->changer.setEntries(entries);
-        r->changer.optOption_Click(order);
-    }
-    void change(int times = 1)
-    {
-        for (int i = 0; i < times; ++i)
-            r->changer.EMShowToShow();
-    }
-
 private Q_SLOTS:
     void init() { r = std::make_unique<Rig>(); }
-
-    void pictureKinds()
-    {
-        QList<int> kinds;
-        for (const char* name : {"a.bmp", "A.BMP", "xbmp", "b.Gif", "c.jpg", "d.JPEG", "e.png", "mp"})
-            kinds.append(int(pictureKind(name)));
-        const int bmp = int(PictureKind::Bitmap), converted = int(PictureKind::Converted),
-                  other = int(PictureKind::Other);
-        QCOMPARE(kinds, (QList<int>{bmp, bmp, bmp, converted, converted, converted, other, other}));
-    }
 
     void folderOffersPicturesSortedIgnoringCase()
     {
         for (const char* name : {"b.JPG", "A.bmp", "c.gif", "a2.jpeg", "d.png", "tmpFile.bmp", "tmpFile-12.bmp",
-                                 "q\"uote.bmp", "noext", "Zed.Bmp"})
-            picture(QString::fromUtf8(name));
+                                 "q\"uote.bmp", "noext", "Zed.Bmp", "xbmp"})
+            r->picture(name);
         QCOMPARE(picturesIn(r->dir.path()), (QStringList{"A.bmp", "a2.jpeg", "b.JPG", "c.gif", "Zed.Bmp"}));
         QVERIFY(picturesIn(r->dir.filePath("missing")).isEmpty());
     }
 
+    // Rows 1..5; the selected rows are removed from the delete cursor on, which ends at 0.
     void deleteSelected_data()
     {
         QTest::addColumn<QList<int>>("rows");
@@ -125,37 +141,29 @@ private Q_SLOTS:
     {
         QFETCH(QList<int>, rows);
         QFETCH(int, cursor);
-        QFETCH(QStringList, left);
         r->changer.setEntries({"1", "2", "3", "4", "5"});
         r->form.iDelCursor = static_cast<qint16>(cursor);
         r->changer.deleteSelected(rows);
-        QCOMPARE(r->changer.entries(), left);
+        QTEST(r->changer.entries(), "left");
         QCOMPARE(r->form.iDelCursor, qint16(0));
     }
 
-    // a, then b through the work bitmap (converted one change ahead), then c, then a again.
+    // a, then b through the work bitmap (converted one change ahead), then c, then a again; each shown conversion
+    // gets a new name, the one shown before stays, older ones go.
     void priorityOrderConvertsOneChangeAhead()
     {
-        makeChanger({"a.bmp", "b.jpg", "c.bmp"});
+        r->makeChanger({"a.bmp", "b.jpg", "c.bmp"});
         QVERIFY(r->converter.conversions.isEmpty()); // a is a bitmap: nothing to prepare
-        change();
-        QCOMPARE(r->setter.shown, QStringList{path("a.bmp")});
-        QCOMPARE(r->converter.conversions, (QList<QPair<QString, QString>>{{path("b.jpg"), path(kWorkBitmap)}}));
-        QCOMPARE(content(path(kWorkBitmap)), "b.jpg");
-        change(3);
-        QCOMPARE(r->setter.shown, (QStringList{path("a.bmp"), path(shownCopyName(1)), path("c.bmp"), path("a.bmp")}));
-        QCOMPARE(content(path(shownCopyName(1))), "b.jpg");
+        r->change();
+        QCOMPARE(r->setter.shown, QStringList{r->path("a.bmp")});
+        QCOMPARE(r->converter.conversions, (QList<QPair<QString, QString>>{{r->path("b.jpg"), r->path(kWorkBitmap)}}));
+        QCOMPARE(r->change(3), (QStringList{"b.jpg", "c.bmp", "a.bmp"}));
+        QCOMPARE(r->setter.shown.mid(1), (QStringList{r->path(shownCopyName(1)), r->path("c.bmp"), r->path("a.bmp")}));
         QCOMPARE(r->converter.conversions.size(), 2); // b prepared again after the second a
-    }
-
-    // Each shown conversion gets a new name; the one shown before stays, older ones go.
-    void shownCopiesChangeNameAndAreCleanedUp()
-    {
-        makeChanger({"a.gif", "b.jpg", "c.gif"});
-        change(4);
-        QCOMPARE(r->setter.shown, (QStringList{path(shownCopyName(1)), path(shownCopyName(2)), path(shownCopyName(3)),
-                                               path(shownCopyName(4))}));
-        QCOMPARE(content(path(shownCopyName(4))), "a.gif");
+        r = std::make_unique<Rig>();
+        r->makeChanger({"a.gif", "b.jpg", "c.gif"});
+        QCOMPARE(r->change(4), (QStringList{"a.gif", "b.jpg", "c.gif", "a.gif"}));
+        QCOMPARE(r->setter.shown.last(), r->path(shownCopyName(4)));
         QCOMPARE(QDir(r->dir.path()).entryList({"tmpFile-*.bmp"}), (QStringList{shownCopyName(3), shownCopyName(4)}));
     }
 
@@ -167,69 +175,57 @@ private Q_SLOTS:
         QRandomGenerator generator(7);
         for (int i = 0; i < 200; ++i)
             r->draws.append(generator.generateDouble());
-        makeChanger({"a.bmp", "b.gif", "c.jpg"}, WallpaperChanger::kRandom);
-        QStringList shown; // read at once: older shown copies are removed
-        for (int i = 0; i < 60; ++i) {
-            change();
-            shown.append(content(r->setter.shown.last()));
-        }
+        r->makeChanger({"a.bmp", "b.gif", "c.jpg"}, WallpaperChanger::kRandom);
+        const QStringList shown = r->change(60);
         for (int i = 1; i < shown.size(); ++i)
             QVERIFY2(shown.at(i) != shown.at(i - 1), qPrintable(shown.join(' ')));
         QCOMPARE(QSet<QString>(shown.begin(), shown.end()).size(), 3);
     }
 
-    // Three changes in list order with pictures gone, undecodable or of another kind: what is shown, what is
-    // dropped with a warning, and when too few are left to change. The mark moves only while there is a list.
+    // Three changes in list order with pictures gone (after the order was chosen), undecodable or of another kind:
+    // what is shown (by content), what is dropped with a warning, and when too few are left to change. The mark
+    // moves only while there is a list.
     void changesInListOrder_data()
     {
-        QTest::addColumn<QStringList>("entries");
-        QTest::addColumn<QStringList>("gone"); // removed after the order was chosen
-        QTest::addColumn<QStringList>("undecodable");
-        QTest::addColumn<QStringList>("shown"); // by content
-        QTest::addColumn<QStringList>("warnings");
-        QTest::addColumn<QStringList>("left");
+        for (const char* column : {"entries", "gone", "undecodable", "shown", "warnings", "left"})
+            QTest::addColumn<QString>(column);
         QTest::addColumn<int>("tooFew");
         QTest::addColumn<int>("marks");
-        const QStringList none;
-        QTest::newRow("two missing dropped at once")
-            << QStringList{"a.bmp", "b.bmp", "c.bmp", "d.bmp"} << QStringList{"b.bmp", "c.bmp"} << none
-            << QStringList{"a.bmp", "d.bmp", "a.bmp"} << QStringList{"b.bmp file not found", "c.bmp file not found"}
-            << QStringList{"a.bmp", "d.bmp"} << 0 << 3;
-        QTest::newRow("undecodable dropped")
-            << QStringList{"a.bmp", "b.gif", "c.jpg"} << none << QStringList{"b.gif"}
-            << QStringList{"a.bmp", "c.jpg", "a.bmp"} << QStringList{"b.gif cannot be read as a picture"}
-            << QStringList{"a.bmp", "c.jpg"} << 0 << 3;
-        QTest::newRow("one left ends the change")
-            << QStringList{"a.bmp", "b.bmp"} << QStringList{"b.bmp"} << none << QStringList{"a.bmp", "a.bmp", "a.bmp"}
-            << QStringList{"b.bmp file not found"} << QStringList{"a.bmp"} << 1 << 3;
+        const auto row = [](const char* name, const char* entries, const char* gone, const char* undecodable,
+                            const char* shown, const char* warnings, const char* left, int tooFew, int marks) {
+            QTest::newRow(name) << entries << gone << undecodable << shown << warnings << left << tooFew << marks;
+        };
+        row("two missing dropped at once", "a.bmp|b.bmp|c.bmp|d.bmp", "b.bmp|c.bmp", "", "a.bmp|d.bmp|a.bmp",
+            "b.bmp file not found|c.bmp file not found", "a.bmp|d.bmp", 0, 3);
+        row("undecodable dropped", "a.bmp|b.gif|c.jpg", "", "b.gif", "a.bmp|c.jpg|a.bmp",
+            "b.gif cannot be read as a picture", "a.bmp|c.jpg", 0, 3);
+        row("one left ends the change", "a.bmp|b.bmp", "b.bmp", "", "a.bmp|a.bmp|a.bmp", "b.bmp file not found",
+            "a.bmp", 1, 3);
         // a is shown (the desktop will fail on it), then dropped when it is prepared again.
-        QTest::newRow("the last ones go too")
-            << QStringList{"a.bmp", "b.bmp"} << QStringList{"a.bmp", "b.bmp"} << none << QStringList{""}
-            << QStringList{"b.bmp file not found", "a.bmp file not found"} << none << 2 << 1;
-        QTest::newRow("another ending is never shown")
-            << QStringList{"a.png", "b.bmp"} << none << none << QStringList{"b.bmp"} << none
-            << QStringList{"a.png", "b.bmp"} << 0 << 3;
+        row("the last ones go too", "a.bmp|b.bmp", "a.bmp|b.bmp", "", "gone",
+            "b.bmp file not found|a.bmp file not found", "", 2, 1);
+        row("another ending is never shown", "a.png|b.bmp", "", "", "b.bmp", "", "a.png|b.bmp", 0, 3);
         // With fewer than three entries nothing is prepared when the order is chosen.
-        QTest::newRow("unprepared GIF converted when its turn comes")
-            << QStringList{"a.gif", "b.bmp"} << none << none << QStringList{"a.gif", "b.bmp", "a.gif"} << none
-            << QStringList{"a.gif", "b.bmp"} << 0 << 3;
+        row("unprepared GIF converted when its turn comes", "a.gif|b.bmp", "", "", "a.gif|b.bmp|a.gif", "",
+            "a.gif|b.bmp", 0, 3);
     }
     void changesInListOrder()
     {
-        QFETCH(QStringList, entries);
-        QFETCH(QStringList, gone);
-        QFETCH(QStringList, undecodable);
-        r->converter.undecodable = undecodable;
-        makeChanger(entries);
-        for (const QString& name : gone)
-            QFile::remove(path(name));
-        change(3);
+        QFETCH(QString, entries);
+        QFETCH(QString, gone);
+        QFETCH(QString, undecodable);
+        r->converter.undecodable = undecodable.split('|');
+        r->makeChanger(entries.split('|'));
+        for (const QString& name : gone.split('|'))
+            QFile::remove(r->path(name));
+        for (int i = 0; i < 3; ++i)
+            r->changer.EMShowToShow();
         QStringList shown;
         for (const QString& file : std::as_const(r->setter.shown))
-            shown.append(content(file));
-        QTEST(shown, "shown");
-        QTEST(r->warnings.shown, "warnings");
-        QTEST(r->changer.entries(), "left");
+            shown.append(Rig::content(file));
+        QTEST(shown.join('|'), "shown");
+        QTEST(r->warnings.shown.join('|'), "warnings");
+        QTEST(r->changer.entries().join('|'), "left");
         QTEST(r->tooFew, "tooFew");
         QTEST(r->times.nexts, "marks");
     }
@@ -239,40 +235,34 @@ private Q_SLOTS:
     void unwritableFolderKeepsTheEntries()
     {
         r->converter.unwritable = "Permission denied";
-        makeChanger({"a.bmp", "b.gif", "c.jpg"});
-        change(4);
+        r->makeChanger({"a.bmp", "b.gif", "c.jpg"});
+        QCOMPARE(r->change(4).join('|'), "a.bmp|a.bmp|a.bmp|a.bmp");
+        QCOMPARE(r->setter.shown.size(), 2);
         QCOMPARE(r->changer.entries(), (QStringList{"a.bmp", "b.gif", "c.jpg"}));
         QCOMPARE(r->warnings.shown, QStringList{"GIF and JPEG pictures cannot be shown: the folder " + r->dir.path() +
                                                 " cannot be written (Permission denied)"});
-        QCOMPARE(r->setter.shown, (QStringList{path("a.bmp"), path("a.bmp")}));
-        QVERIFY(!r->changer.changeNow(path("b.gif")));
+        QVERIFY(!r->changer.changeNow(r->path("b.gif")));
         r->converter.unwritable.clear();
-        change();
-        QCOMPARE(content(r->setter.shown.last()), "b.gif");
+        QCOMPARE(r->change(), QStringList{"b.gif"});
         QCOMPARE(r->warnings.shown.size(), 1);
     }
 
-    void changeNowUsesTheWorkBitmapAndSpoilsNothing()
+    // Change Now shows a picture through the work bitmap and spoils nothing; the schedule ends the catch-up.
+    void changeNowScheduleAndClear()
     {
-        makeChanger({"a.bmp", "b.gif", "c.bmp"});
-        picture("preview.jpg");
-        change(); // shows a, prepares b
-        QVERIFY(r->changer.changeNow(path("preview.jpg")));
-        QCOMPARE(content(r->setter.shown.last()), "preview.jpg");
+        r->makeChanger({"a.bmp", "b.gif", "c.bmp"});
+        r->picture("preview.jpg");
+        r->change(); // shows a, prepares b
+        QVERIFY(r->changer.changeNow(r->path("preview.jpg")));
+        QCOMPARE(Rig::content(r->setter.shown.last()), "preview.jpg");
         QCOMPARE(r->form.iPicIndex, qint16(1));
-        change(); // b again, not the preview left in the work bitmap
-        QCOMPARE(content(r->setter.shown.last()), "b.gif");
-        QVERIFY(!r->changer.changeNow(path("gone.jpg")));
+        QCOMPARE(r->change(), QStringList{"b.gif"}); // not the preview left in the work bitmap
+        QVERIFY(!r->changer.changeNow(r->path("gone.jpg")));
         r->changer.clearWallpaper();
         QCOMPARE(r->setter.shown.last(), QString());
-    }
-
-    void scheduleEndsCatchUp()
-    {
         r->state.bWPCatchUp = kTrue;
         r->changer.chkChange_Click(true, "5 min");
-        QCOMPARE(r->state.bWPCatchUp, kFalse);
-        QCOMPARE(r->state.bClockActive(), kTrue);
+        QVERIFY(r->state.bWPCatchUp == kFalse && r->state.bClockActive() == kTrue);
         r->changer.chkChange_Click(false, "5 min");
         QCOMPARE(r->state.iWPNext, qint16(-1));
     }
@@ -291,7 +281,7 @@ private Q_SLOTS:
         logic.load();
         QCOMPARE(logic.option(), 1);
         for (const char* name : {"a.bmp", "b.bmp", "c.bmp", "d.bmp"}) {
-            picture(name);
+            r->picture(name);
             logic.add(name);
         }
         QVERIFY(!logic.changeEnabled()); // no interval yet
@@ -307,14 +297,53 @@ private Q_SLOTS:
         QVERIFY(!logic.closeSteps()); // scheduled: the state stays
         logic.deleteSelected({});     // nothing selected: nothing happens
         logic.deleteSelected({1});
-        QVERIFY(!logic.changeTicked() && !logic.changeEnabled());
-        QCOMPARE(r->state.iWPNext, qint16(-1));
+        QVERIFY(!logic.changeTicked() && !logic.changeEnabled() && r->state.iWPNext == -1);
         QVERIFY(logic.closeSteps());
         logic.loadList({"c.bmp", "a.bmp"}); // two entries and an interval: the change may be used again
         QVERIFY(logic.entries() == QStringList({"c.bmp", "a.bmp"}) && logic.changeEnabled());
         QVERIFY(shown > 0);
         logic.release();
         QVERIFY(!logic.isReady() && logic.entries().isEmpty());
+    }
+
+    // Nothing stored gives the defaults, and unticked with nothing kept before writes nothing. Kept settings come
+    // back with the list; slot 5 of ixo.ini starts the changer while the change is on and is written in place (the
+    // other slots stay). Unticked, they are forgotten. The stored folder is used while it exists.
+    void keptAndForgotten()
+    {
+        QTemporaryDir dir;
+        const QString app = dir.filePath("prog") + "/", pictures = dir.filePath("Pictures"),
+                      other = dir.filePath("Other");
+        QVERIFY(QDir().mkpath(app) && QDir().mkpath(pictures) && QDir().mkpath(other));
+        write(pictures + "/b.jpg", "b");
+        write(pictures + "/A.gif", "a");
+        write(other + "/x.bmp", "x");
+        const auto slot5 = [&app] { return SettingsFile(app).readSlot(5).value_or(IniRecord{}).sData; };
+        const WallpaperStore store(pictures);
+        QVERIFY(store.SaveSettings(false, 1, 2, true, 0, "5 min", app, pictures));
+        QCOMPARE(QDir(app).entryList(QDir::Files), QStringList{});
+        const WallpaperRestore defaults = store.RestoreSettings(app);
+        QCOMPARE(summary(defaults), "0 0 - 0 -1 0 0,0  Pictures");
+        QCOMPARE(defaults.cbPaper, (QStringList{"A.gif", "b.jpg"}));
+
+        write(app + "Wpaper.dat", "\"one.bmp\"\n\"two.gif\"\r\"three.jpg\"\r\n");
+        QVERIFY(SettingsFile(app).writeSlot(8, IniRecord{"[AllFont]", 0, 0, "Arial"}));
+        QVERIFY(store.SaveSettings(true, 120, -40, true, -1, "15 min", app, other));
+        QVERIFY(slot5().startsWith("Check"));
+        const WallpaperRestore kept = store.RestoreSettings(app);
+        QCOMPARE(summary(kept), "1 1 15 min -1 0 1 120,-40 one.bmp|two.gif|three.jpg Other");
+        QCOMPARE(kept.cbPaper, QStringList{"x.bmp"});
+        QVERIFY(QDir(other).removeRecursively());
+        QCOMPARE(store.RestoreSettings(app).strPicFolder, pictures);
+
+        QVERIFY(store.SaveSettings(true, 0, 0, false, 0, "15 min", app, pictures));
+        QVERIFY(!slot5().startsWith("Check"));
+        QCOMPARE(store.RestoreSettings(app).priorityFlag, qint16(-1));
+        QVERIFY(store.SaveSettings(false, 5, 5, true, -1, "5 min", app, pictures));
+        QVERIFY(!slot5().startsWith("Check"));
+        QCOMPARE(summary(store.RestoreSettings(app)), "0 0 - 0 -1 0 0,0  Pictures");
+        QCOMPARE(QFileInfo(app + "ixo.ini").size(), 408);
+        QCOMPARE(SettingsFile(app).readSlot(8)->value(), "Arial");
     }
 };
 
