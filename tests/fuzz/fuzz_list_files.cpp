@@ -1,17 +1,11 @@
 // Fuzz target for the readers of Ixo's files: the item reader of the .dat lists and Wpaper.dat, and the
 // record reader of ixo.ini. Besides finding crashes it checks what must hold for any input:
 // - items without a double quote come back unchanged when written and read again;
-// - a 51-byte record read and written again gives the same bytes;
-// - a slot written into any file reads back as written, and the file never shrinks.
+// - a 51-byte record read and written again gives the same bytes.
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
 
 #include "app/quoted_line_file.h"
 #include "settings/code_page.h"
@@ -57,33 +51,6 @@ void checkRecord(const QByteArray& bytes)
             "record changed on a round trip");
 }
 
-void checkSettingsFile(const QByteArray& bytes)
-{
-    // A memory file system when there is one: a slot write replaces the file each time.
-    static QTemporaryDir dir(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
-                                 ? QStringLiteral("/dev/shm/ixo-fuzz-XXXXXX")
-                                 : QDir::tempPath() + QStringLiteral("/ixo-fuzz-XXXXXX"));
-    const QString appPath = dir.path() + QLatin1Char('/');
-    const SettingsFile settings(appPath);
-    QFile file(settings.path());
-    require(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size(),
-            "cannot write the test file");
-    file.close();
-    for (int n = 0; n <= SettingsFile::kMaxSlot + 1; ++n)
-        if (const std::optional<IniRecord> record = settings.readSlot(n)) {
-            const QByteArray slot = bytes.mid((n - 1) * IniRecord::kSize, IniRecord::kSize);
-            require(*record == IniRecord::fromBytes(slot), "slot misread");
-            require(!oneByteFields(slot) || record->toBytes() == slot, "slot bytes changed");
-        }
-
-    const int slot = bytes.isEmpty() ? 1 : 1 + static_cast<quint8>(bytes.at(0)) % SettingsFile::kMaxSlot;
-    IniRecord record = IniRecord::fromBytes(bytes.right(IniRecord::kSize));
-    require(settings.writeSlot(slot, record), "slot not written");
-    const std::optional<IniRecord> back = settings.readSlot(slot);
-    require(back && back->toBytes() == record.toBytes(), "written slot reads back differently");
-    require(QFile(settings.path()).size() >= bytes.size(), "the file shrank");
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -91,6 +58,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     checkItems(bytes);
     checkRecord(bytes);
-    checkSettingsFile(bytes);
     return 0;
 }
