@@ -81,22 +81,18 @@ private Q_SLOTS:
     void msUntilNextEvent_data()
     {
         QTest::addColumn<QTime>("now");
-        QTest::addColumn<bool>("noSecond");
         QTest::addColumn<int>("expected");
-        QTest::newRow("due in 700 ms") << QTime(8, 29, 59, 300) << false << 700;
-        QTest::newRow("minute only: from its second 0") << QTime(8, 29, 59, 900) << true << 100;
-        QTest::newRow("its second has begun") << QTime(8, 30, 0, 0) << false << -1;
+        QTest::newRow("due in 700 ms") << QTime(8, 29, 59, 300) << 700;
+        QTest::newRow("its second has begun") << QTime(8, 30, 0, 0) << -1;
     }
     void msUntilNextEvent()
     {
         QFETCH(QTime, now);
-        QFETCH(bool, noSecond);
         QFETCH(int, expected);
         Engine e;
         e.at(QTime(6, 0, 0));
         QCOMPARE(e.tick.msUntilNextEvent(), -1); // nothing known yet
         QVERIFY(e.load("08:30:00"));
-        e.state.bNoSecond = toFlag(noSecond);
         e.tick.Timer1_Timer();
         e.at(now);
         QCOMPARE(e.tick.msUntilNextEvent(), expected);

@@ -58,10 +58,10 @@ private Q_SLOTS:
         QTest::addColumn<qint32>("result");
         QTest::addColumn<bool>("beep");
         QTest::addColumn<qint32>("handBack");
-        const qint32 in = kWhoMessageInput, ch = kWhoFileChooser, ow = kWhoOverwrite;
+        const qint32 in = kWhoMessageInput, ch = kWhoFileChooser;
         const qint32 warn = kWarnSeqFirst, lastWarn = kWarnSeqEnd - 1, msg = kMsgWinSeqFirst;
         QTest::newRow("input over nobody") << 0 << in << in << true << 0;
-        QTest::newRow("chooser under overwrite") << ow << ch << ow << false << ow;
+        QTest::newRow("input under the chooser") << ch << in << ch << false << ch;
         QTest::newRow("newer warning") << warn << warn + 1 << warn + 1 << true << 0;
         QTest::newRow("older warning") << warn + 1 << warn << warn + 1 << false << 0;
         QTest::newRow("last warning under a message") << msg << lastWarn << msg << false << 0;
@@ -102,7 +102,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("unknown");
         using A = CommandLine::Action;
         QTest::newRow("version") << QStringList{"--version"} << true << int(A::Version) << "";
-        QTest::newRow("help") << QStringList{"--help"} << false << int(A::Help) << "";
         QTest::newRow("unknown long option") << QStringList{"--verbose"} << true << int(A::Usage) << "--verbose";
         QTest::newRow("left over, second reading") << QStringList{"-x", "file"} << false << int(A::Usage) << "-x";
     }

@@ -39,17 +39,11 @@ private Q_SLOTS:
         }
     }
 
-    // Without the box ticked or an interval item there is no wallpaper mark; the chime takes listed items only.
-    void scheduleAndChimeSetUp()
+    // The chime takes listed items only, and none while its box is unticked.
+    void chimeSetUp()
     {
         const TimeCalc calc;
         const QTime now(10, 9, 59); // the last second before a mark
-        Flag active = kFalse;
-        qint16 interval = 15, mark = 30;
-        calc.WallpaperSchedule(false, "5 min", active, interval, mark, now);
-        QCOMPARE(QList<qint16>({active, mark}), QList<qint16>({kFalse, -1}));
-        calc.WallpaperSchedule(true, "min / hr", active, interval, mark, now);
-        QCOMPARE(mark, qint16(-1));
         qint16 chime = 0, result = 0, next = -1;
         calc.SetUpChime(true, "10", chime, result, next, now);
         QCOMPARE(QList<qint16>({chime, result, next}), QList<qint16>({10, 1, 10}));
