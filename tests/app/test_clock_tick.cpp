@@ -78,55 +78,39 @@ class TestClockTick : public QObject
     Q_OBJECT
 private Q_SLOTS:
     // How long until the next event's second begins, for the clock's wake on it.
-    void msUntilNextEvent_data()
-    {
-        QTest::addColumn<QTime>("now");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("due in 700 ms") << QTime(8, 29, 59, 300) << 700;
-        QTest::newRow("its second has begun") << QTime(8, 30, 0, 0) << -1;
-    }
     void msUntilNextEvent()
     {
-        QFETCH(QTime, now);
-        QFETCH(int, expected);
         Engine e;
         e.at(QTime(6, 0, 0));
         QCOMPARE(e.tick.msUntilNextEvent(), -1); // nothing known yet
         QVERIFY(e.load("08:30:00"));
         e.tick.Timer1_Timer();
-        e.at(now);
-        QCOMPARE(e.tick.msUntilNextEvent(), expected);
+        e.at(QTime(8, 29, 59, 300));
+        QCOMPARE(e.tick.msUntilNextEvent(), 700);
+        e.at(QTime(8, 30, 0, 0)); // its second has begun
+        QCOMPARE(e.tick.msUntilNextEvent(), -1);
+        e.at(QTime(8, 29, 59, 300));
         e.state.setClockActive(kFalse);
         QCOMPARE(e.tick.msUntilNextEvent(), -1);
     }
 
-    // With the last event gone the clock idles, unless the Alarm Set window is open or the chime is on.
-    void lastEventLetsTheClockIdle_data()
-    {
-        QTest::addColumn<Flag>("alarmSetOpen");
-        QTest::addColumn<Flag>("chime");
-        QTest::addColumn<bool>("idle");
-        QTest::newRow("nothing left") << kFalse << kFalse << true;
-        QTest::newRow("Alarm Set open") << kTrue << kFalse << false;
-        QTest::newRow("chime on") << kFalse << kTrue << false;
-    }
+    // With the last event gone the clock idles and the Alarm Set window is unloaded, unless that window is open.
     void lastEventLetsTheClockIdle()
     {
-        QFETCH(Flag, alarmSetOpen);
-        QFETCH(Flag, chime);
-        Engine e;
-        e.at(QTime(8, 29, 59, 500));
-        QVERIFY(e.load("08:30:00"));
-        e.state.bAlarmSetOpen = alarmSetOpen;
-        e.chime(60, 9);
-        e.state.bEMPlayOn = chime;
-        e.state.setISRepeat(kTrue);
-        for (int i = 0; i < 3; ++i)
-            e.tickOnce(); // the speaker's repeat keeps going while the clock idles
-        QCOMPARE(e.actions.log, (QStringList{"sweep", "sound once /p/ding.wav", "sweep", "sweep"}));
-        QVERIFY(e.state.strNextAlarm.isEmpty() && e.state.strPlayTimes.isEmpty() && e.state.bAlarmsPending == kFalse);
-        QTEST(e.state.bClockActive() == kFalse, "idle");
-        QCOMPARE(e.actions.unloads > 0, alarmSetOpen == kFalse);
+        for (const Flag alarmSetOpen : {kFalse, kTrue}) {
+            Engine e;
+            e.at(QTime(8, 29, 59, 500));
+            QVERIFY(e.load("08:30:00"));
+            e.state.bAlarmSetOpen = alarmSetOpen;
+            e.state.setISRepeat(kTrue);
+            for (int i = 0; i < 3; ++i)
+                e.tickOnce(); // the speaker's repeat keeps going while the clock idles
+            QCOMPARE(e.actions.log, (QStringList{"sweep", "sound once /p/ding.wav", "sweep", "sweep"}));
+            QVERIFY(e.state.strNextAlarm.isEmpty() && e.state.strPlayTimes.isEmpty() &&
+                    e.state.bAlarmsPending == kFalse);
+            QCOMPARE(e.state.bClockActive() == kFalse, alarmSetOpen == kFalse);
+            QCOMPARE(e.actions.unloads > 0, alarmSetOpen == kFalse);
+        }
     }
 
     // One tick at `now` with a chime or wallpaper mark: the chime's mark reached too late in it for a sound moves
@@ -150,7 +134,6 @@ private Q_SLOTS:
         row("chime: mark's hour, too late for a sound", true, 60, 7, QTime(7, 0, 3), 8, "");
         row("chime: hour behind", true, 60, 5, QTime(9, 10, 30), 6, "");
         row("chime: hour 0 at 22 is behind", true, 60, 0, QTime(22, 10, 30), 1, "");
-        row("chime: minute behind", true, 15, 15, QTime(9, 20, 30), 15, "chime recompute");
         row("chime: minute 0 early in the hour", true, 15, 0, QTime(9, 20, 30), 0, "chime recompute");
         row("wallpaper: minute behind", false, 10, 20, QTime(10, 25, 45), 20, recompute);
         row("wallpaper: 0 further than one interval", false, 10, 0, QTime(10, 45, 45), 0, recompute);
@@ -196,8 +179,6 @@ private Q_SLOTS:
             << QStringList{"sound twice" + ding, tea, "sound once" + ding};
         QTest::newRow("passed when read") << QTime(8, 29, 50) << false << QStringList{"repeat! 08:30:00"} << 0 << 600
                                           << QStringList{"window alarm at 08:30:00", tea};
-        QTest::newRow("passed over a jump: at second 0") << QTime(8, 29, 50) << false << QStringList{"once 08:30:05"}
-                                                         << 1 << 40 << QStringList{"window alarm at 08:30:05"};
         QTest::newRow("minute only: late, to the minute") << QTime(8, 29, 50) << true << QStringList{"once 08:30:05"}
                                                           << 1 << 75 << QStringList{"window alarm at 08:30"};
         QTest::newRow("minute only: two in one minute both sound")

@@ -94,24 +94,15 @@ private Q_SLOTS:
 
     // --version and --help answer at once (the first of them wins); anything else is a usage error, except
     // what is left to the toolkit on the first reading: single-dash options and plain words.
-    void commandLine_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<bool>("leaveToToolkit");
-        QTest::addColumn<int>("action");
-        QTest::addColumn<QString>("unknown");
-        using A = CommandLine::Action;
-        QTest::newRow("version") << QStringList{"--version"} << true << int(A::Version) << "";
-        QTest::newRow("unknown long option") << QStringList{"--verbose"} << true << int(A::Usage) << "--verbose";
-        QTest::newRow("left over, second reading") << QStringList{"-x", "file"} << false << int(A::Usage) << "-x";
-    }
     void commandLine()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(bool, leaveToToolkit);
-        const CommandLine::Parsed parsed = CommandLine::parse(arguments, leaveToToolkit);
-        QTEST(int(parsed.action), "action");
-        QTEST(parsed.unknown, "unknown");
+        using A = CommandLine::Action;
+        QCOMPARE(CommandLine::parse({"--version", "--help"}, true).action, A::Version);
+        const CommandLine::Parsed unknown = CommandLine::parse({"--verbose"}, true);
+        QVERIFY(unknown.action == A::Usage && unknown.unknown == "--verbose");
+        const CommandLine::Parsed leftOver = CommandLine::parse({"-x", "file"}, false);
+        QVERIFY(leftOver.action == A::Usage && leftOver.unknown == "-x");
+        QCOMPARE(CommandLine::parse({"-display", ":1"}, true).action, A::Run);
     }
 };
 

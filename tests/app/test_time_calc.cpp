@@ -69,7 +69,6 @@ private Q_SLOTS:
         for (const char* refused : {"repeat 07:30:00", "once 24:00:00", "once 07:60:00", "once 7:30:00",
                                     "once 07:30:00 ", "", "Tea at 12:0a:00", "Tea 12:00:00", "Tea\nnow at 12:00:00"})
             QVERIFY2(accepted(refused) == "00", refused);
-        QCOMPARE(accepted("Call the garage at 13:05:00"), "01");
         for (int s = 0; s < 24 * 3600; s += 37) {
             const QString time = QTime(0, 0).addSecs(s).toString("HH:mm:ss");
             for (const char* word : {"once", "twice", "thrice", "repeat!"})
