@@ -31,7 +31,6 @@ public:
         qputenv("SDL_DISKAUDIODELAY", "1");
     }
 
-    QString path() const { return m_path; }
     /// Bytes rendered so far (0 before the output opens).
     qint64 size() const { return QFile(m_path).size() / kBytesPerFrame * kBytesPerFrame; }
 
@@ -44,17 +43,13 @@ public:
             QThread::msleep(1);
         return done();
     }
-    bool waitForSize(qint64 bytes) const
-    {
-        return waitFor([&] { return size() >= bytes; });
-    }
 
-    /// Left-channel samples of the bytes [from, to).
-    Samples samples(qint64 from, qint64 to) const
+    /// Left-channel samples of everything rendered so far.
+    Samples samples() const
     {
         QFile file(m_path);
         Samples out;
-        const QByteArray bytes = file.open(QIODevice::ReadOnly) && file.seek(from) ? file.read(to - from) : "";
+        const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : "";
         for (qsizetype i = 0; i + kBytesPerFrame <= bytes.size(); i += kBytesPerFrame)
             out.push_back(qFromLittleEndian<qint16>(bytes.constData() + i));
         return out;
