@@ -55,10 +55,8 @@ private Q_SLOTS:
             QTest::newRow(name) << QString(options) << QString(song) << outcome;
         };
         const QString missing = "box:<song>, wave file not found, alarm at 08:30:00";
-        row("plays the wave", "", "ok", "stop wave:twice");
         row("sound off: nothing, even for a missing file", "soundOff speaker", "missing", "");
         row("speaker missing: warning, then the wave", "speaker noSpeaker", "ok", "stop wave:twice warning");
-        row("missing: box, no tune", "", "missing", "stop wave:twice " + missing);
         row("unplayable: the tune", "", "unplayable", "stop wave:twice tune");
         row("unplayable, tune fails: box with the reason", "noTune", "unplayable",
             "stop wave:twice tune box:Error found, Sound cannot be played, alarm at 08:30:00\n\nno module");

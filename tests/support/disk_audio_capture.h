@@ -55,19 +55,6 @@ public:
         return out;
     }
 
-    /// Stretches of samples louder than 1000 separated by at least 20 ms of quiet.
-    static int countBursts(const Samples& samples)
-    {
-        const std::size_t gap = kRate / 50;
-        int bursts = 0;
-        std::size_t quiet = gap;
-        for (qint16 s : samples) {
-            bursts += std::abs(int(s)) > 1000 && quiet >= gap;
-            quiet = std::abs(int(s)) > 1000 ? 0 : quiet + 1;
-        }
-        return bursts;
-    }
-
     static int peak(const Samples& samples, std::size_t from = 0)
     {
         int top = 0;
