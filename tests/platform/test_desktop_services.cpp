@@ -126,7 +126,6 @@ private Q_SLOTS:
         row("keys of other groups ignored",
             "Exec=gedit %U\n[Desktop Action new]\nExec=gedit --new-window\nTerminal=true\n", "gedit|/a b/my.dat");
         row("hidden", "Hidden=true\nExec=gedit %U\n", "");
-        row("no Exec", "", "");
         row("open quote", "Exec=\"gedit %U\n", "");
     }
     void desktopEntryCommand()
