@@ -55,7 +55,6 @@ private Q_SLOTS:
         const auto row = [](const char* name, const char* options, const char* song, const QString& outcome) {
             QTest::newRow(name) << QString(options) << QString(song) << outcome;
         };
-        const QString missing = "box:<song>, wave file not found, alarm at 08:30:00";
         row("sound off: nothing, even for a missing file", "soundOff speaker", "missing", "");
         row("speaker: sweeps only", "speaker thrice", "ok", "sweep sweep sweep");
         row("speaker, repeat: one sweep per tick later", "speaker repeat", "ok", "");
@@ -68,7 +67,7 @@ private Q_SLOTS:
         row("speaker instead, missing: tune and warning", "midiSpeaker noSpeaker", "unplayable",
             "stop wave:twice tune warning");
         row("speaker instead, missing, no file: box and warning", "midiSpeaker noSpeaker", "missing",
-            "stop wave:twice " + missing + " warning");
+            "stop wave:twice box:<song>, wave file not found, alarm at 08:30:00 warning");
     }
     void outcome()
     {
