@@ -33,11 +33,11 @@ public:
     void NextWallpaperTime(qint16, qint16& iWPNext) override { iWPNext = static_cast<qint16>((iWPNext + 1) % 60); }
 };
 
-bool writePicture(const QString& path, Qt::GlobalColor color, const char* format)
+bool writePicture(const QString& path, Qt::GlobalColor color)
 {
     QImage image(640, 480, QImage::Format_RGB32);
     image.fill(color);
-    return image.save(path, format);
+    return image.save(path);
 }
 } // namespace
 
@@ -45,18 +45,17 @@ int main(int argc, char** argv)
 {
     QCoreApplication application(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.size() == 2 && args.at(0) == QLatin1String("pictures")) {
-        const bool ok = writePicture(args.at(1) + QStringLiteral("/red.bmp"), Qt::red, "BMP") &&
-                        writePicture(args.at(1) + QStringLiteral("/blue.jpg"), Qt::blue, "JPEG");
-        return ok ? 0 : 1;
-    }
+    const QString command = args.value(0);
+    if (command == "pictures" && args.size() == 2)
+        return writePicture(args.at(1) + "/red.bmp", Qt::red) && writePicture(args.at(1) + "/blue.jpg", Qt::blue) ? 0
+                                                                                                                  : 1;
 
     ProcessRunner runner;
     XRootWallpaper rootWindow;
     DesktopWallpaper wallpaper(DesktopWallpaper::currentDesktop(), runner, rootWindow);
-    if (args.size() == 1 && args.at(0) == QLatin1String("clear")) {
+    if (command == "clear" && args.size() == 1) {
         wallpaper.clearWallpaper();
-    } else if (args.size() >= 4 && args.at(0) == QLatin1String("change")) {
+    } else if (command == "change" && args.size() >= 4) {
         Module1 state;
         WallpaperFormState form;
         form.strPicFolder = args.at(1);

@@ -11,6 +11,9 @@
 #include "platform/linux/desktop_wallpaper.h"
 #include "platform/linux/desktop_window_services.h"
 #include "platform/linux/xdg_autostart.h"
+#include "sound_files.h"
+
+using SoundFiles::writeFile;
 
 namespace {
 // Plays nothing; says it did when `playable`.
@@ -21,13 +24,6 @@ public:
     bool playable = true;
     QStringList played;
 };
-
-bool writeFile(const QString& path, const QByteArray& text, QFile::Permissions permissions = {})
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() &&
-           (!permissions || file.setPermissions(permissions));
-}
 
 // Records the commands, arguments joined by "|"; answers a listing of xfconf with `xfceProperties`.
 class FakeRunner final : public CommandRunner
@@ -48,12 +44,11 @@ public:
 class FakeRoot final : public RootWindowPicture
 {
 public:
-    bool paint(const QString& path) override { return painted.append(path), true; }
-    bool clear() override { return painted.append("cleared"), true; }
-    QStringList painted;
+    bool paint(const QString&) override { return painted = true; }
+    bool clear() override { return painted = true; }
+    bool painted = false;
 };
 
-using D = DesktopWallpaper::Desktop;
 const QString kPath = QStringLiteral("/home/u/My Pictures/it's.bmp");
 } // namespace
 
@@ -63,24 +58,14 @@ class TestDesktopServices : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void execArgument()
-    {
-        QStringList exec;
-        for (const char* path :
-             {"/usr/bin/ixo", "/opt/my apps/ixo", "/opt/$HOME/ixo", "/opt/100%/ixo", "/opt/a\\b/ixo", "/opt/\"x`/ixo"})
-            exec.append(XdgAutostart::execArgument(path));
-        QCOMPARE(exec, (QStringList{"\"/usr/bin/ixo\"", "\"/opt/my apps/ixo\"", "\"/opt/\\\\$HOME/ixo\"",
-                                    "\"/opt/100%%/ixo\"", "\"/opt/a\\\\\\\\b/ixo\"", "\"/opt/\\\\\"x\\\\`/ixo\""}));
-    }
-
-    // The entry goes to $XDG_CONFIG_HOME/autostart, passes desktop-file-validate, runs this executable, and
-    // goes again on removal.
+    // The entry goes to $XDG_CONFIG_HOME/autostart, passes desktop-file-validate, runs this executable (quoted and
+    // escaped), and goes again on removal; a relative or multi-line path, or no folder, is refused with a reason.
     void writesValidatesAndRemoves()
     {
         QTemporaryDir config;
         qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
         QCOMPARE(XdgAutostart::defaultConfigHome(), config.path());
-        const QString exe = config.filePath("my apps $1/Ixo 100%");
+        const QString exe = config.filePath("my \"apps\" $1/Ixo 100%");
         XdgAutostart autostart(XdgAutostart::defaultConfigHome(), exe);
         const QString entry = config.path() + "/autostart/Ixo.exe.desktop";
         QCOMPARE(autostart.entryPath(), entry);
@@ -93,7 +78,7 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray text = file.readAll();
         QVERIFY(text.startsWith("[Desktop Entry]\n") && text.contains("\nType=Application\n"));
-        QVERIFY(text.contains("\nExec=" + XdgAutostart::execArgument(exe).toUtf8() + "\n"));
+        QVERIFY(text.contains("\nExec=\"" + config.path().toUtf8() + "/my \\\\\"apps\\\\\" \\\\$1/Ixo 100%%\"\n"));
 
         const QString validator = QStandardPaths::findExecutable("desktop-file-validate");
         QVERIFY2(!validator.isEmpty(), "desktop-file-validate is missing (scripts/install-deps installs it)");
@@ -107,18 +92,14 @@ private Q_SLOTS:
         QVERIFY(autostart.disable(&error)); // nothing left to remove still counts as done
         qunsetenv("XDG_CONFIG_HOME");
         QCOMPARE(XdgAutostart::defaultConfigHome(), QDir::homePath() + "/.config");
-    }
 
-    void refusesWhatCannotBeWritten()
-    {
-        QTemporaryDir config;
-        QString error;
         QVERIFY(!XdgAutostart(config.path(), "ixo").enable(&error));
         QVERIFY(!XdgAutostart(config.path(), "/opt/a\nb/ixo").enable(&error));
-        QVERIFY(QFile(config.filePath("autostart")).open(QIODevice::WriteOnly)); // a file where the folder belongs
-        XdgAutostart blocked(config.path(), "/usr/bin/ixo");
+        QVERIFY(QDir(config.path()).rmdir("autostart") &&
+                QFile(config.filePath("autostart")).open(QIODevice::WriteOnly));
         error.clear();
-        QVERIFY(!blocked.enable(&error) && !error.isEmpty() && !blocked.isEnabled());
+        QVERIFY(!autostart.enable(&error) && !error.isEmpty() &&
+                !autostart.isEnabled()); // a file in the folder's place
     }
 
     // The Exec line of a desktop entry: quoting and escapes, the file put in for the first file code (or added),
@@ -140,7 +121,6 @@ private Q_SLOTS:
         row("keys of other groups ignored",
             "Exec=gedit %U\n[Desktop Action new]\nExec=gedit --new-window\nTerminal=true\n", "gedit|/a b/my.dat");
         row("hidden", "Hidden=true\nExec=gedit %U\n", "");
-        row("no Exec", "", "");
         row("open quote", "Exec=\"gedit %U\n", "");
     }
     void desktopEntryCommand()
@@ -161,11 +141,9 @@ private Q_SLOTS:
         const QString bin = dir.filePath("bin"), apps = dir.filePath("data/applications");
         QVERIFY(QDir().mkpath(bin) && QDir().mkpath(apps));
         const auto exe = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
-        QVERIFY(writeFile(bin + "/xdg-mime",
-                          "#!/bin/sh\n[ \"$*\" = \"query default text/plain\" ] && exec /bin/cat \"$0.answer\"\n",
-                          exe));
-        QVERIFY(writeFile(bin + "/gio", "#!/bin/sh\n[ \"$*\" = \"mime text/plain\" ] && exec /bin/cat \"$0.answer\"\n",
-                          exe));
+        const QByteArray script = "#!/bin/sh\n[ \"$*\" = \"%1 text/plain\" ] && exec /bin/cat \"$0.answer\"\n";
+        for (const auto& [tool, query] : {std::pair{"xdg-mime", "query default"}, {"gio", "mime"}})
+            QVERIFY(writeFile(bin + '/' + tool, QByteArray(script).replace("%1", query), exe));
         const QByteArray entry = "[Desktop Entry]\nType=Application\nExec=my-editor %f\n";
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", bin.toLocal8Bit());
@@ -199,33 +177,19 @@ private Q_SLOTS:
         QVERIFY(sounds.played.size() == 2 && xBells == 1);
     }
 
-    void desktopFromEnvironment()
-    {
-        const QStringList values{"ubuntu:GNOME", "Budgie:GNOME",   "X-Cinnamon", "MATE",
-                                 "KDE",          "foo:XFCE:GNOME", "i3",         ""};
-        QList<D> desktops;
-        for (const QString& value : values)
-            desktops.append(DesktopWallpaper::desktopFrom(value));
-        QCOMPARE(desktops,
-                 (QList<D>{D::Gnome, D::Gnome, D::Cinnamon, D::Mate, D::Kde, D::Xfce, D::RootWindow, D::RootWindow}));
-    }
-
-    // Set, then clear, on each desktop: the commands run (a setting is a quoted GVariant string, a URI on GNOME
-    // and Cinnamon), and what is painted on the root window.
+    // Set, then clear, on each desktop named by XDG_CURRENT_DESKTOP: the commands run (a setting is a quoted
+    // GVariant string, a URI on Cinnamon); GNOME and a bare window manager are measured in the wallpaper scenario.
     void commandLines_data()
     {
-        QTest::addColumn<D>("desktop");
+        QTest::addColumn<QString>("desktop");
         QTest::addColumn<QStringList>("commands");
         const QString uri = "'file:///home/u/My%20Pictures/it\\'s.bmp'";
-        const QString gnome = "gsettings|set|org.gnome.desktop.background|picture-uri",
-                      cinnamon = "gsettings|set|org.cinnamon.desktop.background|picture-uri",
+        const QString cinnamon = "gsettings|set|org.cinnamon.desktop.background|picture-uri",
                       mate = "gsettings|set|org.mate.background|picture-filename";
-        QTest::newRow("GNOME: light and dark picture")
-            << D::Gnome << QStringList{gnome + '|' + uri, gnome + "-dark|" + uri, gnome + "|''", gnome + "-dark|''"};
-        QTest::newRow("Cinnamon") << D::Cinnamon << QStringList{cinnamon + '|' + uri, cinnamon + "|''"};
+        QTest::newRow("Cinnamon") << "X-Cinnamon" << QStringList{cinnamon + '|' + uri, cinnamon + "|''"};
         QTest::newRow("MATE: a path, not a URI")
-            << D::Mate << QStringList{mate + "|'/home/u/My Pictures/it\\'s.bmp'", mate + "|''"};
-        QTest::newRow("KDE") << D::Kde
+            << "MATE" << QStringList{mate + "|'/home/u/My Pictures/it\\'s.bmp'", mate + "|''"};
+        QTest::newRow("KDE") << "KDE"
                              << QStringList{"plasma-apply-wallpaperimage|" + kPath,
                                             "dbus-send|--session|--type=method_call|--dest=org.kde.plasmashell|"
                                             "/PlasmaShell|org.kde.PlasmaShell.evaluateScript|string:" +
@@ -234,25 +198,18 @@ private Q_SLOTS:
         const QString m0 = "/backdrop/screen0/monitorHDMI-1/workspace0/last-image|-s|";
         const QString m1 = "/backdrop/screen0/monitoreDP-1/workspace1/last-image|-s|";
         QTest::newRow("XFCE: every last-image property")
-            << D::Xfce << QStringList{list, set + m0 + kPath, set + m1 + kPath, list, set + m0, set + m1};
-        QTest::newRow("root window runs nothing") << D::RootWindow << QStringList{};
+            << "foo:XFCE:GNOME" << QStringList{list, set + m0 + kPath, set + m1 + kPath, list, set + m0, set + m1};
     }
     void commandLines()
     {
-        QFETCH(D, desktop);
+        QFETCH(QString, desktop);
         FakeRunner runner;
         FakeRoot root;
-        DesktopWallpaper wallpaper(desktop, runner, root);
+        DesktopWallpaper wallpaper(DesktopWallpaper::desktopFrom(desktop), runner, root);
         wallpaper.setWallpaper(kPath);
         wallpaper.clearWallpaper();
         QTEST(runner.commands, "commands");
-        QCOMPARE(root.painted, desktop == D::RootWindow ? QStringList({kPath, "cleared"}) : QStringList());
-        if (desktop == D::Xfce) { // without last-image properties it only lists them
-            runner.commands.clear();
-            runner.xfceProperties = "/backdrop/screen0/monitor0/image-path\n";
-            wallpaper.setWallpaper(kPath);
-            QCOMPARE(runner.commands.size(), 1);
-        }
+        QVERIFY(!root.painted);
     }
 
     void plasmaScriptQuotesThePath()

@@ -32,23 +32,21 @@ struct Rig
 {
     explicit Rig(const QString& soundFont = kSoundFont, int idleCloseMs = 0) : audio(soundFont, idleCloseMs)
     {
-        QDir(dir.path()).mkdir("input");
         state.strAppPath = dir.path() + "/";
         state.setStartupDefaults();
         state.strNextAlarm = "08:30:00";
     }
     QString song(const QList<qint16>& samples)
     {
-        writeFile(state.strSongPath, waveBytes(samples));
-        return state.strSongPath;
+        return writeFile(state.strSongPath, waveBytes(samples)) ? state.strSongPath : QString();
     }
     /// Everything rendered until nothing sounds any more, and a little beyond.
     Capture::Samples renderUntilQuiet()
     {
         if (!Capture::waitFor([&] { return !audio.isBusy(); }) ||
-            !capture.waitForSize(capture.size() + Capture::kMarginBytes))
+            !Capture::waitFor([&, end = capture.size() + Capture::kMarginBytes] { return capture.size() >= end; }))
             qFatal("the sound did not end");
-        return capture.samples(0, capture.size());
+        return capture.samples();
     }
     QTemporaryDir dir;
     Capture capture{dir.filePath("out.raw")};
@@ -57,7 +55,7 @@ struct Rig
     SdlWavePlayer player{audio};
     SdlMidiSequencer mci{audio};
     SdlToneSpeaker tones{audio};
-    PcSpeaker speaker{tones, dir.filePath("input")};
+    PcSpeaker speaker{tones, dir.path()};
     Module1 state;
     FakeModalBox box;
     FakeWarnings warnings;
@@ -94,27 +92,14 @@ class TestSdlSound : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void playTimes_data()
+    // An unknown word plays once (what "twice" and "repeat" do is counted in the alarm scenario).
+    void extraLoops()
     {
-        QTest::addColumn<QString>("times");
-        QTest::addColumn<int>("bursts");
-        QTest::newRow("once") << "once" << 1;
-        QTest::newRow("twice") << "twice" << 2;
-        QTest::newRow("thrice") << "thrice" << 3;
-        QTest::newRow("an unknown word plays once") << "often" << 1;
-    }
-    void playTimes()
-    {
-        QFETCH(QString, times);
-        Rig r;
-        r.form9.PlaySound(times, r.song(burst(40, 40)));
-        QVERIFY(r.audio.isWavePlaying());
-        QTEST(Capture::countBursts(r.renderUntilQuiet()), "bursts");
-        QVERIFY(r.box.shown.isEmpty());
+        QCOMPARE(SdlWavePlayer::extraLoops("thrice"), 2);
+        QCOMPARE(SdlWavePlayer::extraLoops("often"), 0);
     }
 
-    // The chime is a wave kept under another name; it replaces the alarm repeating (which would never end): at
-    // most one burst of the alarm got out before it.
+    // The chime is a wave kept under another name; it replaces the alarm repeating, which would never end.
     void chimePlaysByContentAndReplaces()
     {
         Rig r;
@@ -122,10 +107,7 @@ private Q_SLOTS:
         QVERIFY(writeFile(chime, waveBytes(burst(50, 10, 2000))));
         r.form9.PlaySound("repeat", r.song(burst(30, 30)));
         QVERIFY(r.wave.sndPlaySound(chime));
-        QCOMPARE_LE(Capture::countBursts(r.renderUntilQuiet()), 2);
-        r.form9.PlaySound("repeat", r.state.strSongPath);
-        r.wave.sndPlaySound(QString()); // Stop
-        QVERIFY(!r.audio.isWavePlaying());
+        QCOMPARE_GT(Capture::peak(r.renderUntilQuiet()), 1000);
     }
 
     // The speaker chosen: no wave, one sweep of 30 tones measured from 2000 Hz down to 550 Hz, then silence.
@@ -147,7 +129,8 @@ private Q_SLOTS:
         QCOMPARE(Capture::peak(out, start + 30 * toneFrames + 10), 0);
     }
 
-    // Broken files never hang or crash; what cannot be decoded counts as not played.
+    // Broken files never hang or crash; what cannot be decoded counts as not played (the alarm's box when no
+    // output plays is below).
     void badWaves_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -156,8 +139,6 @@ private Q_SLOTS:
         QByteArray compressed = good;
         compressed[20] = 0x55; // an encoding the decoder does not know
         QTest::newRow("text") << QByteArray("hello") << false;
-        QTest::newRow("empty file") << QByteArray() << false;
-        QTest::newRow("header only") << good.left(44) << false;
         QTest::newRow("no samples") << waveBytes({}) << false;
         QTest::newRow("unknown encoding") << compressed << false;
         QTest::newRow("truncated: what is there plays") << waveBytes(burst(30, 0), 44100, 44100 * 2) << true;
@@ -170,9 +151,6 @@ private Q_SLOTS:
         Rig r;
         const QString path = r.dir.filePath("bad.wav");
         QVERIFY(writeFile(path, bytes));
-        qint16 iCanPlay = kTrue;
-        r.player.PlayWave("once", path, iCanPlay);
-        QCOMPARE(iCanPlay, plays ? kTrue : kFalse);
         QCOMPARE(r.wave.sndPlaySound(path), plays);
     }
 
@@ -183,10 +161,7 @@ private Q_SLOTS:
         qputenv("SDL_AUDIODRIVER", "no-such-driver");
         QVERIFY(writeFile(r.state.strAppPath + "air.mid", midiTuneBytes()));
         const QString song = r.song(burst(30, 30));
-        qint16 iCanPlay = kTrue;
-        r.player.PlayWave("once", song, iCanPlay);
-        QVERIFY(iCanPlay == kFalse && !r.wave.sndPlaySound(song) && !r.speaker.isPresent());
-        QVERIFY(!r.audio.lastError().isEmpty());
+        QVERIFY(!r.wave.sndPlaySound(song) && !r.speaker.isPresent() && !r.audio.lastError().isEmpty());
         r.form9.PlaySound("once", song);
         QCOMPARE(r.box.shown, QStringList{"Error found, Sound cannot be played, alarm at 08:30:00"});
     }
@@ -203,17 +178,14 @@ private Q_SLOTS:
         for (const char* refused :
              {"close tmpMidiPlay", "play tmpMidiPlay", "play otherAlias", "open  type sequencer alias tmpMidiPlay"})
             QVERIFY2(r.mci.mciSendString(refused) != 0, refused);
-        QCOMPARE(r.mci.mciSendString(open), 0);
-        QVERIFY(r.mci.mciSendString(open) != 0);
-        QCOMPARE(r.mci.mciSendString("play tmpMidiPlay"), 0);
-        QVERIFY(r.audio.isMidiPlaying());
-        QVERIFY(Capture::waitFor([&] { return Capture::peak(r.capture.samples(0, r.capture.size())) > 1000; }));
+        QVERIFY(r.mci.mciSendString(open) == 0 && r.mci.mciSendString(open) != 0);
+        QVERIFY(r.mci.mciSendString("play tmpMidiPlay") == 0 && r.audio.isMidiPlaying());
+        QVERIFY(Capture::waitFor([&] { return Capture::peak(r.capture.samples()) > 1000; }));
         QCOMPARE(r.mci.mciSendString("close tmpMidiPlay"), 0);
         QVERIFY(!r.audio.isMidiPlaying() && r.mci.mciSendString("close tmpMidiPlay") != 0);
 
         Rig noFont(r.dir.filePath("none.sf2"));
-        QVERIFY(noFont.mci.mciSendString("open " + spaced + " type sequencer alias tmpMidiPlay") != 0);
-        QVERIFY(noFont.mci.mciSendString("play tmpMidiPlay") != 0);
+        QVERIFY(noFont.mci.mciSendString(open) != 0 && noFont.mci.mciSendString("play tmpMidiPlay") != 0);
     }
 
     // An idle program holds no audio stream: the output closes after a quiet spell and opens for the next sound.
@@ -222,29 +194,16 @@ private Q_SLOTS:
         Rig r(kSoundFont, 50);
         QVERIFY(r.wave.sndPlaySound(r.song(burst(20, 0))));
         QTRY_VERIFY_WITH_TIMEOUT(!r.audio.isOpen(), Capture::kLimitMs);
-        QVERIFY(r.wave.sndPlaySound(r.state.strSongPath));
-        QVERIFY(r.audio.isOpen());
+        QVERIFY(r.wave.sndPlaySound(r.state.strSongPath) && r.audio.isOpen());
     }
 
     // Each tone becomes one tone event, and the speaker is switched off after the last (the writer may switch off
     // between two requests) and once more when it ends.
-    void writesToneEventsThenOff()
+    void writesToneEvents()
     {
         const QList<int> values = written({{{2000.0, 1}, {1499.6, 1}}, {{550.4, 1}}});
         if (values != QList<int>{2000, 1500, 0, 550, 0, 0})
             QCOMPARE(values, (QList<int>{2000, 1500, 550, 0, 0}));
-    }
-
-    // More tones than may wait at once: the oldest waiting ones give way, so the newest always sound.
-    void fullQueueDropsTheOldest()
-    {
-        QList<SpeakerTone> tones;
-        for (int hertz = 100; hertz < 250; ++hertz)
-            tones.append({double(hertz), 1});
-        QList<int> values = written({tones});
-        values.removeAll(0);
-        QCOMPARE(values.size(), int(EvdevToneWriter::kMaxWaitingTones));
-        QCOMPARE(values.last(), 249);
     }
 
     // A device that fails is reported; files that are not tone devices are passed over, and without a sound output

@@ -8,9 +8,11 @@
 #include "fake_warnings.h"
 #include "sound/sound_logic.h"
 #include "sound/speaker_sweep.h"
+#include "sound_files.h"
 
 namespace {
-// The sound logic over fakes, with its program folder in a temporary folder and the next alarm at 08:30:00.
+// The sound logic over fakes, with its program folder in a temporary folder and the next alarm at 08:30:00; the
+// song "ding.wav" holds the bytes "RIFF" when written.
 struct Rig
 {
     Rig()
@@ -20,17 +22,7 @@ struct Rig
         state.strNextAlarm = "08:30:00";
         form9.processEvents = [this] { ++events; };
     }
-    /// Writes the song "ding.wav" (the bytes "RIFF") and returns its path.
-    QString writeSong()
-    {
-        QFile file(state.strSongPath);
-        return file.open(QIODevice::WriteOnly) && file.write("RIFF") == 4 ? state.strSongPath : QString();
-    }
-    QByteArray tuneCopyBytes() const
-    {
-        QFile file(tuneCopy);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
+    QString writeSong() { return SoundFiles::writeFile(state.strSongPath, "RIFF") ? state.strSongPath : QString(); }
     QTemporaryDir dir;
     QString tuneCopy = dir.filePath("cache/Ixo/air.mid");
     Module1 state;
@@ -51,9 +43,10 @@ class TestSoundLogic : public QObject
     Q_OBJECT
 private Q_SLOTS:
     // What one alarm sound does with each set of options: `options` lists the switches off (sound, errors) or on
-    // (speaker, midiSpeaker), the missing speaker (noSpeaker), a failing tune (noTune) and the clock disabled
-    // (clockOff). The outcome lists the outputs used: the wave channel stopped, the wave played, speaker sweeps,
-    // the tune, boxes and warnings. A box holds the clock and the tray while open and gives back what was running.
+    // (speaker, midiSpeaker), the missing speaker (noSpeaker), a failing tune (noTune, whose sequencer says why)
+    // and the times when not "twice". The outcome lists the outputs used: the wave channel stopped, the wave
+    // played, speaker sweeps (events run after each), the tune, boxes and warnings. A box holds the clock and the
+    // tray while open and gives back what was running.
     void outcome_data()
     {
         QTest::addColumn<QString>("options");
@@ -62,16 +55,13 @@ private Q_SLOTS:
         const auto row = [](const char* name, const char* options, const char* song, const QString& outcome) {
             QTest::newRow(name) << QString(options) << QString(song) << outcome;
         };
-        const char* cannot = "box:Error found, Sound cannot be played, alarm at 08:30:00";
-        row("plays the wave", "", "ok", "stop wave:twice");
         row("sound off: nothing, even for a missing file", "soundOff speaker", "missing", "");
+        row("speaker: sweeps only", "speaker thrice", "ok", "sweep sweep sweep");
+        row("speaker, repeat: one sweep per tick later", "speaker repeat", "ok", "");
         row("speaker missing: warning, then the wave", "speaker noSpeaker", "ok", "stop wave:twice warning");
-        row("missing: box, no tune", "", "missing",
-            "stop wave:twice box:<song>, wave file not found, alarm at 08:30:00");
-        row("missing, clock disabled: box", "clockOff", "missing",
-            "stop wave:twice box:<song>, wave file not found, alarm at 08:30:00");
         row("unplayable: the tune", "", "unplayable", "stop wave:twice tune");
-        row("unplayable, tune fails: box", "noTune", "unplayable", QString("stop wave:twice tune %1").arg(cannot));
+        row("unplayable, tune fails: box with the reason", "noTune", "unplayable",
+            "stop wave:twice tune box:Error found, Sound cannot be played, alarm at 08:30:00\n\nno module");
         row("unplayable, error messages off: silence", "errorsOff", "unplayable", "stop wave:twice");
         row("speaker instead of the tune", "midiSpeaker", "unplayable", "stop wave:twice sweep sweep");
         row("speaker instead, missing: tune and warning", "midiSpeaker noSpeaker", "unplayable",
@@ -90,21 +80,22 @@ private Q_SLOTS:
         r.state.bUseInternalSpeaker = toFlag(option.contains("speaker"));
         r.state.bISInsteadMidi = toFlag(option.contains("midiSpeaker"));
         r.speaker.present = !option.contains("noSpeaker");
-        r.clock.running = !option.contains("clockOff");
         QStringList held;
         r.box.onShow = [&r, &held] { held << (r.clock.running || r.state.bTrayActive == kTrue ? "not held" : "held"); };
         if (option.contains("noTune"))
-            r.mci.results.insert("play tmpMidiPlay", 7);
+            r.mci.results.insert("play tmpMidiPlay", 7), r.mci.reason = "no module";
         if (song != "missing")
             r.writeSong();
         r.player.playable = song == "ok";
-        r.form9.PlaySound("twice", r.state.strSongPath);
+        const QString times = option.contains("repeat") ? "repeat" : option.contains("thrice") ? "thrice" : "twice";
+        r.form9.PlaySound(times, r.state.strSongPath);
 
         QStringList used;
         for (const QString& call : std::as_const(r.wave.calls))
-            used << (call.isEmpty() ? "stop" : "channel:" + call);
+            used << (call.isEmpty() ? "stop" : call);
         for (const QStringList& call : std::as_const(r.player.calls))
             used << "wave:" + call.first();
+        QCOMPARE(r.events, int(r.speaker.sweeps.size()));
         used << QStringList(r.speaker.sweeps.size(), "sweep");
         if (r.mci.commands.contains("play tmpMidiPlay"))
             used << "tune";
@@ -114,36 +105,15 @@ private Q_SLOTS:
         QFETCH(QString, outcome);
         QCOMPARE(used.join(' '), outcome.replace("<song>", r.state.strSongPath.mid(7)));
         QCOMPARE(held, QStringList(r.box.shown.size(), "held"));
-        QVERIFY(r.clock.running == !option.contains("clockOff") && r.state.bTrayActive == kTrue);
-        QCOMPARE(r.state.bISRepeat(), kFalse);
+        QVERIFY(r.clock.running && r.state.bTrayActive == kTrue);
+        QCOMPARE(r.state.bISRepeat(), toFlag(option.contains("repeat")));
     }
 
-    void speakerPlayTimes_data()
-    {
-        QTest::addColumn<QString>("times");
-        QTest::addColumn<int>("sweeps");
-        QTest::addColumn<Flag>("repeat");
-        QTest::newRow("once") << "once" << 1 << kFalse;
-        QTest::newRow("twice") << "twice" << 2 << kFalse;
-        QTest::newRow("thrice") << "thrice" << 3 << kFalse;
-        QTest::newRow("repeat: one sweep per tick later") << "repeat" << 0 << kTrue;
-        QTest::newRow("case counts") << "Twice" << 0 << kFalse;
-    }
-    // The speaker chosen and present: sweeps only, no wave; events run after each sweep. The speaker's timer
-    // divisors are rounded to the nearest.
-    void speakerPlayTimes()
+    // The speaker's timer divisors are rounded to the nearest.
+    void speakerDivisors()
     {
         QCOMPARE(QList<int>({speakerDivisor(2000), speakerDivisor(1000), speakerDivisor(550)}),
                  QList<int>({597, 1193, 2170}));
-        QFETCH(QString, times);
-        QFETCH(int, sweeps);
-        Rig r;
-        r.state.bUseInternalSpeaker = kTrue;
-        r.form9.PlaySound(times, r.writeSong());
-        QCOMPARE(r.speaker.sweeps, QList<QList<SpeakerTone>>(sweeps, speakerSweep()));
-        QCOMPARE(r.events, sweeps);
-        QTEST(r.state.bISRepeat(), "repeat");
-        QVERIFY(r.wave.calls.isEmpty() && r.player.calls.isEmpty());
     }
 
     // The tune is copied to the private file (folder for the user alone) before it plays; without a tune in the
@@ -154,17 +124,14 @@ private Q_SLOTS:
         r.player.playable = false;
         QFile::copy(r.writeSong(), r.state.strAppPath + "air.mid");
         r.form9.PlaySound("once", r.state.strSongPath);
-        QCOMPARE(r.mci.commands,
-                 (QStringList{"close tmpMidiPlay", "open " + r.tuneCopy + " type sequencer alias tmpMidiPlay",
-                              "play tmpMidiPlay"}));
-        QCOMPARE(r.tuneCopyBytes(), QByteArray("RIFF"));
-        QCOMPARE(int(QFile::permissions(QFileInfo(r.tuneCopy).path())), 0x7700); // rwx for the user alone
         QFile::remove(r.state.strAppPath + "air.mid");
-        r.mci.commands.clear();
         r.form9.PlaySound("once", r.state.strSongPath);
-        QCOMPARE(r.mci.commands.size(), 3);
-        QCOMPARE(r.tuneCopyBytes(), QByteArray("RIFF"));
-        QVERIFY(r.box.shown.isEmpty());
+        const QStringList commands{"close tmpMidiPlay", "open " + r.tuneCopy + " type sequencer alias tmpMidiPlay",
+                                   "play tmpMidiPlay"};
+        QCOMPARE(r.mci.commands, commands + commands);
+        QFile copy(r.tuneCopy);
+        QVERIFY(copy.open(QIODevice::ReadOnly) && copy.readAll() == "RIFF" && r.box.shown.isEmpty());
+        QCOMPARE(int(QFile::permissions(QFileInfo(r.tuneCopy).path())), 0x7700); // rwx for the user alone
     }
 };
 

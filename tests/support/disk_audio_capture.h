@@ -31,7 +31,6 @@ public:
         qputenv("SDL_DISKAUDIODELAY", "1");
     }
 
-    QString path() const { return m_path; }
     /// Bytes rendered so far (0 before the output opens).
     qint64 size() const { return QFile(m_path).size() / kBytesPerFrame * kBytesPerFrame; }
 
@@ -44,33 +43,16 @@ public:
             QThread::msleep(1);
         return done();
     }
-    bool waitForSize(qint64 bytes) const
-    {
-        return waitFor([&] { return size() >= bytes; });
-    }
 
-    /// Left-channel samples of the bytes [from, to).
-    Samples samples(qint64 from, qint64 to) const
+    /// Left-channel samples of everything rendered so far.
+    Samples samples() const
     {
         QFile file(m_path);
         Samples out;
-        const QByteArray bytes = file.open(QIODevice::ReadOnly) && file.seek(from) ? file.read(to - from) : "";
+        const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : "";
         for (qsizetype i = 0; i + kBytesPerFrame <= bytes.size(); i += kBytesPerFrame)
             out.push_back(qFromLittleEndian<qint16>(bytes.constData() + i));
         return out;
-    }
-
-    /// Stretches of samples louder than 1000 separated by at least 20 ms of quiet.
-    static int countBursts(const Samples& samples)
-    {
-        const std::size_t gap = kRate / 50;
-        int bursts = 0;
-        std::size_t quiet = gap;
-        for (qint16 s : samples) {
-            bursts += std::abs(int(s)) > 1000 && quiet >= gap;
-            quiet = std::abs(int(s)) > 1000 ? 0 : quiet + 1;
-        }
-        return bursts;
     }
 
     static int peak(const Samples& samples, std::size_t from = 0)

@@ -41,8 +41,10 @@ class FakeMci final : public MciDevice
 {
 public:
     int mciSendString(const QString& command) override { return commands.append(command), results.value(command); }
+    QString failureReason() const override { return reason; }
     QStringList commands;
     QHash<QString, int> results;
+    QString reason;
 };
 
 class FakeWavePlayer final : public WavePlayer

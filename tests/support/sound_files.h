@@ -8,7 +8,7 @@
 #include <QFile>
 #include <QString>
 
-// Small sound files written by the tests themselves.
+// Small sound files (and other files) written by the tests themselves.
 namespace SoundFiles {
 
 /// A 16-bit mono PCM wave file's bytes. `declaredDataBytes` < 0 declares the real length.
@@ -49,10 +49,11 @@ inline QByteArray midiTuneBytes()
                                "00ff2f00");
 }
 
-inline bool writeFile(const QString& path, const QByteArray& bytes)
+inline bool writeFile(const QString& path, const QByteArray& bytes, QFile::Permissions permissions = {})
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+           (!permissions || file.setPermissions(permissions));
 }
 
 } // namespace SoundFiles
