@@ -132,27 +132,6 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!app().trayFallbackWindow()->isVisible(), 60000);
     }
 
-    // The clock timer sleeps with nothing to watch; each way of giving it work wakes it (when the work is due is the
-    // clock's rule; an alarm added, my.dat at start and the clock enabled again: the end-to-end scenarios).
-    void wakeUpPaths()
-    {
-        for (const QString path : {"file loaded", "chime ticked", "wallpaper scheduled"}) {
-            m_h->start();
-            QVERIFY(!form1().Timer1.isActive());
-            if (path == "file loaded") {
-                QVERIFY(m_h->writeFile("day.dat", "\"once 10:00:08\"\r\n"));
-                chooser("Load").txtInput->setText("day.dat");
-                app().form14()->cmdConfirm->click();
-            } else if (path == "chime ticked") {
-                app().form4().cbEMPlay->setCurrentIndex(app().form4().cbEMPlay->findText("15"));
-                app().form4().chkEMPlay->click();
-            } else {
-                wallpaper({"a.bmp", "B.jpg"}, "10 min").chkChange->click();
-            }
-            QVERIFY2(form1().Timer1.isActive(), qPrintable(path));
-        }
-    }
-
     // A message is shown on top, titled with the date and time, at the size slot 7 holds when it holds a sane
     // size.
     void messageWindow()
@@ -263,7 +242,7 @@ private Q_SLOTS:
         Form4* w = &alarmSet();
         w->cbEMPlay->setCurrentIndex(w->cbEMPlay->findText("15"));
         w->chkEMPlay->click();
-        QVERIFY(state().iEMNext == 15 && !w->cbEMPlay->isEnabled());
+        QVERIFY(state().iEMNext == 15 && !w->cbEMPlay->isEnabled() && form1().Timer1.isActive()); // the clock wakes
         w->cmdExit->click();
         QVERIFY(!w->isVisible() && !w->Timer1.isActive());
         app().unloadForm4();
@@ -296,21 +275,18 @@ private Q_SLOTS:
         input->cmdOk->click();
         QVERIFY(lists().lstMessage.count() == 1 && !warningSaying() && !app().isForm5Loaded());
         QVERIFY(state().lForegroundWho == 0 && slot(IniSlot::FontSize).iData1 == 7);
-    }
 
-    // Abandon (or the close box) leaves the message as it was while its alarm is listed; an emptied box saved
-    // removes it, with the warning.
-    void messageInputClosing()
-    {
+        // Abandon (or the close box) leaves the message as it was while its alarm is listed; an emptied box saved
+        // removes it, with the warning.
         for (const QString how : {"Abandon", "Save an empty box", "Abandon after the alarm fired"}) {
             lists().lstMessage.clear();
-            Form5& input = messageInput(true);
-            QTest::keyClicks(input.txtInput, " now");
+            Form5& box = messageInput(true);
+            QTest::keyClicks(box.txtInput, " now");
             if (how.endsWith("fired"))
                 lists().lstData.removeAt(0);
             if (how.startsWith("Save"))
-                input.txtInput->clear();
-            (how.startsWith("Save") ? input.cmdOk : input.cmdCancel)->click();
+                box.txtInput->clear();
+            (how.startsWith("Save") ? box.cmdOk : box.cmdCancel)->click();
             QVERIFY(!app().isForm5Loaded());
             QCOMPARE(lists().lstMessage.count(), how.startsWith("Save") || how.endsWith("fired") ? 0 : 1);
         }
@@ -392,7 +368,7 @@ private Q_SLOTS:
         Form12& f = wallpaper({"a.bmp", "B.jpg", "d.bmp"}, "1 hr");
         QCOMPARE(f.lstShow->count(), 3);
         f.chkChange->click();
-        QCOMPARE(state().iWPNext, qint16(11)); // "1 hr" at 10:00
+        QVERIFY(state().iWPNext == 11 && form1().Timer1.isActive()); // "1 hr" at 10:00; the clock wakes
         QFile::remove(m_h->appPath() + "Pictures/d.bmp");
         for (int row : {2, 0}) {
             f.lstShow->setCurrentRow(row);
