@@ -14,7 +14,7 @@
 
 // The windows as the program wires them, over fake services on a fake clock (6 December 2026, 10:00:00): each
 // control reaches its display-free call and its result shows, and what only a window does works (show, hide,
-// close, the front claim and hand-back, deactivation). The rules themselves are the display-free logic's tests';
+// close, the front claim and hand-back). The rules themselves are the display-free logic's tests';
 // the end-to-end scenarios run the whole program.
 class TestWindows : public QObject
 {
@@ -99,8 +99,8 @@ private Q_SLOTS:
 
     // A left click on the tray icon is Stop, unless a sound error box holds the tray; other clicks do nothing. A
     // repeating speaker alarm keeps the clock timer going until Stop. Help opens the page. A sound error box holds
-    // the clock timer while it is open. Without a notification area the menu
-    // is offered in a window of its own after the wait.
+    // the clock timer while it is open. Without a notification area the menu is offered in a window of its own
+    // after the wait.
     void trayWindow()
     {
         for (const auto& [activation, trayActive, stops] : {std::tuple{TrayIcon::Activation::Context, kTrue, false},
@@ -122,7 +122,7 @@ private Q_SLOTS:
         app().form9().PlaySound("once", state().strSongPath);
         QVERIFY(!runningDuringBox && fakes().modalBox.shown.size() == 1 && form1().Timer1.isActive());
 
-        m_h->startBare();
+        m_h->start(false);
         fakes().tray.available = false;
         form1().setTrayWaitLimit(0);
         form1().Form_Load(m_h->appPath());
@@ -203,10 +203,9 @@ private Q_SLOTS:
         QVERIFY(lists().lstData.isEmpty());
     }
 
-    // The sounds are listed on the first drop-down; a picked
-    // sound is played by the play button (that it is kept, the end-to-end scenarios show). Add with a message: the list
-    // gives way to the shade while it is typed, then the message is viewed. A double click asks for no message while a
-    // warning is in front.
+    // The sounds are listed on the first drop-down; a picked sound is played by the play button (that it is kept,
+    // the end-to-end scenarios show). Add with a message: the list gives way to the shade while it is typed, then
+    // the message is viewed. A double click asks for no message while a warning is in front.
     void alarmSetListsAndMessages()
     {
         m_h->writeFile("bell.WAV", {});
@@ -232,9 +231,9 @@ private Q_SLOTS:
         QVERIFY(!app().isForm5Loaded());
     }
 
-    // The chime box runs the set-up; the tick's recompute works without the window, and a running chime is shown
-    // again when the window is loaded anew. Exit and the close box only hide; the title clock runs while the
-    // window is seen.
+    // The chime box runs the set-up and wakes the clock; the tick's recompute works without the window, and a running
+    // chime is shown again when the window is loaded anew. Exit and the close box only hide; the title clock runs while
+    // the window is seen.
     void alarmSetChimeAndExit()
     {
         Form4* w = &alarmSet();
@@ -321,11 +320,10 @@ private Q_SLOTS:
         QCOMPARE(fakes().launcher.started.last(), (QStringList{"/usr/bin/kate", m_h->appPath() + "Alarms.dat"}));
     }
 
-    // The boxes set their flags when they change, also when the program sets them; the speaker test plays;
-    // "Don't compare with second" hides the Alarm Set window's seconds at once. Closing stores the boxes and the
-    // font (what a restart makes of them, the end-to-end scenarios show).
-    // The tray's Settings shows the window, also a minimized one; the log-in page's buttons set the start at
-    // log-in or say why they could not; a settings file that cannot be written is reported.
+    // The boxes set their flags when they change; the speaker test plays; "Don't compare with second" hides the
+    // Alarm Set window's seconds at once. Closing stores the boxes and the font (what a restart makes of them, the
+    // end-to-end scenarios show). The tray's Settings shows the window, also a minimized one; the log-in page's
+    // buttons set the start at log-in or say why they could not; a settings file that cannot be written is reported.
     void settingsBoxesAndRoundTrip()
     {
         Form7* f = &app().form7();
@@ -360,7 +358,8 @@ private Q_SLOTS:
 
     // A click runs the logic's handler and its list rules show in the boxes; an entry whose file is gone is
     // removed with a warning, one that is there can become the wallpaper. While a change is scheduled closing
-    // only hides, and the tray shows the same list again; else the window and the wallpaper state go.
+    // only hides, and the tray shows the same list again; else the window and the wallpaper state go. Scheduling a
+    // change wakes the clock.
     void wallpaperWindow()
     {
         Form12& f = wallpaper({"a.bmp", "B.jpg", "d.bmp"}, "1 hr");
