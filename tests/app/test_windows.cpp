@@ -1,19 +1,5 @@
-#include <QAction>
-#include <QCheckBox>
-#include <QClipboard>
-#include <QComboBox>
-#include <QImage>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPointer>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSettings>
 #include <QTest>
-#include <QToolButton>
+#include <QtWidgets>
 
 #include "alarms/alarm_lists.h"
 #include "alarms/alarm_set_window.h"
@@ -22,14 +8,13 @@
 #include "app_harness.h"
 #include "filedialogs/data_file_chooser.h"
 #include "settings/message_input_window.h"
-#include "settings/settings_file.h"
 #include "settings/settings_window.h"
 #include "wallpaper/wallpaper_logic.h"
 #include "wallpaper/wallpaper_window.h"
 
 // The windows as the program wires them, over fake services on a fake clock (6 December 2026, 10:00:00): each
 // control reaches its display-free call and its result shows, and what only a window does works (show, hide,
-// close, the front claim and hand-back, deactivation). The rules themselves are the display-free logic's tests';
+// close, the front claim and hand-back). The rules themselves are the display-free logic's tests';
 // the end-to-end scenarios run the whole program.
 class TestWindows : public QObject
 {
@@ -83,19 +68,6 @@ private:
         (button == "Load" ? w.cmdLoad : button == "Save" ? w.cmdSaveFile : w.cmdEditor)->click();
         return *app().form14();
     }
-    /// The wallpaper window with the pictures picked in its folder box and added, and the interval picked.
-    Form12& wallpaper(std::initializer_list<const char*> names, const char* interval)
-    {
-        Form12& f = app().form12();
-        for (const char* name : names) {
-            f.cbPaper->setCurrentIndex(f.cbPaper->findText(name));
-            Q_EMIT f.cbPaper->activated(f.cbPaper->currentIndex());
-            f.cmdAdd->click();
-        }
-        f.cbChange->setCurrentIndex(f.cbChange->findText(interval));
-        Q_EMIT f.cbChange->activated(f.cbChange->currentIndex());
-        return f;
-    }
 
 private Q_SLOTS:
     void init()
@@ -112,20 +84,12 @@ private Q_SLOTS:
     }
     void cleanup() { m_h.reset(); }
 
-    // The real timer drives the tick, and an event due before the next beat gets an extra tick on its second. A
-    // left click on the tray icon is Stop, unless a sound error box holds the tray; other clicks do nothing. A
+    // A left click on the tray icon is Stop, unless a sound error box holds the tray; other clicks do nothing. A
     // repeating speaker alarm keeps the clock timer going until Stop. Help opens the page. A sound error box holds
-    // the clock timer while it is open and lets it run again only if it ran. Without a notification area the menu
-    // is offered in a window of its own after the wait.
+    // the clock timer while it is open. Without a notification area the menu is offered in a window of its own
+    // after the wait.
     void trayWindow()
     {
-        fakes().clock.setTime(QTime(9, 59, 59, 600));
-        lists().lstData.insertSorted("once 10:00:00");
-        state().bAlarmsPending = state().bRefreshNext = kTrue;
-        state().setClockActive(kTrue);
-        QTRY_VERIFY_WITH_TIMEOUT(form1().dueWake.isActive(), 60000);
-        fakes().clock.setTime(QTime(10, 0, 0));
-        QTRY_COMPARE_WITH_TIMEOUT(fakes().wavePlayer.calls.size(), 1, 60000);
         for (const auto& [activation, trayActive, stops] : {std::tuple{TrayIcon::Activation::Context, kTrue, false},
                                                             std::tuple{TrayIcon::Activation::Trigger, kFalse, false},
                                                             std::tuple{TrayIcon::Activation::Trigger, kTrue, true}}) {
@@ -142,15 +106,10 @@ private Q_SLOTS:
         bool runningDuringBox = true;
         fakes().modalBox.onShow = [&] { runningDuringBox = form1().Timer1.isActive(); };
         state().setClockActive(kTrue);
-        for (const bool disabled : {false, true}) {
-            if (disabled)
-                form1().mDisable->trigger();
-            app().form9().PlaySound("once", state().strSongPath);
-            QVERIFY(!runningDuringBox && fakes().modalBox.shown.size() == 1 + disabled);
-            QCOMPARE(form1().Timer1.isActive(), !disabled);
-        }
+        app().form9().PlaySound("once", state().strSongPath);
+        QVERIFY(!runningDuringBox && fakes().modalBox.shown.size() == 1 && form1().Timer1.isActive());
 
-        m_h->startBare();
+        m_h->start(false);
         fakes().tray.available = false;
         form1().setTrayWaitLimit(0);
         form1().Form_Load(m_h->appPath());
@@ -159,56 +118,8 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!app().trayFallbackWindow()->isVisible(), 60000);
     }
 
-    // The clock timer sleeps with nothing to watch; every way of giving it work wakes it in time for that work.
-    // The clock runs here as its timer would run it: a tick every 800 ms while the timer is started.
-    void wakeUpPaths_data()
-    {
-        QTest::addColumn<QString>("fires");
-        for (const char* path : {"alarm added", "file loaded", "my.dat at start", "enabled again"})
-            QTest::newRow(path) << "10:00:08";
-        QTest::newRow("chime ticked") << "10:15:00";
-        QTest::newRow("wallpaper scheduled") << "10:10:00";
-    }
-    void wakeUpPaths()
-    {
-        const QString path = QTest::currentDataTag();
-        QVERIFY(!form1().Timer1.isActive());
-        if (path == "enabled again")
-            form1().mDisable->trigger();
-        if (path == "alarm added" || path == "enabled again") {
-            alarmSet("10", "00", "08").cmdAdd->click();
-        } else if (path == "file loaded") {
-            QVERIFY(m_h->writeFile("day.dat", "\"once 10:00:08\"\r\n"));
-            chooser("Load").txtInput->setText("day.dat");
-            app().form14()->cmdConfirm->click();
-        } else if (path == "my.dat at start") {
-            QVERIFY(writeSlot(IniSlot::Setting, kSectionSetting, 1, "ALAEOnDCWSOfUISPOfISOMOf"));
-            QVERIFY(m_h->writeFile("my.dat", "\"once 10:00:08\"\r\n"));
-            m_h->start();
-        } else if (path == "chime ticked") {
-            app().form4().cbEMPlay->setCurrentIndex(app().form4().cbEMPlay->findText("15"));
-            app().form4().chkEMPlay->click();
-        } else {
-            wallpaper({"a.bmp", "B.jpg"}, "10 min").chkChange->click();
-        }
-        QCOMPARE(form1().Timer1.isActive(), path != "enabled again");
-        if (path == "enabled again")
-            form1().mDisable->trigger();
-        QString fired;
-        while (fired.isEmpty() && fakes().clock.now().time() < QTime(10, 16)) {
-            fakes().clock.advance(800);
-            if (form1().Timer1.isActive())
-                form1().onTick();
-            if (!fakes().wavePlayer.calls.isEmpty() || !fakes().wave.calls.isEmpty() ||
-                !fakes().wallpaper.shown.isEmpty())
-                fired = fakes().clock.now().time().toString("HH:mm:ss");
-        }
-        QTEST(fired, "fires");
-    }
-
     // A message is shown on top, titled with the date and time, at the size slot 7 holds when it holds a sane
-    // size. Losing the activation runs the claim after the event; minimized, the window gives the front up and
-    // stops claiming it.
+    // size.
     void messageWindow()
     {
         for (const auto& [section, size, shown] :
@@ -224,18 +135,6 @@ private Q_SLOTS:
         QVERIFY(window->isVisible() && fakes().windows.topmost.contains(window) && window->Timer1.isActive());
         window->Timer1_Timer();
         QCOMPARE(window->windowTitle(), "Message  06 Dec 2026 / 10:00 AM");
-        QWidget other;
-        other.show();
-        window->activateWindow();
-        QTRY_VERIFY(window->isActiveWindow());
-        QCoreApplication::processEvents(); // claims of earlier activation changes
-        fakes().windows.beeps = 0;
-        other.activateWindow();
-        QTRY_COMPARE(fakes().windows.beeps, 1);
-        QCOMPARE(state().lForegroundWho, window->lMyWho);
-        window->showMinimized();
-        window->Form_Deactivate();
-        QVERIFY(state().lForegroundWho == 0 && fakes().windows.beeps == 1);
     }
 
     // Closing a message window or a warning hands the front back to the dialog that held it when the window came,
@@ -264,53 +163,39 @@ private Q_SLOTS:
         QVERIFY(!app().isForm10Loaded());
     }
 
-    // Typed keys and pasted text pass the digit rule (a refused key beeps); Enter adds the time, shown padded and
-    // selected; AM/PM, Add, the keypad's Enter in a control that does not take Enter and Delete are wired.
+    // Typed keys pass the digit rule (a refused key beeps); Enter adds the time, shown padded and selected; AM/PM,
+    // Add and Delete are wired.
     void alarmSetAddAndDelete()
     {
         Form4& w = alarmSet();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        QCOMPARE(w.txtAm->text(), "AM"); // preset from the hour
         QTest::keyClicks(w.cbHour, "1x");
-        QCOMPARE(w.cbHour->currentText(), "1"); // not completed from the list either
-        QApplication::clipboard()->setText("4x");
-        w.cbMin->lineEdit()->paste();
-        QVERIFY(w.cbMin->currentText() == "4" && fakes().windows.beeps == 2);
+        QVERIFY(w.cbHour->currentText() == "1" && fakes().windows.beeps == 1); // not completed from the list either
+        w.cbMin->setEditText("4");
         w.cbSec->setEditText("5");
-        w.cbPlayTimes->setCurrentIndex(1);
         w.cmdDown->click();
-        QCOMPARE(w.txtAm->text(), "PM");
         QTest::keyClick(w.cbSec->lineEdit(), Qt::Key_Return);
-        QCOMPARE(lists().lstData.lines(), QStringList{"twice 13:04:05"});
+        QVERIFY(w.txtAm->text() == "PM" && lists().lstData.lines() == QStringList{"once 13:04:05"});
         QVERIFY(w.cbSec->currentText() == "05" && lists().lstData.selected() == 0);
         w.cmdUp->click();
         w.cmdAdd->click(); // 1:04:05 AM
-        QVERIFY(warningSaying("Time was passed or next day"));
-        w.cbHour->setEditText("11");
-        QTest::keyClick(w.cbPlayTimes, Qt::Key_Enter, Qt::KeypadModifier);
-        QCOMPARE(lists().lstData.lines(), (QStringList{"twice 11:04:05", "twice 13:04:05"}));
-        w.lstData->selectionModel()->select(w.lstData->model()->index(1, 0), QItemSelectionModel::ClearAndSelect);
-        w.cmdDelete->click();
-        QCOMPARE(lists().lstData.lines(), QStringList{"twice 11:04:05"});
+        QVERIFY(warningSaying("Time was passed or next day") && lists().lstData.count() == 1);
+        w.cmdDelete->click(); // the selected line
+        lists().lstData.insertSorted("once 20:00:00");
+        QCOMPARE(lists().lstData.lines(), QStringList{"once 20:00:00"});
         w.cmdDeleteAll->click();
         QVERIFY(lists().lstData.isEmpty());
     }
 
-    // The minutes list grows on its first drop-down, the sounds on the first drop-down of each load; a picked
-    // sound is played by the play button (that it is kept, the end-to-end scenarios show). The stored font reaches the
-    // controls. Add with a message: the list gives way to the shade while it is typed, then the message is viewed. A
-    // double click asks for no message while a warning is in front.
+    // The sounds are listed on the first drop-down; a picked sound is played by the play button (that it is kept,
+    // the end-to-end scenarios show). Add with a message: the list gives way to the shade while it is typed, then
+    // the message is viewed. A double click asks for no message while a warning is in front.
     void alarmSetListsAndMessages()
     {
         m_h->writeFile("bell.WAV", {});
-        QVERIFY(writeSlot(IniSlot::AllFont, kSectionAllFont, 0, "TimesNewRoman"));
         Form4& w = alarmSet("11", "30", "00");
-        QCOMPARE(w.cmdAdd->font().family(), "Times New Roman");
-        for (QComboBox* box : {w.cbMin, w.cbMin, w.cmbSong}) {
-            box->showPopup();
-            box->hidePopup();
-        }
-        QVERIFY(w.cbMin->count() == 60 && w.cmbSong->count() == 1);
+        w.cmbSong->showPopup();
+        w.cmbSong->hidePopup();
         w.cmbSong->setCurrentIndex(0);
         Q_EMIT w.cmbSong->activated(0);
         w.cmdPlayB->click();
@@ -330,19 +215,15 @@ private Q_SLOTS:
         QVERIFY(!app().isForm5Loaded());
     }
 
-    // The chime box runs the set-up; the tick's recompute works without the window, and a running chime is shown
-    // again when the window is loaded anew. Exit hides and stores the place, which the next load takes again;
-    // the close box only hides. The title clock runs while the window is seen. Start-up uses the stored sound
-    // when it touches the lists (my.dat loaded, or seconds not compared), without building a window for it. With
-    // nothing left to watch the clock unloads the Alarm Set window with both its lists: an orphan message goes.
+    // The chime box runs the set-up and wakes the clock; the tick's recompute works without the window, and a running
+    // chime is shown again when the window is loaded anew. Exit and the close box only hide; the title clock runs while
+    // the window is seen.
     void alarmSetChimeAndExit()
     {
         Form4* w = &alarmSet();
         w->cbEMPlay->setCurrentIndex(w->cbEMPlay->findText("15"));
         w->chkEMPlay->click();
-        QVERIFY(state().iEMNext == 15 && !w->cbEMPlay->isEnabled());
-        w->move(120, 90);
-        const QPoint place = w->pos();
+        QVERIFY(state().iEMNext == 15 && !w->cbEMPlay->isEnabled() && form1().Timer1.isActive()); // the clock wakes
         w->cmdExit->click();
         QVERIFY(!w->isVisible() && !w->Timer1.isActive());
         app().unloadForm4();
@@ -353,32 +234,14 @@ private Q_SLOTS:
         QVERIFY(state().iEMNext == 30 && state().bClockActive() == kTrue);
 
         w = &alarmSet();
-        QVERIFY(w->pos() == place && w->windowTitle() == "Tindalo Alarm Clock...06 Dec 2026 / 10:20 AM");
-        QVERIFY(w->chkEMPlay->isChecked() && w->chkEMPlay->isEnabled() && !w->cbEMPlay->isEnabled());
-        w->chkEMPlay->click();
-        QCOMPARE(state().bEMPlayOn, kFalse);
+        QVERIFY(w->windowTitle() == "Tindalo Alarm Clock...06 Dec 2026 / 10:20 AM" && w->chkEMPlay->isChecked());
         w->close();
         QVERIFY(!w->isVisible() && app().isForm4Loaded());
-
-        QVERIFY(writeSlot(IniSlot::SongName, kSectionSongName, 0, "gong"));
-        m_h->writeFile("my.dat", "\"once 20:00:00\"\r\n");
-        for (const auto& [tokens, song] : {std::pair{"ALAEOnDCWSOf", "gong.wav"}, std::pair{"ALAEOfDCWSOn", "gong.wav"},
-                                           std::pair{"ALAEOfDCWSOf", "ding.wav"}}) {
-            QVERIFY(writeSlot(IniSlot::Setting, kSectionSetting, 1, tokens + QString("UISPOfISOMOf")));
-            m_h->start();
-            QCOMPARE(state().strSongPath, m_h->appPath() + song);
-            QVERIFY(!app().isForm4Loaded() && !app().isForm7Loaded());
-        }
-        lists().lstMessage.append("Call the garage at 09:00:00");
-        state().setClockActive(kTrue);
-        app().clockTick().Timer1_Timer();
-        QVERIFY(lists().lstMessage.isEmpty());
     }
 
-    // The message input takes the line's message out for editing, on top, where it was last closed; Save puts
-    // it back and hands the front to nobody. A double quote becomes an apostrophe; the box takes at most 626
-    // characters, cutting what arrived last; the size buttons step the font from slot 7 and beep at the ends.
-    // Deactivated, it takes the front back with a beep; no longer shown, it closes.
+    // The message input takes the line's message out for editing, on top; Save puts it back, stores the size the
+    // size buttons set and hands the front to nobody. A double quote becomes an apostrophe; the box takes at most
+    // 626 characters, cutting what arrived last.
     void messageInputEditAndSave()
     {
         QVERIFY(writeSlot(IniSlot::FontSize, kSectionFontSize, 6));
@@ -389,37 +252,22 @@ private Q_SLOTS:
         input->txtInput->moveCursor(QTextCursor::End);
         input->txtInput->paste();
         QCOMPARE(input->txtInput->toPlainText(), "Call the garage 'now'" + QString(605, 'a'));
-        QTest::mouseClick(input->lblMinus, Qt::LeftButton);
         QTest::mouseClick(input->lblPlus, Qt::LeftButton);
-        QVERIFY(fakes().windows.beeps == 1 && input->txtInput->font().pointSizeF() == 7.0);
-        input->move(140, 75);
-        const QPoint place = input->pos();
         input->cmdOk->click();
         QVERIFY(lists().lstMessage.count() == 1 && !warningSaying() && !app().isForm5Loaded());
         QVERIFY(state().lForegroundWho == 0 && slot(IniSlot::FontSize).iData1 == 7);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        input = &messageInput(false);
-        QCOMPARE(input->pos(), place);
-        input->Form_Deactivate(); // the Alarm Set window took the front
-        QVERIFY(fakes().windows.fronted.constLast() == input && state().lForegroundWho == kWhoMessageInput);
-        input->hide();
-        input->Form_Deactivate();
-        QVERIFY(!app().isForm5Loaded() && state().lForegroundWho == 0);
-    }
 
-    // Abandon (or the close box) leaves the message as it was while its alarm is listed; an emptied box saved
-    // removes it, with the warning.
-    void messageInputClosing()
-    {
+        // Abandon (or the close box) leaves the message as it was while its alarm is listed; an emptied box saved
+        // removes it, with the warning.
         for (const QString how : {"Abandon", "Save an empty box", "Abandon after the alarm fired"}) {
             lists().lstMessage.clear();
-            Form5& input = messageInput(true);
-            QTest::keyClicks(input.txtInput, " now");
+            Form5& box = messageInput(true);
+            QTest::keyClicks(box.txtInput, " now");
             if (how.endsWith("fired"))
                 lists().lstData.removeAt(0);
             if (how.startsWith("Save"))
-                input.txtInput->clear();
-            (how.startsWith("Save") ? input.cmdOk : input.cmdCancel)->click();
+                box.txtInput->clear();
+            (how.startsWith("Save") ? box.cmdOk : box.cmdCancel)->click();
             QVERIFY(!app().isForm5Loaded());
             QCOMPARE(lists().lstMessage.count(), how.startsWith("Save") || how.endsWith("fired") ? 0 : 1);
         }
@@ -428,10 +276,8 @@ private Q_SLOTS:
 
     // Each button opens the chooser in its mode, listing the data files and claiming the front; a chooser left
     // open in another mode is replaced by a fresh one. A refused name is shown corrected, with the warning, and
-    // the chooser stays; a good one is saved; Cancel hands the front back and the chooser goes. In the edit mode a
-    // list choice and a typed name exclude each other (a click, the name box taking the focus, the arrow keys);
-    // loading takes both. Edit opens the chosen file in an editor. Deactivated, the chooser takes the front back;
-    // hidden, it goes and hands the front back.
+    // the chooser stays; a good one is saved; Cancel hands the front back and the chooser goes. Edit opens the
+    // chosen file in an editor.
     void chooserModesAndSave()
     {
         lists().lstData.insertSorted("once 19:00:00");
@@ -452,52 +298,22 @@ private Q_SLOTS:
         chooser("Save").cmdCancel->click();
         QVERIFY(state().lForegroundWho == 0 && !app().form14());
 
-        m_h->writeFile("a.dat", "");
-        for (const char* button : {"Load", "Open"}) {
-            Form14& c = chooser(button);
-            c.show();
-            c.txtInput->setText("typed");
-            QTest::mouseClick(c.File1->viewport(), Qt::LeftButton, {},
-                              c.File1->visualItemRect(c.File1->item(1)).center());
-            QCOMPARE(c.txtInput->text(), button == QString("Load") ? "typed" : "");
-        }
-        Form14& edit = *app().form14();
-        QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
-        QApplication::sendEvent(edit.txtInput, &focusIn);
-        QVERIFY(!edit.File1->item(1)->isSelected());
-        edit.txtInput->setText("typed");
-        QTest::keyClick(edit.File1, Qt::Key_Up);
-        QVERIFY(edit.txtInput->text().isEmpty() && edit.File1->item(0)->isSelected());
+        chooser("Open").File1->setCurrentRow(0);
         fakes().launcher.knownPrograms = QStringList{"kate"};
-        edit.cmdConfirm->click();
-        QCOMPARE(fakes().launcher.started.last(), (QStringList{"/usr/bin/kate", m_h->appPath() + "a.dat"}));
-
-        Form14& load = chooser("Load");
-        load.show();
-        state().lForegroundWho = kWhoMessageInput;
-        load.Form_Deactivate();
-        QVERIFY(fakes().windows.fronted.constLast() == &load && state().lForegroundWho == kWhoFileChooser);
-        load.hide();
-        load.Form_Deactivate();
-        QVERIFY(!app().form14() && state().lForegroundWho == 0);
+        app().form14()->cmdConfirm->click();
+        QCOMPARE(fakes().launcher.started.last(), (QStringList{"/usr/bin/kate", m_h->appPath() + "Alarms.dat"}));
     }
 
-    // The boxes set their flags when they change, also when the program sets them; the speaker test plays;
-    // "Don't compare with second" hides the Alarm Set window's seconds at once. Closing stores the boxes and the
-    // font; the next start sets the flags from them, and the window, made when first needed, shows them again.
-    // The tray's Settings shows the window, also a minimized one; the log-in page's buttons set the start at
-    // log-in or say why they could not; a settings file that cannot be written is reported.
+    // The boxes set their flags when they change; the speaker test plays; "Don't compare with second" hides the
+    // Alarm Set window's seconds at once. Closing stores the boxes and the font (what a restart makes of them, the
+    // end-to-end scenarios show). The tray's Settings shows the window, also a minimized one; the log-in page's
+    // buttons set the start at log-in or say why they could not; a settings file that cannot be written is reported.
     void settingsBoxesAndRoundTrip()
     {
         Form7* f = &app().form7();
         f->chkInternalSpeaker->setChecked(true);
-        f->chkISInsteadMidi->setChecked(true);
-        f->chkAutoLoad->setChecked(true);
         f->optFont[2]->setChecked(true);
-        QVERIFY(state().bUseInternalSpeaker == kTrue && state().bISInsteadMidi == kTrue && state().iFontChoice == 2);
-        app().applySoundChecks(0, 0); // the Alarm Set window's load: stored states 0/1 only
-        QVERIFY(state().bSoundOn == kFalse && state().bErrMsgPop == kFalse && f->cmdPlayIS->isHidden());
-        f->chkSoundOn->click();
+        QVERIFY(state().bUseInternalSpeaker == kTrue && state().iFontChoice == 2);
         f->cmdPlayIS->click();
         QCOMPARE(fakes().speaker.sweeps.size(), 1);
         const QComboBox* seconds = app().form4().cbSec;
@@ -507,14 +323,9 @@ private Q_SLOTS:
         QVERIFY(!seconds->isHidden());
 
         f->cmdClose->click();
-        QVERIFY(slot(IniSlot::Setting).value() == "ALAEOnDCWSOfUISPOnISOMOn" &&
+        QVERIFY(slot(IniSlot::Setting).value() == "ALAEOfDCWSOfUISPOnISOMOf" &&
                 slot(IniSlot::AllFont).value() == "TimesNewRoman");
-        m_h->start();
-        QVERIFY(!app().isForm7Loaded() && state().bSoundOn == kTrue && state().bErrMsgPop == kFalse);
         f = &app().form7();
-        QVERIFY(f->chkAutoLoad->isChecked() && f->chkISInsteadMidi->isChecked() && !f->chkErrMsgPop->isChecked());
-        QVERIFY(f->optFont[2]->isChecked() && !f->cmdPlayIS->isHidden());
-
         f->showMinimized();
         form1().mSetting->trigger();
         QVERIFY(f->isVisible() && !f->isMinimized());
@@ -531,13 +342,21 @@ private Q_SLOTS:
 
     // A click runs the logic's handler and its list rules show in the boxes; an entry whose file is gone is
     // removed with a warning, one that is there can become the wallpaper. While a change is scheduled closing
-    // only hides, and the tray shows the same list again; else the window and the wallpaper state go.
+    // only hides, and the tray shows the same list again; else the window and the wallpaper state go. Scheduling a
+    // change wakes the clock.
     void wallpaperWindow()
     {
-        Form12& f = wallpaper({"a.bmp", "B.jpg", "d.bmp"}, "1 hr");
+        Form12& f = app().form12();
+        for (const char* name : {"a.bmp", "B.jpg", "d.bmp"}) { // picked in the folder box and added
+            f.cbPaper->setCurrentIndex(f.cbPaper->findText(name));
+            Q_EMIT f.cbPaper->activated(f.cbPaper->currentIndex());
+            f.cmdAdd->click();
+        }
+        f.cbChange->setCurrentIndex(f.cbChange->findText("1 hr"));
+        Q_EMIT f.cbChange->activated(f.cbChange->currentIndex());
         QCOMPARE(f.lstShow->count(), 3);
         f.chkChange->click();
-        QCOMPARE(state().iWPNext, qint16(11)); // "1 hr" at 10:00
+        QVERIFY(state().iWPNext == 11 && form1().Timer1.isActive()); // "1 hr" at 10:00; the clock wakes
         QFile::remove(m_h->appPath() + "Pictures/d.bmp");
         for (int row : {2, 0}) {
             f.lstShow->setCurrentRow(row);

@@ -58,17 +58,14 @@ private Q_SLOTS:
                 << mode << "" << QStringList{} << QList<int>{} << -1 << QStringList{} << none << "";
         row("load: typed first, then selected in list order", Mode::Load, "Alarms", {1, 0}, 1, "Alarms|a.dat|b.dat", "",
             "Alarms");
-        row("load: nothing chosen", Mode::Load, "", {}, 0, "", none, "");
         row("load: the wallpaper file may be loaded", Mode::Load, "", {2}, 2, "Wpaper.dat", "", "");
         row("save: .dat appended", Mode::Save, "Alarms", {0}, 0, "Alarms.dat", "", "Alarms.dat");
-        row("save: any case of .dat kept", Mode::Save, "Alarms.DAT", {}, -1, "Alarms.DAT", "", "Alarms.DAT");
         row("save: typed wallpaper file", Mode::Save, "WPAPER", {}, -1, "", wall, "WPAPER.dat");
         row("save: current entry", Mode::Save, "", {0, 1}, 1, "b.dat", "", "");
         row("save: current entry not selected", Mode::Save, "", {0}, 1, "", none, "");
         row("save: wallpaper entry", Mode::Save, "", {2}, 2, "", wall, "");
         row("edit: case kept, so .dat appended", Mode::Edit, "Alarms.DAT", {}, -1, "Alarms.DAT.dat", "",
             "Alarms.DAT.dat");
-        row("edit: wallpaper file may be edited", Mode::Edit, "Wpaper", {}, -1, "Wpaper.dat", "", "Wpaper.dat");
         row("edit: current entry", Mode::Edit, "", {2}, 2, "Wpaper.dat", "", "");
         row("edit: no current entry", Mode::Edit, "", {0}, -1, "", none, "");
     }

@@ -29,17 +29,12 @@ public:
     /// The program folder, ending in "/", as `strAppPath` holds it.
     QString appPath() const { return m_dir.filePath(QStringLiteral("prog")) + QLatin1Char('/'); }
 
-    void start()
+    /// Without `load`, the program is made but the tray window is not loaded yet.
+    void start(bool load = true)
     {
         create();
-        app->form1().Form_Load(m_dir.filePath(QStringLiteral("prog")));
-    }
-    /// The shared state's start-up defaults only, without the tray window: for a window tested on its own.
-    void startBare()
-    {
-        create();
-        state->strAppPath = appPath();
-        state->setStartupDefaults();
+        if (load)
+            app->form1().Form_Load(m_dir.filePath(QStringLiteral("prog")));
     }
     void stop()
     {

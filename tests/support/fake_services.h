@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QList>
-#include <QMenu>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -48,15 +47,12 @@ class FakeTray final : public TrayIcon
 {
 public:
     bool isAvailable() const override { return available; }
-    void add(Picture p, const QString& t, QMenu* m) override { picture = p, tip = t, menu = m, shown = true; }
-    void modify(Picture p) override { picture = p; }
+    void add(Picture, const QString&, QMenu*) override { shown = true; }
+    void modify(Picture) override {}
     void remove() override { shown = false; }
     bool isShown() const override { return shown; }
     void activate(Activation a) { onActivated ? onActivated(a) : void(); }
     bool available = true, shown = false;
-    Picture picture = Picture::Normal;
-    QString tip;
-    QMenu* menu = nullptr;
 };
 
 // Registers while `works`, else refuses with a reason.
@@ -66,17 +62,12 @@ public:
     bool enable(QString* error) override { return set(true, error); }
     bool disable(QString* error) override { return set(false, error); }
     bool isEnabled() const override { return enabled; }
-    bool enabled = false, works = true;
-
-private:
     bool set(bool on, QString* error)
     {
-        if (works)
-            enabled = on;
-        else
-            *error = QStringLiteral("refused");
+        works ? void(enabled = on) : void(*error = QStringLiteral("refused"));
         return works;
     }
+    bool enabled = false, works = true;
 };
 
 // Every service faked, ready to build a WindowRegistry over.
