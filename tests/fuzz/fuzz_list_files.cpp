@@ -29,21 +29,17 @@ void checkItems(const QByteArray& bytes)
             "items changed on a round trip");
 }
 
-// Whether the text fields of a 51-byte record hold no UTF-8 beyond ASCII, as every record of an older Ixo: such a
-// record is written back byte for byte (UTF-8 text that fits Windows-1252 is written in Windows-1252).
-bool oneByteFields(QByteArrayView record)
-{
-    return !isUtf8BeyondAscii(record.first(IniRecord::kSectionWidth)) &&
-           !isUtf8BeyondAscii(record.sliced(IniRecord::kSectionWidth + 4));
-}
-
 void checkRecord(const QByteArray& bytes)
 {
     const IniRecord record = IniRecord::fromBytes(bytes);
     const QByteArray written = record.toBytes();
     require(written.size() == IniRecord::kSize, "a record is not 51 bytes");
-    if (bytes.size() >= IniRecord::kSize && oneByteFields(QByteArrayView(bytes).first(IniRecord::kSize)))
-        require(written == bytes.left(IniRecord::kSize), "record bytes changed on a round trip");
+    // A record whose text fields hold no UTF-8 beyond ASCII, as every record of an older Ixo, is written back byte
+    // for byte (UTF-8 text that fits Windows-1252 is written in Windows-1252).
+    const QByteArray old = bytes.left(IniRecord::kSize);
+    if (old.size() == IniRecord::kSize && !isUtf8BeyondAscii(old.first(IniRecord::kSectionWidth)) &&
+        !isUtf8BeyondAscii(old.sliced(IniRecord::kSectionWidth + 4)))
+        require(written == old, "record bytes changed on a round trip");
     // A field that takes fewer bytes in the other encoding gains padding blanks, which no reader sees.
     const IniRecord back = IniRecord::fromBytes(written);
     require(back.section() == record.section() && back.value() == record.value() && back.iData1 == record.iData1 &&

@@ -2,8 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QList>
-#include <QPair>
 #include <QStringList>
 
 #include "platform/picture_converter.h"
@@ -25,7 +23,6 @@ class FakePictureConverter final : public PictureConverter
 public:
     BmpConversion convertToBmp(const QString& source, const QString& target) override
     {
-        conversions.append({source, target});
         if (undecodable.contains(QFileInfo(source).fileName()) || !QFileInfo(source).isFile())
             return {BmpConversion::Undecodable, {}};
         if (!unwritable.isEmpty())
@@ -34,7 +31,6 @@ public:
         return QFile::copy(source, target) ? BmpConversion{BmpConversion::Written, {}}
                                            : BmpConversion{BmpConversion::NotWritten, QStringLiteral("copy failed")};
     }
-    QList<QPair<QString, QString>> conversions;
     QStringList undecodable;
     QString unwritable;
 };
