@@ -10,7 +10,6 @@
 
 namespace {
 constexpr int kTickMs = 800;
-const QDate kDay(2026, 12, 6);
 
 // Records what the tick asked for, in order; unloads of the Alarm Set window are only counted.
 class FakeTickActions final : public TickActions
@@ -25,23 +24,21 @@ public:
     void playChime(const QString& path) override { log.append("chime " + path); }
     void chkEMPlay_Click() override { log.append("chime recompute"); }
     void EMShowToShow() override { log.append("wallpaper"); }
-    void chkChange_Click() override { log.append(QString("wallpaper recompute %1").arg(*catchUp)); }
+    void chkChange_Click() override { log.append("wallpaper recompute"); }
     void unloadForm4() override { ++unloads; }
-    Flag* catchUp = nullptr;
     QStringList log;
     int unloads = 0;
 };
 
-// One program's worth of alarm engine over a fake clock at 08:00 of kDay.
+// One program's worth of alarm engine over a fake clock at 08:00.
 struct Engine
 {
     Engine()
     {
         state.strAppPath = "/p/";
         state.setStartupDefaults();
-        actions.catchUp = &state.bWPCatchUp;
     }
-    FakeClock clock{QDateTime(kDay, QTime(8, 0, 0))};
+    FakeClock clock;
     Module1 state;
     AlarmLists lists;
     FakeWarnings warnings;
@@ -49,7 +46,7 @@ struct Engine
     ClockTick tick{state, lists, clock, actions};
     Form8 logic{state, lists, warnings, clock};
 
-    void at(const QTime& t) { clock.set(QDateTime(kDay, t)); }
+    void at(const QTime& t) { clock.setTime(t); }
     /// Adds an event as loading a file does: it keeps its seconds.
     bool load(const QString& time24, const QString& word = "once")
     {
@@ -70,32 +67,22 @@ class TestClockTick : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    // How long until the next event's second begins, for the clock's wake on it.
-    void msUntilNextEvent()
-    {
-        Engine e;
-        e.at(QTime(6, 0, 0));
-        QCOMPARE(e.tick.msUntilNextEvent(), -1); // nothing known yet
-        QVERIFY(e.load("08:30:00"));
-        e.tick.Timer1_Timer();
-        e.at(QTime(8, 29, 59, 300));
-        QCOMPARE(e.tick.msUntilNextEvent(), 700);
-        e.at(QTime(8, 30, 0, 0)); // its second has begun
-        QCOMPARE(e.tick.msUntilNextEvent(), -1);
-    }
-
-    // With the last event gone the clock idles and the Alarm Set window is unloaded, unless that window is open.
+    // The clock's wake is due as the next event's second begins. With the last event gone the clock idles and the
+    // Alarm Set window is unloaded, unless that window is open.
     void lastEventLetsTheClockIdle()
     {
         for (const Flag alarmSetOpen : {kFalse, kTrue}) {
             Engine e;
-            e.at(QTime(8, 29, 59, 500));
+            QCOMPARE(e.tick.msUntilNextEvent(), -1); // nothing known yet
+            e.at(QTime(8, 29, 58, 500));
             QVERIFY(e.load("08:30:00"));
             e.state.bAlarmSetOpen = alarmSetOpen;
             e.state.setISRepeat(kTrue);
+            e.tickOnce();
+            QCOMPARE(e.tick.msUntilNextEvent(), 700);
             for (int i = 0; i < 3; ++i)
                 e.tickOnce(); // the speaker's repeat keeps going while the clock idles
-            QCOMPARE(e.actions.log, (QStringList{"sweep", "sound once /p/ding.wav", "sweep", "sweep"}));
+            QCOMPARE(e.actions.log, (QStringList{"sweep", "sweep", "sound once /p/ding.wav", "sweep", "sweep"}));
             QVERIFY(e.state.strNextAlarm.isEmpty() && e.state.strPlayTimes.isEmpty() &&
                     e.state.bAlarmsPending == kFalse);
             QCOMPARE(e.state.bClockActive() == kFalse, alarmSetOpen == kFalse);
@@ -105,8 +92,8 @@ private Q_SLOTS:
 
     // One tick at `now` with a chime or wallpaper mark: the chime's mark reached too late in it for a sound moves
     // on silently; at second 30 a chime mark behind the clock moves on (an hour mark by one hour, a minute mark is
-    // computed afresh); at second 45 a wallpaper mark out of line is computed afresh with the catch-up flag up;
-    // the wallpaper changes at its mark. Marks in line are left alone: TimeCalc's tests check every mark.
+    // computed afresh); at second 45 a wallpaper mark out of line is computed afresh; the wallpaper changes at its
+    // mark. Marks in line are left alone: TimeCalc's tests check every mark.
     void marksOnATick_data()
     {
         QTest::addColumn<bool>("chime");
@@ -119,7 +106,7 @@ private Q_SLOTS:
                             const char* log) {
             QTest::newRow(name) << chime << interval << mark << now << after << QString(log);
         };
-        const char* recompute = "wallpaper recompute -1";
+        const char* recompute = "wallpaper recompute";
         row("chime: the mark sounds", true, 15, 30, QTime(9, 30, 2), 45, "chime /p/didi.snd");
         row("chime: mark's hour, too late for a sound", true, 60, 7, QTime(7, 0, 3), 8, "");
         row("chime: hour behind", true, 60, 5, QTime(9, 10, 30), 6, "");
