@@ -7,27 +7,17 @@
 
 #include "app/quoted_line_file.h"
 #include "app/shared_state.h"
+#include "fake_clock.h"
 #include "fake_wallpaper.h"
 #include "fake_warnings.h"
 #include "settings/settings_file.h"
+#include "wallpaper/clock_wallpaper_times.h"
 #include "wallpaper/wallpaper_changer.h"
 #include "wallpaper/wallpaper_form_state.h"
 #include "wallpaper/wallpaper_logic.h"
 #include "wallpaper/wallpaper_store.h"
-#include "wallpaper/wallpaper_times.h"
 
 namespace {
-// A ticked box marks minute 5; the mark does not move.
-class StepTimes final : public WallpaperTimes
-{
-public:
-    void WallpaperSchedule(bool ticked, const QString&, Flag& bClockActive, qint16&, qint16& iWPNext) override
-    {
-        bClockActive = toFlag(ticked);
-        iWPNext = ticked ? 5 : -1;
-    }
-    void NextWallpaperTime(qint16, qint16&) override {}
-};
 // The restored settings in one line: interval, kept, change on, random, priority, position, list, folder.
 QString summary(const WallpaperRestore& r)
 {
@@ -39,7 +29,7 @@ QString summary(const WallpaperRestore& r)
 }
 } // namespace
 
-// A changer over fakes in a temporary picture folder; the random draws are taken from `draws`, then 0.
+// A changer over fakes in a temporary picture folder at 08:00; the random draws are taken from `draws`, then 0.
 struct Rig
 {
     Rig()
@@ -53,7 +43,8 @@ struct Rig
     FakeWarnings warnings;
     FakePictureConverter converter;
     FakeWallpaper setter;
-    StepTimes times;
+    FakeClock clock;
+    ClockWallpaperTimes times{clock};
     QList<double> draws;
     int tooFew = 0;
     WallpaperChanger changer{state, form, {warnings, converter, setter, times, [this] {
@@ -202,9 +193,8 @@ private Q_SLOTS:
         QVERIFY(logic.changeEnabled());
     }
 
-    // Nothing stored gives the defaults, and unticked with nothing kept before writes nothing. Kept settings come
-    // back with the list; slot 5 of ixo.ini starts the changer while the change is on and is written in place (the
-    // other slots stay). Unticked, they are forgotten.
+    // Unticked with nothing kept before writes nothing. Kept settings come back with the list; slot 5 of ixo.ini
+    // starts the changer while the change is on. Unticked, they are forgotten and the defaults come back.
     void keptAndForgotten()
     {
         const QString app = r->path("prog/"), pictures = r->path("Pictures"), other = r->path("Other");
@@ -213,10 +203,8 @@ private Q_SLOTS:
         const WallpaperStore store(pictures);
         QVERIFY(store.SaveSettings(false, 1, 2, true, 0, "5 min", app, pictures));
         QCOMPARE(QDir(app).entryList(QDir::Files), QStringList{});
-        QCOMPARE(summary(store.RestoreSettings(app)), "- 0 0 0 -1 0 0,0  Pictures");
 
         QVERIFY(QuotedLineFile::write(app + "Wpaper.dat", {"one.bmp", "two.gif", "three.jpg"}));
-        QVERIFY(SettingsFile(app).writeSlot(8, IniRecord{"[AllFont]", 0, 0, "Arial"}));
         QVERIFY(store.SaveSettings(true, 120, -40, true, -1, "15 min", app, other));
         QVERIFY(slot5().startsWith("Check"));
         QCOMPARE(summary(store.RestoreSettings(app)), "15 min 1 1 -1 0 1 120,-40 one.bmp|two.gif|three.jpg Other");
@@ -226,7 +214,6 @@ private Q_SLOTS:
         QVERIFY(store.SaveSettings(false, 5, 5, true, -1, "5 min", app, pictures));
         QVERIFY(!slot5().startsWith("Check"));
         QCOMPARE(summary(store.RestoreSettings(app)), "- 0 0 0 -1 0 0,0  Pictures");
-        QCOMPARE(SettingsFile(app).readSlot(8)->value(), "Arial");
     }
 };
 
