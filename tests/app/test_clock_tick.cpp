@@ -46,7 +46,6 @@ struct Engine
     ClockTick tick{state, lists, clock, actions};
     Form8 logic{state, lists, warnings, clock};
 
-    void at(const QTime& t) { clock.setTime(t); }
     /// Adds an event as loading a file does: it keeps its seconds.
     bool load(const QString& time24, const QString& word = "once")
     {
@@ -74,7 +73,7 @@ private Q_SLOTS:
         for (const Flag alarmSetOpen : {kFalse, kTrue}) {
             Engine e;
             QCOMPARE(e.tick.msUntilNextEvent(), -1); // nothing known yet
-            e.at(QTime(8, 29, 58, 500));
+            e.clock.setTime(QTime(8, 29, 58, 500));
             QVERIFY(e.load("08:30:00"));
             e.state.bAlarmSetOpen = alarmSetOpen;
             e.state.setISRepeat(kTrue);
@@ -124,7 +123,7 @@ private Q_SLOTS:
         QFETCH(int, mark);
         QFETCH(QTime, now);
         Engine e;
-        e.at(now);
+        e.clock.setTime(now);
         e.state.setClockActive(kTrue);
         e.state.bEMPlayOn = toFlag(chime);
         (chime ? e.state.iEMInterval : e.state.iWPInterval) = static_cast<qint16>(interval);
@@ -134,8 +133,8 @@ private Q_SLOTS:
         QTEST(int(chime ? e.state.iEMNext : e.state.iWPNext), "markAfter");
     }
 
-    // Events loaded from a file (they keep their seconds) at `from`; the clock jumps by `jumpS` seconds after
-    // `ticksBefore` ticks, then ticks on for two minutes. Each event fires once: it sounds in its own second
+    // Events loaded from a file (they keep their seconds) at `from`; the clock jumps by `jumpS` seconds after one
+    // tick, then ticks on for two minutes. Each event fires once: it sounds in its own second
     // (minute without seconds), else reports "alarm at" its time at second 0 (at once when its line was just read:
     // the end-to-end missed-alarm scenario); then its message shows.
     void eventsFireOnce_data()
@@ -143,17 +142,16 @@ private Q_SLOTS:
         QTest::addColumn<QTime>("from");
         QTest::addColumn<bool>("noSecond");
         QTest::addColumn<QStringList>("events");
-        QTest::addColumn<int>("ticksBefore");
         QTest::addColumn<int>("jumpS");
         QTest::addColumn<QStringList>("log");
         const QString ding = " /p/ding.wav";
         QTest::newRow("on time, with its message")
-            << QTime(8, 29, 59) << false << QStringList{"twice 08:30:00", "once 08:30:02"} << 0 << 0
+            << QTime(8, 29, 59) << false << QStringList{"twice 08:30:00", "once 08:30:02"} << 0
             << QStringList{"sound twice" + ding, "window Tea at 08:30:00", "sound once" + ding};
-        QTest::newRow("minute only: late, to the minute") << QTime(8, 29, 50) << true << QStringList{"once 08:30:05"}
-                                                          << 1 << 75 << QStringList{"window alarm at 08:30"};
+        QTest::newRow("minute only: late, to the minute")
+            << QTime(8, 29, 50) << true << QStringList{"once 08:30:05"} << 75 << QStringList{"window alarm at 08:30"};
         QTest::newRow("minute only: two in one minute both sound")
-            << QTime(8, 29, 59) << true << QStringList{"once 08:30:05", "thrice 08:30:40"} << 0 << 0
+            << QTime(8, 29, 59) << true << QStringList{"once 08:30:05", "thrice 08:30:40"} << 0
             << QStringList{"sound once" + ding, "sound thrice" + ding};
     }
     void eventsFireOnce()
@@ -161,16 +159,14 @@ private Q_SLOTS:
         QFETCH(QTime, from);
         QFETCH(bool, noSecond);
         QFETCH(QStringList, events);
-        QFETCH(int, ticksBefore);
         QFETCH(int, jumpS);
         Engine e;
         e.state.bNoSecond = toFlag(noSecond);
-        e.at(from);
+        e.clock.setTime(from);
         for (const QString& event : std::as_const(events))
             QVERIFY(e.load(AlarmLines::lineTime(event), event.section(' ', 0, 0)));
         e.lists.lstMessage.append(AlarmLines::messageLine("Tea", "08:30:00"));
-        for (int i = 0; i < ticksBefore; ++i)
-            e.tickOnce();
+        e.tickOnce();
         e.clock.advance(1000 * jumpS);
         for (int i = 0; i < 150; ++i)
             e.tickOnce();
