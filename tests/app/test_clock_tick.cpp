@@ -109,6 +109,7 @@ private Q_SLOTS:
         row("chime: the mark sounds", true, 15, 30, QTime(9, 30, 2), 45, "chime /p/didi.snd");
         row("chime: mark's hour, too late for a sound", true, 60, 7, QTime(7, 0, 3), 8, "");
         row("chime: hour behind", true, 60, 5, QTime(9, 10, 30), 6, "");
+        row("chime: hour 0 at 22 is behind", true, 60, 0, QTime(22, 10, 30), 1, "");
         row("chime: minute 0 early in the hour", true, 15, 0, QTime(9, 20, 30), 0, "chime recompute");
         row("wallpaper: minute behind", false, 10, 20, QTime(10, 25, 45), 20, recompute);
         row("wallpaper: 0 further than one interval", false, 10, 0, QTime(10, 45, 45), 0, recompute);
