@@ -38,17 +38,6 @@ inline QList<qint16> burst(int toneMs, int silenceMs, double hertz = 1000, int r
     return samples + QList<qint16>(silenceMs * rate / 1000, 0);
 }
 
-/// A short MIDI tune: format 0, four notes of 240 ticks each at 480 ticks a beat.
-inline QByteArray midiTuneBytes()
-{
-    return QByteArray::fromHex("4d546864000000060000000101e04d54726b00000028"
-                               "00903c648170803c00"
-                               "009040648170804000"
-                               "009043648170804300"
-                               "009048648170804800"
-                               "00ff2f00");
-}
-
 inline bool writeFile(const QString& path, const QByteArray& bytes, QFile::Permissions permissions = {})
 {
     QFile file(path);
