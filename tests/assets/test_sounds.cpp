@@ -24,7 +24,7 @@ private Q_SLOTS:
         for (const auto& [name, seconds] : {std::pair{"ding.wav", 1.5}, {"didi.snd", 0.6}}) {
             const QByteArray b = readAll(QStringLiteral(IXO_BIN_DIR "/") + name);
             QVERIFY(b.size() > 44 && b.size() % 2 == 0);
-            QCOMPARE(b.left(44), SoundFiles::waveBytes({}, 44100, b.size() - 44));
+            QCOMPARE(b.left(44), SoundFiles::waveBytes({}, b.size() - 44));
             QCOMPARE_LT(qAbs((b.size() - 44) / 2 / 44100.0 - seconds), 0.05);
             int peak = 0;
             for (qsizetype at = 44; at < b.size(); at += 2)

@@ -68,8 +68,7 @@ private Q_SLOTS:
         QVERIFY(!autostart.isEnabled());
 
         QString error;
-        QVERIFY2(autostart.enable(&error), qPrintable(error));
-        QVERIFY(autostart.isEnabled());
+        QVERIFY2(autostart.enable(&error) && autostart.isEnabled(), qPrintable(error));
         QFile file(entry);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray text = file.readAll();
