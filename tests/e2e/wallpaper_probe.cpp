@@ -1,6 +1,6 @@
 // Drives the wallpaper changer against the real desktop services of the session, for the end-to-end test.
 //   wallpaper_probe pictures FOLDER              writes red.bmp and blue.jpg (640 x 480) into FOLDER
-//   wallpaper_probe change FOLDER N ENTRY...     N changes in list order (the changer's first) over the entries
+//   wallpaper_probe change FOLDER N ENTRY...     N changes over the entries, in list order (the changer's default)
 //   wallpaper_probe clear                        clears the wallpaper
 // The desktop comes from XDG_CURRENT_DESKTOP. Ends when every command it started has ended.
 #include <cstdio>
