@@ -1,6 +1,6 @@
 // Drives the wallpaper changer against the real desktop services of the session, for the end-to-end test.
 //   wallpaper_probe pictures FOLDER              writes red.bmp and blue.jpg (640 x 480) into FOLDER
-//   wallpaper_probe change FOLDER N ENTRY...     N changes in list order over the entries
+//   wallpaper_probe change FOLDER N ENTRY...     N changes over the entries, in list order (the changer's default)
 //   wallpaper_probe clear                        clears the wallpaper
 // The desktop comes from XDG_CURRENT_DESKTOP. Ends when every command it started has ended.
 #include <cstdio>
@@ -33,12 +33,6 @@ public:
     void NextWallpaperTime(qint16, qint16& iWPNext) override { iWPNext = static_cast<qint16>((iWPNext + 1) % 60); }
 };
 
-bool writePicture(const QString& path, Qt::GlobalColor color)
-{
-    QImage image(640, 480, QImage::Format_RGB32);
-    image.fill(color);
-    return image.save(path);
-}
 } // namespace
 
 int main(int argc, char** argv)
@@ -46,9 +40,13 @@ int main(int argc, char** argv)
     QCoreApplication application(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
     const QString command = args.value(0);
-    if (command == "pictures" && args.size() == 2)
-        return writePicture(args.at(1) + "/red.bmp", Qt::red) && writePicture(args.at(1) + "/blue.jpg", Qt::blue) ? 0
-                                                                                                                  : 1;
+    if (command == "pictures" && args.size() == 2) {
+        QImage image(640, 480, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        const bool red = image.save(args.at(1) + "/red.bmp");
+        image.fill(Qt::blue);
+        return red && image.save(args.at(1) + "/blue.jpg") ? 0 : 1;
+    }
 
     ProcessRunner runner;
     XRootWallpaper rootWindow;
@@ -64,7 +62,6 @@ int main(int argc, char** argv)
         EveryMinute times;
         WallpaperChanger changer(state, form, WallpaperChanger::Services{warnings, converter, wallpaper, times, {}});
         changer.setEntries(args.mid(3));
-        changer.optOption_Click(WallpaperChanger::kPriority);
         for (int i = args.at(2).toInt(); i > 0; --i)
             changer.EMShowToShow();
     } else {

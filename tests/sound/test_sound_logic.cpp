@@ -7,7 +7,6 @@
 #include "fake_sound.h"
 #include "fake_warnings.h"
 #include "sound/sound_logic.h"
-#include "sound/speaker_sweep.h"
 #include "sound_files.h"
 
 namespace {
@@ -107,13 +106,6 @@ private Q_SLOTS:
         QCOMPARE(held, QStringList(r.box.shown.size(), "held"));
         QVERIFY(r.clock.running && r.state.bTrayActive == kTrue);
         QCOMPARE(r.state.bISRepeat(), toFlag(option.contains("repeat")));
-    }
-
-    // The speaker's timer divisors are rounded to the nearest.
-    void speakerDivisors()
-    {
-        QCOMPARE(QList<int>({speakerDivisor(2000), speakerDivisor(1000), speakerDivisor(550)}),
-                 QList<int>({597, 1193, 2170}));
     }
 
     // The tune is copied to the private file (folder for the user alone) before it plays; without a tune in the

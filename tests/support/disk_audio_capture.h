@@ -66,17 +66,12 @@ public:
     /// The frequency of the samples [from, to) from the sign changes between their first and last one.
     static double crossingFrequency(const Samples& samples, std::size_t from, std::size_t to)
     {
-        int sign = 0, crossings = 0;
-        std::size_t first = 0, last = 0;
-        for (std::size_t i = from; i < to && i < samples.size(); ++i) {
-            const int s = (samples[i] > 0) - (samples[i] < 0);
-            if (s != 0 && sign != 0 && s != sign) {
-                first = crossings++ == 0 ? i : first;
-                last = i;
-            }
-            sign = s != 0 ? s : sign;
-        }
-        return crossings < 2 ? 0 : (crossings - 1) / 2.0 * kRate / double(last - first);
+        std::vector<std::size_t> crossings;
+        for (std::size_t i = from + 1; i < to && i < samples.size(); ++i)
+            if ((samples[i - 1] < 0) != (samples[i] < 0))
+                crossings.push_back(i);
+        const std::size_t n = crossings.size();
+        return n < 2 ? 0 : (n - 1) / 2.0 * kRate / double(crossings.back() - crossings.front());
     }
 
 private:

@@ -11,8 +11,10 @@
 // Small sound files (and other files) written by the tests themselves.
 namespace SoundFiles {
 
-/// A 16-bit mono PCM wave file's bytes. `declaredDataBytes` < 0 declares the real length.
-inline QByteArray waveBytes(const QList<qint16>& samples, int rate = 44100, qint64 declaredDataBytes = -1)
+inline constexpr quint32 kRate = 44100;
+
+/// A 16-bit mono PCM wave file's bytes at kRate. `declaredDataBytes` < 0 declares the real length.
+inline QByteArray waveBytes(const QList<qint16>& samples, qint64 declaredDataBytes = -1)
 {
     const quint32 declared = quint32(declaredDataBytes < 0 ? samples.size() * 2 : declaredDataBytes);
     QByteArray out;
@@ -21,7 +23,7 @@ inline QByteArray waveBytes(const QList<qint16>& samples, int rate = 44100, qint
     s.writeRawData("RIFF", 4);
     s << quint32(36 + declared);
     s.writeRawData("WAVEfmt ", 8);
-    s << quint32(16) << quint16(1) << quint16(1) << quint32(rate) << quint32(rate * 2) << quint16(2) << quint16(16);
+    s << quint32(16) << quint16(1) << quint16(1) << kRate << kRate * 2 << quint16(2) << quint16(16);
     s.writeRawData("data", 4);
     s << declared;
     for (qint16 sample : samples)
@@ -29,24 +31,13 @@ inline QByteArray waveBytes(const QList<qint16>& samples, int rate = 44100, qint
     return out;
 }
 
-/// A sine burst of `toneMs` at `hertz`, followed by `silenceMs` of silence.
-inline QList<qint16> burst(int toneMs, int silenceMs, double hertz = 1000, int rate = 44100)
+/// A 1000 Hz sine burst of `toneMs`, followed by `silenceMs` of silence.
+inline QList<qint16> burst(int toneMs, int silenceMs)
 {
     QList<qint16> samples;
-    for (int i = 0; i < toneMs * rate / 1000; ++i)
-        samples.append(qint16(std::lround(16000 * std::sin(2 * std::numbers::pi * hertz * i / rate))));
-    return samples + QList<qint16>(silenceMs * rate / 1000, 0);
-}
-
-/// A short MIDI tune: format 0, four notes of 240 ticks each at 480 ticks a beat.
-inline QByteArray midiTuneBytes()
-{
-    return QByteArray::fromHex("4d546864000000060000000101e04d54726b00000028"
-                               "00903c648170803c00"
-                               "009040648170804000"
-                               "009043648170804300"
-                               "009048648170804800"
-                               "00ff2f00");
+    for (int i = 0; i < int(toneMs * kRate / 1000); ++i)
+        samples.append(qint16(std::lround(16000 * std::sin(2 * std::numbers::pi * 1000 * i / kRate))));
+    return samples + QList<qint16>(int(silenceMs * kRate / 1000), 0);
 }
 
 inline bool writeFile(const QString& path, const QByteArray& bytes, QFile::Permissions permissions = {})
