@@ -35,7 +35,7 @@ public:
     QStringList commands;
     QByteArray xfceProperties = "/backdrop/screen0/monitorHDMI-1/workspace0/color-style\n"
                                 "/backdrop/screen0/monitorHDMI-1/workspace0/last-image\n"
-                                "/backdrop/screen0/monitoreDP-1/workspace1/last-image\n/desktop-icons/style\n";
+                                "/backdrop/screen0/monitoreDP-1/workspace1/last-image\n/desktop-icons/last-image\n";
 };
 
 class FakeRoot final : public RootWindowPicture
