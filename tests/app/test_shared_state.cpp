@@ -60,6 +60,7 @@ private Q_SLOTS:
         const qint32 warn = kWarnSeqFirst, lastWarn = kWarnSeqEnd - 1, msg = kMsgWinSeqFirst;
         QTest::newRow("input over nobody") << 0 << in << in << true << 0;
         QTest::newRow("input under the chooser") << ch << in << ch << false << ch;
+        QTest::newRow("the holder itself") << msg << msg << msg << true << 0;
         QTest::newRow("newer warning") << warn << warn + 1 << warn + 1 << true << 0;
         QTest::newRow("last warning under a message") << msg << lastWarn << msg << false << 0;
     }
