@@ -46,7 +46,6 @@ private Q_SLOTS:
         const char* invalid = "Invalid input";
         row("7:30 PM", am8, false, "7|30|0|PM", "once 19:30:00", "07|30|00");
         row("12 PM is noon", am8, false, "12|00|00|PM", "once 12:00:00", "12|00|00");
-        row("1 PM is 13", am8, false, "01|00|00|PM", "once 13:00:00", "01|00|00");
         row("12:30 AM before it", QTime(0, 10), false, "12|30|00|AM", "once 00:30:00", "12|30|00");
         row("now is passed", am8, false, "8|0|0|AM", passed, "08|00|00");
         row("one second later", am8, false, "8|0|1|AM", "once 08:00:01", "08|00|01");
@@ -105,16 +104,24 @@ private Q_SLOTS:
     }
 
     // Random inserts and removals against a plain sorted list: rows, lines and the count of model signals agree.
+    // As in a list box the selection stays on its line when another line goes (the head firing), and the view hears
+    // of its new row; removing the selected line itself clears it.
     void modelMatchesASortedList()
     {
         AlarmDataList list;
         QStringList expected;
         QSignalSpy inserted(&list, &QAbstractItemModel::rowsInserted), removed(&list, &QAbstractItemModel::rowsRemoved);
+        QSignalSpy selected(&list, &AlarmDataList::selectedChanged);
         QRandomGenerator random(7);
         for (int i = 0; i < 3000; ++i) {
             if (random.bounded(4) == 0 && !expected.isEmpty()) {
                 const int row = random.bounded(static_cast<int>(expected.size()));
+                list.setSelected(random.bounded(static_cast<int>(expected.size())));
+                const qsizetype selectedRow = list.selected(), heard = selected.size();
+                const QString selectedLine = list.selectedLine();
                 list.removeAt(row);
+                QCOMPARE(list.selectedLine(), row == selectedRow ? QString() : selectedLine);
+                QCOMPARE(selected.size() - heard, row <= selectedRow ? 1 : 0);
                 expected.removeAt(row);
                 continue;
             }
@@ -139,24 +146,6 @@ private Q_SLOTS:
         list.clear();
         QCOMPARE(list.insertSorted(expected.first()), AlarmDataList::Insert::Inserted);
         QCOMPARE(list.lines(), QStringList{expected.first()});
-    }
-
-    // A list box keeps the selection on its line when another line goes (the head firing); removing the selected
-    // line itself clears it.
-    void removalKeepsTheSelectedLine()
-    {
-        AlarmDataList list;
-        for (const char* t : {"once 09:00:00", "once 10:00:00", "once 11:00:00", "once 12:00:00"})
-            list.insertSorted(t);
-        list.setSelected(2);
-        QSignalSpy selected(&list, &AlarmDataList::selectedChanged);
-        list.removeAt(0);
-        QCOMPARE(list.selectedLine(), "once 11:00:00");
-        QCOMPARE(selected.size(), 1); // its row number changed
-        list.removeAt(2);
-        QCOMPARE(list.selectedLine(), "once 11:00:00");
-        list.removeAt(1);
-        QCOMPARE(list.selected(), -1);
     }
 
     // Delete takes the selected event and its first message; with nothing selected it removes nothing but the
@@ -202,8 +191,7 @@ private Q_SLOTS:
         QTest::addColumn<KeyVerdict>("listOnly");
         QTest::newRow("digit") << "7" << KeyVerdict::Pass << KeyVerdict::Drop;
         QTest::newRow("backspace") << "\b" << KeyVerdict::Pass << KeyVerdict::Pass;
-        QTest::newRow("letter") << "a" << KeyVerdict::DropWithBeep << KeyVerdict::Drop;
-        QTest::newRow("space") << " " << KeyVerdict::DropWithBeep << KeyVerdict::Drop;
+        QTest::newRow("space, as a letter") << " " << KeyVerdict::DropWithBeep << KeyVerdict::Drop;
         QTest::newRow("non-Latin digit") << QString(QChar(0x0663)) << KeyVerdict::DropWithBeep << KeyVerdict::Drop;
         QTest::newRow("arrow (no text)") << "" << KeyVerdict::Pass << KeyVerdict::Pass;
         QTest::newRow("Delete") << "\x7f" << KeyVerdict::Pass << KeyVerdict::Pass;

@@ -10,14 +10,6 @@
 #include "app/shared_state.h"
 #include "settings/settings_file.h"
 
-namespace {
-void touch(const QString& path)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-}
-} // namespace
-
 class TestAlarmSetLogic : public QObject
 {
     Q_OBJECT
@@ -63,13 +55,11 @@ private Q_SLOTS:
     void waveFiles()
     {
         const QString app = m_state->strAppPath;
-        for (const char* name : {"b.WAV", "a.wav", "C.Wav", "Ding.wav", "notes.txt", "wav", ".wav", "x.wav.bak"})
-            touch(app + name);
-        QVERIFY(QDir(app).mkdir("folder.wav"));
-        QTemporaryDir shared;
-        m_state->strSharePath = shared.path() + "/";
-        touch(m_state->strSharePath + "ding.wav");
-        touch(m_state->strSharePath + "bell.wav");
+        m_state->strSharePath = app + "share/"; // delivered sounds
+        QVERIFY(QDir(app).mkdir("folder.wav") && QDir(app).mkdir("share"));
+        for (const char* name : {"b.WAV", "a.wav", "C.Wav", "Ding.wav", "notes.txt", "wav", ".wav", "x.wav.bak",
+                                 "share/ding.wav", "share/bell.wav"})
+            QVERIFY(QFile(app + name).open(QIODevice::WriteOnly));
         QCOMPARE(AlarmSet::songNames(*m_state), (QStringList{"a", "b", "bell", "C", "Ding"}));
         QCOMPARE(AlarmSet::songPath(*m_state, "ding"), app + "Ding.wav");
         QCOMPARE(AlarmSet::songPath(*m_state, "bell"), m_state->strSharePath + "bell.wav");
@@ -127,7 +117,7 @@ private Q_SLOTS:
         const QString app = m_state->strAppPath;
         QVERIFY(!AlarmSet::fForm4Load(*m_state).position);
         QCOMPARE(m_state->strSongPath, app + "ding.wav");
-        touch(app + "Gong.WAV");
+        QVERIFY(QFile(app + "Gong.WAV").open(QIODevice::WriteOnly));
         for (const bool ours : {true, false}) {
             QVERIFY(m_state->settingsFile().writeSlots(
                 {{1, IniRecord{ours ? kSectionTimeInputLoc : "[MessaegInputLoc]", 320, -12, {}}},
