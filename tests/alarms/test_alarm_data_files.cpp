@@ -54,7 +54,6 @@ const EditorCase kEditorCases[] = {
     {"failing default, desktop editors in order", "", "nonesuch", "mousepad|gedit|kate", "gedit", "/kate"},
     {"VISUAL in TERMINAL", "vim -p|nano|kitty -1", "", "vim|nano|kitty|x-terminal-emulator", "", "/kitty|-1|-e|vim|-p"},
     {"terminal editor without a terminal", "vim|nano", "!vim", "vim|nano|editor", "", ""},
-    {"nothing starts", "", "", "kate|vim|x-terminal-emulator", "kate|x-terminal-emulator", ""},
 };
 
 // "a|b" as a list; "" as an empty one.

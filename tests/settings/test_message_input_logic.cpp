@@ -35,7 +35,6 @@ private Q_SLOTS:
         QTest::addColumn<bool>("placeTaken");
         const QString font = "[FontSize]", place = "[MessaegInputLoc]";
         QTest::newRow("no settings file") << "" << qint16(0) << "" << 0 << false;
-        QTest::newRow("both") << font << qint16(14) << place << 14 << true;
         QTest::newRow("slot 7 foreign") << "[Other]" << qint16(14) << place << 0 << true;
         QTest::newRow("slot 2 spelled right is not ours") << font << qint16(11) << "[MessageInputLoc]" << 11 << false;
         QTest::newRow("size zero is no size") << font << qint16(0) << place << 0 << true;
@@ -80,7 +79,6 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(QString, added);
         m_lists->lstData.setSelected(2);
-        m_state->recIni.iData2 = 7;
         bool written = false;
         QCOMPARE(MessageInput::save(*m_state, *m_lists, size, text, &written),
                  added.isEmpty() ? MessageInput::SaveResult::NothingToSave : MessageInput::SaveResult::Added);
