@@ -34,7 +34,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("expectedFont");
         QTest::addColumn<bool>("placeTaken");
         const QString font = "[FontSize]", place = "[MessaegInputLoc]";
-        QTest::newRow("no settings file") << "" << qint16(0) << "" << 0 << false;
         QTest::newRow("slot 7 foreign") << "[Other]" << qint16(14) << place << 0 << true;
         QTest::newRow("slot 2 spelled right is not ours") << font << qint16(11) << "[MessageInputLoc]" << 11 << false;
         QTest::newRow("size zero is no size") << font << qint16(0) << place << 0 << true;
@@ -48,9 +47,8 @@ private Q_SLOTS:
         QFETCH(QString, placeSection);
         QFETCH(bool, placeTaken);
         QFETCH(int, expectedFont);
-        if (!fontSection.isEmpty())
-            QVERIFY(m_state->settingsFile().writeSlots(
-                {{7, IniRecord{fontSection, fontSize, 0, {}}}, {2, IniRecord{placeSection, 210, -95, {}}}}));
+        QVERIFY(m_state->settingsFile().writeSlots(
+            {{7, IniRecord{fontSection, fontSize, 0, {}}}, {2, IniRecord{placeSection, 210, -95, {}}}}));
         m_lists->lstData.setSelected(-1);
         QCOMPARE(MessageInput::load(*m_state, *m_lists).message, QString());
         m_lists->lstData.setSelected(1);
