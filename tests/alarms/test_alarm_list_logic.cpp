@@ -51,7 +51,6 @@ private Q_SLOTS:
         row("one second later", am8, false, "8|0|1|AM", "once 08:00:01", "08|00|01");
         row("hour 00", am8, false, "00|30|00|PM", invalid, "00|30|00");
         row("hour 13", am8, false, "13|30|00|AM", invalid, "13|30|00");
-        row("second 60", am8, false, "9|00|60|AM", invalid, "9|00|60");
         row("empty minute", am8, false, "9||00|AM", invalid, "9||00");
         row("pasted letters", am8, false, "9|3a|00|AM", invalid, "9|3a|00");
         row("three digits", am8, false, "9|030|00|AM", "Time input example 12:59:01", "09|030|00");

@@ -78,8 +78,8 @@ private Q_SLOTS:
     }
 
     // A left click on the tray icon is Stop (the end-to-end alarm scenario shows), unless a sound error box holds
-    // the tray; other clicks do nothing: a repeating speaker alarm keeps the clock timer going. Help opens the page.
-    // Without a notification area the menu is offered in a window of its own after the wait.
+    // the tray; other clicks do nothing: a repeating speaker alarm keeps the clock timer going. Without a notification
+    // area the menu is offered in a window of its own after the wait.
     void trayWindow()
     {
         for (const auto& [activation, trayActive] :
@@ -89,9 +89,6 @@ private Q_SLOTS:
             fakes().tray.activate(activation);
             QVERIFY(form1().Timer1.isActive());
         }
-        QVERIFY(QDir(m_h->appPath()).mkpath("help") && m_h->touch("help/achelp.html"));
-        form1().mHelp->trigger();
-        QCOMPARE(fakes().launcher.opened, QStringList{m_h->appPath() + "help/achelp.html"});
 
         m_h->start(false);
         fakes().tray.available = false;
@@ -146,7 +143,6 @@ private Q_SLOTS:
     void alarmSetAddAndDelete()
     {
         Form4& w = alarmSet();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
         QTest::keyClicks(w.cbHour, "1x");
         QVERIFY(w.cbHour->currentText() == "1" && fakes().windows.beeps == 1); // not completed from the list either
         w.cbMin->setEditText("4");
@@ -183,8 +179,6 @@ private Q_SLOTS:
         QVERIFY(!w.lstData->isHidden() && w.imgSha->isHidden());
         w.cmdViewM->click();
         QCOMPARE(w.txtViewM->toPlainText(), "\n_11:30:00 AM  /  Call the garage");
-        w.cmdViewM->click();
-        QVERIFY(!w.txtViewM->isVisible() && w.lstData->isVisible());
         state().lForegroundWho = kWarnSeqFirst;
         Q_EMIT w.lstData->doubleClicked(w.lstData->model()->index(0, 0));
         QVERIFY(!app().isForm5Loaded());
@@ -273,19 +267,16 @@ private Q_SLOTS:
         QCOMPARE(fakes().launcher.started.last(), (QStringList{"/usr/bin/kate", m_h->appPath() + "b.dat"}));
     }
 
-    // The boxes set their flags when they change; the speaker test plays; "Don't compare with second" hides the
-    // Alarm Set window's seconds at once (that closing stores the boxes and the font, and what a restart makes of
-    // them, the end-to-end scenarios show). The tray's Settings shows the window, also a minimized one; the log-in
-    // page's buttons set the start at log-in or say why they could not; a settings file that cannot be written is
-    // reported when closing.
+    // The boxes set their flags when they change; "Don't compare with second" hides the Alarm Set window's seconds
+    // at once (that closing stores the boxes and the font, and what a restart makes of them, the end-to-end
+    // scenarios show). The tray's Settings shows the window, also a minimized one; the log-in page's buttons set the
+    // start at log-in or say why they could not; a settings file that cannot be written is reported when closing.
     void settingsBoxesAndRoundTrip()
     {
         Form7& f = app().form7();
         f.chkInternalSpeaker->setChecked(true);
         f.optFont[2]->setChecked(true);
         QVERIFY(state().bUseInternalSpeaker == kTrue && state().iFontChoice == 2);
-        f.cmdPlayIS->click();
-        QCOMPARE(fakes().speaker.sweeps.size(), 1);
         const QComboBox* seconds = app().form4().cbSec;
         f.chkNoSec->setChecked(true);
         QVERIFY(state().bNoSecond == kTrue && seconds->isHidden());

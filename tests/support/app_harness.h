@@ -33,7 +33,7 @@ public:
         fakes = std::make_unique<FakeServices>();
         fakes->clock.set(QDateTime(QDate(2026, 12, 6), QTime(10, 0, 0)));
         state = std::make_unique<Module1>();
-        app = std::make_unique<WindowRegistry>(*state, fakes->services());
+        app = std::make_unique<WindowRegistry>(*state, fakes->services);
         if (load)
             app->form1().Form_Load(m_dir.filePath(QStringLiteral("prog")));
     }
