@@ -28,7 +28,6 @@ const FileCase kFileCases[] = {
     {"wallpaper closed, Yes", "Wallpaper", "save closed Yes", "W.dat", "a.bmp", "old", nullptr,
      "?Wallpaper,W.dat|W.dat was not written"},
     {"a folder in the way", "AlarmSet", "save", "..", "", nullptr, nullptr, ".. could not be written"},
-    {"alarms: a folder", "AlarmSet", "load", "..", "", nullptr, nullptr, ".., file not found", "T at 09:00:00"},
     {"wallpaper missing", "Wallpaper", "load", "W.dat", "a.bmp", nullptr, nullptr, "W.dat file not found"},
     {"merge: message first, a time already there is dropped", "AlarmSet", "load", "x.dat", "once 09:00:00",
      "A at 10:00:00|once 10:00:00|twice 10:00:00|B at 10:00:00|twice 09:00:00|B at 09:00:00", nullptr, "",
@@ -54,7 +53,6 @@ const EditorCase kEditorCases[] = {
     {"failing default, desktop editors in order", "", "nonesuch", "mousepad|gedit|kate", "gedit", "/kate"},
     {"VISUAL in TERMINAL", "vim -p|nano|kitty -1", "", "vim|nano|kitty|x-terminal-emulator", "", "/kitty|-1|-e|vim|-p"},
     {"terminal editor without a terminal", "vim|nano", "!vim", "vim|nano|editor", "", ""},
-    {"nothing starts", "", "", "kate|vim|x-terminal-emulator", "kate|x-terminal-emulator", ""},
 };
 
 // "a|b" as a list; "" as an empty one.

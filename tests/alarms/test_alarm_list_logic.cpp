@@ -46,13 +46,11 @@ private Q_SLOTS:
         const char* invalid = "Invalid input";
         row("7:30 PM", am8, false, "7|30|0|PM", "once 19:30:00", "07|30|00");
         row("12 PM is noon", am8, false, "12|00|00|PM", "once 12:00:00", "12|00|00");
-        row("1 PM is 13", am8, false, "01|00|00|PM", "once 13:00:00", "01|00|00");
         row("12:30 AM before it", QTime(0, 10), false, "12|30|00|AM", "once 00:30:00", "12|30|00");
         row("now is passed", am8, false, "8|0|0|AM", passed, "08|00|00");
         row("one second later", am8, false, "8|0|1|AM", "once 08:00:01", "08|00|01");
         row("hour 00", am8, false, "00|30|00|PM", invalid, "00|30|00");
         row("hour 13", am8, false, "13|30|00|AM", invalid, "13|30|00");
-        row("second 60", am8, false, "9|00|60|AM", invalid, "9|00|60");
         row("empty minute", am8, false, "9||00|AM", invalid, "9||00");
         row("pasted letters", am8, false, "9|3a|00|AM", invalid, "9|3a|00");
         row("three digits", am8, false, "9|030|00|AM", "Time input example 12:59:01", "09|030|00");
@@ -86,35 +84,42 @@ private Q_SLOTS:
     {
         Lists l;
         QString times = "once";
-        l.logic.AddClick("AM", QString(), times, {"9", "0", "0"});
         l.logic.AddClick("AM", "thrice", times, {"10", "0", "0"});
         l.logic.AddClick("AM", QString(), times, {"11", "0", "0"});
         QCOMPARE(times, "thrice");
         QSignalSpy selected(&l.lists.lstData, &AlarmDataList::selectedChanged);
-        for (const auto& [time, row] : {std::pair{"07:30:00", 0}, {"23:59:59", 4}, {"09:59:59", 2}}) {
+        for (const auto& [time, row] : {std::pair{"07:30:00", 0}, {"23:59:59", 3}, {"09:59:59", 1}}) {
             QVERIFY(l.logic.Sorting(time, "twice"));
             QCOMPARE(l.lists.lstData.selected(), row);
         }
         l.state.bRefreshNext = kFalse;
         QVERIFY(!l.logic.Sorting("10:00:00", "twice"));
         QCOMPARE(l.warnings.shown, QStringList{"Alarm time already exists"});
-        QCOMPARE(l.lists.lstData.lines(), (QStringList{"twice 07:30:00", "once 09:00:00", "twice 09:59:59",
-                                                       "thrice 10:00:00", "thrice 11:00:00", "twice 23:59:59"}));
+        QCOMPARE(l.lists.lstData.lines(), (QStringList{"twice 07:30:00", "twice 09:59:59", "thrice 10:00:00",
+                                                       "thrice 11:00:00", "twice 23:59:59"}));
         QCOMPARE(l.state.bRefreshNext, kTrue);
         QCOMPARE(selected.size(), 3);
     }
 
     // Random inserts and removals against a plain sorted list: rows, lines and the count of model signals agree.
+    // As in a list box the selection stays on its line when another line goes (the head firing), and the view hears
+    // of its new row; removing the selected line itself clears it.
     void modelMatchesASortedList()
     {
         AlarmDataList list;
         QStringList expected;
         QSignalSpy inserted(&list, &QAbstractItemModel::rowsInserted), removed(&list, &QAbstractItemModel::rowsRemoved);
+        QSignalSpy selected(&list, &AlarmDataList::selectedChanged);
         QRandomGenerator random(7);
         for (int i = 0; i < 3000; ++i) {
             if (random.bounded(4) == 0 && !expected.isEmpty()) {
                 const int row = random.bounded(static_cast<int>(expected.size()));
+                list.setSelected(random.bounded(static_cast<int>(expected.size())));
+                const qsizetype selectedRow = list.selected(), heard = selected.size();
+                const QString selectedLine = list.selectedLine();
                 list.removeAt(row);
+                QCOMPARE(list.selectedLine(), row == selectedRow ? QString() : selectedLine);
+                QCOMPARE(selected.size() - heard, row <= selectedRow ? 1 : 0);
                 expected.removeAt(row);
                 continue;
             }
@@ -136,27 +141,6 @@ private Q_SLOTS:
         QCOMPARE(list.rowCount(), expected.size());
         QVERIFY(removed.size() > 300 && inserted.size() - removed.size() == expected.size());
         QCOMPARE(list.insertSorted("once 24:00:00"), AlarmDataList::Insert::NotATime);
-        list.clear();
-        QCOMPARE(list.insertSorted(expected.first()), AlarmDataList::Insert::Inserted);
-        QCOMPARE(list.lines(), QStringList{expected.first()});
-    }
-
-    // A list box keeps the selection on its line when another line goes (the head firing); removing the selected
-    // line itself clears it.
-    void removalKeepsTheSelectedLine()
-    {
-        AlarmDataList list;
-        for (const char* t : {"once 09:00:00", "once 10:00:00", "once 11:00:00", "once 12:00:00"})
-            list.insertSorted(t);
-        list.setSelected(2);
-        QSignalSpy selected(&list, &AlarmDataList::selectedChanged);
-        list.removeAt(0);
-        QCOMPARE(list.selectedLine(), "once 11:00:00");
-        QCOMPARE(selected.size(), 1); // its row number changed
-        list.removeAt(2);
-        QCOMPARE(list.selectedLine(), "once 11:00:00");
-        list.removeAt(1);
-        QCOMPARE(list.selected(), -1);
     }
 
     // Delete takes the selected event and its first message; with nothing selected it removes nothing but the
@@ -181,8 +165,8 @@ private Q_SLOTS:
         QCOMPARE(l.state.bAlarmsPending, kTrue);
         l.logic.deleteAllClick();
         QVERIFY(l.lists.lstData.isEmpty() && l.lists.lstMessage.isEmpty() && l.state.bAlarmsPending == kFalse);
-        l.logic.Sorting("12:00:00", "once"); // the emptied lists find their new lines
-        l.lists.lstMessage.append("tea at 12:00:00");
+        QVERIFY(l.logic.Sorting("11:00:00", "once")); // the emptied lists take a line they held and find it
+        l.lists.lstMessage.append("tea at 11:00:00");
         l.lists.lstData.setSelected(0);
         l.logic.deleteClick();
         QVERIFY(l.lists.lstData.isEmpty() && l.lists.lstMessage.isEmpty());
@@ -202,8 +186,7 @@ private Q_SLOTS:
         QTest::addColumn<KeyVerdict>("listOnly");
         QTest::newRow("digit") << "7" << KeyVerdict::Pass << KeyVerdict::Drop;
         QTest::newRow("backspace") << "\b" << KeyVerdict::Pass << KeyVerdict::Pass;
-        QTest::newRow("letter") << "a" << KeyVerdict::DropWithBeep << KeyVerdict::Drop;
-        QTest::newRow("space") << " " << KeyVerdict::DropWithBeep << KeyVerdict::Drop;
+        QTest::newRow("space, as a letter") << " " << KeyVerdict::DropWithBeep << KeyVerdict::Drop;
         QTest::newRow("non-Latin digit") << QString(QChar(0x0663)) << KeyVerdict::DropWithBeep << KeyVerdict::Drop;
         QTest::newRow("arrow (no text)") << "" << KeyVerdict::Pass << KeyVerdict::Pass;
         QTest::newRow("Delete") << "\x7f" << KeyVerdict::Pass << KeyVerdict::Pass;

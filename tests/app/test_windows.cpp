@@ -27,11 +27,6 @@ private:
     FakeServices& fakes() { return *m_h->fakes; }
     Form1& form1() { return app().form1(); }
     AlarmLists& lists() { return app().alarmLists(); }
-    IniRecord slot(int n) { return state().settingsFile().readSlot(n).value_or(IniRecord{}); }
-    bool writeSlot(int n, const QString& section, int data1, const QString& data = {})
-    {
-        return state().settingsFile().writeSlot(n, IniRecord{section, qint16(data1), 0, data});
-    }
     Form4& alarmSet(const QString& hour = {}, const QString& minute = {}, const QString& second = {})
     {
         form1().mAlarmSet->trigger();
@@ -50,12 +45,11 @@ private:
                 return f;
         return nullptr;
     }
-    /// The message input window as a double click on the alarm 13:05:00 (with or without a message) opens it.
-    Form5& messageInput(bool withMessage)
+    /// The message input window as a double click on the alarm 13:05:00 with its message opens it.
+    Form5& messageInput()
     {
         lists().lstData.insertSorted("thrice 13:05:00");
-        if (withMessage)
-            lists().lstMessage.append("Call the garage at 13:05:00");
+        lists().lstMessage.append("Call the garage at 13:05:00");
         Form4& w = alarmSet();
         lists().lstData.setSelected(0);
         Q_EMIT w.lstData->doubleClicked(w.lstData->model()->index(0, 0));
@@ -82,32 +76,19 @@ private Q_SLOTS:
             .setValue("Wallpaper/PictureFolder", m_h->appPath() + "Pictures");
         m_h->start();
     }
-    void cleanup() { m_h.reset(); }
 
-    // A left click on the tray icon is Stop, unless a sound error box holds the tray; other clicks do nothing. A
-    // repeating speaker alarm keeps the clock timer going until Stop. Help opens the page. A sound error box holds
-    // the clock timer while it is open. Without a notification area the menu is offered in a window of its own
-    // after the wait.
+    // A left click on the tray icon is Stop (the end-to-end alarm scenario shows), unless a sound error box holds
+    // the tray; other clicks do nothing: a repeating speaker alarm keeps the clock timer going. Without a notification
+    // area the menu is offered in a window of its own after the wait.
     void trayWindow()
     {
-        for (const auto& [activation, trayActive, stops] : {std::tuple{TrayIcon::Activation::Context, kTrue, false},
-                                                            std::tuple{TrayIcon::Activation::Trigger, kFalse, false},
-                                                            std::tuple{TrayIcon::Activation::Trigger, kTrue, true}}) {
+        for (const auto& [activation, trayActive] :
+             {std::pair{TrayIcon::Activation::Context, kTrue}, std::pair{TrayIcon::Activation::Trigger, kFalse}}) {
             state().setISRepeat(kTrue);
             state().bTrayActive = trayActive;
             fakes().tray.activate(activation);
-            QCOMPARE(form1().Timer1.isActive(), !stops);
+            QVERIFY(form1().Timer1.isActive());
         }
-        QVERIFY(QDir(m_h->appPath()).mkpath("help") && m_h->writeFile("help/achelp.html", {}));
-        form1().mHelp->trigger();
-        QCOMPARE(fakes().launcher.opened, QStringList{m_h->appPath() + "help/achelp.html"});
-
-        fakes().wavePlayer.playable = false; // and no wave file: the box
-        bool runningDuringBox = true;
-        fakes().modalBox.onShow = [&] { runningDuringBox = form1().Timer1.isActive(); };
-        state().setClockActive(kTrue);
-        app().form9().PlaySound("once", state().strSongPath);
-        QVERIFY(!runningDuringBox && fakes().modalBox.shown.size() == 1 && form1().Timer1.isActive());
 
         m_h->start(false);
         fakes().tray.available = false;
@@ -118,23 +99,17 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!app().trayFallbackWindow()->isVisible(), 60000);
     }
 
-    // A message is shown on top, titled with the date and time, at the size slot 7 holds when it holds a sane
-    // size.
+    // A message is shown at the size slot 7 holds when it holds a sane size (its text, its place on top and its
+    // title, the end-to-end alarm scenario shows).
     void messageWindow()
     {
         for (const auto& [section, size, shown] :
              {std::tuple{kSectionFontSize, 16, 16}, std::tuple{kSectionAllFont, 16, int(Form6::kDefaultFontSize)},
               std::tuple{kSectionFontSize, -3, int(Form6::kDefaultFontSize)}}) {
-            QVERIFY(writeSlot(IniSlot::FontSize, section, size));
+            QVERIFY(state().settingsFile().writeSlot(IniSlot::FontSize, IniRecord{section, qint16(size), 0, {}}));
             app().openMessageWindow("big");
             QCOMPARE(app().messageWindows().last()->txtMsg->font().pointSize(), shown);
         }
-        app().openMessageWindow("Call the garage at 13:05:00");
-        Form6* window = app().messageWindows().last();
-        QCOMPARE(window->txtMsg->toPlainText(), "Call the garage at 13:05:00");
-        QVERIFY(window->isVisible() && fakes().windows.topmost.contains(window) && window->Timer1.isActive());
-        window->Timer1_Timer();
-        QCOMPARE(window->windowTitle(), "Message  06 Dec 2026 / 10:00 AM");
     }
 
     // Closing a message window or a warning hands the front back to the dialog that held it when the window came,
@@ -168,7 +143,6 @@ private Q_SLOTS:
     void alarmSetAddAndDelete()
     {
         Form4& w = alarmSet();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
         QTest::keyClicks(w.cbHour, "1x");
         QVERIFY(w.cbHour->currentText() == "1" && fakes().windows.beeps == 1); // not completed from the list either
         w.cbMin->setEditText("4");
@@ -187,19 +161,16 @@ private Q_SLOTS:
         QVERIFY(lists().lstData.isEmpty());
     }
 
-    // The sounds are listed on the first drop-down; a picked sound is played by the play button (that it is kept,
-    // the end-to-end scenarios show). Add with a message: the list gives way to the shade while it is typed, then
+    // The play button plays the sound picked (that the drop-down lists the sounds and the pick is kept, the end-to-end
+    // persistence scenario shows). Add with a message: the list gives way to the shade while it is typed, then
     // the message is viewed. A double click asks for no message while a warning is in front.
     void alarmSetListsAndMessages()
     {
-        m_h->writeFile("bell.WAV", {});
         Form4& w = alarmSet("11", "30", "00");
-        w.cmbSong->showPopup();
-        w.cmbSong->hidePopup();
+        w.cmbSong->addItem("bell");
         w.cmbSong->setCurrentIndex(0);
-        Q_EMIT w.cmbSong->activated(0);
         w.cmdPlayB->click();
-        QCOMPARE(fakes().wave.calls, QStringList{m_h->appPath() + "bell.WAV"});
+        QCOMPARE(fakes().wave.calls, QStringList{m_h->appPath() + "bell.wav"});
 
         w.cmdWithMessage->click();
         QVERIFY(app().form5().isVisible() && w.lstData->isHidden() && !w.imgSha->isHidden());
@@ -208,16 +179,14 @@ private Q_SLOTS:
         QVERIFY(!w.lstData->isHidden() && w.imgSha->isHidden());
         w.cmdViewM->click();
         QCOMPARE(w.txtViewM->toPlainText(), "\n_11:30:00 AM  /  Call the garage");
-        w.cmdViewM->click();
-        QVERIFY(!w.txtViewM->isVisible() && w.lstData->isVisible());
         state().lForegroundWho = kWarnSeqFirst;
         Q_EMIT w.lstData->doubleClicked(w.lstData->model()->index(0, 0));
         QVERIFY(!app().isForm5Loaded());
     }
 
     // The chime box runs the set-up and wakes the clock; the tick's recompute works without the window, and a running
-    // chime is shown again when the window is loaded anew. Exit and the close box only hide; the title clock runs while
-    // the window is seen.
+    // chime is shown again when the window is loaded anew. Exit only hides (the close box too, the end-to-end alarm
+    // scenario shows); the title clock runs while the window is seen.
     void alarmSetChimeAndExit()
     {
         Form4* w = &alarmSet();
@@ -235,8 +204,6 @@ private Q_SLOTS:
 
         w = &alarmSet();
         QVERIFY(w->windowTitle() == "Tindalo Alarm Clock...06 Dec 2026 / 10:20 AM" && w->chkEMPlay->isChecked());
-        w->close();
-        QVERIFY(!w->isVisible() && app().isForm4Loaded());
     }
 
     // The message input takes the line's message out for editing, on top; Save puts it back, stores the size the
@@ -244,8 +211,8 @@ private Q_SLOTS:
     // 626 characters, cutting what arrived last.
     void messageInputEditAndSave()
     {
-        QVERIFY(writeSlot(IniSlot::FontSize, kSectionFontSize, 6));
-        Form5* input = &messageInput(true);
+        QVERIFY(state().settingsFile().writeSlot(IniSlot::FontSize, IniRecord{kSectionFontSize, 6, 0, {}}));
+        Form5* input = &messageInput();
         QCOMPARE(input->txtInput->toPlainText(), "Call the garage");
         QVERIFY(lists().lstMessage.isEmpty() && fakes().windows.topmost.contains(input));
         QApplication::clipboard()->setText(" \"now\"" + QString(620, 'a'));
@@ -255,13 +222,13 @@ private Q_SLOTS:
         QTest::mouseClick(input->lblPlus, Qt::LeftButton);
         input->cmdOk->click();
         QVERIFY(lists().lstMessage.count() == 1 && !warningSaying() && !app().isForm5Loaded());
-        QVERIFY(state().lForegroundWho == 0 && slot(IniSlot::FontSize).iData1 == 7);
+        QVERIFY(state().lForegroundWho == 0 && state().settingsFile().readSlot(IniSlot::FontSize)->iData1 == 7);
 
         // Abandon (or the close box) leaves the message as it was while its alarm is listed; an emptied box saved
         // removes it, with the warning.
         for (const QString how : {"Abandon", "Save an empty box", "Abandon after the alarm fired"}) {
             lists().lstMessage.clear();
-            Form5& box = messageInput(true);
+            Form5& box = messageInput();
             QTest::keyClicks(box.txtInput, " now");
             if (how.endsWith("fired"))
                 lists().lstData.removeAt(0);
@@ -276,12 +243,11 @@ private Q_SLOTS:
 
     // Each button opens the chooser in its mode, listing the data files and claiming the front; a chooser left
     // open in another mode is replaced by a fresh one. A refused name is shown corrected, with the warning, and
-    // the chooser stays; a good one is saved; Cancel hands the front back and the chooser goes. Edit opens the
-    // chosen file in an editor.
+    // the chooser stays (a good one is saved: the end-to-end scenarios); Cancel hands the front back and the
+    // chooser goes. Edit opens the chosen file in an editor.
     void chooserModesAndSave()
     {
-        lists().lstData.insertSorted("once 19:00:00");
-        m_h->writeFile("b.dat", "");
+        m_h->touch("b.dat");
         for (const char* button : {"Load", "Open", "Save"}) {
             Form14& f = chooser(button);
             QCOMPARE(f.cmdConfirm->text(), button);
@@ -292,51 +258,41 @@ private Q_SLOTS:
         f.cmdConfirm->click();
         QCOMPARE(f.txtInput->text(), "WPAPER.dat"); // and the warning
         warningSaying("Wpaper.dat has data of wallpaper")->cmdOk->click();
-        f.txtInput->setText("Alarms");
-        f.cmdConfirm->click();
-        QVERIFY(!app().form14() && m_h->readFile("Alarms.dat") == "\"once 19:00:00\"\r\n");
-        chooser("Save").cmdCancel->click();
+        f.cmdCancel->click();
         QVERIFY(state().lForegroundWho == 0 && !app().form14());
 
         chooser("Open").File1->setCurrentRow(0);
         fakes().launcher.knownPrograms = QStringList{"kate"};
         app().form14()->cmdConfirm->click();
-        QCOMPARE(fakes().launcher.started.last(), (QStringList{"/usr/bin/kate", m_h->appPath() + "Alarms.dat"}));
+        QCOMPARE(fakes().launcher.started.last(), (QStringList{"/usr/bin/kate", m_h->appPath() + "b.dat"}));
     }
 
-    // The boxes set their flags when they change; the speaker test plays; "Don't compare with second" hides the
-    // Alarm Set window's seconds at once. Closing stores the boxes and the font (what a restart makes of them, the
-    // end-to-end scenarios show). The tray's Settings shows the window, also a minimized one; the log-in page's
-    // buttons set the start at log-in or say why they could not; a settings file that cannot be written is reported.
+    // The boxes set their flags when they change; "Don't compare with second" hides the Alarm Set window's seconds
+    // at once (that closing stores the boxes and the font, and what a restart makes of them, the end-to-end
+    // scenarios show). The tray's Settings shows the window, also a minimized one; the log-in page's buttons set the
+    // start at log-in or say why they could not; a settings file that cannot be written is reported when closing.
     void settingsBoxesAndRoundTrip()
     {
-        Form7* f = &app().form7();
-        f->chkInternalSpeaker->setChecked(true);
-        f->optFont[2]->setChecked(true);
+        Form7& f = app().form7();
+        f.chkInternalSpeaker->setChecked(true);
+        f.optFont[2]->setChecked(true);
         QVERIFY(state().bUseInternalSpeaker == kTrue && state().iFontChoice == 2);
-        f->cmdPlayIS->click();
-        QCOMPARE(fakes().speaker.sweeps.size(), 1);
         const QComboBox* seconds = app().form4().cbSec;
-        f->chkNoSec->setChecked(true);
+        f.chkNoSec->setChecked(true);
         QVERIFY(state().bNoSecond == kTrue && seconds->isHidden());
-        f->chkNoSec->setChecked(false);
+        f.chkNoSec->setChecked(false);
         QVERIFY(!seconds->isHidden());
-
-        f->cmdClose->click();
-        QVERIFY(slot(IniSlot::Setting).value() == "ALAEOfDCWSOfUISPOnISOMOf" &&
-                slot(IniSlot::AllFont).value() == "TimesNewRoman");
-        f = &app().form7();
-        f->showMinimized();
+        f.showMinimized();
         form1().mSetting->trigger();
-        QVERIFY(f->isVisible() && !f->isMinimized());
-        f->cmdRun->click();
+        QVERIFY(f.isVisible() && !f.isMinimized());
+        f.cmdRun->click();
         QVERIFY(fakes().autostart.enabled);
         fakes().autostart.works = false;
-        f->cmdNoRun->click();
+        f.cmdNoRun->click();
         QVERIFY(warningSaying("Ixo's start at log-in could not be removed: refused"));
         // A folder where the settings file belongs.
-        QVERIFY(QFile::remove(m_h->appPath() + "ixo.ini") && QDir().mkpath(m_h->appPath() + "ixo.ini"));
-        f->cmdClose->click();
+        QVERIFY(QDir().mkpath(m_h->appPath() + "ixo.ini"));
+        f.cmdClose->click();
         QVERIFY(warningSaying("The settings could not be saved in " + m_h->appPath() + "ixo.ini"));
     }
 
@@ -354,7 +310,6 @@ private Q_SLOTS:
         }
         f.cbChange->setCurrentIndex(f.cbChange->findText("1 hr"));
         Q_EMIT f.cbChange->activated(f.cbChange->currentIndex());
-        QCOMPARE(f.lstShow->count(), 3);
         f.chkChange->click();
         QVERIFY(state().iWPNext == 11 && form1().Timer1.isActive()); // "1 hr" at 10:00; the clock wakes
         QFile::remove(m_h->appPath() + "Pictures/d.bmp");

@@ -9,6 +9,33 @@ using DataFileChoice::ListState;
 using DataFileChoice::Mode;
 using DataFileChoice::Outcome;
 
+// Confirm in a mode with a typed name, over a list of the first entries of a.dat, b.dat and Wpaper.dat, one flag each
+// ("x" selected, "-" not; no flags: an empty folder) and the current row; then the names handed on ("|" between),
+// the warning and the name box afterwards. The chooser closes when names are handed on.
+struct ConfirmCase
+{
+    const char* name;
+    Mode mode;
+    const char *typed, *list;
+    int current;
+    const char *names, *warning, *boxAfter;
+};
+constexpr const char* kNone = "No file is chosen";
+constexpr const char* kWall = "Wpaper.dat has data of wallpaper";
+const ConfirmCase kConfirmCases[] = {
+    {"load: empty folder, empty box", Mode::Load, "", "", -1, "", kNone, ""},
+    {"load: typed first, then the selected", Mode::Load, "Alarms", "xx-", 1, "Alarms|a.dat|b.dat", "", "Alarms"},
+    {"load: the wallpaper file may be loaded", Mode::Load, "", "--x", 2, "Wpaper.dat", "", ""},
+    {"save: .dat appended", Mode::Save, "Alarms", "x--", 0, "Alarms.dat", "", "Alarms.dat"},
+    {"save: typed wallpaper file", Mode::Save, "WPAPER", "---", -1, "", kWall, "WPAPER.dat"},
+    {"save: current entry", Mode::Save, "", "xx-", 1, "b.dat", "", ""},
+    {"save: current entry not selected", Mode::Save, "", "x--", 1, "", kNone, ""},
+    {"save: wallpaper entry", Mode::Save, "", "--x", 2, "", kWall, ""},
+    {"edit: case kept, so .dat appended", Mode::Edit, "Alarms.DAT", "---", -1, "Alarms.DAT.dat", "", "Alarms.DAT.dat"},
+    {"edit: current entry", Mode::Edit, "", "--x", 2, "Wpaper.dat", "", ""},
+    {"edit: no current entry", Mode::Edit, "", "x--", -1, "", kNone, ""},
+};
+
 class TestDataFileChoice : public QObject
 {
     Q_OBJECT
@@ -32,57 +59,24 @@ private Q_SLOTS:
                  QString(kept).remove(' ') + "abcde....etcpasswd");
     }
 
-    // Rows: mode, typed name, the selected rows and the current row of the list, then the names handed on, the
-    // warning and the name box afterwards.
     void confirm_data()
     {
-        QTest::addColumn<Mode>("mode");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QStringList>("entries");
-        QTest::addColumn<QList<int>>("selected");
-        QTest::addColumn<int>("current");
-        QTest::addColumn<QStringList>("names");
-        QTest::addColumn<QString>("warning");
-        QTest::addColumn<QString>("boxAfter"); // the chooser closes when names are handed on
-        const QStringList three{"a.dat", "b.dat", "Wpaper.dat"};
-        const auto row = [&three](const char* name, Mode mode, const char* typed, QList<int> selected, int current,
-                                  const char* names, const char* warning, const char* boxAfter) {
-            const QStringList handed = QString(names).split('|', Qt::SkipEmptyParts);
-            QTest::newRow(name) << mode << QString(typed) << three << selected << current << handed << QString(warning)
-                                << QString(boxAfter);
-        };
-        const char* none = "No file is chosen";
-        const char* wall = "Wpaper.dat has data of wallpaper";
-        for (const Mode mode : {Mode::Load, Mode::Save, Mode::Edit})
-            QTest::addRow("%s: empty folder, empty box", qPrintable(DataFileChoice::confirmCaption(mode)))
-                << mode << "" << QStringList{} << QList<int>{} << -1 << QStringList{} << none << "";
-        row("load: typed first, then selected in list order", Mode::Load, "Alarms", {1, 0}, 1, "Alarms|a.dat|b.dat", "",
-            "Alarms");
-        row("load: the wallpaper file may be loaded", Mode::Load, "", {2}, 2, "Wpaper.dat", "", "");
-        row("save: .dat appended", Mode::Save, "Alarms", {0}, 0, "Alarms.dat", "", "Alarms.dat");
-        row("save: typed wallpaper file", Mode::Save, "WPAPER", {}, -1, "", wall, "WPAPER.dat");
-        row("save: current entry", Mode::Save, "", {0, 1}, 1, "b.dat", "", "");
-        row("save: current entry not selected", Mode::Save, "", {0}, 1, "", none, "");
-        row("save: wallpaper entry", Mode::Save, "", {2}, 2, "", wall, "");
-        row("edit: case kept, so .dat appended", Mode::Edit, "Alarms.DAT", {}, -1, "Alarms.DAT.dat", "",
-            "Alarms.DAT.dat");
-        row("edit: current entry", Mode::Edit, "", {2}, 2, "Wpaper.dat", "", "");
-        row("edit: no current entry", Mode::Edit, "", {0}, -1, "", none, "");
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < int(std::size(kConfirmCases)); ++i)
+            QTest::newRow(kConfirmCases[i].name) << i;
     }
     void confirm()
     {
-        QFETCH(Mode, mode);
-        QFETCH(QString, typed);
-        QFETCH(QStringList, entries);
-        QFETCH(QList<int>, selected);
-        QFETCH(int, current);
-        ListState list{entries, {}, current};
-        for (qsizetype i = 0; i < entries.size(); ++i)
-            list.selected.append(selected.contains(int(i)));
-        const Outcome out = DataFileChoice::confirm(mode, typed, list);
-        QTEST(out.names, "names");
-        QTEST(out.warning, "warning");
-        QTEST(out.txtInput, "boxAfter");
+        QFETCH(int, row);
+        const ConfirmCase& c = kConfirmCases[row];
+        const QString flags(c.list);
+        ListState list{QStringList{"a.dat", "b.dat", "Wpaper.dat"}.mid(0, flags.size()), {}, c.current};
+        for (const QChar flag : flags)
+            list.selected.append(flag == 'x');
+        const Outcome out = DataFileChoice::confirm(c.mode, c.typed, list);
+        QCOMPARE(out.names, QString(c.names).split('|', Qt::SkipEmptyParts));
+        QCOMPARE(out.warning, c.warning);
+        QCOMPARE(out.txtInput, c.boxAfter);
         QCOMPARE(out.close, !out.names.isEmpty());
     }
 };

@@ -13,16 +13,13 @@
 #include "app/window_registry.h"
 #include "fake_services.h"
 
-// The whole program over fake services, with a program folder "prog" in a temporary folder of its own.
-// start() loads the tray window as at log-in (reading ixo.ini and my.dat from the folder); stop() ends the
-// program and keeps the folder, so a test can start it again and see what was kept.
+// The whole program over fake services on a fake clock (6 December 2026, 10:00:00), with a program folder "prog"
+// in a temporary folder of its own. start() loads the tray window as at log-in (reading ixo.ini and my.dat from the
+// folder); stop() ends the program and keeps the folder, so a test can start it again and see what was kept.
 class AppHarness
 {
 public:
-    explicit AppHarness(const QDateTime& now = QDateTime(QDate(2026, 12, 6), QTime(10, 0, 0))) : m_now(now)
-    {
-        QDir().mkpath(appPath());
-    }
+    AppHarness() { QDir().mkpath(appPath()); }
     ~AppHarness() { stop(); }
     Q_DISABLE_COPY_MOVE(AppHarness)
 
@@ -32,7 +29,11 @@ public:
     /// Without `load`, the program is made but the tray window is not loaded yet.
     void start(bool load = true)
     {
-        create();
+        stop();
+        fakes = std::make_unique<FakeServices>();
+        fakes->clock.set(QDateTime(QDate(2026, 12, 6), QTime(10, 0, 0)));
+        state = std::make_unique<Module1>();
+        app = std::make_unique<WindowRegistry>(*state, fakes->services);
         if (load)
             app->form1().Form_Load(m_dir.filePath(QStringLiteral("prog")));
     }
@@ -40,36 +41,15 @@ public:
     {
         app.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        state.reset();
-        fakes.reset();
     }
 
-    bool writeFile(const QString& name, const QByteArray& bytes) const
-    {
-        QFile file(appPath() + name);
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-    }
-    /// The bytes of a file in the program folder, or "<missing>".
-    QByteArray readFile(const QString& name) const
-    {
-        QFile file(appPath() + name);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
+    /// Makes an empty file in the program folder.
+    bool touch(const QString& name) const { return QFile(appPath() + name).open(QIODevice::WriteOnly); }
 
     std::unique_ptr<FakeServices> fakes;
     std::unique_ptr<Module1> state;
     std::unique_ptr<WindowRegistry> app;
 
 private:
-    void create()
-    {
-        stop();
-        fakes = std::make_unique<FakeServices>();
-        fakes->clock.set(m_now);
-        state = std::make_unique<Module1>();
-        app = std::make_unique<WindowRegistry>(*state, fakes->services());
-    }
-
     QTemporaryDir m_dir;
-    QDateTime m_now;
 };

@@ -18,9 +18,9 @@ class FakeWindowServices final : public WindowServices
 {
 public:
     void setTopmost(QWidget* window) override { topmost.append(window); }
-    void bringToFront(QWidget* window) override { fronted.append(window); }
+    void bringToFront(QWidget*) override {}
     void beep() override { ++beeps; }
-    QList<QWidget*> topmost, fronted;
+    QList<QWidget*> topmost;
     int beeps = 0;
 };
 
@@ -28,7 +28,7 @@ public:
 class FakeLauncher final : public Launcher
 {
 public:
-    bool openFile(const QString& path) override { return opened.append(path), true; }
+    bool openFile(const QString&) override { return true; }
     bool startProgram(const QString& program, const QStringList& arguments) override
     {
         started.append(QStringList{program} + arguments);
@@ -39,7 +39,7 @@ public:
         return knownPrograms.contains(program) ? QStringLiteral("/usr/bin/") + program : QString();
     }
     std::optional<OpenCommand> defaultApplication(const QString&, const QString&) const override { return {}; }
-    QStringList opened, knownPrograms;
+    QStringList knownPrograms;
     QList<QStringList> started;
 };
 
@@ -86,10 +86,7 @@ struct FakeServices
     FakePictureConverter pictures;
     FakeAutostart autostart;
     QTemporaryDir cache;
-    Services services()
-    {
-        return Services{clock,     windows,  launcher,   modalBox, tray,
-                        wave,      mci,      wavePlayer, speaker,  cache.filePath(QStringLiteral("Ixo/air.mid")),
-                        wallpaper, pictures, autostart};
-    }
+    Services services{clock,     windows,  launcher,   modalBox, tray,
+                      wave,      mci,      wavePlayer, speaker,  cache.filePath(QStringLiteral("Ixo/air.mid")),
+                      wallpaper, pictures, autostart};
 };
