@@ -134,6 +134,9 @@ private Q_SLOTS:
         QCOMPARE(AlarmSet::title(QDateTime(QDate(2026, 12, 16), QTime(19, 30))),
                  "Tindalo Alarm Clock...16 Dec 2026 / 07:30 PM");
         QLocale::setDefault(QLocale::c());
+        QCOMPARE(AlarmSet::amPmAt(QDateTime(QDate(2026, 1, 1), QTime(11, 59, 59))) +
+                     AlarmSet::amPmAt(QDateTime(QDate(2026, 1, 1), QTime(12, 0))),
+                 "AMPM");
     }
 
 private:
