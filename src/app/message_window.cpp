@@ -15,10 +15,10 @@
 #include "app/window_context.h"
 #include "platform/clock.h"
 #include "platform/window_services.h"
+#include "settings/message_input_logic.h"
 
 namespace {
 constexpr int kTitleMs = 1000;
-constexpr int kLargestFontSize = 72;
 } // namespace
 
 Form6::Form6(WindowContext& context, QWidget* parent) : QWidget(parent, Qt::Window), m_ctx(context)
@@ -59,10 +59,9 @@ void Form6::Form_Load()
     const SettingsFile settings = state.settingsFile();
     if (settings.exists()) {
         const std::optional<IniRecord> record = settings.readSlot(IniSlot::FontSize);
-        if (record && record->section() == kSectionFontSize && record->iData1 > 0 &&
-            record->iData1 <= kLargestFontSize) {
+        if (const std::optional<int> size = record ? MessageInput::storedFontSize(*record) : std::nullopt) {
             QFont font = txtMsg->font();
-            font.setPointSize(record->iData1);
+            font.setPointSize(*size);
             txtMsg->setFont(font);
         }
     }

@@ -8,6 +8,14 @@
 
 namespace MessageInput {
 
+std::optional<int> storedFontSize(const IniRecord& record)
+{
+    const qint16 size = record.iData1;
+    if (record.section() == kSectionFontSize && size > 0 && size <= kLargestStoredFont)
+        return size;
+    return std::nullopt;
+}
+
 Loaded load(Module1& state, AlarmLists& lists)
 {
     Loaded loaded;
@@ -16,9 +24,7 @@ Loaded load(Module1& state, AlarmLists& lists)
     if (settings) {
         if (const std::optional<IniRecord> slot = file.readSlot(IniSlot::FontSize)) {
             state.recIni = *slot;
-            const qint16 size = state.recIni.iData1;
-            if (state.recIni.section() == kSectionFontSize && size > 0 && size <= kLargestStoredFont)
-                loaded.fontSize = size;
+            loaded.fontSize = storedFontSize(state.recIni);
         }
     }
 

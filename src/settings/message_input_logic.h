@@ -7,6 +7,7 @@
 
 struct Module1;
 struct AlarmLists;
+struct IniRecord;
 
 // What the message input window does with the lists and ixo.ini, apart from the window itself. It keeps nothing
 // between calls.
@@ -22,6 +23,9 @@ inline constexpr int kLargestStoredFont = 72;
 
 inline const QString kNothingToSave = QStringLiteral("No message input or Play list time was executed");
 inline const QString kMessagesFull = QStringLiteral("The message list is full (32767 messages)");
+
+/// The message font size a slot-7 record holds: its section is "[FontSize]" and the size 1 to 72.
+std::optional<int> storedFontSize(const IniRecord& record);
 
 /// What the window's load finds.
 struct Loaded
