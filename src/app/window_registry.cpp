@@ -540,11 +540,8 @@ QWidget* WindowRegistry::trayFallbackWindow() const
 void WindowRegistry::applySoundChecks(qint16 chkSoundOn, qint16 chkErrMsgPop)
 {
     if (!isForm7Loaded()) {
-        // Made when first shown; its load then shows the flags set here. States other than 0 and 1 leave a box.
-        if (chkSoundOn == 0 || chkSoundOn == 1)
-            m_state.bSoundOn = toFlag(chkSoundOn == 1);
-        if (chkErrMsgPop == 0 || chkErrMsgPop == 1)
-            m_state.bErrMsgPop = toFlag(chkErrMsgPop == 1);
+        // Made when first shown; its load then shows the flags set here.
+        ::applySoundChecks(m_state, chkSoundOn, chkErrMsgPop);
         return;
     }
     form7().showSoundChecks(chkSoundOn, chkErrMsgPop);

@@ -82,15 +82,27 @@ bool SettingsStore::writeSettings(IniRecord& recIni, const SettingChecks& checks
     return m_file.writeSlots({{IniSlot::Setting, setting}, {IniSlot::AllFont, recIni}});
 }
 
+std::optional<bool> storedCheck(qint16 state)
+{
+    if (state == 0 || state == 1)
+        return state == 1;
+    return std::nullopt;
+}
+
+void applySoundChecks(Module1& state, qint16 chkSoundOn, qint16 chkErrMsgPop)
+{
+    if (const std::optional<bool> on = storedCheck(chkSoundOn))
+        state.bSoundOn = toFlag(*on);
+    if (const std::optional<bool> on = storedCheck(chkErrMsgPop))
+        state.bErrMsgPop = toFlag(*on);
+}
+
 void applyStoredSettingChecks(Module1& state)
 {
     const std::optional<SettingChecks> checks = SettingsStore(state.settingsFile()).settingChecks();
     if (!checks)
         return;
-    if (checks->chkSoundOn == 0 || checks->chkSoundOn == 1)
-        state.bSoundOn = toFlag(checks->chkSoundOn == 1);
-    if (checks->chkErrMsgPop == 0 || checks->chkErrMsgPop == 1)
-        state.bErrMsgPop = toFlag(checks->chkErrMsgPop == 1);
+    applySoundChecks(state, checks->chkSoundOn, checks->chkErrMsgPop);
     state.bNoSecond = toFlag(checks->chkNoSec);
     state.bUseInternalSpeaker = toFlag(checks->chkInternalSpeaker);
     state.bISInsteadMidi = toFlag(checks->chkISInsteadMidi);

@@ -64,6 +64,12 @@ private:
     SettingsFile m_file;
 };
 
+/// A stored state of "Sound on" or "Show error message...": 0 clears the box, 1 checks it, any other value leaves
+/// it as it is (nothing).
+std::optional<bool> storedCheck(qint16 state);
+/// The flags of those two boxes set from stored states, by the rule of storedCheck.
+void applySoundChecks(Module1& state, qint16 chkSoundOn, qint16 chkErrMsgPop);
+
 /// What the Settings window's load does to the shared flags, without the window: with a "[Setting]" record in
 /// slot 4 of ixo.ini, "Sound on" and "Show error message..." (states 0/1; any other value leaves the flag) and the
 /// "Don't compare with second", internal speaker and MIDI tokens set their flags. Without one nothing changes.

@@ -158,8 +158,8 @@ Form7::~Form7() = default;
 
 void Form7::setCheckState(QCheckBox* box, qint16 state)
 {
-    if (state == 0 || state == 1)
-        box->setChecked(state == 1);
+    if (const std::optional<bool> on = storedCheck(state))
+        box->setChecked(*on);
 }
 
 void Form7::showSoundChecks(qint16 soundOn, qint16 errMsgPop)
