@@ -56,14 +56,11 @@ void Form6::Form_Load()
     m_ctx.front.rememberPrevious(lPrevWho);
     lMyWho = state.takeMsgWinNumber();
 
-    const SettingsFile settings = state.settingsFile();
-    if (settings.exists()) {
-        const std::optional<IniRecord> record = settings.readSlot(IniSlot::FontSize);
-        if (const std::optional<int> size = record ? MessageInput::storedFontSize(*record) : std::nullopt) {
-            QFont font = txtMsg->font();
-            font.setPointSize(*size);
-            txtMsg->setFont(font);
-        }
+    const std::optional<IniRecord> record = state.settingsFile().readSlot(IniSlot::FontSize);
+    if (const std::optional<int> size = record ? MessageInput::storedFontSize(*record) : std::nullopt) {
+        QFont font = txtMsg->font();
+        font.setPointSize(*size);
+        txtMsg->setFont(font);
     }
     m_ctx.services.windows.setTopmost(this);
 }

@@ -19,13 +19,10 @@ std::optional<int> storedFontSize(const IniRecord& record)
 Loaded load(Module1& state, AlarmLists& lists)
 {
     Loaded loaded;
-    const SettingsFile file = state.settingsFile();
-    const bool settings = file.exists();
-    if (settings) {
-        if (const std::optional<IniRecord> slot = file.readSlot(IniSlot::FontSize)) {
-            state.recIni = *slot;
-            loaded.fontSize = storedFontSize(state.recIni);
-        }
+    const SettingsFile file = state.settingsFile(); // a slot of a missing or short file reads as nothing
+    if (const std::optional<IniRecord> slot = file.readSlot(IniSlot::FontSize)) {
+        state.recIni = *slot;
+        loaded.fontSize = storedFontSize(state.recIni);
     }
 
     const QString alarm = lists.lstData.selectedLine();
@@ -35,12 +32,10 @@ Loaded load(Module1& state, AlarmLists& lists)
             loaded.message = AlarmLines::messageText(*loaded.takenLine);
     }
 
-    if (settings) {
-        if (const std::optional<IniRecord> slot = file.readSlot(IniSlot::MessageInputLoc)) {
-            state.recIni = *slot;
-            if (state.recIni.sSection == kSectionMessageInputLoc)
-                loaded.position = WindowPosition::get(state.recIni);
-        }
+    if (const std::optional<IniRecord> slot = file.readSlot(IniSlot::MessageInputLoc)) {
+        state.recIni = *slot;
+        if (state.recIni.sSection == kSectionMessageInputLoc)
+            loaded.position = WindowPosition::get(state.recIni);
     }
     return loaded;
 }

@@ -1,5 +1,19 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
 #include <QTest>
-#include <QtWidgets>
+#include <QToolButton>
 
 #include "alarms/alarm_lists.h"
 #include "alarms/alarm_set_window.h"

@@ -64,7 +64,10 @@ public:
     bool isEnabled() const override { return enabled; }
     bool set(bool on, QString* error)
     {
-        works ? void(enabled = on) : void(*error = QStringLiteral("refused"));
+        if (works)
+            enabled = on;
+        else
+            *error = QStringLiteral("refused");
         return works;
     }
     bool enabled = false, works = true;
