@@ -104,8 +104,8 @@ QString SongClick(Module1& state, const QString& item)
     record.iData1 = 0;
     record.iData2 = 0;
     record.sData = item;
-    if (!file.writeSlot(IniSlot::SongName, record))
-        return QStringLiteral("The sound choice could not be saved in ") + file.path();
+    if (QString reason; !file.writeSlot(IniSlot::SongName, record, &reason))
+        return QStringLiteral("The sound choice could not be saved in ") + file.path() + QStringLiteral(": ") + reason;
     return {};
 }
 

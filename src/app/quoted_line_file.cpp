@@ -1,10 +1,8 @@
 #include "app/quoted_line_file.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
+#include "platform/file_writer.h"
 #include "settings/code_page.h"
 
 namespace QuotedLineFile {
@@ -84,20 +82,7 @@ bool ItemReader::next(QString* item)
 
 bool write(const QString& path, const QStringList& lines, QString* error)
 {
-    const QByteArray bytes = encode(lines);
-    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-        if (error)
-            *error = QStringLiteral("cannot create the folder of %1").arg(path);
-        return false;
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    return writeWholeFile(path, encode(lines), error);
 }
 
 bool read(const QString& path, QStringList* items, QString* error)

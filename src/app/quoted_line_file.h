@@ -37,8 +37,8 @@ private:
     bool m_utf8 = false;
 };
 
-/// Writes `lines` to `path`, creating its folder, through a temporary file renamed over the old one.
-/// Returns false (with a reason in `error` when given) if the file could not be written; it is then unchanged.
+/// Writes `lines` to `path`, creating its folder, as writeWholeFile() does: false, with the reason in `error` when
+/// given, if the file could not be written; it is then unchanged.
 bool write(const QString& path, const QStringList& lines, QString* error = nullptr);
 
 /// Reads the items of the file at `path`; false when it cannot be opened.

@@ -40,13 +40,15 @@ Loaded load(Module1& state, AlarmLists& lists)
     return loaded;
 }
 
-SaveResult save(Module1& state, AlarmLists& lists, double fontSize, const QString& text, bool* settingsWritten)
+SaveResult save(Module1& state, AlarmLists& lists, double fontSize, const QString& text, QString* settingsWarning)
 {
     state.recIni.sSection = kSectionFontSize;
     state.recIni.iData1 = toRecordInt(fontSize);
-    const bool written = state.settingsFile().writeSlot(IniSlot::FontSize, state.recIni);
-    if (settingsWritten)
-        *settingsWritten = written;
+    const SettingsFile file = state.settingsFile();
+    QString reason;
+    if (!file.writeSlot(IniSlot::FontSize, state.recIni, &reason) && settingsWarning)
+        *settingsWarning = QStringLiteral("The font size could not be saved in ") + file.path() +
+                           QStringLiteral(": ") + reason;
 
     const QString alarm = lists.lstData.selectedLine();
     if (alarm.isEmpty() || text.isEmpty())

@@ -43,9 +43,9 @@ enum class SaveResult { Added, NothingToSave, ListFull };
 /// "Save": slot 7 gets `fontSize` rounded (halves to even) first, then the message line `text` " at " time of the
 /// selected alarm goes to the end of lstMessage, when a line is selected and `text` is not empty. Line breaks in
 /// `text` become spaces: every message is one line of the alarm data file.
-/// `settingsWritten` tells whether ixo.ini could be written.
+/// `settingsWarning` gets the warning to show when ixo.ini could not be written, else it is left empty.
 SaveResult save(Module1& state, AlarmLists& lists, double fontSize, const QString& text,
-                bool* settingsWritten = nullptr);
+                QString* settingsWarning = nullptr);
 
 /// The window closes without Save (Abandon, its close box): the message line the load took out goes back to the
 /// end of lstMessage unchanged while its alarm line is still in lstData, so abandoning an edit never deletes the

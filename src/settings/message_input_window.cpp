@@ -151,14 +151,13 @@ void Form5::keepInputRules()
 
 void Form5::cmdOk_Click()
 {
-    bool settingsWritten = true;
+    QString settingsWarning;
     const MessageInput::SaveResult result = MessageInput::save(m_ctx.state, m_ctx.lists, txtInput->font().pointSizeF(),
-                                                               txtInput->toPlainText(), &settingsWritten);
+                                                               txtInput->toPlainText(), &settingsWarning);
     if (result != MessageInput::SaveResult::ListFull)
         m_loaded.takenLine.reset(); // saved, or removed on purpose with an empty box
-    if (!settingsWritten)
-        m_ctx.warnings.AnswerOk(QStringLiteral("The font size could not be saved in ") +
-                                m_ctx.state.settingsFile().path());
+    if (!settingsWarning.isEmpty())
+        m_ctx.warnings.AnswerOk(settingsWarning);
     if (result == MessageInput::SaveResult::NothingToSave)
         m_ctx.warnings.AnswerOk(MessageInput::kNothingToSave);
     else if (result == MessageInput::SaveResult::ListFull)

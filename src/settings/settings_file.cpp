@@ -3,11 +3,10 @@
 #include <cmath>
 #include <limits>
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include "platform/file_writer.h"
 #include "settings/code_page.h"
 
 namespace {
@@ -106,42 +105,38 @@ std::optional<IniRecord> SettingsFile::readSlot(int n) const
     return IniRecord::fromBytes(bytes);
 }
 
-bool SettingsFile::writeSlot(int n, const IniRecord& record) const
+bool SettingsFile::writeSlot(int n, const IniRecord& record, QString* reason) const
 {
-    return writeSlots({{n, record}});
+    return writeSlots({{n, record}}, reason);
 }
 
-bool SettingsFile::writeSlots(const QList<std::pair<int, IniRecord>>& records) const
+bool SettingsFile::writeSlots(const QList<std::pair<int, IniRecord>>& records, QString* reason) const
 {
+    const auto fail = [reason](const QString& why) {
+        if (reason)
+            *reason = why;
+        return false;
+    };
     QByteArray content;
-    {
+    if (QFileInfo(m_path).isFile()) {
         QFile file(m_path);
-        if (file.exists()) {
-            if (file.size() > kMaxFileSize || !file.open(QIODevice::ReadOnly))
-                return false;
-            content = file.readAll();
-        }
+        if (file.size() > kMaxFileSize)
+            return fail(QStringLiteral("the file is too large to be Ixo's settings"));
+        if (!file.open(QIODevice::ReadOnly))
+            return fail(file.errorString());
+        content = file.readAll(); // all of it: the other slots are written back as they are
+        if (file.error() != QFileDevice::NoError)
+            return fail(file.errorString());
     }
     for (const auto& [n, record] : records) {
         if (n < 1 || n > kMaxSlot)
-            return false;
+            return fail(QStringLiteral("there is no slot %1").arg(n));
         const int offset = (n - 1) * IniRecord::kSize;
         if (content.size() < offset + IniRecord::kSize)
             content.append(offset + IniRecord::kSize - content.size(), '\0');
         content.replace(offset, IniRecord::kSize, record.toBytes());
     }
-
-    const QString folder = QFileInfo(m_path).absolutePath();
-    if (!QDir().mkpath(folder))
-        return false;
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(content) != content.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return writeWholeFile(m_path, content, reason);
 }
 
 qint16 toRecordInt(double value)

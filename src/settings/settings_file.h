@@ -72,11 +72,12 @@ public:
     std::optional<IniRecord> readSlot(int n) const;
 
     /// Writes `record` as slot n. The file is read whole, the slot's 51 bytes are patched (a gap before it is
-    /// zero-filled, the file never shrinks) and the result replaces the file atomically. The program folder
-    /// is created when missing. Returns false when the file could not be written; it is then unchanged.
-    bool writeSlot(int n, const IniRecord& record) const;
+    /// zero-filled, the file never shrinks) and the result replaces the file through writeWholeFile(). The program
+    /// folder is created when missing. Returns false, with the reason in `reason` when given, when the file could
+    /// not be written; it is then unchanged.
+    bool writeSlot(int n, const IniRecord& record, QString* reason = nullptr) const;
     /// Writes several slots in one replacement of the file.
-    bool writeSlots(const QList<std::pair<int, IniRecord>>& records) const;
+    bool writeSlots(const QList<std::pair<int, IniRecord>>& records, QString* reason = nullptr) const;
 
 private:
     QString m_path;

@@ -66,7 +66,8 @@ StartupSettings SettingsStore::startup() const
     return settings;
 }
 
-bool SettingsStore::writeSettings(IniRecord& recIni, const SettingChecks& checks, qint16 iFontChoice) const
+bool SettingsStore::writeSettings(IniRecord& recIni, const SettingChecks& checks, qint16 iFontChoice,
+                                  QString* reason) const
 {
     recIni.sSection = kSectionSetting;
     recIni.iData1 = checks.chkSoundOn;
@@ -79,7 +80,7 @@ bool SettingsStore::writeSettings(IniRecord& recIni, const SettingChecks& checks
     const IniRecord setting = recIni;
     recIni.sSection = kSectionAllFont;
     recIni.sData = kFontValues[std::size_t(fontOption(iFontChoice))];
-    return m_file.writeSlots({{IniSlot::Setting, setting}, {IniSlot::AllFont, recIni}});
+    return m_file.writeSlots({{IniSlot::Setting, setting}, {IniSlot::AllFont, recIni}}, reason);
 }
 
 std::optional<bool> storedCheck(qint16 state)

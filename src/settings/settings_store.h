@@ -54,8 +54,10 @@ public:
 
     /// The Settings window closes: slot 4 gets "[Setting]" with the boxes, slot 8 "[AllFont]" with "Arial",
     /// "TimesNewRoman" or "Normal" for `iFontChoice` and the integers of slot 4. Both move through the shared
-    /// record `recIni` and are written in one replacement of the file. Returns false when it could not be written.
-    bool writeSettings(IniRecord& recIni, const SettingChecks& checks, qint16 iFontChoice) const;
+    /// record `recIni` and are written in one replacement of the file. Returns false, with the reason in `reason`,
+    /// when it could not be written.
+    bool writeSettings(IniRecord& recIni, const SettingChecks& checks, qint16 iFontChoice,
+                       QString* reason = nullptr) const;
 
     /// The font option a choice selects: 1 and 2 as they are, 3 for anything else (0, no choice yet, included).
     static qint16 fontOption(qint16 iFontChoice);

@@ -309,8 +309,9 @@ void Form7::Form_Unload()
                                .chkInternalSpeaker = chkInternalSpeaker->isChecked(),
                                .chkISInsteadMidi = chkISInsteadMidi->isChecked()};
     const SettingsStore store(state.settingsFile());
-    if (!store.writeSettings(state.recIni, checks, state.iFontChoice))
-        m_ctx.warnings.AnswerOk(QStringLiteral("The settings could not be saved in ") + store.file().path());
+    if (QString reason; !store.writeSettings(state.recIni, checks, state.iFontChoice, &reason))
+        m_ctx.warnings.AnswerOk(QStringLiteral("The settings could not be saved in ") + store.file().path() +
+                                QStringLiteral(": ") + reason);
 }
 
 void Form7::closeEvent(QCloseEvent* event)

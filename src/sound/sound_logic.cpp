@@ -3,10 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "app/shared_state.h"
 #include "app/warnings.h"
+#include "platform/file_writer.h"
 #include "platform/modal_box.h"
 #include "platform/sound_devices.h"
 #include "sound/speaker_sweep.h"
@@ -81,15 +81,20 @@ void Form9::MidiSound()
     if (m_state.bSoundOn == kFalse)
         return;
 
+    const QString cannotPlay = QStringLiteral("Error found, Sound cannot be played, alarm at ") + m_state.strNextAlarm;
     const QString source = m_state.deliveredFile(QStringLiteral("air.mid"));
-    if (QFileInfo(source).isFile())
-        copyTune(source);
+    // A copy that cannot be written is told, and the tune is not played: the older copy may be another tune.
+    if (QString reason; QFileInfo(source).isFile() && !copyTune(source, &reason)) {
+        m_services.warnings.AnswerOk(m_tuneCopyPath + QStringLiteral(" could not be written: ") + reason);
+        showSystemModal(cannotPlay);
+        return;
+    }
 
     MciDevice& mci = m_services.mci;
     mci.mciSendString(QStringLiteral("close ") + kMidiAlias);
     mci.mciSendString(QStringLiteral("open ") + m_tuneCopyPath + QStringLiteral(" type sequencer alias ") + kMidiAlias);
     if (mci.mciSendString(QStringLiteral("play ") + kMidiAlias) != 0) {
-        QString text = QStringLiteral("Error found, Sound cannot be played, alarm at ") + m_state.strNextAlarm;
+        QString text = cannotPlay;
         if (const QString reason = mci.failureReason(); !reason.isEmpty())
             text += QStringLiteral("\n\n") + reason;
         showSystemModal(text);
@@ -138,25 +143,19 @@ void Form9::showSystemModal(const QString& text)
     m_state.bTrayActive = kTrue;
 }
 
-void Form9::copyTune(const QString& source)
+bool Form9::copyTune(const QString& source, QString* reason)
 {
-    const QFileInfo target(m_tuneCopyPath);
-    QDir folder = target.absoluteDir();
-    if (!folder.mkpath(QStringLiteral(".")))
-        return;
-    // The copy lives in a folder only its owner can enter.
-    if (!QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
-        return;
-
     QFile in(source);
     if (in.size() > kMaxTuneBytes || !in.open(QIODevice::ReadOnly))
-        return;
+        return true;
     const QByteArray tune = in.readAll();
     if (in.error() != QFileDevice::NoError)
-        return;
-    QSaveFile out(m_tuneCopyPath);
-    if (!out.open(QIODevice::WriteOnly))
-        return;
-    out.write(tune);
-    out.commit();
+        return true;
+    // The copy lives in a folder only its owner can enter; one that cannot be made so is not written to.
+    const QString folder = QFileInfo(m_tuneCopyPath).absolutePath();
+    if (QDir().mkpath(folder) && !QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
+        *reason = QStringLiteral("the folder cannot be made private");
+        return false;
+    }
+    return writeWholeFile(m_tuneCopyPath, tune, reason);
 }

@@ -49,7 +49,7 @@ public:
     /// Reports a missing wave file, or starts the MIDI tune when the wave could not be played.
     void eErrorSong(qint16& iCanPlay);
     /// Plays "air.mid" (the user's own in the program folder, else the delivered one) through the MIDI sequencer; a box
-    /// tells when it cannot.
+    /// tells when it cannot, after a warning when the tune's private copy could not be written.
     void MidiSound();
     void InternalSpeaker() override;
     void StopSound() override;
@@ -64,8 +64,9 @@ private:
     bool Win95ioPresent();
     /// A box that holds the program until OK, with the clock and the tray switched off meanwhile.
     void showSystemModal(const QString& text);
-    /// Copies the tune to its private file; failures leave an older copy in place.
-    void copyTune(const QString& source);
+    /// Copies the tune to its private file; a tune that cannot be read leaves an older copy in place. False, with
+    /// the reason, when the copy could not be written; the older copy is then unchanged.
+    bool copyTune(const QString& source, QString* reason);
 
     Module1& m_state;
     SoundServices m_services;

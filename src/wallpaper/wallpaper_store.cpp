@@ -114,9 +114,9 @@ bool WallpaperStore::SaveSettings(bool keepSet, qint16 left, qint16 top, bool ch
         IniRecord record;
         record.sSection = kSlot5Section;
         record.sData = startChanger ? kSlot5On : kSlot5Off;
-        if (!ini.writeSlot(IniSlot::Wallpaper, record)) {
+        if (QString reason; !ini.writeSlot(IniSlot::Wallpaper, record, &reason)) {
             if (error)
-                *error = QStringLiteral("cannot write %1").arg(ini.path());
+                *error = QStringLiteral("cannot write %1: %2").arg(ini.path(), reason);
             return false;
         }
     }

@@ -8,13 +8,14 @@
 #include "app/quoted_line_file.h"
 #include "app/warnings.h"
 #include "fake_clock.h"
+#include "file_faults.h"
 #include "platform/launcher.h"
 #include "wallpaper/wallpaper_logic.h"
 
 // A save (answered Yes, or Yes once the saver's list has closed) or a load by one of the two savers at 08:00, with
 // "T at 09:00:00" in the message list. `list` is the saver's list (for the alarms, the alarm lines), `before` the
 // items of the file (null: no file) and `after` those it holds then (null: as before), `shown` the question ("?")
-// or warning (up to a colon), `loaded` the alarm lists after a load, `errors` the error list with F for the file name,
+// or warning, `loaded` the alarm lists after a load, `errors` the error list with F for the file name,
 // only the number of an invalid item, "!" for the beep and "+" where the list is shown.
 struct FileCase
 {
@@ -26,8 +27,8 @@ const FileCase kFileCases[] = {
      "once 09:00:00|twice 10:00:00|T at 09:00:00", "?AlarmSet,a.dat"},
     {"wallpaper, Yes after emptying", "Wallpaper", "save Yes", "W.dat", "a.bmp", "old", "", "?Wallpaper,W.dat"},
     {"wallpaper closed, Yes", "Wallpaper", "save closed Yes", "W.dat", "a.bmp", "old", nullptr,
-     "?Wallpaper,W.dat|W.dat was not written"},
-    {"a folder in the way", "AlarmSet", "save", "..", "", nullptr, nullptr, ".. could not be written"},
+     "?Wallpaper,W.dat|W.dat was not written: its list is no longer open"},
+    {"a folder in the way", "AlarmSet", "save", "..", "", nullptr, nullptr, ".. could not be written: Is a directory"},
     {"wallpaper missing", "Wallpaper", "load", "W.dat", "a.bmp", nullptr, nullptr, "W.dat file not found"},
     {"merge: message first, a time already there is dropped", "AlarmSet", "load", "x.dat", "once 09:00:00",
      "A at 10:00:00|once 10:00:00|twice 10:00:00|B at 10:00:00|twice 09:00:00|B at 09:00:00", nullptr, "",
@@ -76,7 +77,7 @@ struct Fixture final : Warnings, LoadErrorList, OverwriteQuestion, Launcher
         const QStringList e = QString(ed.environment).split('|'); // $VISUAL, $EDITOR, $TERMINAL
         return AlarmDataFiles(state, lists, {*this, *this, flow, *this, clock, e.value(0), e.value(1), e.value(2)});
     }
-    void AnswerOk(const QString& text) override { shown.append(text.section(':', 0, 0)); }
+    void AnswerOk(const QString& text) override { shown.append(text); }
     void addErrorLine(const QString& l) override { lines.append(QString(l).remove("Invalid data in file, Data  ")); }
     void showErrorList() override { lines.last() += '+'; }
     void beep() override { lines.last() += '!'; }
@@ -157,6 +158,34 @@ private Q_SLOTS:
         QCOMPARE(f.shown, listOf(c.shown));
         QCOMPARE(load && alarms ? AlarmDataFiles::fileLines(f.lists) : QStringList{}, listOf(c.loaded));
         QCOMPARE(f.lines.join('|').replace(c.file, "F"), QString(c.errors));
+    }
+
+    // A list file that cannot be written keeps its bytes and leaves nothing beside it; the warning says why.
+    void failedSaveKeepsTheFile_data()
+    {
+        QTest::addColumn<QString>("saver");
+        QTest::addColumn<QString>("fault");
+        for (const QString& fault : FileFault::kinds())
+            for (const char* saver : {"AlarmSet", "Wallpaper"})
+                QTest::newRow(qPrintable(fault + ", " + saver)) << QString(saver) << fault;
+    }
+    void failedSaveKeepsTheFile()
+    {
+        QFETCH(QString, saver);
+        QFETCH(QString, fault);
+        Fixture f;
+        f.lists.lstData.insertSorted("once 09:00:00");
+        f.wallpaper = {"a.bmp"};
+        const QString name = saver == AlarmDataFiles::kSaver ? "Plan.dat" : "Wpaper.dat";
+        QVERIFY(QuotedLineFile::write(f.state.strAppPath + name, {"old"}));
+        FileFault faulty(fault, f.dir.path());
+        if (!faulty.bites())
+            QSKIP("root writes into a read-only folder");
+        f.flow.overwrite(saver, name);
+        QCOMPARE(faulty.entries(), faulty.before);
+        QFile file(f.state.strAppPath + name);
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == QuotedLineFile::encode({"old"}));
+        QCOMPARE(f.shown, QStringList{name + " could not be written: " + faulty.reason()});
     }
 
     // A file with more lines than the list holds fills it and stops the load there, with one warning.

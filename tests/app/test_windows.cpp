@@ -307,7 +307,7 @@ private Q_SLOTS:
         // A folder where the settings file belongs.
         QVERIFY(QDir().mkpath(m_h->appPath() + "ixo.ini"));
         f.cmdClose->click();
-        QVERIFY(warningSaying("The settings could not be saved in " + m_h->appPath() + "ixo.ini"));
+        QVERIFY(warningSaying("The settings could not be saved in " + m_h->appPath() + "ixo.ini: Is a directory"));
     }
 
     // A click runs the logic's handler and its list rules show in the boxes; an entry whose file is gone is

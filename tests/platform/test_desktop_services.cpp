@@ -1,15 +1,18 @@
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "platform/command_runner.h"
+#include "file_faults.h"
 #include "platform/event_sound.h"
 #include "platform/linux/desktop_launcher.h"
 #include "platform/linux/desktop_wallpaper.h"
 #include "platform/linux/desktop_window_services.h"
+#include "platform/linux/image_converter.h"
 #include "platform/linux/xdg_autostart.h"
 
 namespace {
@@ -94,6 +97,45 @@ private Q_SLOTS:
         error.clear();
         QVERIFY(!autostart.enable(&error) && !error.isEmpty() &&
                 !autostart.isEnabled()); // a file in the folder's place
+    }
+
+    // The autostart entry and the wallpaper's work bitmap, when they cannot be written: the reason is given, the
+    // old file keeps its bytes and nothing is left beside it.
+    void failedWriteKeepsTheFile_data()
+    {
+        QTest::addColumn<bool>("bitmap");
+        QTest::addColumn<QString>("fault");
+        for (const QString& fault : FileFault::kinds())
+            for (bool bitmap : {false, true})
+                QTest::newRow(qPrintable(fault + (bitmap ? ", work bitmap" : ", autostart entry"))) << bitmap << fault;
+    }
+    void failedWriteKeepsTheFile()
+    {
+        QFETCH(bool, bitmap);
+        QFETCH(QString, fault);
+        QTemporaryDir config;
+        const QString picture = config.filePath("a.png");
+        const QString target = config.path() + "/autostart/" + (bitmap ? "tmpFile.bmp" : "Ixo.exe.desktop");
+        QImage image(8, 8, QImage::Format_RGB32);
+        image.fill(Qt::green);
+        QFile old(target);
+        QVERIFY(image.save(picture) && QDir(config.path()).mkdir("autostart") &&
+                old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        old.close();
+        FileFault faulty(fault, config.path() + "/autostart");
+        if (!faulty.bites())
+            QSKIP("root writes into a read-only folder");
+        QString reason;
+        if (bitmap) {
+            const BmpConversion conversion = ImageConverter().convertToBmp(picture, target);
+            QVERIFY(conversion.outcome == BmpConversion::NotWritten);
+            reason = conversion.reason;
+        } else {
+            QVERIFY(!XdgAutostart(config.path(), "/usr/bin/ixo").enable(&reason));
+        }
+        QCOMPARE(reason, (bitmap ? "" : target + ": ") + faulty.reason());
+        QCOMPARE(faulty.entries(), faulty.before);
+        QVERIFY(old.open(QIODevice::ReadOnly) && old.readAll() == "old");
     }
 
     // The Exec line of a desktop entry: quoting and escapes, the file put in for the first file code (or added),

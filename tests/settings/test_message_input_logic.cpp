@@ -77,10 +77,8 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(QString, added);
         m_lists->lstData.setSelected(2);
-        bool written = false;
-        QCOMPARE(MessageInput::save(*m_state, *m_lists, size, text, &written),
+        QCOMPARE(MessageInput::save(*m_state, *m_lists, size, text),
                  added.isEmpty() ? MessageInput::SaveResult::NothingToSave : MessageInput::SaveResult::Added);
-        QVERIFY(written);
         const IniRecord slot7 = *m_state->settingsFile().readSlot(IniSlot::FontSize);
         QCOMPARE(slot7.section(), QStringLiteral("[FontSize]"));
         QTEST(int(slot7.iData1), "stored");

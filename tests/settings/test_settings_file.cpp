@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "app/shared_state.h"
+#include "file_faults.h"
 #include "settings/settings_store.h"
 
 namespace {
@@ -57,6 +58,28 @@ private Q_SLOTS:
         QCOMPARE(readAll(file.path()), before.leftJustified(at, '\0', true) + record + before.mid(at + 51));
         QCOMPARE(file.readSlot(slot)->toBytes(), record);
         QCOMPARE(IniRecord::fits(value), value == file.readSlot(slot)->value());
+    }
+
+    // A settings file that cannot be written keeps its bytes and leaves nothing beside it; the reason is given.
+    void failedWriteKeepsTheFile_data()
+    {
+        QTest::addColumn<QString>("fault");
+        for (const QString& fault : FileFault::kinds())
+            QTest::newRow(qPrintable(fault)) << fault;
+    }
+    void failedWriteKeepsTheFile()
+    {
+        QFETCH(QString, fault);
+        const SettingsFile file(app());
+        QVERIFY(QDir().mkpath(app()) && writeAll(file.path(), QByteArray(60, 'x')));
+        FileFault faulty(fault, app());
+        if (!faulty.bites())
+            QSKIP("root writes into a read-only folder");
+        QString reason;
+        QVERIFY(!file.writeSlot(IniSlot::SongName, IniRecord{kSectionSongName, 0, 0, "a"}, &reason));
+        QCOMPARE(reason, faulty.reason());
+        QCOMPARE(faulty.entries(), faulty.before);
+        QCOMPARE(readAll(file.path()), QByteArray(60, 'x'));
     }
 
     // Closing the Settings window writes "[Setting]" (the sound boxes' states, the four tokens) and "[AllFont]"

@@ -1,11 +1,11 @@
 #include "platform/linux/image_converter.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <QBuffer>
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
+
+#include "platform/file_writer.h"
 
 BmpConversion ImageConverter::convertToBmp(const QString& source, const QString& target)
 {
@@ -33,19 +33,12 @@ BmpConversion ImageConverter::convertToBmp(const QString& source, const QString&
         picture = picture.convertToFormat(QImage::Format_RGB32);
     }
 
-    const QString folder = QFileInfo(target).absolutePath();
-    if (!QDir().mkpath(folder))
-        return {BmpConversion::NotWritten, QStringLiteral("the folder cannot be created")};
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly))
-        return {BmpConversion::NotWritten, file.errorString()};
-    QImageWriter writer(&file, "bmp");
-    if (!writer.write(picture)) {
-        const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
-        file.cancelWriting();
+    // The bitmap is made in memory and written whole, so a file that cannot take it keeps what it held.
+    QBuffer bitmap;
+    QImageWriter writer(&bitmap, "bmp");
+    if (!bitmap.open(QIODevice::WriteOnly) || !writer.write(picture))
+        return {BmpConversion::NotWritten, writer.errorString()};
+    if (QString reason; !writeWholeFile(target, bitmap.data(), &reason))
         return {BmpConversion::NotWritten, reason};
-    }
-    if (!file.commit())
-        return {BmpConversion::NotWritten, file.errorString()};
     return {BmpConversion::Written, {}};
 }

@@ -2,7 +2,7 @@
 
 #include "platform/picture_converter.h"
 
-// Converts pictures with Qt's image readers and writes the BMP through a temporary file.
+// Converts pictures with Qt's image readers and writes the BMP through writeWholeFile().
 class ImageConverter final : public PictureConverter
 {
 public:

@@ -3,7 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include "platform/file_writer.h"
 
 XdgAutostart::XdgAutostart(QString configHome, QString executable)
     : m_configHome(std::move(configHome)), m_executable(std::move(executable))
@@ -68,14 +69,8 @@ bool XdgAutostart::enable(QString* error)
     if (bytes.isEmpty())
         return fail(QStringLiteral("the program's path holds control characters"));
     const QString path = entryPath();
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return fail(QStringLiteral("cannot create the folder %1").arg(QFileInfo(path).absolutePath()));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
+    if (QString reason; !writeWholeFile(path, bytes, &reason))
         return fail(QStringLiteral("%1: %2").arg(path, reason));
-    }
     return true;
 }
 
