@@ -139,10 +139,10 @@ StoredSettings fForm4Load(Module1& state)
     return stored;
 }
 
-bool fForm4ExitClick(Module1& state, const AlarmDataList& lstData, QPoint topLeft)
+bool fForm4ExitClick(Module1& state, const AlarmDataList& lstData, QPoint topLeft, QString* reason)
 {
     WindowPosition::put(state.recIni, kSectionTimeInputLoc, topLeft);
-    const bool written = state.settingsFile().writeSlot(IniSlot::TimeInputLoc, state.recIni);
+    const bool written = state.settingsFile().writeSlot(IniSlot::TimeInputLoc, state.recIni, reason);
     state.bAlarmSetOpen = toFlag(!lstData.isEmpty());
     return written;
 }

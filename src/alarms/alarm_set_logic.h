@@ -47,8 +47,8 @@ struct StoredSettings
 /// missing.
 StoredSettings fForm4Load(Module1& state);
 /// Leaving the window with Exit: its place goes to slot 1, and bAlarmSetOpen tells whether events are left.
-/// Returns false when ixo.ini could not be written.
-bool fForm4ExitClick(Module1& state, const AlarmDataList& lstData, QPoint topLeft);
+/// Returns false, with the reason in `reason`, when ixo.ini could not be written.
+bool fForm4ExitClick(Module1& state, const AlarmDataList& lstData, QPoint topLeft, QString* reason = nullptr);
 
 /// The window's title: "Tindalo Alarm Clock..." followed by the date and the 12-hour time.
 QString title(const QDateTime& now);

@@ -603,9 +603,9 @@ void Form4::cmdMin_Click()
 void Form4::cmdExit_Click()
 {
     Module1& state = m_ctx.state;
-    if (!AlarmSet::fForm4ExitClick(state, m_ctx.lists.lstData, pos()))
-        qWarning("Ixo: the place of the Alarm Set window could not be saved in %s",
-                 qPrintable(state.settingsFile().path()));
+    if (QString reason; !AlarmSet::fForm4ExitClick(state, m_ctx.lists.lstData, pos(), &reason))
+        qWarning("Ixo: the place of the Alarm Set window could not be saved in %s: %s",
+                 qPrintable(state.settingsFile().path()), qPrintable(reason));
     hide();
 }
 

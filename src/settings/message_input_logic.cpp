@@ -47,8 +47,8 @@ SaveResult save(Module1& state, AlarmLists& lists, double fontSize, const QStrin
     const SettingsFile file = state.settingsFile();
     QString reason;
     if (!file.writeSlot(IniSlot::FontSize, state.recIni, &reason) && settingsWarning)
-        *settingsWarning = QStringLiteral("The font size could not be saved in ") + file.path() +
-                           QStringLiteral(": ") + reason;
+        *settingsWarning =
+            QStringLiteral("The font size could not be saved in ") + file.path() + QStringLiteral(": ") + reason;
 
     const QString alarm = lists.lstData.selectedLine();
     if (alarm.isEmpty() || text.isEmpty())
@@ -71,10 +71,10 @@ void abandon(AlarmLists& lists, const Loaded& loaded)
         lists.lstMessage.append(*loaded.takenLine);
 }
 
-bool storePosition(Module1& state, QPoint topLeft)
+bool storePosition(Module1& state, QPoint topLeft, QString* reason)
 {
     WindowPosition::put(state.recIni, kSectionMessageInputLoc, topLeft);
-    return state.settingsFile().writeSlot(IniSlot::MessageInputLoc, state.recIni);
+    return state.settingsFile().writeSlot(IniSlot::MessageInputLoc, state.recIni, reason);
 }
 
 std::optional<double> smallerFont(double size)

@@ -52,8 +52,9 @@ SaveResult save(Module1& state, AlarmLists& lists, double fontSize, const QStrin
 /// message of a pending alarm. Emptying the box and saving is what removes a message.
 void abandon(AlarmLists& lists, const Loaded& loaded);
 
-/// The window closes: its place goes to slot 2. False when ixo.ini could not be written.
-bool storePosition(Module1& state, QPoint topLeft);
+/// The window closes: its place goes to slot 2. False, with the reason in `reason`, when ixo.ini could not be
+/// written.
+bool storePosition(Module1& state, QPoint topLeft, QString* reason = nullptr);
 
 /// The size after "-", or nothing (beep) at 6 points or less.
 std::optional<double> smallerFont(double size);

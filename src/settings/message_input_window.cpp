@@ -215,9 +215,9 @@ void Form5::Form_QueryUnload()
 {
     Module1& state = m_ctx.state;
     MessageInput::abandon(m_ctx.lists, m_loaded);
-    if (!MessageInput::storePosition(state, pos()))
-        qWarning("Ixo: the place of the message window could not be saved in %s",
-                 qPrintable(state.settingsFile().path()));
+    if (QString reason; !MessageInput::storePosition(state, pos(), &reason))
+        qWarning("Ixo: the place of the message window could not be saved in %s: %s",
+                 qPrintable(state.settingsFile().path()), qPrintable(reason));
     m_ctx.requests.messageInputClosed();
     m_ctx.front.release(0); // the message input window hands the front to nobody
 }

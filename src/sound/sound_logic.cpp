@@ -153,7 +153,8 @@ bool Form9::copyTune(const QString& source, QString* reason)
         return true;
     // The copy lives in a folder only its owner can enter; one that cannot be made so is not written to.
     const QString folder = QFileInfo(m_tuneCopyPath).absolutePath();
-    if (QDir().mkpath(folder) && !QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
+    if (QDir().mkpath(folder) &&
+        !QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
         *reason = QStringLiteral("the folder cannot be made private");
         return false;
     }

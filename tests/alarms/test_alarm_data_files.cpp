@@ -8,7 +8,6 @@
 #include "app/quoted_line_file.h"
 #include "app/warnings.h"
 #include "fake_clock.h"
-#include "file_faults.h"
 #include "platform/launcher.h"
 #include "wallpaper/wallpaper_logic.h"
 
@@ -158,34 +157,6 @@ private Q_SLOTS:
         QCOMPARE(f.shown, listOf(c.shown));
         QCOMPARE(load && alarms ? AlarmDataFiles::fileLines(f.lists) : QStringList{}, listOf(c.loaded));
         QCOMPARE(f.lines.join('|').replace(c.file, "F"), QString(c.errors));
-    }
-
-    // A list file that cannot be written keeps its bytes and leaves nothing beside it; the warning says why.
-    void failedSaveKeepsTheFile_data()
-    {
-        QTest::addColumn<QString>("saver");
-        QTest::addColumn<QString>("fault");
-        for (const QString& fault : FileFault::kinds())
-            for (const char* saver : {"AlarmSet", "Wallpaper"})
-                QTest::newRow(qPrintable(fault + ", " + saver)) << QString(saver) << fault;
-    }
-    void failedSaveKeepsTheFile()
-    {
-        QFETCH(QString, saver);
-        QFETCH(QString, fault);
-        Fixture f;
-        f.lists.lstData.insertSorted("once 09:00:00");
-        f.wallpaper = {"a.bmp"};
-        const QString name = saver == AlarmDataFiles::kSaver ? "Plan.dat" : "Wpaper.dat";
-        QVERIFY(QuotedLineFile::write(f.state.strAppPath + name, {"old"}));
-        FileFault faulty(fault, f.dir.path());
-        if (!faulty.bites())
-            QSKIP("root writes into a read-only folder");
-        f.flow.overwrite(saver, name);
-        QCOMPARE(faulty.entries(), faulty.before);
-        QFile file(f.state.strAppPath + name);
-        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == QuotedLineFile::encode({"old"}));
-        QCOMPARE(f.shown, QStringList{name + " could not be written: " + faulty.reason()});
     }
 
     // A file with more lines than the list holds fills it and stops the load there, with one warning.

@@ -76,6 +76,14 @@ e2e_wait_for() {
     return 1
 }
 
+# e2e_root_is R G B: the middle of the root window (1024 x 768) has about this colour.
+e2e_root_is() {
+    local r g b
+    IFS='(,)' read -r _ _ r g b _ < <(import -window root -crop 1x1+512+384 -depth 8 txt:- 2>/dev/null | tail -n1)
+    [ -n "$b" ] && [ $(( (r - $1) * (r - $1) + (g - $2) * (g - $2) + (b - $3) * (b - $3) )) -le 300 ] ||
+        { echo "  root pixel is $r $g $b, expected $1 $2 $3"; return 1; }
+}
+
 # Prints "X Y W H" of the window with id $1 (absolute position).
 e2e_geometry() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}

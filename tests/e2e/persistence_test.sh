@@ -50,8 +50,6 @@ e2e_check "slot 3 holds the song ding" \
     test "$(slot 3)" = "$(bytes '%-17s\000\000\000\000%-30s' '[SongName]' ding)"
 e2e_check "slot 4 holds the settings" \
     test "$(slot 4)" = "$(bytes '%-17s\001\000\001\000%-30s' '[Setting]' ALAEOnDCWSOfUISPOfISOMOf)"
-e2e_check "slot 8 holds the font choice" \
-    test "$(slot 8)" = "$(bytes '%-17s\001\000\001\000%-30s' '[AllFont]' Normal)"
 
 # Restart: the list comes back from my.dat; saved again it gives the same bytes.
 e2e_menu Remove

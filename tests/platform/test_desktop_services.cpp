@@ -1,19 +1,27 @@
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
-#include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/quoted_line_file.h"
+#include "app/shared_state.h"
+#include "fake_sound.h"
+#include "fake_warnings.h"
 #include "platform/command_runner.h"
-#include "file_faults.h"
 #include "platform/event_sound.h"
 #include "platform/linux/desktop_launcher.h"
 #include "platform/linux/desktop_wallpaper.h"
 #include "platform/linux/desktop_window_services.h"
 #include "platform/linux/image_converter.h"
 #include "platform/linux/xdg_autostart.h"
+#include "settings/settings_file.h"
+#include "sound_files.h"
 
 namespace {
 // Plays nothing; says it did when `playable`.
@@ -50,16 +58,88 @@ public:
 };
 
 const QString kPath = QStringLiteral("/home/u/My Pictures/it's.bmp");
+
+// Writes `file` in the program folder `app` as its writer in Ixo does; the reason it gives when that fails.
+QString writeAndTell(const QString& file, const QString& app)
+{
+    QString told;
+    if (file.endsWith(".dat")) {
+        QuotedLineFile::write(app + file, {"once 09:00:00"}, &told);
+    } else if (file == "ixo.ini") {
+        SettingsFile(app).writeSlot(IniSlot::SongName, IniRecord{}, &told);
+    } else if (file.startsWith("autostart/")) {
+        XdgAutostart(app.chopped(1), "/usr/bin/ixo").enable(&told);
+    } else if (file.endsWith(".bmp")) {
+        told = ImageConverter().convertToBmp(app + "a.pbm", app + file).reason;
+    } else { // the tune's copy, made when a wave cannot be played: a warning, then the box
+        Module1 state;
+        state.strAppPath = app;
+        state.setStartupDefaults();
+        FakeWave wave;
+        FakeWavePlayer player;
+        FakeMci mci;
+        FakeSpeaker speaker;
+        FakeModalBox box;
+        FakeWarnings warnings;
+        FakeClockSwitch clock;
+        Form9(state, SoundServices{wave, player, mci, speaker, box, warnings, clock}, app + file).MidiSound();
+        told = (warnings.shown + box.shown + mci.commands).join('|');
+    }
+    return told;
+}
 } // namespace
 
-// The desktop services of the Linux platform layer: opening files, the beep, the wallpaper on each desktop and
-// the start at log-in.
+// The desktop services of the Linux platform layer: opening files, the beep, the wallpaper on each desktop, the
+// start at log-in, and writing a file.
 class TestDesktopServices : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    // Every file Ixo writes goes through writeWholeFile(); each writer meets a full disk (no file of this process
+    // may grow past one byte, the signal that would end it ignored) and a folder it may not write. The old file
+    // keeps its bytes, nothing is left beside it, and the reason is given (the warnings that carry it are the
+    // callers' tests').
+    void failedWriteKeepsTheOldFile_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("told");
+        for (const QString fault : {"full disk", "read-only folder"})
+            for (const QString file : {"Plan.dat", "Wpaper.dat", "ixo.ini", "tmpFile.bmp", "autostart/Ixo.exe.desktop"})
+                QTest::newRow(qPrintable(file + ", " + fault))
+                    << file << (file.contains('/') ? "<app>" + file + ": <why>" : "<why>"); // the autostart entry
+        // The tune's folder is made private, and so writable: only a full disk stops its copy.
+        QTest::newRow("tune, full disk") << "cache/air.mid"
+                                         << "<app>cache/air.mid could not be written: <why>|Error found, Sound "
+                                            "cannot be played, alarm at ";
+    }
+    void failedWriteKeepsTheOldFile()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, told);
+        const bool fullDisk = QByteArray(QTest::currentDataTag()).endsWith("full disk");
+        if (!fullDisk && geteuid() == 0)
+            QSKIP("root writes into a read-only folder all the same");
+        QTemporaryDir dir;
+        const QString app = dir.path() + '/', folder = QFileInfo(app + file).path();
+        QVERIFY(QDir().mkpath(folder) && SoundFiles::writeFile(app + "a.pbm", "P1 1 1 1") &&
+                SoundFiles::writeFile(app + "air.mid", "MThd") && SoundFiles::writeFile(app + file, "old"));
+        const QStringList before = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit oneByte{1, limit.rlim_max};
+        std::signal(SIGXFSZ, SIG_IGN);
+        QVERIFY(fullDisk ? setrlimit(RLIMIT_FSIZE, &oneByte) == 0
+                         : QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+        const QString shown = writeAndTell(file, app);
+        setrlimit(RLIMIT_FSIZE, &limit);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(shown, told.replace("<app>", app).replace("<why>", fullDisk ? "File too large" : "Permission denied"));
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
+        QCOMPARE(SoundFiles::readFile(app + file), "old");
+    }
     // The entry goes to $XDG_CONFIG_HOME/autostart, passes desktop-file-validate, runs this executable (quoted and
-    // escaped), and goes again on removal; a relative or multi-line path, or no folder, is refused with a reason.
+    // escaped), and goes again on removal; a relative or multi-line path is refused (an entry that cannot be written:
+    // the test above).
     void writesValidatesAndRemoves()
     {
         QTemporaryDir config;
@@ -72,9 +152,7 @@ private Q_SLOTS:
 
         QString error;
         QVERIFY2(autostart.enable(&error) && autostart.isEnabled(), qPrintable(error));
-        QFile file(entry);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray text = file.readAll();
+        const QByteArray text = SoundFiles::readFile(entry);
         QVERIFY(text.contains("\nExec=\"" + config.path().toUtf8() + "/my \\\\\"apps\\\\\" \\\\$1/Ixo 100%%\"\n"));
 
         const QString validator = QStandardPaths::findExecutable("desktop-file-validate");
@@ -92,50 +170,6 @@ private Q_SLOTS:
 
         QVERIFY(!XdgAutostart(config.path(), "ixo").enable(&error));
         QVERIFY(!XdgAutostart(config.path(), "/opt/a\nb/ixo").enable(&error));
-        QVERIFY(QDir(config.path()).rmdir("autostart") &&
-                QFile(config.filePath("autostart")).open(QIODevice::WriteOnly));
-        error.clear();
-        QVERIFY(!autostart.enable(&error) && !error.isEmpty() &&
-                !autostart.isEnabled()); // a file in the folder's place
-    }
-
-    // The autostart entry and the wallpaper's work bitmap, when they cannot be written: the reason is given, the
-    // old file keeps its bytes and nothing is left beside it.
-    void failedWriteKeepsTheFile_data()
-    {
-        QTest::addColumn<bool>("bitmap");
-        QTest::addColumn<QString>("fault");
-        for (const QString& fault : FileFault::kinds())
-            for (bool bitmap : {false, true})
-                QTest::newRow(qPrintable(fault + (bitmap ? ", work bitmap" : ", autostart entry"))) << bitmap << fault;
-    }
-    void failedWriteKeepsTheFile()
-    {
-        QFETCH(bool, bitmap);
-        QFETCH(QString, fault);
-        QTemporaryDir config;
-        const QString picture = config.filePath("a.png");
-        const QString target = config.path() + "/autostart/" + (bitmap ? "tmpFile.bmp" : "Ixo.exe.desktop");
-        QImage image(8, 8, QImage::Format_RGB32);
-        image.fill(Qt::green);
-        QFile old(target);
-        QVERIFY(image.save(picture) && QDir(config.path()).mkdir("autostart") &&
-                old.open(QIODevice::WriteOnly) && old.write("old") == 3);
-        old.close();
-        FileFault faulty(fault, config.path() + "/autostart");
-        if (!faulty.bites())
-            QSKIP("root writes into a read-only folder");
-        QString reason;
-        if (bitmap) {
-            const BmpConversion conversion = ImageConverter().convertToBmp(picture, target);
-            QVERIFY(conversion.outcome == BmpConversion::NotWritten);
-            reason = conversion.reason;
-        } else {
-            QVERIFY(!XdgAutostart(config.path(), "/usr/bin/ixo").enable(&reason));
-        }
-        QCOMPARE(reason, (bitmap ? "" : target + ": ") + faulty.reason());
-        QCOMPARE(faulty.entries(), faulty.before);
-        QVERIFY(old.open(QIODevice::ReadOnly) && old.readAll() == "old");
     }
 
     // The Exec line of a desktop entry: quoting and escapes, the file put in for the first file code (or added),

@@ -47,4 +47,11 @@ inline bool writeFile(const QString& path, const QByteArray& bytes, QFile::Permi
            (!permissions || file.setPermissions(permissions));
 }
 
+/// The bytes of the file at `path`; none when it cannot be read.
+inline QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 } // namespace SoundFiles

@@ -11,6 +11,7 @@
 #include "fake_wallpaper.h"
 #include "fake_warnings.h"
 #include "settings/settings_file.h"
+#include "sound_files.h"
 #include "wallpaper/clock_wallpaper_times.h"
 #include "wallpaper/wallpaper_changer.h"
 #include "wallpaper/wallpaper_form_state.h"
@@ -60,11 +61,7 @@ struct Rig
         changer.setEntries(entries);
         changer.optOption_Click(order);
     }
-    void picture(const QString& name)
-    {
-        QFile file(path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(name.toUtf8()) > 0);
-    }
+    void picture(const QString& name) { QVERIFY(SoundFiles::writeFile(path(name), name.toUtf8())); }
     /// What the last `n` changes showed, by content (read at once: older shown copies are removed).
     QStringList change(int n = 1)
     {
@@ -77,8 +74,7 @@ struct Rig
     }
     static QString content(const QString& file)
     {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString("gone");
+        return QFileInfo::exists(file) ? QString::fromUtf8(SoundFiles::readFile(file)) : QString("gone");
     }
 };
 
