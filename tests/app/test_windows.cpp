@@ -113,6 +113,60 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!app().trayFallbackWindow()->isVisible(), 60000);
     }
 
+    // Disable, a sound error box (a song that is not there) and the idle stop hold the clock each on its own, in any
+    // order: it runs once none holds it, and an alarm then fires on its second with its sound. "box" opens a box;
+    // the steps up to "OK" happen while it is up, when the clock stands still.
+    void clockHoldsAddUp_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<bool>("runs");
+        QTest::newRow("Disable, box, Disable off") << QStringList{"disable", "box", "OK", "disable"} << true;
+        QTest::newRow("box, Disable, Disable off") << QStringList{"box", "OK", "disable", "disable"} << true;
+        QTest::newRow("idle, Disable, box, Disable off, alarm")
+            << QStringList{"idle", "disable", "box", "OK", "disable", "work"} << true;
+        QTest::newRow("box, idle meanwhile, alarm") << QStringList{"box", "idle", "OK", "work"} << true;
+        QTest::newRow("Disable, box: stays disabled") << QStringList{"disable", "box", "OK"} << false;
+    }
+    void clockHoldsAddUp()
+    {
+        QFETCH(QStringList, steps);
+        Form4& w = alarmSet("10", "01", "00");
+        w.cmdAdd->click();
+        state().strSongPath = m_h->appPath() + "gone.wav";
+        fakes().wavePlayer.playable = false;
+        QList<bool> stoppedInBox;
+        auto run = [&](const QString& step) {
+            if (step == "disable")
+                form1().mDisable->trigger();
+            else
+                state().setClockActive(toFlag(step == "work"));
+        };
+        while (!steps.isEmpty()) {
+            const QString step = steps.takeFirst();
+            if (step != "box") {
+                run(step);
+                continue;
+            }
+            const QStringList inBox = steps.mid(0, steps.indexOf("OK"));
+            steps.remove(0, inBox.size() + 1);
+            fakes().modalBox.onShow = [&, inBox] {
+                stoppedInBox << !form1().Timer1.isActive();
+                for (const QString& s : inBox)
+                    run(s);
+            };
+            app().PlaySound("once", state().strSongPath);
+        }
+        QCOMPARE(stoppedInBox, QList<bool>{true});
+        QFETCH(bool, runs);
+        QCOMPARE(form1().Timer1.isActive(), runs);
+        if (!runs)
+            return;
+        fakes().wavePlayer.playable = true;
+        for (const QTime& t : {QTime(10, 0, 30), QTime(10, 1, 0)}) // the next event is read, then it is due
+            fakes().clock.setTime(t), form1().onTick();
+        QCOMPARE(fakes().wavePlayer.calls.last(), (QStringList{"once", state().strSongPath}));
+    }
+
     // A message is shown at the size slot 7 holds when it holds a sane size (its text, its place on top and its
     // title, the end-to-end alarm scenario shows).
     void messageWindow()

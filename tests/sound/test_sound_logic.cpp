@@ -80,7 +80,9 @@ private Q_SLOTS:
         r.state.bISInsteadMidi = toFlag(option.contains("midiSpeaker"));
         r.speaker.present = !option.contains("noSpeaker");
         QStringList held;
-        r.box.onShow = [&r, &held] { held << (r.clock.running || r.state.bTrayActive == kTrue ? "not held" : "held"); };
+        r.box.onShow = [&r, &held] {
+            held << (r.clock.running() || r.state.bTrayActive == kTrue ? "not held" : "held");
+        };
         if (option.contains("noTune"))
             r.mci.results.insert("play tmpMidiPlay", 7), r.mci.reason = "no module";
         if (song != "missing")
@@ -104,7 +106,7 @@ private Q_SLOTS:
         QFETCH(QString, outcome);
         QCOMPARE(used.join(' '), outcome.replace("<song>", r.state.strSongPath.mid(7)));
         QCOMPARE(held, QStringList(r.box.shown.size(), "held"));
-        QVERIFY(r.clock.running && r.state.bTrayActive == kTrue);
+        QVERIFY(r.clock.running() && r.state.bTrayActive == kTrue);
         QCOMPARE(r.state.bISRepeat(), toFlag(option.contains("repeat")));
     }
 
