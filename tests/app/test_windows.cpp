@@ -253,11 +253,16 @@ private Q_SLOTS:
     }
 
     // The chime box runs the set-up and wakes the clock; the tick's recompute works without the window, and a running
-    // chime is shown again when the window is loaded anew. Exit only hides (the close box too, the end-to-end alarm
-    // scenario shows); the title clock runs while the window is seen.
+    // chime is shown again when the window is loaded anew, as is a sound whose name ixo.ini cannot hold. Exit only
+    // hides (the close box too, the end-to-end alarm scenario shows); the title clock runs while the window is seen.
     void alarmSetChimeAndExit()
     {
         Form4* w = &alarmSet();
+        for (const QString& song : {QString("bell"), QString(31, 'x')}) { // slot 3 holds "bell"
+            w->cmbSong->addItem(song);
+            w->cmbSong->setCurrentText(song);
+            Q_EMIT w->cmbSong->activated(w->cmbSong->currentIndex());
+        }
         w->cbEMPlay->setCurrentIndex(w->cbEMPlay->findText("15"));
         w->chkEMPlay->click();
         QVERIFY(state().iEMNext == 15 && !w->cbEMPlay->isEnabled() && form1().Timer1.isActive()); // the clock wakes
@@ -272,6 +277,7 @@ private Q_SLOTS:
 
         w = &alarmSet();
         QVERIFY(w->windowTitle() == "Tindalo Alarm Clock...06 Dec 2026 / 10:20 AM" && w->chkEMPlay->isChecked());
+        QCOMPARE(state().strSongPath, m_h->appPath() + QString(31, 'x') + ".wav");
     }
 
     // The message input takes the line's message out for editing, on top; Save puts it back, stores the size the
