@@ -1,9 +1,11 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "platform/command_runner.h"
 #include "platform/event_sound.h"
@@ -125,6 +127,55 @@ private Q_SLOTS:
         if (found)
             got << QStringList(found->terminal ? 1 : 0, "terminal") << found->program << found->arguments;
         QTEST(got.join('|'), "command");
+    }
+
+    // The default application is asked of stand-ins for xdg-mime, then gio, on PATH, without waiting: the event
+    // loop runs meanwhile, and a helper that hangs is stopped after the time limit (0.3 s here).
+    void defaultApplicationWithoutWaiting_data()
+    {
+        QTest::addColumn<QString>("xdgMime");
+        QTest::addColumn<QString>("gio");
+        QTest::addColumn<QString>("command");
+        const QString hang = "exec sleep 10", none = "exit 1", gio = "echo 'Default application for x: ed.desktop'";
+        QTest::newRow("xdg-mime answers") << "echo 'ed.desktop;vi.desktop'" << hang << "ed|-n|/a b/my.dat";
+        QTest::newRow("xdg-mime hangs, gio answers") << hang << gio << "ed|-n|/a b/my.dat";
+        QTest::newRow("both hang: nothing") << hang << hang << "";
+        QTest::newRow("no default: nothing") << none << "echo 'No default applications for x'"
+                                             << "";
+    }
+    void defaultApplicationWithoutWaiting()
+    {
+        QFETCH(QString, xdgMime);
+        QFETCH(QString, gio);
+        QTemporaryDir dir;
+        for (const auto& [name, script] : {std::pair{"xdg-mime", xdgMime}, std::pair{"gio", gio}}) {
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(("#!/bin/sh\n" + script + "\n").toUtf8()) > 0);
+            QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        }
+        QVERIFY(QDir(dir.path()).mkpath("applications"));
+        QFile entry(dir.filePath("applications/ed.desktop"));
+        QVERIFY(entry.open(QIODevice::WriteOnly) && entry.write("[Desktop Entry]\nExec=ed -n %f\n") > 0);
+        entry.close();
+        const QByteArray path = qgetenv("PATH"), data = qgetenv("XDG_DATA_HOME");
+        const auto restore = qScopeGuard([&] { qputenv("PATH", path), qputenv("XDG_DATA_HOME", data); });
+        qputenv("PATH", dir.path().toUtf8() + ":" + path);
+        qputenv("XDG_DATA_HOME", dir.path().toUtf8());
+
+        DesktopLauncher launcher(300);
+        int beats = 0, beatsAtAnswer = -1;
+        QTimer beat;
+        beat.callOnTimeout([&beats] { ++beats; });
+        beat.start(20);
+        std::optional<OpenCommand> app;
+        launcher.askDefaultApplication("text/plain", "/a b/my.dat", [&](const std::optional<OpenCommand>& answer) {
+            app = answer, beatsAtAnswer = beats;
+        });
+        QCOMPARE(beatsAtAnswer, -1); // not answered before the question returns
+        QTRY_VERIFY_WITH_TIMEOUT(beatsAtAnswer >= 0, 5000);
+        QTEST(app ? (QStringList{app->program} + app->arguments).join('|') : "", "command");
+        if (xdgMime.startsWith("exec sleep"))
+            QVERIFY(beatsAtAnswer >= 5); // the clock's timers ran while the helper hung
     }
 
     // The beep is the sound theme's bell; the X bell only when that cannot be played.

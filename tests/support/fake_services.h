@@ -38,7 +38,7 @@ public:
     {
         return knownPrograms.contains(program) ? QStringLiteral("/usr/bin/") + program : QString();
     }
-    std::optional<OpenCommand> defaultApplication(const QString&, const QString&) const override { return {}; }
+    void askDefaultApplication(const QString&, const QString&, DefaultApplicationAnswer answer) override { answer({}); }
     QStringList knownPrograms;
     QList<QStringList> started;
 };
