@@ -1,7 +1,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include "alarms/alarm_data_files.h"
 #include "alarms/alarm_lists.h"
@@ -85,10 +84,9 @@ struct Fixture final : Warnings, LoadErrorList, OverwriteQuestion, Launcher
     void askDefaultApplication(const QString& mimeType, const QString& path, DefaultApplicationAnswer answer) override
     {
         const QStringList words = listOf(ed.defaultApp);
-        std::optional<OpenCommand> app;
-        if (mimeType == "text/plain" && !words.isEmpty())
-            app = OpenCommand{QString(words[0]).remove('!'), words.mid(1) << path, words[0].startsWith('!')};
-        QTimer::singleShot(0, [answer, app] { answer(app); }); // the desktop answers later
+        if (mimeType != "text/plain" || words.isEmpty())
+            return answer(std::nullopt);
+        answer(OpenCommand{QString(words[0]).remove('!'), words.mid(1) << path, words[0].startsWith('!')});
     }
     bool openFile(const QString&) override { return false; }
     bool startProgram(const QString& program, const QStringList& arguments) override
@@ -174,9 +172,9 @@ private Q_SLOTS:
         QCOMPARE(f.shown, QStringList{"The alarm list is full (32767 events)"});
     }
 
-    // The file opens in a window the user sees, once the desktop has answered: the desktop's default text
-    // application, a desktop editor, or a terminal editor inside a terminal emulator; never a terminal editor
-    // without a terminal.
+    // The file opens in a window the user sees: the desktop's default text application, a desktop editor, or a
+    // terminal editor inside a terminal emulator; never a terminal editor without a terminal. (An answer that comes
+    // later, when the chooser's data files are gone: the end-to-end alarm scenario.)
     void editorChoice_data() { rows(kEditorCases); }
     void editorChoice()
     {
@@ -185,8 +183,6 @@ private Q_SLOTS:
         f.ed = kEditorCases[row];
         f.state.strAppPath = "/";
         f.files().EditorClick("my file;rm -rf ~.dat");
-        QVERIFY(f.started.isEmpty() && f.shown.isEmpty());
-        QCoreApplication::processEvents();
         // Besides programs that fail to start, only the one expected starts, with the file as one argument.
         QCOMPARE(f.started.join('\n'), *f.ed.started ? f.ed.started + QString("|/my file;rm -rf ~.dat") : "");
         QCOMPARE(f.shown, *f.ed.started ? QStringList{} : QStringList{"notepad and wordpad not found"});
