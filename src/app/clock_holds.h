@@ -20,7 +20,6 @@ public:
     /// A reason that is either there or not (Disable, the idle stop), set to what it is now.
     void set(Reason reason, bool held) { at(reason) = held ? 1 : 0; }
 
-    bool isHeldBy(Reason reason) const { return m_counts[static_cast<int>(reason)] > 0; }
     bool isFree() const
     {
         for (const int count : m_counts)
