@@ -39,7 +39,7 @@ public:
     bool openFile(const QString&) override { return false; }
     bool startProgram(const QString&, const QStringList&) override { return false; }
     QString findProgram(const QString&) const override { return {}; }
-    std::optional<OpenCommand> defaultApplication(const QString&, const QString&) const override { return {}; }
+    void askDefaultApplication(const QString&, const QString&, DefaultApplicationAnswer answer) override { answer({}); }
     int reports = 0;
 };
 

@@ -20,6 +20,45 @@ QString signedNumber(qint64 n)
     return n < 0 ? QString::number(n) : QLatin1Char(' ') + QString::number(n);
 }
 
+// Starts the first editor that will: the desktop's default application `app`, a desktop editor, or $VISUAL,
+// $EDITOR or Debian's "editor" inside a terminal.
+void startEditor(const AlarmDataFiles::Services& services, const QString& path, const std::optional<OpenCommand>& app)
+{
+    Launcher& launcher = services.launcher;
+    // Every program gets its arguments as a list of its own, the file as one of them; no shell sees them.
+    auto start = [&](const QString& program, const QStringList& arguments) {
+        const QString found = launcher.findProgram(program);
+        return !found.isEmpty() && launcher.startProgram(found, arguments);
+    };
+    // A terminal editor started on its own has no window: it runs inside a terminal emulator or not at all.
+    auto startInTerminal = [&](const QStringList& command) {
+        if (command.isEmpty() || launcher.findProgram(command.first()).isEmpty())
+            return false;
+        QList<QStringList> terminals;
+        if (QStringList terminal = QProcess::splitCommand(services.terminal); !terminal.isEmpty())
+            terminals.append(terminal);
+        terminals.append({QStringLiteral("x-terminal-emulator")});
+        for (QStringList terminal : std::as_const(terminals)) {
+            const QString program = terminal.takeFirst();
+            if (start(program, terminal + QStringList{QStringLiteral("-e")} + command))
+                return true;
+        }
+        return false;
+    };
+
+    if (app && (app->terminal ? startInTerminal(QStringList{app->program} + app->arguments)
+                              : start(app->program, app->arguments)))
+        return;
+    for (const QString& editor : AlarmDataFiles::desktopEditors())
+        if (start(editor, {path}))
+            return;
+    for (const QString& command : {services.visualEditor, services.editor, QStringLiteral("editor")})
+        if (QStringList words = QProcess::splitCommand(command); !words.isEmpty())
+            if (startInTerminal(words << path))
+                return;
+    services.warnings.AnswerOk(QStringLiteral("notepad and wordpad not found"));
+}
+
 } // namespace
 
 AlarmDataFiles::AlarmDataFiles(Module1& state, AlarmLists& lists, const Services& services)
@@ -136,40 +175,9 @@ void AlarmDataFiles::SaveFileClick(const QString& fFileName)
 void AlarmDataFiles::EditorClick(const QString& fFileName)
 {
     const QString path = m_state.strAppPath + fFileName;
-    Launcher& launcher = m_services.launcher;
-    // Every program gets its arguments as a list of its own, the file as one of them; no shell sees them.
-    auto start = [&](const QString& program, const QStringList& arguments) {
-        const QString found = launcher.findProgram(program);
-        return !found.isEmpty() && launcher.startProgram(found, arguments);
-    };
-    // A terminal editor started on its own has no window: it runs inside a terminal emulator or not at all.
-    auto startInTerminal = [&](const QStringList& command) {
-        if (command.isEmpty() || launcher.findProgram(command.first()).isEmpty())
-            return false;
-        QList<QStringList> terminals;
-        if (QStringList terminal = QProcess::splitCommand(m_services.terminal); !terminal.isEmpty())
-            terminals.append(terminal);
-        terminals.append({QStringLiteral("x-terminal-emulator")});
-        for (QStringList terminal : std::as_const(terminals)) {
-            const QString program = terminal.takeFirst();
-            if (start(program, terminal + QStringList{QStringLiteral("-e")} + command))
-                return true;
-        }
-        return false;
-    };
-
-    // What the desktop's file manager would open a text file with.
-    if (const std::optional<OpenCommand> app = launcher.defaultApplication(QStringLiteral("text/plain"), path)) {
-        if (app->terminal ? startInTerminal(QStringList{app->program} + app->arguments)
-                          : start(app->program, app->arguments))
-            return;
-    }
-    for (const QString& editor : desktopEditors())
-        if (start(editor, {path}))
-            return;
-    for (const QString& command : {m_services.visualEditor, m_services.editor, QStringLiteral("editor")})
-        if (QStringList words = QProcess::splitCommand(command); !words.isEmpty())
-            if (startInTerminal(words << path))
-                return;
-    m_services.warnings.AnswerOk(QStringLiteral("notepad and wordpad not found"));
+    // What the desktop's file manager would open a text file with. The answer comes later, when this object may
+    // be gone; the services it names live as long as the program.
+    m_services.launcher.askDefaultApplication(
+        QStringLiteral("text/plain"), path,
+        [services = m_services, path](const std::optional<OpenCommand>& app) { startEditor(services, path, app); });
 }

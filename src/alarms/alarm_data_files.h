@@ -55,7 +55,8 @@ public:
     void SaveFileClick(const QString& fFileName);
     /// Opens `fFileName` of the program folder in a text editor the user sees: the desktop's default application
     /// for plain text, else the first desktop text editor found, else $VISUAL, $EDITOR or Debian's "editor"
-    /// inside a terminal emulator ($TERMINAL, else x-terminal-emulator). Warns when none starts.
+    /// inside a terminal emulator ($TERMINAL, else x-terminal-emulator). Warns when none starts. Nothing waits
+    /// for the desktop's answer: the editor starts when it comes.
     void EditorClick(const QString& fFileName);
 
     /// Sets `Fdata` to false when `TtmpData` is no acceptable alarm line; otherwise leaves it.

@@ -91,6 +91,7 @@ QString songPath(const Module1& state, const QString& name)
 QString SongClick(Module1& state, const QString& item)
 {
     state.strSongPath = songPath(state, item);
+    state.songPicked = true;
     const SettingsFile file = state.settingsFile();
     // A cut name would name no file after a restart: slot 3 keeps the sound picked before.
     if (!IniRecord::fits(item))
@@ -126,9 +127,10 @@ StoredSettings fForm4Load(Module1& state)
             record.iData2 = 0;
         }
     }
+    // A sound picked in this run stays, also when slot 3 could not take its name.
     if (const std::optional<IniRecord> slot = file.readSlot(IniSlot::SongName)) {
         record = *slot;
-        if (record.section() == kSectionSongName && !record.value().isEmpty())
+        if (record.section() == kSectionSongName && !record.value().isEmpty() && !state.songPicked)
             state.strSongPath = songPath(state, record.value());
     }
     if (const std::optional<IniRecord> slot = file.readSlot(IniSlot::Setting)) {

@@ -37,7 +37,8 @@ QString songPath(const Module1& state, const QString& name);
 /// same), else an empty text.
 QString SongClick(Module1& state, const QString& item);
 
-/// What the window's load takes from ixo.ini besides the sound, which it puts into strSongPath.
+/// What the window's load takes from ixo.ini besides the sound, which it puts into strSongPath unless a sound was
+/// picked in this run.
 struct StoredSettings
 {
     std::optional<QPoint> position;                       // slot 1, when it is "[TimeInputLoc]"

@@ -41,8 +41,9 @@ Form1::~Form1()
 void Form1::updateClockTimer()
 {
     const Module1& state = m_ctx.state;
-    const bool hasWork = state.bClockActive() == kTrue || state.bISRepeat() == kTrue;
-    if (hasWork && m_loaded && isClockRunning()) {
+    m_holds.set(ClockHolds::Reason::Disabled, mDisable->isChecked());
+    m_holds.set(ClockHolds::Reason::Idle, state.bClockActive() != kTrue && state.bISRepeat() != kTrue);
+    if (m_holds.isFree()) {
         if (!Timer1.isActive())
             Timer1.start();
     } else {
@@ -60,20 +61,15 @@ void Form1::tick()
         dueWake.start(untilDue + kDueWakeSlackMs);
 }
 
-bool Form1::isClockRunning() const
-{
-    return !mDisable->isChecked() && !m_clockHeld;
-}
-
 void Form1::holdClock()
 {
-    m_clockHeld = true;
+    m_holds.hold(ClockHolds::Reason::SoundBox);
     updateClockTimer();
 }
 
 void Form1::releaseClock()
 {
-    m_clockHeld = false;
+    m_holds.release(ClockHolds::Reason::SoundBox);
     updateClockTimer();
 }
 
@@ -121,7 +117,7 @@ void Form1::Form_Load(const QString& programFolder, const QString& sharedFolder)
         // The context menu is shown by the tray itself; every other activation is ignored.
     };
     addTrayIcon();
-    m_loaded = true;
+    m_holds.release(ClockHolds::Reason::Starting);
     updateClockTimer();
 }
 

@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QTimer>
 
+#include "app/clock_holds.h"
+
 struct WindowContext;
 class QAction;
 
@@ -52,10 +54,7 @@ public:
     void mDisable_Click();
     void mRemove_Click();
 
-    /// Whether the clock runs as far as the user and the sound error boxes are concerned: not disabled and
-    /// not held. It may still be stopped for want of work.
-    bool isClockRunning() const;
-    /// A sound error box holds the clock while it is open, and lets it go again.
+    /// A sound error box holds the clock while it is open, and gives back its hold when closed.
     void holdClock();
     void releaseClock();
 
@@ -69,7 +68,8 @@ private:
     void buildMenu();
     void addTrayIcon();
     void waitForTray();
-    /// Starts Timer1 when the clock has work and may run, stops it otherwise; a running timer keeps its beat.
+    /// Brings the Disable and idle holds up to date, then starts Timer1 when nothing holds the clock and stops it
+    /// otherwise; a running timer keeps its beat.
     void updateClockTimer();
     /// One tick of the clock, from the beat or from the wake on an event's second.
     void tick();
@@ -78,6 +78,5 @@ private:
     QTimer m_trayWait;
     int m_trayWaitLimit = 60000;
     int m_trayWaited = 0;
-    bool m_loaded = false;    // start-up is done: the clock may run
-    bool m_clockHeld = false; // a sound error box is open
+    ClockHolds m_holds;
 };

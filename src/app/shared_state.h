@@ -33,6 +33,7 @@ struct Module1
     QString strAppPath;   // program folder, always ending in "/"
     QString strSharePath; // folder of the delivered sounds and help page, ending in "/"; strAppPath when not installed
     QString strSongPath;  // full path of the alarm wave
+    bool songPicked = false; // a sound was picked in this run: it stays until the end, whatever slot 3 holds
 
     // Settings flags
     Flag bSoundOn = kFalse;

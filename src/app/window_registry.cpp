@@ -153,17 +153,12 @@ Form9& WindowRegistry::form9()
     return *m_form9;
 }
 
-bool WindowRegistry::isClockRunning() const
-{
-    return m_form1 && m_form1->isClockRunning();
-}
-
-void WindowRegistry::stopClock()
+void WindowRegistry::holdClock()
 {
     form1().holdClock();
 }
 
-void WindowRegistry::startClock()
+void WindowRegistry::releaseClock()
 {
     form1().releaseClock();
 }

@@ -197,10 +197,9 @@ public:
     void loadWallpaperWindow() override;
     void selectFontOption(qint16 iFontChoice) override;
 
-    // The clock timer, as the sound error boxes switch it off and on.
-    bool isClockRunning() const override;
-    void stopClock() override;
-    void startClock() override;
+    // The clock timer, as a sound error box holds it and gives it back.
+    void holdClock() override;
+    void releaseClock() override;
 
 private:
     Module1& m_state;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include <QString>
@@ -27,7 +28,10 @@ public:
     virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
     /// The full path of `program` found on PATH, or an empty text.
     virtual QString findProgram(const QString& program) const = 0;
-    /// How the desktop's default application for `mimeType` (the one its file manager uses) opens `path`;
-    /// nothing when no default is set or its entry cannot be used.
-    virtual std::optional<OpenCommand> defaultApplication(const QString& mimeType, const QString& path) const = 0;
+    using DefaultApplicationAnswer = std::function<void(const std::optional<OpenCommand>&)>;
+    /// Asks how the desktop's default application for `mimeType` (the one its file manager uses) opens `path`,
+    /// without waiting: `answer` receives it later, or nothing when no default is set, its entry cannot be used or
+    /// the desktop does not answer in time.
+    virtual void askDefaultApplication(const QString& mimeType, const QString& path,
+                                       DefaultApplicationAnswer answer) = 0;
 };

@@ -133,13 +133,10 @@ bool Form9::Win95ioPresent()
 
 void Form9::showSystemModal(const QString& text)
 {
-    // A clock the user has disabled stays stopped after the box.
-    const bool clockWasRunning = m_services.clock.isClockRunning();
     m_state.bTrayActive = kFalse;
-    m_services.clock.stopClock();
+    m_services.clock.holdClock();
     m_services.modalBox.showOk(text);
-    if (clockWasRunning)
-        m_services.clock.startClock();
+    m_services.clock.releaseClock();
     m_state.bTrayActive = kTrue;
 }
 

@@ -14,15 +14,14 @@ class SpeakerOutput;
 class ModalBox;
 class Warnings;
 
-// The clock timer as the sound error boxes switch it off and on again.
+// The clock timer as a sound error box holds it while open. A box gives back only its own hold: the clock runs
+// again once nothing else holds it either (a clock the user disabled stays stopped).
 class ClockSwitch
 {
 public:
     virtual ~ClockSwitch() = default;
-    /// Whether the clock runs as the user left it (not disabled); an idle clock with nothing to do counts.
-    virtual bool isClockRunning() const = 0;
-    virtual void stopClock() = 0;
-    virtual void startClock() = 0;
+    virtual void holdClock() = 0;
+    virtual void releaseClock() = 0;
 };
 
 // What the sound logic plays on and whom it tells.

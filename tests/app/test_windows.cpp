@@ -113,17 +113,54 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!app().trayFallbackWindow()->isVisible(), 60000);
     }
 
-    // A message is shown at the size slot 7 holds when it holds a sane size (its text, its place on top and its
-    // title, the end-to-end alarm scenario shows).
+    // Disable, a sound error box (a song that is not there) and the idle stop hold the clock each on its own, in any
+    // order: it runs once none holds it, and an alarm then fires on its second with its sound. "box:idle" is the
+    // idle stop while the box is up, when the clock and the tray stand still.
+    void clockHoldsAddUp_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<bool>("runs");
+        QTest::newRow("Disable, box, Disable off") << "disable box disable" << true;
+        QTest::newRow("box, Disable, Disable off") << "box disable disable" << true;
+        QTest::newRow("idle, Disable, box, Disable off, alarm") << "idle disable box disable work" << true;
+        QTest::newRow("box, idle meanwhile, alarm") << "box:idle work" << true;
+        QTest::newRow("Disable, box: stays disabled") << "disable box" << false;
+    }
+    void clockHoldsAddUp()
+    {
+        QFETCH(QString, steps);
+        alarmSet("10", "01", "00").cmdAdd->click(); // the song, ding.wav, is not in the program folder
+        fakes().wavePlayer.playable = false;
+        const auto run = [this](const QString& step) {
+            if (step == "disable")
+                form1().mDisable->trigger();
+            else if (!step.isEmpty())
+                state().setClockActive(toFlag(step == "work"));
+        };
+        for (const QString& step : steps.split(' ')) {
+            fakes().modalBox.onShow = [this, run, step] {
+                QVERIFY(!form1().Timer1.isActive() && state().bTrayActive == kFalse);
+                run(step.section(':', 1));
+            };
+            step.startsWith("box") ? app().PlaySound("once", state().strSongPath) : run(step);
+        }
+        QFETCH(bool, runs);
+        QVERIFY(fakes().modalBox.shown.size() == 1 && form1().Timer1.isActive() == runs);
+        if (!runs)
+            return;
+        fakes().wavePlayer.playable = true;
+        for (const QTime& t : {QTime(10, 0, 30), QTime(10, 1, 0)}) // the next event is read, then it is due
+            fakes().clock.setTime(t), form1().onTick();
+        QCOMPARE(fakes().wavePlayer.calls.last(), (QStringList{"once", state().strSongPath}));
+    }
+
+    // A message is shown at the size slot 7 holds (the sizes slot 7 may hold: the message input's tests, by the same
+    // rule; its text, its place on top and its title, the end-to-end alarm scenario shows).
     void messageWindow()
     {
-        for (const auto& [section, size, shown] :
-             {std::tuple{kSectionFontSize, 16, 16}, std::tuple{kSectionAllFont, 16, int(Form6::kDefaultFontSize)},
-              std::tuple{kSectionFontSize, -3, int(Form6::kDefaultFontSize)}}) {
-            QVERIFY(state().settingsFile().writeSlot(IniSlot::FontSize, IniRecord{section, qint16(size), 0, {}}));
-            app().openMessageWindow("big");
-            QCOMPARE(app().messageWindows().last()->txtMsg->font().pointSize(), shown);
-        }
+        QVERIFY(state().settingsFile().writeSlot(IniSlot::FontSize, IniRecord{kSectionFontSize, 16, 0, {}}));
+        app().openMessageWindow("big");
+        QCOMPARE(app().messageWindows().last()->txtMsg->font().pointSize(), 16);
     }
 
     // Closing a message window or a warning hands the front back to the dialog that held it when the window came,
@@ -199,11 +236,16 @@ private Q_SLOTS:
     }
 
     // The chime box runs the set-up and wakes the clock; the tick's recompute works without the window, and a running
-    // chime is shown again when the window is loaded anew. Exit only hides (the close box too, the end-to-end alarm
-    // scenario shows); the title clock runs while the window is seen.
+    // chime is shown again when the window is loaded anew, as is a sound whose name ixo.ini cannot hold. Exit only
+    // hides (the close box too, the end-to-end alarm scenario shows); the title clock runs while the window is seen.
     void alarmSetChimeAndExit()
     {
         Form4* w = &alarmSet();
+        for (const QString& song : {QString("bell"), QString(31, 'x')}) { // slot 3 holds "bell"
+            w->cmbSong->addItem(song);
+            w->cmbSong->setCurrentText(song);
+            Q_EMIT w->cmbSong->activated(w->cmbSong->currentIndex());
+        }
         w->cbEMPlay->setCurrentIndex(w->cbEMPlay->findText("15"));
         w->chkEMPlay->click();
         QVERIFY(state().iEMNext == 15 && !w->cbEMPlay->isEnabled() && form1().Timer1.isActive()); // the clock wakes
@@ -218,6 +260,7 @@ private Q_SLOTS:
 
         w = &alarmSet();
         QVERIFY(w->windowTitle() == "Tindalo Alarm Clock...06 Dec 2026 / 10:20 AM" && w->chkEMPlay->isChecked());
+        QCOMPARE(state().strSongPath, m_h->appPath() + QString(31, 'x') + ".wav");
     }
 
     // The message input takes the line's message out for editing, on top; Save puts it back, stores the size the
@@ -257,8 +300,8 @@ private Q_SLOTS:
 
     // Each button opens the chooser in its mode, listing the data files and claiming the front; a chooser left
     // open in another mode is replaced by a fresh one. A refused name is shown corrected, with the warning, and
-    // the chooser stays (a good one is saved: the end-to-end scenarios); Cancel hands the front back and the
-    // chooser goes. Edit opens the chosen file in an editor.
+    // the chooser stays (a good one is saved, and one opened in an editor: the end-to-end scenarios); Cancel hands
+    // the front back and the chooser goes.
     void chooserModesAndSave()
     {
         m_h->touch("b.dat");
@@ -274,11 +317,6 @@ private Q_SLOTS:
         warningSaying("Wpaper.dat has data of wallpaper")->cmdOk->click();
         f.cmdCancel->click();
         QVERIFY(state().lForegroundWho == 0 && !app().form14());
-
-        chooser("Open").File1->setCurrentRow(0);
-        fakes().launcher.knownPrograms = QStringList{"kate"};
-        app().form14()->cmdConfirm->click();
-        QCOMPARE(fakes().launcher.started.last(), (QStringList{"/usr/bin/kate", m_h->appPath() + "b.dat"}));
     }
 
     // The boxes set their flags when they change; "Don't compare with second" hides the Alarm Set window's seconds

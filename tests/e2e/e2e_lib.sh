@@ -34,14 +34,10 @@ e2e_start_desktop() {
 # time; called again while Ixo runs, the clock jumps, as after a suspend or a clock change (timers keep real time).
 # libfaketime takes the clock as an offset from the real one, so the real time is read here with the preload
 # library left out: the whole suite may itself run under faketime, whose settings are not passed on to Ixo.
-e2e_real_epoch() {
-    LD_PRELOAD= date +%s
-}
-
 e2e_set_clock() {
     local target
     target=$(LD_PRELOAD= date -d "$1" +%s) || return 1
-    printf '%+d\n' $((target - $(e2e_real_epoch))) >"$E2E_WORK/faketime"
+    printf '%+d\n' $((target - $(LD_PRELOAD= date +%s))) >"$E2E_WORK/faketime"
 }
 
 # Starts Ixo from the program folder on the scenario's faked clock; sets IXO_PID. The times of files are left
@@ -165,15 +161,6 @@ e2e_menu() {
     return 1
 }
 
-# e2e_left_click_icon: a left click on the tray icon (Stop).
-e2e_left_click_icon() {
-    local icon
-    icon=$(e2e_tray_icon)
-    [ -n "$icon" ] || return 1
-    read -r ix iy iw ih < <(e2e_geometry "$icon")
-    xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click 1
-}
-
 # e2e_window TITLE-REGEX [SECONDS]: waits for a visible window whose title matches; prints its id.
 e2e_window() {
     local found="" deadline=$((SECONDS + ${2:-10}))
@@ -220,18 +207,19 @@ e2e_add_alarm() {
     e2e_wait_for 10 "Input Message to close" bash -c "! xdotool search --onlyvisible --name '^Input Message$'"
 }
 
-# e2e_save_as NAME: in the Alarm Set window with the cursor in the hour box, the save button (16 Tabs on), NAME
-# typed into the file chooser, Enter; waits for NAME.dat in the program folder.
-e2e_save_as() {
-    local i chooser k="xdotool key --delay 60"
-    for i in $(seq 16); do $k Tab; done
-    $k space
-    chooser=$(e2e_window '^ Load Data From Files' 10) || return 1
-    xdotool windowactivate --sync "$chooser"
+# e2e_chooser TABS NAME: in the Alarm Set window, the button TABS Tabs on opens the file chooser; NAME is typed into
+# its name box.
+e2e_chooser() {
+    local k="xdotool key --delay 60"
+    $k $(printf 'Tab %.0s' $(seq "$1")) space
+    xdotool windowactivate --sync "$(e2e_window '^ Load Data From Files' 10)" || return 1
     sleep 0.3
     $k Tab # from the file list to the name box
-    xdotool type --delay 60 "$1"
-    $k Return
-    e2e_wait_for 5 "$1.dat" test -f "$E2E_PROG/$1.dat"
+    xdotool type --delay 60 "$2"
 }
 
+# e2e_pictures: the probe's test pictures (red.bmp, blue.jpg, ...) made in $pictures.
+e2e_pictures() {
+    pictures="$E2E_WORK/Pictures"
+    mkdir -p "$pictures" && "${WALLPAPER_PROBE:?}" pictures "$pictures"
+}

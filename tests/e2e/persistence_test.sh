@@ -40,7 +40,8 @@ $k Down Return
 sleep 0.3
 for i in $(seq 4); do $k shift+Tab; done                          # back to the hour box... and save
 $k shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
-e2e_save_as my
+# The save button (16 Tabs on), "my" typed into the chooser, Enter.
+e2e_chooser 16 my && xdotool key Return && e2e_wait_for 5 "my.dat" test -f "$E2E_PROG/my.dat"
 expected=$(printf '"once 23:59:58"\r\n"twice 23:59:59"\r\n"Lunch is over at 23:59:59"\r\n' | od -An -tx1)
 e2e_check "my.dat holds the list, byte for byte" test "$(od -An -tx1 "$E2E_PROG/my.dat")" = "$expected"
 
@@ -58,7 +59,7 @@ ini_before=$(od -An -tx1 "$E2E_PROG/ixo.ini")
 e2e_start_ixo
 e2e_wait_for 20 "tray icon" bash -c '[ -n "$(source "$E2E_LIB"; e2e_tray_icon)" ]'
 open_alarm_set
-e2e_save_as again
+e2e_chooser 16 again && xdotool key Return && e2e_wait_for 5 "again.dat" test -f "$E2E_PROG/again.dat"
 e2e_check "after a restart the same list is back" test "$(od -An -tx1 "$E2E_PROG/again.dat")" = "$expected"
 e2e_check "and the settings file is as it was" test "$(od -An -tx1 "$E2E_PROG/ixo.ini")" = "$ini_before"
 e2e_menu Remove

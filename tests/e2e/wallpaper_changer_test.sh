@@ -1,13 +1,10 @@
 #!/usr/bin/env bash
 # The wallpaper changer of the real program on a bare X server: a list of a BMP and a JPEG kept with "Change in
 # every " 5 min in priority order, slot 5 "Check" in ixo.ini so the changer starts with Ixo; with the clock moved
-# to each mark, the root window's background changes in list order (red, then blue; the return to the first entry
-# is the changer's test).
+# to each mark, the root window's background changes in list order (red, blue; round the list again: the changer's
+# tests).
 source "$E2E_LIB"
-probe=${WALLPAPER_PROBE:?}
-pictures="$E2E_WORK/Pictures"
-mkdir -p "$pictures"
-"$probe" pictures "$pictures" || { echo "e2e: cannot make the test pictures"; exit 1; }
+e2e_pictures || { echo "e2e: cannot make the test pictures"; exit 1; }
 printf '"red.bmp"\r\n"blue.jpg"\r\n' >"$E2E_PROG/Wpaper.dat"
 cat >"$E2E_PROG/Wpaper.ini" <<INI
 [Wallpaper]

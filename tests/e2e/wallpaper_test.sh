@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
-# The wallpaper changer on a real X server: under a bare window manager the root window's picture is published
-# and cleared (the colours it shows at each change are the changer scenario's), and GNOME's gsettings keys (light
-# and dark) receive the picture's URI.
+# The wallpaper changer on a real X server: a bare window manager gets the picture as the root window's
+# background, and GNOME's gsettings keys (light and dark) receive the picture's URI. (The pictures
+# shown on the bare server, the JPEG converted one change ahead: the changer scenario.)
 source "$E2E_LIB"
 probe=${WALLPAPER_PROBE:?}
-pictures="$E2E_WORK/Pictures"
-mkdir -p "$pictures"
-"$probe" pictures "$pictures" || { echo "e2e: cannot make the test pictures"; exit 1; }
+e2e_pictures || { echo "e2e: cannot make the test pictures"; exit 1; }
 
 root_property_set() {
     xprop -root _XROOTPMAP_ID | grep -q 'pixmap id # 0x' &&

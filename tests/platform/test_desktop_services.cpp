@@ -5,9 +5,11 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "app/quoted_line_file.h"
 #include "app/shared_state.h"
@@ -201,6 +203,38 @@ private Q_SLOTS:
         if (found)
             got << QStringList(found->terminal ? 1 : 0, "terminal") << found->program << found->arguments;
         QTEST(got.join('|'), "command");
+    }
+
+    // The default application is asked of stand-ins for xdg-mime, then gio, on PATH, without waiting: while xdg-mime
+    // hangs the event loop runs, and it is stopped after the time limit (0.3 s here); gio's answer is used then.
+    void defaultApplicationWithoutWaiting()
+    {
+        QTemporaryDir dir;
+        const auto write = [&dir](const QString& name, const QByteArray& text) {
+            return SoundFiles::writeFile(dir.filePath(name), text, QFile::ReadOwner | QFile::ExeOwner);
+        };
+        QVERIFY(write("xdg-mime", "#!/bin/sh\nexec sleep 10") &&
+                write("gio", "#!/bin/sh\necho 'Default application for x: ed.desktop;vi.desktop'"));
+        QVERIFY(QDir(dir.path()).mkdir("applications") &&
+                write("applications/ed.desktop", "[Desktop Entry]\nExec=ed %f"));
+        const QByteArray path = qgetenv("PATH"), data = qgetenv("XDG_DATA_HOME");
+        const auto restore = qScopeGuard([&] { qputenv("PATH", path), qputenv("XDG_DATA_HOME", data); });
+        qputenv("PATH", dir.path().toUtf8() + ":" + path);
+        qputenv("XDG_DATA_HOME", dir.path().toUtf8());
+
+        DesktopLauncher launcher(300);
+        int beats = 0, beatsAtAnswer = -1;
+        QTimer beat;
+        beat.callOnTimeout([&beats] { ++beats; });
+        beat.start(20);
+        std::optional<OpenCommand> app;
+        launcher.askDefaultApplication("text/plain", "/a b/my.dat", [&](const std::optional<OpenCommand>& answer) {
+            app = answer, beatsAtAnswer = beats;
+        });
+        QCOMPARE(beatsAtAnswer, -1); // not answered before the question returns
+        QTRY_VERIFY_WITH_TIMEOUT(beatsAtAnswer >= 0, 5000);
+        QVERIFY(app && app->program == "ed" && app->arguments == QStringList{"/a b/my.dat"});
+        QVERIFY(beatsAtAnswer >= 5); // the event loop ran while xdg-mime hung
     }
 
     // The beep is the sound theme's bell; the X bell only when that cannot be played.

@@ -155,17 +155,6 @@ private Q_SLOTS:
         Rig noFont(r.dir.filePath("none.sf2"));
         QVERIFY(noFont.mci.mciSendString(open) != 0 && noFont.mci.mciSendString("play tmpMidiPlay") != 0);
     }
-
-    // Files that are not tone devices are passed over, and without a sound output nothing plays tones.
-    void otherDevicesArePassedOver()
-    {
-        QTemporaryDir dir;
-        QVERIFY(QFile(dir.filePath("event0")).open(QIODevice::WriteOnly));
-        FakeSpeaker noOutput;
-        noOutput.present = false;
-        PcSpeaker speaker(noOutput, dir.path());
-        QVERIFY(!speaker.isPresent() && !speaker.usesDevice());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestSdlSound)

@@ -24,23 +24,14 @@ public:
     int beeps = 0;
 };
 
-// Opens nothing; a program starts when its name is in `knownPrograms`.
+// Opens and starts nothing; the desktop names no default application.
 class FakeLauncher final : public Launcher
 {
 public:
     bool openFile(const QString&) override { return true; }
-    bool startProgram(const QString& program, const QStringList& arguments) override
-    {
-        started.append(QStringList{program} + arguments);
-        return knownPrograms.contains(program.section(QLatin1Char('/'), -1));
-    }
-    QString findProgram(const QString& program) const override
-    {
-        return knownPrograms.contains(program) ? QStringLiteral("/usr/bin/") + program : QString();
-    }
-    std::optional<OpenCommand> defaultApplication(const QString&, const QString&) const override { return {}; }
-    QStringList knownPrograms;
-    QList<QStringList> started;
+    bool startProgram(const QString&, const QStringList&) override { return false; }
+    QString findProgram(const QString&) const override { return {}; }
+    void askDefaultApplication(const QString&, const QString&, DefaultApplicationAnswer answer) override { answer({}); }
 };
 
 class FakeTray final : public TrayIcon

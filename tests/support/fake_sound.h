@@ -6,6 +6,7 @@
 #include <QList>
 #include <QStringList>
 
+#include "app/clock_holds.h"
 #include "platform/modal_box.h"
 #include "platform/sound_devices.h"
 #include "sound/sound_logic.h"
@@ -20,13 +21,15 @@ public:
     std::function<void()> onShow;
 };
 
+// Holds the clock for the sound boxes beside the other reasons, as the tray window does.
 class FakeClockSwitch final : public ClockSwitch
 {
 public:
-    bool isClockRunning() const override { return running; }
-    void stopClock() override { running = false; }
-    void startClock() override { running = true; }
-    bool running = true;
+    FakeClockSwitch() { holds.release(ClockHolds::Reason::Starting); }
+    void holdClock() override { holds.hold(ClockHolds::Reason::SoundBox); }
+    void releaseClock() override { holds.release(ClockHolds::Reason::SoundBox); }
+    bool running() const { return holds.isFree(); }
+    ClockHolds holds;
 };
 
 class FakeWave final : public WaveChannel

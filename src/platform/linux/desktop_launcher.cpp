@@ -10,9 +10,6 @@
 
 namespace {
 
-// Waits at most this long for xdg-mime or gio to answer.
-constexpr int kQueryTimeLimitMs = 5000;
-
 // A value of a desktop entry with its escapes (\s, \n, \t, \r, \\) resolved.
 QString unescapeValue(QStringView value)
 {
@@ -79,41 +76,6 @@ std::optional<QStringList> splitExec(const QString& exec)
     if (inArgument)
         arguments.append(current);
     return arguments;
-}
-
-// The default application's desktop file id for `mimeType`, from xdg-mime, else from gio; empty for none.
-QString defaultDesktopId(const QString& mimeType)
-{
-    auto ask = [](const QString& program, const QStringList& arguments) {
-        const QString found = QStandardPaths::findExecutable(program);
-        if (found.isEmpty())
-            return QString();
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C")); // gio's answer is translated otherwise
-        process.setProcessEnvironment(environment);
-        process.setStandardInputFile(QProcess::nullDevice());
-        process.start(found, arguments);
-        if (!process.waitForFinished(kQueryTimeLimitMs)) {
-            process.kill();
-            process.waitForFinished();
-            return QString();
-        }
-        if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
-            return QString();
-        return QString::fromUtf8(process.readAllStandardOutput());
-    };
-    QString id = ask(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), mimeType})
-                     .section(QLatin1Char('\n'), 0, 0)
-                     .trimmed();
-    if (id.isEmpty()) {
-        // "Default application for “text/plain”: org.gnome.TextEditor.desktop"
-        const QString first = ask(QStringLiteral("gio"), {QStringLiteral("mime"), mimeType}).section('\n', 0, 0);
-        if (first.startsWith(QLatin1String("Default application")))
-            id = first.section(QStringLiteral(": "), -1).trimmed();
-    }
-    // mimeapps.list may give several, separated by ";": the first is the default.
-    return id.section(QLatin1Char(';'), 0, 0).trimmed();
 }
 
 } // namespace
@@ -186,6 +148,13 @@ std::optional<OpenCommand> desktopEntryCommand(const QString& entry, const QStri
     return command;
 }
 
+DesktopLauncher::DesktopLauncher(int questionTimeLimitMs) : m_questions(questionTimeLimitMs)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C")); // gio's answer is translated otherwise
+    m_questions.setEnvironment(environment);
+}
+
 bool DesktopLauncher::openFile(const QString& path)
 {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
@@ -201,9 +170,44 @@ QString DesktopLauncher::findProgram(const QString& program) const
     return QStandardPaths::findExecutable(program);
 }
 
-std::optional<OpenCommand> DesktopLauncher::defaultApplication(const QString& mimeType, const QString& path) const
+void DesktopLauncher::ask(const QString& program, const QStringList& arguments,
+                          std::function<void(const QString&)> then)
 {
-    const QString id = defaultDesktopId(mimeType);
+    const QString found = QStandardPaths::findExecutable(program);
+    if (found.isEmpty()) {
+        then(QString());
+        return;
+    }
+    m_questions.run(found, arguments, [then = std::move(then)](const CommandRunner::Result& result) {
+        then(result.started && result.exitCode == 0 ? QString::fromUtf8(result.output) : QString());
+    });
+}
+
+void DesktopLauncher::askDefaultApplication(const QString& mimeType, const QString& path,
+                                            DefaultApplicationAnswer answer)
+{
+    // The default application's desktop file id, from xdg-mime, else from gio.
+    ask(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), mimeType},
+        [this, mimeType, path, answer = std::move(answer)](const QString& output) {
+            const QString id = output.section(QLatin1Char('\n'), 0, 0).trimmed();
+            if (!id.isEmpty()) {
+                answer(commandOf(id, path));
+                return;
+            }
+            ask(QStringLiteral("gio"), {QStringLiteral("mime"), mimeType}, [this, path, answer](const QString& output) {
+                // "Default application for “text/plain”: org.gnome.TextEditor.desktop"
+                const QString first = output.section(QLatin1Char('\n'), 0, 0);
+                answer(first.startsWith(QLatin1String("Default application"))
+                           ? commandOf(first.section(QStringLiteral(": "), -1).trimmed(), path)
+                           : std::nullopt);
+            });
+        });
+}
+
+std::optional<OpenCommand> DesktopLauncher::commandOf(const QString& ids, const QString& path) const
+{
+    // mimeapps.list may give several, separated by ";": the first is the default.
+    const QString id = ids.section(QLatin1Char(';'), 0, 0).trimmed();
     if (id.isEmpty() || !id.endsWith(QLatin1String(".desktop")) || id.contains(QLatin1Char('/')))
         return std::nullopt;
     // An id "vendor-name.desktop" may also stand for the file vendor/name.desktop.

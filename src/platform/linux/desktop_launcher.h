@@ -1,16 +1,29 @@
 #pragma once
 
 #include "platform/launcher.h"
+#include "platform/linux/process_runner.h"
 
 // Opens files through QDesktopServices and starts programs detached with QProcess. The default application of a
-// file type is asked of xdg-mime (or gio) and started from its desktop entry.
+// file type is asked of xdg-mime (or gio), through QProcess signals, and started from its desktop entry.
 class DesktopLauncher final : public Launcher
 {
+    Q_DISABLE_COPY_MOVE(DesktopLauncher)
 public:
+    /// A helper that has not answered within `questionTimeLimitMs` is stopped and counts as no answer.
+    explicit DesktopLauncher(int questionTimeLimitMs = 5000);
+
     bool openFile(const QString& path) override;
     bool startProgram(const QString& program, const QStringList& arguments) override;
     QString findProgram(const QString& program) const override;
-    std::optional<OpenCommand> defaultApplication(const QString& mimeType, const QString& path) const override;
+    void askDefaultApplication(const QString& mimeType, const QString& path, DefaultApplicationAnswer answer) override;
+
+private:
+    /// Runs `program` found on PATH; `then` receives its output, empty when it is missing, fails or hangs.
+    void ask(const QString& program, const QStringList& arguments, std::function<void(const QString&)> then);
+    /// How the desktop entry named first in `ids` (a list separated by ";") opens `path`.
+    std::optional<OpenCommand> commandOf(const QString& ids, const QString& path) const;
+
+    ProcessRunner m_questions;
 };
 
 /// The command of the desktop entry `entry` (the text of a .desktop file) that opens `path`: its Exec line split

@@ -18,6 +18,8 @@ ProcessRunner::~ProcessRunner()
 {
     if (m_process) {
         m_process->disconnect(this);
+        // Only at the program's end, after its event loop: the killed command is collected, which QProcess would
+        // otherwise do itself, for up to 30 s, with a warning.
         m_process->kill();
         m_process->waitForFinished(1000);
     }
@@ -38,6 +40,8 @@ void ProcessRunner::startNext()
     m_process = new QProcess(this);
     m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process->setInputChannelMode(QProcess::ManagedInputChannel);
+    if (!m_environment.isEmpty())
+        m_process->setProcessEnvironment(m_environment);
     connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error != QProcess::FailedToStart)
             return; // a crash or a kill also ends in finished()

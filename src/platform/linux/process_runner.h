@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QProcessEnvironment>
 #include <QQueue>
 #include <QTimer>
 
@@ -18,6 +19,9 @@ public:
     ~ProcessRunner() override;
 
     void run(const QString& program, const QStringList& arguments, Done done = {}) override;
+
+    /// The environment of the commands started from now on; an empty one means Ixo's own.
+    void setEnvironment(const QProcessEnvironment& environment) { m_environment = environment; }
 
     /// True while a command runs or waits.
     bool isBusy() const { return m_process != nullptr || !m_queue.isEmpty(); }
@@ -40,4 +44,5 @@ private:
     QProcess* m_process = nullptr;
     Done m_done;
     QTimer m_timeLimit;
+    QProcessEnvironment m_environment;
 };
