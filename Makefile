@@ -6,8 +6,8 @@ MUTATION_BUILD ?= build-mutation
 JOBS           ?= 2
 CMAKE_ARGS     ?=
 
-.PHONY: all deps deps-test deps-deb build build-tests run test test-sanitize bench screenshots demo install \
-        uninstall deb format format-check layering mutation clean
+.PHONY: all deps deps-test deps-deb build build-tests run test test-sanitize bench pictures screenshots demo \
+        install uninstall deb format format-check layering mutation mutation-draw clean
 
 all: build
 
@@ -72,6 +72,12 @@ deb: build deps-deb
 uninstall:
 	@scripts/install-ixo uninstall
 
+# The windows' pictures of the window test (tests/app/pictures/*.png) drawn anew after an intended change; those
+# that changed show in git.
+pictures: build-tests
+	@cd $(BUILD) && IXO_RECORD_PICTURES=1 ctest -R '^test_windows$$' --output-on-failure
+	@git status --short tests/app/pictures
+
 screenshots: build deps-test
 	@scripts/screenshots $(BUILD)
 
@@ -87,6 +93,12 @@ layering:
 # Small seeded faults put into src/ one at a time, each run against the core and window tests: killed/total.
 mutation: deps-test
 	@scripts/mutation --build $(MUTATION_BUILD) --jobs $(JOBS)
+
+# A seeded draw of 40 faults nobody tuned the tests to (the one kept in scripts/mutation-draws/seed-SEED.txt, else
+# drawn now from the code): each against the core and window tests, then what they miss against the whole suite.
+mutation-draw: deps-test
+	@test -n "$(SEED)" || { echo "make mutation-draw SEED=N (N: the draw's seed, e.g. 2026)"; exit 2; }
+	@scripts/mutation --draw $(SEED) --whole-suite --build $(MUTATION_BUILD) --jobs $(JOBS)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(MUTATION_BUILD)

@@ -2,34 +2,103 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QStyle>
+#include <QStyleHints>
 #include <QTest>
 #include <QToolButton>
 
 #include "alarms/alarm_lists.h"
 #include "alarms/alarm_set_window.h"
+#include "app/about_window.h"
 #include "app/error_list_window.h"
 #include "app/message_window.h"
 #include "app_harness.h"
 #include "filedialogs/data_file_chooser.h"
+#include "filedialogs/overwrite_window.h"
 #include "settings/message_input_window.h"
 #include "settings/settings_window.h"
 #include "wallpaper/wallpaper_logic.h"
 #include "wallpaper/wallpaper_window.h"
 
+// Pictures of windows compared with the ones kept in tests/app/pictures: the same pixels on every machine,
+// whatever its fonts, icon theme, screen or desktop. prepareEnvironment() runs before the application is made (the
+// test's initMain): the offscreen platform at scale 1, no desktop settings (fonts, palette, icon theme: the style's
+// own icons), and fontconfig told of Debian's DejaVu fonts and nothing else (the build's pictures/fonts.conf).
+// prepareApplication() then sets the Fusion style and its palette, the font and a caret that does not blink. The
+// rest that moves in a window is clock text, and the test's clock is faked.
+namespace WindowPictures {
+
+void prepareEnvironment()
+{
+    qputenv("FONTCONFIG_FILE", IXO_PICTURES_OUT_DIR "/fonts.conf");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_SCALE_FACTOR", "1");
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    for (const char* name : {"QT_FONT_DPI", "QT_SCREEN_SCALE_FACTORS", "QT_QPA_PLATFORMTHEME", "QT_STYLE_OVERRIDE"})
+        qunsetenv(name);
+    QApplication::setDesktopSettingsAware(false);
+}
+
+/// False when the DejaVu fonts are missing (fonts-dejavu-core): no picture can be compared then.
+bool prepareApplication()
+{
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+    QGuiApplication::styleHints()->setCursorFlashTime(0);     // the caret stays shown
+    return QFontDatabase::families().contains("DejaVu Sans"); // the package's fonts come together
+}
+
+/// Compares `window`, activated and laid out, with the kept picture NAME.png. The same pixels give an empty text;
+/// else NAME.png (the new picture) and NAME.diff.png (the two XORed: black where they agree) are written into the
+/// build's pictures/ and the text says so. With IXO_RECORD_PICTURES=1 (`make pictures`) the kept picture is
+/// written anew instead.
+QString compare(QWidget* window, const QString& name)
+{
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window))
+        return name + QStringLiteral(" was not activated");
+    QCoreApplication::processEvents();
+    const QImage picture = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QString keptPath = QStringLiteral(IXO_PICTURES_KEPT_DIR "/%1.png").arg(name);
+    QImage diff = QImage(keptPath).convertToFormat(QImage::Format_RGB32);
+    if (diff == picture)
+        return {};
+    if (qEnvironmentVariableIntValue("IXO_RECORD_PICTURES") == 1)
+        return picture.save(keptPath) ? QString() : QStringLiteral("could not record ") + keptPath;
+    if (!diff.isNull()) {
+        QPainter painter(&diff);
+        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        painter.drawImage(0, 0, picture);
+    }
+    const QString out = QStringLiteral(IXO_PICTURES_OUT_DIR "/") + name;
+    picture.save(out + QStringLiteral(".png"));
+    diff.save(out + QStringLiteral(".diff.png"));
+    return QStringLiteral("%1 differs from %2: the new picture is %3.png, the difference %3.diff.png; `make "
+                          "pictures` records an intended change")
+        .arg(name, keptPath, out);
+}
+
+} // namespace WindowPictures
+
 // The windows as the program wires them, over fake services on a fake clock (6 December 2026, 10:00:00): each
 // control reaches its display-free call and its result shows, and what only a window does works (show, hide,
 // close, the front claim and hand-back). The rules themselves are the display-free logic's tests';
-// the end-to-end scenarios run the whole program.
+// the end-to-end scenarios run the whole program. On the way every window is pictured in its main states and
+// compared pixel for pixel with the kept tests/app/pictures/NAME.png: a control moved, left out of its layout,
+// resized, or showing another text or state fails there (WindowPictures: how the pictures stay the same).
 class TestWindows : public QObject
 {
     Q_OBJECT
@@ -77,7 +146,14 @@ private:
         return *app().form14();
     }
 
+public:
+    static void initMain() { WindowPictures::prepareEnvironment(); }
+
 private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY2(WindowPictures::prepareApplication(), "the DejaVu fonts are missing (scripts/install-deps test)");
+    }
     void init()
     {
         m_h = std::make_unique<AppHarness>();
@@ -93,9 +169,11 @@ private Q_SLOTS:
 
     // A left click on the tray icon is Stop (the end-to-end alarm scenario shows), unless a sound error box holds
     // the tray; other clicks do nothing: a repeating speaker alarm keeps the clock timer going. Without a notification
-    // area the menu is offered in a window of its own after the wait.
+    // area the menu is offered in a window of its own after the wait. The menu's About shows the About window.
     void trayWindow()
     {
+        form1().mOpen->trigger();
+        QCOMPARE(WindowPictures::compare(&app().form3(), "about"), QString());
         for (const auto& [activation, trayActive] :
              {std::pair{TrayIcon::Activation::Context, kTrue}, std::pair{TrayIcon::Activation::Trigger, kFalse}}) {
             state().setISRepeat(kTrue);
@@ -109,6 +187,7 @@ private Q_SLOTS:
         form1().setTrayWaitLimit(0);
         form1().Form_Load(m_h->appPath());
         QTRY_VERIFY_WITH_TIMEOUT(app().trayFallbackWindow() && app().trayFallbackWindow()->isVisible(), 60000);
+        QCOMPARE(WindowPictures::compare(app().trayFallbackWindow(), "tray-fallback"), QString());
         fakes().tray.available = true;
         QTRY_VERIFY_WITH_TIMEOUT(!app().trayFallbackWindow()->isVisible(), 60000);
     }
@@ -154,37 +233,32 @@ private Q_SLOTS:
         QCOMPARE(fakes().wavePlayer.calls.last(), (QStringList{"once", state().strSongPath}));
     }
 
-    // A message is shown at the size slot 7 holds (the sizes slot 7 may hold: the message input's tests, by the same
-    // rule; its text, its place on top and its title, the end-to-end alarm scenario shows).
-    void messageWindow()
-    {
-        QVERIFY(state().settingsFile().writeSlot(IniSlot::FontSize, IniRecord{kSectionFontSize, 16, 0, {}}));
-        app().openMessageWindow("big");
-        QCOMPARE(app().messageWindows().last()->txtMsg->font().pointSize(), 16);
-    }
-
     // Closing a message window or a warning hands the front back to the dialog that held it when the window came,
-    // and deletes the window. The error list collects lines until OK.
+    // and deletes the window. A message is shown at the size slot 7 holds (its text, its place on top and its title,
+    // the end-to-end alarm scenario shows). The error list shows the files' lines until OK.
     void warningsAndClosing()
     {
+        QVERIFY(state().settingsFile().writeSlot(IniSlot::FontSize, IniRecord{kSectionFontSize, 16, 0, {}}));
         QWidget dialog;
         dialog.show();
         app().registerForegroundDialog(kWhoFileChooser, &dialog);
         for (const bool warning : {false, true}) {
             state().lForegroundWho = kWhoFileChooser;
-            warning ? app().AnswerOk("No file") : app().openMessageWindow("over the chooser");
+            warning ? app().AnswerOk("No file is chosen") : app().openMessageWindow("Call the garage at 13:05:00");
             QPointer<QWidget> window =
-                warning ? static_cast<QWidget*>(warningSaying("No file")) : app().messageWindows().last();
+                warning ? static_cast<QWidget*>(warningSaying("No file is chosen")) : app().messageWindows().last();
+            QCOMPARE(WindowPictures::compare(window, warning ? "warning" : "message"), QString());
             fakes().windows.topmost.clear();
             if (warning)
-                warningSaying("No file")->cmdOk->click();
+                warningSaying("No file is chosen")->cmdOk->click();
             else
                 window->close();
             QVERIFY(state().lForegroundWho == 0 && fakes().windows.topmost == QList<QWidget*>{&dialog});
             QTRY_VERIFY(window.isNull());
         }
-        app().form10().addError("bad.dat");
-        QCOMPARE(app().form10().lstErrorMsg->item(0)->text(), "bad.dat");
+        app().addErrorLine("b.dat");
+        app().showErrorList();
+        QCOMPARE(WindowPictures::compare(&app().form10(), "error-list"), QString());
         app().form10().cmdOk->click();
         QVERIFY(!app().isForm10Loaded());
     }
@@ -193,15 +267,16 @@ private Q_SLOTS:
     // Add and Delete are wired.
     void alarmSetAddAndDelete()
     {
-        Form4& w = alarmSet();
+        form1().mAlarmSet->trigger(); // the time boxes as the window opens: empty
+        Form4& w = app().form4();
+        QCOMPARE(WindowPictures::compare(&w, "alarm-set-empty"), QString());
         QTest::keyClicks(w.cbHour, "1x");
         QVERIFY(w.cbHour->currentText() == "1" && fakes().windows.beeps == 1); // not completed from the list either
         w.cbMin->setEditText("4");
         w.cbSec->setEditText("5");
         w.cmdDown->click();
         QTest::keyClick(w.cbSec->lineEdit(), Qt::Key_Return);
-        QVERIFY(w.txtAm->text() == "PM" && lists().lstData.lines() == QStringList{"once 13:04:05"});
-        QVERIFY(w.cbSec->currentText() == "05" && lists().lstData.selected() == 0);
+        QCOMPARE(WindowPictures::compare(&w, "alarm-set-added"), QString()); // 01:04:05 PM, selected in the list
         w.cmdUp->click();
         w.cmdAdd->click(); // 1:04:05 AM
         QVERIFY(warningSaying("Time was passed or next day") && lists().lstData.count() == 1);
@@ -213,8 +288,9 @@ private Q_SLOTS:
     }
 
     // The play button plays the sound picked (that the drop-down lists the sounds and the pick is kept, the end-to-end
-    // persistence scenario shows). Add with a message: the list gives way to the shade while it is typed, then
-    // the message is viewed. A double click asks for no message while a warning is in front.
+    // persistence scenario shows). Add with a message: the list gives way to the shade while it is typed. The lists
+    // with more events and messages, then each event with its first message. A double click asks for no message
+    // while a warning is in front.
     void alarmSetListsAndMessages()
     {
         Form4& w = alarmSet("11", "30", "00");
@@ -226,10 +302,16 @@ private Q_SLOTS:
         w.cmdWithMessage->click();
         QVERIFY(app().form5().isVisible() && w.lstData->isHidden() && !w.imgSha->isHidden());
         QTest::keyClicks(app().form5().txtInput, "Call the garage");
+        QCOMPARE(WindowPictures::compare(&app().form5(), "message-input"), QString());
         app().form5().cmdOk->click();
         QVERIFY(!w.lstData->isHidden() && w.imgSha->isHidden());
+        for (const char* line : {"once 09:00:00", "repeat! 21:45:30"})
+            lists().lstData.insertSorted(line);
+        for (const char* line : {"Lights out at 21:45:30", "Then the bank at 11:30:00"})
+            lists().lstMessage.append(line);
+        QCOMPARE(WindowPictures::compare(&w, "alarm-set-events"), QString());
         w.cmdViewM->click();
-        QCOMPARE(w.txtViewM->toPlainText(), "\n_11:30:00 AM  /  Call the garage");
+        QCOMPARE(WindowPictures::compare(&w, "alarm-set-view-message"), QString());
         state().lForegroundWho = kWarnSeqFirst;
         Q_EMIT w.lstData->doubleClicked(w.lstData->model()->index(0, 0));
         QVERIFY(!app().isForm5Loaded());
@@ -246,9 +328,9 @@ private Q_SLOTS:
             w->cmbSong->setCurrentText(song);
             Q_EMIT w->cmbSong->activated(w->cmbSong->currentIndex());
         }
-        w->cbEMPlay->setCurrentIndex(w->cbEMPlay->findText("15"));
+        w->cbEMPlay->setCurrentIndex(0); // every minute, the first item
         w->chkEMPlay->click();
-        QVERIFY(state().iEMNext == 15 && !w->cbEMPlay->isEnabled() && form1().Timer1.isActive()); // the clock wakes
+        QVERIFY(state().iEMNext == 1 && !w->cbEMPlay->isEnabled() && form1().Timer1.isActive()); // the clock wakes
         w->cmdExit->click();
         QVERIFY(!w->isVisible() && !w->Timer1.isActive());
         app().unloadForm4();
@@ -256,7 +338,7 @@ private Q_SLOTS:
         state().setClockActive(kFalse);
         fakes().clock.setTime(QTime(10, 20, 0));
         app().chkEMPlay_Click();
-        QVERIFY(state().iEMNext == 30 && state().bClockActive() == kTrue);
+        QVERIFY(state().iEMNext == 21 && state().bClockActive() == kTrue);
 
         w = &alarmSet();
         QVERIFY(w->windowTitle() == "Tindalo Alarm Clock...06 Dec 2026 / 10:20 AM" && w->chkEMPlay->isChecked());
@@ -270,6 +352,7 @@ private Q_SLOTS:
     {
         QVERIFY(state().settingsFile().writeSlot(IniSlot::FontSize, IniRecord{kSectionFontSize, 6, 0, {}}));
         Form5* input = &messageInput();
+        QCOMPARE(input->focusWidget(), input->txtInput); // typing goes into the box, whatever the desktop activates
         QCOMPARE(input->txtInput->toPlainText(), "Call the garage");
         QVERIFY(lists().lstMessage.isEmpty() && fakes().windows.topmost.contains(input));
         QApplication::clipboard()->setText(" \"now\"" + QString(620, 'a'));
@@ -300,15 +383,15 @@ private Q_SLOTS:
 
     // Each button opens the chooser in its mode, listing the data files and claiming the front; a chooser left
     // open in another mode is replaced by a fresh one. A refused name is shown corrected, with the warning, and
-    // the chooser stays (a good one is saved, and one opened in an editor: the end-to-end scenarios); Cancel hands
-    // the front back and the chooser goes.
+    // the chooser stays (a good one is saved, and one opened in an editor: the end-to-end scenarios); a name that is
+    // there asks to overwrite; Cancel hands the front back and the chooser goes.
     void chooserModesAndSave()
     {
-        m_h->touch("b.dat");
+        QVERIFY(m_h->touch("b.dat") && m_h->touch("my.dat"));
         for (const char* button : {"Load", "Open", "Save"}) {
             Form14& f = chooser(button);
-            QCOMPARE(f.cmdConfirm->text(), button);
-            QVERIFY(f.File1->count() == 1 && state().lForegroundWho == kWhoFileChooser && f.lPrevWho == 0);
+            QCOMPARE(WindowPictures::compare(&f, "chooser-" + QString(button).toLower()), QString());
+            QVERIFY(state().lForegroundWho == kWhoFileChooser && f.lPrevWho == 0);
         }
         Form14& f = *app().form14();
         QTest::keyClicks(f.txtInput, "WP/APER");
@@ -317,6 +400,9 @@ private Q_SLOTS:
         warningSaying("Wpaper.dat has data of wallpaper")->cmdOk->click();
         f.cmdCancel->click();
         QVERIFY(state().lForegroundWho == 0 && !app().form14());
+        app().FileAlreadyExist("Form4", "b.dat");
+        QCOMPARE(WindowPictures::compare(&app().form13(), "overwrite"), QString());
+        app().form13().cmdCancel->click();
     }
 
     // The boxes set their flags when they change; "Don't compare with second" hides the Alarm Set window's seconds
@@ -334,11 +420,15 @@ private Q_SLOTS:
         QVERIFY(state().bNoSecond == kTrue && seconds->isHidden());
         f.chkNoSec->setChecked(false);
         QVERIFY(!seconds->isHidden());
+        form1().mSetting->trigger();
+        QCOMPARE(WindowPictures::compare(&f, "settings"), QString());
         f.showMinimized();
         form1().mSetting->trigger();
         QVERIFY(f.isVisible() && !f.isMinimized());
+        f.cmdNext->click();
         f.cmdRun->click();
         QVERIFY(fakes().autostart.enabled);
+        QCOMPARE(WindowPictures::compare(&f, "settings-log-in"), QString());
         fakes().autostart.works = false;
         f.cmdNoRun->click();
         QVERIFY(warningSaying("Ixo's start at log-in could not be removed: refused"));
@@ -354,6 +444,7 @@ private Q_SLOTS:
     // change wakes the clock.
     void wallpaperWindow()
     {
+        form1().mWallpaper->trigger();
         Form12& f = app().form12();
         for (const char* name : {"a.bmp", "B.jpg", "d.bmp"}) { // picked in the folder box and added
             f.cbPaper->setCurrentIndex(f.cbPaper->findText(name));
@@ -370,8 +461,12 @@ private Q_SLOTS:
             Q_EMIT f.lstShow->itemClicked(f.lstShow->item(row));
         }
         QVERIFY(f.lstShow->count() == 2 && warningSaying("d.bmp file not found"));
-        f.cmdChangeWall->click();
-        QCOMPARE(fakes().wallpaper.shown, QStringList{m_h->appPath() + "Pictures/tmpFile-1.bmp"});
+        QCOMPARE(WindowPictures::compare(&f, "wallpaper"), QString());
+        for (int i = 0; i < 3; ++i) // each time under a new name; the copy shown before stays, older ones go
+            f.cmdChangeWall->click();
+        QCOMPARE(fakes().wallpaper.shown.last(), m_h->appPath() + "Pictures/tmpFile-3.bmp");
+        QCOMPARE(QDir(m_h->appPath() + "Pictures").entryList({"tmpFile*"}),
+                 (QStringList{"tmpFile-2.bmp", "tmpFile-3.bmp"}));
 
         f.cmdClose->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -6,13 +6,8 @@ e2e_passed=0
 e2e_failed=0
 
 e2e_stop_all() {
-    local pid
-    for pid in "${e2e_pids[@]}"; do
-        kill "$pid" 2>/dev/null
-    done
-    for pid in "${e2e_pids[@]}"; do
-        wait "$pid" 2>/dev/null
-    done
+    kill "${e2e_pids[@]}" 2>/dev/null
+    wait "${e2e_pids[@]}" 2>/dev/null
 }
 trap e2e_stop_all EXIT
 
@@ -170,6 +165,14 @@ e2e_window() {
         sleep 0.2
     done
     return 1
+}
+
+# e2e_open_alarm_set: the Alarm Set window from the tray menu, activated, the cursor in its hour box; sets win.
+e2e_open_alarm_set() {
+    e2e_menu "Alarm Set"
+    win=$(e2e_window '^Tindalo Alarm Clock' 10) || return 1
+    xdotool windowactivate --sync "$win"
+    sleep 0.5
 }
 
 # e2e_window_texts TITLE-REGEX: one line per Ixo window whose title matches, "title<TAB>text of its text boxes".
