@@ -7,7 +7,7 @@ JOBS           ?= 2
 CMAKE_ARGS     ?=
 
 .PHONY: all deps deps-test deps-deb build build-tests run test test-sanitize bench screenshots demo install \
-        uninstall deb format format-check layering mutation clean
+        uninstall deb format format-check reuse-lint layering mutation clean
 
 all: build
 
@@ -81,6 +81,10 @@ format:
 # What CI checks besides the tests: every tracked C++ file formatted, the layers of src/ kept.
 format-check: deps-test
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+# Every file carries its licence (a header, or .reuse/dep5 for files that cannot): the REUSE rules, run by CI.
+# scripts/add-licence-headers puts the header on new files.
+reuse-lint: deps-test
+	reuse lint
 layering:
 	@scripts/check-layering
 
