@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Ixo developers
 # Ixo: `make run` installs what is missing, builds and starts Ixo; `make test` runs every test.
 BUILD          ?= build
 ASAN_BUILD     ?= build-asan

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Ixo developers
 """Counts the bursts of sound in what SDL's disk audio driver rendered (16-bit little-endian stereo, 44100 Hz):
 stretches louder than THRESHOLD separated by at least GAP_MS of quiet. Prints the count.
 Usage: pcm_bursts.py FILE [THRESHOLD] [GAP_MS]"""

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Ixo developers
 # Prints the colour "R G B" of pixel X Y of an XWD dump (ZPixmap, TrueColor) read from standard input.
 import struct
 import sys

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Ixo developers
 # The tray icon appears with its tip, a right click opens the menu, and Remove ends Ixo with exit code 0.
 source "$E2E_LIB"
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Ixo developers
 # Checks the built Debian package: its files, the one application id in them, the computed dependencies, the
 # command line of its program, its machine-readable copyright file, and Debian's own checkers: lintian (no errors
 # or warnings), desktop-file-validate and appstreamcli validate. Skipped (exit 77) until `make deb` has built the package.
