@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Ixo developers
 # Ixo: `make run` installs what is missing, builds and starts Ixo; `make test` runs every test.
 BUILD          ?= build
 ASAN_BUILD     ?= build-asan
@@ -7,7 +9,7 @@ JOBS           ?= 2
 CMAKE_ARGS     ?=
 
 .PHONY: all deps deps-test deps-deb build build-tests run test test-sanitize bench pictures screenshots demo \
-        install uninstall deb format format-check layering mutation mutation-draw clean
+        install uninstall deb format format-check reuse-lint layering mutation mutation-draw clean
 
 all: build
 
@@ -87,6 +89,10 @@ format:
 # What CI checks besides the tests: every tracked C++ file formatted, the layers of src/ kept.
 format-check: deps-test
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+# Every file carries its licence (a header, or .reuse/dep5 for files that cannot): the REUSE rules, run by CI.
+# scripts/add-licence-headers puts the header on new files.
+reuse-lint: deps-test
+	reuse lint
 layering:
 	@scripts/check-layering
 

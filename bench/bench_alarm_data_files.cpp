@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ixo developers
 // Loading a full day's alarm data file (32767 events with messages) into empty lists, goal at most 100 ms; and
 // saving such a day, goal at most 20 ms.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ixo developers
 // The alarm engine with a full list: one clock tick, and filling the list in random order.
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ixo developers
 // The floor for Ixo's start-up and memory figures: the smallest Qt program with a tray icon and a menu.
 #include <QApplication>
 #include <QMenu>

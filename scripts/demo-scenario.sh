@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Ixo developers
 # The demo, run by scripts/demo under tests/e2e/run-e2e: Ixo on a private desktop, an alarm set a few seconds
 # ahead through the real windows, and what a user would see and hear saved into $DEMO_OUT.
 source "$E2E_LIB"

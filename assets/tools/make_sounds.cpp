@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ixo developers
 // Writes Ixo's own sounds into a folder: the alarm "ding.wav", the chime "didi.snd" and the fallback tune
 // "air.mid". Everything is synthesized here from a few lines of arithmetic, so the build needs no sound files and
 // produces the same bytes every time.

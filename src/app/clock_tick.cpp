@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ixo developers
 #include "app/clock_tick.h"
 
 #include <QScopeGuard>

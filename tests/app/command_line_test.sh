@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Ixo developers
 # The built program as a user starts it, without a display: --version and --help answer on standard output and
 # exit 0; a wrong option is refused on standard error with exit code 2, as is a start without a desktop.
 # Usage: command_line_test.sh IXO VERSION

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Ixo developers
 # The road of one alarm through the real windows, and Stop and Remove:
 # at 19:29:30 the user adds 7:30:00 PM "twice" with the message "Call the garage", and at 19:29:58 opens a list in
 # the text editor while xdg-mime hangs; at 19:30:00 a message window opens on top with that text and the sound plays

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Ixo developers
 # Helpers for end-to-end scenarios; sourced by a scenario that runs under run-e2e.
 # Every process started here is recorded and stopped by its id when the scenario exits.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Ixo developers
 # make install / make uninstall for one user, in a private HOME: the program folder, launcher, desktop entry and
 # icon appear; uninstall keeps the user's data unless PURGE=1.
 set -u

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Ixo developers
 # Missed events: "my.dat" loads at start-up (automatic load on) with two events a little ahead; the clock is
 # disabled from the tray and moved past them, then enabled again: each fires once, late, in its own message
 # window that says when it was due, without sound. A second Ixo, or one without a display, ends at once.

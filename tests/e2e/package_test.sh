@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Ixo developers
 # The Debian package as installed: the built ixo_*.deb unpacked into a private root and its usr/bin/ixo run from
 # there, with a private HOME. The first start makes the program folder ~/.local/share/ixo; an alarm loaded from
 # my.dat there fires with the ding the package brought in usr/share/ixo; closing Settings writes ixo.ini there;

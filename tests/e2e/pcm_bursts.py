@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Ixo developers
 """Counts the bursts of sound in what SDL's disk audio driver rendered (16-bit little-endian stereo, 44100 Hz):
 stretches louder than 1000 separated by at least 20 ms of quiet. Prints the count.
 Usage: pcm_bursts.py FILE (none yet: 0)"""

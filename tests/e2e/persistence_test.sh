@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Ixo developers
 # What survives a restart: the Settings window's choices (closed once), the song picked in Alarm Set, and the list
 # saved as my.dat through the file chooser; after a restart with "Automatically load alarm events" on, saving the
 # list again gives the same bytes. The alarms lie at the very end of the day, so they never go off here.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Ixo developers
 # The wallpaper changer of the real program on a bare X server: a list of a BMP and a JPEG kept with "Change in
 # every " 5 min in priority order, slot 5 "Check" in ixo.ini so the changer starts with Ixo; with the clock moved
 # to each mark, the root window's background changes in list order (red, blue; round the list again: the changer's

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ixo developers
 // Drives the wallpaper changer against the real desktop services of the session, for the end-to-end test.
 //   wallpaper_probe pictures FOLDER              writes red.bmp and blue.jpg (640 x 480) into FOLDER
 //   wallpaper_probe change FOLDER N ENTRY...     N changes over the entries, in list order (the changer's default)

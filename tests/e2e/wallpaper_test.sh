@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Ixo developers
 # The wallpaper changer on a real X server: a bare window manager gets the picture as the root window's
 # background, and GNOME's gsettings keys (light and dark) receive the picture's URI. (The pictures
 # shown on the bare server, the JPEG converted one change ahead: the changer scenario.)

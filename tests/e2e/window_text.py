@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Ixo developers
 """Prints, through the accessibility bus, the text shown in each of Ixo's windows whose title matches a regular
 expression: one line per window, "title<TAB>text", the texts of its text boxes joined by " | ".
 Usage: window_text.py TITLE-REGEX"""

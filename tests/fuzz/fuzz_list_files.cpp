@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ixo developers
 // Fuzz target for the readers of Ixo's files: the item reader of the .dat lists and Wpaper.dat, and the
 // record reader of ixo.ini. Besides finding crashes it checks what must hold for any input:
 // - items without a double quote come back unchanged when written and read again;

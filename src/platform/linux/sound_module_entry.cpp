@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ixo developers
 // The entry points of the sound module (built as a library of its own, loaded at run time).
 #include <QString>
 
