@@ -1,43 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Ixo developers
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include "app/shared_state.h"
 #include "fake_sound.h"
-#include "fake_warnings.h"
-#include "sound/sound_logic.h"
-#include "sound_files.h"
-
-namespace {
-// The sound logic over fakes, with its program folder in a temporary folder and the next alarm at 08:30:00; the
-// song "ding.wav" holds the bytes "RIFF" when written.
-struct Rig
-{
-    Rig()
-    {
-        state.strAppPath = dir.path() + "/";
-        state.setStartupDefaults();
-        state.strNextAlarm = "08:30:00";
-        form9.processEvents = [this] { ++events; };
-    }
-    QString writeSong() { return SoundFiles::writeFile(state.strSongPath, "RIFF") ? state.strSongPath : QString(); }
-    QTemporaryDir dir;
-    QString tuneCopy = dir.filePath("cache/Ixo/air.mid");
-    Module1 state;
-    FakeWave wave;
-    FakeWavePlayer player;
-    FakeMci mci;
-    FakeSpeaker speaker;
-    FakeModalBox box;
-    FakeWarnings warnings;
-    FakeClockSwitch clock;
-    int events = 0;
-    Form9 form9{state, SoundServices{wave, player, mci, speaker, box, warnings, clock}, tuneCopy};
-};
-} // namespace
 
 class TestSoundLogic : public QObject
 {
@@ -74,7 +40,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, options);
         QFETCH(QString, song);
-        Rig r;
+        SoundRig r;
         const QStringList option = options.split(' ', Qt::SkipEmptyParts);
         r.state.bSoundOn = toFlag(!option.contains("soundOff"));
         r.state.bErrMsgPop = toFlag(!option.contains("errorsOff"));
@@ -111,7 +77,7 @@ private Q_SLOTS:
     // program folder the older copy plays.
     void tuneIsCopiedPrivately()
     {
-        Rig r;
+        SoundRig r;
         r.player.playable = false;
         QFile::copy(r.writeSong(), r.state.strAppPath + "air.mid");
         r.form9.PlaySound("once", r.state.strSongPath);

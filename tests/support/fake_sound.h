@@ -5,13 +5,16 @@
 #include <functional>
 
 #include <QHash>
-#include <QList>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include "app/clock_holds.h"
+#include "app/shared_state.h"
+#include "fake_warnings.h"
 #include "platform/modal_box.h"
 #include "platform/sound_devices.h"
 #include "sound/sound_logic.h"
+#include "sound_files.h"
 
 // Sound outputs that play nothing and record how they were asked, and the box and clock switch the sound logic
 // reports through. `onShow` looks at the program while a box is open.
@@ -72,4 +75,32 @@ public:
     void playTones(const QList<SpeakerTone>& tones) override { sweeps.append(tones); }
     bool present = true;
     QList<QList<SpeakerTone>> sweeps;
+};
+
+// The sound logic over these fakes, with its program folder `app` (a temporary folder of its own when not given) and
+// the next alarm at 08:30:00; the song "ding.wav" holds the bytes "RIFF" when written; the tune is copied to
+// `tuneCopy`.
+struct SoundRig
+{
+    explicit SoundRig(const QString& app = {}, const QString& tune = {})
+        : tuneCopy(tune.isEmpty() ? dir.filePath("cache/Ixo/air.mid") : tune)
+    {
+        state.strAppPath = app.isEmpty() ? dir.path() + "/" : app;
+        state.setStartupDefaults();
+        state.strNextAlarm = "08:30:00";
+        form9.processEvents = [this] { ++events; };
+    }
+    QString writeSong() { return SoundFiles::writeFile(state.strSongPath, "RIFF") ? state.strSongPath : QString(); }
+    QTemporaryDir dir;
+    QString tuneCopy;
+    Module1 state;
+    FakeWave wave;
+    FakeWavePlayer player;
+    FakeMci mci;
+    FakeSpeaker speaker;
+    FakeModalBox box;
+    FakeWarnings warnings;
+    FakeClockSwitch clock;
+    int events = 0;
+    Form9 form9{state, SoundServices{wave, player, mci, speaker, box, warnings, clock}, tuneCopy};
 };
