@@ -6,8 +6,8 @@ MUTATION_BUILD ?= build-mutation
 JOBS           ?= 2
 CMAKE_ARGS     ?=
 
-.PHONY: all deps deps-test deps-deb build build-tests run test test-sanitize bench screenshots demo install \
-        uninstall deb format format-check layering mutation clean
+.PHONY: all deps deps-test deps-deb build build-tests run test test-sanitize bench pictures screenshots demo \
+        install uninstall deb format format-check layering mutation mutation-draw clean
 
 all: build
 
@@ -71,6 +71,12 @@ deb: build deps-deb
 # Keeps the user's ixo.ini and alarm lists unless PURGE=1.
 uninstall:
 	@scripts/install-ixo uninstall
+
+# The windows' pictures of the window test (tests/app/pictures/*.png) drawn anew after an intended change; those
+# that changed show in git.
+pictures: build-tests
+	@cd $(BUILD) && IXO_RECORD_PICTURES=1 ctest -R '^test_windows$$' --output-on-failure
+	@git status --short tests/app/pictures
 
 screenshots: build deps-test
 	@scripts/screenshots $(BUILD)

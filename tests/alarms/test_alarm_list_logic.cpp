@@ -80,7 +80,8 @@ private Q_SLOTS:
     }
 
     // The play word is remembered for the next add; Sorting keeps time order, selects the line it added, refuses a
-    // time already listed and asks for the head to be read again in any case.
+    // time already listed and, with the time example, one that is no time of day, and asks for the head to be read
+    // again in any case.
     void sortingKeepsTimeOrderAndTheWord()
     {
         Lists l;
@@ -95,7 +96,8 @@ private Q_SLOTS:
         }
         l.state.bRefreshNext = kFalse;
         QVERIFY(!l.logic.Sorting("10:00:00", "twice"));
-        QCOMPARE(l.warnings.shown, QStringList{"Alarm time already exists"});
+        QVERIFY(!l.logic.Sorting("24:00:00", "twice"));
+        QCOMPARE(l.warnings.shown, (QStringList{"Alarm time already exists", "Time input example 12:59:01"}));
         QCOMPARE(l.lists.lstData.lines(), (QStringList{"twice 07:30:00", "twice 09:59:59", "thrice 10:00:00",
                                                        "thrice 11:00:00", "twice 23:59:59"}));
         QCOMPARE(l.state.bRefreshNext, kTrue);

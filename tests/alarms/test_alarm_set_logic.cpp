@@ -22,32 +22,6 @@ private Q_SLOTS:
         m_state->setStartupDefaults();
     }
 
-    void viewMessageText_data()
-    {
-        QTest::addColumn<QStringList>("alarms");
-        QTest::addColumn<QStringList>("messages");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("no message") << QStringList{"once 07:30:00"} << QStringList{} << "\r\n_07:30:00 AM";
-        QTest::newRow("message found by time, not by position")
-            << QStringList{"repeat! 09:00:00", "thrice 13:05:00"} << QStringList{"Call the garage at 13:05:00"}
-            << "\r\n~09:00:00 AM\r\n#01:05:00 PM  /  Call the garage";
-        QTest::newRow("first of two messages with one time")
-            << QStringList{"twice 19:30:00"} << QStringList{"first at 19:30:00", "second at 19:30:00"}
-            << "\r\n=07:30:00 PM  /  first";
-    }
-    void viewMessageText()
-    {
-        QFETCH(QStringList, alarms);
-        QFETCH(QStringList, messages);
-        QFETCH(QString, text);
-        AlarmLists lists;
-        for (const QString& line : alarms)
-            QCOMPARE(lists.lstData.insertSorted(line), AlarmDataList::Insert::Inserted);
-        for (const QString& line : messages)
-            QVERIFY(lists.lstMessage.append(line));
-        QCOMPARE(AlarmSet::viewMessageText(lists.lstData, lists.lstMessage), text);
-    }
-
     // Wave files by their ending in any case, sorted by name ignoring case; other files and folders stay out; a
     // sound's file is found whatever the case of its name. An installed Ixo offers the delivered sounds beside the
     // user's own; the user's copy of a name wins.

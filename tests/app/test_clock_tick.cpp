@@ -151,6 +151,8 @@ private Q_SLOTS:
             << QStringList{"sound twice" + ding, "window Tea at 08:30:00", "sound once" + ding};
         QTest::newRow("minute only: late, to the minute")
             << QTime(8, 29, 50) << true << QStringList{"once 08:30:05"} << 75 << QStringList{"window alarm at 08:30"};
+        QTest::newRow("an hour ahead, in this minute: waits")
+            << QTime(8, 29, 59) << false << QStringList{"once 09:30:00"} << 0 << QStringList{};
         QTest::newRow("minute only: two in one minute both sound")
             << QTime(8, 29, 59) << true << QStringList{"once 08:30:05", "thrice 08:30:40"} << 0
             << QStringList{"sound once" + ding, "sound thrice" + ding};

@@ -17,19 +17,24 @@
 
 #include "alarms/alarm_lists.h"
 #include "alarms/alarm_set_window.h"
+#include "app/about_window.h"
 #include "app/error_list_window.h"
 #include "app/message_window.h"
 #include "app_harness.h"
 #include "filedialogs/data_file_chooser.h"
+#include "filedialogs/overwrite_window.h"
 #include "settings/message_input_window.h"
 #include "settings/settings_window.h"
 #include "wallpaper/wallpaper_logic.h"
 #include "wallpaper/wallpaper_window.h"
+#include "window_pictures.h"
 
 // The windows as the program wires them, over fake services on a fake clock (6 December 2026, 10:00:00): each
 // control reaches its display-free call and its result shows, and what only a window does works (show, hide,
 // close, the front claim and hand-back). The rules themselves are the display-free logic's tests';
-// the end-to-end scenarios run the whole program.
+// the end-to-end scenarios run the whole program. On the way every window is pictured in its main states and
+// compared pixel for pixel with the kept tests/app/pictures/NAME.png: a control moved, left out of its layout,
+// resized, or showing another text or state fails there (window_pictures.h: how the pictures stay the same).
 class TestWindows : public QObject
 {
     Q_OBJECT
@@ -76,8 +81,30 @@ private:
         (button == "Load" ? w.cmdLoad : button == "Save" ? w.cmdSaveFile : w.cmdEditor)->click();
         return *app().form14();
     }
+    /// The wallpaper window from the tray, the folder's three pictures listed and changed every hour.
+    Form12& wallpaperEveryHour()
+    {
+        form1().mWallpaper->trigger();
+        Form12& f = app().form12();
+        for (const char* name : {"a.bmp", "B.jpg", "d.bmp"}) { // picked in the folder box and added
+            f.cbPaper->setCurrentIndex(f.cbPaper->findText(name));
+            Q_EMIT f.cbPaper->activated(f.cbPaper->currentIndex());
+            f.cmdAdd->click();
+        }
+        f.cbChange->setCurrentIndex(f.cbChange->findText("1 hr"));
+        Q_EMIT f.cbChange->activated(f.cbChange->currentIndex());
+        f.chkChange->click();
+        return f;
+    }
+
+public:
+    static void initMain() { WindowPictures::prepareEnvironment(); }
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY2(WindowPictures::prepareApplication(), "the DejaVu fonts are missing (scripts/install-deps test)");
+    }
     void init()
     {
         m_h = std::make_unique<AppHarness>();
@@ -93,9 +120,11 @@ private Q_SLOTS:
 
     // A left click on the tray icon is Stop (the end-to-end alarm scenario shows), unless a sound error box holds
     // the tray; other clicks do nothing: a repeating speaker alarm keeps the clock timer going. Without a notification
-    // area the menu is offered in a window of its own after the wait.
+    // area the menu is offered in a window of its own after the wait. The menu's About shows the About window.
     void trayWindow()
     {
+        form1().mOpen->trigger();
+        QCOMPARE(WindowPictures::compare(&app().form3(), "about"), QString());
         for (const auto& [activation, trayActive] :
              {std::pair{TrayIcon::Activation::Context, kTrue}, std::pair{TrayIcon::Activation::Trigger, kFalse}}) {
             state().setISRepeat(kTrue);
@@ -109,45 +138,38 @@ private Q_SLOTS:
         form1().setTrayWaitLimit(0);
         form1().Form_Load(m_h->appPath());
         QTRY_VERIFY_WITH_TIMEOUT(app().trayFallbackWindow() && app().trayFallbackWindow()->isVisible(), 60000);
+        QCOMPARE(WindowPictures::compare(app().trayFallbackWindow(), "tray-fallback"), QString());
         fakes().tray.available = true;
         QTRY_VERIFY_WITH_TIMEOUT(!app().trayFallbackWindow()->isVisible(), 60000);
     }
 
-    // A message is shown at the size slot 7 holds when it holds a sane size (its text, its place on top and its
-    // title, the end-to-end alarm scenario shows).
-    void messageWindow()
-    {
-        for (const auto& [section, size, shown] :
-             {std::tuple{kSectionFontSize, 16, 16}, std::tuple{kSectionAllFont, 16, int(Form6::kDefaultFontSize)},
-              std::tuple{kSectionFontSize, -3, int(Form6::kDefaultFontSize)}}) {
-            QVERIFY(state().settingsFile().writeSlot(IniSlot::FontSize, IniRecord{section, qint16(size), 0, {}}));
-            app().openMessageWindow("big");
-            QCOMPARE(app().messageWindows().last()->txtMsg->font().pointSize(), shown);
-        }
-    }
-
     // Closing a message window or a warning hands the front back to the dialog that held it when the window came,
-    // and deletes the window. The error list collects lines until OK.
+    // and deletes the window. A message is shown at the size slot 7 holds (its text, its place on top and its title,
+    // the end-to-end alarm scenario shows). The error list shows the files' lines until OK.
     void warningsAndClosing()
     {
+        QVERIFY(state().settingsFile().writeSlot(IniSlot::FontSize, IniRecord{kSectionFontSize, 16, 0, {}}));
         QWidget dialog;
         dialog.show();
         app().registerForegroundDialog(kWhoFileChooser, &dialog);
         for (const bool warning : {false, true}) {
             state().lForegroundWho = kWhoFileChooser;
-            warning ? app().AnswerOk("No file") : app().openMessageWindow("over the chooser");
+            warning ? app().AnswerOk("No file is chosen") : app().openMessageWindow("Call the garage at 13:05:00");
             QPointer<QWidget> window =
-                warning ? static_cast<QWidget*>(warningSaying("No file")) : app().messageWindows().last();
+                warning ? static_cast<QWidget*>(warningSaying("No file is chosen")) : app().messageWindows().last();
+            QCOMPARE(WindowPictures::compare(window, warning ? "warning" : "message"), QString());
             fakes().windows.topmost.clear();
             if (warning)
-                warningSaying("No file")->cmdOk->click();
+                warningSaying("No file is chosen")->cmdOk->click();
             else
                 window->close();
             QVERIFY(state().lForegroundWho == 0 && fakes().windows.topmost == QList<QWidget*>{&dialog});
             QTRY_VERIFY(window.isNull());
         }
-        app().form10().addError("bad.dat");
-        QCOMPARE(app().form10().lstErrorMsg->item(0)->text(), "bad.dat");
+        for (const char* file : {"b.dat", "my.dat"})
+            app().addErrorLine(file);
+        app().showErrorList();
+        QCOMPARE(WindowPictures::compare(&app().form10(), "error-list"), QString());
         app().form10().cmdOk->click();
         QVERIFY(!app().isForm10Loaded());
     }
@@ -157,6 +179,7 @@ private Q_SLOTS:
     void alarmSetAddAndDelete()
     {
         Form4& w = alarmSet();
+        QCOMPARE(WindowPictures::compare(&w, "alarm-set-empty"), QString());
         QTest::keyClicks(w.cbHour, "1x");
         QVERIFY(w.cbHour->currentText() == "1" && fakes().windows.beeps == 1); // not completed from the list either
         w.cbMin->setEditText("4");
@@ -176,8 +199,9 @@ private Q_SLOTS:
     }
 
     // The play button plays the sound picked (that the drop-down lists the sounds and the pick is kept, the end-to-end
-    // persistence scenario shows). Add with a message: the list gives way to the shade while it is typed, then
-    // the message is viewed. A double click asks for no message while a warning is in front.
+    // persistence scenario shows). Add with a message: the list gives way to the shade while it is typed. The lists
+    // with more events and messages, then each event with its first message. A double click asks for no message
+    // while a warning is in front.
     void alarmSetListsAndMessages()
     {
         Form4& w = alarmSet("11", "30", "00");
@@ -189,10 +213,16 @@ private Q_SLOTS:
         w.cmdWithMessage->click();
         QVERIFY(app().form5().isVisible() && w.lstData->isHidden() && !w.imgSha->isHidden());
         QTest::keyClicks(app().form5().txtInput, "Call the garage");
+        QCOMPARE(WindowPictures::compare(&app().form5(), "message-input"), QString());
         app().form5().cmdOk->click();
         QVERIFY(!w.lstData->isHidden() && w.imgSha->isHidden());
+        for (const char* line : {"once 09:00:00", "repeat! 21:45:30"})
+            lists().lstData.insertSorted(line);
+        for (const char* line : {"Lights out at 21:45:30", "Then the bank at 11:30:00"})
+            lists().lstMessage.append(line);
+        QCOMPARE(WindowPictures::compare(&w, "alarm-set-events"), QString());
         w.cmdViewM->click();
-        QCOMPARE(w.txtViewM->toPlainText(), "\n_11:30:00 AM  /  Call the garage");
+        QCOMPARE(WindowPictures::compare(&w, "alarm-set-view-message"), QString());
         state().lForegroundWho = kWarnSeqFirst;
         Q_EMIT w.lstData->doubleClicked(w.lstData->model()->index(0, 0));
         QVERIFY(!app().isForm5Loaded());
@@ -204,9 +234,9 @@ private Q_SLOTS:
     void alarmSetChimeAndExit()
     {
         Form4* w = &alarmSet();
-        w->cbEMPlay->setCurrentIndex(w->cbEMPlay->findText("15"));
+        w->cbEMPlay->setCurrentIndex(0); // every minute, the first item
         w->chkEMPlay->click();
-        QVERIFY(state().iEMNext == 15 && !w->cbEMPlay->isEnabled() && form1().Timer1.isActive()); // the clock wakes
+        QVERIFY(state().iEMNext == 1 && !w->cbEMPlay->isEnabled() && form1().Timer1.isActive()); // the clock wakes
         w->cmdExit->click();
         QVERIFY(!w->isVisible() && !w->Timer1.isActive());
         app().unloadForm4();
@@ -214,7 +244,7 @@ private Q_SLOTS:
         state().setClockActive(kFalse);
         fakes().clock.setTime(QTime(10, 20, 0));
         app().chkEMPlay_Click();
-        QVERIFY(state().iEMNext == 30 && state().bClockActive() == kTrue);
+        QVERIFY(state().iEMNext == 21 && state().bClockActive() == kTrue);
 
         w = &alarmSet();
         QVERIFY(w->windowTitle() == "Tindalo Alarm Clock...06 Dec 2026 / 10:20 AM" && w->chkEMPlay->isChecked());
@@ -227,6 +257,7 @@ private Q_SLOTS:
     {
         QVERIFY(state().settingsFile().writeSlot(IniSlot::FontSize, IniRecord{kSectionFontSize, 6, 0, {}}));
         Form5* input = &messageInput();
+        QCOMPARE(input->focusWidget(), input->txtInput); // typing goes into the box, whatever the desktop activates
         QCOMPARE(input->txtInput->toPlainText(), "Call the garage");
         QVERIFY(lists().lstMessage.isEmpty() && fakes().windows.topmost.contains(input));
         QApplication::clipboard()->setText(" \"now\"" + QString(620, 'a'));
@@ -257,15 +288,15 @@ private Q_SLOTS:
 
     // Each button opens the chooser in its mode, listing the data files and claiming the front; a chooser left
     // open in another mode is replaced by a fresh one. A refused name is shown corrected, with the warning, and
-    // the chooser stays (a good one is saved: the end-to-end scenarios); Cancel hands the front back and the
-    // chooser goes. Edit opens the chosen file in an editor.
+    // the chooser stays (a good one is saved: the end-to-end scenarios); a name that is there asks to overwrite;
+    // Cancel hands the front back and the chooser goes. Edit opens the chosen file in an editor.
     void chooserModesAndSave()
     {
-        m_h->touch("b.dat");
+        QVERIFY(m_h->touch("b.dat") && m_h->touch("my.dat"));
         for (const char* button : {"Load", "Open", "Save"}) {
             Form14& f = chooser(button);
-            QCOMPARE(f.cmdConfirm->text(), button);
-            QVERIFY(f.File1->count() == 1 && state().lForegroundWho == kWhoFileChooser && f.lPrevWho == 0);
+            QCOMPARE(WindowPictures::compare(&f, "chooser-" + QString(button).toLower()), QString());
+            QVERIFY(state().lForegroundWho == kWhoFileChooser && f.lPrevWho == 0);
         }
         Form14& f = *app().form14();
         QTest::keyClicks(f.txtInput, "WP/APER");
@@ -274,6 +305,10 @@ private Q_SLOTS:
         warningSaying("Wpaper.dat has data of wallpaper")->cmdOk->click();
         f.cmdCancel->click();
         QVERIFY(state().lForegroundWho == 0 && !app().form14());
+        chooser("Save").txtInput->setText("b");
+        app().form14()->cmdConfirm->click();
+        QCOMPARE(WindowPictures::compare(&app().form13(), "overwrite"), QString());
+        app().form13().cmdCancel->click();
 
         chooser("Open").File1->setCurrentRow(0);
         fakes().launcher.knownPrograms = QStringList{"kate"};
@@ -296,11 +331,15 @@ private Q_SLOTS:
         QVERIFY(state().bNoSecond == kTrue && seconds->isHidden());
         f.chkNoSec->setChecked(false);
         QVERIFY(!seconds->isHidden());
+        form1().mSetting->trigger();
+        QCOMPARE(WindowPictures::compare(&f, "settings"), QString());
         f.showMinimized();
         form1().mSetting->trigger();
         QVERIFY(f.isVisible() && !f.isMinimized());
+        f.cmdNext->click();
         f.cmdRun->click();
         QVERIFY(fakes().autostart.enabled);
+        QCOMPARE(WindowPictures::compare(&f, "settings-log-in"), QString());
         fakes().autostart.works = false;
         f.cmdNoRun->click();
         QVERIFY(warningSaying("Ixo's start at log-in could not be removed: refused"));
@@ -316,15 +355,7 @@ private Q_SLOTS:
     // change wakes the clock.
     void wallpaperWindow()
     {
-        Form12& f = app().form12();
-        for (const char* name : {"a.bmp", "B.jpg", "d.bmp"}) { // picked in the folder box and added
-            f.cbPaper->setCurrentIndex(f.cbPaper->findText(name));
-            Q_EMIT f.cbPaper->activated(f.cbPaper->currentIndex());
-            f.cmdAdd->click();
-        }
-        f.cbChange->setCurrentIndex(f.cbChange->findText("1 hr"));
-        Q_EMIT f.cbChange->activated(f.cbChange->currentIndex());
-        f.chkChange->click();
+        Form12& f = wallpaperEveryHour();
         QVERIFY(state().iWPNext == 11 && form1().Timer1.isActive()); // "1 hr" at 10:00; the clock wakes
         QFile::remove(m_h->appPath() + "Pictures/d.bmp");
         for (int row : {2, 0}) {
@@ -332,8 +363,12 @@ private Q_SLOTS:
             Q_EMIT f.lstShow->itemClicked(f.lstShow->item(row));
         }
         QVERIFY(f.lstShow->count() == 2 && warningSaying("d.bmp file not found"));
-        f.cmdChangeWall->click();
-        QCOMPARE(fakes().wallpaper.shown, QStringList{m_h->appPath() + "Pictures/tmpFile-1.bmp"});
+        QCOMPARE(WindowPictures::compare(&f, "wallpaper"), QString());
+        for (int i = 0; i < 3; ++i) // each time under a new name; the copy shown before stays, older ones go
+            f.cmdChangeWall->click();
+        QCOMPARE(fakes().wallpaper.shown.last(), m_h->appPath() + "Pictures/tmpFile-3.bmp");
+        QCOMPARE(QDir(m_h->appPath() + "Pictures").entryList({"tmpFile*"}),
+                 (QStringList{"tmpFile-2.bmp", "tmpFile-3.bmp"}));
 
         f.cmdClose->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
