@@ -94,6 +94,12 @@ layering:
 mutation: deps-test
 	@scripts/mutation --build $(MUTATION_BUILD) --jobs $(JOBS)
 
+# A seeded draw of 40 faults nobody tuned the tests to (the one kept in scripts/mutation-draws/seed-SEED.txt, else
+# drawn now from the code): each against the core and window tests, then what they miss against the whole suite.
+mutation-draw: deps-test
+	@test -n "$(SEED)" || { echo "make mutation-draw SEED=N (N: the draw's seed, e.g. 2026)"; exit 2; }
+	@scripts/mutation --draw $(SEED) --whole-suite --build $(MUTATION_BUILD) --jobs $(JOBS)
+
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(MUTATION_BUILD)
 	rm -f ixo_*.deb
