@@ -83,10 +83,9 @@ private Q_SLOTS:
     // the second. (--version, --help and an unknown long option through the program: test_command_line.)
     void commandLine()
     {
-        using A = CommandLine::Action;
         const CommandLine::Parsed leftOver = CommandLine::parse({"-x", "file"}, false);
-        QVERIFY(leftOver.action == A::Usage && leftOver.unknown == "-x");
-        QCOMPARE(CommandLine::parse({"-display", ":1"}, true).action, A::Run);
+        QVERIFY(leftOver.action == CommandLine::Action::Usage && leftOver.unknown == "-x");
+        QCOMPARE(CommandLine::parse({"-display", ":1"}, true).action, CommandLine::Action::Run);
     }
 };
 

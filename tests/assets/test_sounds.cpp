@@ -1,16 +1,7 @@
-#include <QFile>
 #include <QTest>
 #include <QtEndian>
 
 #include "sound_files.h"
-
-namespace {
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-} // namespace
 
 // Ixo's generated sounds as the build delivers them and a player finds them.
 class TestSounds : public QObject
@@ -22,7 +13,7 @@ private Q_SLOTS:
     void playable()
     {
         for (const auto& [name, seconds] : {std::pair{"ding.wav", 1.5}, {"didi.snd", 0.6}}) {
-            const QByteArray b = readAll(QStringLiteral(IXO_BIN_DIR "/") + name);
+            const QByteArray b = SoundFiles::readFile(QStringLiteral(IXO_BIN_DIR "/") + name);
             QVERIFY(b.size() > 44 && b.size() % 2 == 0);
             QCOMPARE(b.left(44), SoundFiles::waveBytes({}, b.size() - 44));
             QCOMPARE_LT(qAbs((b.size() - 44) / 2 / 44100.0 - seconds), 0.05);

@@ -10,11 +10,7 @@ e2e_set_clock "2026-12-06 19:29:00"
 e2e_start_ixo
 e2e_wait_for 20 "tray icon" bash -c '[ -n "$(source "$E2E_LIB"; e2e_tray_icon)" ]' || { e2e_summary; exit 1; }
 
-e2e_menu "Alarm Set"
-win=$(e2e_window '^Tindalo Alarm Clock' 10)
-e2e_check "Alarm Set opens from the tray menu" test -n "$win" || { e2e_summary; exit 1; }
-xdotool windowactivate --sync "$win"
-sleep 0.5
+e2e_check "Alarm Set opens from the tray menu" e2e_open_alarm_set || { e2e_summary; exit 1; }
 # Opened in the evening, the AM/PM box is preset to PM.
 e2e_set_clock "2026-12-06 19:29:40"
 e2e_add_alarm 7 30 00 0 2 "Call the garage"
@@ -41,11 +37,7 @@ if [ -n "$message" ]; then
 fi
 xdotool windowactivate --sync "$win" key alt+F4
 e2e_wait_for 5 "Alarm Set to hide" bash -c "! xdotool search --onlyvisible --name '^Tindalo Alarm Clock'"
-e2e_menu "Alarm Set"
-win=$(e2e_window '^Tindalo Alarm Clock' 10)
-e2e_check "Alarm Set opens again" test -n "$win" || { e2e_summary; exit 1; }
-xdotool windowactivate --sync "$win"
-sleep 0.5
+e2e_check "Alarm Set opens again" e2e_open_alarm_set || { e2e_summary; exit 1; }
 e2e_check "the list is saved through the file chooser" e2e_save_as after
 e2e_check "the fired alarm and its message left the lists (saved list is empty)" \
     test -f "$E2E_PROG/after.dat" -a ! -s "$E2E_PROG/after.dat"

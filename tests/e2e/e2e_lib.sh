@@ -6,13 +6,8 @@ e2e_passed=0
 e2e_failed=0
 
 e2e_stop_all() {
-    local pid
-    for pid in "${e2e_pids[@]}"; do
-        kill "$pid" 2>/dev/null
-    done
-    for pid in "${e2e_pids[@]}"; do
-        wait "$pid" 2>/dev/null
-    done
+    kill "${e2e_pids[@]}" 2>/dev/null
+    wait "${e2e_pids[@]}" 2>/dev/null
 }
 trap e2e_stop_all EXIT
 
@@ -34,14 +29,10 @@ e2e_start_desktop() {
 # time; called again while Ixo runs, the clock jumps, as after a suspend or a clock change (timers keep real time).
 # libfaketime takes the clock as an offset from the real one, so the real time is read here with the preload
 # library left out: the whole suite may itself run under faketime, whose settings are not passed on to Ixo.
-e2e_real_epoch() {
-    LD_PRELOAD= date +%s
-}
-
 e2e_set_clock() {
     local target
     target=$(LD_PRELOAD= date -d "$1" +%s) || return 1
-    printf '%+d\n' $((target - $(e2e_real_epoch))) >"$E2E_WORK/faketime"
+    printf '%+d\n' $((target - $(LD_PRELOAD= date +%s))) >"$E2E_WORK/faketime"
 }
 
 # Starts Ixo from the program folder on the scenario's faked clock; sets IXO_PID. The times of files are left
@@ -74,6 +65,15 @@ e2e_wait_for() {
     done
     echo "e2e: timed out waiting for $what"
     return 1
+}
+
+# e2e_root_is R G B: the middle of the root window (512, 384) has about this colour.
+e2e_root_is() {
+    local r g b at='p{512,384}'
+    read -r r g b < <(xwd -root -silent | convert xwd:- -format \
+        "%[fx:int(255*$at.r+.5)] %[fx:int(255*$at.g+.5)] %[fx:int(255*$at.b+.5)]" info:) || return 1
+    [ $(((r - $1) * (r - $1) + (g - $2) * (g - $2) + (b - $3) * (b - $3))) -le 300 ] ||
+        { echo "  the root's middle is $r $g $b, not $1 $2 $3"; return 1; }
 }
 
 # Prints "X Y W H" of the window with id $1 (absolute position).
@@ -175,6 +175,14 @@ e2e_window() {
         sleep 0.2
     done
     return 1
+}
+
+# e2e_open_alarm_set: the Alarm Set window from the tray menu, activated, the cursor in its hour box; sets win.
+e2e_open_alarm_set() {
+    e2e_menu "Alarm Set"
+    win=$(e2e_window '^Tindalo Alarm Clock' 10) || return 1
+    xdotool windowactivate --sync "$win"
+    sleep 0.5
 }
 
 # e2e_window_texts TITLE-REGEX: one line per Ixo window whose title matches, "title<TAB>text of its text boxes".

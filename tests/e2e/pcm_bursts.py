@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Counts the bursts of sound in what SDL's disk audio driver rendered (16-bit little-endian stereo, 44100 Hz):
-stretches louder than THRESHOLD separated by at least GAP_MS of quiet. Prints the count.
-Usage: pcm_bursts.py FILE [THRESHOLD] [GAP_MS]"""
+stretches louder than 1000 separated by at least 20 ms of quiet. Prints the count.
+Usage: pcm_bursts.py FILE (none yet: 0)"""
 import array
 import sys
 
@@ -28,10 +28,7 @@ def count_bursts(path, threshold=1000, gap_ms=20):
 
 
 if __name__ == "__main__":
-    args = sys.argv[1:]
-    if not args:
-        sys.exit(__doc__)
     try:
-        print(count_bursts(args[0], *(int(a) for a in args[1:3])))
+        print(count_bursts(sys.argv[1]))
     except FileNotFoundError:
         print(0)

@@ -19,20 +19,13 @@ $k Tab Tab space alt+F4
 hidden() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 e2e_check "Settings closes" e2e_wait_for 5 "Settings to close" hidden '^Settings$'
 
-# open_alarm_set: Alarm Set from the tray, the cursor in the hour box.
-open_alarm_set() {
-    e2e_menu "Alarm Set"
-    win=$(e2e_window '^Tindalo Alarm Clock' 10) || return 1
-    xdotool windowactivate --sync "$win"
-    sleep 0.5
-}
-open_alarm_set || { e2e_check "Alarm Set opens" false; e2e_summary; exit 1; }
+e2e_open_alarm_set || { e2e_check "Alarm Set opens" false; e2e_summary; exit 1; }
 e2e_add_alarm 11 59 58 1 1                                        # once 23:59:58 (the box is preset to AM)
 $k shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab              # back to the hour box
 e2e_add_alarm 11 59 59 0 2 "Lunch is over"                       # twice 23:59:59, with a message
 xdotool windowactivate --sync "$win" key alt+F4
 e2e_wait_for 5 "Alarm Set to hide" hidden '^Tindalo Alarm Clock'
-open_alarm_set
+e2e_open_alarm_set
 for i in $(seq 12); do $k Tab; done                               # the song box
 $k alt+Down
 sleep 0.5
@@ -59,7 +52,7 @@ wait "$IXO_PID"
 ini_before=$(od -An -tx1 "$E2E_PROG/ixo.ini")
 e2e_start_ixo
 e2e_wait_for 20 "tray icon" bash -c '[ -n "$(source "$E2E_LIB"; e2e_tray_icon)" ]'
-open_alarm_set
+e2e_open_alarm_set
 e2e_save_as again
 e2e_check "after a restart the same list is back" test "$(od -An -tx1 "$E2E_PROG/again.dat")" = "$expected"
 e2e_check "and the settings file is as it was" test "$(od -An -tx1 "$E2E_PROG/ixo.ini")" = "$ini_before"

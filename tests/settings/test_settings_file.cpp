@@ -1,22 +1,15 @@
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "app/shared_state.h"
 #include "settings/settings_store.h"
+#include "sound_files.h"
+
+using SoundFiles::readFile;
+using SoundFiles::writeFile;
 
 namespace {
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-bool writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 QByteArray slotBytes(const char* section, const QByteArray& value, qint16 data1 = 0, qint16 data2 = 0)
 {
     const auto int16 = [](qint16 n) { return QByteArray(1, char(n & 0xff)) + char(quint16(n) >> 8); };
@@ -50,11 +43,11 @@ private Q_SLOTS:
         QFETCH(QString, value);
         QFETCH(QByteArray, stored);
         const SettingsFile file(app() + "not/yet/");
-        QVERIFY(before.isEmpty() || (QDir().mkpath(app() + "not/yet/") && writeAll(file.path(), before)));
+        QVERIFY(before.isEmpty() || (QDir().mkpath(app() + "not/yet/") && writeFile(file.path(), before)));
         QVERIFY(file.writeSlot(slot, IniRecord{kSectionSongName, toRecordInt(-1e6), toRecordInt(-2.5), value}));
         const int at = (slot - 1) * IniRecord::kSize;
         const QByteArray record = slotBytes("[SongName]", stored, -32768, -2);
-        QCOMPARE(readAll(file.path()), before.leftJustified(at, '\0', true) + record + before.mid(at + 51));
+        QCOMPARE(readFile(file.path()), before.leftJustified(at, '\0', true) + record + before.mid(at + 51));
         QCOMPARE(file.readSlot(slot)->toBytes(), record);
         QCOMPARE(IniRecord::fits(value), value == file.readSlot(slot)->value());
     }
@@ -81,7 +74,7 @@ private Q_SLOTS:
         const SettingsStore store(s.settingsFile());
         QVERIFY(store.writeSettings(s.recIni, checks, boxes[6]));
         const QList<QByteArray> value = values.toLatin1().split(' ');
-        QCOMPARE(readAll(store.file().path()),
+        QCOMPARE(readFile(store.file().path()),
                  QByteArray(153, '\0') + slotBytes("[Setting]", value[0], boxes[0], boxes[1]) + QByteArray(153, '\0') +
                      slotBytes("[AllFont]", value[1], boxes[0], boxes[1]));
         QVERIFY(store.settingChecks() == checks);
@@ -110,7 +103,7 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, content);
         const SettingsStore store{SettingsFile(app())};
-        QVERIFY(content.isNull() || (QDir().mkpath(app()) && writeAll(store.file().path(), content)));
+        QVERIFY(content.isNull() || (QDir().mkpath(app()) && writeFile(store.file().path(), content)));
         const StartupSettings s = store.startup();
         const bool setting = store.settingChecks().has_value();
         QTEST((QList<int>{s.fileExists, s.autoLoadAlarms, s.startWallpaper, s.iFontChoice, setting}), "read");

@@ -8,7 +8,7 @@
 #include <QFile>
 #include <QString>
 
-// Small sound files (and other files) written by the tests themselves.
+// Small sound files (and other files) written and read by the tests themselves.
 namespace SoundFiles {
 
 inline constexpr quint32 kRate = 44100;
@@ -38,6 +38,13 @@ inline QList<qint16> burst(int toneMs, int silenceMs)
     for (int i = 0; i < int(toneMs * kRate / 1000); ++i)
         samples.append(qint16(std::lround(16000 * std::sin(2 * std::numbers::pi * 1000 * i / kRate))));
     return samples + QList<qint16>(int(silenceMs * kRate / 1000), 0);
+}
+
+/// The bytes of the file at `path`; none when it cannot be read.
+inline QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 inline bool writeFile(const QString& path, const QByteArray& bytes, QFile::Permissions permissions = {})
