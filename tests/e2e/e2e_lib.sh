@@ -71,7 +71,7 @@ e2e_wait_for() {
 e2e_root_is() {
     local r g b at='p{512,384}'
     read -r r g b < <(xwd -root -silent | convert xwd:- -format \
-        "%[fx:int(255*$at.r+.5)] %[fx:int(255*$at.g+.5)] %[fx:int(255*$at.b+.5)]" info:) || return 1
+        "%[fx:int(255*$at.r+.5)] %[fx:int(255*$at.g+.5)] %[fx:int(255*$at.b+.5)]\n" info:) || return 1
     [ $(((r - $1) * (r - $1) + (g - $2) * (g - $2) + (b - $3) * (b - $3))) -le 300 ] ||
         { echo "  the root's middle is $r $g $b, not $1 $2 $3"; return 1; }
 }
