@@ -159,8 +159,7 @@ e2e_menu() {
 
 # e2e_left_click_icon: a left click on the tray icon (Stop).
 e2e_left_click_icon() {
-    local icon
-    icon=$(e2e_tray_icon)
+    local icon=$(e2e_tray_icon)
     [ -n "$icon" ] || return 1
     read -r ix iy iw ih < <(e2e_geometry "$icon")
     xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click 1
