@@ -19,11 +19,12 @@ ProcessRunner::ProcessRunner(int timeLimitMs, QObject* parent) : QObject(parent)
 ProcessRunner::~ProcessRunner()
 {
     if (m_process) {
+        // Nothing waits for the command: it is killed and its QProcess goes once it has ended. Should the event
+        // loop be gone by then, the process table collects it when Ixo ends.
         m_process->disconnect(this);
-        // Only at the program's end, after its event loop: the killed command is collected, which QProcess would
-        // otherwise do itself, for up to 30 s, with a warning.
+        m_process->setParent(nullptr);
+        connect(m_process, &QProcess::finished, m_process, &QObject::deleteLater);
         m_process->kill();
-        m_process->waitForFinished(1000);
     }
 }
 
