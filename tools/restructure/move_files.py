@@ -9,7 +9,7 @@ Run from the top of a work tree (or give --repo). What it does, in this order:
      must exist. Anything else stops the run before a file is touched (exit 2) - nothing is guessed;
   2. `git mv`s every file to its new place and `git rm`s the build files that are made anew;
   3. rewrites every tracked text file: `#include "old/path.h"` to the new path, and mentions of a moved file
-     ("src/app/clock_tick.cpp", "src/app/window_registry.*", "${IXO_SRC}/app/quoted_line_file.cpp",
+     ("src/core/clock/clock_tick.cpp", "src/app/window_registry.*", "${IXO_SRC}/core/io/quoted_line_file.cpp",
      "tests/app/test_windows.cpp") to its new place;
   4. writes src/core/, src/ui/, src/app/CMakeLists.txt (one target_sources per target tree), edits
      src/CMakeLists.txt (include roots, subfolders, the ixo_app library), moves each test's CMake statements to
@@ -250,8 +250,9 @@ def move_test_cmake(repo, moves):
         for comments, statement in cmake_statements(text):
             words = set(re.findall(r"[A-Za-z0-9_]+", statement))
             named = sorted(words & set(tests))
-            if not named:
-                die(f"{cmake}: a statement that names no test; place it by hand:\n{statement}")
+            if not named:  # e.g. a variable or a script test: it stays in the folder it was in
+                new_files.setdefault(os.path.dirname(cmake), []).append("\n".join(comments + [statement]))
+                continue
             folders = {tests[n][1] for n in named}
             if len(folders) != 1:
                 die(f"{cmake}: a statement names tests bound for different folders ({', '.join(named)})")
