@@ -11,13 +11,13 @@
 #include <QTemporaryDir>
 #include <QTime>
 
-#include "alarms/alarm_data_files.h"
-#include "alarms/alarm_lines.h"
-#include "alarms/alarm_lists.h"
-#include "app/list_file_flow.h"
-#include "app/quoted_line_file.h"
-#include "app/shared_state.h"
-#include "app/warnings.h"
+#include "core/alarms/alarm_data_files.h"
+#include "core/alarms/alarm_lines.h"
+#include "core/alarms/alarm_lists.h"
+#include "core/files/list_file_flow.h"
+#include "core/io/quoted_line_file.h"
+#include "core/state/shared_state.h"
+#include "core/state/warnings.h"
 #include "platform/clock.h"
 #include "platform/launcher.h"
 

@@ -9,12 +9,12 @@
 #include <random>
 #include <vector>
 
-#include "alarms/alarm_lines.h"
-#include "alarms/alarm_list_logic.h"
-#include "alarms/alarm_lists.h"
-#include "app/clock_tick.h"
-#include "app/shared_state.h"
-#include "app/warnings.h"
+#include "core/alarms/alarm_lines.h"
+#include "core/alarms/alarm_list_logic.h"
+#include "core/alarms/alarm_lists.h"
+#include "core/clock/clock_tick.h"
+#include "core/state/shared_state.h"
+#include "core/state/warnings.h"
 #include "platform/clock.h"
 
 namespace {

@@ -11,20 +11,20 @@
 #include <QString>
 #include <QStringList>
 
-#include "alarms/alarm_data_files.h"
-#include "alarms/alarm_set_logic.h"
-#include "app/clock_tick.h"
-#include "app/front_dialogs.h"
-#include "app/front_order.h"
-#include "app/list_file_flow.h"
-#include "app/services.h"
-#include "app/startup_load.h"
-#include "app/warnings.h"
-#include "app/window_context.h"
-#include "app/window_requests.h"
-#include "filedialogs/data_file_choice.h"
-#include "sound/sound_logic.h"
-#include "wallpaper/wallpaper_form_state.h"
+#include "core/alarms/alarm_data_files.h"
+#include "core/alarms/alarm_set_logic.h"
+#include "core/alarms/data_file_choice.h"
+#include "core/clock/clock_tick.h"
+#include "core/files/list_file_flow.h"
+#include "core/sound/sound_logic.h"
+#include "core/startup/startup_load.h"
+#include "core/state/front_order.h"
+#include "core/state/warnings.h"
+#include "core/wallpaper/wallpaper_window_state.h"
+#include "platform/services.h"
+#include "ui/common/front_dialogs.h"
+#include "ui/common/window_context.h"
+#include "ui/common/window_requests.h"
 
 struct Module1;
 class WallpaperLogic;

@@ -21,18 +21,18 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "alarms/alarm_lists.h"
-#include "alarms/alarm_set_window.h"
-#include "app/about_window.h"
-#include "app/error_list_window.h"
-#include "app/message_window.h"
 #include "app_harness.h"
-#include "filedialogs/data_file_chooser.h"
-#include "filedialogs/overwrite_window.h"
-#include "settings/message_input_window.h"
-#include "settings/settings_window.h"
-#include "wallpaper/wallpaper_logic.h"
-#include "wallpaper/wallpaper_window.h"
+#include "core/alarms/alarm_lists.h"
+#include "core/wallpaper/wallpaper_logic.h"
+#include "ui/alarms/alarm_message_window.h"
+#include "ui/alarms/alarm_set_window.h"
+#include "ui/alarms/message_input_window.h"
+#include "ui/files/data_file_chooser.h"
+#include "ui/files/error_list_window.h"
+#include "ui/files/overwrite_question_window.h"
+#include "ui/settings/settings_window.h"
+#include "ui/tray/about_window.h"
+#include "ui/wallpaper/wallpaper_window.h"
 
 // Pictures of windows compared with the ones kept in tests/app/pictures: the same pixels on every machine,
 // whatever its fonts, icon theme, screen or desktop. prepareEnvironment() runs before the application is made (the

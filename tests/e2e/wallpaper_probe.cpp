@@ -11,15 +11,15 @@
 #include <QImage>
 #include <QTimer>
 
-#include "app/shared_state.h"
-#include "app/warnings.h"
+#include "core/state/shared_state.h"
+#include "core/state/warnings.h"
+#include "core/wallpaper/wallpaper_changer.h"
+#include "core/wallpaper/wallpaper_times.h"
+#include "core/wallpaper/wallpaper_window_state.h"
 #include "platform/linux/desktop_wallpaper.h"
 #include "platform/linux/image_converter.h"
 #include "platform/linux/process_runner.h"
 #include "platform/linux/x_root_wallpaper.h"
-#include "wallpaper/wallpaper_changer.h"
-#include "wallpaper/wallpaper_form_state.h"
-#include "wallpaper/wallpaper_times.h"
 
 namespace {
 class PrintedWarnings final : public Warnings

@@ -9,9 +9,9 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "app/quoted_line_file.h"
-#include "settings/code_page.h"
-#include "settings/settings_file.h"
+#include "core/io/code_page.h"
+#include "core/io/quoted_line_file.h"
+#include "core/io/settings_file.h"
 
 namespace {
 

@@ -9,11 +9,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/main_window.h"
-#include "app/shared_state.h"
-#include "app/warning_window.h"
 #include "app/window_registry.h"
+#include "core/state/shared_state.h"
 #include "fake_services.h"
+#include "ui/tray/tray_controller.h"
+#include "ui/warnings/warning_window.h"
 
 // The whole program over fake services on a fake clock (6 December 2026, 10:00:00), with a program folder "prog"
 // in a temporary folder of its own. start() loads the tray window as at log-in (reading ixo.ini and my.dat from the

@@ -7,12 +7,12 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include "app/services.h"
 #include "fake_clock.h"
 #include "fake_sound.h"
 #include "fake_wallpaper.h"
 #include "platform/autostart.h"
 #include "platform/launcher.h"
+#include "platform/services.h"
 #include "platform/tray_icon.h"
 #include "platform/window_services.h"
 

@@ -8,12 +8,12 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include "app/clock_holds.h"
-#include "app/shared_state.h"
+#include "core/clock/clock_holds.h"
+#include "core/sound/sound_logic.h"
+#include "core/state/shared_state.h"
 #include "fake_warnings.h"
 #include "platform/modal_box.h"
 #include "platform/sound_devices.h"
-#include "sound/sound_logic.h"
 #include "sound_files.h"
 
 // Sound outputs that play nothing and record how they were asked, and the box and clock switch the sound logic

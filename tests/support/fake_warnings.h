@@ -4,7 +4,7 @@
 
 #include <QStringList>
 
-#include "app/warnings.h"
+#include "core/state/warnings.h"
 
 // Records the warnings instead of opening windows.
 class FakeWarnings final : public Warnings

@@ -1,0 +1,185 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ixo developers
+#include "core/alarms/alarm_data_files.h"
+
+#include <QProcess>
+#include <QSet>
+
+#include "core/alarms/alarm_lines.h"
+#include "core/alarms/alarm_list_logic.h"
+#include "core/alarms/alarm_lists.h"
+#include "core/files/list_file_flow.h"
+#include "core/state/warnings.h"
+#include "core/time/time_calc.h"
+#include "platform/clock.h"
+#include "platform/launcher.h"
+
+namespace {
+
+// A number as the error list shows it: a leading blank for a positive value, "-" for a negative one.
+QString signedNumber(qint64 n)
+{
+    return n < 0 ? QString::number(n) : QLatin1Char(' ') + QString::number(n);
+}
+
+// Starts the first editor that will: the desktop's default application `app`, a desktop editor, or $VISUAL,
+// $EDITOR or Debian's "editor" inside a terminal.
+void startEditor(const AlarmDataFiles::Services& services, const QString& path, const std::optional<OpenCommand>& app)
+{
+    Launcher& launcher = services.launcher;
+    // Every program gets its arguments as a list of its own, the file as one of them; no shell sees them.
+    auto start = [&](const QString& program, const QStringList& arguments) {
+        const QString found = launcher.findProgram(program);
+        return !found.isEmpty() && launcher.startProgram(found, arguments);
+    };
+    // A terminal editor started on its own has no window: it runs inside a terminal emulator or not at all.
+    auto startInTerminal = [&](const QStringList& command) {
+        if (command.isEmpty() || launcher.findProgram(command.first()).isEmpty())
+            return false;
+        QList<QStringList> terminals;
+        if (QStringList terminal = QProcess::splitCommand(services.terminal); !terminal.isEmpty())
+            terminals.append(terminal);
+        terminals.append({QStringLiteral("x-terminal-emulator")});
+        for (QStringList terminal : std::as_const(terminals)) {
+            const QString program = terminal.takeFirst();
+            if (start(program, terminal + QStringList{QStringLiteral("-e")} + command))
+                return true;
+        }
+        return false;
+    };
+
+    if (app && (app->terminal ? startInTerminal(QStringList{app->program} + app->arguments)
+                              : start(app->program, app->arguments)))
+        return;
+    for (const QString& editor : AlarmDataFiles::desktopEditors())
+        if (start(editor, {path}))
+            return;
+    for (const QString& command : {services.visualEditor, services.editor, QStringLiteral("editor")})
+        if (QStringList words = QProcess::splitCommand(command); !words.isEmpty())
+            if (startInTerminal(words << path))
+                return;
+    services.warnings.AnswerOk(QStringLiteral("notepad and wordpad not found"));
+}
+
+} // namespace
+
+AlarmDataFiles::AlarmDataFiles(Module1& state, AlarmLists& lists, const Services& services)
+    : m_state(state), m_lists(lists), m_services(services)
+{
+}
+
+const QStringList& AlarmDataFiles::desktopEditors()
+{
+    static const QStringList editors{QStringLiteral("gnome-text-editor"),
+                                     QStringLiteral("gedit"),
+                                     QStringLiteral("kate"),
+                                     QStringLiteral("kwrite"),
+                                     QStringLiteral("mousepad"),
+                                     QStringLiteral("xed"),
+                                     QStringLiteral("pluma"),
+                                     QStringLiteral("featherpad"),
+                                     QStringLiteral("leafpad"),
+                                     QStringLiteral("geany")};
+    return editors;
+}
+
+QStringList AlarmDataFiles::fileLines(const AlarmLists& lists)
+{
+    return lists.lstData.lines() + lists.lstMessage.lines();
+}
+
+void AlarmDataFiles::Filting(const QString& TtmpData, Flag& Fdata)
+{
+    qint16 result = 1;
+    TimeCalc().CheckAlarmLine(TtmpData, result);
+    if (result == 0)
+        Fdata = kFalse;
+}
+
+void AlarmDataFiles::TimePassed(const QString& line, const QString& now, Flag& passed)
+{
+    passed = toFlag(AlarmLines::compareTimes(AlarmLines::lineTime(line), now) <= 0);
+}
+
+void AlarmDataFiles::LoadClick(const QString& fFileName)
+{
+    const TimeCalc checker;
+    const QString now = m_services.clock.now().time().toString(QStringLiteral("HH:mm:ss"));
+    AlarmDataList& lstData = m_lists.lstData;
+    MessageList& lstMessage = m_lists.lstMessage;
+    // The message times already in the list, so a long file is not searched line by line per message.
+    QSet<QString> messageTimes;
+    messageTimes.reserve(lstMessage.count());
+    for (const QString& line : lstMessage.lines())
+        messageTimes.insert(AlarmLines::lineTime(line));
+    qint64 n = 1;
+    int e = 0;
+    bool full = false;
+    auto recordError = [&] {
+        if (e == 0) {
+            m_services.errors.addErrorLine(fFileName);
+            m_services.errors.beep();
+        }
+        m_services.errors.addErrorLine(QStringLiteral("Invalid data in file, Data ") + signedNumber(n));
+        m_services.errors.showErrorList();
+        ++e;
+    };
+
+    auto take = [&](const QString& L) {
+        Flag passed = kFalse;
+        if (AlarmLines::isMessageLine(L)) {
+            qint16 result = 1;
+            checker.CheckMessageLine(L, result);
+            if (result == 0) {
+                recordError();
+            } else {
+                TimePassed(L, now, passed);
+                const QString time = AlarmLines::lineTime(L);
+                if (passed == kFalse && !messageTimes.contains(time)) {
+                    full = !lstMessage.append(L);
+                    messageTimes.insert(time);
+                }
+            }
+        } else {
+            Flag Fdata = kTrue;
+            Filting(L, Fdata);
+            if (Fdata == kFalse) {
+                recordError();
+            } else {
+                TimePassed(L, now, passed);
+                // A time already in the list is dropped without a word; only a full list stops the load.
+                if (passed == kFalse && lstData.insertSorted(L) == AlarmDataList::Insert::Full)
+                    full = true;
+            }
+        }
+        ++n;
+        if (e == kMaxErrors) {
+            m_services.errors.addErrorLine(fFileName + QStringLiteral(" seems to be wrong format"));
+            return false;
+        }
+        return !full;
+    };
+    if (!m_services.files.load(fFileName, take))
+        return;
+    if (full)
+        m_services.warnings.AnswerOk(Form8::kListFull);
+
+    m_state.setClockActive(kTrue);
+    m_state.bRefreshNext = kTrue;
+    m_state.bAlarmsPending = toFlag(!lstData.isEmpty());
+}
+
+void AlarmDataFiles::SaveFileClick(const QString& fFileName)
+{
+    m_services.files.save(kSaver, fFileName);
+}
+
+void AlarmDataFiles::EditorClick(const QString& fFileName)
+{
+    const QString path = m_state.strAppPath + fFileName;
+    // What the desktop's file manager would open a text file with. The answer comes later, when this object may
+    // be gone; the services it names live as long as the program.
+    m_services.launcher.askDefaultApplication(
+        QStringLiteral("text/plain"), path,
+        [services = m_services, path](const std::optional<OpenCommand>& app) { startEditor(services, path, app); });
+}

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ixo developers
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "core/state/shared_state.h"
+
+struct AlarmLists;
+class Clock;
+class Launcher;
+class ListFileFlow;
+class Warnings;
+
+// Where the load reports lines it could not take: the error list window.
+class LoadErrorList
+{
+public:
+    virtual ~LoadErrorList() = default;
+    /// Adds `line` to the list.
+    virtual void addErrorLine(const QString& line) = 0;
+    /// Shows the list (not modal).
+    virtual void showErrorList() = 0;
+    /// The system beep that announces the first error of a file.
+    virtual void beep() = 0;
+};
+
+// The alarm data files of the program folder: loading them into the day's lists (merging), saving the lists,
+// opening a file in a text editor. A file holds the alarm lines, then the message lines, one per text line
+// between double quotes. Keeps nothing between calls; the lists and the shared state are handed in.
+class AlarmDataFiles final
+{
+public:
+    struct Services
+    {
+        Warnings& warnings;
+        LoadErrorList& errors;
+        /// Saves and reads the files, asking before one is overwritten.
+        ListFileFlow& files;
+        Launcher& launcher;
+        const Clock& clock;
+        /// The user's preferred editor commands ($VISUAL, $EDITOR), possibly with options; empty for none.
+        QString visualEditor;
+        QString editor;
+        /// The user's terminal emulator ($TERMINAL), possibly with options; empty for none.
+        QString terminal;
+    };
+
+    AlarmDataFiles(Module1& state, AlarmLists& lists, const Services& services);
+
+    /// Merges the file `fFileName` of the program folder into the lists. Lines of passed events and times
+    /// already in the lists are dropped silently; unacceptable items go to the error list, and reading stops
+    /// at the eighth.
+    void LoadClick(const QString& fFileName);
+    /// Writes the lists to `fFileName` of the program folder, or asks first when the file exists.
+    void SaveFileClick(const QString& fFileName);
+    /// Opens `fFileName` of the program folder in a text editor the user sees: the desktop's default application
+    /// for plain text, else the first desktop text editor found, else $VISUAL, $EDITOR or Debian's "editor"
+    /// inside a terminal emulator ($TERMINAL, else x-terminal-emulator). Warns when none starts. Nothing waits
+    /// for the desktop's answer: the editor starts when it comes.
+    void EditorClick(const QString& fFileName);
+
+    /// Sets `Fdata` to false when `TtmpData` is no acceptable alarm line; otherwise leaves it.
+    static void Filting(const QString& TtmpData, Flag& Fdata);
+    /// Sets `passed` to true when the line's time (its last 8 characters) is not later than `now` "HH:MM:SS".
+    static void TimePassed(const QString& line, const QString& now, Flag& passed);
+
+    /// The file content for the lists: alarm lines first, then message lines.
+    static QStringList fileLines(const AlarmLists& lists);
+
+    /// The saver name the overwrite question knows the alarm lists by.
+    static inline const QString kSaver = QStringLiteral("AlarmSet");
+    /// Desktop text editors tried, in this order, when the desktop's default one does not start.
+    static const QStringList& desktopEditors();
+    /// How many unacceptable items make a file count as of the wrong format.
+    static constexpr int kMaxErrors = 8;
+
+private:
+    Module1& m_state;
+    AlarmLists& m_lists;
+    Services m_services;
+};

@@ -1,0 +1,164 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ixo developers
+#include "core/alarms/alarm_set_logic.h"
+
+#include <algorithm>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+
+#include "core/alarms/alarm_lines.h"
+#include "core/alarms/alarm_lists.h"
+#include "core/io/settings_file.h"
+#include "core/io/window_position.h"
+#include "core/state/shared_state.h"
+
+namespace AlarmSet {
+
+namespace {
+const QString kWaveEnding = QStringLiteral(".wav");
+
+bool isWaveFile(const QFileInfo& file)
+{
+    return file.isFile() && file.fileName().size() > kWaveEnding.size() &&
+           file.fileName().endsWith(kWaveEnding, Qt::CaseInsensitive);
+}
+void sortNames(QStringList& names)
+{
+    std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int c = a.compare(b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+}
+} // namespace
+
+QString viewMessageText(const AlarmDataList& lstData, const MessageList& lstMessage)
+{
+    QString text;
+    for (qsizetype row = 0; row < lstData.count(); ++row) {
+        const QString alarm = lstData.line(row);
+        const qsizetype at = lstMessage.indexOfTime(AlarmLines::lineTime(alarm));
+        const QString message = at >= 0 ? lstMessage.line(at) : QString();
+        text += AlarmLines::shownForm(alarm, at >= 0 ? &message : nullptr);
+    }
+    return text;
+}
+
+QStringList waveNames(const QString& folder)
+{
+    QStringList names;
+    const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::Readable);
+    for (const QFileInfo& file : entries)
+        if (isWaveFile(file))
+            names.append(file.fileName().chopped(kWaveEnding.size()));
+    sortNames(names);
+    return names;
+}
+
+QString wavePath(const QString& folder, const QString& name)
+{
+    const QString exact = folder + name + kWaveEnding;
+    if (QFileInfo(exact).isFile())
+        return exact;
+    const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden);
+    for (const QFileInfo& file : entries)
+        if (isWaveFile(file) && file.fileName().chopped(kWaveEnding.size()).compare(name, Qt::CaseInsensitive) == 0)
+            return folder + file.fileName();
+    return exact;
+}
+
+QStringList songNames(const Module1& state)
+{
+    QStringList names = waveNames(state.strAppPath);
+    if (state.strSharePath.isEmpty() || state.strSharePath == state.strAppPath)
+        return names;
+    const QStringList own = names;
+    for (const QString& name : waveNames(state.strSharePath))
+        if (!own.contains(name, Qt::CaseInsensitive))
+            names.append(name);
+    sortNames(names);
+    return names;
+}
+
+QString songPath(const Module1& state, const QString& name)
+{
+    const QString own = wavePath(state.strAppPath, name);
+    if (state.strSharePath.isEmpty() || state.strSharePath == state.strAppPath || QFileInfo(own).isFile())
+        return own;
+    const QString delivered = wavePath(state.strSharePath, name);
+    return QFileInfo(delivered).isFile() ? delivered : own;
+}
+
+QString SongClick(Module1& state, const QString& item)
+{
+    state.strSongPath = songPath(state, item);
+    state.songPicked = true;
+    const SettingsFile file = state.settingsFile();
+    // A cut name would name no file after a restart: slot 3 keeps the sound picked before.
+    if (!IniRecord::fits(item))
+        return item +
+               QStringLiteral(" is used until Ixo ends but cannot be remembered: a sound name may take at "
+                              "most %1 bytes in ")
+                   .arg(IniRecord::kDataWidth) +
+               file.path();
+    IniRecord& record = state.recIni;
+    record.sSection = kSectionSongName;
+    record.iData1 = 0;
+    record.iData2 = 0;
+    record.sData = item;
+    if (QString reason; !file.writeSlot(IniSlot::SongName, record, &reason))
+        return QStringLiteral("The sound choice could not be saved in ") + file.path() + QStringLiteral(": ") + reason;
+    return {};
+}
+
+StoredSettings fForm4Load(Module1& state)
+{
+    StoredSettings stored;
+    const SettingsFile file = state.settingsFile();
+    if (!file.exists())
+        return stored;
+    IniRecord& record = state.recIni;
+
+    if (const std::optional<IniRecord> slot = file.readSlot(IniSlot::TimeInputLoc)) {
+        record = *slot;
+        if (record.section() == kSectionTimeInputLoc) {
+            stored.position = WindowPosition::get(record);
+        } else {
+            record.iData1 = 0;
+            record.iData2 = 0;
+        }
+    }
+    // A sound picked in this run stays, also when slot 3 could not take its name.
+    if (const std::optional<IniRecord> slot = file.readSlot(IniSlot::SongName)) {
+        record = *slot;
+        if (record.section() == kSectionSongName && !record.value().isEmpty() && !state.songPicked)
+            state.strSongPath = songPath(state, record.value());
+    }
+    if (const std::optional<IniRecord> slot = file.readSlot(IniSlot::Setting)) {
+        record = *slot;
+        if (record.section() == kSectionSetting)
+            stored.soundChecks = std::make_pair(record.iData1, record.iData2);
+    }
+    return stored;
+}
+
+bool fForm4ExitClick(Module1& state, const AlarmDataList& lstData, QPoint topLeft, QString* reason)
+{
+    WindowPosition::put(state.recIni, kSectionTimeInputLoc, topLeft);
+    const bool written = state.settingsFile().writeSlot(IniSlot::TimeInputLoc, state.recIni, reason);
+    state.bAlarmSetOpen = toFlag(!lstData.isEmpty());
+    return written;
+}
+
+QString title(const QDateTime& now)
+{
+    return kCaption + QLocale::c().toString(now, QStringLiteral("dd MMM yyyy / hh:mm AP"));
+}
+
+QString amPmAt(const QDateTime& now)
+{
+    return now.time().hour() >= 12 ? QStringLiteral("PM") : QStringLiteral("AM");
+}
+
+} // namespace AlarmSet

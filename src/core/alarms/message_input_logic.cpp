@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ixo developers
+#include "core/alarms/message_input_logic.h"
+
+#include "core/alarms/alarm_lines.h"
+#include "core/alarms/alarm_lists.h"
+#include "core/io/settings_file.h"
+#include "core/io/window_position.h"
+#include "core/state/shared_state.h"
+
+namespace MessageInput {
+
+std::optional<int> storedFontSize(const IniRecord& record)
+{
+    const qint16 size = record.iData1;
+    if (record.section() == kSectionFontSize && size > 0 && size <= kLargestStoredFont)
+        return size;
+    return std::nullopt;
+}
+
+Loaded load(Module1& state, AlarmLists& lists)
+{
+    Loaded loaded;
+    const SettingsFile file = state.settingsFile(); // a slot of a missing or short file reads as nothing
+    if (const std::optional<IniRecord> slot = file.readSlot(IniSlot::FontSize)) {
+        state.recIni = *slot;
+        loaded.fontSize = storedFontSize(state.recIni);
+    }
+
+    const QString alarm = lists.lstData.selectedLine();
+    if (!alarm.isEmpty()) {
+        loaded.takenLine = lists.lstMessage.takeFirstWithTime(AlarmLines::lineTime(alarm));
+        if (loaded.takenLine)
+            loaded.message = AlarmLines::messageText(*loaded.takenLine);
+    }
+
+    if (const std::optional<IniRecord> slot = file.readSlot(IniSlot::MessageInputLoc)) {
+        state.recIni = *slot;
+        if (state.recIni.sSection == kSectionMessageInputLoc)
+            loaded.position = WindowPosition::get(state.recIni);
+    }
+    return loaded;
+}
+
+SaveResult save(Module1& state, AlarmLists& lists, double fontSize, const QString& text, QString* settingsWarning)
+{
+    state.recIni.sSection = kSectionFontSize;
+    state.recIni.iData1 = toRecordInt(fontSize);
+    const SettingsFile file = state.settingsFile();
+    QString reason;
+    if (!file.writeSlot(IniSlot::FontSize, state.recIni, &reason) && settingsWarning)
+        *settingsWarning =
+            QStringLiteral("The font size could not be saved in ") + file.path() + QStringLiteral(": ") + reason;
+
+    const QString alarm = lists.lstData.selectedLine();
+    if (alarm.isEmpty() || text.isEmpty())
+        return SaveResult::NothingToSave;
+    // A message is one line of the data file: line breaks typed in the box become spaces.
+    QString oneLine = text;
+    for (QChar& c : oneLine)
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator ||
+            c == QChar::LineSeparator)
+            c = QLatin1Char(' ');
+    if (!lists.lstMessage.append(AlarmLines::messageLine(oneLine, AlarmLines::lineTime(alarm))))
+        return SaveResult::ListFull;
+    return SaveResult::Added;
+}
+
+void abandon(AlarmLists& lists, const Loaded& loaded)
+{
+    // A message whose alarm fired or was deleted meanwhile stays out: it would wait for a later alarm of its time.
+    if (loaded.takenLine && lists.lstData.hasTime(AlarmLines::lineTime(*loaded.takenLine)))
+        lists.lstMessage.append(*loaded.takenLine);
+}
+
+bool storePosition(Module1& state, QPoint topLeft, QString* reason)
+{
+    WindowPosition::put(state.recIni, kSectionMessageInputLoc, topLeft);
+    return state.settingsFile().writeSlot(IniSlot::MessageInputLoc, state.recIni, reason);
+}
+
+std::optional<double> smallerFont(double size)
+{
+    if (size > kSmallestFont)
+        return size - 1;
+    return std::nullopt;
+}
+
+std::optional<double> largerFont(double size)
+{
+    if (size < kLargestFont)
+        return size + 1;
+    return std::nullopt;
+}
+
+} // namespace MessageInput

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ixo developers
+#include "core/clock/chime_setup.h"
+
+#include "core/state/shared_state.h"
+#include "core/time/time_calc.h"
+
+void setUpChime(Module1& state, bool chkEMPlayTicked, const QString& cbEMPlayItem, const QTime& now)
+{
+    qint16 result = 0;
+    TimeCalc().SetUpChime(chkEMPlayTicked, cbEMPlayItem, state.iEMInterval, result, state.iEMNext, now);
+    if (result == 1)
+        state.setClockActive(kTrue);
+    state.bEMPlayOn = toFlag(chkEMPlayTicked);
+}

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ixo developers
+#pragma once
+
+#include <QString>
+#include <QTime>
+#include <QtGlobal>
+
+#include "core/state/shared_state.h"
+
+// The chime and wallpaper marks and the checks of lines read from alarm data files. Stateless: every call
+// works from its arguments alone. A mark is the minute of the hour (0-59) at which something is due next or,
+// for intervals of an hour and more, the hour of the day (0-23); -1 means none. Marks are aligned to
+// multiples of the interval (every 15 minutes: :00 :15 :30 :45; every 2 hours: 0, 2, 4 ... 22), always lie
+// after `now` and never more than one interval ahead; 0 stands for the coming full hour (midnight).
+class TimeCalc final
+{
+public:
+    /// The next chime mark after `now`: a minute for intervals below 60, an hour for exactly 60. An interval
+    /// outside 1-60 leaves no mark (-1).
+    void NextChimeTime(qint16 iEMInterval, qint16& iEMNext, const QTime& now) const;
+
+    /// Sets `result` to 0 unless `line` is exactly "once|twice|thrice|repeat!", a space and "HH:MM:SS" with
+    /// hours 00-23 and minutes and seconds 00-59; an accepted line leaves `result` as it was.
+    void CheckAlarmLine(const QString& line, qint16& result) const;
+    /// Sets `result` to 0 unless `line` is a message text (no line breaks), " at " and such a time.
+    void CheckMessageLine(const QString& line, qint16& result) const;
+
+    /// The wallpaper change set-up. With the box ticked and an interval item chosen ("5 min" ... "4 hrs"):
+    /// `iWPInterval` = its minutes, `iWPNext` = the first mark after `now`, `bClockActive` = -1. With the box
+    /// cleared, or no usable item: `iWPNext` = -1 and the rest stays.
+    void WallpaperSchedule(bool chkChangeTicked, const QString& cbChangeItem, Flag& bClockActive, qint16& iWPInterval,
+                           qint16& iWPNext, const QTime& now) const;
+
+    /// The next wallpaper mark after `now`: a minute for intervals below 60, an hour of the day for 60 and more.
+    void NextWallpaperTime(qint16 iWPInterval, qint16& iWPNext, const QTime& now) const;
+
+    /// The chime set-up. With the box ticked and an interval item chosen ("1" ... "60"): `iEMInterval` = its
+    /// minutes, `iEMNext` = the first mark after `now`, `result` = 1 (the clock must run). Otherwise `result`
+    /// stays, and with the box cleared `iEMNext` = -1.
+    void SetUpChime(bool chkEMPlayTicked, const QString& cbEMPlayItem, qint16& iEMInterval, qint16& result,
+                    qint16& iEMNext, const QTime& now) const;
+
+    /// Minutes of a wallpaper interval item ("5 min" -> 5, "2 hrs" -> 120), or -1 for any other text.
+    static int wallpaperIntervalMinutes(const QString& item);
+    /// Minutes of a chime interval item ("1" ... "60"), or -1 for any other text.
+    static int chimeIntervalMinutes(const QString& item);
+    /// True for "HH:MM:SS" with hours 00-23 and minutes and seconds 00-59, two digits each.
+    static bool isClockTime(QStringView time);
+};

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ixo developers
+#pragma once
+
+#include "core/wallpaper/wallpaper_times.h"
+
+class Clock;
+
+// Change marks from the clock's time, computed by TimeCalc.
+class ClockWallpaperTimes final : public WallpaperTimes
+{
+public:
+    explicit ClockWallpaperTimes(const Clock& clock);
+
+    void WallpaperSchedule(bool ticked, const QString& intervalText, Flag& bClockActive, qint16& iWPInterval,
+                           qint16& iWPNext) override;
+    void NextWallpaperTime(qint16 iWPInterval, qint16& iWPNext) override;
+
+private:
+    const Clock& m_clock;
+};

@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ixo developers
+#include "core/wallpaper/wallpaper_store.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include "core/io/quoted_line_file.h"
+#include "core/io/settings_file.h"
+#include "core/wallpaper/wallpaper_pictures.h"
+
+namespace {
+const QString kGroup = QStringLiteral("Wallpaper");
+const QString kKeep = QStringLiteral("KeepSettings");
+const QString kChange = QStringLiteral("Change");
+const QString kInterval = QStringLiteral("Interval");
+const QString kRandom = QStringLiteral("Random");
+const QString kLeft = QStringLiteral("Left");
+const QString kTop = QStringLiteral("Top");
+const QString kFolder = QStringLiteral("PictureFolder");
+
+// Slot 5 of ixo.ini: a value beginning with "Check" starts the changer with the program.
+const QString kSlot5Section = QStringLiteral("[Wallpaper]");
+const QString kSlot5On = QStringLiteral("Check");
+const QString kSlot5Off = QStringLiteral("NoCheck");
+
+qint16 clampToInt16(int value)
+{
+    return static_cast<qint16>(qBound(-32768, value, 32767));
+}
+} // namespace
+
+WallpaperStore::WallpaperStore(const QString& defaultPictureFolder) : m_defaultFolder(defaultPictureFolder)
+{
+    if (m_defaultFolder.isEmpty())
+        m_defaultFolder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (m_defaultFolder.isEmpty())
+        m_defaultFolder = QDir::homePath();
+}
+
+WallpaperRestore WallpaperStore::RestoreSettings(const QString& strAppPath) const
+{
+    WallpaperRestore restored;
+    restored.strPicFolder = QDir::cleanPath(m_defaultFolder);
+
+    const QString path = strAppPath + kSettingsFile;
+    if (QFileInfo(path).isFile()) {
+        QSettings settings(path, QSettings::IniFormat);
+        settings.beginGroup(kGroup);
+        const QString folder = settings.value(kFolder).toString();
+        if (!folder.isEmpty() && QFileInfo(folder).isDir())
+            restored.strPicFolder = QDir::cleanPath(folder);
+        if (settings.value(kKeep, false).toBool()) {
+            restored.keepSet = true;
+            restored.changeOn = settings.value(kChange, false).toBool();
+            restored.intervalText = settings.value(kInterval).toString();
+            const bool random = settings.value(kRandom, false).toBool();
+            restored.randomFlag = random ? -1 : 0;
+            restored.priorityFlag = random ? 0 : -1;
+            if (settings.contains(kLeft) && settings.contains(kTop)) {
+                restored.hasPosition = true;
+                restored.left = clampToInt16(settings.value(kLeft).toInt());
+                restored.top = clampToInt16(settings.value(kTop).toInt());
+            }
+            restored.lstShow = LoadList(strAppPath);
+        }
+    }
+    if (!restored.keepSet)
+        restored.priorityFlag = -1; // list order until the user picks random
+    restored.cbPaper = picturesIn(restored.strPicFolder);
+    return restored;
+}
+
+bool WallpaperStore::SaveSettings(bool keepSet, qint16 left, qint16 top, bool changeOn, qint16 randomFlag,
+                                  const QString& intervalText, const QString& strAppPath, const QString& strPicFolder,
+                                  QString* error) const
+{
+    const QString path = strAppPath + kSettingsFile;
+    // Unticked with nothing kept before: there is nothing to forget.
+    if (keepSet || QFileInfo(path).isFile()) {
+        if (!QDir().mkpath(strAppPath)) {
+            if (error)
+                *error = QStringLiteral("cannot create %1").arg(strAppPath);
+            return false;
+        }
+        QSettings settings(path, QSettings::IniFormat);
+        settings.clear();
+        settings.beginGroup(kGroup);
+        settings.setValue(kKeep, keepSet);
+        if (!strPicFolder.isEmpty())
+            settings.setValue(kFolder, strPicFolder);
+        if (keepSet) {
+            settings.setValue(kChange, changeOn);
+            settings.setValue(kInterval, intervalText);
+            settings.setValue(kRandom, randomFlag == -1);
+            settings.setValue(kLeft, left);
+            settings.setValue(kTop, top);
+        }
+        settings.endGroup();
+        settings.sync();
+        if (settings.status() != QSettings::NoError) {
+            if (error)
+                *error = QStringLiteral("cannot write %1").arg(path);
+            return false;
+        }
+    }
+
+    // Slot 5 starts the changer with Ixo: marked while the kept settings switch the change on.
+    const SettingsFile ini(strAppPath);
+    const bool startChanger = keepSet && changeOn;
+    const std::optional<IniRecord> slot5 = ini.readSlot(IniSlot::Wallpaper);
+    const bool marked = slot5 && slot5->sData.startsWith(kSlot5On);
+    if (startChanger != marked) {
+        IniRecord record;
+        record.sSection = kSlot5Section;
+        record.sData = startChanger ? kSlot5On : kSlot5Off;
+        if (QString reason; !ini.writeSlot(IniSlot::Wallpaper, record, &reason)) {
+            if (error)
+                *error = QStringLiteral("cannot write %1: %2").arg(ini.path(), reason);
+            return false;
+        }
+    }
+    return true;
+}
+
+QStringList WallpaperStore::LoadList(const QString& strAppPath) const
+{
+    QStringList entries;
+    if (!QuotedLineFile::read(strAppPath + kListFile, &entries))
+        return {};
+    return entries;
+}

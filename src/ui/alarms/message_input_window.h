@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ixo developers
+#pragma once
+
+#include <QWidget>
+
+#include "core/alarms/message_input_logic.h"
+
+struct WindowContext;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+// The message input window: types or edits the message of the selected alarm event, and sets the message font size.
+class Form5 final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Form5)
+public:
+    explicit Form5(WindowContext& context, QWidget* parent = nullptr);
+    ~Form5() override;
+
+    /// Opens the window for the selected alarm line: the load runs and the window shows. A window that is open
+    /// already only comes to the front.
+    void showInput();
+
+    /// The window lost the front: it takes it back with a beep unless a window with a higher claim has it.
+    void Form_Deactivate();
+    void cmdOk_Click();
+    void cmdCancel_Click();
+    void lblMinus_Click();
+    void lblPlus_Click();
+
+    QPlainTextEdit* txtInput = nullptr;
+    QPushButton* cmdOk = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QLabel* lblFontSize = nullptr;
+    QLabel* lblMinus = nullptr;
+    QLabel* lblPlus = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void Form_QueryUnload();
+    void setInputFontSize(double points);
+    /// Keeps the box free of double quotes (typed or pasted) and within its length.
+    void keepInputRules();
+
+    WindowContext& m_ctx;
+    bool m_fixingText = false;
+    bool m_closed = false;
+    MessageInput::Loaded m_loaded;
+};

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ixo developers
+#pragma once
+
+#include <QDialog>
+
+#include "core/alarms/data_file_choice.h"
+
+struct WindowContext;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+// The data file chooser: picks an alarm data file of the program folder to load, save into or edit. The opener
+// sets the mode after the load; the heading, the confirm button's caption and the picture follow it.
+class Form14 final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Form14)
+public:
+    explicit Form14(WindowContext& context, QWidget* parent = nullptr);
+    ~Form14() override;
+
+    /// Lists the files, claims the front and applies the font choice; runs once, before the window shows.
+    void Form_Load();
+
+    /// Sets what the chooser is opened for, with its heading, confirm caption and picture.
+    void setMode(DataFileChoice::Mode mode);
+    DataFileChoice::Mode mode() const { return m_mode; }
+
+    void cmdConfirm_Click();
+    void cmdCancel_Click();
+    void File1_Click();
+    /// The window lost the front.
+    void Form_Deactivate();
+
+    QLabel* Label1 = nullptr;
+    QListWidget* File1 = nullptr;
+    QLabel* lblInputFileN = nullptr;
+    QLineEdit* txtInput = nullptr;
+    QPushButton* cmdConfirm = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QLabel* imgLoad = nullptr;
+    QLabel* imgSave = nullptr;
+    QLabel* imgEdit = nullptr;
+
+    /// The foreground code that was current when the window loaded.
+    qint32 lPrevWho = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    /// In the save and edit modes only one file counts: a list choice and a typed name exclude each other.
+    bool singleFileMode() const;
+    void deselectCurrent();
+    void LoadFontSetting();
+    /// Hands the front back and goes.
+    void unload();
+
+    WindowContext& m_ctx;
+    DataFileChoice::Mode m_mode = DataFileChoice::Mode::Load;
+    bool m_unloaded = false;
+};

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ixo developers
+#include "ui/tray/about_window.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/common/tray_pictures.h"
+
+Form3::Form3(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("About Ixo"));
+    auto* picture = new QLabel(this);
+    picture->setPixmap(TrayPictures::normal().pixmap(64, 64));
+    auto* name = new QLabel(QStringLiteral("<h2>Ixo</h2><p>Alarm clock for the notification area</p>"
+                                           "<p>Version %1</p>")
+                                .arg(QStringLiteral(IXO_VERSION)),
+                            this);
+    name->setAlignment(Qt::AlignCenter);
+    cmdOk = new QPushButton(QStringLiteral("OK"), this);
+    cmdOk->setDefault(true);
+    connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(picture, 0, Qt::AlignHCenter);
+    layout->addWidget(name);
+    layout->addWidget(cmdOk, 0, Qt::AlignHCenter);
+}

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ixo developers
+#pragma once
+
+#include <functional>
+
+#include <QMenu>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+#include "core/clock/clock_holds.h"
+
+struct WindowContext;
+class QAction;
+
+// The hidden main window: owns the tray icon and its menu, the 800 ms clock timer, and the program's start.
+class Form1 final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Form1)
+public:
+    explicit Form1(WindowContext& context);
+    ~Form1() override;
+
+    /// Start-up: the program folder, the start-up load, the tray icon. `sharedFolder` holds the delivered sounds
+    /// and help page when they are not in the program folder (an installed Ixo); empty means the program folder.
+    void Form_Load(const QString& programFolder, const QString& sharedFolder = QString());
+
+    // Menu items, in menu order.
+    QMenu mPopup;
+    QAction* mOpen = nullptr;
+    QAction* mAlarmSet = nullptr;
+    QAction* mSetting = nullptr;
+    QAction* mWallpaper = nullptr;
+    QAction* mHelp = nullptr;
+    QAction* mStop = nullptr;
+    QAction* mDisable = nullptr;
+    QAction* mRemove = nullptr;
+
+    /// The clock: ticks every 800 ms while the clock work is active or a speaker alarm repeats, unless the
+    /// program is disabled or a sound error box holds it; otherwise it is stopped, so an idle Ixo sleeps.
+    QTimer Timer1;
+    /// What a tick does; the alarm engine sets it. It returns the milliseconds until the next event is due
+    /// (-1: none known), so that an event due before the next beat is fired on its second by one extra tick.
+    std::function<int()> onTick;
+    /// The extra tick on the second of an event due before the next beat.
+    QTimer dueWake;
+
+    void mOpen_Click();
+    void mAlarmSet_Click();
+    void mSetting_Click();
+    void mWallpaper_Click();
+    void mHelp_Click();
+    void mStop_Click();
+    void mDisable_Click();
+    void mRemove_Click();
+
+    /// A sound error box holds the clock while it is open, and gives back its hold when closed.
+    void holdClock();
+    void releaseClock();
+
+    /// A close request of the main window (log-out, SIGTERM): the program ends at once.
+    void Form_QueryUnload();
+
+    /// How long to wait for a notification area before showing the menu in a window of its own.
+    void setTrayWaitLimit(int milliseconds) { m_trayWaitLimit = milliseconds; }
+
+private:
+    void buildMenu();
+    void addTrayIcon();
+    void waitForTray();
+    /// Brings the Disable and idle holds up to date, then starts Timer1 when nothing holds the clock and stops it
+    /// otherwise; a running timer keeps its beat.
+    void updateClockTimer();
+    /// One tick of the clock, from the beat or from the wake on an event's second.
+    void tick();
+
+    WindowContext& m_ctx;
+    QTimer m_trayWait;
+    int m_trayWaitLimit = 60000;
+    int m_trayWaited = 0;
+    ClockHolds m_holds;
+};

@@ -1,0 +1,216 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ixo developers
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "core/alarms/alarm_list_logic.h"
+#include "core/alarms/alarm_lists.h"
+#include "core/state/shared_state.h"
+#include "fake_clock.h"
+#include "fake_warnings.h"
+
+namespace {
+struct Lists
+{
+    Lists()
+    {
+        state.setStartupDefaults();
+        state.bRefreshNext = kFalse;
+    }
+    FakeClock clock{QDateTime(QDate(2026, 12, 6), QTime(8, 0, 0))};
+    Module1 state;
+    AlarmLists lists;
+    FakeWarnings warnings;
+    Form8 logic{state, lists, warnings, clock};
+};
+} // namespace
+
+class TestAlarmListLogic : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    // Boxes are "hour|minute|second|AM/PM"; the outcome is the line added or the warning shown; `shown` is what
+    // the boxes show afterwards.
+    void addClick_data()
+    {
+        QTest::addColumn<QTime>("now");
+        QTest::addColumn<bool>("noSecond");
+        QTest::addColumn<QString>("boxes");
+        QTest::addColumn<QString>("outcome");
+        QTest::addColumn<QString>("shown");
+        const auto row = [](const char* name, QTime now, bool noSecond, const char* boxes, const char* outcome,
+                            const char* shown) {
+            QTest::newRow(name) << now << noSecond << QString(boxes) << QString(outcome) << QString(shown);
+        };
+        const QTime am8(8, 0);
+        const char* passed = "Time was passed or next day";
+        const char* invalid = "Invalid input";
+        row("7:30 PM", am8, false, "7|30|0|PM", "once 19:30:00", "07|30|00");
+        row("12 PM is noon", am8, false, "12|00|00|PM", "once 12:00:00", "12|00|00");
+        row("12:30 AM before it", QTime(0, 10), false, "12|30|00|AM", "once 00:30:00", "12|30|00");
+        row("second 60", am8, false, "9|00|60|AM", invalid, "9|00|60");
+        row("now is passed", am8, false, "8|0|0|AM", passed, "08|00|00");
+        row("one second later", am8, false, "8|0|1|AM", "once 08:00:01", "08|00|01");
+        row("hour 00", am8, false, "00|30|00|PM", invalid, "00|30|00");
+        row("hour 13", am8, false, "13|30|00|AM", invalid, "13|30|00");
+        row("empty minute", am8, false, "9||00|AM", invalid, "9||00");
+        row("pasted letters", am8, false, "9|3a|00|AM", invalid, "9|3a|00");
+        row("three digits", am8, false, "9|030|00|AM", "Time input example 12:59:01", "09|030|00");
+        row("seconds not compared", am8, true, "9|15|42|AM", "once 09:15:00", "09|15|00");
+    }
+    void addClick()
+    {
+        QFETCH(QTime, now);
+        QFETCH(bool, noSecond);
+        QFETCH(QString, boxes);
+        QFETCH(QString, outcome);
+        Lists l;
+        l.clock.setTime(now);
+        l.state.bNoSecond = toFlag(noSecond);
+        const QStringList b = boxes.split('|');
+        QString times = "once";
+        const AddResult r = l.logic.AddClick(b[3], QString(), times, TimeBoxes{b[0], b[1], b[2]});
+        const bool added = outcome.startsWith("once ");
+        QCOMPARE(r.bInserted, toFlag(added));
+        QCOMPARE((added ? l.lists.lstData.lines() : l.warnings.shown).join(""), outcome);
+        QCOMPARE((added ? l.warnings.shown : l.lists.lstData.lines()), QStringList());
+        QTEST(QStringList({r.shown.cbHour, r.shown.cbMin, r.shown.cbSec}).join('|'), "shown");
+        QCOMPARE(r.secondsReset, noSecond);
+        QCOMPARE(QList<Flag>({l.state.bAlarmsPending, l.state.bClockActive(), l.state.bRefreshNext}),
+                 QList<Flag>(3, r.bInserted));
+    }
+
+    // The play word is remembered for the next add; Sorting keeps time order, selects the line it added, refuses a
+    // time already listed and, with the time example, one that is no time of day, and asks for the head to be read
+    // again in any case.
+    void sortingKeepsTimeOrderAndTheWord()
+    {
+        Lists l;
+        QString times = "once";
+        l.logic.AddClick("AM", "thrice", times, {"10", "0", "0"});
+        l.logic.AddClick("AM", QString(), times, {"11", "0", "0"});
+        QCOMPARE(times, "thrice");
+        QSignalSpy selected(&l.lists.lstData, &AlarmDataList::selectedChanged);
+        for (const auto& [time, row] : {std::pair{"07:30:00", 0}, {"23:59:59", 3}, {"09:59:59", 1}}) {
+            QVERIFY(l.logic.Sorting(time, "twice"));
+            QCOMPARE(l.lists.lstData.selected(), row);
+        }
+        l.state.bRefreshNext = kFalse;
+        QVERIFY(!l.logic.Sorting("10:00:00", "twice"));
+        QVERIFY(!l.logic.Sorting("24:00:00", "twice"));
+        QCOMPARE(l.warnings.shown, (QStringList{"Alarm time already exists", "Time input example 12:59:01"}));
+        QCOMPARE(l.lists.lstData.lines(), (QStringList{"twice 07:30:00", "twice 09:59:59", "thrice 10:00:00",
+                                                       "thrice 11:00:00", "twice 23:59:59"}));
+        QCOMPARE(l.state.bRefreshNext, kTrue);
+        QCOMPARE(selected.size(), 3);
+    }
+
+    // Random inserts and removals against a plain sorted list: rows, lines and the count of model signals agree.
+    // As in a list box the selection stays on its line when another line goes (the head firing), and the view hears
+    // of its new row; removing the selected line itself clears it.
+    void modelMatchesASortedList()
+    {
+        AlarmDataList list;
+        QStringList expected;
+        QSignalSpy inserted(&list, &QAbstractItemModel::rowsInserted), removed(&list, &QAbstractItemModel::rowsRemoved);
+        QSignalSpy selected(&list, &AlarmDataList::selectedChanged);
+        QRandomGenerator random(7);
+        for (int i = 0; i < 3000; ++i) {
+            if (random.bounded(4) == 0 && !expected.isEmpty()) {
+                const int row = random.bounded(static_cast<int>(expected.size()));
+                list.setSelected(random.bounded(static_cast<int>(expected.size())));
+                const qsizetype selectedRow = list.selected(), heard = selected.size();
+                const QString selectedLine = list.selectedLine();
+                list.removeAt(row);
+                QCOMPARE(list.selectedLine(), row == selectedRow ? QString() : selectedLine);
+                QCOMPARE(selected.size() - heard, row <= selectedRow ? 1 : 0);
+                expected.removeAt(row);
+                continue;
+            }
+            // Now and then a second at the edge of the day or of a 64-second block.
+            static constexpr int kEdges[] = {0, 63, 64, 127, 128, 86335, 86336, 86399};
+            const int second = random.bounded(8) == 0 ? kEdges[random.bounded(8)] : random.bounded(86400);
+            const QString line = "once " + QTime(0, 0).addSecs(second).toString("HH:mm:ss");
+            qsizetype row = -1;
+            const auto result = list.insertSorted(line, &row);
+            const auto at = std::lower_bound(expected.begin(), expected.end(), line); // all "once": time order
+            const bool duplicate = at != expected.end() && *at == line;
+            QCOMPARE(result, duplicate ? AlarmDataList::Insert::Duplicate : AlarmDataList::Insert::Inserted);
+            if (!duplicate) {
+                QCOMPARE(row, at - expected.begin());
+                expected.insert(at, line);
+            }
+        }
+        QCOMPARE(list.lines(), expected);
+        QCOMPARE(list.rowCount(), expected.size());
+        QVERIFY(removed.size() > 300 && inserted.size() - removed.size() == expected.size());
+        QCOMPARE(list.insertSorted("once 24:00:00"), AlarmDataList::Insert::NotATime);
+    }
+
+    // Delete takes the selected event and its first message; with nothing selected it removes nothing but the
+    // head is still read again; Delete All empties both lists. A full list refuses more.
+    void deleteAndFullList()
+    {
+        Lists l;
+        for (const char* time : {"09:00:00", "10:00:00", "11:00:00"})
+            l.logic.Sorting(time, "once");
+        for (const char* message : {"ten at 10:00:00", "nine at 09:00:00", "ten again at 10:00:00"})
+            l.lists.lstMessage.append(message);
+        for (int row : {1, 0, -1}) {
+            l.state.strNextAlarm = "09:00:00";
+            l.state.bRefreshNext = kFalse;
+            l.lists.lstData.setSelected(row);
+            l.logic.deleteClick();
+            QVERIFY(l.state.strNextAlarm.isEmpty() && l.state.bRefreshNext == kTrue);
+            QCOMPARE(l.lists.lstData.selected(), -1);
+        }
+        QCOMPARE(l.lists.lstData.lines(), QStringList{"once 11:00:00"});
+        QCOMPARE(l.lists.lstMessage.lines(), QStringList{"ten again at 10:00:00"});
+        QCOMPARE(l.state.bAlarmsPending, kTrue);
+        l.logic.deleteAllClick();
+        QVERIFY(l.lists.lstData.isEmpty() && l.lists.lstMessage.isEmpty() && l.state.bAlarmsPending == kFalse);
+        QVERIFY(l.logic.Sorting("11:00:00", "once")); // the emptied lists take a line they held and find it
+        l.lists.lstMessage.append("tea at 11:00:00");
+        l.lists.lstData.setSelected(0);
+        l.logic.deleteClick();
+        QVERIFY(l.lists.lstData.isEmpty() && l.lists.lstMessage.isEmpty());
+
+        for (int s = 0; s < AlarmDataList::kMaxLines; ++s)
+            l.lists.lstData.insertSorted("once " + QTime(0, 0).addSecs(s).toString("HH:mm:ss"));
+        QVERIFY(!l.logic.Sorting("23:00:00", "once"));
+        QCOMPARE(l.warnings.shown, QStringList{Form8::kListFull});
+        QCOMPARE(l.lists.lstData.count(), AlarmDataList::kMaxLines);
+    }
+
+    // Keys for a time box and for a list that takes no text; what a paste leaves in a time box.
+    void keyFilters_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<KeyVerdict>("timeBox");
+        QTest::addColumn<KeyVerdict>("listOnly");
+        QTest::newRow("digit") << "7" << KeyVerdict::Pass << KeyVerdict::Drop;
+        QTest::newRow("backspace") << "\b" << KeyVerdict::Pass << KeyVerdict::Pass;
+        QTest::newRow("space, as a letter") << " " << KeyVerdict::DropWithBeep << KeyVerdict::Drop;
+        QTest::newRow("non-Latin digit") << QString(QChar(0x0663)) << KeyVerdict::DropWithBeep << KeyVerdict::Drop;
+        QTest::newRow("arrow (no text)") << "" << KeyVerdict::Pass << KeyVerdict::Pass;
+        QTest::newRow("Delete") << "\x7f" << KeyVerdict::Pass << KeyVerdict::Pass;
+    }
+    void keyFilters()
+    {
+        QFETCH(QString, key);
+        QTEST(Form8::timeBoxKeyPress(key), "timeBox");
+        QTEST(Form8::listOnlyKeyPress(key), "listOnly");
+        QCOMPARE(Form8::timeBoxKeyRelease("123").text, QString());
+        QVERIFY(!Form8::timeBoxKeyRelease("12").beep);
+        const QStringList pasted{"42", "4x", "7:3", "123", "ab"}, kept{"42", "4", "73", "", ""};
+        for (int i = 0; i < pasted.size(); ++i) {
+            const FilteredTime f = Form8::filterTimeBoxText(pasted[i]);
+            QCOMPARE(f.text, kept[i]);
+            QCOMPARE(f.beep, i > 0);
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(TestAlarmListLogic)
+#include "test_alarm_list_logic.moc"

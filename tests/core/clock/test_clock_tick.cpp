@@ -1,0 +1,183 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ixo developers
+#include <QTest>
+
+#include "core/alarms/alarm_lines.h"
+#include "core/alarms/alarm_list_logic.h"
+#include "core/alarms/alarm_lists.h"
+#include "core/clock/clock_tick.h"
+#include "core/state/shared_state.h"
+#include "fake_clock.h"
+#include "fake_warnings.h"
+
+namespace {
+constexpr int kTickMs = 800;
+
+// Records what the tick asked for, in order; unloads of the Alarm Set window are only counted.
+class FakeTickActions final : public TickActions
+{
+public:
+    void PlaySound(const QString& strTimes, const QString& sSoundName) override
+    {
+        log.append("sound " + strTimes + ' ' + sSoundName);
+    }
+    void InternalSpeaker() override { log.append("sweep"); }
+    void openMessageWindow(const QString& text) override { log.append("window " + text); }
+    void playChime(const QString& path) override { log.append("chime " + path); }
+    void chkEMPlay_Click() override { log.append("chime recompute"); }
+    void EMShowToShow() override { log.append("wallpaper"); }
+    void chkChange_Click() override { log.append("wallpaper recompute"); }
+    void unloadForm4() override { ++unloads; }
+    QStringList log;
+    int unloads = 0;
+};
+
+// One program's worth of alarm engine over a fake clock at 08:00.
+struct Engine
+{
+    Engine()
+    {
+        state.strAppPath = "/p/";
+        state.setStartupDefaults();
+    }
+    FakeClock clock;
+    Module1 state;
+    AlarmLists lists;
+    FakeWarnings warnings;
+    FakeTickActions actions;
+    ClockTick tick{state, lists, clock, actions};
+    Form8 logic{state, lists, warnings, clock};
+
+    /// Adds an event as loading a file does: it keeps its seconds.
+    bool load(const QString& time24, const QString& word = "once")
+    {
+        const bool in = logic.Sorting(time24, word);
+        state.setClockActive(kTrue);
+        state.bAlarmsPending = toFlag(!lists.lstData.isEmpty());
+        return in;
+    }
+    void tickOnce()
+    {
+        tick.Timer1_Timer();
+        clock.advance(kTickMs);
+    }
+};
+} // namespace
+
+class TestClockTick : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    // The clock's wake is due as the next event's second begins. With the last event gone the clock idles and the
+    // Alarm Set window is unloaded, unless that window is open.
+    void lastEventLetsTheClockIdle()
+    {
+        for (const Flag alarmSetOpen : {kFalse, kTrue}) {
+            Engine e;
+            QCOMPARE(e.tick.msUntilNextEvent(), -1); // nothing known yet
+            e.clock.setTime(QTime(8, 29, 58, 500));
+            QVERIFY(e.load("08:30:00"));
+            e.state.bAlarmSetOpen = alarmSetOpen;
+            e.state.setISRepeat(kTrue);
+            e.tickOnce();
+            QCOMPARE(e.tick.msUntilNextEvent(), 700);
+            for (int i = 0; i < 3; ++i)
+                e.tickOnce(); // the speaker's repeat keeps going while the clock idles
+            QCOMPARE(e.actions.log, (QStringList{"sweep", "sweep", "sound once /p/ding.wav", "sweep", "sweep"}));
+            QVERIFY(e.state.strNextAlarm.isEmpty() && e.state.strPlayTimes.isEmpty() &&
+                    e.state.bAlarmsPending == kFalse);
+            QCOMPARE(e.state.bClockActive() == kFalse, alarmSetOpen == kFalse);
+            QCOMPARE(e.actions.unloads > 0, alarmSetOpen == kFalse);
+        }
+    }
+
+    // One tick at `now` with a chime or wallpaper mark: the chime's mark reached too late in it for a sound moves
+    // on silently; at second 30 a chime mark behind the clock moves on (an hour mark by one hour, a minute mark is
+    // computed afresh); at second 45 a wallpaper mark out of line is computed afresh; the wallpaper changes at its
+    // mark. Marks in line are left alone: TimeCalc's tests check every mark.
+    void marksOnATick_data()
+    {
+        QTest::addColumn<bool>("chime");
+        QTest::addColumn<int>("interval");
+        QTest::addColumn<int>("mark");
+        QTest::addColumn<QTime>("now");
+        QTest::addColumn<int>("markAfter");
+        QTest::addColumn<QString>("log");
+        const auto row = [](const char* name, bool chime, int interval, int mark, QTime now, int after,
+                            const char* log) {
+            QTest::newRow(name) << chime << interval << mark << now << after << QString(log);
+        };
+        const char* recompute = "wallpaper recompute";
+        row("chime: the mark sounds", true, 15, 30, QTime(9, 30, 2), 45, "chime /p/didi.snd");
+        row("chime: mark's hour, too late for a sound", true, 60, 7, QTime(7, 0, 3), 8, "");
+        row("chime: hour behind", true, 60, 5, QTime(9, 10, 30), 6, "");
+        row("chime: hour 0 at 22 is behind", true, 60, 0, QTime(22, 10, 30), 1, "");
+        row("chime: minute 0 early in the hour", true, 15, 0, QTime(9, 20, 30), 0, "chime recompute");
+        row("wallpaper: minute behind", false, 10, 20, QTime(10, 25, 45), 20, recompute);
+        row("wallpaper: 0 further than one interval", false, 10, 0, QTime(10, 45, 45), 0, recompute);
+        row("wallpaper: too far ahead", false, 5, 40, QTime(10, 30, 45), 40, recompute);
+        row("wallpaper: the minute mark", false, 5, 30, QTime(10, 30, 0), 30, "wallpaper");
+        row("wallpaper: the hour mark", false, 120, 10, QTime(10, 5, 0), 10, "wallpaper");
+    }
+    void marksOnATick()
+    {
+        QFETCH(bool, chime);
+        QFETCH(int, interval);
+        QFETCH(int, mark);
+        QFETCH(QTime, now);
+        Engine e;
+        e.clock.setTime(now);
+        e.state.setClockActive(kTrue);
+        e.state.bEMPlayOn = toFlag(chime);
+        (chime ? e.state.iEMInterval : e.state.iWPInterval) = static_cast<qint16>(interval);
+        (chime ? e.state.iEMNext : e.state.iWPNext) = static_cast<qint16>(mark);
+        e.tickOnce();
+        QTEST(e.actions.log.join(", "), "log");
+        QTEST(int(chime ? e.state.iEMNext : e.state.iWPNext), "markAfter");
+    }
+
+    // Events loaded from a file (they keep their seconds) at `from`; the clock jumps by `jumpS` seconds after one
+    // tick, then ticks on for two minutes. Each event fires once: it sounds in its own second
+    // (minute without seconds), else reports "alarm at" its time at second 0 (at once when its line was just read:
+    // the end-to-end missed-alarm scenario); then its message shows.
+    void eventsFireOnce_data()
+    {
+        QTest::addColumn<QTime>("from");
+        QTest::addColumn<bool>("noSecond");
+        QTest::addColumn<QStringList>("events");
+        QTest::addColumn<int>("jumpS");
+        QTest::addColumn<QStringList>("log");
+        const QString ding = " /p/ding.wav";
+        QTest::newRow("on time, with its message")
+            << QTime(8, 29, 59) << false << QStringList{"twice 08:30:00", "once 08:30:02"} << 0
+            << QStringList{"sound twice" + ding, "window Tea at 08:30:00", "sound once" + ding};
+        QTest::newRow("minute only: late, to the minute")
+            << QTime(8, 29, 50) << true << QStringList{"once 08:30:05"} << 75 << QStringList{"window alarm at 08:30"};
+        QTest::newRow("an hour ahead, in this minute: waits")
+            << QTime(8, 29, 59) << false << QStringList{"once 09:30:00"} << 0 << QStringList{};
+        QTest::newRow("minute only: two in one minute both sound")
+            << QTime(8, 29, 59) << true << QStringList{"once 08:30:05", "thrice 08:30:40"} << 0
+            << QStringList{"sound once" + ding, "sound thrice" + ding};
+    }
+    void eventsFireOnce()
+    {
+        QFETCH(QTime, from);
+        QFETCH(bool, noSecond);
+        QFETCH(QStringList, events);
+        QFETCH(int, jumpS);
+        Engine e;
+        e.state.bNoSecond = toFlag(noSecond);
+        e.clock.setTime(from);
+        for (const QString& event : std::as_const(events))
+            QVERIFY(e.load(AlarmLines::lineTime(event), event.section(' ', 0, 0)));
+        e.lists.lstMessage.append(AlarmLines::messageLine("Tea", "08:30:00"));
+        e.tickOnce();
+        e.clock.advance(1000 * jumpS);
+        for (int i = 0; i < 150; ++i)
+            e.tickOnce();
+        QTEST(e.actions.log, "log");
+    }
+};
+
+QTEST_APPLESS_MAIN(TestClockTick)
+#include "test_clock_tick.moc"
