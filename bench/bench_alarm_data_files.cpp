@@ -58,7 +58,7 @@ void loadFullDay(benchmark::State& state)
         if (s <= messages)
             messageLines.append(AlarmLines::messageLine(QStringLiteral("Stand up and stretch"), time));
     }
-    Module1 shared;
+    SharedState shared;
     shared.strAppPath = dir.path() + QLatin1Char('/');
     if (!QuotedLineFile::write(shared.strAppPath + QStringLiteral("day.dat"), lines + messageLines)) {
         state.SkipWithError("cannot write the file");
@@ -88,7 +88,7 @@ BENCHMARK(loadFullDay)->Arg(0)->Arg(1000)->Arg(kEvents)->Unit(benchmark::kMillis
 void saveFullDay(benchmark::State& state)
 {
     QTemporaryDir dir;
-    Module1 shared;
+    SharedState shared;
     shared.strAppPath = dir.path() + QLatin1Char('/');
     AlarmLists lists;
     QStringList lines;

@@ -47,7 +47,7 @@ public:
     void chkEMPlay_Click() override {}
     void EMShowToShow() override {}
     void chkChange_Click() override {}
-    void unloadForm4() override {}
+    void unloadAlarmSetWindow() override {}
 };
 
 QString timeOfSecond(int second)
@@ -74,12 +74,12 @@ struct Engine
         state.setClockActive(kTrue);
     }
     SetClock clock;
-    Module1 state;
+    SharedState state;
     AlarmLists lists;
     NoWarnings warnings;
     NoActions actions;
     ClockTick tick{state, lists, clock, actions};
-    Form8 logic{state, lists, warnings, clock};
+    AlarmListLogic logic{state, lists, warnings, clock};
 
     void fill(const std::vector<int>& seconds, bool withMessages)
     {

@@ -110,14 +110,14 @@ int main(int argc, char** argv)
     DesktopWallpaper wallpaper(DesktopWallpaper::currentDesktop(), commands, rootWindow);
     ImageConverter pictures;
     XdgAutostart autostart(XdgAutostart::defaultConfigHome(), QCoreApplication::applicationFilePath());
-    Module1 state;
+    SharedState state;
     WindowRegistry app(state, Services{clock, windows, launcher, modalBox, tray, sound.wave(), sound.mci(),
                                        sound.wavePlayer(), speaker, tuneCopy, wallpaper, pictures, autostart});
 
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &application,
-                     [&app] { app.form1().Form_QueryUnload(); });
+                     [&app] { app.trayController().Form_QueryUnload(); });
 
-    app.form1().Form_Load(folder.appPath, folder.sharePath);
+    app.trayController().Form_Load(folder.appPath, folder.sharePath);
     return QApplication::exec();
 }

@@ -33,16 +33,26 @@
 #include "ui/wallpaper/wallpaper_window.h"
 #include "ui/warnings/warning_window.h"
 
-WindowRegistry::WindowRegistry(Module1& state, const Services& services)
+WindowRegistry::WindowRegistry(SharedState& state, const Services& services)
     : m_state(state), m_front(state), m_services(services), m_alarmLists(std::make_unique<AlarmLists>()),
       m_tick(std::make_unique<ClockTick>(state, *m_alarmLists, services.clock, *this)),
       m_wallpaperTimes(std::make_unique<ClockWallpaperTimes>(services.clock)),
       m_wallpaper(std::make_unique<WallpaperLogic>(
           state, m_wallpaperForm,
           WallpaperChanger::Services{*this, services.pictures, services.wallpaper, *m_wallpaperTimes, {}})),
-      m_listFiles(state, *this, *this), m_context{m_state,      m_services,      *m_alarmLists,  m_front, *this,
-                                                  *this,        *this,           *this,          *this,   m_listFiles,
-                                                  *m_wallpaper, m_wallpaperForm, m_form13PrevWho}
+      m_listFiles(state, *this, *this), m_context{m_state,
+                                                  m_services,
+                                                  *m_alarmLists,
+                                                  m_front,
+                                                  *this,
+                                                  *this,
+                                                  *this,
+                                                  *this,
+                                                  *this,
+                                                  m_listFiles,
+                                                  *m_wallpaper,
+                                                  m_wallpaperForm,
+                                                  m_overwritePreviousFront}
 {
     m_listFiles.setSaver(AlarmDataFiles::kSaver, [this] { return AlarmDataFiles::fileLines(*m_alarmLists); });
 }
@@ -50,69 +60,69 @@ WindowRegistry::WindowRegistry(Module1& state, const Services& services)
 WindowRegistry::~WindowRegistry()
 {
     // Windows made anew for each use are closed with the registry their context points into.
-    for (const QPointer<Form11>& warning : std::as_const(m_warnings))
+    for (const QPointer<WarningWindow>& warning : std::as_const(m_warnings))
         delete warning;
-    for (const QPointer<Form6>& message : std::as_const(m_messageWindows))
+    for (const QPointer<AlarmMessageWindow>& message : std::as_const(m_messageWindows))
         delete message;
-    delete m_form5;
-    delete m_form4;
-    delete m_form3;
-    delete m_form10;
-    delete m_form12;
-    delete m_form13;
-    delete m_form14;
-    delete m_form7;
+    delete m_messageInputWindow;
+    delete m_alarmSetWindow;
+    delete m_aboutWindow;
+    delete m_errorListWindow;
+    delete m_wallpaperWindow;
+    delete m_overwriteQuestionWindow;
+    delete m_dataFileChooser;
+    delete m_settingsWindow;
     delete m_trayFallback;
 }
 
-Form1& WindowRegistry::form1()
+TrayController& WindowRegistry::trayController()
 {
-    if (!m_form1) {
-        m_form1 = std::make_unique<Form1>(m_context);
-        m_form1->onTick = [this] {
+    if (!m_trayController) {
+        m_trayController = std::make_unique<TrayController>(m_context);
+        m_trayController->onTick = [this] {
             m_tick->Timer1_Timer();
             return m_tick->msUntilNextEvent();
         };
     }
-    return *m_form1;
+    return *m_trayController;
 }
 
-Form3& WindowRegistry::form3()
+AboutWindow& WindowRegistry::aboutWindow()
 {
-    if (!m_form3)
-        m_form3 = new Form3;
-    return *m_form3;
+    if (!m_aboutWindow)
+        m_aboutWindow = new AboutWindow;
+    return *m_aboutWindow;
 }
 
-Form4& WindowRegistry::form4()
+AlarmSetWindow& WindowRegistry::alarmSetWindow()
 {
-    if (!m_form4)
-        m_form4 = new Form4(m_context);
-    return *m_form4;
+    if (!m_alarmSetWindow)
+        m_alarmSetWindow = new AlarmSetWindow(m_context);
+    return *m_alarmSetWindow;
 }
 
-bool WindowRegistry::isForm4Loaded() const
+bool WindowRegistry::isAlarmSetWindowLoaded() const
 {
-    return !m_form4.isNull();
+    return !m_alarmSetWindow.isNull();
 }
 
-Form5& WindowRegistry::form5()
+MessageInputWindow& WindowRegistry::messageInputWindow()
 {
-    if (!m_form5)
-        m_form5 = new Form5(m_context);
-    return *m_form5;
+    if (!m_messageInputWindow)
+        m_messageInputWindow = new MessageInputWindow(m_context);
+    return *m_messageInputWindow;
 }
 
-bool WindowRegistry::isForm5Loaded() const
+bool WindowRegistry::isMessageInputWindowLoaded() const
 {
-    return !m_form5.isNull();
+    return !m_messageInputWindow.isNull();
 }
 
-void WindowRegistry::unloadForm5()
+void WindowRegistry::unloadMessageInputWindow()
 {
-    if (m_form5)
-        m_form5->deleteLater();
-    m_form5 = nullptr;
+    if (m_messageInputWindow)
+        m_messageInputWindow->deleteLater();
+    m_messageInputWindow = nullptr;
 }
 
 const AlarmSet::StoredSettings& WindowRegistry::loadAlarmSet()
@@ -125,87 +135,88 @@ const AlarmSet::StoredSettings& WindowRegistry::loadAlarmSet()
     return *m_alarmSetLoad;
 }
 
-void WindowRegistry::unloadForm4()
+void WindowRegistry::unloadAlarmSetWindow()
 {
-    if (m_form4)
-        m_form4->deleteLater();
-    m_form4 = nullptr;
+    if (m_alarmSetWindow)
+        m_alarmSetWindow->deleteLater();
+    m_alarmSetWindow = nullptr;
     // The lists go with the window: no message outlives its alarm, and the next touch loads them afresh.
     m_alarmLists->lstData.clear();
     m_alarmLists->lstMessage.clear();
     m_alarmSetLoad.reset();
 }
 
-Form10& WindowRegistry::form10()
+ErrorListWindow& WindowRegistry::errorListWindow()
 {
-    if (!m_form10)
-        m_form10 = new Form10(*this);
-    return *m_form10;
+    if (!m_errorListWindow)
+        m_errorListWindow = new ErrorListWindow(*this);
+    return *m_errorListWindow;
 }
 
-Form9& WindowRegistry::form9()
+SoundLogic& WindowRegistry::soundLogic()
 {
-    if (!m_form9) {
-        m_form9 = std::make_unique<Form9>(m_state,
-                                          SoundServices{m_services.wave, m_services.wavePlayer, m_services.mci,
-                                                        m_services.speaker, m_services.modalBox, *this, *this},
-                                          m_services.tuneCopyPath);
-        m_form9->processEvents = [] { QCoreApplication::processEvents(); };
+    if (!m_soundLogic) {
+        m_soundLogic =
+            std::make_unique<SoundLogic>(m_state,
+                                         SoundServices{m_services.wave, m_services.wavePlayer, m_services.mci,
+                                                       m_services.speaker, m_services.modalBox, *this, *this},
+                                         m_services.tuneCopyPath);
+        m_soundLogic->processEvents = [] { QCoreApplication::processEvents(); };
     }
-    return *m_form9;
+    return *m_soundLogic;
 }
 
 void WindowRegistry::holdClock()
 {
-    form1().holdClock();
+    trayController().holdClock();
 }
 
 void WindowRegistry::releaseClock()
 {
-    form1().releaseClock();
+    trayController().releaseClock();
 }
 
-void WindowRegistry::unloadForm10()
+void WindowRegistry::unloadErrorListWindow()
 {
-    if (m_form10)
-        m_form10->deleteLater();
-    m_form10 = nullptr;
+    if (m_errorListWindow)
+        m_errorListWindow->deleteLater();
+    m_errorListWindow = nullptr;
 }
 
 void WindowRegistry::errorListClosed()
 {
-    unloadForm10();
+    unloadErrorListWindow();
 }
 
 void WindowRegistry::messageInputUnloaded()
 {
-    unloadForm5();
+    unloadMessageInputWindow();
 }
 
 void WindowRegistry::settingsWindowClosed()
 {
-    unloadForm7();
+    unloadSettingsWindow();
 }
 
 void WindowRegistry::wallpaperWindowClosed()
 {
-    unloadForm12();
+    unloadWallpaperWindow();
 }
 
 void WindowRegistry::overwriteQuestionClosed()
 {
-    unloadForm13();
+    unloadOverwriteQuestionWindow();
 }
 
 void WindowRegistry::dataFileChooserClosed()
 {
-    unloadForm14();
+    unloadDataFileChooser();
 }
 
 void WindowRegistry::AnswerOk(const QString& ErrorMsgStr)
 {
     m_warnings.removeAll(nullptr);
-    auto* window = new Form11(m_context);
+    auto* window = new WarningWindow(m_context);
     m_warnings.append(window);
     window->showWarning(ErrorMsgStr);
 }
@@ -260,12 +271,12 @@ AlarmDataFiles WindowRegistry::dataFiles()
 
 void WindowRegistry::addErrorLine(const QString& line)
 {
-    form10().addError(line);
+    errorListWindow().addError(line);
 }
 
 void WindowRegistry::showErrorList()
 {
-    form10().show();
+    errorListWindow().show();
 }
 
 void WindowRegistry::beep()
@@ -275,40 +286,40 @@ void WindowRegistry::beep()
 
 void WindowRegistry::FileAlreadyExist(const QString& WhereDoYouComeFrom, const QString& fFileName)
 {
-    form13().FileAlreadyExist(WhereDoYouComeFrom, fFileName);
+    overwriteQuestionWindow().FileAlreadyExist(WhereDoYouComeFrom, fFileName);
 }
 
-Form7& WindowRegistry::form7()
+SettingsWindow& WindowRegistry::settingsWindow()
 {
-    if (!m_form7) {
-        m_form7 = new Form7(m_context);
-        m_form7->Form_Load();
+    if (!m_settingsWindow) {
+        m_settingsWindow = new SettingsWindow(m_context);
+        m_settingsWindow->Form_Load();
     }
-    return *m_form7;
+    return *m_settingsWindow;
 }
 
-bool WindowRegistry::isForm7Loaded() const
+bool WindowRegistry::isSettingsWindowLoaded() const
 {
-    return !m_form7.isNull();
+    return !m_settingsWindow.isNull();
 }
 
-void WindowRegistry::unloadForm7()
+void WindowRegistry::unloadSettingsWindow()
 {
-    if (m_form7)
-        m_form7->deleteLater();
-    m_form7 = nullptr;
+    if (m_settingsWindow)
+        m_settingsWindow->deleteLater();
+    m_settingsWindow = nullptr;
 }
 
-Form14* WindowRegistry::form14() const
+DataFileChooser* WindowRegistry::dataFileChooser() const
 {
-    return m_form14;
+    return m_dataFileChooser;
 }
 
-void WindowRegistry::unloadForm14()
+void WindowRegistry::unloadDataFileChooser()
 {
-    if (m_form14)
-        m_form14->deleteLater();
-    m_form14 = nullptr;
+    if (m_dataFileChooser)
+        m_dataFileChooser->deleteLater();
+    m_dataFileChooser = nullptr;
 }
 
 void WindowRegistry::loadWallpaperWindow()
@@ -324,34 +335,34 @@ void WindowRegistry::readyWallpaper()
     m_listFiles.setSaver(WallpaperLogic::kSaver, [this] { return m_wallpaper->entries(); });
 }
 
-Form12& WindowRegistry::form12()
+WallpaperWindow& WindowRegistry::wallpaperWindow()
 {
     readyWallpaper();
-    if (!m_form12) {
-        m_form12 = new Form12(m_context);
-        m_form12->Form_Load();
+    if (!m_wallpaperWindow) {
+        m_wallpaperWindow = new WallpaperWindow(m_context);
+        m_wallpaperWindow->Form_Load();
     }
-    return *m_form12;
+    return *m_wallpaperWindow;
 }
 
-bool WindowRegistry::isForm12Loaded() const
+bool WindowRegistry::isWallpaperWindowLoaded() const
 {
-    return !m_form12.isNull();
+    return !m_wallpaperWindow.isNull();
 }
 
 void WindowRegistry::releaseWallpaperIfHidden()
 {
-    if (!m_wallpaper->isReady() || (m_form12 && m_form12->isVisible()))
+    if (!m_wallpaper->isReady() || (m_wallpaperWindow && m_wallpaperWindow->isVisible()))
         return;
-    if (m_form12 ? m_form12->Form_QueryUnload() : m_wallpaper->closeSteps())
-        unloadForm12();
+    if (m_wallpaperWindow ? m_wallpaperWindow->Form_QueryUnload() : m_wallpaper->closeSteps())
+        unloadWallpaperWindow();
 }
 
-void WindowRegistry::unloadForm12()
+void WindowRegistry::unloadWallpaperWindow()
 {
-    if (m_form12)
-        m_form12->deleteLater();
-    m_form12 = nullptr;
+    if (m_wallpaperWindow)
+        m_wallpaperWindow->deleteLater();
+    m_wallpaperWindow = nullptr;
     m_wallpaper->changed = nullptr;
     m_wallpaper->release();
     m_listFiles.setSaver(WallpaperLogic::kSaver, nullptr);
@@ -362,23 +373,23 @@ WallpaperTimes& WindowRegistry::wallpaperTimes()
     return *m_wallpaperTimes;
 }
 
-Form13& WindowRegistry::form13()
+OverwriteQuestionWindow& WindowRegistry::overwriteQuestionWindow()
 {
-    if (!m_form13)
-        m_form13 = new Form13(m_context);
-    return *m_form13;
+    if (!m_overwriteQuestionWindow)
+        m_overwriteQuestionWindow = new OverwriteQuestionWindow(m_context);
+    return *m_overwriteQuestionWindow;
 }
 
-void WindowRegistry::unloadForm13()
+void WindowRegistry::unloadOverwriteQuestionWindow()
 {
-    if (m_form13)
-        m_form13->deleteLater();
-    m_form13 = nullptr;
+    if (m_overwriteQuestionWindow)
+        m_overwriteQuestionWindow->deleteLater();
+    m_overwriteQuestionWindow = nullptr;
 }
 
 void WindowRegistry::selectFontOption(qint16 iFontChoice)
 {
-    if (!isForm7Loaded()) {
+    if (!isSettingsWindowLoaded()) {
         // The Settings window is made when it is first shown (it costs memory an idle tray program should not
         // pay); its load then shows the choice kept in the shared state. Until then the stored boxes set their
         // flags exactly as its load would; a ticked "Don't compare with second" loads the Alarm Set window.
@@ -387,18 +398,18 @@ void WindowRegistry::selectFontOption(qint16 iFontChoice)
             noSecondChanged();
         return;
     }
-    form7().showFontChoice(iFontChoice);
+    settingsWindow().showFontChoice(iFontChoice);
 }
 
-bool WindowRegistry::isForm10Loaded() const
+bool WindowRegistry::isErrorListWindowLoaded() const
 {
-    return !m_form10.isNull();
+    return !m_errorListWindow.isNull();
 }
 
-QList<Form6*> WindowRegistry::messageWindows() const
+QList<AlarmMessageWindow*> WindowRegistry::messageWindows() const
 {
-    QList<Form6*> open;
-    for (const QPointer<Form6>& window : m_messageWindows)
+    QList<AlarmMessageWindow*> open;
+    for (const QPointer<AlarmMessageWindow>& window : m_messageWindows)
         if (window)
             open.append(window);
     return open;
@@ -406,23 +417,23 @@ QList<Form6*> WindowRegistry::messageWindows() const
 
 void WindowRegistry::PlaySound(const QString& strTimes, const QString& sSoundName)
 {
-    form9().PlaySound(strTimes, sSoundName);
+    soundLogic().PlaySound(strTimes, sSoundName);
 }
 
 void WindowRegistry::StopSound()
 {
-    form9().StopSound();
+    soundLogic().StopSound();
 }
 
 void WindowRegistry::InternalSpeaker()
 {
-    form9().InternalSpeaker();
+    soundLogic().InternalSpeaker();
 }
 
 void WindowRegistry::openMessageWindow(const QString& text)
 {
     m_messageWindows.removeAll(nullptr);
-    auto* window = new Form6(m_context);
+    auto* window = new AlarmMessageWindow(m_context);
     m_messageWindows.append(window);
     window->showMessage(text);
 }
@@ -434,8 +445,8 @@ void WindowRegistry::playChime(const QString& path)
 
 void WindowRegistry::chkEMPlay_Click()
 {
-    if (isForm4Loaded()) {
-        form4().chkEMPlay_Click();
+    if (isAlarmSetWindowLoaded()) {
+        alarmSetWindow().chkEMPlay_Click();
         return;
     }
     // Without the Alarm Set window its chime box and minutes list stand for bEMPlayOn and iEMInterval; the
@@ -460,10 +471,10 @@ void WindowRegistry::chkChange_Click()
 void WindowRegistry::showDataFileChooser(DataFileMode mode)
 {
     // Every opening starts from a freshly loaded chooser, so no mode's captions are left over.
-    if (m_form14)
-        m_form14->cmdCancel_Click();
-    auto* chooser = new Form14(m_context);
-    m_form14 = chooser;
+    if (m_dataFileChooser)
+        m_dataFileChooser->cmdCancel_Click();
+    auto* chooser = new DataFileChooser(m_context);
+    m_dataFileChooser = chooser;
     chooser->Form_Load();
     chooser->setMode(mode);
     chooser->show();
@@ -471,7 +482,7 @@ void WindowRegistry::showDataFileChooser(DataFileMode mode)
 
 void WindowRegistry::showSettingsWindow()
 {
-    Form7& settings = form7();
+    SettingsWindow& settings = settingsWindow();
     if (settings.isMinimized())
         settings.showNormal();
     else
@@ -481,14 +492,14 @@ void WindowRegistry::showSettingsWindow()
 
 void WindowRegistry::showAboutWindow()
 {
-    Form3& about = form3();
+    AboutWindow& about = aboutWindow();
     about.show();
     about.raise();
 }
 
 void WindowRegistry::showAlarmSetWindow()
 {
-    Form4& alarmSet = form4();
+    AlarmSetWindow& alarmSet = alarmSetWindow();
     alarmSet.showNormal();
     alarmSet.raise();
     alarmSet.activateWindow();
@@ -496,7 +507,7 @@ void WindowRegistry::showAlarmSetWindow()
 
 void WindowRegistry::showWallpaperWindow()
 {
-    Form12& wallpaper = form12();
+    WallpaperWindow& wallpaper = wallpaperWindow();
     if (wallpaper.isMinimized())
         wallpaper.showNormal();
     wallpaper.show();
@@ -506,20 +517,20 @@ void WindowRegistry::showWallpaperWindow()
 
 void WindowRegistry::showMessageInput()
 {
-    form5().showInput();
+    messageInputWindow().showInput();
 }
 
 void WindowRegistry::messageInputClosed()
 {
-    if (isForm4Loaded())
-        form4().messageInputClosed();
+    if (isAlarmSetWindowLoaded())
+        alarmSetWindow().messageInputClosed();
 }
 
 void WindowRegistry::showTrayFallback()
 {
     if (m_trayFallback)
         return;
-    m_trayFallback = new TrayFallbackWindow(form1().mPopup);
+    m_trayFallback = new TrayFallbackWindow(trayController().mPopup);
     m_trayFallback->show();
 }
 
@@ -536,17 +547,17 @@ QWidget* WindowRegistry::trayFallbackWindow() const
 
 void WindowRegistry::applySoundChecks(qint16 chkSoundOn, qint16 chkErrMsgPop)
 {
-    if (!isForm7Loaded()) {
+    if (!isSettingsWindowLoaded()) {
         // Made when first shown; its load then shows the flags set here.
         ::applySoundChecks(m_state, chkSoundOn, chkErrMsgPop);
         return;
     }
-    form7().showSoundChecks(chkSoundOn, chkErrMsgPop);
+    settingsWindow().showSoundChecks(chkSoundOn, chkErrMsgPop);
 }
 
 void WindowRegistry::noSecondChanged()
 {
     loadAlarmSet();
-    if (isForm4Loaded())
-        form4().updateSecondsShown();
+    if (isAlarmSetWindowLoaded())
+        alarmSetWindow().updateSecondsShown();
 }

@@ -26,22 +26,22 @@
 #include "ui/common/window_context.h"
 #include "ui/common/window_requests.h"
 
-struct Module1;
+struct SharedState;
 class WallpaperLogic;
 class WallpaperTimes;
 class QWidget;
 struct AlarmLists;
-class Form1;
-class Form3;
-class Form4;
-class Form5;
-class Form6;
-class Form7;
-class Form10;
-class Form11;
-class Form12;
-class Form13;
-class Form14;
+class TrayController;
+class AboutWindow;
+class AlarmSetWindow;
+class MessageInputWindow;
+class AlarmMessageWindow;
+class SettingsWindow;
+class ErrorListWindow;
+class WarningWindow;
+class WallpaperWindow;
+class OverwriteQuestionWindow;
+class DataFileChooser;
 class TrayFallbackWindow;
 
 // The composition root: it owns the program-wide state's companions (the day's lists, the clock tick, the front
@@ -59,43 +59,43 @@ class WindowRegistry final : public Warnings,
                              public WindowRequests
 {
 public:
-    WindowRegistry(Module1& state, const Services& services);
+    WindowRegistry(SharedState& state, const Services& services);
     ~WindowRegistry() override;
     WindowRegistry(const WindowRegistry&) = delete;
     WindowRegistry& operator=(const WindowRegistry&) = delete;
 
-    Module1& state() { return m_state; }
+    SharedState& state() { return m_state; }
     /// Who may hold the front, over the state's `lForegroundWho`.
     FrontOrder& frontOrder() { return m_front; }
     const Services& services() const { return m_services; }
     /// What every window is handed.
     WindowContext& windowContext() { return m_context; }
 
-    Form1& form1();
-    Form3& form3();
+    TrayController& trayController();
+    AboutWindow& aboutWindow();
     /// The Alarm Set window; created hidden on first use.
-    Form4& form4();
+    AlarmSetWindow& alarmSetWindow();
     /// The Alarm Set window's widgets exist.
-    bool isForm4Loaded() const;
+    bool isAlarmSetWindowLoaded() const;
     /// The Alarm Set window's load as far as it needs no window: the alarm sound of ixo.ini and the Settings
     /// window's sound boxes. It runs on the first touch of the day's lists (loading a file, building the window,
     /// "Don't compare with second") and again after an unload; its widgets are built only when shown. Returns
     /// the window's stored place for when they are.
     const AlarmSet::StoredSettings& loadAlarmSet() override;
     /// The message input window; created on first use, hidden until it opens, gone when it closes.
-    Form5& form5();
-    bool isForm5Loaded() const;
-    void unloadForm5();
-    Form10& form10();
+    MessageInputWindow& messageInputWindow();
+    bool isMessageInputWindowLoaded() const;
+    void unloadMessageInputWindow();
+    ErrorListWindow& errorListWindow();
     /// The sound logic; the clock and the Settings window play the alarm sound through it.
-    Form9& form9();
-    bool isForm10Loaded() const;
+    SoundLogic& soundLogic();
+    bool isErrorListWindowLoaded() const;
     /// Closes the error list window; its lines go with it.
-    void unloadForm10();
+    void unloadErrorListWindow();
 
     /// The wallpaper window over the ready wallpaper logic; created hidden on first use.
-    Form12& form12();
-    bool isForm12Loaded() const;
+    WallpaperWindow& wallpaperWindow();
+    bool isWallpaperWindowLoaded() const;
     /// The wallpaper list and schedule; ready while the changer is in use, whether or not its window exists.
     WallpaperLogic& wallpaper() { return *m_wallpaper; }
     /// Makes the wallpaper logic ready (restores the kept settings and list) unless it is.
@@ -104,27 +104,27 @@ public:
     /// window) goes unless a change is scheduled.
     void releaseWallpaperIfHidden();
     /// Forgets the wallpaper window, deleted once control returns to the event loop, and the logic's state.
-    void unloadForm12();
+    void unloadWallpaperWindow();
     /// What the wallpaper window keeps while it is closed and loaded again.
-    WallpaperFormState& wallpaperForm() { return m_wallpaperForm; }
+    WallpaperWindowState& wallpaperForm() { return m_wallpaperForm; }
     /// The change marks of the wallpaper changer.
     WallpaperTimes& wallpaperTimes();
 
     /// The overwrite question; created on first use.
-    Form13& form13();
-    void unloadForm13();
+    OverwriteQuestionWindow& overwriteQuestionWindow();
+    void unloadOverwriteQuestionWindow();
     /// The foreground code the overwrite question hands back when it closes; kept across its loads.
-    qint32& form13PrevWho() { return m_form13PrevWho; }
+    qint32& overwritePreviousFront() { return m_overwritePreviousFront; }
 
     /// The Settings window; created and loaded hidden on first use.
-    Form7& form7();
-    bool isForm7Loaded() const;
+    SettingsWindow& settingsWindow();
+    bool isSettingsWindowLoaded() const;
     /// Forgets the Settings window after its close request; it is deleted once control returns to the loop.
-    void unloadForm7();
+    void unloadSettingsWindow();
 
     /// The data file chooser while it is open, else null.
-    Form14* form14() const;
-    void unloadForm14();
+    DataFileChooser* dataFileChooser() const;
+    void unloadDataFileChooser();
 
     AlarmDataFiles dataFiles() override;
 
@@ -177,10 +177,10 @@ public:
     /// The day's alarm and message lists; the object lives for the whole run, its lines until the Alarm Set
     /// window is unloaded.
     AlarmLists& alarmLists() { return *m_alarmLists; }
-    /// The clock tick that Form1's timer runs.
+    /// The clock tick that TrayController's timer runs.
     ClockTick& clockTick() { return *m_tick; }
     /// The alarm message windows still open.
-    QList<Form6*> messageWindows() const;
+    QList<AlarmMessageWindow*> messageWindows() const;
 
     // What the clock tick asks for.
     void PlaySound(const QString& strTimes, const QString& sSoundName) override;
@@ -192,7 +192,7 @@ public:
     void EMShowToShow() override;
     void chkChange_Click() override;
     /// Unloads the Alarm Set window with the day's lists, as the idle clock does when nothing is left in them.
-    void unloadForm4() override;
+    void unloadAlarmSetWindow() override;
 
     // Start-up requests of the settings file.
     void loadAlarmFile(const QString& fileName) override;
@@ -204,30 +204,30 @@ public:
     void releaseClock() override;
 
 private:
-    Module1& m_state;
+    SharedState& m_state;
     FrontOrder m_front;
     Services m_services;
     std::unique_ptr<AlarmLists> m_alarmLists;
     std::unique_ptr<ClockTick> m_tick;
-    std::unique_ptr<Form1> m_form1;
-    QPointer<Form3> m_form3;
-    QPointer<Form4> m_form4;
+    std::unique_ptr<TrayController> m_trayController;
+    QPointer<AboutWindow> m_aboutWindow;
+    QPointer<AlarmSetWindow> m_alarmSetWindow;
     std::optional<AlarmSet::StoredSettings> m_alarmSetLoad; // set while the Alarm Set window counts as loaded
-    QPointer<Form5> m_form5;
-    QList<QPointer<Form6>> m_messageWindows;
-    QPointer<Form10> m_form10;
-    std::unique_ptr<Form9> m_form9;
-    QList<QPointer<Form11>> m_warnings;
+    QPointer<MessageInputWindow> m_messageInputWindow;
+    QList<QPointer<AlarmMessageWindow>> m_messageWindows;
+    QPointer<ErrorListWindow> m_errorListWindow;
+    std::unique_ptr<SoundLogic> m_soundLogic;
+    QList<QPointer<WarningWindow>> m_warnings;
     QMap<qint32, QPointer<QWidget>> m_foregroundDialogs;
-    QPointer<Form12> m_form12;
-    WallpaperFormState m_wallpaperForm;
+    QPointer<WallpaperWindow> m_wallpaperWindow;
+    WallpaperWindowState m_wallpaperForm;
     std::unique_ptr<WallpaperTimes> m_wallpaperTimes;
     std::unique_ptr<WallpaperLogic> m_wallpaper;
-    QPointer<Form7> m_form7;
+    QPointer<SettingsWindow> m_settingsWindow;
     QPointer<TrayFallbackWindow> m_trayFallback;
-    QPointer<Form14> m_form14;
-    QPointer<Form13> m_form13;
-    qint32 m_form13PrevWho = 0;
+    QPointer<DataFileChooser> m_dataFileChooser;
+    QPointer<OverwriteQuestionWindow> m_overwriteQuestionWindow;
+    qint32 m_overwritePreviousFront = 0;
     ListFileFlow m_listFiles;
     WindowContext m_context;
 };

@@ -10,7 +10,7 @@ class Launcher;
 class ModalBox;
 class TrayIcon;
 class WaveChannel;
-class MciDevice;
+class MidiSequencer;
 class WavePlayer;
 class SpeakerOutput;
 class WallpaperSetter;
@@ -26,7 +26,7 @@ struct Services
     ModalBox& modalBox;
     TrayIcon& tray;
     WaveChannel& wave;
-    MciDevice& mci;
+    MidiSequencer& mci;
     WavePlayer& wavePlayer;
     SpeakerOutput& speaker;
     /// The user's private file the MIDI tune is copied to before it is played.

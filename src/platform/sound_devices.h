@@ -30,10 +30,10 @@ public:
 
 // The MIDI sequencer, driven by the command strings "open FILE type sequencer alias tmpMidiPlay",
 // "play tmpMidiPlay" and "close tmpMidiPlay".
-class MciDevice
+class MidiSequencer
 {
 public:
-    virtual ~MciDevice() = default;
+    virtual ~MidiSequencer() = default;
     /// Carries out `command`; 0 on success, otherwise an error code.
     virtual int mciSendString(const QString& command) = 0;
     /// Why the device cannot play at all, in words for the user, when it knows more than an error code (the

@@ -108,44 +108,44 @@ private:
     std::unique_ptr<AppHarness> m_h;
 
     WindowRegistry& app() { return *m_h->app; }
-    Module1& state() { return *m_h->state; }
+    SharedState& state() { return *m_h->state; }
     FakeServices& fakes() { return *m_h->fakes; }
-    Form1& form1() { return app().form1(); }
+    TrayController& trayController() { return app().trayController(); }
     AlarmLists& lists() { return app().alarmLists(); }
-    Form4& alarmSet(const QString& hour = {}, const QString& minute = {}, const QString& second = {})
+    AlarmSetWindow& alarmSet(const QString& hour = {}, const QString& minute = {}, const QString& second = {})
     {
-        form1().mAlarmSet->trigger();
-        Form4& w = app().form4();
+        trayController().mAlarmSet->trigger();
+        AlarmSetWindow& w = app().alarmSetWindow();
         w.cbHour->setEditText(hour);
         w.cbMin->setEditText(minute);
         w.cbSec->setEditText(second);
         return w;
     }
     /// The warning on screen saying `text`; with no text, any warning on screen.
-    static Form11* warningSaying(const QString& text = {})
+    static WarningWindow* warningSaying(const QString& text = {})
     {
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* f = qobject_cast<Form11*>(w);
+            if (auto* f = qobject_cast<WarningWindow*>(w);
                 f && f->isVisible() && (text.isEmpty() || f->Label1->text() == text))
                 return f;
         return nullptr;
     }
     /// The message input window as a double click on the alarm 13:05:00 with its message opens it.
-    Form5& messageInput()
+    MessageInputWindow& messageInput()
     {
         lists().lstData.insertSorted("thrice 13:05:00");
         lists().lstMessage.append("Call the garage at 13:05:00");
-        Form4& w = alarmSet();
+        AlarmSetWindow& w = alarmSet();
         lists().lstData.setSelected(0);
         Q_EMIT w.lstData->doubleClicked(w.lstData->model()->index(0, 0));
-        return app().form5();
+        return app().messageInputWindow();
     }
     /// The file chooser as the Alarm Set window's load, save or edit button opens it.
-    Form14& chooser(const QString& button)
+    DataFileChooser& chooser(const QString& button)
     {
-        Form4& w = app().form4();
+        AlarmSetWindow& w = app().alarmSetWindow();
         (button == "Load" ? w.cmdLoad : button == "Save" ? w.cmdSaveFile : w.cmdEditor)->click();
-        return *app().form14();
+        return *app().dataFileChooser();
     }
 
 public:
@@ -174,20 +174,20 @@ private Q_SLOTS:
     // area the menu is offered in a window of its own after the wait. The menu's About shows the About window.
     void trayWindow()
     {
-        form1().mOpen->trigger();
-        QCOMPARE(WindowPictures::compare(&app().form3(), "about"), QString());
+        trayController().mOpen->trigger();
+        QCOMPARE(WindowPictures::compare(&app().aboutWindow(), "about"), QString());
         for (const auto& [activation, trayActive] :
              {std::pair{TrayIcon::Activation::Context, kTrue}, std::pair{TrayIcon::Activation::Trigger, kFalse}}) {
             state().setISRepeat(kTrue);
             state().bTrayActive = trayActive;
             fakes().tray.activate(activation);
-            QVERIFY(form1().Timer1.isActive());
+            QVERIFY(trayController().Timer1.isActive());
         }
 
         m_h->start(false);
         fakes().tray.available = false;
-        form1().setTrayWaitLimit(0);
-        form1().Form_Load(m_h->appPath());
+        trayController().setTrayWaitLimit(0);
+        trayController().Form_Load(m_h->appPath());
         QTRY_VERIFY_WITH_TIMEOUT(app().trayFallbackWindow() && app().trayFallbackWindow()->isVisible(), 60000);
         QCOMPARE(WindowPictures::compare(app().trayFallbackWindow(), "tray-fallback"), QString());
         fakes().tray.available = true;
@@ -214,24 +214,24 @@ private Q_SLOTS:
         fakes().wavePlayer.playable = false;
         const auto run = [this](const QString& step) {
             if (step == "disable")
-                form1().mDisable->trigger();
+                trayController().mDisable->trigger();
             else if (!step.isEmpty())
                 state().setClockActive(toFlag(step == "work"));
         };
         for (const QString& step : steps.split(' ')) {
             fakes().modalBox.onShow = [this, run, step] {
-                QVERIFY(!form1().Timer1.isActive() && state().bTrayActive == kFalse);
+                QVERIFY(!trayController().Timer1.isActive() && state().bTrayActive == kFalse);
                 run(step.section(':', 1));
             };
             step.startsWith("box") ? app().PlaySound("once", state().strSongPath) : run(step);
         }
         QFETCH(bool, runs);
-        QVERIFY(fakes().modalBox.shown.size() == 1 && form1().Timer1.isActive() == runs);
+        QVERIFY(fakes().modalBox.shown.size() == 1 && trayController().Timer1.isActive() == runs);
         if (!runs)
             return;
         fakes().wavePlayer.playable = true;
         for (const QTime& t : {QTime(10, 0, 30), QTime(10, 1, 0)}) // the next event is read, then it is due
-            fakes().clock.setTime(t), form1().onTick();
+            fakes().clock.setTime(t), trayController().onTick();
         QCOMPARE(fakes().wavePlayer.calls.last(), (QStringList{"once", state().strSongPath}));
     }
 
@@ -260,17 +260,17 @@ private Q_SLOTS:
         }
         app().addErrorLine("b.dat");
         app().showErrorList();
-        QCOMPARE(WindowPictures::compare(&app().form10(), "error-list"), QString());
-        app().form10().cmdOk->click();
-        QVERIFY(!app().isForm10Loaded());
+        QCOMPARE(WindowPictures::compare(&app().errorListWindow(), "error-list"), QString());
+        app().errorListWindow().cmdOk->click();
+        QVERIFY(!app().isErrorListWindowLoaded());
     }
 
     // Typed keys pass the digit rule (a refused key beeps); Enter adds the time, shown padded and selected; AM/PM,
     // Add and Delete are wired.
     void alarmSetAddAndDelete()
     {
-        form1().mAlarmSet->trigger(); // the time boxes as the window opens: empty
-        Form4& w = app().form4();
+        trayController().mAlarmSet->trigger(); // the time boxes as the window opens: empty
+        AlarmSetWindow& w = app().alarmSetWindow();
         QCOMPARE(WindowPictures::compare(&w, "alarm-set-empty"), QString());
         QTest::keyClicks(w.cbHour, "1x");
         QVERIFY(w.cbHour->currentText() == "1" && fakes().windows.beeps == 1); // not completed from the list either
@@ -295,17 +295,17 @@ private Q_SLOTS:
     // while a warning is in front.
     void alarmSetListsAndMessages()
     {
-        Form4& w = alarmSet("11", "30", "00");
+        AlarmSetWindow& w = alarmSet("11", "30", "00");
         w.cmbSong->addItem("bell");
         w.cmbSong->setCurrentIndex(0);
         w.cmdPlayB->click();
         QCOMPARE(fakes().wave.calls, QStringList{m_h->appPath() + "bell.wav"});
 
         w.cmdWithMessage->click();
-        QVERIFY(app().form5().isVisible() && w.lstData->isHidden() && !w.imgSha->isHidden());
-        QTest::keyClicks(app().form5().txtInput, "Call the garage");
-        QCOMPARE(WindowPictures::compare(&app().form5(), "message-input"), QString());
-        app().form5().cmdOk->click();
+        QVERIFY(app().messageInputWindow().isVisible() && w.lstData->isHidden() && !w.imgSha->isHidden());
+        QTest::keyClicks(app().messageInputWindow().txtInput, "Call the garage");
+        QCOMPARE(WindowPictures::compare(&app().messageInputWindow(), "message-input"), QString());
+        app().messageInputWindow().cmdOk->click();
         QVERIFY(!w.lstData->isHidden() && w.imgSha->isHidden());
         for (const char* line : {"once 09:00:00", "repeat! 21:45:30"})
             lists().lstData.insertSorted(line);
@@ -316,7 +316,7 @@ private Q_SLOTS:
         QCOMPARE(WindowPictures::compare(&w, "alarm-set-view-message"), QString());
         state().lForegroundWho = kWarnSeqFirst;
         Q_EMIT w.lstData->doubleClicked(w.lstData->model()->index(0, 0));
-        QVERIFY(!app().isForm5Loaded());
+        QVERIFY(!app().isMessageInputWindowLoaded());
     }
 
     // The chime box runs the set-up and wakes the clock; the tick's recompute works without the window, and a running
@@ -324,7 +324,7 @@ private Q_SLOTS:
     // hides (the close box too, the end-to-end alarm scenario shows); the title clock runs while the window is seen.
     void alarmSetChimeAndExit()
     {
-        Form4* w = &alarmSet();
+        AlarmSetWindow* w = &alarmSet();
         for (const QString& song : {QString("bell"), QString(31, 'x')}) { // slot 3 holds "bell"
             w->cmbSong->addItem(song);
             w->cmbSong->setCurrentText(song);
@@ -332,10 +332,11 @@ private Q_SLOTS:
         }
         w->cbEMPlay->setCurrentIndex(0); // every minute, the first item
         w->chkEMPlay->click();
-        QVERIFY(state().iEMNext == 1 && !w->cbEMPlay->isEnabled() && form1().Timer1.isActive()); // the clock wakes
+        QVERIFY(state().iEMNext == 1 && !w->cbEMPlay->isEnabled() &&
+                trayController().Timer1.isActive()); // the clock wakes
         w->cmdExit->click();
         QVERIFY(!w->isVisible() && !w->Timer1.isActive());
-        app().unloadForm4();
+        app().unloadAlarmSetWindow();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         state().setClockActive(kFalse);
         fakes().clock.setTime(QTime(10, 20, 0));
@@ -353,7 +354,7 @@ private Q_SLOTS:
     void messageInputEditAndSave()
     {
         QVERIFY(state().settingsFile().writeSlot(IniSlot::FontSize, IniRecord{kSectionFontSize, 6, 0, {}}));
-        Form5* input = &messageInput();
+        MessageInputWindow* input = &messageInput();
         QCOMPARE(input->focusWidget(), input->txtInput); // typing goes into the box, whatever the desktop activates
         QCOMPARE(input->txtInput->toPlainText(), "Call the garage");
         QVERIFY(lists().lstMessage.isEmpty() && fakes().windows.topmost.contains(input));
@@ -363,21 +364,21 @@ private Q_SLOTS:
         QCOMPARE(input->txtInput->toPlainText(), "Call the garage 'now'" + QString(605, 'a'));
         QTest::mouseClick(input->lblPlus, Qt::LeftButton);
         input->cmdOk->click();
-        QVERIFY(lists().lstMessage.count() == 1 && !warningSaying() && !app().isForm5Loaded());
+        QVERIFY(lists().lstMessage.count() == 1 && !warningSaying() && !app().isMessageInputWindowLoaded());
         QVERIFY(state().lForegroundWho == 0 && state().settingsFile().readSlot(IniSlot::FontSize)->iData1 == 7);
 
         // Abandon (or the close box) leaves the message as it was while its alarm is listed; an emptied box saved
         // removes it, with the warning.
         for (const QString how : {"Abandon", "Save an empty box", "Abandon after the alarm fired"}) {
             lists().lstMessage.clear();
-            Form5& box = messageInput();
+            MessageInputWindow& box = messageInput();
             QTest::keyClicks(box.txtInput, " now");
             if (how.endsWith("fired"))
                 lists().lstData.removeAt(0);
             if (how.startsWith("Save"))
                 box.txtInput->clear();
             (how.startsWith("Save") ? box.cmdOk : box.cmdCancel)->click();
-            QVERIFY(!app().isForm5Loaded());
+            QVERIFY(!app().isMessageInputWindowLoaded());
             QCOMPARE(lists().lstMessage.count(), how.startsWith("Save") || how.endsWith("fired") ? 0 : 1);
         }
         QVERIFY(warningSaying(MessageInput::kNothingToSave));
@@ -391,20 +392,20 @@ private Q_SLOTS:
     {
         QVERIFY(m_h->touch("b.dat") && m_h->touch("my.dat"));
         for (const char* button : {"Load", "Open", "Save"}) {
-            Form14& f = chooser(button);
+            DataFileChooser& f = chooser(button);
             QCOMPARE(WindowPictures::compare(&f, "chooser-" + QString(button).toLower()), QString());
             QVERIFY(state().lForegroundWho == kWhoFileChooser && f.lPrevWho == 0);
         }
-        Form14& f = *app().form14();
+        DataFileChooser& f = *app().dataFileChooser();
         QTest::keyClicks(f.txtInput, "WP/APER");
         f.cmdConfirm->click();
         QCOMPARE(f.txtInput->text(), "WPAPER.dat"); // and the warning
         warningSaying("Wpaper.dat has data of wallpaper")->cmdOk->click();
         f.cmdCancel->click();
-        QVERIFY(state().lForegroundWho == 0 && !app().form14());
+        QVERIFY(state().lForegroundWho == 0 && !app().dataFileChooser());
         app().FileAlreadyExist("Form4", "b.dat");
-        QCOMPARE(WindowPictures::compare(&app().form13(), "overwrite"), QString());
-        app().form13().cmdCancel->click();
+        QCOMPARE(WindowPictures::compare(&app().overwriteQuestionWindow(), "overwrite"), QString());
+        app().overwriteQuestionWindow().cmdCancel->click();
     }
 
     // The boxes set their flags when they change; "Don't compare with second" hides the Alarm Set window's seconds
@@ -413,19 +414,19 @@ private Q_SLOTS:
     // start at log-in or say why they could not; a settings file that cannot be written is reported when closing.
     void settingsBoxesAndRoundTrip()
     {
-        Form7& f = app().form7();
+        SettingsWindow& f = app().settingsWindow();
         f.chkInternalSpeaker->setChecked(true);
         f.optFont[2]->setChecked(true);
         QVERIFY(state().bUseInternalSpeaker == kTrue && state().iFontChoice == 2);
-        const QComboBox* seconds = app().form4().cbSec;
+        const QComboBox* seconds = app().alarmSetWindow().cbSec;
         f.chkNoSec->setChecked(true);
         QVERIFY(state().bNoSecond == kTrue && seconds->isHidden());
         f.chkNoSec->setChecked(false);
         QVERIFY(!seconds->isHidden());
-        form1().mSetting->trigger();
+        trayController().mSetting->trigger();
         QCOMPARE(WindowPictures::compare(&f, "settings"), QString());
         f.showMinimized();
-        form1().mSetting->trigger();
+        trayController().mSetting->trigger();
         QVERIFY(f.isVisible() && !f.isMinimized());
         f.cmdNext->click();
         f.cmdRun->click();
@@ -446,8 +447,8 @@ private Q_SLOTS:
     // change wakes the clock.
     void wallpaperWindow()
     {
-        form1().mWallpaper->trigger();
-        Form12& f = app().form12();
+        trayController().mWallpaper->trigger();
+        WallpaperWindow& f = app().wallpaperWindow();
         for (const char* name : {"a.bmp", "B.jpg", "d.bmp"}) { // picked in the folder box and added
             f.cbPaper->setCurrentIndex(f.cbPaper->findText(name));
             Q_EMIT f.cbPaper->activated(f.cbPaper->currentIndex());
@@ -456,7 +457,7 @@ private Q_SLOTS:
         f.cbChange->setCurrentIndex(f.cbChange->findText("1 hr"));
         Q_EMIT f.cbChange->activated(f.cbChange->currentIndex());
         f.chkChange->click();
-        QVERIFY(state().iWPNext == 11 && form1().Timer1.isActive()); // "1 hr" at 10:00; the clock wakes
+        QVERIFY(state().iWPNext == 11 && trayController().Timer1.isActive()); // "1 hr" at 10:00; the clock wakes
         QFile::remove(m_h->appPath() + "Pictures/d.bmp");
         for (int row : {2, 0}) {
             f.lstShow->setCurrentRow(row);
@@ -472,15 +473,15 @@ private Q_SLOTS:
 
         f.cmdClose->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(app().isForm12Loaded() && !f.isVisible());
-        form1().mWallpaper->trigger();
+        QVERIFY(app().isWallpaperWindowLoaded() && !f.isVisible());
+        trayController().mWallpaper->trigger();
         QVERIFY(f.isVisible() && f.lstShow->count() == 2);
         f.lstShow->item(1)->setSelected(true);
         f.cmdDelete->click(); // fewer than two entries end the change
         QVERIFY(!f.chkChange->isChecked() && !f.chkChange->isEnabled() && state().iWPNext == -1);
         f.cmdClose->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!app().isForm12Loaded() && !app().wallpaper().isReady());
+        QVERIFY(!app().isWallpaperWindowLoaded() && !app().wallpaper().isReady());
     }
 };
 

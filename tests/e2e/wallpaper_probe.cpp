@@ -56,8 +56,8 @@ int main(int argc, char** argv)
     if (command == "clear" && args.size() == 1) {
         wallpaper.clearWallpaper();
     } else if (command == "change" && args.size() >= 4) {
-        Module1 state;
-        WallpaperFormState form;
+        SharedState state;
+        WallpaperWindowState form;
         form.strPicFolder = args.at(1);
         PrintedWarnings warnings;
         ImageConverter converter;

@@ -34,10 +34,10 @@ public:
         stop();
         fakes = std::make_unique<FakeServices>();
         fakes->clock.set(QDateTime(QDate(2026, 12, 6), QTime(10, 0, 0)));
-        state = std::make_unique<Module1>();
+        state = std::make_unique<SharedState>();
         app = std::make_unique<WindowRegistry>(*state, fakes->services);
         if (load)
-            app->form1().Form_Load(m_dir.filePath(QStringLiteral("prog")));
+            app->trayController().Form_Load(m_dir.filePath(QStringLiteral("prog")));
     }
     void stop()
     {
@@ -49,7 +49,7 @@ public:
     bool touch(const QString& name) const { return QFile(appPath() + name).open(QIODevice::WriteOnly); }
 
     std::unique_ptr<FakeServices> fakes;
-    std::unique_ptr<Module1> state;
+    std::unique_ptr<SharedState> state;
     std::unique_ptr<WindowRegistry> app;
 
 private:

@@ -75,7 +75,7 @@ struct FakeServices
     FakeModalBox modalBox;
     FakeTray tray;
     FakeWave wave;
-    FakeMci mci;
+    FakeMidiSequencer mci;
     FakeWavePlayer wavePlayer;
     FakeSpeaker speaker;
     FakeWallpaper wallpaper;

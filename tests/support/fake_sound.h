@@ -45,7 +45,7 @@ public:
 };
 
 // A command answers what `results` holds for it, 0 unless set.
-class FakeMci final : public MciDevice
+class FakeMidiSequencer final : public MidiSequencer
 {
 public:
     int mciSendString(const QString& command) override { return commands.append(command), results.value(command); }
@@ -88,19 +88,19 @@ struct SoundRig
         state.strAppPath = app.isEmpty() ? dir.path() + "/" : app;
         state.setStartupDefaults();
         state.strNextAlarm = "08:30:00";
-        form9.processEvents = [this] { ++events; };
+        soundLogic.processEvents = [this] { ++events; };
     }
     QString writeSong() { return SoundFiles::writeFile(state.strSongPath, "RIFF") ? state.strSongPath : QString(); }
     QTemporaryDir dir;
     QString tuneCopy;
-    Module1 state;
+    SharedState state;
     FakeWave wave;
     FakeWavePlayer player;
-    FakeMci mci;
+    FakeMidiSequencer mci;
     FakeSpeaker speaker;
     FakeModalBox box;
     FakeWarnings warnings;
     FakeClockSwitch clock;
     int events = 0;
-    Form9 form9{state, SoundServices{wave, player, mci, speaker, box, warnings, clock}, tuneCopy};
+    SoundLogic soundLogic{state, SoundServices{wave, player, mci, speaker, box, warnings, clock}, tuneCopy};
 };

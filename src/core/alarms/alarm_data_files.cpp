@@ -63,7 +63,7 @@ void startEditor(const AlarmDataFiles::Services& services, const QString& path, 
 
 } // namespace
 
-AlarmDataFiles::AlarmDataFiles(Module1& state, AlarmLists& lists, const Services& services)
+AlarmDataFiles::AlarmDataFiles(SharedState& state, AlarmLists& lists, const Services& services)
     : m_state(state), m_lists(lists), m_services(services)
 {
 }
@@ -162,7 +162,7 @@ void AlarmDataFiles::LoadClick(const QString& fFileName)
     if (!m_services.files.load(fFileName, take))
         return;
     if (full)
-        m_services.warnings.AnswerOk(Form8::kListFull);
+        m_services.warnings.AnswerOk(AlarmListLogic::kListFull);
 
     m_state.setClockActive(kTrue);
     m_state.bRefreshNext = kTrue;

@@ -47,7 +47,7 @@ public:
         QString terminal;
     };
 
-    AlarmDataFiles(Module1& state, AlarmLists& lists, const Services& services);
+    AlarmDataFiles(SharedState& state, AlarmLists& lists, const Services& services);
 
     /// Merges the file `fFileName` of the program folder into the lists. Lines of passed events and times
     /// already in the lists are dropped silently; unacceptable items go to the error list, and reading stops
@@ -77,7 +77,7 @@ public:
     static constexpr int kMaxErrors = 8;
 
 private:
-    Module1& m_state;
+    SharedState& m_state;
     AlarmLists& m_lists;
     Services m_services;
 };

@@ -22,18 +22,18 @@ QString padded(const QString& text)
 }
 } // namespace
 
-Form8::Form8(Module1& state, AlarmLists& lists, Warnings& warnings, const Clock& clock)
+AlarmListLogic::AlarmListLogic(SharedState& state, AlarmLists& lists, Warnings& warnings, const Clock& clock)
     : m_state(state), m_lists(lists), m_warnings(warnings), m_clock(clock)
 {
 }
 
-void Form8::updatePending()
+void AlarmListLogic::updatePending()
 {
     m_state.bAlarmsPending = toFlag(!m_lists.lstData.isEmpty());
 }
 
-AddResult Form8::AddClick(const QString& txtAm, const QString& cbPlayTimesItem, QString& strTimesOfPlay,
-                          const TimeBoxes& boxes)
+AddResult AlarmListLogic::AddClick(const QString& txtAm, const QString& cbPlayTimesItem, QString& strTimesOfPlay,
+                                   const TimeBoxes& boxes)
 {
     AddResult result;
     result.shown = boxes;
@@ -91,7 +91,7 @@ AddResult Form8::AddClick(const QString& txtAm, const QString& cbPlayTimesItem, 
     return result;
 }
 
-bool Form8::Sorting(const QString& strAlarmClock, const QString& strTimesOfPlay)
+bool AlarmListLogic::Sorting(const QString& strAlarmClock, const QString& strTimesOfPlay)
 {
     const QString line = AlarmLines::alarmLine(strTimesOfPlay, strAlarmClock);
     bool inserted = false;
@@ -115,14 +115,14 @@ bool Form8::Sorting(const QString& strAlarmClock, const QString& strTimesOfPlay)
     return inserted;
 }
 
-void Form8::cClearMsg(MessageList& lstMessage, const QString& selectedAlarmLine)
+void AlarmListLogic::cClearMsg(MessageList& lstMessage, const QString& selectedAlarmLine)
 {
     if (lstMessage.isEmpty())
         return;
     lstMessage.takeFirstWithTime(AlarmLines::lineTime(selectedAlarmLine));
 }
 
-void Form8::deleteClick()
+void AlarmListLogic::deleteClick()
 {
     AlarmDataList& lstData = m_lists.lstData;
     const qsizetype row = lstData.selected();
@@ -136,7 +136,7 @@ void Form8::deleteClick()
     m_state.bRefreshNext = kTrue;
 }
 
-void Form8::deleteAllClick()
+void AlarmListLogic::deleteAllClick()
 {
     m_lists.lstData.clear();
     m_lists.lstMessage.clear();
@@ -146,7 +146,7 @@ void Form8::deleteAllClick()
     m_state.strPlayTimes.clear();
 }
 
-QString Form8::UpClick(const QString& txtAm)
+QString AlarmListLogic::UpClick(const QString& txtAm)
 {
     if (txtAm == QLatin1String("AM"))
         return QStringLiteral("PM");
@@ -155,7 +155,7 @@ QString Form8::UpClick(const QString& txtAm)
     return txtAm;
 }
 
-QStringList Form8::MinDropDown(int itemCount)
+QStringList AlarmListLogic::MinDropDown(int itemCount)
 {
     QStringList items;
     if (itemCount != 10)
@@ -165,7 +165,7 @@ QStringList Form8::MinDropDown(int itemCount)
     return items;
 }
 
-KeyVerdict Form8::timeBoxKeyPress(const QString& keyText)
+KeyVerdict AlarmListLogic::timeBoxKeyPress(const QString& keyText)
 {
     if (keyText.size() != 1)
         return KeyVerdict::Pass;
@@ -177,14 +177,14 @@ KeyVerdict Form8::timeBoxKeyPress(const QString& keyText)
     return KeyVerdict::DropWithBeep;
 }
 
-FilteredTime Form8::timeBoxKeyRelease(const QString& text)
+FilteredTime AlarmListLogic::timeBoxKeyRelease(const QString& text)
 {
     if (text.size() >= 3)
         return {QString(), true};
     return {text, false};
 }
 
-FilteredTime Form8::filterTimeBoxText(const QString& text)
+FilteredTime AlarmListLogic::filterTimeBoxText(const QString& text)
 {
     FilteredTime result;
     for (QChar c : text) {
@@ -200,7 +200,7 @@ FilteredTime Form8::filterTimeBoxText(const QString& text)
     return result;
 }
 
-KeyVerdict Form8::listOnlyKeyPress(const QString& keyText)
+KeyVerdict AlarmListLogic::listOnlyKeyPress(const QString& keyText)
 {
     if (keyText.isEmpty())
         return KeyVerdict::Pass;

@@ -42,10 +42,10 @@ struct FilteredTime
 
 // The alarm-list logic behind the Alarm Set window: adding, ordering and deleting events, and the input rules
 // of the time boxes. It keeps nothing between calls; the lists and the shared state are handed in.
-class Form8 final
+class AlarmListLogic final
 {
 public:
-    Form8(Module1& state, AlarmLists& lists, Warnings& warnings, const Clock& clock);
+    AlarmListLogic(SharedState& state, AlarmLists& lists, Warnings& warnings, const Clock& clock);
 
     /// Checks the time boxes, converts "hh" + `txtAm` to the 24-hour clock and inserts the event in time order.
     /// `cbPlayTimesItem` is the chosen play-times item or empty when none is chosen; a chosen item replaces
@@ -98,7 +98,7 @@ public:
 private:
     void updatePending();
 
-    Module1& m_state;
+    SharedState& m_state;
     AlarmLists& m_lists;
     Warnings& m_warnings;
     const Clock& m_clock;

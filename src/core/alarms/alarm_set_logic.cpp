@@ -68,7 +68,7 @@ QString wavePath(const QString& folder, const QString& name)
     return exact;
 }
 
-QStringList songNames(const Module1& state)
+QStringList songNames(const SharedState& state)
 {
     QStringList names = waveNames(state.strAppPath);
     if (state.strSharePath.isEmpty() || state.strSharePath == state.strAppPath)
@@ -81,7 +81,7 @@ QStringList songNames(const Module1& state)
     return names;
 }
 
-QString songPath(const Module1& state, const QString& name)
+QString songPath(const SharedState& state, const QString& name)
 {
     const QString own = wavePath(state.strAppPath, name);
     if (state.strSharePath.isEmpty() || state.strSharePath == state.strAppPath || QFileInfo(own).isFile())
@@ -90,7 +90,7 @@ QString songPath(const Module1& state, const QString& name)
     return QFileInfo(delivered).isFile() ? delivered : own;
 }
 
-QString SongClick(Module1& state, const QString& item)
+QString SongClick(SharedState& state, const QString& item)
 {
     state.strSongPath = songPath(state, item);
     state.songPicked = true;
@@ -112,7 +112,7 @@ QString SongClick(Module1& state, const QString& item)
     return {};
 }
 
-StoredSettings fForm4Load(Module1& state)
+StoredSettings fForm4Load(SharedState& state)
 {
     StoredSettings stored;
     const SettingsFile file = state.settingsFile();
@@ -143,7 +143,7 @@ StoredSettings fForm4Load(Module1& state)
     return stored;
 }
 
-bool fForm4ExitClick(Module1& state, const AlarmDataList& lstData, QPoint topLeft, QString* reason)
+bool fForm4ExitClick(SharedState& state, const AlarmDataList& lstData, QPoint topLeft, QString* reason)
 {
     WindowPosition::put(state.recIni, kSectionTimeInputLoc, topLeft);
     const bool written = state.settingsFile().writeSlot(IniSlot::TimeInputLoc, state.recIni, reason);

@@ -10,7 +10,7 @@
 #include <QString>
 #include <QStringList>
 
-struct Module1;
+struct SharedState;
 class AlarmDataList;
 class MessageList;
 
@@ -30,14 +30,14 @@ QStringList waveNames(const QString& folder);
 QString wavePath(const QString& folder, const QString& name);
 /// The alarm sounds to choose from: those of the program folder and, for an installed Ixo, the delivered ones
 /// the user has no sound of the same name for; sorted as waveNames.
-QStringList songNames(const Module1& state);
+QStringList songNames(const SharedState& state);
 /// The file of the sound `name`: the program folder's, else the delivered one, else the program folder's path.
-QString songPath(const Module1& state, const QString& name);
+QString songPath(const SharedState& state, const QString& name);
 
 /// A sound was picked: every alarm plays it from now on (strSongPath) and slot 3 remembers it. Returns the
 /// warning to show when slot 3 cannot hold the name or ixo.ini could not be written (the sound is in use all the
 /// same), else an empty text.
-QString SongClick(Module1& state, const QString& item);
+QString SongClick(SharedState& state, const QString& item);
 
 /// What the window's load takes from ixo.ini besides the sound, which it puts into strSongPath unless a sound was
 /// picked in this run.
@@ -48,10 +48,10 @@ struct StoredSettings
 };
 /// The settings step of the window's load: slots 1, 3 and 4 through the shared record. Nothing when the file is
 /// missing.
-StoredSettings fForm4Load(Module1& state);
+StoredSettings fForm4Load(SharedState& state);
 /// Leaving the window with Exit: its place goes to slot 1, and bAlarmSetOpen tells whether events are left.
 /// Returns false, with the reason in `reason`, when ixo.ini could not be written.
-bool fForm4ExitClick(Module1& state, const AlarmDataList& lstData, QPoint topLeft, QString* reason = nullptr);
+bool fForm4ExitClick(SharedState& state, const AlarmDataList& lstData, QPoint topLeft, QString* reason = nullptr);
 
 /// The window's title: "Tindalo Alarm Clock..." followed by the date and the 12-hour time.
 QString title(const QDateTime& now);

@@ -18,7 +18,7 @@ std::optional<int> storedFontSize(const IniRecord& record)
     return std::nullopt;
 }
 
-Loaded load(Module1& state, AlarmLists& lists)
+Loaded load(SharedState& state, AlarmLists& lists)
 {
     Loaded loaded;
     const SettingsFile file = state.settingsFile(); // a slot of a missing or short file reads as nothing
@@ -42,7 +42,7 @@ Loaded load(Module1& state, AlarmLists& lists)
     return loaded;
 }
 
-SaveResult save(Module1& state, AlarmLists& lists, double fontSize, const QString& text, QString* settingsWarning)
+SaveResult save(SharedState& state, AlarmLists& lists, double fontSize, const QString& text, QString* settingsWarning)
 {
     state.recIni.sSection = kSectionFontSize;
     state.recIni.iData1 = toRecordInt(fontSize);
@@ -73,7 +73,7 @@ void abandon(AlarmLists& lists, const Loaded& loaded)
         lists.lstMessage.append(*loaded.takenLine);
 }
 
-bool storePosition(Module1& state, QPoint topLeft, QString* reason)
+bool storePosition(SharedState& state, QPoint topLeft, QString* reason)
 {
     WindowPosition::put(state.recIni, kSectionMessageInputLoc, topLeft);
     return state.settingsFile().writeSlot(IniSlot::MessageInputLoc, state.recIni, reason);

@@ -7,7 +7,7 @@
 #include <QPoint>
 #include <QString>
 
-struct Module1;
+struct SharedState;
 struct AlarmLists;
 struct IniRecord;
 
@@ -39,14 +39,14 @@ struct Loaded
 };
 /// The load: the font size from slot 7; the first message with the time of the selected alarm line is taken out
 /// of lstMessage for editing; the window's place from slot 2.
-Loaded load(Module1& state, AlarmLists& lists);
+Loaded load(SharedState& state, AlarmLists& lists);
 
 enum class SaveResult { Added, NothingToSave, ListFull };
 /// "Save": slot 7 gets `fontSize` rounded (halves to even) first, then the message line `text` " at " time of the
 /// selected alarm goes to the end of lstMessage, when a line is selected and `text` is not empty. Line breaks in
 /// `text` become spaces: every message is one line of the alarm data file.
 /// `settingsWarning` gets the warning to show when ixo.ini could not be written, else it is left empty.
-SaveResult save(Module1& state, AlarmLists& lists, double fontSize, const QString& text,
+SaveResult save(SharedState& state, AlarmLists& lists, double fontSize, const QString& text,
                 QString* settingsWarning = nullptr);
 
 /// The window closes without Save (Abandon, its close box): the message line the load took out goes back to the
@@ -56,7 +56,7 @@ void abandon(AlarmLists& lists, const Loaded& loaded);
 
 /// The window closes: its place goes to slot 2. False, with the reason in `reason`, when ixo.ini could not be
 /// written.
-bool storePosition(Module1& state, QPoint topLeft, QString* reason = nullptr);
+bool storePosition(SharedState& state, QPoint topLeft, QString* reason = nullptr);
 
 /// The size after "-", or nothing (beep) at 6 points or less.
 std::optional<double> smallerFont(double size);

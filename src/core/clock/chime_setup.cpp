@@ -5,7 +5,7 @@
 #include "core/state/shared_state.h"
 #include "core/time/time_calc.h"
 
-void setUpChime(Module1& state, bool chkEMPlayTicked, const QString& cbEMPlayItem, const QTime& now)
+void setUpChime(SharedState& state, bool chkEMPlayTicked, const QString& cbEMPlayItem, const QTime& now)
 {
     qint16 result = 0;
     TimeCalc().SetUpChime(chkEMPlayTicked, cbEMPlayItem, state.iEMInterval, result, state.iEMNext, now);

@@ -19,7 +19,7 @@ QString timeText(const QTime& t)
 }
 } // namespace
 
-ClockTick::ClockTick(Module1& state, AlarmLists& lists, const Clock& clock, TickActions& actions)
+ClockTick::ClockTick(SharedState& state, AlarmLists& lists, const Clock& clock, TickActions& actions)
     : m_state(state), m_lists(lists), m_clock(clock), m_actions(actions)
 {
 }
@@ -252,7 +252,7 @@ void ClockTick::IdleCleanup()
 {
     if (m_state.bAlarmsPending != kFalse || m_state.bAlarmSetOpen != kFalse)
         return;
-    m_actions.unloadForm4();
+    m_actions.unloadAlarmSetWindow();
     if (m_state.iWPNext == -1 && m_state.bEMPlayOn == kFalse)
         m_state.setClockActive(kFalse);
 }

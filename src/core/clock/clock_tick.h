@@ -6,7 +6,7 @@
 #include <QTime>
 #include <QtGlobal>
 
-struct Module1;
+struct SharedState;
 struct AlarmLists;
 class Clock;
 
@@ -32,7 +32,7 @@ public:
     /// window unless the user has it open.
     virtual void chkChange_Click() = 0;
     /// Unloads the Alarm Set window and drops its two lists (the alarm list is empty by then).
-    virtual void unloadForm4() = 0;
+    virtual void unloadAlarmSetWindow() = 0;
 };
 
 // The 800 ms clock tick: fires the next alarm event when its time comes (late and without sound when its
@@ -41,7 +41,7 @@ public:
 class ClockTick final
 {
 public:
-    ClockTick(Module1& state, AlarmLists& lists, const Clock& clock, TickActions& actions);
+    ClockTick(SharedState& state, AlarmLists& lists, const Clock& clock, TickActions& actions);
 
     /// One tick. A tick that starts while another is still running (a sound call that lets pending events
     /// run) does nothing.
@@ -79,7 +79,7 @@ private:
     void sShowMsg(const QString& tTime);
     QTime now() const;
 
-    Module1& m_state;
+    SharedState& m_state;
     AlarmLists& m_lists;
     const Clock& m_clock;
     TickActions& m_actions;

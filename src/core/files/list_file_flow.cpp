@@ -38,7 +38,7 @@ private:
 
 } // namespace
 
-ListFileFlow::ListFileFlow(const Module1& state, Warnings& warnings, OverwriteQuestion& question)
+ListFileFlow::ListFileFlow(const SharedState& state, Warnings& warnings, OverwriteQuestion& question)
     : m_state(state), m_warnings(warnings), m_question(question)
 {
 }

@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-struct Module1;
+struct SharedState;
 class Warnings;
 
 // The question asked before an existing list file is replaced; its Yes answer writes the file through
@@ -29,7 +29,7 @@ public:
     /// What follows the file name in the warning for a file to load that is not there.
     static inline const QString kNotFound = QStringLiteral(", file not found");
 
-    ListFileFlow(const Module1& state, Warnings& warnings, OverwriteQuestion& question);
+    ListFileFlow(const SharedState& state, Warnings& warnings, OverwriteQuestion& question);
 
     /// `lines` gives the list of the saver `who` ("AlarmSet", "Wallpaper") as it stands; an empty function
     /// forgets the saver, whose list is then no longer open.
@@ -50,7 +50,7 @@ public:
 private:
     void write(const QString& fFileName, const QStringList& lines);
 
-    const Module1& m_state;
+    const SharedState& m_state;
     Warnings& m_warnings;
     OverwriteQuestion& m_question;
     QMap<QString, std::function<QStringList()>> m_savers;

@@ -92,7 +92,7 @@ std::optional<bool> storedCheck(qint16 state)
     return std::nullopt;
 }
 
-void applySoundChecks(Module1& state, qint16 chkSoundOn, qint16 chkErrMsgPop)
+void applySoundChecks(SharedState& state, qint16 chkSoundOn, qint16 chkErrMsgPop)
 {
     if (const std::optional<bool> on = storedCheck(chkSoundOn))
         state.bSoundOn = toFlag(*on);
@@ -100,7 +100,7 @@ void applySoundChecks(Module1& state, qint16 chkSoundOn, qint16 chkErrMsgPop)
         state.bErrMsgPop = toFlag(*on);
 }
 
-void applyStoredSettingChecks(Module1& state)
+void applyStoredSettingChecks(SharedState& state)
 {
     const std::optional<SettingChecks> checks = SettingsStore(state.settingsFile()).settingChecks();
     if (!checks)

@@ -10,7 +10,7 @@
 
 #include "core/io/settings_file.h"
 
-struct Module1;
+struct SharedState;
 
 // The Settings window's boxes as the settings file keeps them: the two sound boxes as states 0/1 in the
 // integers of "[Setting]", the four others as six-character tokens "ALAEOn"/"ALAEOf", "DCWSOn"/"DCWSOf",
@@ -72,9 +72,9 @@ private:
 /// it as it is (nothing).
 std::optional<bool> storedCheck(qint16 state);
 /// The flags of those two boxes set from stored states, by the rule of storedCheck.
-void applySoundChecks(Module1& state, qint16 chkSoundOn, qint16 chkErrMsgPop);
+void applySoundChecks(SharedState& state, qint16 chkSoundOn, qint16 chkErrMsgPop);
 
 /// What the Settings window's load does to the shared flags, without the window: with a "[Setting]" record in
 /// slot 4 of ixo.ini, "Sound on" and "Show error message..." (states 0/1; any other value leaves the flag) and the
 /// "Don't compare with second", internal speaker and MIDI tokens set their flags. Without one nothing changes.
-void applyStoredSettingChecks(Module1& state);
+void applyStoredSettingChecks(SharedState& state);

@@ -19,24 +19,24 @@ const QString kMidiAlias = QStringLiteral("tmpMidiPlay");
 constexpr qint64 kMaxTuneBytes = 16 * 1024 * 1024;
 } // namespace
 
-Form9::Form9(Module1& state, const SoundServices& services, QString tuneCopyPath)
+SoundLogic::SoundLogic(SharedState& state, const SoundServices& services, QString tuneCopyPath)
     : m_state(state), m_services(services), m_tuneCopyPath(std::move(tuneCopyPath))
 {
 }
 
-void Form9::StopSound()
+void SoundLogic::StopSound()
 {
     m_services.wave.sndPlaySound(QString());
     m_services.mci.mciSendString(QStringLiteral("close ") + kMidiAlias);
     m_state.setISRepeat(kFalse);
 }
 
-QString Form9::speakerWarningText()
+QString SoundLogic::speakerWarningText()
 {
     return QStringLiteral("cannot play sound from internal speaker, refer to trouble shooting in help");
 }
 
-void Form9::PlaySound(const QString& strTimes, const QString& sSoundName)
+void SoundLogic::PlaySound(const QString& strTimes, const QString& sSoundName)
 {
     if (m_state.bSoundOn == kFalse)
         return;
@@ -67,7 +67,7 @@ void Form9::PlaySound(const QString& strTimes, const QString& sSoundName)
     }
 }
 
-void Form9::eErrorSong(qint16& iCanPlay)
+void SoundLogic::eErrorSong(qint16& iCanPlay)
 {
     // The shared song path is tested, whatever wave was asked for.
     if (!QFileInfo(m_state.strSongPath).isFile()) {
@@ -78,7 +78,7 @@ void Form9::eErrorSong(qint16& iCanPlay)
     }
 }
 
-void Form9::MidiSound()
+void SoundLogic::MidiSound()
 {
     if (m_state.bSoundOn == kFalse)
         return;
@@ -92,7 +92,7 @@ void Form9::MidiSound()
         return;
     }
 
-    MciDevice& mci = m_services.mci;
+    MidiSequencer& mci = m_services.mci;
     mci.mciSendString(QStringLiteral("close ") + kMidiAlias);
     mci.mciSendString(QStringLiteral("open ") + m_tuneCopyPath + QStringLiteral(" type sequencer alias ") + kMidiAlias);
     if (mci.mciSendString(QStringLiteral("play ") + kMidiAlias) != 0) {
@@ -103,12 +103,12 @@ void Form9::MidiSound()
     }
 }
 
-void Form9::InternalSpeaker()
+void SoundLogic::InternalSpeaker()
 {
     m_services.speaker.playTones(speakerSweep());
 }
 
-void Form9::SpeakerPlayTimes(const QString& strTimes)
+void SoundLogic::SpeakerPlayTimes(const QString& strTimes)
 {
     int count = 0;
     if (strTimes == QLatin1String("once")) {
@@ -128,12 +128,12 @@ void Form9::SpeakerPlayTimes(const QString& strTimes)
     }
 }
 
-bool Form9::Win95ioPresent()
+bool SoundLogic::Win95ioPresent()
 {
     return m_services.speaker.isPresent();
 }
 
-void Form9::showSystemModal(const QString& text)
+void SoundLogic::showSystemModal(const QString& text)
 {
     m_state.bTrayActive = kFalse;
     m_services.clock.holdClock();
@@ -142,7 +142,7 @@ void Form9::showSystemModal(const QString& text)
     m_state.bTrayActive = kTrue;
 }
 
-bool Form9::copyTune(const QString& source, QString* reason)
+bool SoundLogic::copyTune(const QString& source, QString* reason)
 {
     QFile in(source);
     if (in.size() > kMaxTuneBytes || !in.open(QIODevice::ReadOnly))

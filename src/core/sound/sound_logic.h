@@ -8,10 +8,10 @@
 
 #include "core/sound/sound_playback.h"
 
-struct Module1;
+struct SharedState;
 class WaveChannel;
 class WavePlayer;
-class MciDevice;
+class MidiSequencer;
 class SpeakerOutput;
 class ModalBox;
 class Warnings;
@@ -31,7 +31,7 @@ struct SoundServices
 {
     WaveChannel& wave;
     WavePlayer& wavePlayer;
-    MciDevice& mci;
+    MidiSequencer& mci;
     SpeakerOutput& speaker;
     ModalBox& modalBox;
     Warnings& warnings;
@@ -40,11 +40,11 @@ struct SoundServices
 
 // The sound logic: plays the alarm wave, falls back to the internal speaker or the MIDI tune, and reports
 // sounds that cannot be played.
-class Form9 final : public SoundPlayback
+class SoundLogic final : public SoundPlayback
 {
 public:
     /// `tuneCopyPath` is the private file the MIDI tune is copied to before it is played.
-    Form9(Module1& state, const SoundServices& services, QString tuneCopyPath);
+    SoundLogic(SharedState& state, const SoundServices& services, QString tuneCopyPath);
 
     void PlaySound(const QString& strTimes, const QString& sSoundName) override;
     /// Reports a missing wave file, or starts the MIDI tune when the wave could not be played.
@@ -69,7 +69,7 @@ private:
     /// the reason, when the copy could not be written; the older copy is then unchanged.
     bool copyTune(const QString& source, QString* reason);
 
-    Module1& m_state;
+    SharedState& m_state;
     SoundServices m_services;
     QString m_tuneCopyPath;
 };

@@ -5,7 +5,7 @@
 #include "core/settings/settings_store.h"
 #include "core/state/shared_state.h"
 
-void fForm1Load(Module1& state, StartupHooks& hooks)
+void fForm1Load(SharedState& state, StartupHooks& hooks)
 {
     state.setStartupDefaults();
     const StartupSettings settings = SettingsStore(state.settingsFile()).startup();

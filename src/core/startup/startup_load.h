@@ -5,7 +5,7 @@
 #include <QString>
 #include <QtGlobal>
 
-struct Module1;
+struct SharedState;
 
 // What the start-up load asks of the rest of the program.
 class StartupHooks
@@ -22,4 +22,4 @@ public:
 
 /// The start-up load: the defaults of the shared state, then what ixo.ini asks for ("my.dat", the wallpaper
 /// changer, the font choice). Without ixo.ini only the defaults are set.
-void fForm1Load(Module1& state, StartupHooks& hooks);
+void fForm1Load(SharedState& state, StartupHooks& hooks);

@@ -4,7 +4,7 @@
 
 #include <QtGlobal>
 
-struct Module1;
+struct SharedState;
 
 // The one rule by which the dialogs that must not be overlooked share the front, over `lForegroundWho`.
 // Every claimant has a code: 1 the message input window, 13 the data file chooser, 157 the overwrite
@@ -15,7 +15,7 @@ struct Module1;
 class FrontOrder
 {
 public:
-    explicit FrontOrder(Module1& state) : m_state(state) {}
+    explicit FrontOrder(SharedState& state) : m_state(state) {}
 
     /// The code that claims the front now (0 nobody).
     qint32 holder() const;
@@ -34,5 +34,5 @@ public:
     static qint32 handBackTarget(qint32 prevWho);
 
 private:
-    Module1& m_state;
+    SharedState& m_state;
 };

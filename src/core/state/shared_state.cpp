@@ -4,7 +4,7 @@
 
 #include <QFileInfo>
 
-void Module1::setStartupDefaults()
+void SharedState::setStartupDefaults()
 {
     strSongPath = deliveredFile(QStringLiteral("ding.wav"));
     bRefreshNext = kTrue;
@@ -21,25 +21,25 @@ void Module1::setStartupDefaults()
     lWarnSeq = kWarnSeqFirst;
 }
 
-void Module1::setClockActive(Flag value)
+void SharedState::setClockActive(Flag value)
 {
     m_bClockActive = value;
     notifyClockWork();
 }
 
-void Module1::setISRepeat(Flag value)
+void SharedState::setISRepeat(Flag value)
 {
     m_bISRepeat = value;
     notifyClockWork();
 }
 
-void Module1::notifyClockWork()
+void SharedState::notifyClockWork()
 {
     if (clockWorkChanged)
         clockWorkChanged();
 }
 
-QString Module1::deliveredFile(const QString& name) const
+QString SharedState::deliveredFile(const QString& name) const
 {
     const QString own = strAppPath + name;
     if (strSharePath.isEmpty() || strSharePath == strAppPath || QFileInfo(own).isFile())
@@ -47,7 +47,7 @@ QString Module1::deliveredFile(const QString& name) const
     return strSharePath + name;
 }
 
-qint32 Module1::takeMsgWinNumber()
+qint32 SharedState::takeMsgWinNumber()
 {
     if (lMsgWinSeq < kMsgWinSeqFirst || lMsgWinSeq >= kMsgWinSeqEnd)
         lMsgWinSeq = kMsgWinSeqFirst;
@@ -56,7 +56,7 @@ qint32 Module1::takeMsgWinNumber()
     return number;
 }
 
-qint32 Module1::takeWarnRank()
+qint32 SharedState::takeWarnRank()
 {
     if (lWarnSeq < kWarnSeqFirst || lWarnSeq >= kWarnSeqEnd)
         lWarnSeq = kWarnSeqFirst;

@@ -29,7 +29,7 @@ inline constexpr qint32 kMsgWinSeqEnd = 3000000;
 
 // The program-wide state every window and logic unit reads and writes. One instance lives for the whole run
 // and is handed to whoever needs it; the names are the ones the rest of the program uses.
-struct Module1
+struct SharedState
 {
     // Paths
     QString strAppPath;   // program folder, always ending in "/"

@@ -15,7 +15,7 @@
 #include "platform/picture_converter.h"
 #include "platform/wallpaper_setter.h"
 
-WallpaperChanger::WallpaperChanger(Module1& state, WallpaperFormState& form, Services services)
+WallpaperChanger::WallpaperChanger(SharedState& state, WallpaperWindowState& form, Services services)
     : m_state(state), m_form(form), m_services(std::move(services))
 {
     if (!m_services.uniform)

@@ -14,8 +14,8 @@ class PictureConverter;
 class WallpaperSetter;
 class WallpaperTimes;
 class Warnings;
-struct Module1;
-struct WallpaperFormState;
+struct SharedState;
+struct WallpaperWindowState;
 
 // The wallpaper list and what a change does with it: the list rules, list or random order, the check that the
 // next picture still exists, the GIF/JPEG conversion one change ahead, and setting or clearing the wallpaper.
@@ -36,7 +36,7 @@ public:
         std::function<double()> uniform;
     };
 
-    WallpaperChanger(Module1& state, WallpaperFormState& form, Services services);
+    WallpaperChanger(SharedState& state, WallpaperWindowState& form, Services services);
 
     /// The list changed outside a call of the window's own (a picture was dropped): show it again.
     std::function<void()> listChanged;
@@ -92,8 +92,8 @@ private:
     void chooseNext();
     void showWorkBitmap();
 
-    Module1& m_state;
-    WallpaperFormState& m_form;
+    SharedState& m_state;
+    WallpaperWindowState& m_form;
     Services m_services;
     QStringList m_entries;
     Order m_order = kPriority;

@@ -8,7 +8,7 @@
 #include "core/wallpaper/wallpaper_store.h"
 #include "core/wallpaper/wallpaper_window_state.h"
 
-WallpaperLogic::WallpaperLogic(Module1& state, WallpaperFormState& form, WallpaperChanger::Services services)
+WallpaperLogic::WallpaperLogic(SharedState& state, WallpaperWindowState& form, WallpaperChanger::Services services)
     : m_state(state), m_form(form), m_services(std::move(services))
 {
 }
@@ -23,7 +23,7 @@ void WallpaperLogic::load()
     m_changer->listChanged = [this] { notify(); };
     m_changer->tooFewToChange = [this] { stopChanging(); };
 
-    const WallpaperRestore restored = WallpaperStore().RestoreSettings(m_state.strAppPath);
+    const WallpaperSettings restored = WallpaperStore().RestoreSettings(m_state.strAppPath);
     m_form.strPicFolder = restored.strPicFolder;
     m_pictures = restored.cbPaper;
     m_changer->setEntries(restored.lstShow);

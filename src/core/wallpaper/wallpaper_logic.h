@@ -11,8 +11,8 @@
 
 #include "core/wallpaper/wallpaper_changer.h"
 
-struct Module1;
-struct WallpaperFormState;
+struct SharedState;
+struct WallpaperWindowState;
 
 // The wallpaper changer's state and rules without its window: the list, the pictures offered, the interval, the
 // change switch, the order and the "Save above setting" choice. The program makes it ready at start-up when the
@@ -32,7 +32,7 @@ public:
     /// What follows "Wpaper.dat" in the warning when there is no list file to load.
     static inline const QString kListNotFound = QStringLiteral(" file not found");
 
-    WallpaperLogic(Module1& state, WallpaperFormState& form, WallpaperChanger::Services services);
+    WallpaperLogic(SharedState& state, WallpaperWindowState& form, WallpaperChanger::Services services);
     ~WallpaperLogic();
 
     /// Anything shown changed (the list, the switch, the order); the window shows it again.
@@ -93,8 +93,8 @@ private:
     void enableChangeIfReady();
     void notify();
 
-    Module1& m_state;
-    WallpaperFormState& m_form;
+    SharedState& m_state;
+    WallpaperWindowState& m_form;
     WallpaperChanger::Services m_services;
     std::unique_ptr<WallpaperChanger> m_changer;
     QStringList m_pictures;

@@ -40,9 +40,9 @@ WallpaperStore::WallpaperStore(const QString& defaultPictureFolder) : m_defaultF
         m_defaultFolder = QDir::homePath();
 }
 
-WallpaperRestore WallpaperStore::RestoreSettings(const QString& strAppPath) const
+WallpaperSettings WallpaperStore::RestoreSettings(const QString& strAppPath) const
 {
-    WallpaperRestore restored;
+    WallpaperSettings restored;
     restored.strPicFolder = QDir::cleanPath(m_defaultFolder);
 
     const QString path = strAppPath + kSettingsFile;

@@ -7,7 +7,7 @@
 #include <QtGlobal>
 
 // The wallpaper window's settings as the store hands them back.
-struct WallpaperRestore
+struct WallpaperSettings
 {
     QString strPicFolder;    // the picture folder
     QStringList cbPaper;     // the pictures it offers
@@ -36,7 +36,7 @@ public:
 
     /// The picture folder (the stored one when it still exists, else the default) with its pictures; when the
     /// settings were kept, also the kept settings and the list of "Wpaper.dat".
-    WallpaperRestore RestoreSettings(const QString& strAppPath) const;
+    WallpaperSettings RestoreSettings(const QString& strAppPath) const;
 
     /// Keeps the settings when `keepSet`; otherwise forgets them. Returns false with a reason in `error` when a
     /// file could not be written.

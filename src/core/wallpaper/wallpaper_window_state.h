@@ -7,7 +7,7 @@
 
 // What the wallpaper window remembers across being closed and loaded again; it lives with the program, not with
 // the window.
-struct WallpaperFormState
+struct WallpaperWindowState
 {
     QString strPicName;    // picture last picked in the picture box or clicked in the list: what Add adds
     qint16 iPicIndex = 0;  // list index of the picture the next change shows

@@ -7,7 +7,7 @@
 class SdlAudio;
 
 // The MIDI sequencer behind the three command strings, playing through the SDL mixer's FluidSynth voice.
-class SdlMidiSequencer final : public MciDevice
+class SdlMidiSequencer final : public MidiSequencer
 {
 public:
     explicit SdlMidiSequencer(SdlAudio& audio) : m_audio(audio) {}

@@ -18,7 +18,7 @@ public:
     }
     WaveChannel& wave() override { return m_wave; }
     WavePlayer& wavePlayer() override { return m_player; }
-    MciDevice& mci() override { return m_mci; }
+    MidiSequencer& mci() override { return m_mci; }
     SpeakerOutput& tones() override { return m_tones; }
 
 private:

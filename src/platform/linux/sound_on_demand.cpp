@@ -81,7 +81,7 @@ void SoundOnDemand::Player::PlayWave(const QString& times, const QString& path, 
         iCanPlay = 0;
 }
 
-int SoundOnDemand::Mci::mciSendString(const QString& command)
+int SoundOnDemand::Midi::mciSendString(const QString& command)
 {
     if (!m_sound.isLoaded() && command.startsWith(QLatin1String("close ")))
         return kModuleMissing; // nothing can be open
@@ -89,7 +89,7 @@ int SoundOnDemand::Mci::mciSendString(const QString& command)
     return backend ? backend->mci().mciSendString(command) : kModuleMissing;
 }
 
-QString SoundOnDemand::Mci::failureReason() const
+QString SoundOnDemand::Midi::failureReason() const
 {
     return m_sound.isLoaded() ? m_sound.backend()->mci().failureReason() : m_sound.failureReason();
 }

@@ -35,7 +35,7 @@ public:
 
     WaveChannel& wave() { return m_wave; }
     WavePlayer& wavePlayer() { return m_wavePlayer; }
-    MciDevice& mci() { return m_mci; }
+    MidiSequencer& mci() { return m_mci; }
     /// The speaker's tones synthesized on the sound output.
     SpeakerOutput& tones() { return m_tones; }
 
@@ -63,10 +63,10 @@ private:
     private:
         SoundOnDemand& m_sound;
     };
-    class Mci final : public MciDevice
+    class Midi final : public MidiSequencer
     {
     public:
-        explicit Mci(SoundOnDemand& sound) : m_sound(sound) {}
+        explicit Midi(SoundOnDemand& sound) : m_sound(sound) {}
         int mciSendString(const QString& command) override;
         QString failureReason() const override;
 
@@ -92,6 +92,6 @@ private:
     QString m_failure;
     Wave m_wave{*this};
     Player m_wavePlayer{*this};
-    Mci m_mci{*this};
+    Midi m_mci{*this};
     Tones m_tones{*this};
 };

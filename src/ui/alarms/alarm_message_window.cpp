@@ -23,9 +23,10 @@ namespace {
 constexpr int kTitleMs = 1000;
 } // namespace
 
-Form6::Form6(WindowContext& context, QWidget* parent) : QWidget(parent, Qt::Window), m_ctx(context)
+AlarmMessageWindow::AlarmMessageWindow(WindowContext& context, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_ctx(context)
 {
-    DeactivationHook::install(this, &Form6::Form_Deactivate);
+    DeactivationHook::install(this, &AlarmMessageWindow::Form_Deactivate);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlag(Qt::WindowMinimizeButtonHint, true);
 
@@ -40,7 +41,7 @@ Form6::Form6(WindowContext& context, QWidget* parent) : QWidget(parent, Qt::Wind
     cmdOk = new QPushButton(QStringLiteral("OK"), this);
     cmdOk->setDefault(true);
     setFocusProxy(cmdOk);
-    connect(cmdOk, &QPushButton::clicked, this, &Form6::cmdOk_Click);
+    connect(cmdOk, &QPushButton::clicked, this, &AlarmMessageWindow::cmdOk_Click);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(txtMsg, 1);
@@ -48,13 +49,13 @@ Form6::Form6(WindowContext& context, QWidget* parent) : QWidget(parent, Qt::Wind
     resize(360, 180);
 
     Timer1.setInterval(kTitleMs);
-    connect(&Timer1, &QTimer::timeout, this, &Form6::Timer1_Timer);
+    connect(&Timer1, &QTimer::timeout, this, &AlarmMessageWindow::Timer1_Timer);
     Form_Load();
 }
 
-void Form6::Form_Load()
+void AlarmMessageWindow::Form_Load()
 {
-    Module1& state = m_ctx.state;
+    SharedState& state = m_ctx.state;
     m_ctx.front.rememberPrevious(lPrevWho);
     lMyWho = state.takeMsgWinNumber();
 
@@ -67,39 +68,39 @@ void Form6::Form_Load()
     m_ctx.services.windows.setTopmost(this);
 }
 
-void Form6::showMessage(const QString& text)
+void AlarmMessageWindow::showMessage(const QString& text)
 {
     txtMsg->setPlainText(text);
     show();
 }
 
-void Form6::Timer1_Timer()
+void AlarmMessageWindow::Timer1_Timer()
 {
     const QDateTime now = m_ctx.services.clock.now();
     setWindowTitle(QStringLiteral("Message  ") + QLocale::c().toString(now, QStringLiteral("dd MMM yyyy / hh:mm AP")));
 }
 
-void Form6::showEvent(QShowEvent* event)
+void AlarmMessageWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     // The title clock runs only while the window can be seen.
     Timer1.start();
 }
 
-void Form6::hideEvent(QHideEvent* event)
+void AlarmMessageWindow::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
     Timer1.stop();
 }
 
-void Form6::changeEvent(QEvent* event)
+void AlarmMessageWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && isMinimized())
         Form_Minimized();
 }
 
-void Form6::Form_Deactivate()
+void AlarmMessageWindow::Form_Deactivate()
 {
     if (isMinimized() || !isVisible())
         return;
@@ -111,12 +112,12 @@ void Form6::Form_Deactivate()
     windows.beep();
 }
 
-void Form6::Form_Minimized()
+void AlarmMessageWindow::Form_Minimized()
 {
     m_ctx.dialogs.handFrontBack(lPrevWho);
 }
 
-void Form6::handBack()
+void AlarmMessageWindow::handBack()
 {
     if (m_handedBack)
         return;
@@ -124,12 +125,12 @@ void Form6::handBack()
     m_ctx.dialogs.handFrontBack(lPrevWho);
 }
 
-void Form6::cmdOk_Click()
+void AlarmMessageWindow::cmdOk_Click()
 {
     close();
 }
 
-void Form6::closeEvent(QCloseEvent* event)
+void AlarmMessageWindow::closeEvent(QCloseEvent* event)
 {
     handBack();
     Timer1.stop();

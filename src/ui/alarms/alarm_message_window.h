@@ -10,13 +10,13 @@ class QPlainTextEdit;
 class QPushButton;
 
 // The alarm message window: one event's message on top, taking the front back with a beep until OK.
-class Form6 final : public QWidget
+class AlarmMessageWindow final : public QWidget
 {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(Form6)
+    Q_DISABLE_COPY_MOVE(AlarmMessageWindow)
 public:
     /// The window's load: its identity number, the font size from the settings, on top.
-    explicit Form6(WindowContext& context, QWidget* parent = nullptr);
+    explicit AlarmMessageWindow(WindowContext& context, QWidget* parent = nullptr);
 
     /// Shows `text` in a window of its own, modeless.
     void showMessage(const QString& text);

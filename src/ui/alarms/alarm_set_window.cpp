@@ -88,7 +88,7 @@ void keepOwnFont(QWidget* widget)
 }
 } // namespace
 
-Form4::Form4(WindowContext& context, QWidget* parent) : QWidget(parent, Qt::Window), m_ctx(context)
+AlarmSetWindow::AlarmSetWindow(WindowContext& context, QWidget* parent) : QWidget(parent, Qt::Window), m_ctx(context)
 {
     setWindowTitle(AlarmSet::kCaption);
     setWindowIcon(TrayPictures::normal());
@@ -96,7 +96,7 @@ Form4::Form4(WindowContext& context, QWidget* parent) : QWidget(parent, Qt::Wind
     buildLayout();
 
     Timer1.setInterval(kTitleMs);
-    connect(&Timer1, &QTimer::timeout, this, &Form4::Timer1_Timer);
+    connect(&Timer1, &QTimer::timeout, this, &AlarmSetWindow::Timer1_Timer);
 
     strTimesOfPlay = QStringLiteral("once");
     SFjumper = false;
@@ -104,13 +104,13 @@ Form4::Form4(WindowContext& context, QWidget* parent) : QWidget(parent, Qt::Wind
     LoadFontSetting();
 }
 
-Form4::~Form4() = default;
+AlarmSetWindow::~AlarmSetWindow() = default;
 
-void Form4::buildControls()
+void AlarmSetWindow::buildControls()
 {
     menuBar = new QMenuBar(this);
     mSettings = menuBar->addAction(QStringLiteral("Settings"));
-    connect(mSettings, &QAction::triggered, this, &Form4::mSettings_Click);
+    connect(mSettings, &QAction::triggered, this, &AlarmSetWindow::mSettings_Click);
 
     Image1 = new QLabel(this);
     Image1->setPixmap(TrayPictures::normal().pixmap(QSize(36, 36)));
@@ -121,11 +121,11 @@ void Form4::buildControls()
     cbHour->addItems(twoDigitItems(1, 12));
     lblColon1 = new QLabel(QStringLiteral(":"), this);
     auto* minutes = new DropDownBox(this);
-    minutes->onDropDown = [minutes] { minutes->addItems(Form8::MinDropDown(minutes->count())); };
+    minutes->onDropDown = [minutes] { minutes->addItems(AlarmListLogic::MinDropDown(minutes->count())); };
     cbMin = minutes;
     lblColon2 = new QLabel(QStringLiteral(":"), this);
     auto* seconds = new DropDownBox(this);
-    seconds->onDropDown = [seconds] { seconds->addItems(Form8::SecDropDown(seconds->count())); };
+    seconds->onDropDown = [seconds] { seconds->addItems(AlarmListLogic::SecDropDown(seconds->count())); };
     cbSec = seconds;
     for (QComboBox* box : {cbMin, cbSec}) {
         box->setEditable(true);
@@ -154,8 +154,8 @@ void Form4::buildControls()
     cmdDown->setToolTip(QStringLiteral("AM / PM"));
     for (QToolButton* button : {cmdUp, cmdDown})
         button->setFixedHeight(txtAm->sizeHint().height() / 2 + 1);
-    connect(cmdUp, &QToolButton::clicked, this, &Form4::cmdUp_Click);
-    connect(cmdDown, &QToolButton::clicked, this, &Form4::cmdDown_Click);
+    connect(cmdUp, &QToolButton::clicked, this, &AlarmSetWindow::cmdUp_Click);
+    connect(cmdDown, &QToolButton::clicked, this, &AlarmSetWindow::cmdDown_Click);
 
     cbPlayTimes = new QComboBox(this);
     cbPlayTimes->setPlaceholderText(QStringLiteral("Play Times"));
@@ -167,9 +167,9 @@ void Form4::buildControls()
     cmdAdd = new QPushButton(QStringLiteral("Add"), this);
     cmdAdd->setDefault(true);
     cmdAdd->setAutoDefault(true);
-    connect(cmdAdd, &QPushButton::clicked, this, &Form4::cmdAdd_Click);
+    connect(cmdAdd, &QPushButton::clicked, this, &AlarmSetWindow::cmdAdd_Click);
     cmdWithMessage = pictureButton(QStyle::SP_FileDialogContentsView, QStringLiteral("Add with a message"), this);
-    connect(cmdWithMessage, &QToolButton::clicked, this, &Form4::cmdWithMessage_Click);
+    connect(cmdWithMessage, &QToolButton::clicked, this, &AlarmSetWindow::cmdWithMessage_Click);
 
     Frame2 = new QGroupBox(QStringLiteral("Play list :"), this);
     AlarmLists& lists = m_ctx.lists;
@@ -182,8 +182,8 @@ void Form4::buildControls()
         const QModelIndexList rows = lstData->selectionModel()->selectedRows();
         m_ctx.lists.lstData.setSelected(rows.isEmpty() ? -1 : rows.first().row());
     });
-    connect(&lists.lstData, &AlarmDataList::selectedChanged, this, &Form4::showSelected);
-    connect(lstData, &QListView::doubleClicked, this, &Form4::lstData_DblClick);
+    connect(&lists.lstData, &AlarmDataList::selectedChanged, this, &AlarmSetWindow::showSelected);
+    connect(lstData, &QListView::doubleClicked, this, &AlarmSetWindow::lstData_DblClick);
     lstMessage = new QListView(Frame2);
     lstMessage->setUniformItemSizes(true);
     lstMessage->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -210,11 +210,11 @@ void Form4::buildControls()
 
     cmdViewM = new QPushButton(QStringLiteral("View Message"), this);
     cmdViewM->setAutoDefault(true);
-    connect(cmdViewM, &QPushButton::clicked, this, &Form4::cmdViewM_Click);
+    connect(cmdViewM, &QPushButton::clicked, this, &AlarmSetWindow::cmdViewM_Click);
     cmdDelete = pictureButton(QStyle::SP_DialogDiscardButton, QStringLiteral("Delete the selected event"), this);
     cmdDeleteAll = pictureButton(QStyle::SP_DialogResetButton, QStringLiteral("Delete all events"), this);
-    connect(cmdDelete, &QToolButton::clicked, this, &Form4::cmdDelete_Click);
-    connect(cmdDeleteAll, &QToolButton::clicked, this, &Form4::cmdDeleteAll_Click);
+    connect(cmdDelete, &QToolButton::clicked, this, &AlarmSetWindow::cmdDelete_Click);
+    connect(cmdDeleteAll, &QToolButton::clicked, this, &AlarmSetWindow::cmdDeleteAll_Click);
 
     auto* songs = new DropDownBox(this);
     songs->onDropDown = [this] { SongDropDown(); };
@@ -223,13 +223,13 @@ void Form4::buildControls()
     cmbSong->setMinimumContentsLength(12);
     cmbSong->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cmbSong->installEventFilter(this);
-    connect(cmbSong, &QComboBox::activated, this, &Form4::SongClick);
+    connect(cmbSong, &QComboBox::activated, this, &AlarmSetWindow::SongClick);
     cmdPlayB = pictureButton(QStyle::SP_MediaPlay, QStringLiteral("Play the sound once"), this);
-    connect(cmdPlayB, &QToolButton::clicked, this, &Form4::cmdPlayB_Click);
+    connect(cmdPlayB, &QToolButton::clicked, this, &AlarmSetWindow::cmdPlayB_Click);
 
     chkEMPlay = new QCheckBox(QStringLiteral("Every"), this);
     chkEMPlay->setEnabled(false);
-    connect(chkEMPlay, &QCheckBox::toggled, this, &Form4::chkEMPlay_Click);
+    connect(chkEMPlay, &QCheckBox::toggled, this, &AlarmSetWindow::chkEMPlay_Click);
     cbEMPlay = new QComboBox(this);
     cbEMPlay->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
                         QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("15"), QStringLiteral("30"),
@@ -237,20 +237,20 @@ void Form4::buildControls()
     cbEMPlay->setPlaceholderText(QStringLiteral(" "));
     cbEMPlay->setCurrentIndex(-1);
     cbEMPlay->installEventFilter(this);
-    connect(cbEMPlay, &QComboBox::currentIndexChanged, this, &Form4::cbEMPlay_Click);
+    connect(cbEMPlay, &QComboBox::currentIndexChanged, this, &AlarmSetWindow::cbEMPlay_Click);
     Label2 = new QLabel(QStringLiteral("min"), this);
 
     cmdLoad = pictureButton(QStyle::SP_DialogOpenButton, QStringLiteral("Load alarm events from a file"), this);
     cmdSaveFile = pictureButton(QStyle::SP_DialogSaveButton, QStringLiteral("Save the alarm events to a file"), this);
     cmdEditor = pictureButton(QStyle::SP_FileDialogDetailedView, QStringLiteral("Edit an alarm data file"), this);
     cmdMin = pictureButton(QStyle::SP_TitleBarMinButton, QStringLiteral("Minimize"), this);
-    connect(cmdLoad, &QToolButton::clicked, this, &Form4::cmdLoad_Click);
-    connect(cmdSaveFile, &QToolButton::clicked, this, &Form4::cmdSaveFile_Click);
-    connect(cmdEditor, &QToolButton::clicked, this, &Form4::cmdEditor_Click);
-    connect(cmdMin, &QToolButton::clicked, this, &Form4::cmdMin_Click);
+    connect(cmdLoad, &QToolButton::clicked, this, &AlarmSetWindow::cmdLoad_Click);
+    connect(cmdSaveFile, &QToolButton::clicked, this, &AlarmSetWindow::cmdSaveFile_Click);
+    connect(cmdEditor, &QToolButton::clicked, this, &AlarmSetWindow::cmdEditor_Click);
+    connect(cmdMin, &QToolButton::clicked, this, &AlarmSetWindow::cmdMin_Click);
     cmdExit = new QPushButton(QStringLiteral("Exit"), this);
     cmdExit->setAutoDefault(true);
-    connect(cmdExit, &QPushButton::clicked, this, &Form4::cmdExit_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &AlarmSetWindow::cmdExit_Click);
 
     const QList<QWidget*> tabOrder{cbHour,         cbMin,     cbSec,     cmdUp,        cmdDown,   cbPlayTimes, cmdAdd,
                                    cmdWithMessage, cmdViewM,  cmdDelete, cmdDeleteAll, lstData,   cmbSong,     cmdPlayB,
@@ -262,7 +262,7 @@ void Form4::buildControls()
     cbHour->setFocus(); // typing starts with the hours
 }
 
-void Form4::buildLayout()
+void AlarmSetWindow::buildLayout()
 {
     auto* time = new QHBoxLayout;
     time->addWidget(lblATis);
@@ -340,9 +340,9 @@ void Form4::buildLayout()
     resize(sizeHint().expandedTo(QSize(480, 400)));
 }
 
-void Form4::fForm4Load()
+void AlarmSetWindow::fForm4Load()
 {
-    Module1& state = m_ctx.state;
+    SharedState& state = m_ctx.state;
     txtAm->setText(AlarmSet::amPmAt(m_ctx.services.clock.now()));
     showSelected(m_ctx.lists.lstData.selected());
 
@@ -363,19 +363,19 @@ void Form4::fForm4Load()
     }
 }
 
-void Form4::LoadFontSetting()
+void AlarmSetWindow::LoadFontSetting()
 {
     applyWindowFont(
         {cbHour, cbMin, cbPlayTimes, cbSec, cmbSong, cmdAdd, cmdExit, cmdViewM, Frame2, Label2, lblATis, lstData},
         SettingsStore(m_ctx.state.settingsFile()).fontChoice());
 }
 
-Form8 Form4::logic()
+AlarmListLogic AlarmSetWindow::logic()
 {
-    return Form8(m_ctx.state, m_ctx.lists, m_ctx.warnings, m_ctx.services.clock);
+    return AlarmListLogic(m_ctx.state, m_ctx.lists, m_ctx.warnings, m_ctx.services.clock);
 }
 
-void Form4::watchTimeBox(QComboBox* box)
+void AlarmSetWindow::watchTimeBox(QComboBox* box)
 {
     QLineEdit* edit = box->lineEdit();
     // Keys reach the box, which hands them to its edit line; keys sent to the line itself are watched as well.
@@ -383,7 +383,7 @@ void Form4::watchTimeBox(QComboBox* box)
     edit->installEventFilter(this);
     // Text that arrives without typing (pasted, dropped) passes the same digit rule as typed keys.
     connect(edit, &QLineEdit::textEdited, this, [this, edit](const QString& text) {
-        const FilteredTime filtered = Form8::filterTimeBoxText(text);
+        const FilteredTime filtered = AlarmListLogic::filterTimeBoxText(text);
         if (filtered.text != text)
             edit->setText(filtered.text);
         if (filtered.beep)
@@ -391,7 +391,7 @@ void Form4::watchTimeBox(QComboBox* box)
     });
 }
 
-bool Form4::eventFilter(QObject* watched, QEvent* event)
+bool AlarmSetWindow::eventFilter(QObject* watched, QEvent* event)
 {
     const bool press = event->type() == QEvent::KeyPress;
     const bool release = event->type() == QEvent::KeyRelease;
@@ -400,7 +400,7 @@ bool Form4::eventFilter(QObject* watched, QEvent* event)
     const auto* key = static_cast<QKeyEvent*>(event);
 
     if (watched == cbPlayTimes || watched == cbEMPlay || watched == cmbSong)
-        return press && Form8::listOnlyKeyPress(key->text()) != KeyVerdict::Pass;
+        return press && AlarmListLogic::listOnlyKeyPress(key->text()) != KeyVerdict::Pass;
     auto* edit = qobject_cast<QLineEdit*>(watched);
     if (watched == cbHour || watched == cbMin || watched == cbSec)
         edit = static_cast<QComboBox*>(watched)->lineEdit();
@@ -412,12 +412,12 @@ bool Form4::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     if (press) {
-        const KeyVerdict verdict = Form8::timeBoxKeyPress(key->text());
+        const KeyVerdict verdict = AlarmListLogic::timeBoxKeyPress(key->text());
         if (verdict == KeyVerdict::DropWithBeep)
             m_ctx.services.windows.beep();
         return verdict != KeyVerdict::Pass;
     }
-    const FilteredTime filtered = Form8::timeBoxKeyRelease(edit->text());
+    const FilteredTime filtered = AlarmListLogic::timeBoxKeyRelease(edit->text());
     if (filtered.beep) {
         edit->setText(filtered.text);
         m_ctx.services.windows.beep();
@@ -425,7 +425,7 @@ bool Form4::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-void Form4::keyPressEvent(QKeyEvent* event)
+void AlarmSetWindow::keyPressEvent(QKeyEvent* event)
 {
     // Enter that no focused control takes adds the event, as the window's default button; the keypad's Enter too.
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
@@ -436,20 +436,20 @@ void Form4::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
-void Form4::cmdAdd_Click()
+void AlarmSetWindow::cmdAdd_Click()
 {
     AddClick();
 }
 
-void Form4::cmdWithMessage_Click()
+void AlarmSetWindow::cmdWithMessage_Click()
 {
-    Module1& state = m_ctx.state;
+    SharedState& state = m_ctx.state;
     state.bWithMessage = kTrue;
     AddClick();
     state.bWithMessage = kFalse;
 }
 
-void Form4::AddClick()
+void AlarmSetWindow::AddClick()
 {
     const TimeBoxes boxes{cbHour->currentText(), cbMin->currentText(), cbSec->currentText()};
     const QString chosen = cbPlayTimes->currentIndex() >= 0 ? cbPlayTimes->currentText() : QString();
@@ -460,64 +460,64 @@ void Form4::AddClick()
     cbMin->setEditText(result.shown.cbMin);
     cbSec->setEditText(result.shown.cbSec);
 
-    const Module1& state = m_ctx.state;
+    const SharedState& state = m_ctx.state;
     if (result.bInserted == kTrue && state.bWithMessage == kTrue && state.lForegroundWho == 0)
         openMessageInput();
 }
 
-void Form4::lstData_DblClick()
+void AlarmSetWindow::lstData_DblClick()
 {
     if (m_ctx.lists.lstData.selected() >= 0 && m_ctx.state.lForegroundWho == 0)
         openMessageInput();
 }
 
-void Form4::openMessageInput()
+void AlarmSetWindow::openMessageInput()
 {
     m_typingMessage = true;
     showListArea();
     m_ctx.requests.showMessageInput();
 }
 
-void Form4::messageInputClosed()
+void AlarmSetWindow::messageInputClosed()
 {
     m_typingMessage = false;
     showListArea();
 }
 
-void Form4::showListArea()
+void AlarmSetWindow::showListArea()
 {
     const bool viewing = !txtViewM->isHidden();
     lstData->setVisible(!viewing && !m_typingMessage);
     imgSha->setVisible(!viewing && m_typingMessage);
 }
 
-QSize Form4::viewSize() const
+QSize AlarmSetWindow::viewSize() const
 {
     return QSize(qRound(kViewWidthTwips * logicalDpiX() / kTwipsPerInch),
                  qRound(kViewHeightTwips * logicalDpiY() / kTwipsPerInch));
 }
 
-void Form4::cmdDelete_Click()
+void AlarmSetWindow::cmdDelete_Click()
 {
     logic().deleteClick();
 }
 
-void Form4::cmdDeleteAll_Click()
+void AlarmSetWindow::cmdDeleteAll_Click()
 {
     logic().deleteAllClick();
 }
 
-void Form4::cmdUp_Click()
+void AlarmSetWindow::cmdUp_Click()
 {
-    txtAm->setText(Form8::UpClick(txtAm->text()));
+    txtAm->setText(AlarmListLogic::UpClick(txtAm->text()));
 }
 
-void Form4::cmdDown_Click()
+void AlarmSetWindow::cmdDown_Click()
 {
-    txtAm->setText(Form8::DownClick(txtAm->text()));
+    txtAm->setText(AlarmListLogic::DownClick(txtAm->text()));
 }
 
-void Form4::cmdViewM_Click()
+void AlarmSetWindow::cmdViewM_Click()
 {
     if (!txtViewM->isHidden()) {
         txtViewM->hide();
@@ -538,7 +538,7 @@ void Form4::cmdViewM_Click()
     cmdViewM->setText(QStringLiteral("Hide Message"));
 }
 
-void Form4::SongDropDown()
+void AlarmSetWindow::SongDropDown()
 {
     if (SFjumper)
         return;
@@ -546,7 +546,7 @@ void Form4::SongDropDown()
     SFjumper = true;
 }
 
-void Form4::SongClick()
+void AlarmSetWindow::SongClick()
 {
     if (cmbSong->currentIndex() < 0)
         return;
@@ -555,20 +555,20 @@ void Form4::SongClick()
         m_ctx.warnings.AnswerOk(warning);
 }
 
-void Form4::cmdPlayB_Click()
+void AlarmSetWindow::cmdPlayB_Click()
 {
     if (cmbSong->currentIndex() < 0)
         return;
     m_ctx.services.wave.sndPlaySound(AlarmSet::songPath(m_ctx.state, cmbSong->currentText()));
 }
 
-void Form4::cbEMPlay_Click()
+void AlarmSetWindow::cbEMPlay_Click()
 {
     if (cbEMPlay->currentIndex() >= 0)
         chkEMPlay->setEnabled(true);
 }
 
-void Form4::chkEMPlay_Click()
+void AlarmSetWindow::chkEMPlay_Click()
 {
     const bool on = chkEMPlay->isChecked();
     setUpChime(m_ctx.state, on, cbEMPlay->currentIndex() >= 0 ? cbEMPlay->currentText() : QString(),
@@ -577,47 +577,47 @@ void Form4::chkEMPlay_Click()
     cbEMPlay->setEnabled(!on);
 }
 
-void Form4::cmdLoad_Click()
+void AlarmSetWindow::cmdLoad_Click()
 {
     m_ctx.requests.showDataFileChooser(DataFileChoice::Mode::Load);
 }
 
-void Form4::cmdSaveFile_Click()
+void AlarmSetWindow::cmdSaveFile_Click()
 {
     m_ctx.requests.showDataFileChooser(DataFileChoice::Mode::Save);
 }
 
-void Form4::cmdEditor_Click()
+void AlarmSetWindow::cmdEditor_Click()
 {
     m_ctx.requests.showDataFileChooser(DataFileChoice::Mode::Edit);
 }
 
-void Form4::mSettings_Click()
+void AlarmSetWindow::mSettings_Click()
 {
     m_ctx.requests.showSettingsWindow();
 }
 
-void Form4::cmdMin_Click()
+void AlarmSetWindow::cmdMin_Click()
 {
     showMinimized();
 }
 
-void Form4::cmdExit_Click()
+void AlarmSetWindow::cmdExit_Click()
 {
-    Module1& state = m_ctx.state;
+    SharedState& state = m_ctx.state;
     if (QString reason; !AlarmSet::fForm4ExitClick(state, m_ctx.lists.lstData, pos(), &reason))
         qWarning("Ixo: the place of the Alarm Set window could not be saved in %s: %s",
                  qPrintable(state.settingsFile().path()), qPrintable(reason));
     hide();
 }
 
-void Form4::Timer1_Timer()
+void AlarmSetWindow::Timer1_Timer()
 {
     if (isVisible())
         setWindowTitle(AlarmSet::title(m_ctx.services.clock.now()));
 }
 
-void Form4::showSelected(qsizetype row)
+void AlarmSetWindow::showSelected(qsizetype row)
 {
     QItemSelectionModel* selection = lstData->selectionModel();
     if (row < 0) {
@@ -629,14 +629,14 @@ void Form4::showSelected(qsizetype row)
     lstData->scrollTo(index);
 }
 
-void Form4::updateSecondsShown()
+void AlarmSetWindow::updateSecondsShown()
 {
     const bool seconds = m_ctx.state.bNoSecond != kTrue;
     cbSec->setVisible(seconds);
     lblColon2->setVisible(seconds);
 }
 
-void Form4::showEvent(QShowEvent* event)
+void AlarmSetWindow::showEvent(QShowEvent* event)
 {
     updateSecondsShown();
     QWidget::showEvent(event);
@@ -645,13 +645,13 @@ void Form4::showEvent(QShowEvent* event)
     Timer1.start();
 }
 
-void Form4::hideEvent(QHideEvent* event)
+void AlarmSetWindow::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
     Timer1.stop();
 }
 
-void Form4::closeEvent(QCloseEvent* event)
+void AlarmSetWindow::closeEvent(QCloseEvent* event)
 {
     // Closing only hides the window: the day's list goes on, and the window stays loaded as the tray's Alarm Set
     // asked (only Exit lets the idle clock unload it).

@@ -6,7 +6,7 @@
 #include <QWidget>
 
 struct WindowContext;
-class Form8;
+class AlarmListLogic;
 class QAction;
 class QAbstractButton;
 class QCheckBox;
@@ -21,14 +21,14 @@ class QPushButton;
 class QToolButton;
 
 // The Alarm Set window: time input, the day's alarm list and its messages, the alarm sound and the chime.
-class Form4 final : public QWidget
+class AlarmSetWindow final : public QWidget
 {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(Form4)
+    Q_DISABLE_COPY_MOVE(AlarmSetWindow)
 public:
     /// The window's load: the play-times word, AM/PM, its place, sound and chime from before, the font choice.
-    explicit Form4(WindowContext& context, QWidget* parent = nullptr);
-    ~Form4() override;
+    explicit AlarmSetWindow(WindowContext& context, QWidget* parent = nullptr);
+    ~AlarmSetWindow() override;
 
     void cmdAdd_Click();
     void cmdWithMessage_Click();
@@ -113,7 +113,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    Form8 logic();
+    AlarmListLogic logic();
     void buildControls();
     void buildLayout();
     void fForm4Load();

@@ -46,9 +46,10 @@ QLabel* labelButton(const QString& text, QWidget* parent)
 }
 } // namespace
 
-Form5::Form5(WindowContext& context, QWidget* parent) : QWidget(parent, Qt::Window), m_ctx(context)
+MessageInputWindow::MessageInputWindow(WindowContext& context, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_ctx(context)
 {
-    DeactivationHook::install(this, &Form5::Form_Deactivate);
+    DeactivationHook::install(this, &MessageInputWindow::Form_Deactivate);
     setWindowTitle(QStringLiteral("Input Message"));
     setWindowFlag(Qt::WindowMinimizeButtonHint, false);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
@@ -60,12 +61,12 @@ Form5::Form5(WindowContext& context, QWidget* parent) : QWidget(parent, Qt::Wind
     font.setStyleHint(QFont::Serif);
     font.setPointSize(kDesignFontSize);
     txtInput->setFont(font);
-    connect(txtInput, &QPlainTextEdit::textChanged, this, &Form5::keepInputRules);
+    connect(txtInput, &QPlainTextEdit::textChanged, this, &MessageInputWindow::keepInputRules);
 
     cmdOk = new QPushButton(QStringLiteral("Save"), this);
     cmdCancel = new QPushButton(QStringLiteral("Abandon"), this);
-    connect(cmdOk, &QPushButton::clicked, this, &Form5::cmdOk_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &Form5::cmdCancel_Click);
+    connect(cmdOk, &QPushButton::clicked, this, &MessageInputWindow::cmdOk_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &MessageInputWindow::cmdCancel_Click);
 
     lblFontSize = new QLabel(QStringLiteral("Font size :"), this);
     lblMinus = labelButton(QStringLiteral("-"), this);
@@ -89,9 +90,9 @@ Form5::Form5(WindowContext& context, QWidget* parent) : QWidget(parent, Qt::Wind
     m_ctx.dialogs.registerForegroundDialog(kWhoMessageInput, this);
 }
 
-Form5::~Form5() = default;
+MessageInputWindow::~MessageInputWindow() = default;
 
-void Form5::showInput()
+void MessageInputWindow::showInput()
 {
     if (isVisible()) {
         m_ctx.services.windows.bringToFront(this);
@@ -104,9 +105,9 @@ void Form5::showInput()
     txtInput->moveCursor(QTextCursor::End);
 }
 
-void Form5::Form_Load()
+void MessageInputWindow::Form_Load()
 {
-    Module1& state = m_ctx.state;
+    SharedState& state = m_ctx.state;
     m_ctx.front.claim(kWhoMessageInput);
     m_loaded = MessageInput::load(state, m_ctx.lists);
     if (m_loaded.fontSize)
@@ -117,14 +118,14 @@ void Form5::Form_Load()
         move(*m_loaded.position);
 }
 
-void Form5::setInputFontSize(double points)
+void MessageInputWindow::setInputFontSize(double points)
 {
     QFont font = txtInput->font();
     font.setPointSizeF(points);
     txtInput->setFont(font);
 }
 
-void Form5::keepInputRules()
+void MessageInputWindow::keepInputRules()
 {
     if (m_fixingText)
         return;
@@ -151,7 +152,7 @@ void Form5::keepInputRules()
     }
 }
 
-void Form5::cmdOk_Click()
+void MessageInputWindow::cmdOk_Click()
 {
     QString settingsWarning;
     const MessageInput::SaveResult result = MessageInput::save(m_ctx.state, m_ctx.lists, txtInput->font().pointSizeF(),
@@ -167,12 +168,12 @@ void Form5::cmdOk_Click()
     close();
 }
 
-void Form5::cmdCancel_Click()
+void MessageInputWindow::cmdCancel_Click()
 {
     close();
 }
 
-void Form5::lblMinus_Click()
+void MessageInputWindow::lblMinus_Click()
 {
     if (const std::optional<double> size = MessageInput::smallerFont(txtInput->font().pointSizeF()))
         setInputFontSize(*size);
@@ -180,7 +181,7 @@ void Form5::lblMinus_Click()
         m_ctx.services.windows.beep();
 }
 
-void Form5::lblPlus_Click()
+void MessageInputWindow::lblPlus_Click()
 {
     if (const std::optional<double> size = MessageInput::largerFont(txtInput->font().pointSizeF()))
         setInputFontSize(*size);
@@ -188,7 +189,7 @@ void Form5::lblPlus_Click()
         m_ctx.services.windows.beep();
 }
 
-bool Form5::eventFilter(QObject* watched, QEvent* event)
+bool MessageInputWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         auto* label = qobject_cast<QLabel*>(watched);
@@ -202,7 +203,7 @@ bool Form5::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void Form5::Form_Deactivate()
+void MessageInputWindow::Form_Deactivate()
 {
     if (m_closed)
         return;
@@ -213,9 +214,9 @@ void Form5::Form_Deactivate()
     m_ctx.dialogs.reclaimFront(this, kWhoMessageInput);
 }
 
-void Form5::Form_QueryUnload()
+void MessageInputWindow::Form_QueryUnload()
 {
-    Module1& state = m_ctx.state;
+    SharedState& state = m_ctx.state;
     MessageInput::abandon(m_ctx.lists, m_loaded);
     if (QString reason; !MessageInput::storePosition(state, pos(), &reason))
         qWarning("Ixo: the place of the message window could not be saved in %s: %s",
@@ -224,7 +225,7 @@ void Form5::Form_QueryUnload()
     m_ctx.front.release(0); // the message input window hands the front to nobody
 }
 
-void Form5::closeEvent(QCloseEvent* event)
+void MessageInputWindow::closeEvent(QCloseEvent* event)
 {
     if (!m_closed) {
         m_closed = true;

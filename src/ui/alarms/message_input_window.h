@@ -12,13 +12,13 @@ class QPlainTextEdit;
 class QPushButton;
 
 // The message input window: types or edits the message of the selected alarm event, and sets the message font size.
-class Form5 final : public QWidget
+class MessageInputWindow final : public QWidget
 {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(Form5)
+    Q_DISABLE_COPY_MOVE(MessageInputWindow)
 public:
-    explicit Form5(WindowContext& context, QWidget* parent = nullptr);
-    ~Form5() override;
+    explicit MessageInputWindow(WindowContext& context, QWidget* parent = nullptr);
+    ~MessageInputWindow() override;
 
     /// Opens the window for the selected alarm line: the load runs and the window shows. A window that is open
     /// already only comes to the front.

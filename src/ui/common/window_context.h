@@ -4,7 +4,7 @@
 
 #include <QtGlobal>
 
-struct Module1;
+struct SharedState;
 struct Services;
 struct AlarmLists;
 class FrontOrder;
@@ -15,14 +15,14 @@ class WindowRequests;
 class StartupHooks;
 class ListFileFlow;
 class WallpaperLogic;
-struct WallpaperFormState;
+struct WallpaperWindowState;
 
 // What a window is handed instead of the composition root: the shared state, the services, the display-free
 // objects it shows, and the small interfaces through which it asks the rest of the program. The root builds it
 // once and owns everything it points to; a window includes the headers of the parts it really uses.
 struct WindowContext
 {
-    Module1& state;
+    SharedState& state;
     const Services& services;
     /// The day's alarm and message lists.
     AlarmLists& lists;
@@ -40,7 +40,7 @@ struct WindowContext
     ListFileFlow& listFiles;
     /// The wallpaper list and schedule, and what the wallpaper window keeps while it is closed.
     WallpaperLogic& wallpaper;
-    WallpaperFormState& wallpaperForm;
+    WallpaperWindowState& wallpaperForm;
     /// The foreground code the overwrite question hands back when it closes; kept across its loads.
     qint32& overwritePrevWho;
 };

@@ -56,9 +56,9 @@ QLabel* modePicture(QStyle* style, QStyle::StandardPixmap pixmap, QWidget* paren
 
 } // namespace
 
-Form14::Form14(WindowContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
+DataFileChooser::DataFileChooser(WindowContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
-    DeactivationHook::install(this, &Form14::Form_Deactivate);
+    DeactivationHook::install(this, &DataFileChooser::Form_Deactivate);
     setWindowTitle(QStringLiteral(" Load Data From Files"));
 
     Label1 = new QLabel(QStringLiteral("Load data from files :"), this);
@@ -79,11 +79,11 @@ Form14::Form14(WindowContext& context, QWidget* parent) : QDialog(parent), m_ctx
     imgSave = modePicture(style(), QStyle::SP_DialogSaveButton, this);
     imgEdit = modePicture(style(), QStyle::SP_FileDialogContentsView, this);
 
-    connect(cmdConfirm, &QPushButton::clicked, this, &Form14::cmdConfirm_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &Form14::cmdCancel_Click);
-    connect(File1, &QListWidget::itemClicked, this, &Form14::File1_Click);
+    connect(cmdConfirm, &QPushButton::clicked, this, &DataFileChooser::cmdConfirm_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &DataFileChooser::cmdCancel_Click);
+    connect(File1, &QListWidget::itemClicked, this, &DataFileChooser::File1_Click);
     // As in a list box, choosing an entry with the keys is a click too.
-    connect(File1, &QListWidget::itemSelectionChanged, this, &Form14::File1_Click);
+    connect(File1, &QListWidget::itemSelectionChanged, this, &DataFileChooser::File1_Click);
     File1->installEventFilter(this);
     txtInput->installEventFilter(this);
 
@@ -104,11 +104,11 @@ Form14::Form14(WindowContext& context, QWidget* parent) : QDialog(parent), m_ctx
     layout->addLayout(buttons);
 }
 
-Form14::~Form14() = default;
+DataFileChooser::~DataFileChooser() = default;
 
-void Form14::Form_Load()
+void DataFileChooser::Form_Load()
 {
-    Module1& state = m_ctx.state;
+    SharedState& state = m_ctx.state;
     QDir().mkpath(state.strAppPath);
     File1->addItems(DataFileChoice::listDataFiles(state.strAppPath));
     lPrevWho = m_ctx.front.claim(kWhoFileChooser);
@@ -117,13 +117,13 @@ void Form14::Form_Load()
     LoadFontSetting();
 }
 
-void Form14::LoadFontSetting()
+void DataFileChooser::LoadFontSetting()
 {
     applyWindowFont({cmdCancel, cmdConfirm, File1, Label1, lblInputFileN},
                     SettingsStore(m_ctx.state.settingsFile()).fontChoice(), WindowFontCases::ArialOnly);
 }
 
-void Form14::setMode(DataFileChoice::Mode mode)
+void DataFileChooser::setMode(DataFileChoice::Mode mode)
 {
     m_mode = mode;
     cmdConfirm->setText(DataFileChoice::confirmCaption(mode));
@@ -143,18 +143,18 @@ void Form14::setMode(DataFileChoice::Mode mode)
     imgEdit->setVisible(mode == DataFileChoice::Mode::Edit);
 }
 
-bool Form14::singleFileMode() const
+bool DataFileChooser::singleFileMode() const
 {
     return m_mode != DataFileChoice::Mode::Load;
 }
 
-void Form14::deselectCurrent()
+void DataFileChooser::deselectCurrent()
 {
     if (QListWidgetItem* current = File1->currentItem())
         current->setSelected(false);
 }
 
-void Form14::File1_Click()
+void DataFileChooser::File1_Click()
 {
     if (!singleFileMode() || File1->count() == 0)
         return;
@@ -162,7 +162,7 @@ void Form14::File1_Click()
         txtInput->clear();
 }
 
-bool Form14::eventFilter(QObject* watched, QEvent* event)
+bool DataFileChooser::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == File1 && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
@@ -175,7 +175,7 @@ bool Form14::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void Form14::cmdConfirm_Click()
+void DataFileChooser::cmdConfirm_Click()
 {
     DataFileChoice::ListState list;
     for (int i = 0; i < File1->count(); ++i) {
@@ -206,12 +206,12 @@ void Form14::cmdConfirm_Click()
         unload();
 }
 
-void Form14::cmdCancel_Click()
+void DataFileChooser::cmdCancel_Click()
 {
     unload();
 }
 
-void Form14::unload()
+void DataFileChooser::unload()
 {
     if (m_unloaded)
         return;
@@ -221,7 +221,7 @@ void Form14::unload()
     m_ctx.requests.dataFileChooserClosed();
 }
 
-void Form14::Form_Deactivate()
+void DataFileChooser::Form_Deactivate()
 {
     if (m_unloaded)
         return;
@@ -232,13 +232,13 @@ void Form14::Form_Deactivate()
     m_ctx.dialogs.reclaimFront(this, kWhoFileChooser);
 }
 
-void Form14::closeEvent(QCloseEvent* event)
+void DataFileChooser::closeEvent(QCloseEvent* event)
 {
     event->ignore();
     unload();
 }
 
-void Form14::reject()
+void DataFileChooser::reject()
 {
     unload();
 }

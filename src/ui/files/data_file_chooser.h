@@ -14,13 +14,13 @@ class QPushButton;
 
 // The data file chooser: picks an alarm data file of the program folder to load, save into or edit. The opener
 // sets the mode after the load; the heading, the confirm button's caption and the picture follow it.
-class Form14 final : public QDialog
+class DataFileChooser final : public QDialog
 {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(Form14)
+    Q_DISABLE_COPY_MOVE(DataFileChooser)
 public:
-    explicit Form14(WindowContext& context, QWidget* parent = nullptr);
-    ~Form14() override;
+    explicit DataFileChooser(WindowContext& context, QWidget* parent = nullptr);
+    ~DataFileChooser() override;
 
     /// Lists the files, claims the front and applies the font choice; runs once, before the window shows.
     void Form_Load();

@@ -11,7 +11,7 @@
 
 #include "ui/common/window_requests.h"
 
-Form10::Form10(WindowRequests& requests, QWidget* parent) : QDialog(parent), m_requests(requests)
+ErrorListWindow::ErrorListWindow(WindowRequests& requests, QWidget* parent) : QDialog(parent), m_requests(requests)
 {
     setWindowTitle(QStringLiteral("Error found"));
     Image1 = new QLabel(this);
@@ -20,7 +20,7 @@ Form10::Form10(WindowRequests& requests, QWidget* parent) : QDialog(parent), m_r
     lstErrorMsg->setMinimumSize(320, 160);
     cmdOk = new QPushButton(QStringLiteral("OK"), this);
     cmdOk->setDefault(true);
-    connect(cmdOk, &QPushButton::clicked, this, &Form10::cmdOk_Click);
+    connect(cmdOk, &QPushButton::clicked, this, &ErrorListWindow::cmdOk_Click);
 
     auto* row = new QHBoxLayout;
     row->addWidget(Image1, 0, Qt::AlignTop);
@@ -30,18 +30,18 @@ Form10::Form10(WindowRequests& requests, QWidget* parent) : QDialog(parent), m_r
     layout->addWidget(cmdOk, 0, Qt::AlignHCenter);
 }
 
-void Form10::addError(const QString& line)
+void ErrorListWindow::addError(const QString& line)
 {
     lstErrorMsg->addItem(line);
 }
 
-void Form10::cmdOk_Click()
+void ErrorListWindow::cmdOk_Click()
 {
     hide();
     m_requests.errorListClosed();
 }
 
-void Form10::reject()
+void ErrorListWindow::reject()
 {
     cmdOk_Click();
 }

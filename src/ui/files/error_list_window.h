@@ -10,12 +10,12 @@ class QListWidget;
 class QPushButton;
 
 // The error list window: the problems found while loading alarm data files.
-class Form10 final : public QDialog
+class ErrorListWindow final : public QDialog
 {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(Form10)
+    Q_DISABLE_COPY_MOVE(ErrorListWindow)
 public:
-    explicit Form10(WindowRequests& requests, QWidget* parent = nullptr);
+    explicit ErrorListWindow(WindowRequests& requests, QWidget* parent = nullptr);
 
     void addError(const QString& line);
     void cmdOk_Click();

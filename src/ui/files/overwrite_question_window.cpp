@@ -20,9 +20,10 @@
 #include "ui/common/window_context.h"
 #include "ui/common/window_requests.h"
 
-Form13::Form13(WindowContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
+OverwriteQuestionWindow::OverwriteQuestionWindow(WindowContext& context, QWidget* parent)
+    : QDialog(parent), m_ctx(context)
 {
-    DeactivationHook::install(this, &Form13::Form_Deactivate);
+    DeactivationHook::install(this, &OverwriteQuestionWindow::Form_Deactivate);
     setWindowTitle(QStringLiteral("Warning Message"));
 
     imgWarningMessage = new QLabel(this);
@@ -31,8 +32,8 @@ Form13::Form13(WindowContext& context, QWidget* parent) : QDialog(parent), m_ctx
     cmdYes = new QPushButton(QStringLiteral("Yes"), this);
     cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
     cmdCancel->setDefault(true);
-    connect(cmdYes, &QPushButton::clicked, this, &Form13::cmdYes_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &Form13::cmdCancel_Click);
+    connect(cmdYes, &QPushButton::clicked, this, &OverwriteQuestionWindow::cmdYes_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &OverwriteQuestionWindow::cmdCancel_Click);
 
     auto* row = new QHBoxLayout;
     row->addWidget(imgWarningMessage, 0, Qt::AlignTop);
@@ -49,9 +50,9 @@ Form13::Form13(WindowContext& context, QWidget* parent) : QDialog(parent), m_ctx
     m_ctx.dialogs.registerForegroundDialog(kWhoOverwrite, this);
 }
 
-Form13::~Form13() = default;
+OverwriteQuestionWindow::~OverwriteQuestionWindow() = default;
 
-void Form13::FileAlreadyExist(const QString& WhereDoYouComeFrom_, const QString& fFileName_)
+void OverwriteQuestionWindow::FileAlreadyExist(const QString& WhereDoYouComeFrom_, const QString& fFileName_)
 {
     FrontOrder& front = m_ctx.front;
     front.rememberPrevious(m_ctx.overwritePrevWho);
@@ -63,18 +64,18 @@ void Form13::FileAlreadyExist(const QString& WhereDoYouComeFrom_, const QString&
     m_ctx.services.windows.beep();
 }
 
-void Form13::cmdYes_Click()
+void OverwriteQuestionWindow::cmdYes_Click()
 {
     m_ctx.listFiles.overwrite(WhereDoYouComeFrom, fFileName);
     unload();
 }
 
-void Form13::cmdCancel_Click()
+void OverwriteQuestionWindow::cmdCancel_Click()
 {
     unload();
 }
 
-void Form13::unload()
+void OverwriteQuestionWindow::unload()
 {
     if (m_unloaded)
         return;
@@ -84,7 +85,7 @@ void Form13::unload()
     m_ctx.requests.overwriteQuestionClosed();
 }
 
-void Form13::Form_Deactivate()
+void OverwriteQuestionWindow::Form_Deactivate()
 {
     if (m_unloaded)
         return;
@@ -95,14 +96,14 @@ void Form13::Form_Deactivate()
     m_ctx.dialogs.reclaimFront(this, kWhoOverwrite);
 }
 
-void Form13::closeEvent(QCloseEvent* event)
+void OverwriteQuestionWindow::closeEvent(QCloseEvent* event)
 {
     // The close box answers Cancel.
     event->ignore();
     unload();
 }
 
-void Form13::reject()
+void OverwriteQuestionWindow::reject()
 {
     unload();
 }

@@ -10,13 +10,13 @@ class QPushButton;
 
 // The overwrite question: asks whether a list file that exists may be replaced, and on Yes writes it from the
 // saver's list as it stands at that moment.
-class Form13 final : public QDialog
+class OverwriteQuestionWindow final : public QDialog
 {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(Form13)
+    Q_DISABLE_COPY_MOVE(OverwriteQuestionWindow)
 public:
-    explicit Form13(WindowContext& context, QWidget* parent = nullptr);
-    ~Form13() override;
+    explicit OverwriteQuestionWindow(WindowContext& context, QWidget* parent = nullptr);
+    ~OverwriteQuestionWindow() override;
 
     /// Shows the question on top, modeless, for the saver `WhereDoYouComeFrom` ("AlarmSet", "Wallpaper") and
     /// the file `fFileName` of the program folder; returns at once.

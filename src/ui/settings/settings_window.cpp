@@ -49,7 +49,7 @@ qint16 stateOf(const QCheckBox* box)
 }
 } // namespace
 
-Form7::Form7(WindowContext& context, QWidget* parent) : QWidget(parent, Qt::Window), m_ctx(context)
+SettingsWindow::SettingsWindow(WindowContext& context, QWidget* parent) : QWidget(parent, Qt::Window), m_ctx(context)
 {
     setWindowTitle(QStringLiteral("Settings"));
 
@@ -138,46 +138,46 @@ Form7::Form7(WindowContext& context, QWidget* parent) : QWidget(parent, Qt::Wind
     layout->addWidget(fraLoadIxo);
     layout->addLayout(buttons);
 
-    connect(chkSoundOn, &QCheckBox::toggled, this, &Form7::chkSoundOn_Click);
-    connect(chkErrMsgPop, &QCheckBox::toggled, this, &Form7::chkErrMsgPop_Click);
-    connect(chkAutoLoad, &QCheckBox::toggled, this, &Form7::chkAutoLoad_Click);
-    connect(chkNoSec, &QCheckBox::toggled, this, &Form7::chkNoSec_Click);
-    connect(chkInternalSpeaker, &QCheckBox::toggled, this, &Form7::chkInternalSpeaker_Click);
-    connect(chkISInsteadMidi, &QCheckBox::toggled, this, &Form7::chkISInsteadMidi_Click);
+    connect(chkSoundOn, &QCheckBox::toggled, this, &SettingsWindow::chkSoundOn_Click);
+    connect(chkErrMsgPop, &QCheckBox::toggled, this, &SettingsWindow::chkErrMsgPop_Click);
+    connect(chkAutoLoad, &QCheckBox::toggled, this, &SettingsWindow::chkAutoLoad_Click);
+    connect(chkNoSec, &QCheckBox::toggled, this, &SettingsWindow::chkNoSec_Click);
+    connect(chkInternalSpeaker, &QCheckBox::toggled, this, &SettingsWindow::chkInternalSpeaker_Click);
+    connect(chkISInsteadMidi, &QCheckBox::toggled, this, &SettingsWindow::chkISInsteadMidi_Click);
     for (int i = 1; i <= 3; ++i)
         connect(optFont[std::size_t(i)], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
                 optFont_Click(i);
         });
-    connect(cmdPlayIS, &QPushButton::clicked, this, &Form7::cmdPlayIS_Click);
-    connect(cmdNext, &QPushButton::clicked, this, &Form7::cmdNext_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &Form7::cmdClose_Click);
-    connect(cmdRun, &QPushButton::clicked, this, &Form7::cmdRun_Click);
-    connect(cmdNoRun, &QPushButton::clicked, this, &Form7::cmdNoRun_Click);
+    connect(cmdPlayIS, &QPushButton::clicked, this, &SettingsWindow::cmdPlayIS_Click);
+    connect(cmdNext, &QPushButton::clicked, this, &SettingsWindow::cmdNext_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &SettingsWindow::cmdClose_Click);
+    connect(cmdRun, &QPushButton::clicked, this, &SettingsWindow::cmdRun_Click);
+    connect(cmdNoRun, &QPushButton::clicked, this, &SettingsWindow::cmdNoRun_Click);
 }
 
-Form7::~Form7() = default;
+SettingsWindow::~SettingsWindow() = default;
 
-void Form7::setCheckState(QCheckBox* box, qint16 state)
+void SettingsWindow::setCheckState(QCheckBox* box, qint16 state)
 {
     if (const std::optional<bool> on = storedCheck(state))
         box->setChecked(*on);
 }
 
-void Form7::showSoundChecks(qint16 soundOn, qint16 errMsgPop)
+void SettingsWindow::showSoundChecks(qint16 soundOn, qint16 errMsgPop)
 {
     setCheckState(chkSoundOn, soundOn);
     setCheckState(chkErrMsgPop, errMsgPop);
 }
 
-void Form7::showFontChoice(qint16 iFontChoice)
+void SettingsWindow::showFontChoice(qint16 iFontChoice)
 {
     optFont[std::size_t(SettingsStore::fontOption(iFontChoice))]->setChecked(true);
 }
 
-void Form7::Form_Load()
+void SettingsWindow::Form_Load()
 {
-    Module1& state = m_ctx.state;
+    SharedState& state = m_ctx.state;
     chkSoundOn->setChecked(state.bSoundOn == kTrue);
     chkErrMsgPop->setChecked(state.bErrMsgPop == kTrue);
     showFontChoice(state.iFontChoice);
@@ -192,7 +192,7 @@ void Form7::Form_Load()
     LoadFontSetting();
 }
 
-QList<QWidget*> Form7::captionedControls() const
+QList<QWidget*> SettingsWindow::captionedControls() const
 {
     return {Frame1,
             Frame2,
@@ -210,19 +210,19 @@ QList<QWidget*> Form7::captionedControls() const
             optFont[3]};
 }
 
-void Form7::LoadFontSetting()
+void SettingsWindow::LoadFontSetting()
 {
     applyWindowFont(captionedControls(), SettingsStore(m_ctx.state.settingsFile()).fontChoice());
 }
 
-void Form7::testRule()
+void SettingsWindow::testRule()
 {
     const bool show = chkInternalSpeaker->isChecked() && chkSoundOn->isChecked();
     cmdPlayIS->setVisible(show);
     lblTest->setVisible(show);
 }
 
-void Form7::chkSoundOn_Click()
+void SettingsWindow::chkSoundOn_Click()
 {
     const bool on = chkSoundOn->isChecked();
     m_ctx.state.bSoundOn = toFlag(on);
@@ -230,39 +230,39 @@ void Form7::chkSoundOn_Click()
     testRule();
 }
 
-void Form7::chkErrMsgPop_Click()
+void SettingsWindow::chkErrMsgPop_Click()
 {
     m_ctx.state.bErrMsgPop = toFlag(chkErrMsgPop->isChecked());
 }
 
-void Form7::chkNoSec_Click()
+void SettingsWindow::chkNoSec_Click()
 {
     m_ctx.state.bNoSecond = toFlag(chkNoSec->isChecked());
     m_ctx.requests.noSecondChanged();
 }
 
-void Form7::chkInternalSpeaker_Click()
+void SettingsWindow::chkInternalSpeaker_Click()
 {
     m_ctx.state.bUseInternalSpeaker = toFlag(chkInternalSpeaker->isChecked());
     testRule();
 }
 
-void Form7::chkISInsteadMidi_Click()
+void SettingsWindow::chkISInsteadMidi_Click()
 {
     m_ctx.state.bISInsteadMidi = toFlag(chkISInsteadMidi->isChecked());
 }
 
-void Form7::optFont_Click(int index)
+void SettingsWindow::optFont_Click(int index)
 {
     m_ctx.state.iFontChoice = qint16(index);
 }
 
-void Form7::cmdPlayIS_Click()
+void SettingsWindow::cmdPlayIS_Click()
 {
     m_ctx.requests.PlaySound(QStringLiteral("once"), m_ctx.state.strSongPath);
 }
 
-void Form7::cmdNext_Click()
+void SettingsWindow::cmdNext_Click()
 {
     const bool page1 = !Frame1->isHidden();
     Frame1->setVisible(!page1);
@@ -271,17 +271,17 @@ void Form7::cmdNext_Click()
     fraLoadIxo->setVisible(page1);
 }
 
-void Form7::cmdClose_Click()
+void SettingsWindow::cmdClose_Click()
 {
     close();
 }
 
-void Form7::itIsDone()
+void SettingsWindow::itIsDone()
 {
     lblLoadIxo->setText(lblLoadIxo->text() + kDone);
 }
 
-void Form7::cmdRun_Click()
+void SettingsWindow::cmdRun_Click()
 {
     QString error;
     if (m_ctx.services.autostart.enable(&error))
@@ -291,7 +291,7 @@ void Form7::cmdRun_Click()
     m_ctx.services.windows.beep();
 }
 
-void Form7::cmdNoRun_Click()
+void SettingsWindow::cmdNoRun_Click()
 {
     QString error;
     if (m_ctx.services.autostart.disable(&error))
@@ -301,9 +301,9 @@ void Form7::cmdNoRun_Click()
     m_ctx.services.windows.beep();
 }
 
-void Form7::Form_Unload()
+void SettingsWindow::Form_Unload()
 {
-    Module1& state = m_ctx.state;
+    SharedState& state = m_ctx.state;
     const SettingChecks checks{.chkSoundOn = stateOf(chkSoundOn),
                                .chkErrMsgPop = stateOf(chkErrMsgPop),
                                .chkAutoLoad = chkAutoLoad->isChecked(),
@@ -316,7 +316,7 @@ void Form7::Form_Unload()
                                 QStringLiteral(": ") + reason);
 }
 
-void Form7::closeEvent(QCloseEvent* event)
+void SettingsWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
     if (m_unloaded)

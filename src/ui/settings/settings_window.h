@@ -16,13 +16,13 @@ class QRadioButton;
 // The Settings window: sound options, seconds comparison, internal speaker, window font, and start at log-in.
 // Its boxes set the program-wide settings flags whenever their state changes; closing it writes the settings
 // file.
-class Form7 final : public QWidget
+class SettingsWindow final : public QWidget
 {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(Form7)
+    Q_DISABLE_COPY_MOVE(SettingsWindow)
 public:
-    explicit Form7(WindowContext& context, QWidget* parent = nullptr);
-    ~Form7() override;
+    explicit SettingsWindow(WindowContext& context, QWidget* parent = nullptr);
+    ~SettingsWindow() override;
 
     /// Sets the boxes from the flags and the settings file (their change handling runs) and applies the font
     /// choice. Runs once, before the window is first shown.

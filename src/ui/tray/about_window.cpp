@@ -8,7 +8,7 @@
 
 #include "ui/common/tray_pictures.h"
 
-Form3::Form3(QWidget* parent) : QDialog(parent)
+AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("About Ixo"));
     auto* picture = new QLabel(this);

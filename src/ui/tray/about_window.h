@@ -7,12 +7,12 @@
 class QPushButton;
 
 // The About window: the program's name and version.
-class Form3 final : public QDialog
+class AboutWindow final : public QDialog
 {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(Form3)
+    Q_DISABLE_COPY_MOVE(AboutWindow)
 public:
-    explicit Form3(QWidget* parent = nullptr);
+    explicit AboutWindow(QWidget* parent = nullptr);
 
     QPushButton* cmdOk = nullptr;
 };

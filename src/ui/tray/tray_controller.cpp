@@ -21,28 +21,28 @@ constexpr int kTrayPollMs = 2000;
 constexpr int kDueWakeSlackMs = 5;
 } // namespace
 
-Form1::Form1(WindowContext& context) : m_ctx(context)
+TrayController::TrayController(WindowContext& context) : m_ctx(context)
 {
     Timer1.setInterval(kTickMs);
     Timer1.setTimerType(Qt::PreciseTimer);
-    connect(&Timer1, &QTimer::timeout, this, &Form1::tick);
+    connect(&Timer1, &QTimer::timeout, this, &TrayController::tick);
     dueWake.setSingleShot(true);
     dueWake.setTimerType(Qt::PreciseTimer);
-    connect(&dueWake, &QTimer::timeout, this, &Form1::tick);
+    connect(&dueWake, &QTimer::timeout, this, &TrayController::tick);
     m_trayWait.setInterval(kTrayPollMs);
-    connect(&m_trayWait, &QTimer::timeout, this, &Form1::waitForTray);
+    connect(&m_trayWait, &QTimer::timeout, this, &TrayController::waitForTray);
     buildMenu();
     m_ctx.state.clockWorkChanged = [this] { updateClockTimer(); };
 }
 
-Form1::~Form1()
+TrayController::~TrayController()
 {
     m_ctx.state.clockWorkChanged = nullptr;
 }
 
-void Form1::updateClockTimer()
+void TrayController::updateClockTimer()
 {
-    const Module1& state = m_ctx.state;
+    const SharedState& state = m_ctx.state;
     m_holds.set(ClockHolds::Reason::Disabled, mDisable->isChecked());
     m_holds.set(ClockHolds::Reason::Idle, state.bClockActive() != kTrue && state.bISRepeat() != kTrue);
     if (m_holds.isFree()) {
@@ -54,7 +54,7 @@ void Form1::updateClockTimer()
     }
 }
 
-void Form1::tick()
+void TrayController::tick()
 {
     if (!onTick)
         return;
@@ -63,38 +63,38 @@ void Form1::tick()
         dueWake.start(untilDue + kDueWakeSlackMs);
 }
 
-void Form1::holdClock()
+void TrayController::holdClock()
 {
     m_holds.hold(ClockHolds::Reason::SoundBox);
     updateClockTimer();
 }
 
-void Form1::releaseClock()
+void TrayController::releaseClock()
 {
     m_holds.release(ClockHolds::Reason::SoundBox);
     updateClockTimer();
 }
 
-void Form1::buildMenu()
+void TrayController::buildMenu()
 {
     mPopup.setTitle(QStringLiteral("Popup"));
-    auto item = [this](const QString& caption, void (Form1::*handler)()) {
+    auto item = [this](const QString& caption, void (TrayController::*handler)()) {
         QAction* action = mPopup.addAction(caption);
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    mOpen = item(QStringLiteral(" About  "), &Form1::mOpen_Click);
+    mOpen = item(QStringLiteral(" About  "), &TrayController::mOpen_Click);
     mPopup.addSeparator();
-    mAlarmSet = item(QStringLiteral(" Alarm Set  "), &Form1::mAlarmSet_Click);
-    mSetting = item(QStringLiteral(" Settings  "), &Form1::mSetting_Click);
-    mWallpaper = item(QStringLiteral(" Wallpaper  "), &Form1::mWallpaper_Click);
+    mAlarmSet = item(QStringLiteral(" Alarm Set  "), &TrayController::mAlarmSet_Click);
+    mSetting = item(QStringLiteral(" Settings  "), &TrayController::mSetting_Click);
+    mWallpaper = item(QStringLiteral(" Wallpaper  "), &TrayController::mWallpaper_Click);
     mPopup.addSeparator();
-    mHelp = item(QStringLiteral(" Help  "), &Form1::mHelp_Click);
-    mStop = item(QStringLiteral(" Stop  "), &Form1::mStop_Click);
+    mHelp = item(QStringLiteral(" Help  "), &TrayController::mHelp_Click);
+    mStop = item(QStringLiteral(" Stop  "), &TrayController::mStop_Click);
     mPopup.addSeparator();
-    mDisable = item(QStringLiteral(" Disable  "), &Form1::mDisable_Click);
+    mDisable = item(QStringLiteral(" Disable  "), &TrayController::mDisable_Click);
     mDisable->setCheckable(true);
-    mRemove = item(QStringLiteral(" Remove  "), &Form1::mRemove_Click);
+    mRemove = item(QStringLiteral(" Remove  "), &TrayController::mRemove_Click);
 
     // While a sound error box is open the tray is not handled: its menu closes as soon as it opens.
     connect(&mPopup, &QMenu::aboutToShow, this, [this] {
@@ -103,9 +103,9 @@ void Form1::buildMenu()
     });
 }
 
-void Form1::Form_Load(const QString& programFolder, const QString& sharedFolder)
+void TrayController::Form_Load(const QString& programFolder, const QString& sharedFolder)
 {
-    Module1& state = m_ctx.state;
+    SharedState& state = m_ctx.state;
     state.strAppPath = appPathFromFolder(programFolder);
     state.strSharePath = sharedFolder.isEmpty() ? state.strAppPath : appPathFromFolder(sharedFolder);
     fForm1Load(state, m_ctx.startup);
@@ -123,7 +123,7 @@ void Form1::Form_Load(const QString& programFolder, const QString& sharedFolder)
     updateClockTimer();
 }
 
-void Form1::addTrayIcon()
+void TrayController::addTrayIcon()
 {
     TrayIcon& tray = m_ctx.services.tray;
     tray.add(mDisable->isChecked() ? TrayIcon::Picture::Disabled : TrayIcon::Picture::Normal, QStringLiteral("Ixo"),
@@ -135,7 +135,7 @@ void Form1::addTrayIcon()
     }
 }
 
-void Form1::waitForTray()
+void TrayController::waitForTray()
 {
     TrayIcon& tray = m_ctx.services.tray;
     if (tray.isAvailable()) {
@@ -150,28 +150,28 @@ void Form1::waitForTray()
         m_ctx.requests.showTrayFallback();
 }
 
-void Form1::mOpen_Click()
+void TrayController::mOpen_Click()
 {
     m_ctx.requests.showAboutWindow();
 }
 
-void Form1::mAlarmSet_Click()
+void TrayController::mAlarmSet_Click()
 {
     m_ctx.state.bAlarmSetOpen = kTrue;
     m_ctx.requests.showAlarmSetWindow();
 }
 
-void Form1::mSetting_Click()
+void TrayController::mSetting_Click()
 {
     m_ctx.requests.showSettingsWindow();
 }
 
-void Form1::mWallpaper_Click()
+void TrayController::mWallpaper_Click()
 {
     m_ctx.requests.showWallpaperWindow();
 }
 
-void Form1::mHelp_Click()
+void TrayController::mHelp_Click()
 {
     const QString path = m_ctx.state.deliveredFile(QStringLiteral("help/achelp.html"));
     if (QFileInfo(path).isFile())
@@ -180,12 +180,12 @@ void Form1::mHelp_Click()
         m_ctx.warnings.AnswerOk(QStringLiteral("Help file not found"));
 }
 
-void Form1::mStop_Click()
+void TrayController::mStop_Click()
 {
     m_ctx.requests.StopSound();
 }
 
-void Form1::mDisable_Click()
+void TrayController::mDisable_Click()
 {
     // The action toggles its own check mark when picked from the menu.
     TrayIcon& tray = m_ctx.services.tray;
@@ -193,13 +193,13 @@ void Form1::mDisable_Click()
     tray.modify(mDisable->isChecked() ? TrayIcon::Picture::Disabled : TrayIcon::Picture::Normal);
 }
 
-void Form1::mRemove_Click()
+void TrayController::mRemove_Click()
 {
     m_ctx.services.tray.remove();
     Form_QueryUnload();
 }
 
-void Form1::Form_QueryUnload()
+void TrayController::Form_QueryUnload()
 {
     m_ctx.requests.endProgram();
 }

@@ -15,13 +15,13 @@ struct WindowContext;
 class QAction;
 
 // The hidden main window: owns the tray icon and its menu, the 800 ms clock timer, and the program's start.
-class Form1 final : public QObject
+class TrayController final : public QObject
 {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(Form1)
+    Q_DISABLE_COPY_MOVE(TrayController)
 public:
-    explicit Form1(WindowContext& context);
-    ~Form1() override;
+    explicit TrayController(WindowContext& context);
+    ~TrayController() override;
 
     /// Start-up: the program folder, the start-up load, the tray icon. `sharedFolder` holds the delivered sounds
     /// and help page when they are not in the program folder (an installed Ixo); empty means the program folder.

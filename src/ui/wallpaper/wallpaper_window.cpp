@@ -48,19 +48,19 @@ QPushButton* pictureButton(QWidget* parent, QStyle::StandardPixmap picture, cons
 }
 } // namespace
 
-Form12::Form12(WindowContext& context, QWidget* parent)
+WallpaperWindow::WallpaperWindow(WindowContext& context, QWidget* parent)
     : QWidget(parent), m_ctx(context), m_form(context.wallpaperForm), m_logic(context.wallpaper)
 {
     buildControls();
-    m_logic.changed = [self = QPointer<Form12>(this)] {
+    m_logic.changed = [self = QPointer<WallpaperWindow>(this)] {
         if (self)
             self->showState();
     };
 }
 
-Form12::~Form12() = default;
+WallpaperWindow::~WallpaperWindow() = default;
 
-void Form12::buildControls()
+void WallpaperWindow::buildControls()
 {
     setWindowTitle(QStringLiteral("Tindalo Alarm Clock - Change Wallpaper"));
 
@@ -118,20 +118,20 @@ void Form12::buildControls()
     Label4->setBuddy(optOption1);
     Label5->setBuddy(optOption2);
 
-    connect(cbPaper, &QComboBox::activated, this, &Form12::cbPaper_Click);
-    connect(lstShow, &QListWidget::itemClicked, this, &Form12::lstShow_Click);
-    connect(lstShow, &QListWidget::itemActivated, this, &Form12::lstShow_Click);
-    connect(cmdAdd, &QPushButton::clicked, this, &Form12::cmdAdd_Click);
-    connect(cmdDelete, &QPushButton::clicked, this, &Form12::cmdDelete_Click);
-    connect(cmdDeleteAll, &QPushButton::clicked, this, &Form12::cmdDeleteAll_Click);
-    connect(CmdSaveToFile, &QPushButton::clicked, this, &Form12::CmdSaveToFile_Click);
-    connect(cmdLoad, &QPushButton::clicked, this, &Form12::cmdLoad_Click);
+    connect(cbPaper, &QComboBox::activated, this, &WallpaperWindow::cbPaper_Click);
+    connect(lstShow, &QListWidget::itemClicked, this, &WallpaperWindow::lstShow_Click);
+    connect(lstShow, &QListWidget::itemActivated, this, &WallpaperWindow::lstShow_Click);
+    connect(cmdAdd, &QPushButton::clicked, this, &WallpaperWindow::cmdAdd_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &WallpaperWindow::cmdDelete_Click);
+    connect(cmdDeleteAll, &QPushButton::clicked, this, &WallpaperWindow::cmdDeleteAll_Click);
+    connect(CmdSaveToFile, &QPushButton::clicked, this, &WallpaperWindow::CmdSaveToFile_Click);
+    connect(cmdLoad, &QPushButton::clicked, this, &WallpaperWindow::cmdLoad_Click);
     // A change of a box by the program or the user runs the logic's handler; the logic's own changes are shown
     // with the signals blocked.
     connect(chkChange, &QCheckBox::toggled, this, [this](bool on) { m_logic.setChangeTicked(on); });
     connect(cbChange, &QComboBox::currentTextChanged, this,
             [this](const QString& text) { m_logic.setIntervalText(text); });
-    connect(cbChange, &QComboBox::activated, this, &Form12::cbChange_Click);
+    connect(cbChange, &QComboBox::activated, this, &WallpaperWindow::cbChange_Click);
     connect(optOption1, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             m_logic.chooseOption(1);
@@ -141,10 +141,10 @@ void Form12::buildControls()
             m_logic.chooseOption(2);
     });
     connect(chkKeepSet, &QCheckBox::toggled, this, [this](bool on) { m_logic.setKeepSet(on); });
-    connect(cmdChangeWall, &QPushButton::clicked, this, &Form12::cmdChangeWall_Click);
-    connect(cmdClearWall, &QPushButton::clicked, this, &Form12::cmdClearWall_Click);
-    connect(cmdMinimize, &QPushButton::clicked, this, &Form12::cmdMinimize_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &Form12::cmdClose_Click);
+    connect(cmdChangeWall, &QPushButton::clicked, this, &WallpaperWindow::cmdChangeWall_Click);
+    connect(cmdClearWall, &QPushButton::clicked, this, &WallpaperWindow::cmdClearWall_Click);
+    connect(cmdMinimize, &QPushButton::clicked, this, &WallpaperWindow::cmdMinimize_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &WallpaperWindow::cmdClose_Click);
 
     auto* listButtons = new QHBoxLayout;
     for (QPushButton* button : {cmdDelete, cmdDeleteAll, CmdSaveToFile, cmdLoad})
@@ -195,7 +195,7 @@ void Form12::buildControls()
     layout->addWidget(imgInvPic);
 }
 
-bool Form12::eventFilter(QObject* watched, QEvent* event)
+bool WallpaperWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonRelease) {
         if (watched == Label1 && chkChange->isEnabled())
@@ -210,7 +210,7 @@ bool Form12::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void Form12::Form_Load()
+void WallpaperWindow::Form_Load()
 {
     // A kept position is taken only while a screen still shows it.
     const QPoint kept(m_form.lWinLeft, m_form.lWinTop);
@@ -222,14 +222,14 @@ void Form12::Form_Load()
     LoadFontSetting();
 }
 
-void Form12::LoadFontSetting()
+void WallpaperWindow::LoadFontSetting()
 {
     applyWindowFont({Label1, Label2, Label3, Label4, Label5, lstShow, cmdAdd, cmdChangeWall, cmdClearWall, cmdClose,
                      cbChange, cbPaper},
                     SettingsStore(m_ctx.state.settingsFile()).fontChoice());
 }
 
-void Form12::showState()
+void WallpaperWindow::showState()
 {
     const QSignalBlocker blockChange(chkChange);
     const QSignalBlocker blockInterval(cbChange);
@@ -258,7 +258,7 @@ void Form12::showState()
     chkKeepSet->setChecked(m_logic.keepSet());
 }
 
-void Form12::showList()
+void WallpaperWindow::showList()
 {
     const QStringList entries = m_logic.entries();
     QStringList shown;
@@ -277,7 +277,7 @@ void Form12::showList()
         lstShow->setCurrentRow(row, QItemSelectionModel::NoUpdate);
 }
 
-void Form12::showPreview(const QString& path)
+void WallpaperWindow::showPreview(const QString& path)
 {
     QImageReader reader(path);
     reader.setAutoTransform(true);
@@ -293,7 +293,7 @@ void Form12::showPreview(const QString& path)
     m_previewPath = path;
 }
 
-void Form12::cbPaper_Click()
+void WallpaperWindow::cbPaper_Click()
 {
     const int index = cbPaper->currentIndex();
     if (index < 0)
@@ -310,7 +310,7 @@ void Form12::cbPaper_Click()
     m_form.strPicName.clear();
 }
 
-void Form12::lstShow_Click()
+void WallpaperWindow::lstShow_Click()
 {
     QListWidgetItem* item = lstShow->currentItem();
     if (!item)
@@ -327,13 +327,13 @@ void Form12::lstShow_Click()
     m_ctx.warnings.AnswerOk(missing + QStringLiteral(" file not found"));
 }
 
-void Form12::cmdAdd_Click()
+void WallpaperWindow::cmdAdd_Click()
 {
     if (!m_form.strPicName.isEmpty())
         m_logic.add(m_form.strPicName);
 }
 
-void Form12::cmdDelete_Click()
+void WallpaperWindow::cmdDelete_Click()
 {
     QList<int> rows;
     const QList<QListWidgetItem*> selected = lstShow->selectedItems();
@@ -342,17 +342,17 @@ void Form12::cmdDelete_Click()
     m_logic.deleteSelected(rows);
 }
 
-void Form12::cmdDeleteAll_Click()
+void WallpaperWindow::cmdDeleteAll_Click()
 {
     m_logic.deleteAll();
 }
 
-void Form12::CmdSaveToFile_Click()
+void WallpaperWindow::CmdSaveToFile_Click()
 {
     m_ctx.listFiles.save(WallpaperLogic::kSaver, WallpaperStore::kListFile);
 }
 
-void Form12::cmdLoad_Click()
+void WallpaperWindow::cmdLoad_Click()
 {
     QStringList entries;
     const auto take = [&entries](const QString& entry) {
@@ -363,13 +363,13 @@ void Form12::cmdLoad_Click()
         m_logic.loadList(entries);
 }
 
-void Form12::cbChange_Click()
+void WallpaperWindow::cbChange_Click()
 {
     m_logic.setIntervalText(cbChange->currentText());
     m_logic.cbChange_Click();
 }
 
-void Form12::cmdChangeWall_Click()
+void WallpaperWindow::cmdChangeWall_Click()
 {
     if (m_previewPath.isEmpty())
         return;
@@ -380,22 +380,22 @@ void Form12::cmdChangeWall_Click()
         m_ctx.warnings.AnswerOk(QFileInfo(m_previewPath).fileName() + QStringLiteral(" cannot be read as a picture"));
 }
 
-void Form12::cmdClearWall_Click()
+void WallpaperWindow::cmdClearWall_Click()
 {
     m_logic.changer().clearWallpaper();
 }
 
-void Form12::cmdMinimize_Click()
+void WallpaperWindow::cmdMinimize_Click()
 {
     showMinimized();
 }
 
-void Form12::cmdClose_Click()
+void WallpaperWindow::cmdClose_Click()
 {
     close();
 }
 
-bool Form12::Form_QueryUnload()
+bool WallpaperWindow::Form_QueryUnload()
 {
     if (!isMinimized()) {
         m_form.lWinLeft = x();
@@ -407,7 +407,7 @@ bool Form12::Form_QueryUnload()
     return false;
 }
 
-void Form12::closeEvent(QCloseEvent* event)
+void WallpaperWindow::closeEvent(QCloseEvent* event)
 {
     event->ignore();
     if (Form_QueryUnload()) {

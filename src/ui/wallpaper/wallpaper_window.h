@@ -13,17 +13,17 @@ class QListWidgetItem;
 class QPushButton;
 class QRadioButton;
 class WallpaperLogic;
-struct WallpaperFormState;
+struct WallpaperWindowState;
 
 // The Change Wallpaper window: shows and edits the wallpaper logic's list and schedule, previews pictures and
 // saves the list to its file. The check boxes and option buttons mirror the logic's state.
-class Form12 final : public QWidget
+class WallpaperWindow final : public QWidget
 {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(Form12)
+    Q_DISABLE_COPY_MOVE(WallpaperWindow)
 public:
-    explicit Form12(WindowContext& context, QWidget* parent = nullptr);
-    ~Form12() override;
+    explicit WallpaperWindow(WindowContext& context, QWidget* parent = nullptr);
+    ~WallpaperWindow() override;
 
     /// The window load: position, the logic's state, font.
     void Form_Load();
@@ -86,7 +86,7 @@ private:
     void LoadFontSetting();
 
     WindowContext& m_ctx;
-    WallpaperFormState& m_form;
+    WallpaperWindowState& m_form;
     WallpaperLogic& m_logic;
     QString m_previewPath;
 };

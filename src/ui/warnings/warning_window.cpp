@@ -16,9 +16,9 @@
 #include "ui/common/front_dialogs.h"
 #include "ui/common/window_context.h"
 
-Form11::Form11(WindowContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
+WarningWindow::WarningWindow(WindowContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
 {
-    DeactivationHook::install(this, &Form11::Form_Deactivate);
+    DeactivationHook::install(this, &WarningWindow::Form_Deactivate);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Warning Message"));
 
@@ -32,7 +32,7 @@ Form11::Form11(WindowContext& context, QWidget* parent) : QDialog(parent), m_ctx
     lblMyVisibility->setVisible(false);
     cmdOk = new QPushButton(QStringLiteral("OK"), this);
     cmdOk->setDefault(true);
-    connect(cmdOk, &QPushButton::clicked, this, &Form11::cmdOk_Click);
+    connect(cmdOk, &QPushButton::clicked, this, &WarningWindow::cmdOk_Click);
 
     auto* row = new QHBoxLayout;
     row->addWidget(imgWarningMessage, 0, Qt::AlignTop);
@@ -42,9 +42,9 @@ Form11::Form11(WindowContext& context, QWidget* parent) : QDialog(parent), m_ctx
     layout->addWidget(cmdOk, 0, Qt::AlignHCenter);
 }
 
-void Form11::showWarning(const QString& ErrorMsgStr)
+void WarningWindow::showWarning(const QString& ErrorMsgStr)
 {
-    Module1& state = m_ctx.state;
+    SharedState& state = m_ctx.state;
     lblMyVisibility->setText(QString::number(state.takeWarnRank()));
     m_ctx.front.rememberPrevious(lPrevWho);
     Label1->setText(ErrorMsgStr);
@@ -52,12 +52,12 @@ void Form11::showWarning(const QString& ErrorMsgStr)
     show();
 }
 
-qint32 Form11::rank() const
+qint32 WarningWindow::rank() const
 {
     return lblMyVisibility->text().toInt();
 }
 
-void Form11::Form_Deactivate()
+void WarningWindow::Form_Deactivate()
 {
     if (!isVisible()) {
         deleteLater();
@@ -66,14 +66,14 @@ void Form11::Form_Deactivate()
     m_ctx.dialogs.reclaimFront(this, rank());
 }
 
-void Form11::cmdOk_Click()
+void WarningWindow::cmdOk_Click()
 {
     m_ctx.dialogs.handFrontBack(lPrevWho);
     hide();
     deleteLater();
 }
 
-void Form11::reject()
+void WarningWindow::reject()
 {
     // Escape or the close box act as OK, so the front is handed back in every case.
     if (isVisible())

@@ -9,12 +9,12 @@ class QLabel;
 class QPushButton;
 
 // The warning window: one message, on top, taking the front back by its rank until OK.
-class Form11 final : public QDialog
+class WarningWindow final : public QDialog
 {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(Form11)
+    Q_DISABLE_COPY_MOVE(WarningWindow)
 public:
-    explicit Form11(WindowContext& context, QWidget* parent = nullptr);
+    explicit WarningWindow(WindowContext& context, QWidget* parent = nullptr);
 
     /// Takes a rank, shows `ErrorMsgStr` on top, modeless.
     void showWarning(const QString& ErrorMsgStr);

@@ -102,7 +102,7 @@ struct Fixture final : Warnings, LoadErrorList, OverwriteQuestion, Launcher
 
     QTemporaryDir dir;
     FakeClock clock;
-    Module1 state;
+    SharedState state;
     AlarmLists lists;
     QStringList wallpaper, shown, lines, started;
     ListFileFlow flow{state, *this, *this};

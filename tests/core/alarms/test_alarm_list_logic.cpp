@@ -19,10 +19,10 @@ struct Lists
         state.bRefreshNext = kFalse;
     }
     FakeClock clock{QDateTime(QDate(2026, 12, 6), QTime(8, 0, 0))};
-    Module1 state;
+    SharedState state;
     AlarmLists lists;
     FakeWarnings warnings;
-    Form8 logic{state, lists, warnings, clock};
+    AlarmListLogic logic{state, lists, warnings, clock};
 };
 } // namespace
 
@@ -179,7 +179,7 @@ private Q_SLOTS:
         for (int s = 0; s < AlarmDataList::kMaxLines; ++s)
             l.lists.lstData.insertSorted("once " + QTime(0, 0).addSecs(s).toString("HH:mm:ss"));
         QVERIFY(!l.logic.Sorting("23:00:00", "once"));
-        QCOMPARE(l.warnings.shown, QStringList{Form8::kListFull});
+        QCOMPARE(l.warnings.shown, QStringList{AlarmListLogic::kListFull});
         QCOMPARE(l.lists.lstData.count(), AlarmDataList::kMaxLines);
     }
 
@@ -199,13 +199,13 @@ private Q_SLOTS:
     void keyFilters()
     {
         QFETCH(QString, key);
-        QTEST(Form8::timeBoxKeyPress(key), "timeBox");
-        QTEST(Form8::listOnlyKeyPress(key), "listOnly");
-        QCOMPARE(Form8::timeBoxKeyRelease("123").text, QString());
-        QVERIFY(!Form8::timeBoxKeyRelease("12").beep);
+        QTEST(AlarmListLogic::timeBoxKeyPress(key), "timeBox");
+        QTEST(AlarmListLogic::listOnlyKeyPress(key), "listOnly");
+        QCOMPARE(AlarmListLogic::timeBoxKeyRelease("123").text, QString());
+        QVERIFY(!AlarmListLogic::timeBoxKeyRelease("12").beep);
         const QStringList pasted{"42", "4x", "7:3", "123", "ab"}, kept{"42", "4", "73", "", ""};
         for (int i = 0; i < pasted.size(); ++i) {
-            const FilteredTime f = Form8::filterTimeBoxText(pasted[i]);
+            const FilteredTime f = AlarmListLogic::filterTimeBoxText(pasted[i]);
             QCOMPARE(f.text, kept[i]);
             QCOMPARE(f.beep, i > 0);
         }

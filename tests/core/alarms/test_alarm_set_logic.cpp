@@ -19,7 +19,7 @@ private Q_SLOTS:
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
-        m_state = std::make_unique<Module1>();
+        m_state = std::make_unique<SharedState>();
         m_state->strAppPath = m_dir->path() + "/";
         m_state->setStartupDefaults();
     }
@@ -112,7 +112,7 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<Module1> m_state;
+    std::unique_ptr<SharedState> m_state;
 };
 
 QTEST_GUILESS_MAIN(TestAlarmSetLogic)

@@ -17,7 +17,7 @@ private Q_SLOTS:
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
-        m_state = std::make_unique<Module1>();
+        m_state = std::make_unique<SharedState>();
         m_state->strAppPath = m_dir->path() + QStringLiteral("/");
         m_lists = std::make_unique<AlarmLists>();
         for (const char* line : {"once 07:30:00", "thrice 13:05:00", "twice 19:30:00"})
@@ -105,7 +105,7 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<Module1> m_state;
+    std::unique_ptr<SharedState> m_state;
     std::unique_ptr<AlarmLists> m_lists;
 };
 

@@ -27,7 +27,7 @@ public:
     void chkEMPlay_Click() override { log.append("chime recompute"); }
     void EMShowToShow() override { log.append("wallpaper"); }
     void chkChange_Click() override { log.append("wallpaper recompute"); }
-    void unloadForm4() override { ++unloads; }
+    void unloadAlarmSetWindow() override { ++unloads; }
     QStringList log;
     int unloads = 0;
 };
@@ -41,12 +41,12 @@ struct Engine
         state.setStartupDefaults();
     }
     FakeClock clock;
-    Module1 state;
+    SharedState state;
     AlarmLists lists;
     FakeWarnings warnings;
     FakeTickActions actions;
     ClockTick tick{state, lists, clock, actions};
-    Form8 logic{state, lists, warnings, clock};
+    AlarmListLogic logic{state, lists, warnings, clock};
 
     /// Adds an event as loading a file does: it keeps its seconds.
     bool load(const QString& time24, const QString& word = "once")

@@ -69,7 +69,7 @@ private Q_SLOTS:
     {
         QFETCH(QList<qint16>, boxes);
         QFETCH(QString, values);
-        Module1 s;
+        SharedState s;
         s.strAppPath = app();
         s.setStartupDefaults();
         const SettingChecks checks{boxes[0], boxes[1], boxes[2] == 1, boxes[3] == 1, boxes[4] == 1, boxes[5] == 1};

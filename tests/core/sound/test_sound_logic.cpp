@@ -53,7 +53,7 @@ private Q_SLOTS:
             r.writeSong();
         r.player.playable = song == "ok";
         const QString times = option.contains("repeat") ? "repeat" : option.contains("thrice") ? "thrice" : "twice";
-        r.form9.PlaySound(times, r.state.strSongPath);
+        r.soundLogic.PlaySound(times, r.state.strSongPath);
 
         QStringList used;
         for (const QString& call : std::as_const(r.wave.calls))
@@ -80,9 +80,9 @@ private Q_SLOTS:
         SoundRig r;
         r.player.playable = false;
         QFile::copy(r.writeSong(), r.state.strAppPath + "air.mid");
-        r.form9.PlaySound("once", r.state.strSongPath);
+        r.soundLogic.PlaySound("once", r.state.strSongPath);
         QFile::remove(r.state.strAppPath + "air.mid");
-        r.form9.PlaySound("once", r.state.strSongPath);
+        r.soundLogic.PlaySound("once", r.state.strSongPath);
         const QStringList commands{"close tmpMidiPlay", "open " + r.tuneCopy + " type sequencer alias tmpMidiPlay",
                                    "play tmpMidiPlay"};
         QCOMPARE(r.mci.commands, commands + commands);

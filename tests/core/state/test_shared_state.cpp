@@ -33,7 +33,7 @@ private Q_SLOTS:
     {
         for (const bool withFile : {false, true}) {
             QTemporaryDir dir;
-            Module1 state;
+            SharedState state;
             state.strAppPath = dir.path() + "/";
             if (withFile)
                 QVERIFY(
@@ -70,7 +70,7 @@ private Q_SLOTS:
     {
         QFETCH(qint32, holder);
         QFETCH(qint32, claimant);
-        Module1 state;
+        SharedState state;
         FrontOrder front(state);
         QCOMPARE(front.claim(holder), 0);
         qint32 prevWho = 0;

@@ -22,7 +22,7 @@
 
 namespace {
 // The restored settings in one line: interval, kept, change on, random, priority, position, list, folder.
-QString summary(const WallpaperRestore& r)
+QString summary(const WallpaperSettings& r)
 {
     QStringList fields{r.intervalText.isEmpty() ? "-" : r.intervalText};
     for (const int n : {int(r.keepSet), int(r.changeOn), int(r.randomFlag), int(r.priorityFlag), int(r.hasPosition)})
@@ -41,8 +41,8 @@ struct Rig
         changer.tooFewToChange = [this] { ++tooFew; };
     }
     QTemporaryDir dir;
-    Module1 state;
-    WallpaperFormState form;
+    SharedState state;
+    WallpaperWindowState form;
     FakeWarnings warnings;
     FakePictureConverter converter;
     FakeWallpaper setter;

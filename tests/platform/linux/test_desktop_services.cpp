@@ -74,7 +74,7 @@ QString writeAndTell(const QString& file, const QString& app)
         told = ImageConverter().convertToBmp(app + "a.pbm", app + file).reason;
     } else { // the tune's copy, made when a wave cannot be played: a warning, then the box
         SoundRig rig(app, app + file);
-        rig.form9.MidiSound();
+        rig.soundLogic.MidiSound();
         told = (rig.warnings.shown + rig.box.shown + rig.mci.commands).join('|');
     }
     return told;

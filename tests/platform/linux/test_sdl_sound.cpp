@@ -54,11 +54,11 @@ struct Rig
     SdlMidiSequencer mci{audio};
     SdlToneSpeaker tones{audio};
     PcSpeaker speaker{tones, dir.path()};
-    Module1 state;
+    SharedState state;
     FakeModalBox box;
     FakeWarnings warnings;
     FakeClockSwitch clock;
-    Form9 form9{state, {wave, player, mci, speaker, box, warnings, clock}, dir.filePath("cache/Ixo/air.mid")};
+    SoundLogic soundLogic{state, {wave, player, mci, speaker, box, warnings, clock}, dir.filePath("cache/Ixo/air.mid")};
 };
 } // namespace
 
@@ -75,7 +75,7 @@ private Q_SLOTS:
     void chimePlaysByContentAndReplaces()
     {
         Rig r(kSoundFont, 50);
-        r.form9.PlaySound("repeat", r.song(burst(30, 30)));
+        r.soundLogic.PlaySound("repeat", r.song(burst(30, 30)));
         QVERIFY(r.wave.sndPlaySound(kBin + "didi.snd"));
         QCOMPARE_GT(Capture::peak(r.renderUntilQuiet()), 1000);
         QTRY_VERIFY_WITH_TIMEOUT(!r.audio.isOpen(), Capture::kLimitMs);
@@ -87,7 +87,7 @@ private Q_SLOTS:
     {
         Rig r;
         r.state.bUseInternalSpeaker = kTrue;
-        r.form9.PlaySound("once", r.song(burst(30, 30)));
+        r.soundLogic.PlaySound("once", r.song(burst(30, 30)));
         QVERIFY(!r.audio.isWavePlaying());
         const Capture::Samples out = r.renderUntilQuiet();
         const std::size_t start = std::find_if(out.begin(), out.end(), [](qint16 s) { return s != 0; }) - out.begin();
@@ -132,7 +132,7 @@ private Q_SLOTS:
         QVERIFY(QFile::copy(kBin + "air.mid", r.state.strAppPath + "air.mid"));
         const QString song = r.song(burst(30, 30));
         QVERIFY(!r.wave.sndPlaySound(song) && !r.speaker.isPresent() && !r.audio.lastError().isEmpty());
-        r.form9.PlaySound("once", song);
+        r.soundLogic.PlaySound("once", song);
         QCOMPARE(r.box.shown, QStringList{"Error found, Sound cannot be played, alarm at 08:30:00"});
     }
 
