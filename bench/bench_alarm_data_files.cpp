@@ -33,11 +33,11 @@ public:
 class Silent final : public Warnings, public LoadErrorList, public OverwriteQuestion, public Launcher
 {
 public:
-    void AnswerOk(const QString&) override { ++reports; }
+    void warn(const QString&) override { ++reports; }
     void addErrorLine(const QString&) override { ++reports; }
     void showErrorList() override {}
     void beep() override {}
-    void FileAlreadyExist(const QString&, const QString&) override {}
+    void askOverwrite(const QString&, const QString&) override {}
     bool openFile(const QString&) override { return false; }
     bool startProgram(const QString&, const QStringList&) override { return false; }
     QString findProgram(const QString&) const override { return {}; }
@@ -59,8 +59,8 @@ void loadFullDay(benchmark::State& state)
             messageLines.append(AlarmLines::messageLine(QStringLiteral("Stand up and stretch"), time));
     }
     SharedState shared;
-    shared.strAppPath = dir.path() + QLatin1Char('/');
-    if (!QuotedLineFile::write(shared.strAppPath + QStringLiteral("day.dat"), lines + messageLines)) {
+    shared.appPath = dir.path() + QLatin1Char('/');
+    if (!QuotedLineFile::write(shared.appPath + QStringLiteral("day.dat"), lines + messageLines)) {
         state.SkipWithError("cannot write the file");
         return;
     }
@@ -72,10 +72,10 @@ void loadFullDay(benchmark::State& state)
         auto lists = std::make_unique<AlarmLists>();
         state.ResumeTiming();
         AlarmDataFiles(shared, *lists, AlarmDataFiles::Services{silent, silent, files, silent, clock, {}, {}, {}})
-            .LoadClick(QStringLiteral("day.dat"));
-        benchmark::DoNotOptimize(lists->lstData.count());
+            .load(QStringLiteral("day.dat"));
+        benchmark::DoNotOptimize(lists->alarms.count());
         state.PauseTiming();
-        if (lists->lstData.count() != kEvents || lists->lstMessage.count() != messages || silent.reports != 0)
+        if (lists->alarms.count() != kEvents || lists->messages.count() != messages || silent.reports != 0)
             state.SkipWithError("the file did not load whole");
         lists.reset();
         state.ResumeTiming();
@@ -89,7 +89,7 @@ void saveFullDay(benchmark::State& state)
 {
     QTemporaryDir dir;
     SharedState shared;
-    shared.strAppPath = dir.path() + QLatin1Char('/');
+    shared.appPath = dir.path() + QLatin1Char('/');
     AlarmLists lists;
     QStringList lines;
     for (int s = 1; s <= kEvents; ++s)
@@ -100,19 +100,19 @@ void saveFullDay(benchmark::State& state)
     ListFileFlow flow(shared, silent, silent);
     flow.setSaver(AlarmDataFiles::kSaver, [&lists] { return AlarmDataFiles::fileLines(lists); });
     AlarmDataFiles files(shared, lists, AlarmDataFiles::Services{silent, silent, flow, silent, clock, {}, {}, {}});
-    if (!QuotedLineFile::write(shared.strAppPath + QStringLiteral("day.dat"), lines)) {
+    if (!QuotedLineFile::write(shared.appPath + QStringLiteral("day.dat"), lines)) {
         state.SkipWithError("cannot write the file");
         return;
     }
-    files.LoadClick(QStringLiteral("day.dat"));
-    const QString out = shared.strAppPath + QStringLiteral("out.dat");
+    files.load(QStringLiteral("day.dat"));
+    const QString out = shared.appPath + QStringLiteral("out.dat");
     for (auto _ : state) {
         state.PauseTiming();
         QFile::remove(out);
         state.ResumeTiming();
-        files.SaveFileClick(QStringLiteral("out.dat"));
+        files.save(QStringLiteral("out.dat"));
     }
-    if (QFileInfo(out).size() != QFileInfo(shared.strAppPath + QStringLiteral("day.dat")).size())
+    if (QFileInfo(out).size() != QFileInfo(shared.appPath + QStringLiteral("day.dat")).size())
         state.SkipWithError("the saved file differs from the loaded one");
 }
 BENCHMARK(saveFullDay)->Unit(benchmark::kMillisecond);

@@ -34,19 +34,19 @@ private:
 class NoWarnings final : public Warnings
 {
 public:
-    void AnswerOk(const QString&) override {}
+    void warn(const QString&) override {}
 };
 
 class NoActions final : public TickActions
 {
 public:
-    void PlaySound(const QString&, const QString&) override {}
-    void InternalSpeaker() override {}
+    void playSound(const QString&, const QString&) override {}
+    void playSpeakerSweep() override {}
     void openMessageWindow(const QString& text) override { benchmark::DoNotOptimize(text.size()); }
     void playChime(const QString&) override {}
-    void chkEMPlay_Click() override {}
-    void EMShowToShow() override {}
-    void chkChange_Click() override {}
+    void renewChime() override {}
+    void changeWallpaper() override {}
+    void rescheduleWallpaper() override {}
     void unloadAlarmSetWindow() override {}
 };
 
@@ -84,11 +84,11 @@ struct Engine
     void fill(const std::vector<int>& seconds, bool withMessages)
     {
         for (int s : seconds) {
-            logic.Sorting(timeOfSecond(s), QStringLiteral("once"));
+            logic.insert(timeOfSecond(s), QStringLiteral("once"));
             if (withMessages)
-                lists.lstMessage.append(AlarmLines::messageLine(QStringLiteral("message"), timeOfSecond(s)));
+                lists.messages.append(AlarmLines::messageLine(QStringLiteral("message"), timeOfSecond(s)));
         }
-        state.bAlarmsPending = kTrue;
+        state.alarmsPending = kTrue;
     }
 };
 
@@ -98,10 +98,10 @@ void BM_TickWithFullList(benchmark::State& st)
     Engine e;
     e.fill(randomSeconds(kEvents, 1), true);
     e.clock.set(QTime(0, 0, 0, 500));
-    e.tick.Timer1_Timer(); // reads the head
+    e.tick.tick(); // reads the head
     for (auto _ : st)
-        e.tick.Timer1_Timer();
-    st.counters["pending"] = static_cast<double>(e.lists.lstData.count());
+        e.tick.tick();
+    st.counters["pending"] = static_cast<double>(e.lists.alarms.count());
 }
 BENCHMARK(BM_TickWithFullList)->Unit(benchmark::kMicrosecond);
 
@@ -116,25 +116,25 @@ void BM_TickFiringHead(benchmark::State& st)
     std::sort(sorted.begin(), sorted.end());
     e.fill(seconds, withMessages);
     e.clock.set(QTime(0, 0, 0, 100));
-    e.tick.Timer1_Timer();
+    e.tick.tick();
     size_t next = 0;
     for (auto _ : st) {
         if (next == sorted.size()) {
             st.PauseTiming();
             e.fill(seconds, withMessages);
-            e.state.bRefreshNext = kTrue;
+            e.state.refreshNext = kTrue;
             e.clock.set(QTime(0, 0, 0, 100));
-            e.tick.Timer1_Timer();
+            e.tick.tick();
             next = 0;
             st.ResumeTiming();
         }
         e.clock.set(QTime(0, 0).addSecs(sorted[next++]).addMSecs(100));
-        e.tick.Timer1_Timer();
+        e.tick.tick();
     }
 }
 BENCHMARK(BM_TickFiringHead)->Arg(0)->Arg(1)->ArgName("messages")->Unit(benchmark::kMicrosecond);
 
-// 32 767 events inserted in random order through Sorting, into an empty list.
+// 32 767 events inserted in random order through insert, into an empty list.
 void BM_SortingRandomInserts(benchmark::State& st)
 {
     const std::vector<int> seconds = randomSeconds(kEvents, 3);
@@ -148,8 +148,8 @@ void BM_SortingRandomInserts(benchmark::State& st)
         auto e = std::make_unique<Engine>();
         st.ResumeTiming();
         for (const QString& t : times)
-            e->logic.Sorting(t, word);
-        benchmark::DoNotOptimize(e->lists.lstData.count());
+            e->logic.insert(t, word);
+        benchmark::DoNotOptimize(e->lists.alarms.count());
         st.PauseTiming();
         e.reset();
         st.ResumeTiming();

@@ -111,13 +111,13 @@ int main(int argc, char** argv)
     ImageConverter pictures;
     XdgAutostart autostart(XdgAutostart::defaultConfigHome(), QCoreApplication::applicationFilePath());
     SharedState state;
-    WindowRegistry app(state, Services{clock, windows, launcher, modalBox, tray, sound.wave(), sound.mci(),
+    WindowRegistry app(state, Services{clock, windows, launcher, modalBox, tray, sound.wave(), sound.midi(),
                                        sound.wavePlayer(), speaker, tuneCopy, wallpaper, pictures, autostart});
 
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &application,
-                     [&app] { app.trayController().Form_QueryUnload(); });
+                     [&app] { app.trayController().quit(); });
 
-    app.trayController().Form_Load(folder.appPath, folder.sharePath);
+    app.trayController().start(folder.appPath, folder.sharePath);
     return QApplication::exec();
 }

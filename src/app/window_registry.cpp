@@ -38,7 +38,7 @@ WindowRegistry::WindowRegistry(SharedState& state, const Services& services)
       m_tick(std::make_unique<ClockTick>(state, *m_alarmLists, services.clock, *this)),
       m_wallpaperTimes(std::make_unique<ClockWallpaperTimes>(services.clock)),
       m_wallpaper(std::make_unique<WallpaperLogic>(
-          state, m_wallpaperForm,
+          state, m_wallpaperWindowState,
           WallpaperChanger::Services{*this, services.pictures, services.wallpaper, *m_wallpaperTimes, {}})),
       m_listFiles(state, *this, *this), m_context{m_state,
                                                   m_services,
@@ -51,7 +51,7 @@ WindowRegistry::WindowRegistry(SharedState& state, const Services& services)
                                                   *this,
                                                   m_listFiles,
                                                   *m_wallpaper,
-                                                  m_wallpaperForm,
+                                                  m_wallpaperWindowState,
                                                   m_overwritePreviousFront}
 {
     m_listFiles.setSaver(AlarmDataFiles::kSaver, [this] { return AlarmDataFiles::fileLines(*m_alarmLists); });
@@ -80,7 +80,7 @@ TrayController& WindowRegistry::trayController()
     if (!m_trayController) {
         m_trayController = std::make_unique<TrayController>(m_context);
         m_trayController->onTick = [this] {
-            m_tick->Timer1_Timer();
+            m_tick->tick();
             return m_tick->msUntilNextEvent();
         };
     }
@@ -128,7 +128,7 @@ void WindowRegistry::unloadMessageInputWindow()
 const AlarmSet::StoredSettings& WindowRegistry::loadAlarmSet()
 {
     if (!m_alarmSetLoad) {
-        m_alarmSetLoad = AlarmSet::fForm4Load(m_state);
+        m_alarmSetLoad = AlarmSet::loadStoredSettings(m_state);
         if (const auto& checks = m_alarmSetLoad->soundChecks)
             applySoundChecks(checks->first, checks->second);
     }
@@ -141,8 +141,8 @@ void WindowRegistry::unloadAlarmSetWindow()
         m_alarmSetWindow->deleteLater();
     m_alarmSetWindow = nullptr;
     // The lists go with the window: no message outlives its alarm, and the next touch loads them afresh.
-    m_alarmLists->lstData.clear();
-    m_alarmLists->lstMessage.clear();
+    m_alarmLists->alarms.clear();
+    m_alarmLists->messages.clear();
     m_alarmSetLoad.reset();
 }
 
@@ -158,7 +158,7 @@ SoundLogic& WindowRegistry::soundLogic()
     if (!m_soundLogic) {
         m_soundLogic =
             std::make_unique<SoundLogic>(m_state,
-                                         SoundServices{m_services.wave, m_services.wavePlayer, m_services.mci,
+                                         SoundServices{m_services.wave, m_services.wavePlayer, m_services.midi,
                                                        m_services.speaker, m_services.modalBox, *this, *this},
                                          m_services.tuneCopyPath);
         m_soundLogic->processEvents = [] { QCoreApplication::processEvents(); };
@@ -213,12 +213,12 @@ void WindowRegistry::dataFileChooserClosed()
     unloadDataFileChooser();
 }
 
-void WindowRegistry::AnswerOk(const QString& ErrorMsgStr)
+void WindowRegistry::warn(const QString& text)
 {
     m_warnings.removeAll(nullptr);
     auto* window = new WarningWindow(m_context);
     m_warnings.append(window);
-    window->showWarning(ErrorMsgStr);
+    window->showWarning(text);
 }
 
 void WindowRegistry::registerForegroundDialog(qint32 code, QWidget* dialog)
@@ -226,20 +226,20 @@ void WindowRegistry::registerForegroundDialog(qint32 code, QWidget* dialog)
     m_foregroundDialogs.insert(code, dialog);
 }
 
-void WindowRegistry::WhoWillForeground(qint32 tmpWho)
+void WindowRegistry::raiseFrontDialog(qint32 code)
 {
-    if (FrontOrder::handBackTarget(tmpWho) == 0)
+    if (FrontOrder::handBackTarget(code) == 0)
         return;
-    QWidget* dialog = m_foregroundDialogs.value(tmpWho);
+    QWidget* dialog = m_foregroundDialogs.value(code);
     if (!dialog || !dialog->isVisible())
         return;
     m_services.windows.setTopmost(dialog);
     dialog->raise();
 }
 
-void WindowRegistry::handFrontBack(qint32 prevWho)
+void WindowRegistry::handFrontBack(qint32 previousFront)
 {
-    WhoWillForeground(m_front.release(prevWho));
+    raiseFrontDialog(m_front.release(previousFront));
 }
 
 void WindowRegistry::reclaimFront(QWidget* dialog, qint32 code)
@@ -257,7 +257,7 @@ void WindowRegistry::endProgram()
 
 void WindowRegistry::loadAlarmFile(const QString& fileName)
 {
-    dataFiles().LoadClick(fileName);
+    dataFiles().load(fileName);
 }
 
 AlarmDataFiles WindowRegistry::dataFiles()
@@ -284,16 +284,16 @@ void WindowRegistry::beep()
     m_services.windows.beep();
 }
 
-void WindowRegistry::FileAlreadyExist(const QString& WhereDoYouComeFrom, const QString& fFileName)
+void WindowRegistry::askOverwrite(const QString& saver, const QString& fileName)
 {
-    overwriteQuestionWindow().FileAlreadyExist(WhereDoYouComeFrom, fFileName);
+    overwriteQuestionWindow().askOverwrite(saver, fileName);
 }
 
 SettingsWindow& WindowRegistry::settingsWindow()
 {
     if (!m_settingsWindow) {
         m_settingsWindow = new SettingsWindow(m_context);
-        m_settingsWindow->Form_Load();
+        m_settingsWindow->load();
     }
     return *m_settingsWindow;
 }
@@ -340,7 +340,7 @@ WallpaperWindow& WindowRegistry::wallpaperWindow()
     readyWallpaper();
     if (!m_wallpaperWindow) {
         m_wallpaperWindow = new WallpaperWindow(m_context);
-        m_wallpaperWindow->Form_Load();
+        m_wallpaperWindow->load();
     }
     return *m_wallpaperWindow;
 }
@@ -354,7 +354,7 @@ void WindowRegistry::releaseWallpaperIfHidden()
 {
     if (!m_wallpaper->isReady() || (m_wallpaperWindow && m_wallpaperWindow->isVisible()))
         return;
-    if (m_wallpaperWindow ? m_wallpaperWindow->Form_QueryUnload() : m_wallpaper->closeSteps())
+    if (m_wallpaperWindow ? m_wallpaperWindow->closeSteps() : m_wallpaper->closeSteps())
         unloadWallpaperWindow();
 }
 
@@ -387,18 +387,18 @@ void WindowRegistry::unloadOverwriteQuestionWindow()
     m_overwriteQuestionWindow = nullptr;
 }
 
-void WindowRegistry::selectFontOption(qint16 iFontChoice)
+void WindowRegistry::selectFontOption(qint16 fontChoice)
 {
     if (!isSettingsWindowLoaded()) {
         // The Settings window is made when it is first shown (it costs memory an idle tray program should not
         // pay); its load then shows the choice kept in the shared state. Until then the stored boxes set their
         // flags exactly as its load would; a ticked "Don't compare with second" loads the Alarm Set window.
         applyStoredSettingChecks(m_state);
-        if (m_state.bNoSecond == kTrue)
+        if (m_state.ignoreSeconds == kTrue)
             noSecondChanged();
         return;
     }
-    settingsWindow().showFontChoice(iFontChoice);
+    settingsWindow().showFontChoice(fontChoice);
 }
 
 bool WindowRegistry::isErrorListWindowLoaded() const
@@ -415,19 +415,19 @@ QList<AlarmMessageWindow*> WindowRegistry::messageWindows() const
     return open;
 }
 
-void WindowRegistry::PlaySound(const QString& strTimes, const QString& sSoundName)
+void WindowRegistry::playSound(const QString& playTimes, const QString& soundPath)
 {
-    soundLogic().PlaySound(strTimes, sSoundName);
+    soundLogic().playSound(playTimes, soundPath);
 }
 
-void WindowRegistry::StopSound()
+void WindowRegistry::stopSound()
 {
-    soundLogic().StopSound();
+    soundLogic().stopSound();
 }
 
-void WindowRegistry::InternalSpeaker()
+void WindowRegistry::playSpeakerSweep()
 {
-    soundLogic().InternalSpeaker();
+    soundLogic().playSpeakerSweep();
 }
 
 void WindowRegistry::openMessageWindow(const QString& text)
@@ -440,31 +440,31 @@ void WindowRegistry::openMessageWindow(const QString& text)
 
 void WindowRegistry::playChime(const QString& path)
 {
-    m_services.wave.sndPlaySound(path);
+    m_services.wave.play(path);
 }
 
-void WindowRegistry::chkEMPlay_Click()
+void WindowRegistry::renewChime()
 {
     if (isAlarmSetWindowLoaded()) {
-        alarmSetWindow().chkEMPlay_Click();
+        alarmSetWindow().onChimeToggled();
         return;
     }
-    // Without the Alarm Set window its chime box and minutes list stand for bEMPlayOn and iEMInterval; the
+    // Without the Alarm Set window its chime box and minutes list stand for chimeOn and chimeInterval; the
     // recompute works from those, exactly as a click on the box would.
-    setUpChime(m_state, m_state.bEMPlayOn == kTrue, QString::number(m_state.iEMInterval),
+    setUpChime(m_state, m_state.chimeOn == kTrue, QString::number(m_state.chimeInterval),
                m_services.clock.now().time());
 }
 
-void WindowRegistry::EMShowToShow()
+void WindowRegistry::changeWallpaper()
 {
     readyWallpaper();
-    m_wallpaper->EMShowToShow();
+    m_wallpaper->changeWallpaper();
 }
 
-void WindowRegistry::chkChange_Click()
+void WindowRegistry::rescheduleWallpaper()
 {
     readyWallpaper();
-    m_wallpaper->chkChange_Click();
+    m_wallpaper->rescheduleWallpaper();
     releaseWallpaperIfHidden();
 }
 
@@ -472,10 +472,10 @@ void WindowRegistry::showDataFileChooser(DataFileMode mode)
 {
     // Every opening starts from a freshly loaded chooser, so no mode's captions are left over.
     if (m_dataFileChooser)
-        m_dataFileChooser->cmdCancel_Click();
+        m_dataFileChooser->onCancelClicked();
     auto* chooser = new DataFileChooser(m_context);
     m_dataFileChooser = chooser;
-    chooser->Form_Load();
+    chooser->load();
     chooser->setMode(mode);
     chooser->show();
 }
@@ -530,7 +530,7 @@ void WindowRegistry::showTrayFallback()
 {
     if (m_trayFallback)
         return;
-    m_trayFallback = new TrayFallbackWindow(trayController().mPopup);
+    m_trayFallback = new TrayFallbackWindow(trayController().m_menu);
     m_trayFallback->show();
 }
 
@@ -545,14 +545,14 @@ QWidget* WindowRegistry::trayFallbackWindow() const
     return m_trayFallback;
 }
 
-void WindowRegistry::applySoundChecks(qint16 chkSoundOn, qint16 chkErrMsgPop)
+void WindowRegistry::applySoundChecks(qint16 soundOn, qint16 showSoundErrors)
 {
     if (!isSettingsWindowLoaded()) {
         // Made when first shown; its load then shows the flags set here.
-        ::applySoundChecks(m_state, chkSoundOn, chkErrMsgPop);
+        ::applySoundChecks(m_state, soundOn, showSoundErrors);
         return;
     }
-    settingsWindow().showSoundChecks(chkSoundOn, chkErrMsgPop);
+    settingsWindow().showSoundChecks(soundOn, showSoundErrors);
 }
 
 void WindowRegistry::noSecondChanged()

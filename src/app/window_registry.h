@@ -65,7 +65,7 @@ public:
     WindowRegistry& operator=(const WindowRegistry&) = delete;
 
     SharedState& state() { return m_state; }
-    /// Who may hold the front, over the state's `lForegroundWho`.
+    /// Who may hold the front, over the state's `frontHolder`.
     FrontOrder& frontOrder() { return m_front; }
     const Services& services() const { return m_services; }
     /// What every window is handed.
@@ -106,7 +106,7 @@ public:
     /// Forgets the wallpaper window, deleted once control returns to the event loop, and the logic's state.
     void unloadWallpaperWindow();
     /// What the wallpaper window keeps while it is closed and loaded again.
-    WallpaperWindowState& wallpaperForm() { return m_wallpaperForm; }
+    WallpaperWindowState& wallpaperWindowState() { return m_wallpaperWindowState; }
     /// The change marks of the wallpaper changer.
     WallpaperTimes& wallpaperTimes();
 
@@ -132,18 +132,18 @@ public:
     void addErrorLine(const QString& line) override;
     void showErrorList() override;
     void beep() override;
-    void FileAlreadyExist(const QString& WhereDoYouComeFrom, const QString& fFileName) override;
+    void askOverwrite(const QString& saver, const QString& fileName) override;
 
     /// Saves and loads the list files of the alarm lists and the wallpaper list.
     ListFileFlow& listFiles() { return m_listFiles; }
 
-    /// A new warning window with `ErrorMsgStr`; returns at once.
-    void AnswerOk(const QString& ErrorMsgStr) override;
+    /// A new warning window with `text`; returns at once.
+    void warn(const QString& text) override;
 
     void registerForegroundDialog(qint32 code, QWidget* dialog) override;
-    /// Puts the dialog with foreground code `tmpWho` back on top, if it is loaded and visible.
-    void WhoWillForeground(qint32 tmpWho);
-    void handFrontBack(qint32 prevWho) override;
+    /// Puts the dialog with foreground code `code` back on top, if it is loaded and visible.
+    void raiseFrontDialog(qint32 code);
+    void handFrontBack(qint32 previousFront) override;
     void reclaimFront(QWidget* dialog, qint32 code) override;
 
     /// The three ways the data file chooser opens from the Alarm Set window.
@@ -151,8 +151,8 @@ public:
     void showDataFileChooser(DataFileMode mode) override;
     void showSettingsWindow() override;
     /// Sets the Settings window's "Sound on" and "Show error message..." boxes (0 or 1); their change handling
-    /// sets bSoundOn and bErrMsgPop. Until that window is made the flags are set as the boxes would set them.
-    void applySoundChecks(qint16 chkSoundOn, qint16 chkErrMsgPop);
+    /// sets soundOn and showSoundErrors. Until that window is made the flags are set as the boxes would set them.
+    void applySoundChecks(qint16 soundOn, qint16 showSoundErrors);
     void noSecondChanged() override;
 
     // What the windows ask of one another.
@@ -183,21 +183,21 @@ public:
     QList<AlarmMessageWindow*> messageWindows() const;
 
     // What the clock tick asks for.
-    void PlaySound(const QString& strTimes, const QString& sSoundName) override;
-    void StopSound() override;
-    void InternalSpeaker() override;
+    void playSound(const QString& playTimes, const QString& soundPath) override;
+    void stopSound() override;
+    void playSpeakerSweep() override;
     void openMessageWindow(const QString& text) override;
     void playChime(const QString& path) override;
-    void chkEMPlay_Click() override;
-    void EMShowToShow() override;
-    void chkChange_Click() override;
+    void renewChime() override;
+    void changeWallpaper() override;
+    void rescheduleWallpaper() override;
     /// Unloads the Alarm Set window with the day's lists, as the idle clock does when nothing is left in them.
     void unloadAlarmSetWindow() override;
 
     // Start-up requests of the settings file.
     void loadAlarmFile(const QString& fileName) override;
     void loadWallpaperWindow() override;
-    void selectFontOption(qint16 iFontChoice) override;
+    void selectFontOption(qint16 fontChoice) override;
 
     // The clock timer, as a sound error box holds it and gives it back.
     void holdClock() override;
@@ -220,7 +220,7 @@ private:
     QList<QPointer<WarningWindow>> m_warnings;
     QMap<qint32, QPointer<QWidget>> m_foregroundDialogs;
     QPointer<WallpaperWindow> m_wallpaperWindow;
-    WallpaperWindowState m_wallpaperForm;
+    WallpaperWindowState m_wallpaperWindowState;
     std::unique_ptr<WallpaperTimes> m_wallpaperTimes;
     std::unique_ptr<WallpaperLogic> m_wallpaper;
     QPointer<SettingsWindow> m_settingsWindow;

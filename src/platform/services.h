@@ -26,7 +26,7 @@ struct Services
     ModalBox& modalBox;
     TrayIcon& tray;
     WaveChannel& wave;
-    MidiSequencer& mci;
+    MidiSequencer& midi;
     WavePlayer& wavePlayer;
     SpeakerOutput& speaker;
     /// The user's private file the MIDI tune is copied to before it is played.

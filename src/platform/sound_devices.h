@@ -13,7 +13,7 @@ public:
     virtual ~WaveChannel() = default;
     /// Plays the wave file at `path` once, without waiting; an empty path stops the channel.
     /// Returns false when the sound could not be started.
-    virtual bool sndPlaySound(const QString& path) = 0;
+    virtual bool play(const QString& path) = 0;
 };
 
 // The alarm wave player. It plays on the program's one wave channel, so emptying that channel silences it.
@@ -23,9 +23,9 @@ public:
     virtual ~WavePlayer() = default;
     /// Plays the wave file at `path` as often as `times` says: "once", "twice", "thrice", or "repeat" until the
     /// wave channel is stopped (any other word plays it once). Returns at once; the sound goes on after the call.
-    /// Sets `iCanPlay` to 0 when the sound was not started: the file is missing or not a playable wave, or no
+    /// Sets `played` to 0 when the sound was not started: the file is missing or not a playable wave, or no
     /// sound output is available. Leaves it alone otherwise.
-    virtual void PlayWave(const QString& times, const QString& path, qint16& iCanPlay) = 0;
+    virtual void playWave(const QString& times, const QString& path, qint16& played) = 0;
 };
 
 // The MIDI sequencer, driven by the command strings "open FILE type sequencer alias tmpMidiPlay",
@@ -35,7 +35,7 @@ class MidiSequencer
 public:
     virtual ~MidiSequencer() = default;
     /// Carries out `command`; 0 on success, otherwise an error code.
-    virtual int mciSendString(const QString& command) = 0;
+    virtual int sendCommand(const QString& command) = 0;
     /// Why the device cannot play at all, in words for the user, when it knows more than an error code (the
     /// sound module is missing); empty otherwise.
     virtual QString failureReason() const { return {}; }

@@ -114,11 +114,11 @@ private:
     AlarmLists& lists() { return app().alarmLists(); }
     AlarmSetWindow& alarmSet(const QString& hour = {}, const QString& minute = {}, const QString& second = {})
     {
-        trayController().mAlarmSet->trigger();
+        trayController().m_alarmSetAction->trigger();
         AlarmSetWindow& w = app().alarmSetWindow();
-        w.cbHour->setEditText(hour);
-        w.cbMin->setEditText(minute);
-        w.cbSec->setEditText(second);
+        w.m_hourBox->setEditText(hour);
+        w.m_minuteBox->setEditText(minute);
+        w.m_secondBox->setEditText(second);
         return w;
     }
     /// The warning on screen saying `text`; with no text, any warning on screen.
@@ -126,25 +126,25 @@ private:
     {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* f = qobject_cast<WarningWindow*>(w);
-                f && f->isVisible() && (text.isEmpty() || f->Label1->text() == text))
+                f && f->isVisible() && (text.isEmpty() || f->m_messageLabel->text() == text))
                 return f;
         return nullptr;
     }
     /// The message input window as a double click on the alarm 13:05:00 with its message opens it.
     MessageInputWindow& messageInput()
     {
-        lists().lstData.insertSorted("thrice 13:05:00");
-        lists().lstMessage.append("Call the garage at 13:05:00");
+        lists().alarms.insertSorted("thrice 13:05:00");
+        lists().messages.append("Call the garage at 13:05:00");
         AlarmSetWindow& w = alarmSet();
-        lists().lstData.setSelected(0);
-        Q_EMIT w.lstData->doubleClicked(w.lstData->model()->index(0, 0));
+        lists().alarms.setSelected(0);
+        Q_EMIT w.m_alarmList->doubleClicked(w.m_alarmList->model()->index(0, 0));
         return app().messageInputWindow();
     }
     /// The file chooser as the Alarm Set window's load, save or edit button opens it.
     DataFileChooser& chooser(const QString& button)
     {
         AlarmSetWindow& w = app().alarmSetWindow();
-        (button == "Load" ? w.cmdLoad : button == "Save" ? w.cmdSaveFile : w.cmdEditor)->click();
+        (button == "Load" ? w.m_loadButton : button == "Save" ? w.m_saveFileButton : w.m_editButton)->click();
         return *app().dataFileChooser();
     }
 
@@ -174,20 +174,20 @@ private Q_SLOTS:
     // area the menu is offered in a window of its own after the wait. The menu's About shows the About window.
     void trayWindow()
     {
-        trayController().mOpen->trigger();
+        trayController().m_aboutAction->trigger();
         QCOMPARE(WindowPictures::compare(&app().aboutWindow(), "about"), QString());
         for (const auto& [activation, trayActive] :
              {std::pair{TrayIcon::Activation::Context, kTrue}, std::pair{TrayIcon::Activation::Trigger, kFalse}}) {
-            state().setISRepeat(kTrue);
-            state().bTrayActive = trayActive;
+            state().setSpeakerRepeat(kTrue);
+            state().trayActive = trayActive;
             fakes().tray.activate(activation);
-            QVERIFY(trayController().Timer1.isActive());
+            QVERIFY(trayController().m_clockTimer.isActive());
         }
 
         m_h->start(false);
         fakes().tray.available = false;
         trayController().setTrayWaitLimit(0);
-        trayController().Form_Load(m_h->appPath());
+        trayController().start(m_h->appPath());
         QTRY_VERIFY_WITH_TIMEOUT(app().trayFallbackWindow() && app().trayFallbackWindow()->isVisible(), 60000);
         QCOMPARE(WindowPictures::compare(app().trayFallbackWindow(), "tray-fallback"), QString());
         fakes().tray.available = true;
@@ -210,29 +210,29 @@ private Q_SLOTS:
     void clockHoldsAddUp()
     {
         QFETCH(QString, steps);
-        alarmSet("10", "01", "00").cmdAdd->click(); // the song, ding.wav, is not in the program folder
+        alarmSet("10", "01", "00").m_addButton->click(); // the song, ding.wav, is not in the program folder
         fakes().wavePlayer.playable = false;
         const auto run = [this](const QString& step) {
             if (step == "disable")
-                trayController().mDisable->trigger();
+                trayController().m_disableAction->trigger();
             else if (!step.isEmpty())
                 state().setClockActive(toFlag(step == "work"));
         };
         for (const QString& step : steps.split(' ')) {
             fakes().modalBox.onShow = [this, run, step] {
-                QVERIFY(!trayController().Timer1.isActive() && state().bTrayActive == kFalse);
+                QVERIFY(!trayController().m_clockTimer.isActive() && state().trayActive == kFalse);
                 run(step.section(':', 1));
             };
-            step.startsWith("box") ? app().PlaySound("once", state().strSongPath) : run(step);
+            step.startsWith("box") ? app().playSound("once", state().alarmSoundPath) : run(step);
         }
         QFETCH(bool, runs);
-        QVERIFY(fakes().modalBox.shown.size() == 1 && trayController().Timer1.isActive() == runs);
+        QVERIFY(fakes().modalBox.shown.size() == 1 && trayController().m_clockTimer.isActive() == runs);
         if (!runs)
             return;
         fakes().wavePlayer.playable = true;
         for (const QTime& t : {QTime(10, 0, 30), QTime(10, 1, 0)}) // the next event is read, then it is due
             fakes().clock.setTime(t), trayController().onTick();
-        QCOMPARE(fakes().wavePlayer.calls.last(), (QStringList{"once", state().strSongPath}));
+        QCOMPARE(fakes().wavePlayer.calls.last(), (QStringList{"once", state().alarmSoundPath}));
     }
 
     // Closing a message window or a warning hands the front back to the dialog that held it when the window came,
@@ -245,23 +245,23 @@ private Q_SLOTS:
         dialog.show();
         app().registerForegroundDialog(kWhoFileChooser, &dialog);
         for (const bool warning : {false, true}) {
-            state().lForegroundWho = kWhoFileChooser;
-            warning ? app().AnswerOk("No file is chosen") : app().openMessageWindow("Call the garage at 13:05:00");
+            state().frontHolder = kWhoFileChooser;
+            warning ? app().warn("No file is chosen") : app().openMessageWindow("Call the garage at 13:05:00");
             QPointer<QWidget> window =
                 warning ? static_cast<QWidget*>(warningSaying("No file is chosen")) : app().messageWindows().last();
             QCOMPARE(WindowPictures::compare(window, warning ? "warning" : "message"), QString());
             fakes().windows.topmost.clear();
             if (warning)
-                warningSaying("No file is chosen")->cmdOk->click();
+                warningSaying("No file is chosen")->m_okButton->click();
             else
                 window->close();
-            QVERIFY(state().lForegroundWho == 0 && fakes().windows.topmost == QList<QWidget*>{&dialog});
+            QVERIFY(state().frontHolder == 0 && fakes().windows.topmost == QList<QWidget*>{&dialog});
             QTRY_VERIFY(window.isNull());
         }
         app().addErrorLine("b.dat");
         app().showErrorList();
         QCOMPARE(WindowPictures::compare(&app().errorListWindow(), "error-list"), QString());
-        app().errorListWindow().cmdOk->click();
+        app().errorListWindow().m_okButton->click();
         QVERIFY(!app().isErrorListWindowLoaded());
     }
 
@@ -269,24 +269,24 @@ private Q_SLOTS:
     // Add and Delete are wired.
     void alarmSetAddAndDelete()
     {
-        trayController().mAlarmSet->trigger(); // the time boxes as the window opens: empty
+        trayController().m_alarmSetAction->trigger(); // the time boxes as the window opens: empty
         AlarmSetWindow& w = app().alarmSetWindow();
         QCOMPARE(WindowPictures::compare(&w, "alarm-set-empty"), QString());
-        QTest::keyClicks(w.cbHour, "1x");
-        QVERIFY(w.cbHour->currentText() == "1" && fakes().windows.beeps == 1); // not completed from the list either
-        w.cbMin->setEditText("4");
-        w.cbSec->setEditText("5");
-        w.cmdDown->click();
-        QTest::keyClick(w.cbSec->lineEdit(), Qt::Key_Return);
+        QTest::keyClicks(w.m_hourBox, "1x");
+        QVERIFY(w.m_hourBox->currentText() == "1" && fakes().windows.beeps == 1); // not completed from the list either
+        w.m_minuteBox->setEditText("4");
+        w.m_secondBox->setEditText("5");
+        w.m_amPmDownButton->click();
+        QTest::keyClick(w.m_secondBox->lineEdit(), Qt::Key_Return);
         QCOMPARE(WindowPictures::compare(&w, "alarm-set-added"), QString()); // 01:04:05 PM, selected in the list
-        w.cmdUp->click();
-        w.cmdAdd->click(); // 1:04:05 AM
-        QVERIFY(warningSaying("Time was passed or next day") && lists().lstData.count() == 1);
-        w.cmdDelete->click(); // the selected line
-        lists().lstData.insertSorted("once 20:00:00");
-        QCOMPARE(lists().lstData.lines(), QStringList{"once 20:00:00"});
-        w.cmdDeleteAll->click();
-        QVERIFY(lists().lstData.isEmpty());
+        w.m_amPmUpButton->click();
+        w.m_addButton->click(); // 1:04:05 AM
+        QVERIFY(warningSaying("Time was passed or next day") && lists().alarms.count() == 1);
+        w.m_deleteButton->click(); // the selected line
+        lists().alarms.insertSorted("once 20:00:00");
+        QCOMPARE(lists().alarms.lines(), QStringList{"once 20:00:00"});
+        w.m_deleteAllButton->click();
+        QVERIFY(lists().alarms.isEmpty());
     }
 
     // The play button plays the sound picked (that the drop-down lists the sounds and the pick is kept, the end-to-end
@@ -296,26 +296,26 @@ private Q_SLOTS:
     void alarmSetListsAndMessages()
     {
         AlarmSetWindow& w = alarmSet("11", "30", "00");
-        w.cmbSong->addItem("bell");
-        w.cmbSong->setCurrentIndex(0);
-        w.cmdPlayB->click();
+        w.m_soundBox->addItem("bell");
+        w.m_soundBox->setCurrentIndex(0);
+        w.m_playSoundButton->click();
         QCOMPARE(fakes().wave.calls, QStringList{m_h->appPath() + "bell.wav"});
 
-        w.cmdWithMessage->click();
-        QVERIFY(app().messageInputWindow().isVisible() && w.lstData->isHidden() && !w.imgSha->isHidden());
-        QTest::keyClicks(app().messageInputWindow().txtInput, "Call the garage");
+        w.m_addWithMessageButton->click();
+        QVERIFY(app().messageInputWindow().isVisible() && w.m_alarmList->isHidden() && !w.m_shade->isHidden());
+        QTest::keyClicks(app().messageInputWindow().m_messageBox, "Call the garage");
         QCOMPARE(WindowPictures::compare(&app().messageInputWindow(), "message-input"), QString());
-        app().messageInputWindow().cmdOk->click();
-        QVERIFY(!w.lstData->isHidden() && w.imgSha->isHidden());
+        app().messageInputWindow().m_saveButton->click();
+        QVERIFY(!w.m_alarmList->isHidden() && w.m_shade->isHidden());
         for (const char* line : {"once 09:00:00", "repeat! 21:45:30"})
-            lists().lstData.insertSorted(line);
+            lists().alarms.insertSorted(line);
         for (const char* line : {"Lights out at 21:45:30", "Then the bank at 11:30:00"})
-            lists().lstMessage.append(line);
+            lists().messages.append(line);
         QCOMPARE(WindowPictures::compare(&w, "alarm-set-events"), QString());
-        w.cmdViewM->click();
+        w.m_viewMessagesButton->click();
         QCOMPARE(WindowPictures::compare(&w, "alarm-set-view-message"), QString());
-        state().lForegroundWho = kWarnSeqFirst;
-        Q_EMIT w.lstData->doubleClicked(w.lstData->model()->index(0, 0));
+        state().frontHolder = kWarningRankFirst;
+        Q_EMIT w.m_alarmList->doubleClicked(w.m_alarmList->model()->index(0, 0));
         QVERIFY(!app().isMessageInputWindowLoaded());
     }
 
@@ -326,26 +326,26 @@ private Q_SLOTS:
     {
         AlarmSetWindow* w = &alarmSet();
         for (const QString& song : {QString("bell"), QString(31, 'x')}) { // slot 3 holds "bell"
-            w->cmbSong->addItem(song);
-            w->cmbSong->setCurrentText(song);
-            Q_EMIT w->cmbSong->activated(w->cmbSong->currentIndex());
+            w->m_soundBox->addItem(song);
+            w->m_soundBox->setCurrentText(song);
+            Q_EMIT w->m_soundBox->activated(w->m_soundBox->currentIndex());
         }
-        w->cbEMPlay->setCurrentIndex(0); // every minute, the first item
-        w->chkEMPlay->click();
-        QVERIFY(state().iEMNext == 1 && !w->cbEMPlay->isEnabled() &&
-                trayController().Timer1.isActive()); // the clock wakes
-        w->cmdExit->click();
-        QVERIFY(!w->isVisible() && !w->Timer1.isActive());
+        w->m_chimeIntervalBox->setCurrentIndex(0); // every minute, the first item
+        w->m_chimeCheck->click();
+        QVERIFY(state().chimeMark == 1 && !w->m_chimeIntervalBox->isEnabled() &&
+                trayController().m_clockTimer.isActive()); // the clock wakes
+        w->m_exitButton->click();
+        QVERIFY(!w->isVisible() && !w->m_titleTimer.isActive());
         app().unloadAlarmSetWindow();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         state().setClockActive(kFalse);
         fakes().clock.setTime(QTime(10, 20, 0));
-        app().chkEMPlay_Click();
-        QVERIFY(state().iEMNext == 21 && state().bClockActive() == kTrue);
+        app().renewChime();
+        QVERIFY(state().chimeMark == 21 && state().clockActive() == kTrue);
 
         w = &alarmSet();
-        QVERIFY(w->windowTitle() == "Tindalo Alarm Clock...06 Dec 2026 / 10:20 AM" && w->chkEMPlay->isChecked());
-        QCOMPARE(state().strSongPath, m_h->appPath() + QString(31, 'x') + ".wav");
+        QVERIFY(w->windowTitle() == "Tindalo Alarm Clock...06 Dec 2026 / 10:20 AM" && w->m_chimeCheck->isChecked());
+        QCOMPARE(state().alarmSoundPath, m_h->appPath() + QString(31, 'x') + ".wav");
     }
 
     // The message input takes the line's message out for editing, on top; Save puts it back, stores the size the
@@ -355,31 +355,31 @@ private Q_SLOTS:
     {
         QVERIFY(state().settingsFile().writeSlot(IniSlot::FontSize, IniRecord{kSectionFontSize, 6, 0, {}}));
         MessageInputWindow* input = &messageInput();
-        QCOMPARE(input->focusWidget(), input->txtInput); // typing goes into the box, whatever the desktop activates
-        QCOMPARE(input->txtInput->toPlainText(), "Call the garage");
-        QVERIFY(lists().lstMessage.isEmpty() && fakes().windows.topmost.contains(input));
+        QCOMPARE(input->focusWidget(), input->m_messageBox); // typing goes into the box, whatever the desktop activates
+        QCOMPARE(input->m_messageBox->toPlainText(), "Call the garage");
+        QVERIFY(lists().messages.isEmpty() && fakes().windows.topmost.contains(input));
         QApplication::clipboard()->setText(" \"now\"" + QString(620, 'a'));
-        input->txtInput->moveCursor(QTextCursor::End);
-        input->txtInput->paste();
-        QCOMPARE(input->txtInput->toPlainText(), "Call the garage 'now'" + QString(605, 'a'));
-        QTest::mouseClick(input->lblPlus, Qt::LeftButton);
-        input->cmdOk->click();
-        QVERIFY(lists().lstMessage.count() == 1 && !warningSaying() && !app().isMessageInputWindowLoaded());
-        QVERIFY(state().lForegroundWho == 0 && state().settingsFile().readSlot(IniSlot::FontSize)->iData1 == 7);
+        input->m_messageBox->moveCursor(QTextCursor::End);
+        input->m_messageBox->paste();
+        QCOMPARE(input->m_messageBox->toPlainText(), "Call the garage 'now'" + QString(605, 'a'));
+        QTest::mouseClick(input->m_largerButton, Qt::LeftButton);
+        input->m_saveButton->click();
+        QVERIFY(lists().messages.count() == 1 && !warningSaying() && !app().isMessageInputWindowLoaded());
+        QVERIFY(state().frontHolder == 0 && state().settingsFile().readSlot(IniSlot::FontSize)->data1 == 7);
 
         // Abandon (or the close box) leaves the message as it was while its alarm is listed; an emptied box saved
         // removes it, with the warning.
         for (const QString how : {"Abandon", "Save an empty box", "Abandon after the alarm fired"}) {
-            lists().lstMessage.clear();
+            lists().messages.clear();
             MessageInputWindow& box = messageInput();
-            QTest::keyClicks(box.txtInput, " now");
+            QTest::keyClicks(box.m_messageBox, " now");
             if (how.endsWith("fired"))
-                lists().lstData.removeAt(0);
+                lists().alarms.removeAt(0);
             if (how.startsWith("Save"))
-                box.txtInput->clear();
-            (how.startsWith("Save") ? box.cmdOk : box.cmdCancel)->click();
+                box.m_messageBox->clear();
+            (how.startsWith("Save") ? box.m_saveButton : box.m_abandonButton)->click();
             QVERIFY(!app().isMessageInputWindowLoaded());
-            QCOMPARE(lists().lstMessage.count(), how.startsWith("Save") || how.endsWith("fired") ? 0 : 1);
+            QCOMPARE(lists().messages.count(), how.startsWith("Save") || how.endsWith("fired") ? 0 : 1);
         }
         QVERIFY(warningSaying(MessageInput::kNothingToSave));
     }
@@ -394,18 +394,18 @@ private Q_SLOTS:
         for (const char* button : {"Load", "Open", "Save"}) {
             DataFileChooser& f = chooser(button);
             QCOMPARE(WindowPictures::compare(&f, "chooser-" + QString(button).toLower()), QString());
-            QVERIFY(state().lForegroundWho == kWhoFileChooser && f.lPrevWho == 0);
+            QVERIFY(state().frontHolder == kWhoFileChooser && f.m_previousFront == 0);
         }
         DataFileChooser& f = *app().dataFileChooser();
-        QTest::keyClicks(f.txtInput, "WP/APER");
-        f.cmdConfirm->click();
-        QCOMPARE(f.txtInput->text(), "WPAPER.dat"); // and the warning
-        warningSaying("Wpaper.dat has data of wallpaper")->cmdOk->click();
-        f.cmdCancel->click();
-        QVERIFY(state().lForegroundWho == 0 && !app().dataFileChooser());
-        app().FileAlreadyExist("Form4", "b.dat");
+        QTest::keyClicks(f.m_nameBox, "WP/APER");
+        f.m_confirmButton->click();
+        QCOMPARE(f.m_nameBox->text(), "WPAPER.dat"); // and the warning
+        warningSaying("Wpaper.dat has data of wallpaper")->m_okButton->click();
+        f.m_cancelButton->click();
+        QVERIFY(state().frontHolder == 0 && !app().dataFileChooser());
+        app().askOverwrite("Form4", "b.dat");
         QCOMPARE(WindowPictures::compare(&app().overwriteQuestionWindow(), "overwrite"), QString());
-        app().overwriteQuestionWindow().cmdCancel->click();
+        app().overwriteQuestionWindow().m_cancelButton->click();
     }
 
     // The boxes set their flags when they change; "Don't compare with second" hides the Alarm Set window's seconds
@@ -415,29 +415,29 @@ private Q_SLOTS:
     void settingsBoxesAndRoundTrip()
     {
         SettingsWindow& f = app().settingsWindow();
-        f.chkInternalSpeaker->setChecked(true);
-        f.optFont[2]->setChecked(true);
-        QVERIFY(state().bUseInternalSpeaker == kTrue && state().iFontChoice == 2);
-        const QComboBox* seconds = app().alarmSetWindow().cbSec;
-        f.chkNoSec->setChecked(true);
-        QVERIFY(state().bNoSecond == kTrue && seconds->isHidden());
-        f.chkNoSec->setChecked(false);
+        f.m_internalSpeakerCheck->setChecked(true);
+        f.m_fontOptions[2]->setChecked(true);
+        QVERIFY(state().useInternalSpeaker == kTrue && state().fontChoice == 2);
+        const QComboBox* seconds = app().alarmSetWindow().m_secondBox;
+        f.m_ignoreSecondsCheck->setChecked(true);
+        QVERIFY(state().ignoreSeconds == kTrue && seconds->isHidden());
+        f.m_ignoreSecondsCheck->setChecked(false);
         QVERIFY(!seconds->isHidden());
-        trayController().mSetting->trigger();
+        trayController().m_settingsAction->trigger();
         QCOMPARE(WindowPictures::compare(&f, "settings"), QString());
         f.showMinimized();
-        trayController().mSetting->trigger();
+        trayController().m_settingsAction->trigger();
         QVERIFY(f.isVisible() && !f.isMinimized());
-        f.cmdNext->click();
-        f.cmdRun->click();
+        f.m_nextPageButton->click();
+        f.m_runAtLoginButton->click();
         QVERIFY(fakes().autostart.enabled);
         QCOMPARE(WindowPictures::compare(&f, "settings-log-in"), QString());
         fakes().autostart.works = false;
-        f.cmdNoRun->click();
+        f.m_noRunAtLoginButton->click();
         QVERIFY(warningSaying("Ixo's start at log-in could not be removed: refused"));
         // A folder where the settings file belongs.
         QVERIFY(QDir().mkpath(m_h->appPath() + "ixo.ini"));
-        f.cmdClose->click();
+        f.m_closeButton->click();
         QVERIFY(warningSaying("The settings could not be saved in " + m_h->appPath() + "ixo.ini: Is a directory"));
     }
 
@@ -447,39 +447,40 @@ private Q_SLOTS:
     // change wakes the clock.
     void wallpaperWindow()
     {
-        trayController().mWallpaper->trigger();
+        trayController().m_wallpaperAction->trigger();
         WallpaperWindow& f = app().wallpaperWindow();
         for (const char* name : {"a.bmp", "B.jpg", "d.bmp"}) { // picked in the folder box and added
-            f.cbPaper->setCurrentIndex(f.cbPaper->findText(name));
-            Q_EMIT f.cbPaper->activated(f.cbPaper->currentIndex());
-            f.cmdAdd->click();
+            f.m_pictureBox->setCurrentIndex(f.m_pictureBox->findText(name));
+            Q_EMIT f.m_pictureBox->activated(f.m_pictureBox->currentIndex());
+            f.m_addButton->click();
         }
-        f.cbChange->setCurrentIndex(f.cbChange->findText("1 hr"));
-        Q_EMIT f.cbChange->activated(f.cbChange->currentIndex());
-        f.chkChange->click();
-        QVERIFY(state().iWPNext == 11 && trayController().Timer1.isActive()); // "1 hr" at 10:00; the clock wakes
+        f.m_intervalBox->setCurrentIndex(f.m_intervalBox->findText("1 hr"));
+        Q_EMIT f.m_intervalBox->activated(f.m_intervalBox->currentIndex());
+        f.m_changeCheck->click();
+        QVERIFY(state().wallpaperMark == 11 &&
+                trayController().m_clockTimer.isActive()); // "1 hr" at 10:00; the clock wakes
         QFile::remove(m_h->appPath() + "Pictures/d.bmp");
         for (int row : {2, 0}) {
-            f.lstShow->setCurrentRow(row);
-            Q_EMIT f.lstShow->itemClicked(f.lstShow->item(row));
+            f.m_pictureList->setCurrentRow(row);
+            Q_EMIT f.m_pictureList->itemClicked(f.m_pictureList->item(row));
         }
-        QVERIFY(f.lstShow->count() == 2 && warningSaying("d.bmp file not found"));
+        QVERIFY(f.m_pictureList->count() == 2 && warningSaying("d.bmp file not found"));
         QCOMPARE(WindowPictures::compare(&f, "wallpaper"), QString());
         for (int i = 0; i < 3; ++i) // each time under a new name; the copy shown before stays, older ones go
-            f.cmdChangeWall->click();
+            f.m_changeNowButton->click();
         QCOMPARE(fakes().wallpaper.shown.last(), m_h->appPath() + "Pictures/tmpFile-3.bmp");
         QCOMPARE(QDir(m_h->appPath() + "Pictures").entryList({"tmpFile*"}),
                  (QStringList{"tmpFile-2.bmp", "tmpFile-3.bmp"}));
 
-        f.cmdClose->click();
+        f.m_closeButton->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(app().isWallpaperWindowLoaded() && !f.isVisible());
-        trayController().mWallpaper->trigger();
-        QVERIFY(f.isVisible() && f.lstShow->count() == 2);
-        f.lstShow->item(1)->setSelected(true);
-        f.cmdDelete->click(); // fewer than two entries end the change
-        QVERIFY(!f.chkChange->isChecked() && !f.chkChange->isEnabled() && state().iWPNext == -1);
-        f.cmdClose->click();
+        trayController().m_wallpaperAction->trigger();
+        QVERIFY(f.isVisible() && f.m_pictureList->count() == 2);
+        f.m_pictureList->item(1)->setSelected(true);
+        f.m_deleteButton->click(); // fewer than two entries end the change
+        QVERIFY(!f.m_changeCheck->isChecked() && !f.m_changeCheck->isEnabled() && state().wallpaperMark == -1);
+        f.m_closeButton->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!app().isWallpaperWindowLoaded() && !app().wallpaper().isReady());
     }

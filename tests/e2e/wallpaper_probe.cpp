@@ -25,14 +25,17 @@ namespace {
 class PrintedWarnings final : public Warnings
 {
 public:
-    void AnswerOk(const QString& text) override { std::fprintf(stderr, "warning: %s\n", qPrintable(text)); }
+    void warn(const QString& text) override { std::fprintf(stderr, "warning: %s\n", qPrintable(text)); }
 };
 
 class EveryMinute final : public WallpaperTimes
 {
 public:
-    void WallpaperSchedule(bool, const QString&, Flag&, qint16&, qint16& iWPNext) override { iWPNext = -1; }
-    void NextWallpaperTime(qint16, qint16& iWPNext) override { iWPNext = static_cast<qint16>((iWPNext + 1) % 60); }
+    void scheduleWallpaper(bool, const QString&, Flag&, qint16&, qint16& wallpaperMark) override { wallpaperMark = -1; }
+    void nextWallpaperMark(qint16, qint16& wallpaperMark) override
+    {
+        wallpaperMark = static_cast<qint16>((wallpaperMark + 1) % 60);
+    }
 };
 
 } // namespace
@@ -58,14 +61,14 @@ int main(int argc, char** argv)
     } else if (command == "change" && args.size() >= 4) {
         SharedState state;
         WallpaperWindowState form;
-        form.strPicFolder = args.at(1);
+        form.pictureFolder = args.at(1);
         PrintedWarnings warnings;
         ImageConverter converter;
         EveryMinute times;
         WallpaperChanger changer(state, form, WallpaperChanger::Services{warnings, converter, wallpaper, times, {}});
         changer.setEntries(args.mid(3));
         for (int i = args.at(2).toInt(); i > 0; --i)
-            changer.EMShowToShow();
+            changer.changeWallpaper();
     } else {
         std::fputs("usage: wallpaper_probe pictures FOLDER | change FOLDER N ENTRY... | clear\n", stderr);
         return 2;

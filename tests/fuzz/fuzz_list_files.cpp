@@ -44,8 +44,8 @@ void checkRecord(const QByteArray& bytes)
         require(written == old, "record bytes changed on a round trip");
     // A field that takes fewer bytes in the other encoding gains padding blanks, which no reader sees.
     const IniRecord back = IniRecord::fromBytes(written);
-    require(back.section() == record.section() && back.value() == record.value() && back.iData1 == record.iData1 &&
-                back.iData2 == record.iData2 && back.toBytes() == written,
+    require(back.section() == record.section() && back.value() == record.value() && back.data1 == record.data1 &&
+                back.data2 == record.data2 && back.toBytes() == written,
             "record changed on a round trip");
 }
 

@@ -25,7 +25,7 @@ public:
     ~AppHarness() { stop(); }
     Q_DISABLE_COPY_MOVE(AppHarness)
 
-    /// The program folder, ending in "/", as `strAppPath` holds it.
+    /// The program folder, ending in "/", as `appPath` holds it.
     QString appPath() const { return m_dir.filePath(QStringLiteral("prog")) + QLatin1Char('/'); }
 
     /// Without `load`, the program is made but the tray window is not loaded yet.
@@ -37,7 +37,7 @@ public:
         state = std::make_unique<SharedState>();
         app = std::make_unique<WindowRegistry>(*state, fakes->services);
         if (load)
-            app->trayController().Form_Load(m_dir.filePath(QStringLiteral("prog")));
+            app->trayController().start(m_dir.filePath(QStringLiteral("prog")));
     }
     void stop()
     {

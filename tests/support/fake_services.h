@@ -75,7 +75,7 @@ struct FakeServices
     FakeModalBox modalBox;
     FakeTray tray;
     FakeWave wave;
-    FakeMidiSequencer mci;
+    FakeMidiSequencer midi;
     FakeWavePlayer wavePlayer;
     FakeSpeaker speaker;
     FakeWallpaper wallpaper;
@@ -83,6 +83,6 @@ struct FakeServices
     FakeAutostart autostart;
     QTemporaryDir cache;
     Services services{clock,     windows,  launcher,   modalBox, tray,
-                      wave,      mci,      wavePlayer, speaker,  cache.filePath(QStringLiteral("Ixo/air.mid")),
+                      wave,      midi,     wavePlayer, speaker,  cache.filePath(QStringLiteral("Ixo/air.mid")),
                       wallpaper, pictures, autostart};
 };

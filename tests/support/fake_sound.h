@@ -40,7 +40,7 @@ public:
 class FakeWave final : public WaveChannel
 {
 public:
-    bool sndPlaySound(const QString& path) override { return calls.append(path), true; }
+    bool play(const QString& path) override { return calls.append(path), true; }
     QStringList calls;
 };
 
@@ -48,7 +48,7 @@ public:
 class FakeMidiSequencer final : public MidiSequencer
 {
 public:
-    int mciSendString(const QString& command) override { return commands.append(command), results.value(command); }
+    int sendCommand(const QString& command) override { return commands.append(command), results.value(command); }
     QString failureReason() const override { return reason; }
     QStringList commands;
     QHash<QString, int> results;
@@ -58,11 +58,11 @@ public:
 class FakeWavePlayer final : public WavePlayer
 {
 public:
-    void PlayWave(const QString& times, const QString& path, qint16& iCanPlay) override
+    void playWave(const QString& times, const QString& path, qint16& played) override
     {
         calls.append(QStringList{times, path});
         if (!playable)
-            iCanPlay = 0;
+            played = 0;
     }
     QList<QStringList> calls;
     bool playable = true;
@@ -85,22 +85,25 @@ struct SoundRig
     explicit SoundRig(const QString& app = {}, const QString& tune = {})
         : tuneCopy(tune.isEmpty() ? dir.filePath("cache/Ixo/air.mid") : tune)
     {
-        state.strAppPath = app.isEmpty() ? dir.path() + "/" : app;
+        state.appPath = app.isEmpty() ? dir.path() + "/" : app;
         state.setStartupDefaults();
-        state.strNextAlarm = "08:30:00";
+        state.nextAlarm = "08:30:00";
         soundLogic.processEvents = [this] { ++events; };
     }
-    QString writeSong() { return SoundFiles::writeFile(state.strSongPath, "RIFF") ? state.strSongPath : QString(); }
+    QString writeSong()
+    {
+        return SoundFiles::writeFile(state.alarmSoundPath, "RIFF") ? state.alarmSoundPath : QString();
+    }
     QTemporaryDir dir;
     QString tuneCopy;
     SharedState state;
     FakeWave wave;
     FakeWavePlayer player;
-    FakeMidiSequencer mci;
+    FakeMidiSequencer midi;
     FakeSpeaker speaker;
     FakeModalBox box;
     FakeWarnings warnings;
     FakeClockSwitch clock;
     int events = 0;
-    SoundLogic soundLogic{state, SoundServices{wave, player, mci, speaker, box, warnings, clock}, tuneCopy};
+    SoundLogic soundLogic{state, SoundServices{wave, player, midi, speaker, box, warnings, clock}, tuneCopy};
 };

@@ -10,6 +10,6 @@
 class FakeWarnings final : public Warnings
 {
 public:
-    void AnswerOk(const QString& ErrorMsgStr) override { shown.append(ErrorMsgStr); }
+    void warn(const QString& text) override { shown.append(text); }
     QStringList shown;
 };

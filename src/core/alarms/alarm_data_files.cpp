@@ -58,7 +58,7 @@ void startEditor(const AlarmDataFiles::Services& services, const QString& path, 
         if (QStringList words = QProcess::splitCommand(command); !words.isEmpty())
             if (startInTerminal(words << path))
                 return;
-    services.warnings.AnswerOk(QStringLiteral("notepad and wordpad not found"));
+    services.warnings.warn(QStringLiteral("notepad and wordpad not found"));
 }
 
 } // namespace
@@ -85,39 +85,39 @@ const QStringList& AlarmDataFiles::desktopEditors()
 
 QStringList AlarmDataFiles::fileLines(const AlarmLists& lists)
 {
-    return lists.lstData.lines() + lists.lstMessage.lines();
+    return lists.alarms.lines() + lists.messages.lines();
 }
 
-void AlarmDataFiles::Filting(const QString& TtmpData, Flag& Fdata)
+void AlarmDataFiles::filterAlarmLine(const QString& line, Flag& accepted)
 {
     qint16 result = 1;
-    TimeCalc().CheckAlarmLine(TtmpData, result);
+    TimeCalc().checkAlarmLine(line, result);
     if (result == 0)
-        Fdata = kFalse;
+        accepted = kFalse;
 }
 
-void AlarmDataFiles::TimePassed(const QString& line, const QString& now, Flag& passed)
+void AlarmDataFiles::timePassed(const QString& line, const QString& now, Flag& passed)
 {
     passed = toFlag(AlarmLines::compareTimes(AlarmLines::lineTime(line), now) <= 0);
 }
 
-void AlarmDataFiles::LoadClick(const QString& fFileName)
+void AlarmDataFiles::load(const QString& fileName)
 {
     const TimeCalc checker;
     const QString now = m_services.clock.now().time().toString(QStringLiteral("HH:mm:ss"));
-    AlarmDataList& lstData = m_lists.lstData;
-    MessageList& lstMessage = m_lists.lstMessage;
+    AlarmDataList& alarms = m_lists.alarms;
+    MessageList& messages = m_lists.messages;
     // The message times already in the list, so a long file is not searched line by line per message.
     QSet<QString> messageTimes;
-    messageTimes.reserve(lstMessage.count());
-    for (const QString& line : lstMessage.lines())
+    messageTimes.reserve(messages.count());
+    for (const QString& line : messages.lines())
         messageTimes.insert(AlarmLines::lineTime(line));
     qint64 n = 1;
     int e = 0;
     bool full = false;
     auto recordError = [&] {
         if (e == 0) {
-            m_services.errors.addErrorLine(fFileName);
+            m_services.errors.addErrorLine(fileName);
             m_services.errors.beep();
         }
         m_services.errors.addErrorLine(QStringLiteral("Invalid data in file, Data ") + signedNumber(n));
@@ -125,58 +125,58 @@ void AlarmDataFiles::LoadClick(const QString& fFileName)
         ++e;
     };
 
-    auto take = [&](const QString& L) {
+    auto take = [&](const QString& line) {
         Flag passed = kFalse;
-        if (AlarmLines::isMessageLine(L)) {
+        if (AlarmLines::isMessageLine(line)) {
             qint16 result = 1;
-            checker.CheckMessageLine(L, result);
+            checker.checkMessageLine(line, result);
             if (result == 0) {
                 recordError();
             } else {
-                TimePassed(L, now, passed);
-                const QString time = AlarmLines::lineTime(L);
+                timePassed(line, now, passed);
+                const QString time = AlarmLines::lineTime(line);
                 if (passed == kFalse && !messageTimes.contains(time)) {
-                    full = !lstMessage.append(L);
+                    full = !messages.append(line);
                     messageTimes.insert(time);
                 }
             }
         } else {
-            Flag Fdata = kTrue;
-            Filting(L, Fdata);
-            if (Fdata == kFalse) {
+            Flag accepted = kTrue;
+            filterAlarmLine(line, accepted);
+            if (accepted == kFalse) {
                 recordError();
             } else {
-                TimePassed(L, now, passed);
+                timePassed(line, now, passed);
                 // A time already in the list is dropped without a word; only a full list stops the load.
-                if (passed == kFalse && lstData.insertSorted(L) == AlarmDataList::Insert::Full)
+                if (passed == kFalse && alarms.insertSorted(line) == AlarmDataList::Insert::Full)
                     full = true;
             }
         }
         ++n;
         if (e == kMaxErrors) {
-            m_services.errors.addErrorLine(fFileName + QStringLiteral(" seems to be wrong format"));
+            m_services.errors.addErrorLine(fileName + QStringLiteral(" seems to be wrong format"));
             return false;
         }
         return !full;
     };
-    if (!m_services.files.load(fFileName, take))
+    if (!m_services.files.load(fileName, take))
         return;
     if (full)
-        m_services.warnings.AnswerOk(AlarmListLogic::kListFull);
+        m_services.warnings.warn(AlarmListLogic::kListFull);
 
     m_state.setClockActive(kTrue);
-    m_state.bRefreshNext = kTrue;
-    m_state.bAlarmsPending = toFlag(!lstData.isEmpty());
+    m_state.refreshNext = kTrue;
+    m_state.alarmsPending = toFlag(!alarms.isEmpty());
 }
 
-void AlarmDataFiles::SaveFileClick(const QString& fFileName)
+void AlarmDataFiles::save(const QString& fileName)
 {
-    m_services.files.save(kSaver, fFileName);
+    m_services.files.save(kSaver, fileName);
 }
 
-void AlarmDataFiles::EditorClick(const QString& fFileName)
+void AlarmDataFiles::edit(const QString& fileName)
 {
-    const QString path = m_state.strAppPath + fFileName;
+    const QString path = m_state.appPath + fileName;
     // What the desktop's file manager would open a text file with. The answer comes later, when this object may
     // be gone; the services it names live as long as the program.
     m_services.launcher.askDefaultApplication(

@@ -49,22 +49,22 @@ public:
 
     AlarmDataFiles(SharedState& state, AlarmLists& lists, const Services& services);
 
-    /// Merges the file `fFileName` of the program folder into the lists. Lines of passed events and times
+    /// Merges the file `fileName` of the program folder into the lists. Lines of passed events and times
     /// already in the lists are dropped silently; unacceptable items go to the error list, and reading stops
     /// at the eighth.
-    void LoadClick(const QString& fFileName);
-    /// Writes the lists to `fFileName` of the program folder, or asks first when the file exists.
-    void SaveFileClick(const QString& fFileName);
-    /// Opens `fFileName` of the program folder in a text editor the user sees: the desktop's default application
+    void load(const QString& fileName);
+    /// Writes the lists to `fileName` of the program folder, or asks first when the file exists.
+    void save(const QString& fileName);
+    /// Opens `fileName` of the program folder in a text editor the user sees: the desktop's default application
     /// for plain text, else the first desktop text editor found, else $VISUAL, $EDITOR or Debian's "editor"
     /// inside a terminal emulator ($TERMINAL, else x-terminal-emulator). Warns when none starts. Nothing waits
     /// for the desktop's answer: the editor starts when it comes.
-    void EditorClick(const QString& fFileName);
+    void edit(const QString& fileName);
 
-    /// Sets `Fdata` to false when `TtmpData` is no acceptable alarm line; otherwise leaves it.
-    static void Filting(const QString& TtmpData, Flag& Fdata);
+    /// Sets `accepted` to false when `line` is no acceptable alarm line; otherwise leaves it.
+    static void filterAlarmLine(const QString& line, Flag& accepted);
     /// Sets `passed` to true when the line's time (its last 8 characters) is not later than `now` "HH:MM:SS".
-    static void TimePassed(const QString& line, const QString& now, Flag& passed);
+    static void timePassed(const QString& line, const QString& now, Flag& passed);
 
     /// The file content for the lists: alarm lines first, then message lines.
     static QStringList fileLines(const AlarmLists& lists);

@@ -29,133 +29,133 @@ AlarmListLogic::AlarmListLogic(SharedState& state, AlarmLists& lists, Warnings& 
 
 void AlarmListLogic::updatePending()
 {
-    m_state.bAlarmsPending = toFlag(!m_lists.lstData.isEmpty());
+    m_state.alarmsPending = toFlag(!m_lists.alarms.isEmpty());
 }
 
-AddResult AlarmListLogic::AddClick(const QString& txtAm, const QString& cbPlayTimesItem, QString& strTimesOfPlay,
-                                   const TimeBoxes& boxes)
+AddResult AlarmListLogic::add(const QString& amPm, const QString& chosenPlayTimes, QString& playTimes,
+                              const TimeBoxes& boxes)
 {
     AddResult result;
     result.shown = boxes;
     TimeBoxes& t = result.shown;
-    bInserted = kFalse;
+    m_inserted = kFalse;
 
     auto refuse = [&](const QString& warning) {
-        m_warnings.AnswerOk(warning);
+        m_warnings.warn(warning);
         updatePending();
         return result;
     };
 
-    if (m_state.bNoSecond == kTrue) {
-        t.cbSec = QStringLiteral("00");
+    if (m_state.ignoreSeconds == kTrue) {
+        t.second = QStringLiteral("00");
         result.secondsReset = true;
     }
-    if (t.cbHour.isEmpty() || t.cbMin.isEmpty() || t.cbSec.isEmpty())
+    if (t.hour.isEmpty() || t.minute.isEmpty() || t.second.isEmpty())
         return refuse(kInvalidInput);
     // Only digits count as a time, however the text got into the box.
-    if (!allDigits(t.cbHour) || !allDigits(t.cbMin) || !allDigits(t.cbSec))
+    if (!allDigits(t.hour) || !allDigits(t.minute) || !allDigits(t.second))
         return refuse(kInvalidInput);
-    const int h = t.cbHour.toInt();
-    const int m = t.cbMin.toInt();
-    const int s = t.cbSec.toInt();
+    const int h = t.hour.toInt();
+    const int m = t.minute.toInt();
+    const int s = t.second.toInt();
     if (h == 0 || h > 12 || m > 59 || s > 59)
         return refuse(kInvalidInput);
 
-    t.cbHour = padded(t.cbHour);
-    t.cbMin = padded(t.cbMin);
-    t.cbSec = padded(t.cbSec);
+    t.hour = padded(t.hour);
+    t.minute = padded(t.minute);
+    t.second = padded(t.second);
 
-    QString hours = t.cbHour;
-    if (t.cbHour != QLatin1String("12") && txtAm == QLatin1String("PM"))
+    QString hours = t.hour;
+    if (t.hour != QLatin1String("12") && amPm == QLatin1String("PM"))
         hours = QString::number(h + 12);
-    else if (t.cbHour == QLatin1String("12") && txtAm == QLatin1String("AM"))
+    else if (t.hour == QLatin1String("12") && amPm == QLatin1String("AM"))
         hours = QStringLiteral("00");
-    strAlarmClock = hours + QLatin1Char(':') + t.cbMin + QLatin1Char(':') + t.cbSec;
+    m_alarmTime = hours + QLatin1Char(':') + t.minute + QLatin1Char(':') + t.second;
 
-    if (!cbPlayTimesItem.isEmpty())
-        strTimesOfPlay = cbPlayTimesItem;
+    if (!chosenPlayTimes.isEmpty())
+        playTimes = chosenPlayTimes;
 
     // Each field must be two characters: "012" in a box is refused here, also where the sum of the lengths
     // happens to be 8 ("012" PM would otherwise read as hour 24).
-    if (strAlarmClock.size() != 8 || t.cbHour.size() != 2 || t.cbMin.size() != 2 || t.cbSec.size() != 2)
+    if (m_alarmTime.size() != 8 || t.hour.size() != 2 || t.minute.size() != 2 || t.second.size() != 2)
         return refuse(kTimeExample);
 
     const QString now = m_clock.now().time().toString(QStringLiteral("HH:mm:ss"));
-    if (AlarmLines::compareTimes(strAlarmClock, now) <= 0)
+    if (AlarmLines::compareTimes(m_alarmTime, now) <= 0)
         return refuse(kTimePassed);
 
     m_state.setClockActive(kTrue);
-    Sorting(strAlarmClock, strTimesOfPlay);
-    result.bInserted = bInserted;
+    insert(m_alarmTime, playTimes);
+    result.inserted = m_inserted;
     updatePending();
     return result;
 }
 
-bool AlarmListLogic::Sorting(const QString& strAlarmClock, const QString& strTimesOfPlay)
+bool AlarmListLogic::insert(const QString& alarmTime, const QString& playTimes)
 {
-    const QString line = AlarmLines::alarmLine(strTimesOfPlay, strAlarmClock);
+    const QString line = AlarmLines::alarmLine(playTimes, alarmTime);
     bool inserted = false;
-    switch (m_lists.lstData.insertSorted(line)) {
+    switch (m_lists.alarms.insertSorted(line)) {
     case AlarmDataList::Insert::Inserted:
         inserted = true;
         break;
     case AlarmDataList::Insert::Duplicate:
-        m_warnings.AnswerOk(kTimeExists);
+        m_warnings.warn(kTimeExists);
         break;
     case AlarmDataList::Insert::Full:
-        m_warnings.AnswerOk(kListFull);
+        m_warnings.warn(kListFull);
         break;
     case AlarmDataList::Insert::NotATime:
-        m_warnings.AnswerOk(kTimeExample);
+        m_warnings.warn(kTimeExample);
         break;
     }
     if (inserted)
-        bInserted = kTrue;
-    m_state.bRefreshNext = kTrue;
+        m_inserted = kTrue;
+    m_state.refreshNext = kTrue;
     return inserted;
 }
 
-void AlarmListLogic::cClearMsg(MessageList& lstMessage, const QString& selectedAlarmLine)
+void AlarmListLogic::removeMessageOf(MessageList& messages, const QString& selectedAlarm)
 {
-    if (lstMessage.isEmpty())
+    if (messages.isEmpty())
         return;
-    lstMessage.takeFirstWithTime(AlarmLines::lineTime(selectedAlarmLine));
+    messages.takeFirstWithTime(AlarmLines::lineTime(selectedAlarm));
 }
 
-void AlarmListLogic::deleteClick()
+void AlarmListLogic::deleteSelected()
 {
-    AlarmDataList& lstData = m_lists.lstData;
-    const qsizetype row = lstData.selected();
+    AlarmDataList& alarms = m_lists.alarms;
+    const qsizetype row = alarms.selected();
     if (row >= 0) {
-        cClearMsg(m_lists.lstMessage, lstData.line(row));
-        lstData.removeAt(row);
+        removeMessageOf(m_lists.messages, alarms.line(row));
+        alarms.removeAt(row);
     }
     updatePending();
-    m_state.strNextAlarm.clear();
-    m_state.strPlayTimes.clear();
-    m_state.bRefreshNext = kTrue;
+    m_state.nextAlarm.clear();
+    m_state.nextPlayTimes.clear();
+    m_state.refreshNext = kTrue;
 }
 
-void AlarmListLogic::deleteAllClick()
+void AlarmListLogic::deleteAll()
 {
-    m_lists.lstData.clear();
-    m_lists.lstMessage.clear();
-    m_state.bRefreshNext = kTrue;
-    m_state.bAlarmsPending = kFalse;
-    m_state.strNextAlarm.clear();
-    m_state.strPlayTimes.clear();
+    m_lists.alarms.clear();
+    m_lists.messages.clear();
+    m_state.refreshNext = kTrue;
+    m_state.alarmsPending = kFalse;
+    m_state.nextAlarm.clear();
+    m_state.nextPlayTimes.clear();
 }
 
-QString AlarmListLogic::UpClick(const QString& txtAm)
+QString AlarmListLogic::amPmUp(const QString& amPm)
 {
-    if (txtAm == QLatin1String("AM"))
+    if (amPm == QLatin1String("AM"))
         return QStringLiteral("PM");
-    if (txtAm == QLatin1String("PM"))
+    if (amPm == QLatin1String("PM"))
         return QStringLiteral("AM");
-    return txtAm;
+    return amPm;
 }
 
-QStringList AlarmListLogic::MinDropDown(int itemCount)
+QStringList AlarmListLogic::moreMinuteItems(int itemCount)
 {
     QStringList items;
     if (itemCount != 10)

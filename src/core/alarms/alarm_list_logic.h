@@ -15,9 +15,9 @@ class Warnings;
 // The texts of the three time boxes of the Alarm Set window.
 struct TimeBoxes
 {
-    QString cbHour;
-    QString cbMin;
-    QString cbSec;
+    QString hour;
+    QString minute;
+    QString second;
     bool operator==(const TimeBoxes&) const = default;
 };
 
@@ -27,7 +27,7 @@ struct AddResult
 {
     TimeBoxes shown;
     bool secondsReset = false; // the seconds box was set to "00" (and its first item selected)
-    Flag bInserted = kFalse;
+    Flag inserted = kFalse;
 };
 
 // How a time box treats a key that was pressed.
@@ -47,31 +47,30 @@ class AlarmListLogic final
 public:
     AlarmListLogic(SharedState& state, AlarmLists& lists, Warnings& warnings, const Clock& clock);
 
-    /// Checks the time boxes, converts "hh" + `txtAm` to the 24-hour clock and inserts the event in time order.
-    /// `cbPlayTimesItem` is the chosen play-times item or empty when none is chosen; a chosen item replaces
-    /// `strTimesOfPlay`, which otherwise is used as it stands.
-    AddResult AddClick(const QString& txtAm, const QString& cbPlayTimesItem, QString& strTimesOfPlay,
-                       const TimeBoxes& boxes);
+    /// Checks the time boxes, converts "hh" + `amPm` to the 24-hour clock and inserts the event in time order.
+    /// `chosenPlayTimes` is the chosen play-times item or empty when none is chosen; a chosen item replaces
+    /// `playTimes`, which otherwise is used as it stands.
+    AddResult add(const QString& amPm, const QString& chosenPlayTimes, QString& playTimes, const TimeBoxes& boxes);
 
-    /// Inserts strTimesOfPlay + " " + strAlarmClock at its place in time order and selects it; a time that
+    /// Inserts playTimes + " " + m_alarmTime at its place in time order and selects it; a time that
     /// is already in the list is refused with a warning. In every case the clock re-reads the head of the list.
     /// Returns true when the line went in.
-    bool Sorting(const QString& strAlarmClock, const QString& strTimesOfPlay);
+    bool insert(const QString& alarmTime, const QString& playTimes);
 
-    /// Removes the first message whose time is the time of `selectedAlarmLine`.
-    static void cClearMsg(MessageList& lstMessage, const QString& selectedAlarmLine);
+    /// Removes the first message whose time is the time of `selectedAlarm`.
+    static void removeMessageOf(MessageList& messages, const QString& selectedAlarm);
     /// The Delete button: removes the selected event and its message; the clock re-reads the head.
-    void deleteClick();
+    void deleteSelected();
     /// The Delete All button: empties both lists; the clock re-reads the head.
-    void deleteAllClick();
+    void deleteAll();
 
     /// "AM" becomes "PM" and "PM" becomes "AM"; any other text stays.
-    static QString UpClick(const QString& txtAm);
-    static QString DownClick(const QString& txtAm) { return UpClick(txtAm); }
+    static QString amPmUp(const QString& amPm);
+    static QString amPmDown(const QString& amPm) { return amPmUp(amPm); }
 
     /// The items a minutes or seconds box gets on its drop-down: "10" to "59" when it holds exactly 10 items.
-    static QStringList MinDropDown(int itemCount);
-    static QStringList SecDropDown(int itemCount) { return MinDropDown(itemCount); }
+    static QStringList moreMinuteItems(int itemCount);
+    static QStringList moreSecondItems(int itemCount) { return moreMinuteItems(itemCount); }
 
     /// Key press in an hour, minutes or seconds box, given the key's text: digits and Backspace pass, other
     /// characters are dropped with a beep; keys without a character (arrows, Enter, shortcuts) pass.
@@ -92,8 +91,8 @@ public:
     static inline const QString kListFull = QStringLiteral("The alarm list is full (32767 events)");
 
     /// The last composed time "HH:MM:SS".
-    QString strAlarmClock;
-    Flag bInserted = kFalse;
+    QString m_alarmTime;
+    Flag m_inserted = kFalse;
 
 private:
     void updatePending();

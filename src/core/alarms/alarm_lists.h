@@ -106,6 +106,6 @@ private:
 // when it unloads that window.
 struct AlarmLists
 {
-    AlarmDataList lstData;
-    MessageList lstMessage;
+    AlarmDataList alarms;
+    MessageList messages;
 };

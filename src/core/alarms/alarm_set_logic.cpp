@@ -33,13 +33,13 @@ void sortNames(QStringList& names)
 }
 } // namespace
 
-QString viewMessageText(const AlarmDataList& lstData, const MessageList& lstMessage)
+QString viewMessageText(const AlarmDataList& alarms, const MessageList& messages)
 {
     QString text;
-    for (qsizetype row = 0; row < lstData.count(); ++row) {
-        const QString alarm = lstData.line(row);
-        const qsizetype at = lstMessage.indexOfTime(AlarmLines::lineTime(alarm));
-        const QString message = at >= 0 ? lstMessage.line(at) : QString();
+    for (qsizetype row = 0; row < alarms.count(); ++row) {
+        const QString alarm = alarms.line(row);
+        const qsizetype at = messages.indexOfTime(AlarmLines::lineTime(alarm));
+        const QString message = at >= 0 ? messages.line(at) : QString();
         text += AlarmLines::shownForm(alarm, at >= 0 ? &message : nullptr);
     }
     return text;
@@ -70,11 +70,11 @@ QString wavePath(const QString& folder, const QString& name)
 
 QStringList songNames(const SharedState& state)
 {
-    QStringList names = waveNames(state.strAppPath);
-    if (state.strSharePath.isEmpty() || state.strSharePath == state.strAppPath)
+    QStringList names = waveNames(state.appPath);
+    if (state.sharePath.isEmpty() || state.sharePath == state.appPath)
         return names;
     const QStringList own = names;
-    for (const QString& name : waveNames(state.strSharePath))
+    for (const QString& name : waveNames(state.sharePath))
         if (!own.contains(name, Qt::CaseInsensitive))
             names.append(name);
     sortNames(names);
@@ -83,16 +83,16 @@ QStringList songNames(const SharedState& state)
 
 QString songPath(const SharedState& state, const QString& name)
 {
-    const QString own = wavePath(state.strAppPath, name);
-    if (state.strSharePath.isEmpty() || state.strSharePath == state.strAppPath || QFileInfo(own).isFile())
+    const QString own = wavePath(state.appPath, name);
+    if (state.sharePath.isEmpty() || state.sharePath == state.appPath || QFileInfo(own).isFile())
         return own;
-    const QString delivered = wavePath(state.strSharePath, name);
+    const QString delivered = wavePath(state.sharePath, name);
     return QFileInfo(delivered).isFile() ? delivered : own;
 }
 
-QString SongClick(SharedState& state, const QString& item)
+QString chooseSong(SharedState& state, const QString& item)
 {
-    state.strSongPath = songPath(state, item);
+    state.alarmSoundPath = songPath(state, item);
     state.songPicked = true;
     const SettingsFile file = state.settingsFile();
     // A cut name would name no file after a restart: slot 3 keeps the sound picked before.
@@ -102,52 +102,52 @@ QString SongClick(SharedState& state, const QString& item)
                               "most %1 bytes in ")
                    .arg(IniRecord::kDataWidth) +
                file.path();
-    IniRecord& record = state.recIni;
-    record.sSection = kSectionSongName;
-    record.iData1 = 0;
-    record.iData2 = 0;
-    record.sData = item;
+    IniRecord& record = state.settingsRecord;
+    record.sectionName = kSectionSongName;
+    record.data1 = 0;
+    record.data2 = 0;
+    record.data = item;
     if (QString reason; !file.writeSlot(IniSlot::SongName, record, &reason))
         return QStringLiteral("The sound choice could not be saved in ") + file.path() + QStringLiteral(": ") + reason;
     return {};
 }
 
-StoredSettings fForm4Load(SharedState& state)
+StoredSettings loadStoredSettings(SharedState& state)
 {
     StoredSettings stored;
     const SettingsFile file = state.settingsFile();
     if (!file.exists())
         return stored;
-    IniRecord& record = state.recIni;
+    IniRecord& record = state.settingsRecord;
 
     if (const std::optional<IniRecord> slot = file.readSlot(IniSlot::TimeInputLoc)) {
         record = *slot;
         if (record.section() == kSectionTimeInputLoc) {
             stored.position = WindowPosition::get(record);
         } else {
-            record.iData1 = 0;
-            record.iData2 = 0;
+            record.data1 = 0;
+            record.data2 = 0;
         }
     }
     // A sound picked in this run stays, also when slot 3 could not take its name.
     if (const std::optional<IniRecord> slot = file.readSlot(IniSlot::SongName)) {
         record = *slot;
         if (record.section() == kSectionSongName && !record.value().isEmpty() && !state.songPicked)
-            state.strSongPath = songPath(state, record.value());
+            state.alarmSoundPath = songPath(state, record.value());
     }
     if (const std::optional<IniRecord> slot = file.readSlot(IniSlot::Setting)) {
         record = *slot;
         if (record.section() == kSectionSetting)
-            stored.soundChecks = std::make_pair(record.iData1, record.iData2);
+            stored.soundChecks = std::make_pair(record.data1, record.data2);
     }
     return stored;
 }
 
-bool fForm4ExitClick(SharedState& state, const AlarmDataList& lstData, QPoint topLeft, QString* reason)
+bool storePlaceOnExit(SharedState& state, const AlarmDataList& alarms, QPoint topLeft, QString* reason)
 {
-    WindowPosition::put(state.recIni, kSectionTimeInputLoc, topLeft);
-    const bool written = state.settingsFile().writeSlot(IniSlot::TimeInputLoc, state.recIni, reason);
-    state.bAlarmSetOpen = toFlag(!lstData.isEmpty());
+    WindowPosition::put(state.settingsRecord, kSectionTimeInputLoc, topLeft);
+    const bool written = state.settingsFile().writeSlot(IniSlot::TimeInputLoc, state.settingsRecord, reason);
+    state.alarmSetOpen = toFlag(!alarms.isEmpty());
     return written;
 }
 

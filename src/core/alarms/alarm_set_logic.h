@@ -20,7 +20,7 @@ namespace AlarmSet {
 
 /// The list with messages: for every alarm line, CR LF, its marker and 12-hour time and, when a message line has
 /// its time, two spaces, "/", two spaces and the first such message. Empty for an empty list.
-QString viewMessageText(const AlarmDataList& lstData, const MessageList& lstMessage);
+QString viewMessageText(const AlarmDataList& alarms, const MessageList& messages);
 
 /// The alarm sounds of `folder`: the names of its files ending in ".wav" (in any case) without that ending,
 /// sorted by name ignoring case.
@@ -34,12 +34,12 @@ QStringList songNames(const SharedState& state);
 /// The file of the sound `name`: the program folder's, else the delivered one, else the program folder's path.
 QString songPath(const SharedState& state, const QString& name);
 
-/// A sound was picked: every alarm plays it from now on (strSongPath) and slot 3 remembers it. Returns the
+/// A sound was picked: every alarm plays it from now on (alarmSoundPath) and slot 3 remembers it. Returns the
 /// warning to show when slot 3 cannot hold the name or ixo.ini could not be written (the sound is in use all the
 /// same), else an empty text.
-QString SongClick(SharedState& state, const QString& item);
+QString chooseSong(SharedState& state, const QString& item);
 
-/// What the window's load takes from ixo.ini besides the sound, which it puts into strSongPath unless a sound was
+/// What the window's load takes from ixo.ini besides the sound, which it puts into alarmSoundPath unless a sound was
 /// picked in this run.
 struct StoredSettings
 {
@@ -48,10 +48,10 @@ struct StoredSettings
 };
 /// The settings step of the window's load: slots 1, 3 and 4 through the shared record. Nothing when the file is
 /// missing.
-StoredSettings fForm4Load(SharedState& state);
-/// Leaving the window with Exit: its place goes to slot 1, and bAlarmSetOpen tells whether events are left.
+StoredSettings loadStoredSettings(SharedState& state);
+/// Leaving the window with Exit: its place goes to slot 1, and alarmSetOpen tells whether events are left.
 /// Returns false, with the reason in `reason`, when ixo.ini could not be written.
-bool fForm4ExitClick(SharedState& state, const AlarmDataList& lstData, QPoint topLeft, QString* reason = nullptr);
+bool storePlaceOnExit(SharedState& state, const AlarmDataList& alarms, QPoint topLeft, QString* reason = nullptr);
 
 /// The window's title: "Tindalo Alarm Clock..." followed by the date and the 12-hour time.
 QString title(const QDateTime& now);

@@ -65,10 +65,10 @@ QString confirmCaption(Mode mode)
     return kLoad;
 }
 
-Outcome confirm(Mode mode, const QString& txtInput, const ListState& list)
+Outcome confirm(Mode mode, const QString& nameText, const ListState& list)
 {
     Outcome out;
-    out.txtInput = txtInput;
+    out.nameText = nameText;
     auto warn = [&out](const QString& text) {
         out.warning = text;
         return out;
@@ -79,12 +79,12 @@ Outcome confirm(Mode mode, const QString& txtInput, const ListState& list)
         return out;
     };
 
-    if (txtInput.isEmpty() && list.entries.isEmpty())
+    if (nameText.isEmpty() && list.entries.isEmpty())
         return warn(kNoFile);
 
     if (mode == Mode::Load) {
-        if (!txtInput.isEmpty())
-            out.names.append(txtInput);
+        if (!nameText.isEmpty())
+            out.names.append(nameText);
         for (qsizetype i = 0; i < list.entries.size(); ++i)
             if (list.selected.value(i))
                 out.names.append(list.entries.at(i));
@@ -94,12 +94,12 @@ Outcome confirm(Mode mode, const QString& txtInput, const ListState& list)
         return out;
     }
     if (mode == Mode::Save) {
-        if (!txtInput.isEmpty()) {
-            if (!txtInput.endsWith(kDat, Qt::CaseInsensitive))
-                out.txtInput += kDat;
-            if (isWallpaperFile(out.txtInput))
+        if (!nameText.isEmpty()) {
+            if (!nameText.endsWith(kDat, Qt::CaseInsensitive))
+                out.nameText += kDat;
+            if (isWallpaperFile(out.nameText))
                 return warn(kWallpaperFile);
-            return handOn(out.txtInput);
+            return handOn(out.nameText);
         }
         if (!list.currentSelected())
             return warn(kNoFile);
@@ -108,10 +108,10 @@ Outcome confirm(Mode mode, const QString& txtInput, const ListState& list)
         return handOn(list.entries.at(list.current));
     }
     // Edit
-    if (!txtInput.isEmpty()) {
-        if (!txtInput.endsWith(kDat, Qt::CaseSensitive))
-            out.txtInput += kDat;
-        return handOn(out.txtInput);
+    if (!nameText.isEmpty()) {
+        if (!nameText.endsWith(kDat, Qt::CaseSensitive))
+            out.nameText += kDat;
+        return handOn(out.nameText);
     }
     if (!list.currentSelected())
         return warn(kNoFile);

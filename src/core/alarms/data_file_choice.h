@@ -44,14 +44,14 @@ struct Outcome
 {
     QStringList names; // the bare file names handed on, in order
     QString warning;   // shown when not empty; the window then stays
-    QString txtInput;  // the name box afterwards
+    QString nameText;  // the name box afterwards
     bool close = false;
 };
 
 /// The caption of the confirm button in `mode`.
 QString confirmCaption(Mode mode);
 
-/// The confirm button pressed in `mode`, the name box holding `txtInput` and the list in `list`.
-Outcome confirm(Mode mode, const QString& txtInput, const ListState& list);
+/// The confirm button pressed in `mode`, the name box holding `nameText` and the list in `list`.
+Outcome confirm(Mode mode, const QString& nameText, const ListState& list);
 
 } // namespace DataFileChoice

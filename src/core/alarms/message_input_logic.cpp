@@ -12,7 +12,7 @@ namespace MessageInput {
 
 std::optional<int> storedFontSize(const IniRecord& record)
 {
-    const qint16 size = record.iData1;
+    const qint16 size = record.data1;
     if (record.section() == kSectionFontSize && size > 0 && size <= kLargestStoredFont)
         return size;
     return std::nullopt;
@@ -23,36 +23,36 @@ Loaded load(SharedState& state, AlarmLists& lists)
     Loaded loaded;
     const SettingsFile file = state.settingsFile(); // a slot of a missing or short file reads as nothing
     if (const std::optional<IniRecord> slot = file.readSlot(IniSlot::FontSize)) {
-        state.recIni = *slot;
-        loaded.fontSize = storedFontSize(state.recIni);
+        state.settingsRecord = *slot;
+        loaded.fontSize = storedFontSize(state.settingsRecord);
     }
 
-    const QString alarm = lists.lstData.selectedLine();
+    const QString alarm = lists.alarms.selectedLine();
     if (!alarm.isEmpty()) {
-        loaded.takenLine = lists.lstMessage.takeFirstWithTime(AlarmLines::lineTime(alarm));
+        loaded.takenLine = lists.messages.takeFirstWithTime(AlarmLines::lineTime(alarm));
         if (loaded.takenLine)
             loaded.message = AlarmLines::messageText(*loaded.takenLine);
     }
 
     if (const std::optional<IniRecord> slot = file.readSlot(IniSlot::MessageInputLoc)) {
-        state.recIni = *slot;
-        if (state.recIni.sSection == kSectionMessageInputLoc)
-            loaded.position = WindowPosition::get(state.recIni);
+        state.settingsRecord = *slot;
+        if (state.settingsRecord.sectionName == kSectionMessageInputLoc)
+            loaded.position = WindowPosition::get(state.settingsRecord);
     }
     return loaded;
 }
 
 SaveResult save(SharedState& state, AlarmLists& lists, double fontSize, const QString& text, QString* settingsWarning)
 {
-    state.recIni.sSection = kSectionFontSize;
-    state.recIni.iData1 = toRecordInt(fontSize);
+    state.settingsRecord.sectionName = kSectionFontSize;
+    state.settingsRecord.data1 = toRecordInt(fontSize);
     const SettingsFile file = state.settingsFile();
     QString reason;
-    if (!file.writeSlot(IniSlot::FontSize, state.recIni, &reason) && settingsWarning)
+    if (!file.writeSlot(IniSlot::FontSize, state.settingsRecord, &reason) && settingsWarning)
         *settingsWarning =
             QStringLiteral("The font size could not be saved in ") + file.path() + QStringLiteral(": ") + reason;
 
-    const QString alarm = lists.lstData.selectedLine();
+    const QString alarm = lists.alarms.selectedLine();
     if (alarm.isEmpty() || text.isEmpty())
         return SaveResult::NothingToSave;
     // A message is one line of the data file: line breaks typed in the box become spaces.
@@ -61,7 +61,7 @@ SaveResult save(SharedState& state, AlarmLists& lists, double fontSize, const QS
         if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator ||
             c == QChar::LineSeparator)
             c = QLatin1Char(' ');
-    if (!lists.lstMessage.append(AlarmLines::messageLine(oneLine, AlarmLines::lineTime(alarm))))
+    if (!lists.messages.append(AlarmLines::messageLine(oneLine, AlarmLines::lineTime(alarm))))
         return SaveResult::ListFull;
     return SaveResult::Added;
 }
@@ -69,14 +69,14 @@ SaveResult save(SharedState& state, AlarmLists& lists, double fontSize, const QS
 void abandon(AlarmLists& lists, const Loaded& loaded)
 {
     // A message whose alarm fired or was deleted meanwhile stays out: it would wait for a later alarm of its time.
-    if (loaded.takenLine && lists.lstData.hasTime(AlarmLines::lineTime(*loaded.takenLine)))
-        lists.lstMessage.append(*loaded.takenLine);
+    if (loaded.takenLine && lists.alarms.hasTime(AlarmLines::lineTime(*loaded.takenLine)))
+        lists.messages.append(*loaded.takenLine);
 }
 
 bool storePosition(SharedState& state, QPoint topLeft, QString* reason)
 {
-    WindowPosition::put(state.recIni, kSectionMessageInputLoc, topLeft);
-    return state.settingsFile().writeSlot(IniSlot::MessageInputLoc, state.recIni, reason);
+    WindowPosition::put(state.settingsRecord, kSectionMessageInputLoc, topLeft);
+    return state.settingsFile().writeSlot(IniSlot::MessageInputLoc, state.settingsRecord, reason);
 }
 
 std::optional<double> smallerFont(double size)

@@ -33,24 +33,24 @@ std::optional<int> storedFontSize(const IniRecord& record);
 struct Loaded
 {
     std::optional<int> fontSize;      // slot 7, when it is "[FontSize]"
-    QString message;                  // the selected alarm's message, now out of lstMessage
-    std::optional<QString> takenLine; // the message line taken out of lstMessage, as it stood
+    QString message;                  // the selected alarm's message, now out of messages
+    std::optional<QString> takenLine; // the message line taken out of messages, as it stood
     std::optional<QPoint> position;   // slot 2, when its section is exactly "[MessaegInputLoc]"
 };
 /// The load: the font size from slot 7; the first message with the time of the selected alarm line is taken out
-/// of lstMessage for editing; the window's place from slot 2.
+/// of messages for editing; the window's place from slot 2.
 Loaded load(SharedState& state, AlarmLists& lists);
 
 enum class SaveResult { Added, NothingToSave, ListFull };
 /// "Save": slot 7 gets `fontSize` rounded (halves to even) first, then the message line `text` " at " time of the
-/// selected alarm goes to the end of lstMessage, when a line is selected and `text` is not empty. Line breaks in
+/// selected alarm goes to the end of messages, when a line is selected and `text` is not empty. Line breaks in
 /// `text` become spaces: every message is one line of the alarm data file.
 /// `settingsWarning` gets the warning to show when ixo.ini could not be written, else it is left empty.
 SaveResult save(SharedState& state, AlarmLists& lists, double fontSize, const QString& text,
                 QString* settingsWarning = nullptr);
 
 /// The window closes without Save (Abandon, its close box): the message line the load took out goes back to the
-/// end of lstMessage unchanged while its alarm line is still in lstData, so abandoning an edit never deletes the
+/// end of messages unchanged while its alarm line is still in alarms, so abandoning an edit never deletes the
 /// message of a pending alarm. Emptying the box and saving is what removes a message.
 void abandon(AlarmLists& lists, const Loaded& loaded);
 

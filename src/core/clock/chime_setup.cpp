@@ -5,11 +5,11 @@
 #include "core/state/shared_state.h"
 #include "core/time/time_calc.h"
 
-void setUpChime(SharedState& state, bool chkEMPlayTicked, const QString& cbEMPlayItem, const QTime& now)
+void setUpChime(SharedState& state, bool chimeTicked, const QString& chimeItem, const QTime& now)
 {
     qint16 result = 0;
-    TimeCalc().SetUpChime(chkEMPlayTicked, cbEMPlayItem, state.iEMInterval, result, state.iEMNext, now);
+    TimeCalc().scheduleChime(chimeTicked, chimeItem, state.chimeInterval, result, state.chimeMark, now);
     if (result == 1)
         state.setClockActive(kTrue);
-    state.bEMPlayOn = toFlag(chkEMPlayTicked);
+    state.chimeOn = toFlag(chimeTicked);
 }

@@ -29,47 +29,47 @@ QTime ClockTick::now() const
     return m_clock.now().time();
 }
 
-void ClockTick::Timer1_Timer()
+void ClockTick::tick()
 {
     if (m_inTick)
         return;
     m_inTick = true;
     m_firedThisTick = false;
 
-    if (m_state.bClockActive() == kTrue) {
+    if (m_state.clockActive() == kTrue) {
         QString current = timeText(now());
-        if (m_state.bNoSecond == kTrue) {
-            m_state.strNextAlarm = m_state.strNextAlarm.left(kShortWidth);
+        if (m_state.ignoreSeconds == kTrue) {
+            m_state.nextAlarm = m_state.nextAlarm.left(kShortWidth);
             current = current.left(kShortWidth);
-        } else if (m_state.strNextAlarm.size() == kShortWidth) {
-            m_state.strNextAlarm += QStringLiteral(":00");
+        } else if (m_state.nextAlarm.size() == kShortWidth) {
+            m_state.nextAlarm += QStringLiteral(":00");
         }
 
-        if (!m_state.strNextAlarm.isEmpty() && current == m_state.strNextAlarm)
+        if (!m_state.nextAlarm.isEmpty() && current == m_state.nextAlarm)
             fireHead(true);
-        RefreshNextAlarm();
-        SecondChecks();
-        ChimeTick();
+        readNextAlarm();
+        secondChecks();
+        chimeTick();
 
-        if (m_state.iWPNext != -1) {
+        if (m_state.wallpaperMark != -1) {
             const QTime t = now();
-            const int current = m_state.iWPInterval >= 60 ? t.hour() : t.minute();
-            if (current == m_state.iWPNext)
-                m_actions.EMShowToShow();
+            const int current = m_state.wallpaperInterval >= 60 ? t.hour() : t.minute();
+            if (current == m_state.wallpaperMark)
+                m_actions.changeWallpaper();
         }
-        IdleCleanup();
+        idleCleanup();
     }
-    if (m_state.bISRepeat() == kTrue)
-        m_actions.InternalSpeaker();
+    if (m_state.speakerRepeat() == kTrue)
+        m_actions.playSpeakerSweep();
 
     m_inTick = false;
 }
 
 int ClockTick::msUntilNextEvent() const
 {
-    if (m_state.bClockActive() != kTrue || m_state.strNextAlarm.isEmpty())
+    if (m_state.clockActive() != kTrue || m_state.nextAlarm.isEmpty())
         return -1;
-    QString text = m_state.strNextAlarm;
+    QString text = m_state.nextAlarm;
     if (text.size() == kShortWidth)
         text += QStringLiteral(":00");
     const QTime due = QTime::fromString(text, QStringLiteral("HH:mm:ss"));
@@ -82,177 +82,177 @@ int ClockTick::msUntilNextEvent() const
 void ClockTick::fireHead(bool onTime)
 {
     // The event is taken off the list and the next one asked for before any sound or window, which may let
-    // other events run: nothing can fire it a second time. `strNextAlarm` names it until it has fired, for the
+    // other events run: nothing can fire it a second time. `nextAlarm` names it until it has fired, for the
     // sound's error boxes; a tick meanwhile does nothing.
     const QString eventTime = m_nextEventTime;
     // A late window names the time as the tick holds it: "hh:mm" on the second-0 check while seconds are not
     // compared, the whole time when the head was read in this tick.
-    const QString shownTime = m_state.strNextAlarm;
-    const QString playTimes = m_state.strPlayTimes;
-    const auto forgetEvent = qScopeGuard([this] { m_state.strNextAlarm.clear(); });
+    const QString shownTime = m_state.nextAlarm;
+    const QString playTimes = m_state.nextPlayTimes;
+    const auto forgetEvent = qScopeGuard([this] { m_state.nextAlarm.clear(); });
     m_nextEventTime.clear();
-    m_state.bRefreshNext = kTrue;
+    m_state.refreshNext = kTrue;
 
-    AlarmDataList& lstData = m_lists.lstData;
-    if (eventTime.isEmpty() || AlarmLines::lineTime(lstData.head()) != eventTime) {
+    AlarmDataList& alarms = m_lists.alarms;
+    if (eventTime.isEmpty() || AlarmLines::lineTime(alarms.head()) != eventTime) {
         // The list changed since its head was read (the event was deleted): nothing to fire.
-        m_state.bAlarmsPending = toFlag(!lstData.isEmpty());
+        m_state.alarmsPending = toFlag(!alarms.isEmpty());
         return;
     }
-    lstData.removeAt(0);
-    m_state.bAlarmsPending = toFlag(!lstData.isEmpty());
+    alarms.removeAt(0);
+    m_state.alarmsPending = toFlag(!alarms.isEmpty());
     m_firedThisTick = true;
 
     if (onTime)
-        m_actions.PlaySound(playTimes, m_state.strSongPath);
+        m_actions.playSound(playTimes, m_state.alarmSoundPath);
     else
         m_actions.openMessageWindow(QStringLiteral("alarm at ") + shownTime);
-    sShowMsg(eventTime);
+    showMessageOf(eventTime);
 }
 
-void ClockTick::sShowMsg(const QString& tTime)
+void ClockTick::showMessageOf(const QString& eventTime)
 {
     // The whole "hh:mm:ss" is matched, also while seconds are not compared: two events of one minute each
     // keep their own message.
-    if (m_lists.lstMessage.isEmpty())
+    if (m_lists.messages.isEmpty())
         return;
-    if (const std::optional<QString> line = m_lists.lstMessage.takeFirstWithTime(tTime))
+    if (const std::optional<QString> line = m_lists.messages.takeFirstWithTime(eventTime))
         m_actions.openMessageWindow(*line);
 }
 
-void ClockTick::RefreshNextAlarm()
+void ClockTick::readNextAlarm()
 {
-    if (m_state.bAlarmsPending == kTrue && m_state.bRefreshNext == kTrue) {
-        const QString head = m_lists.lstData.head();
+    if (m_state.alarmsPending == kTrue && m_state.refreshNext == kTrue) {
+        const QString head = m_lists.alarms.head();
         const QStringView start = QStringView(head).left(2);
         if (start == QLatin1String("on"))
-            m_state.strPlayTimes = QStringLiteral("once");
+            m_state.nextPlayTimes = QStringLiteral("once");
         else if (start == QLatin1String("tw"))
-            m_state.strPlayTimes = QStringLiteral("twice");
+            m_state.nextPlayTimes = QStringLiteral("twice");
         else if (start == QLatin1String("th"))
-            m_state.strPlayTimes = QStringLiteral("thrice");
+            m_state.nextPlayTimes = QStringLiteral("thrice");
         else if (start == QLatin1String("re"))
-            m_state.strPlayTimes = QStringLiteral("repeat");
-        m_state.strNextAlarm = AlarmLines::lineTime(head);
-        m_nextEventTime = m_state.strNextAlarm;
-        m_state.bRefreshNext = kFalse;
-        CheckMissedAlarm();
-    } else if (m_state.bAlarmsPending == kFalse && m_state.bRefreshNext == kTrue) {
-        m_state.strNextAlarm.clear();
-        m_state.strPlayTimes.clear();
+            m_state.nextPlayTimes = QStringLiteral("repeat");
+        m_state.nextAlarm = AlarmLines::lineTime(head);
+        m_nextEventTime = m_state.nextAlarm;
+        m_state.refreshNext = kFalse;
+        checkMissedAlarm();
+    } else if (m_state.alarmsPending == kFalse && m_state.refreshNext == kTrue) {
+        m_state.nextAlarm.clear();
+        m_state.nextPlayTimes.clear();
         m_nextEventTime.clear();
-        m_state.bRefreshNext = kFalse;
+        m_state.refreshNext = kFalse;
     }
 }
 
-void ClockTick::CheckMissedAlarm()
+void ClockTick::checkMissedAlarm()
 {
-    const QString N = m_state.strNextAlarm;
-    if (N.isEmpty())
+    const QString due = m_state.nextAlarm;
+    if (due.isEmpty())
         return;
-    const QString T = timeText(now());
+    const QString current = timeText(now());
     // An event of this very second (minute, while seconds are not compared) is on time, not missed: the exact
     // match only did not see it because the head was read after it. After a firing in the same tick it waits
     // for the next tick's match, so two events of one minute sound one after the other.
-    const int width = m_state.bNoSecond == kTrue ? kShortWidth : 8;
-    if (N.left(width) == T.left(width)) {
+    const int width = m_state.ignoreSeconds == kTrue ? kShortWidth : 8;
+    if (due.left(width) == current.left(width)) {
         if (!m_firedThisTick)
             fireHead(true);
         return;
     }
-    if (isPassed(N, T))
+    if (isPassed(due, current))
         fireHead(false);
 }
 
-bool ClockTick::isPassed(const QString& N, const QString& T)
+bool ClockTick::isPassed(const QString& due, const QString& current)
 {
-    const QStringView n(N);
-    const QStringView t(T);
+    const QStringView n(due);
+    const QStringView t(current);
     const QStringView nh = n.left(2), nm = n.mid(3, 2), ns = n.right(2);
     const QStringView th = t.left(2), tm = t.mid(3, 2), ts = t.right(2);
     return (nh == th && nm == tm && ns.compare(ts) <= 0) || (nh == th && nm.compare(tm) < 0) || nh.compare(th) < 0;
 }
 
-void ClockTick::SecondChecks()
+void ClockTick::secondChecks()
 {
-    if (now().second() == 0 && m_state.bAlarmsPending == kTrue)
-        CheckMissedAlarm();
-    if (now().second() == 30 && m_state.bEMPlayOn == kTrue)
-        CheckChimeMissed();
-    if (now().second() == 45 && m_state.iWPNext != -1)
-        CheckWallpaperMissed();
+    if (now().second() == 0 && m_state.alarmsPending == kTrue)
+        checkMissedAlarm();
+    if (now().second() == 30 && m_state.chimeOn == kTrue)
+        checkChimeMissed();
+    if (now().second() == 45 && m_state.wallpaperMark != -1)
+        checkWallpaperMissed();
 }
 
-void ClockTick::ChimeTick()
+void ClockTick::chimeTick()
 {
-    if (m_state.bEMPlayOn != kTrue)
+    if (m_state.chimeOn != kTrue)
         return;
     const QTime t = now();
-    const int current = m_state.iEMInterval == 60 ? t.hour() : t.minute();
-    if (current != m_state.iEMNext)
+    const int current = m_state.chimeInterval == 60 ? t.hour() : t.minute();
+    if (current != m_state.chimeMark)
         return;
-    if (m_state.bSoundOn == kTrue && t.second() < 3)
+    if (m_state.soundOn == kTrue && t.second() < 3)
         m_actions.playChime(m_state.deliveredFile(QStringLiteral("didi.snd")));
-    RenewChimeMark();
+    renewChimeMark();
 }
 
-void ClockTick::RenewChimeMark()
+void ClockTick::renewChimeMark()
 {
-    TimeCalc().NextChimeTime(m_state.iEMInterval, m_state.iEMNext, now());
+    TimeCalc().nextChimeMark(m_state.chimeInterval, m_state.chimeMark, now());
 }
 
-ClockTick::ChimeCatchUp ClockTick::chimeCatchUp(qint16 iEMInterval, qint16 iEMNext, int hour, int minute)
+ClockTick::ChimeCatchUp ClockTick::chimeCatchUp(qint16 chimeInterval, qint16 chimeMark, int hour, int minute)
 {
-    if (iEMInterval == 60) {
-        if (iEMNext < hour && !(iEMNext == 0 && hour == 23))
+    if (chimeInterval == 60) {
+        if (chimeMark < hour && !(chimeMark == 0 && hour == 23))
             return ChimeCatchUp::NextHour;
         return ChimeCatchUp::Nothing;
     }
-    if (iEMNext < minute && !(iEMNext == 0 && minute >= 30))
+    if (chimeMark < minute && !(chimeMark == 0 && minute >= 30))
         return ChimeCatchUp::Recompute;
     return ChimeCatchUp::Nothing;
 }
 
-void ClockTick::CheckChimeMissed()
+void ClockTick::checkChimeMissed()
 {
     const QTime t = now();
-    switch (chimeCatchUp(m_state.iEMInterval, m_state.iEMNext, t.hour(), t.minute())) {
+    switch (chimeCatchUp(m_state.chimeInterval, m_state.chimeMark, t.hour(), t.minute())) {
     case ChimeCatchUp::NextHour:
-        m_state.iEMNext = static_cast<qint16>((m_state.iEMNext + 1) % 24);
+        m_state.chimeMark = static_cast<qint16>((m_state.chimeMark + 1) % 24);
         break;
     case ChimeCatchUp::Recompute:
-        m_actions.chkEMPlay_Click();
+        m_actions.renewChime();
         break;
     case ChimeCatchUp::Nothing:
         break;
     }
 }
 
-bool ClockTick::wallpaperMarkOutOfLine(qint16 iWPInterval, qint16 iWPNext, int hour, int minute)
+bool ClockTick::wallpaperMarkOutOfLine(qint16 wallpaperInterval, qint16 wallpaperMark, int hour, int minute)
 {
-    if (iWPInterval >= 60)
-        return iWPNext < hour && iWPNext != 0;
-    if (iWPNext < minute)
-        return !(iWPNext == 0 && minute >= 30 && 60 - minute <= iWPInterval);
-    if (iWPNext > minute)
-        return iWPNext - minute > iWPInterval;
+    if (wallpaperInterval >= 60)
+        return wallpaperMark < hour && wallpaperMark != 0;
+    if (wallpaperMark < minute)
+        return !(wallpaperMark == 0 && minute >= 30 && 60 - minute <= wallpaperInterval);
+    if (wallpaperMark > minute)
+        return wallpaperMark - minute > wallpaperInterval;
     return false;
 }
 
-void ClockTick::CheckWallpaperMissed()
+void ClockTick::checkWallpaperMissed()
 {
     const QTime t = now();
-    if (!wallpaperMarkOutOfLine(m_state.iWPInterval, m_state.iWPNext, t.hour(), t.minute()))
+    if (!wallpaperMarkOutOfLine(m_state.wallpaperInterval, m_state.wallpaperMark, t.hour(), t.minute()))
         return;
-    m_state.bWPCatchUp = kTrue;
-    m_actions.chkChange_Click();
+    m_state.wallpaperCatchUp = kTrue;
+    m_actions.rescheduleWallpaper();
 }
 
-void ClockTick::IdleCleanup()
+void ClockTick::idleCleanup()
 {
-    if (m_state.bAlarmsPending != kFalse || m_state.bAlarmSetOpen != kFalse)
+    if (m_state.alarmsPending != kFalse || m_state.alarmSetOpen != kFalse)
         return;
     m_actions.unloadAlarmSetWindow();
-    if (m_state.iWPNext == -1 && m_state.bEMPlayOn == kFalse)
+    if (m_state.wallpaperMark == -1 && m_state.chimeOn == kFalse)
         m_state.setClockActive(kFalse);
 }

@@ -16,21 +16,21 @@ class TickActions
 {
 public:
     virtual ~TickActions() = default;
-    /// Plays the alarm sound `sSoundName` as often as `strTimes` says ("once", "twice", "thrice", "repeat").
-    virtual void PlaySound(const QString& strTimes, const QString& sSoundName) = 0;
+    /// Plays the alarm sound `soundPath` as often as `playTimes` says ("once", "twice", "thrice", "repeat").
+    virtual void playSound(const QString& playTimes, const QString& soundPath) = 0;
     /// One sweep of the repeating internal-speaker alarm.
-    virtual void InternalSpeaker() = 0;
+    virtual void playSpeakerSweep() = 0;
     /// A new alarm message window on top, showing `text`.
     virtual void openMessageWindow(const QString& text) = 0;
     /// Plays the chime file at `path` once, without waiting.
     virtual void playChime(const QString& path) = 0;
     /// Computes the chime interval and mark afresh from the chime set-up.
-    virtual void chkEMPlay_Click() = 0;
+    virtual void renewChime() = 0;
     /// Changes the wallpaper now and moves the wallpaper mark on.
-    virtual void EMShowToShow() = 0;
-    /// Computes the wallpaper schedule afresh (`bWPCatchUp` is -1 during the call), then unloads the wallpaper
+    virtual void changeWallpaper() = 0;
+    /// Computes the wallpaper schedule afresh (`wallpaperCatchUp` is -1 during the call), then unloads the wallpaper
     /// window unless the user has it open.
-    virtual void chkChange_Click() = 0;
+    virtual void rescheduleWallpaper() = 0;
     /// Unloads the Alarm Set window and drops its two lists (the alarm list is empty by then).
     virtual void unloadAlarmSetWindow() = 0;
 };
@@ -45,7 +45,7 @@ public:
 
     /// One tick. A tick that starts while another is still running (a sound call that lets pending events
     /// run) does nothing.
-    void Timer1_Timer();
+    void tick();
 
     /// Milliseconds from now until the second of the next event begins ("hh:mm" counts from hh:mm:00), or -1
     /// when the clock work is idle, no event is known or its second has begun. The clock uses it to wake on
@@ -55,35 +55,35 @@ public:
     /// What the catch-up check does with a chime mark.
     enum class ChimeCatchUp { Nothing, NextHour, Recompute };
 
-    /// True when the event at `N` ("hh:mm:ss", or "hh:mm" while seconds are not compared) counts as passed
-    /// at `T` ("hh:mm:ss"): hours, minutes and the last two characters compared as two-character texts.
-    static bool isPassed(const QString& N, const QString& T);
+    /// True when the event at `due` ("hh:mm:ss", or "hh:mm" while seconds are not compared) counts as passed
+    /// at `current` ("hh:mm:ss"): hours, minutes and the last two characters compared as two-character texts.
+    static bool isPassed(const QString& due, const QString& current);
     /// The chime catch-up at second 30: a mark behind the clock moves on, except mark 0 late in the hour
     /// (hour 23 for hour marks), which is the coming full hour (midnight).
-    static ChimeCatchUp chimeCatchUp(qint16 iEMInterval, qint16 iEMNext, int hour, int minute);
+    static ChimeCatchUp chimeCatchUp(qint16 chimeInterval, qint16 chimeMark, int hour, int minute);
     /// The wallpaper catch-up at second 45: true when the mark is behind the clock (not counting mark 0 as the
     /// coming full hour or midnight within one interval) or, for minute marks, more than one interval ahead.
-    static bool wallpaperMarkOutOfLine(qint16 iWPInterval, qint16 iWPNext, int hour, int minute);
+    static bool wallpaperMarkOutOfLine(qint16 wallpaperInterval, qint16 wallpaperMark, int hour, int minute);
 
 private:
-    void RefreshNextAlarm();
-    void CheckMissedAlarm();
-    void SecondChecks();
-    void ChimeTick();
-    void RenewChimeMark();
-    void CheckChimeMissed();
-    void CheckWallpaperMissed();
-    void IdleCleanup();
+    void readNextAlarm();
+    void checkMissedAlarm();
+    void secondChecks();
+    void chimeTick();
+    void renewChimeMark();
+    void checkChimeMissed();
+    void checkWallpaperMissed();
+    void idleCleanup();
 
     void fireHead(bool onTime);
-    void sShowMsg(const QString& tTime);
+    void showMessageOf(const QString& eventTime);
     QTime now() const;
 
     SharedState& m_state;
     AlarmLists& m_lists;
     const Clock& m_clock;
     TickActions& m_actions;
-    QString m_nextEventTime;      // the whole "hh:mm:ss" of the event `strNextAlarm` stands for
+    QString m_nextEventTime;      // the whole "hh:mm:ss" of the event `nextAlarm` stands for
     bool m_inTick = false;        // a tick is running
     bool m_firedThisTick = false; // an event fired in the running tick
 };

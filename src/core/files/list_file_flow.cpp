@@ -51,41 +51,41 @@ void ListFileFlow::setSaver(const QString& who, std::function<QStringList()> lin
         m_savers.remove(who);
 }
 
-void ListFileFlow::save(const QString& who, const QString& fFileName)
+void ListFileFlow::save(const QString& who, const QString& fileName)
 {
-    if (QFileInfo(m_state.strAppPath + fFileName).isFile()) {
-        m_question.FileAlreadyExist(who, fFileName);
+    if (QFileInfo(m_state.appPath + fileName).isFile()) {
+        m_question.askOverwrite(who, fileName);
         return;
     }
-    overwrite(who, fFileName);
+    overwrite(who, fileName);
 }
 
-void ListFileFlow::overwrite(const QString& who, const QString& fFileName)
+void ListFileFlow::overwrite(const QString& who, const QString& fileName)
 {
     if (const std::function<QStringList()> lines = m_savers.value(who))
-        write(fFileName, lines());
+        write(fileName, lines());
     else if (!who.isEmpty())
-        m_warnings.AnswerOk(fFileName + QStringLiteral(" was not written: its list is no longer open"));
+        m_warnings.warn(fileName + QStringLiteral(" was not written: its list is no longer open"));
 }
 
-void ListFileFlow::write(const QString& fFileName, const QStringList& lines)
+void ListFileFlow::write(const QString& fileName, const QStringList& lines)
 {
     QString error;
-    if (!QuotedLineFile::write(m_state.strAppPath + fFileName, lines, &error))
-        m_warnings.AnswerOk(fFileName + QStringLiteral(" could not be written: ") + error);
+    if (!QuotedLineFile::write(m_state.appPath + fileName, lines, &error))
+        m_warnings.warn(fileName + QStringLiteral(" could not be written: ") + error);
 }
 
-bool ListFileFlow::load(const QString& fFileName, const std::function<bool(const QString&)>& take,
+bool ListFileFlow::load(const QString& fileName, const std::function<bool(const QString&)>& take,
                         const QString& notFound)
 {
-    const QString path = m_state.strAppPath + fFileName;
+    const QString path = m_state.appPath + fileName;
     if (!QFileInfo(path).isFile()) {
-        m_warnings.AnswerOk(fFileName + notFound);
+        m_warnings.warn(fileName + notFound);
         return false;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        m_warnings.AnswerOk(fFileName + QStringLiteral(" could not be read: ") + file.errorString());
+        m_warnings.warn(fileName + QStringLiteral(" could not be read: ") + file.errorString());
         return false;
     }
     const FileBytes bytes(file);

@@ -17,7 +17,7 @@ class OverwriteQuestion
 {
 public:
     virtual ~OverwriteQuestion() = default;
-    virtual void FileAlreadyExist(const QString& WhereDoYouComeFrom, const QString& fFileName) = 0;
+    virtual void askOverwrite(const QString& saver, const QString& fileName) = 0;
 };
 
 // Saving and loading the quoted-line list files of the program folder (the alarm lists, "Wpaper.dat") for every
@@ -35,20 +35,20 @@ public:
     /// forgets the saver, whose list is then no longer open.
     void setSaver(const QString& who, std::function<QStringList()> lines);
 
-    /// Writes the list of `who` to `fFileName` of the program folder, creating the folder; when the file exists,
+    /// Writes the list of `who` to `fileName` of the program folder, creating the folder; when the file exists,
     /// asks the overwrite question instead and writes nothing.
-    void save(const QString& who, const QString& fFileName);
+    void save(const QString& who, const QString& fileName);
     /// The overwrite question answered Yes: writes the list of `who` as it stands now. A saver whose list has
     /// closed since is named in a warning; no saver at all writes nothing.
-    void overwrite(const QString& who, const QString& fFileName);
+    void overwrite(const QString& who, const QString& fileName);
 
-    /// Hands the items of `fFileName` of the program folder to `take` in file order until it returns false.
+    /// Hands the items of `fileName` of the program folder to `take` in file order until it returns false.
     /// False, after a warning, when the file is missing (its name followed by `notFound`) or cannot be read.
-    bool load(const QString& fFileName, const std::function<bool(const QString&)>& take,
+    bool load(const QString& fileName, const std::function<bool(const QString&)>& take,
               const QString& notFound = kNotFound);
 
 private:
-    void write(const QString& fFileName, const QStringList& lines);
+    void write(const QString& fileName, const QStringList& lines);
 
     const SharedState& m_state;
     Warnings& m_warnings;

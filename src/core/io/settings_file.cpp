@@ -49,11 +49,11 @@ QByteArray IniRecord::toBytes() const
 {
     QByteArray bytes;
     bytes.reserve(kSize);
-    bytes += fixedText(sSection, kSectionWidth);
+    bytes += fixedText(sectionName, kSectionWidth);
     bytes += QByteArray(4, '\0');
-    putInt16(bytes, kSectionWidth, iData1);
-    putInt16(bytes, kSectionWidth + 2, iData2);
-    bytes += fixedText(sData, kDataWidth);
+    putInt16(bytes, kSectionWidth, data1);
+    putInt16(bytes, kSectionWidth + 2, data2);
+    bytes += fixedText(data, kDataWidth);
     return bytes;
 }
 
@@ -62,10 +62,10 @@ IniRecord IniRecord::fromBytes(const QByteArray& input)
     QByteArray bytes = input.left(kSize);
     bytes.append(kSize - bytes.size(), '\0');
     IniRecord record;
-    record.sSection = fromCodePage(bytes.left(kSectionWidth));
-    record.iData1 = getInt16(bytes, kSectionWidth);
-    record.iData2 = getInt16(bytes, kSectionWidth + 2);
-    record.sData = fromCodePage(bytes.mid(kSectionWidth + 4, kDataWidth));
+    record.sectionName = fromCodePage(bytes.left(kSectionWidth));
+    record.data1 = getInt16(bytes, kSectionWidth);
+    record.data2 = getInt16(bytes, kSectionWidth + 2);
+    record.data = fromCodePage(bytes.mid(kSectionWidth + 4, kDataWidth));
     return record;
 }
 
@@ -76,12 +76,12 @@ bool IniRecord::fits(const QString& text, int width)
 
 QString IniRecord::section() const
 {
-    return trimBlanks(sSection);
+    return trimBlanks(sectionName);
 }
 
 QString IniRecord::value() const
 {
-    return trimBlanks(sData);
+    return trimBlanks(data);
 }
 
 SettingsFile::SettingsFile(const QString& appPath) : m_path(appPath + QStringLiteral("ixo.ini")) {}

@@ -18,10 +18,10 @@ struct IniRecord
     static constexpr int kSectionWidth = 17;
     static constexpr int kDataWidth = 30;
 
-    QString sSection;
-    qint16 iData1 = 0;
-    qint16 iData2 = 0;
-    QString sData;
+    QString sectionName;
+    qint16 data1 = 0;
+    qint16 data2 = 0;
+    QString data;
 
     /// The record's 51 bytes as they stand in the file.
     QByteArray toBytes() const;

@@ -8,14 +8,14 @@ namespace WindowPosition {
 
 void put(IniRecord& record, const QString& section, QPoint topLeft)
 {
-    record.sSection = section;
-    record.iData1 = toRecordInt(topLeft.x());
-    record.iData2 = toRecordInt(topLeft.y());
+    record.sectionName = section;
+    record.data1 = toRecordInt(topLeft.x());
+    record.data2 = toRecordInt(topLeft.y());
 }
 
 QPoint get(const IniRecord& record)
 {
-    return QPoint(record.iData1, record.iData2);
+    return QPoint(record.data1, record.data2);
 }
 
 } // namespace WindowPosition

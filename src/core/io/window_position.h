@@ -7,7 +7,7 @@
 
 struct IniRecord;
 
-// How slots 1 and 2 keep a window's place: the left edge in iData1 and the top edge in iData2, in logical pixels,
+// How slots 1 and 2 keep a window's place: the left edge in data1 and the top edge in data2, in logical pixels,
 // each clamped into the 16 bits a record integer holds.
 namespace WindowPosition {
 

@@ -23,9 +23,9 @@ constexpr std::array<QLatin1String, 4> kFontValues{QLatin1String(), QLatin1Strin
                                                    QLatin1String("TimesNewRoman"), QLatin1String("Normal")};
 } // namespace
 
-qint16 SettingsStore::fontOption(qint16 iFontChoice)
+qint16 SettingsStore::fontOption(qint16 fontChoice)
 {
-    return iFontChoice == 1 || iFontChoice == 2 ? iFontChoice : qint16(3);
+    return fontChoice == 1 || fontChoice == 2 ? fontChoice : qint16(3);
 }
 
 qint16 SettingsStore::fontChoice() const
@@ -43,14 +43,14 @@ std::optional<SettingChecks> SettingsStore::settingChecks() const
     const std::optional<IniRecord> slot4 = m_file.readSlot(IniSlot::Setting);
     if (!slot4 || slot4->section() != kSectionSetting)
         return std::nullopt;
-    SettingChecks checks{slot4->iData1, slot4->iData2};
+    SettingChecks checks{slot4->data1, slot4->data2};
     auto on = [&](std::size_t i) {
-        return QStringView(slot4->sData).mid(qsizetype(i) * kTokenWidth, kTokenWidth) == kTokens[i].on;
+        return QStringView(slot4->data).mid(qsizetype(i) * kTokenWidth, kTokenWidth) == kTokens[i].on;
     };
-    checks.chkAutoLoad = on(0);
-    checks.chkNoSec = on(1);
-    checks.chkInternalSpeaker = on(2);
-    checks.chkISInsteadMidi = on(3);
+    checks.autoLoad = on(0);
+    checks.ignoreSeconds = on(1);
+    checks.useInternalSpeaker = on(2);
+    checks.speakerInsteadOfMidi = on(3);
     return checks;
 }
 
@@ -63,26 +63,26 @@ StartupSettings SettingsStore::startup() const
     if (const auto slot4 = m_file.readSlot(IniSlot::Setting))
         settings.autoLoadAlarms = slot4->value().startsWith(kTokens[0].on);
     if (const auto slot5 = m_file.readSlot(IniSlot::Wallpaper))
-        settings.startWallpaper = slot5->sData.startsWith(QStringLiteral("Check"));
-    settings.iFontChoice = fontChoice();
+        settings.startWallpaper = slot5->data.startsWith(QStringLiteral("Check"));
+    settings.fontChoice = fontChoice();
     return settings;
 }
 
-bool SettingsStore::writeSettings(IniRecord& recIni, const SettingChecks& checks, qint16 iFontChoice,
+bool SettingsStore::writeSettings(IniRecord& settingsRecord, const SettingChecks& checks, qint16 fontChoice,
                                   QString* reason) const
 {
-    recIni.sSection = kSectionSetting;
-    recIni.iData1 = checks.chkSoundOn;
-    recIni.iData2 = checks.chkErrMsgPop;
-    recIni.sData.clear();
-    const std::array<bool, 4> states{checks.chkAutoLoad, checks.chkNoSec, checks.chkInternalSpeaker,
-                                     checks.chkISInsteadMidi};
+    settingsRecord.sectionName = kSectionSetting;
+    settingsRecord.data1 = checks.soundOn;
+    settingsRecord.data2 = checks.showSoundErrors;
+    settingsRecord.data.clear();
+    const std::array<bool, 4> states{checks.autoLoad, checks.ignoreSeconds, checks.useInternalSpeaker,
+                                     checks.speakerInsteadOfMidi};
     for (std::size_t i = 0; i < states.size(); ++i)
-        recIni.sData += states[i] ? kTokens[i].on : kTokens[i].off;
-    const IniRecord setting = recIni;
-    recIni.sSection = kSectionAllFont;
-    recIni.sData = kFontValues[std::size_t(fontOption(iFontChoice))];
-    return m_file.writeSlots({{IniSlot::Setting, setting}, {IniSlot::AllFont, recIni}}, reason);
+        settingsRecord.data += states[i] ? kTokens[i].on : kTokens[i].off;
+    const IniRecord setting = settingsRecord;
+    settingsRecord.sectionName = kSectionAllFont;
+    settingsRecord.data = kFontValues[std::size_t(fontOption(fontChoice))];
+    return m_file.writeSlots({{IniSlot::Setting, setting}, {IniSlot::AllFont, settingsRecord}}, reason);
 }
 
 std::optional<bool> storedCheck(qint16 state)
@@ -92,12 +92,12 @@ std::optional<bool> storedCheck(qint16 state)
     return std::nullopt;
 }
 
-void applySoundChecks(SharedState& state, qint16 chkSoundOn, qint16 chkErrMsgPop)
+void applySoundChecks(SharedState& state, qint16 soundOn, qint16 showSoundErrors)
 {
-    if (const std::optional<bool> on = storedCheck(chkSoundOn))
-        state.bSoundOn = toFlag(*on);
-    if (const std::optional<bool> on = storedCheck(chkErrMsgPop))
-        state.bErrMsgPop = toFlag(*on);
+    if (const std::optional<bool> on = storedCheck(soundOn))
+        state.soundOn = toFlag(*on);
+    if (const std::optional<bool> on = storedCheck(showSoundErrors))
+        state.showSoundErrors = toFlag(*on);
 }
 
 void applyStoredSettingChecks(SharedState& state)
@@ -105,8 +105,8 @@ void applyStoredSettingChecks(SharedState& state)
     const std::optional<SettingChecks> checks = SettingsStore(state.settingsFile()).settingChecks();
     if (!checks)
         return;
-    applySoundChecks(state, checks->chkSoundOn, checks->chkErrMsgPop);
-    state.bNoSecond = toFlag(checks->chkNoSec);
-    state.bUseInternalSpeaker = toFlag(checks->chkInternalSpeaker);
-    state.bISInsteadMidi = toFlag(checks->chkISInsteadMidi);
+    applySoundChecks(state, checks->soundOn, checks->showSoundErrors);
+    state.ignoreSeconds = toFlag(checks->ignoreSeconds);
+    state.useInternalSpeaker = toFlag(checks->useInternalSpeaker);
+    state.speakerInsteadOfMidi = toFlag(checks->speakerInsteadOfMidi);
 }

@@ -17,12 +17,12 @@ struct SharedState;
 // "UISPOn"/"UISPOf", "ISOMOn"/"ISOMOf" in a row.
 struct SettingChecks
 {
-    qint16 chkSoundOn = 1;
-    qint16 chkErrMsgPop = 1;
-    bool chkAutoLoad = false;
-    bool chkNoSec = false;
-    bool chkInternalSpeaker = false;
-    bool chkISInsteadMidi = false;
+    qint16 soundOn = 1;
+    qint16 showSoundErrors = 1;
+    bool autoLoad = false;
+    bool ignoreSeconds = false;
+    bool useInternalSpeaker = false;
+    bool speakerInsteadOfMidi = false;
 
     bool operator==(const SettingChecks&) const = default;
 };
@@ -34,7 +34,7 @@ struct StartupSettings
     bool fileExists = false;
     bool autoLoadAlarms = false; // slot 4 value begins with "ALAEOn"
     bool startWallpaper = false; // slot 5 value, untrimmed, begins with "Check"
-    qint16 iFontChoice = 0;      // slot 8, as SettingsStore::fontChoice() reads it
+    qint16 fontChoice = 0;       // slot 8, as SettingsStore::fontChoice() reads it
 };
 
 // The settings of ixo.ini that the Settings window and the start-up load keep: the boxes of "[Setting]"
@@ -55,14 +55,14 @@ public:
     StartupSettings startup() const;
 
     /// The Settings window closes: slot 4 gets "[Setting]" with the boxes, slot 8 "[AllFont]" with "Arial",
-    /// "TimesNewRoman" or "Normal" for `iFontChoice` and the integers of slot 4. Both move through the shared
-    /// record `recIni` and are written in one replacement of the file. Returns false, with the reason in `reason`,
-    /// when it could not be written.
-    bool writeSettings(IniRecord& recIni, const SettingChecks& checks, qint16 iFontChoice,
+    /// "TimesNewRoman" or "Normal" for `fontChoice` and the integers of slot 4. Both move through the shared
+    /// record `settingsRecord` and are written in one replacement of the file. Returns false, with the reason in
+    /// `reason`, when it could not be written.
+    bool writeSettings(IniRecord& settingsRecord, const SettingChecks& checks, qint16 fontChoice,
                        QString* reason = nullptr) const;
 
     /// The font option a choice selects: 1 and 2 as they are, 3 for anything else (0, no choice yet, included).
-    static qint16 fontOption(qint16 iFontChoice);
+    static qint16 fontOption(qint16 fontChoice);
 
 private:
     SettingsFile m_file;
@@ -72,7 +72,7 @@ private:
 /// it as it is (nothing).
 std::optional<bool> storedCheck(qint16 state);
 /// The flags of those two boxes set from stored states, by the rule of storedCheck.
-void applySoundChecks(SharedState& state, qint16 chkSoundOn, qint16 chkErrMsgPop);
+void applySoundChecks(SharedState& state, qint16 soundOn, qint16 showSoundErrors);
 
 /// What the Settings window's load does to the shared flags, without the window: with a "[Setting]" record in
 /// slot 4 of ixo.ini, "Sound on" and "Show error message..." (states 0/1; any other value leaves the flag) and the

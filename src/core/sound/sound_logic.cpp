@@ -24,11 +24,11 @@ SoundLogic::SoundLogic(SharedState& state, const SoundServices& services, QStrin
 {
 }
 
-void SoundLogic::StopSound()
+void SoundLogic::stopSound()
 {
-    m_services.wave.sndPlaySound(QString());
-    m_services.mci.mciSendString(QStringLiteral("close ") + kMidiAlias);
-    m_state.setISRepeat(kFalse);
+    m_services.wave.play(QString());
+    m_services.midi.sendCommand(QStringLiteral("close ") + kMidiAlias);
+    m_state.setSpeakerRepeat(kFalse);
 }
 
 QString SoundLogic::speakerWarningText()
@@ -36,110 +36,110 @@ QString SoundLogic::speakerWarningText()
     return QStringLiteral("cannot play sound from internal speaker, refer to trouble shooting in help");
 }
 
-void SoundLogic::PlaySound(const QString& strTimes, const QString& sSoundName)
+void SoundLogic::playSound(const QString& playTimes, const QString& soundPath)
 {
-    if (m_state.bSoundOn == kFalse)
+    if (m_state.soundOn == kFalse)
         return;
 
-    if (m_state.bUseInternalSpeaker == kTrue) {
-        if (Win95ioPresent()) {
-            SpeakerPlayTimes(strTimes);
+    if (m_state.useInternalSpeaker == kTrue) {
+        if (speakerPresent()) {
+            playSpeakerTimes(playTimes);
             return;
         }
-        m_services.warnings.AnswerOk(speakerWarningText());
+        m_services.warnings.warn(speakerWarningText());
     }
 
-    m_services.wave.sndPlaySound(QString());
-    qint16 iCanPlay = kTrue;
-    m_services.wavePlayer.PlayWave(strTimes, sSoundName, iCanPlay);
-    if (iCanPlay != 0)
+    m_services.wave.play(QString());
+    qint16 played = kTrue;
+    m_services.wavePlayer.playWave(playTimes, soundPath, played);
+    if (played != 0)
         return;
 
-    if (m_state.bISInsteadMidi == kTrue) {
-        if (Win95ioPresent()) {
-            SpeakerPlayTimes(strTimes);
+    if (m_state.speakerInsteadOfMidi == kTrue) {
+        if (speakerPresent()) {
+            playSpeakerTimes(playTimes);
         } else {
-            eErrorSong(iCanPlay);
-            m_services.warnings.AnswerOk(speakerWarningText());
+            reportWaveFailure(played);
+            m_services.warnings.warn(speakerWarningText());
         }
     } else {
-        eErrorSong(iCanPlay);
+        reportWaveFailure(played);
     }
 }
 
-void SoundLogic::eErrorSong(qint16& iCanPlay)
+void SoundLogic::reportWaveFailure(qint16& played)
 {
     // The shared song path is tested, whatever wave was asked for.
-    if (!QFileInfo(m_state.strSongPath).isFile()) {
-        showSystemModal(m_state.strSongPath.mid(7) + QStringLiteral(", wave file not found, alarm at ") +
-                        m_state.strNextAlarm);
-    } else if (iCanPlay == 0 && m_state.bErrMsgPop == kTrue && m_state.bSoundOn == kTrue) {
-        MidiSound();
+    if (!QFileInfo(m_state.alarmSoundPath).isFile()) {
+        showSystemModal(m_state.alarmSoundPath.mid(7) + QStringLiteral(", wave file not found, alarm at ") +
+                        m_state.nextAlarm);
+    } else if (played == 0 && m_state.showSoundErrors == kTrue && m_state.soundOn == kTrue) {
+        playTune();
     }
 }
 
-void SoundLogic::MidiSound()
+void SoundLogic::playTune()
 {
-    if (m_state.bSoundOn == kFalse)
+    if (m_state.soundOn == kFalse)
         return;
 
-    const QString cannotPlay = QStringLiteral("Error found, Sound cannot be played, alarm at ") + m_state.strNextAlarm;
+    const QString cannotPlay = QStringLiteral("Error found, Sound cannot be played, alarm at ") + m_state.nextAlarm;
     const QString source = m_state.deliveredFile(QStringLiteral("air.mid"));
     // A copy that cannot be written is told, and the tune is not played: the older copy may be another tune.
     if (QString reason; QFileInfo(source).isFile() && !copyTune(source, &reason)) {
-        m_services.warnings.AnswerOk(m_tuneCopyPath + QStringLiteral(" could not be written: ") + reason);
+        m_services.warnings.warn(m_tuneCopyPath + QStringLiteral(" could not be written: ") + reason);
         showSystemModal(cannotPlay);
         return;
     }
 
-    MidiSequencer& mci = m_services.mci;
-    mci.mciSendString(QStringLiteral("close ") + kMidiAlias);
-    mci.mciSendString(QStringLiteral("open ") + m_tuneCopyPath + QStringLiteral(" type sequencer alias ") + kMidiAlias);
-    if (mci.mciSendString(QStringLiteral("play ") + kMidiAlias) != 0) {
+    MidiSequencer& midi = m_services.midi;
+    midi.sendCommand(QStringLiteral("close ") + kMidiAlias);
+    midi.sendCommand(QStringLiteral("open ") + m_tuneCopyPath + QStringLiteral(" type sequencer alias ") + kMidiAlias);
+    if (midi.sendCommand(QStringLiteral("play ") + kMidiAlias) != 0) {
         QString text = cannotPlay;
-        if (const QString reason = mci.failureReason(); !reason.isEmpty())
+        if (const QString reason = midi.failureReason(); !reason.isEmpty())
             text += QStringLiteral("\n\n") + reason;
         showSystemModal(text);
     }
 }
 
-void SoundLogic::InternalSpeaker()
+void SoundLogic::playSpeakerSweep()
 {
     m_services.speaker.playTones(speakerSweep());
 }
 
-void SoundLogic::SpeakerPlayTimes(const QString& strTimes)
+void SoundLogic::playSpeakerTimes(const QString& playTimes)
 {
     int count = 0;
-    if (strTimes == QLatin1String("once")) {
+    if (playTimes == QLatin1String("once")) {
         count = 1;
-    } else if (strTimes == QLatin1String("twice")) {
+    } else if (playTimes == QLatin1String("twice")) {
         count = 2;
-    } else if (strTimes == QLatin1String("thrice")) {
+    } else if (playTimes == QLatin1String("thrice")) {
         count = 3;
-    } else if (strTimes == QLatin1String("repeat")) {
+    } else if (playTimes == QLatin1String("repeat")) {
         // The clock plays one sweep per tick from now on, until Stop.
-        m_state.setISRepeat(kTrue);
+        m_state.setSpeakerRepeat(kTrue);
     }
     for (int i = 0; i < count; ++i) {
-        InternalSpeaker();
+        playSpeakerSweep();
         if (processEvents)
             processEvents();
     }
 }
 
-bool SoundLogic::Win95ioPresent()
+bool SoundLogic::speakerPresent()
 {
     return m_services.speaker.isPresent();
 }
 
 void SoundLogic::showSystemModal(const QString& text)
 {
-    m_state.bTrayActive = kFalse;
+    m_state.trayActive = kFalse;
     m_services.clock.holdClock();
     m_services.modalBox.showOk(text);
     m_services.clock.releaseClock();
-    m_state.bTrayActive = kTrue;
+    m_state.trayActive = kTrue;
 }
 
 bool SoundLogic::copyTune(const QString& source, QString* reason)

@@ -31,7 +31,7 @@ struct SoundServices
 {
     WaveChannel& wave;
     WavePlayer& wavePlayer;
-    MidiSequencer& mci;
+    MidiSequencer& midi;
     SpeakerOutput& speaker;
     ModalBox& modalBox;
     Warnings& warnings;
@@ -46,14 +46,14 @@ public:
     /// `tuneCopyPath` is the private file the MIDI tune is copied to before it is played.
     SoundLogic(SharedState& state, const SoundServices& services, QString tuneCopyPath);
 
-    void PlaySound(const QString& strTimes, const QString& sSoundName) override;
+    void playSound(const QString& playTimes, const QString& soundPath) override;
     /// Reports a missing wave file, or starts the MIDI tune when the wave could not be played.
-    void eErrorSong(qint16& iCanPlay);
+    void reportWaveFailure(qint16& played);
     /// Plays "air.mid" (the user's own in the program folder, else the delivered one) through the MIDI sequencer; a box
     /// tells when it cannot, after a warning when the tune's private copy could not be written.
-    void MidiSound();
-    void InternalSpeaker() override;
-    void StopSound() override;
+    void playTune();
+    void playSpeakerSweep() override;
+    void stopSound() override;
 
     /// Lets pending window events run; called between two speaker sweeps.
     std::function<void()> processEvents;
@@ -61,8 +61,8 @@ public:
     static QString speakerWarningText();
 
 private:
-    void SpeakerPlayTimes(const QString& strTimes);
-    bool Win95ioPresent();
+    void playSpeakerTimes(const QString& playTimes);
+    bool speakerPresent();
     /// A box that holds the program until OK, with the clock and the tray switched off meanwhile.
     void showSystemModal(const QString& text);
     /// Copies the tune to its private file; a tune that cannot be read leaves an older copy in place. False, with

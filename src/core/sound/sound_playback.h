@@ -9,12 +9,12 @@ class SoundPlayback
 {
 public:
     virtual ~SoundPlayback() = default;
-    /// Plays the wave `sSoundName` as often as `strTimes` says ("once", "twice", "thrice", "repeat"), falling back
+    /// Plays the wave `soundPath` as often as `playTimes` says ("once", "twice", "thrice", "repeat"), falling back
     /// to the internal speaker or the MIDI tune, and reports a sound that cannot be played.
-    virtual void PlaySound(const QString& strTimes, const QString& sSoundName) = 0;
+    virtual void playSound(const QString& playTimes, const QString& soundPath) = 0;
     /// One tone sweep on the internal speaker; the repeating speaker alarm asks for one per clock tick.
-    virtual void InternalSpeaker() = 0;
+    virtual void playSpeakerSweep() = 0;
     /// Silences what plays: the wave (a repeating one included) and the MIDI tune stop, and the repeating speaker
     /// alarm starts no further sweep (a sweep under way finishes).
-    virtual void StopSound() = 0;
+    virtual void stopSound() = 0;
 };

@@ -5,7 +5,7 @@
 #include "core/settings/settings_store.h"
 #include "core/state/shared_state.h"
 
-void fForm1Load(SharedState& state, StartupHooks& hooks)
+void loadStartupSettings(SharedState& state, StartupHooks& hooks)
 {
     state.setStartupDefaults();
     const StartupSettings settings = SettingsStore(state.settingsFile()).startup();
@@ -15,6 +15,6 @@ void fForm1Load(SharedState& state, StartupHooks& hooks)
         hooks.loadAlarmFile(QStringLiteral("my.dat"));
     if (settings.startWallpaper)
         hooks.loadWallpaperWindow();
-    state.iFontChoice = settings.iFontChoice;
-    hooks.selectFontOption(state.iFontChoice);
+    state.fontChoice = settings.fontChoice;
+    hooks.selectFontOption(state.fontChoice);
 }

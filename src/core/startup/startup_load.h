@@ -16,10 +16,10 @@ public:
     virtual void loadAlarmFile(const QString& fileName) = 0;
     /// Loads the wallpaper window without showing it (it starts the changer).
     virtual void loadWallpaperWindow() = 0;
-    /// Selects font option `iFontChoice` in the Settings window, which loads it hidden.
-    virtual void selectFontOption(qint16 iFontChoice) = 0;
+    /// Selects font option `fontChoice` in the Settings window, which loads it hidden.
+    virtual void selectFontOption(qint16 fontChoice) = 0;
 };
 
 /// The start-up load: the defaults of the shared state, then what ixo.ini asks for ("my.dat", the wallpaper
 /// changer, the font choice). Without ixo.ini only the defaults are set.
-void fForm1Load(SharedState& state, StartupHooks& hooks);
+void loadStartupSettings(SharedState& state, StartupHooks& hooks);

@@ -8,46 +8,46 @@
 
 qint32 FrontOrder::holder() const
 {
-    return m_state.lForegroundWho;
+    return m_state.frontHolder;
 }
 
-void FrontOrder::rememberPrevious(qint32& prevWho) const
+void FrontOrder::rememberPrevious(qint32& previousFront) const
 {
-    if (prevWho == 0)
-        prevWho = m_state.lForegroundWho;
+    if (previousFront == 0)
+        previousFront = m_state.frontHolder;
 }
 
 qint32 FrontOrder::claim(qint32 code)
 {
-    return std::exchange(m_state.lForegroundWho, code);
+    return std::exchange(m_state.frontHolder, code);
 }
 
 bool FrontOrder::mayReclaim(qint32 code) const
 {
-    return m_state.lForegroundWho <= code;
+    return m_state.frontHolder <= code;
 }
 
 bool FrontOrder::reclaim(qint32 code)
 {
     if (!mayReclaim(code))
         return false;
-    m_state.lForegroundWho = code;
+    m_state.frontHolder = code;
     return true;
 }
 
-qint32 FrontOrder::release(qint32 prevWho)
+qint32 FrontOrder::release(qint32 previousFront)
 {
-    m_state.lForegroundWho = 0;
-    return handBackTarget(prevWho);
+    m_state.frontHolder = 0;
+    return handBackTarget(previousFront);
 }
 
-qint32 FrontOrder::handBackTarget(qint32 prevWho)
+qint32 FrontOrder::handBackTarget(qint32 previousFront)
 {
-    switch (prevWho) {
+    switch (previousFront) {
     case kWhoMessageInput:
     case kWhoFileChooser:
     case kWhoOverwrite:
-        return prevWho;
+        return previousFront;
     default:
         return 0;
     }

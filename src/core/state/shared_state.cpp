@@ -6,30 +6,30 @@
 
 void SharedState::setStartupDefaults()
 {
-    strSongPath = deliveredFile(QStringLiteral("ding.wav"));
-    bRefreshNext = kTrue;
-    iEMNext = -1;
-    iWPNext = -1;
-    bTrayActive = kTrue;
-    bSoundOn = kTrue;
-    bErrMsgPop = kTrue;
+    alarmSoundPath = deliveredFile(QStringLiteral("ding.wav"));
+    refreshNext = kTrue;
+    chimeMark = -1;
+    wallpaperMark = -1;
+    trayActive = kTrue;
+    soundOn = kTrue;
+    showSoundErrors = kTrue;
     setClockActive(kFalse);
-    bNoSecond = kFalse;
-    setISRepeat(kFalse);
-    bWithMessage = kFalse;
-    lMsgWinSeq = kMsgWinSeqFirst;
-    lWarnSeq = kWarnSeqFirst;
+    ignoreSeconds = kFalse;
+    setSpeakerRepeat(kFalse);
+    withMessage = kFalse;
+    nextMessageWindowNumber = kMessageWindowNumberFirst;
+    nextWarningRank = kWarningRankFirst;
 }
 
 void SharedState::setClockActive(Flag value)
 {
-    m_bClockActive = value;
+    m_clockActive = value;
     notifyClockWork();
 }
 
-void SharedState::setISRepeat(Flag value)
+void SharedState::setSpeakerRepeat(Flag value)
 {
-    m_bISRepeat = value;
+    m_speakerRepeat = value;
     notifyClockWork();
 }
 
@@ -41,27 +41,27 @@ void SharedState::notifyClockWork()
 
 QString SharedState::deliveredFile(const QString& name) const
 {
-    const QString own = strAppPath + name;
-    if (strSharePath.isEmpty() || strSharePath == strAppPath || QFileInfo(own).isFile())
+    const QString own = appPath + name;
+    if (sharePath.isEmpty() || sharePath == appPath || QFileInfo(own).isFile())
         return own;
-    return strSharePath + name;
+    return sharePath + name;
 }
 
-qint32 SharedState::takeMsgWinNumber()
+qint32 SharedState::takeMessageWindowNumber()
 {
-    if (lMsgWinSeq < kMsgWinSeqFirst || lMsgWinSeq >= kMsgWinSeqEnd)
-        lMsgWinSeq = kMsgWinSeqFirst;
-    const qint32 number = lMsgWinSeq;
-    lMsgWinSeq = number + 1 >= kMsgWinSeqEnd ? kMsgWinSeqFirst : number + 1;
+    if (nextMessageWindowNumber < kMessageWindowNumberFirst || nextMessageWindowNumber >= kMessageWindowNumberEnd)
+        nextMessageWindowNumber = kMessageWindowNumberFirst;
+    const qint32 number = nextMessageWindowNumber;
+    nextMessageWindowNumber = number + 1 >= kMessageWindowNumberEnd ? kMessageWindowNumberFirst : number + 1;
     return number;
 }
 
-qint32 SharedState::takeWarnRank()
+qint32 SharedState::takeWarningRank()
 {
-    if (lWarnSeq < kWarnSeqFirst || lWarnSeq >= kWarnSeqEnd)
-        lWarnSeq = kWarnSeqFirst;
-    const qint32 rank = lWarnSeq;
-    lWarnSeq = rank + 1 >= kWarnSeqEnd ? kWarnSeqFirst : rank + 1;
+    if (nextWarningRank < kWarningRankFirst || nextWarningRank >= kWarningRankEnd)
+        nextWarningRank = kWarningRankFirst;
+    const qint32 rank = nextWarningRank;
+    nextWarningRank = rank + 1 >= kWarningRankEnd ? kWarningRankFirst : rank + 1;
     return rank;
 }
 

@@ -22,91 +22,91 @@ inline constexpr Flag toFlag(bool b)
 inline constexpr qint32 kWhoMessageInput = 1;
 inline constexpr qint32 kWhoFileChooser = 13;
 inline constexpr qint32 kWhoOverwrite = 157;
-inline constexpr qint32 kWarnSeqFirst = 1000000;
-inline constexpr qint32 kWarnSeqEnd = 1999000;
-inline constexpr qint32 kMsgWinSeqFirst = 2000000;
-inline constexpr qint32 kMsgWinSeqEnd = 3000000;
+inline constexpr qint32 kWarningRankFirst = 1000000;
+inline constexpr qint32 kWarningRankEnd = 1999000;
+inline constexpr qint32 kMessageWindowNumberFirst = 2000000;
+inline constexpr qint32 kMessageWindowNumberEnd = 3000000;
 
 // The program-wide state every window and logic unit reads and writes. One instance lives for the whole run
 // and is handed to whoever needs it; the names are the ones the rest of the program uses.
 struct SharedState
 {
     // Paths
-    QString strAppPath;   // program folder, always ending in "/"
-    QString strSharePath; // folder of the delivered sounds and help page, ending in "/"; strAppPath when not installed
-    QString strSongPath;  // full path of the alarm wave
+    QString appPath;         // program folder, always ending in "/"
+    QString sharePath;       // folder of the delivered sounds and help page, ending in "/"; appPath when not installed
+    QString alarmSoundPath;  // full path of the alarm wave
     bool songPicked = false; // a sound was picked in this run: it stays until the end, whatever slot 3 holds
 
     // Settings flags
-    Flag bSoundOn = kFalse;
-    Flag bErrMsgPop = kFalse;
-    Flag bNoSecond = kFalse;
-    Flag bUseInternalSpeaker = kFalse;
-    Flag bISInsteadMidi = kFalse;
-    qint16 iFontChoice = 0;
+    Flag soundOn = kFalse;
+    Flag showSoundErrors = kFalse;
+    Flag ignoreSeconds = kFalse;
+    Flag useInternalSpeaker = kFalse;
+    Flag speakerInsteadOfMidi = kFalse;
+    qint16 fontChoice = 0;
 
     // Alarm engine
     /// Whether the clock tick does its alarm, chime and wallpaper work (-1) or is idle (0).
-    Flag bClockActive() const { return m_bClockActive; }
+    Flag clockActive() const { return m_clockActive; }
     /// The one way to start (-1) or idle (0) the clock work: the clock timer hears of every call.
     void setClockActive(Flag value);
-    QString strNextAlarm;
-    QString strPlayTimes;
-    Flag bRefreshNext = kFalse;
-    Flag bAlarmsPending = kFalse;
-    Flag bAlarmSetOpen = kFalse;
-    Flag bWithMessage = kFalse;
+    QString nextAlarm;
+    QString nextPlayTimes;
+    Flag refreshNext = kFalse;
+    Flag alarmsPending = kFalse;
+    Flag alarmSetOpen = kFalse;
+    Flag withMessage = kFalse;
 
     // Every-N-minutes chime
-    Flag bEMPlayOn = kFalse;
-    qint16 iEMInterval = 0;
-    qint16 iEMNext = 0;
+    Flag chimeOn = kFalse;
+    qint16 chimeInterval = 0;
+    qint16 chimeMark = 0;
 
     // Wallpaper change
-    qint16 iWPNext = 0;
-    qint16 iWPInterval = 0;
-    Flag bWPCatchUp = kFalse;
+    qint16 wallpaperMark = 0;
+    qint16 wallpaperInterval = 0;
+    Flag wallpaperCatchUp = kFalse;
 
     // Sound and tray
-    Flag bTrayActive = kFalse;
+    Flag trayActive = kFalse;
     /// Whether the speaker sweep repeats once per clock tick (a repeating speaker alarm).
-    Flag bISRepeat() const { return m_bISRepeat; }
+    Flag speakerRepeat() const { return m_speakerRepeat; }
     /// The one way to start or end the speaker repeat: the clock timer hears of every call.
-    void setISRepeat(Flag value);
+    void setSpeakerRepeat(Flag value);
 
     // Window order and foreground
-    qint32 lForegroundWho = 0;
-    qint32 lMsgWinSeq = 0;
-    qint32 lWarnSeq = 0;
+    qint32 frontHolder = 0;
+    qint32 nextMessageWindowNumber = 0;
+    qint32 nextWarningRank = 0;
 
     // The settings record every reader and writer of ixo.ini moves through.
-    IniRecord recIni;
+    IniRecord settingsRecord;
 
     /// The start-up defaults, set before the settings file is read.
     void setStartupDefaults();
 
     /// Takes the number for a new alarm message window and advances the counter (wrapping to 2000000).
-    qint32 takeMsgWinNumber();
+    qint32 takeMessageWindowNumber();
     /// Takes the rank for a new warning window and advances the counter (wrapping to 1000000).
-    qint32 takeWarnRank();
+    qint32 takeWarningRank();
 
     /// A delivered file (sound, help page) by its relative name: the user's own copy in the program folder when
     /// there is one, else the one the program brought.
     QString deliveredFile(const QString& name) const;
 
     /// The settings file of the program folder.
-    SettingsFile settingsFile() const { return SettingsFile(strAppPath); }
+    SettingsFile settingsFile() const { return SettingsFile(appPath); }
 
-    /// Told after every change of bClockActive or bISRepeat, so the clock timer runs exactly while the clock
+    /// Told after every change of clockActive or speakerRepeat, so the clock timer runs exactly while the clock
     /// has something to do; the main window sets it.
     std::function<void()> clockWorkChanged;
 
 private:
     void notifyClockWork();
 
-    Flag m_bClockActive = kFalse;
-    Flag m_bISRepeat = kFalse;
+    Flag m_clockActive = kFalse;
+    Flag m_speakerRepeat = kFalse;
 };
 
-/// strAppPath for an executable in `folder`: the folder followed by exactly one "/" ("/" stays "/").
+/// appPath for an executable in `folder`: the folder followed by exactly one "/" ("/" stays "/").
 QString appPathFromFolder(const QString& folder);

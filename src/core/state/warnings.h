@@ -10,5 +10,5 @@ class Warnings
 {
 public:
     virtual ~Warnings() = default;
-    virtual void AnswerOk(const QString& ErrorMsgStr) = 0;
+    virtual void warn(const QString& text) = 0;
 };

@@ -46,16 +46,16 @@ bool TimeCalc::isClockTime(QStringView time)
            isField(time.mid(0, 2), 23) && isField(time.mid(3, 2), 59) && isField(time.mid(6, 2), 59);
 }
 
-void TimeCalc::NextChimeTime(qint16 iEMInterval, qint16& iEMNext, const QTime& now) const
+void TimeCalc::nextChimeMark(qint16 chimeInterval, qint16& chimeMark, const QTime& now) const
 {
-    if (iEMInterval < 1 || iEMInterval > kMinutesPerHour) {
-        iEMNext = -1;
+    if (chimeInterval < 1 || chimeInterval > kMinutesPerHour) {
+        chimeMark = -1;
         return;
     }
-    iEMNext = nextMark(iEMInterval, now);
+    chimeMark = nextMark(chimeInterval, now);
 }
 
-void TimeCalc::CheckAlarmLine(const QString& line, qint16& result) const
+void TimeCalc::checkAlarmLine(const QString& line, qint16& result) const
 {
     static const std::array<QLatin1String, 4> words{QLatin1String("once"), QLatin1String("twice"),
                                                     QLatin1String("thrice"), QLatin1String("repeat!")};
@@ -70,7 +70,7 @@ void TimeCalc::CheckAlarmLine(const QString& line, qint16& result) const
         result = 0;
 }
 
-void TimeCalc::CheckMessageLine(const QString& line, qint16& result) const
+void TimeCalc::checkMessageLine(const QString& line, qint16& result) const
 {
     const QStringView view(line);
     const bool accepted = line.size() >= 12 && view.right(12).left(4) == QLatin1String(" at ") &&
@@ -108,39 +108,39 @@ int TimeCalc::chimeIntervalMinutes(const QString& item)
     return value;
 }
 
-void TimeCalc::WallpaperSchedule(bool chkChangeTicked, const QString& cbChangeItem, Flag& bClockActive,
-                                 qint16& iWPInterval, qint16& iWPNext, const QTime& now) const
+void TimeCalc::scheduleWallpaper(bool changeTicked, const QString& intervalItem, Flag& clockActive,
+                                 qint16& wallpaperInterval, qint16& wallpaperMark, const QTime& now) const
 {
-    const int minutes = wallpaperIntervalMinutes(cbChangeItem);
-    if (!chkChangeTicked || minutes < 0) {
-        iWPNext = -1;
+    const int minutes = wallpaperIntervalMinutes(intervalItem);
+    if (!changeTicked || minutes < 0) {
+        wallpaperMark = -1;
         return;
     }
-    iWPInterval = static_cast<qint16>(minutes);
-    iWPNext = nextMark(minutes, now);
-    bClockActive = kTrue;
+    wallpaperInterval = static_cast<qint16>(minutes);
+    wallpaperMark = nextMark(minutes, now);
+    clockActive = kTrue;
 }
 
-void TimeCalc::NextWallpaperTime(qint16 iWPInterval, qint16& iWPNext, const QTime& now) const
+void TimeCalc::nextWallpaperMark(qint16 wallpaperInterval, qint16& wallpaperMark, const QTime& now) const
 {
-    if (iWPInterval < 1) {
-        iWPNext = -1;
+    if (wallpaperInterval < 1) {
+        wallpaperMark = -1;
         return;
     }
-    iWPNext = nextMark(iWPInterval, now);
+    wallpaperMark = nextMark(wallpaperInterval, now);
 }
 
-void TimeCalc::SetUpChime(bool chkEMPlayTicked, const QString& cbEMPlayItem, qint16& iEMInterval, qint16& result,
-                          qint16& iEMNext, const QTime& now) const
+void TimeCalc::scheduleChime(bool chimeTicked, const QString& chimeItem, qint16& chimeInterval, qint16& result,
+                             qint16& chimeMark, const QTime& now) const
 {
-    if (!chkEMPlayTicked) {
-        iEMNext = -1;
+    if (!chimeTicked) {
+        chimeMark = -1;
         return;
     }
-    const int minutes = chimeIntervalMinutes(cbEMPlayItem);
+    const int minutes = chimeIntervalMinutes(chimeItem);
     if (minutes < 0)
         return;
-    iEMInterval = static_cast<qint16>(minutes);
-    NextChimeTime(iEMInterval, iEMNext, now);
+    chimeInterval = static_cast<qint16>(minutes);
+    nextChimeMark(chimeInterval, chimeMark, now);
     result = 1;
 }

@@ -9,13 +9,14 @@
 
 ClockWallpaperTimes::ClockWallpaperTimes(const Clock& clock) : m_clock(clock) {}
 
-void ClockWallpaperTimes::WallpaperSchedule(bool ticked, const QString& intervalText, Flag& bClockActive,
-                                            qint16& iWPInterval, qint16& iWPNext)
+void ClockWallpaperTimes::scheduleWallpaper(bool ticked, const QString& intervalText, Flag& clockActive,
+                                            qint16& wallpaperInterval, qint16& wallpaperMark)
 {
-    TimeCalc().WallpaperSchedule(ticked, intervalText, bClockActive, iWPInterval, iWPNext, m_clock.now().time());
+    TimeCalc().scheduleWallpaper(ticked, intervalText, clockActive, wallpaperInterval, wallpaperMark,
+                                 m_clock.now().time());
 }
 
-void ClockWallpaperTimes::NextWallpaperTime(qint16 iWPInterval, qint16& iWPNext)
+void ClockWallpaperTimes::nextWallpaperMark(qint16 wallpaperInterval, qint16& wallpaperMark)
 {
-    TimeCalc().NextWallpaperTime(iWPInterval, iWPNext, m_clock.now().time());
+    TimeCalc().nextWallpaperMark(wallpaperInterval, wallpaperMark, m_clock.now().time());
 }

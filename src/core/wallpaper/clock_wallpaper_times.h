@@ -12,9 +12,9 @@ class ClockWallpaperTimes final : public WallpaperTimes
 public:
     explicit ClockWallpaperTimes(const Clock& clock);
 
-    void WallpaperSchedule(bool ticked, const QString& intervalText, Flag& bClockActive, qint16& iWPInterval,
-                           qint16& iWPNext) override;
-    void NextWallpaperTime(qint16 iWPInterval, qint16& iWPNext) override;
+    void scheduleWallpaper(bool ticked, const QString& intervalText, Flag& clockActive, qint16& wallpaperInterval,
+                           qint16& wallpaperMark) override;
+    void nextWallpaperMark(qint16 wallpaperInterval, qint16& wallpaperMark) override;
 
 private:
     const Clock& m_clock;

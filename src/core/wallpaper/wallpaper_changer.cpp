@@ -16,7 +16,7 @@
 #include "platform/wallpaper_setter.h"
 
 WallpaperChanger::WallpaperChanger(SharedState& state, WallpaperWindowState& form, Services services)
-    : m_state(state), m_form(form), m_services(std::move(services))
+    : m_state(state), m_windowState(form), m_services(std::move(services))
 {
     if (!m_services.uniform)
         m_services.uniform = [] { return QRandomGenerator::global()->generateDouble(); };
@@ -24,7 +24,7 @@ WallpaperChanger::WallpaperChanger(SharedState& state, WallpaperWindowState& for
 
 QString WallpaperChanger::picturePath(const QString& entry) const
 {
-    return m_form.strPicFolder + QLatin1Char('/') + entry;
+    return m_windowState.pictureFolder + QLatin1Char('/') + entry;
 }
 
 QString WallpaperChanger::workBitmapPath() const
@@ -58,18 +58,18 @@ int WallpaperChanger::deleteSelected(const QList<int>& selectedRows)
     int removed = 0;
     while (selected.contains(true)) {
         // DeleteFirstSelected: the first selected entry from the cursor on; the cursor stays at the removal point.
-        int cursor = qBound(0, static_cast<int>(m_form.iDelCursor), count());
+        int cursor = qBound(0, static_cast<int>(m_windowState.deleteCursor), count());
         int found = static_cast<int>(selected.indexOf(true, cursor));
         if (found < 0) {
             cursor = 0;
             found = static_cast<int>(selected.indexOf(true));
         }
-        m_form.iDelCursor = static_cast<qint16>(found);
+        m_windowState.deleteCursor = static_cast<qint16>(found);
         m_entries.removeAt(found);
         selected.removeAt(found);
         ++removed;
     }
-    m_form.iDelCursor = 0;
+    m_windowState.deleteCursor = 0;
     return removed;
 }
 
@@ -82,61 +82,61 @@ bool WallpaperChanger::clampIndex()
 {
     if (m_entries.isEmpty())
         return false;
-    if (m_form.iPicIndex < 0 || m_form.iPicIndex >= count())
-        m_form.iPicIndex = 0;
+    if (m_windowState.pictureIndex < 0 || m_windowState.pictureIndex >= count())
+        m_windowState.pictureIndex = 0;
     return true;
 }
 
-void WallpaperChanger::optOption_Click(int Index)
+void WallpaperChanger::chooseOrder(int index)
 {
-    m_order = Index == kRandom ? kRandom : kPriority;
+    m_order = index == kRandom ? kRandom : kPriority;
     const int n = count();
     if (n < 3)
         return;
     clampIndex();
     if (m_order == kRandom) {
         const int drawn = qMin(static_cast<int>(m_services.uniform() * n), n - 1);
-        if (drawn == m_form.iPicIndex) {
+        if (drawn == m_windowState.pictureIndex) {
             // Never the entry just shown: the one before it, or the second when it was the first.
-            m_form.iPicIndex = static_cast<qint16>(m_form.iPicIndex - 1);
-            if (m_form.iPicIndex == -1)
-                m_form.iPicIndex = 1;
+            m_windowState.pictureIndex = static_cast<qint16>(m_windowState.pictureIndex - 1);
+            if (m_windowState.pictureIndex == -1)
+                m_windowState.pictureIndex = 1;
         } else {
-            m_form.iPicIndex = static_cast<qint16>(drawn);
+            m_windowState.pictureIndex = static_cast<qint16>(drawn);
         }
     } else {
-        m_form.iPicIndex = 0;
+        m_windowState.pictureIndex = 0;
     }
-    PreparePicture();
+    preparePicture();
 }
 
 void WallpaperChanger::dropEntry(int index, const QString& warning)
 {
-    m_services.warnings.AnswerOk(warning);
+    m_services.warnings.warn(warning);
     m_entries.removeAt(index);
     if (m_entries.size() < 2 && tooFewToChange)
         tooFewToChange();
-    if (m_form.iPicIndex >= count())
-        m_form.iPicIndex = 0;
+    if (m_windowState.pictureIndex >= count())
+        m_windowState.pictureIndex = 0;
     if (listChanged)
         listChanged();
 }
 
-bool WallpaperChanger::CheckPicExists()
+bool WallpaperChanger::checkPictureExists()
 {
     while (clampIndex()) {
-        const QString entry = m_entries.at(m_form.iPicIndex);
+        const QString entry = m_entries.at(m_windowState.pictureIndex);
         if (QFileInfo(picturePath(entry)).isFile())
             return true;
-        dropEntry(m_form.iPicIndex, entry + QStringLiteral(" file not found"));
+        dropEntry(m_windowState.pictureIndex, entry + QStringLiteral(" file not found"));
     }
     return false;
 }
 
-void WallpaperChanger::PreparePicture()
+void WallpaperChanger::preparePicture()
 {
-    while (CheckPicExists()) {
-        const QString entry = m_entries.at(m_form.iPicIndex);
+    while (checkPictureExists()) {
+        const QString entry = m_entries.at(m_windowState.pictureIndex);
         if (pictureKind(entry) != PictureKind::Converted)
             return;
         const QString source = picturePath(entry);
@@ -151,29 +151,30 @@ void WallpaperChanger::PreparePicture()
         if (conversion.outcome == BmpConversion::NotWritten) {
             // The picture is fine, the folder is not: the entry stays, and one warning is enough.
             if (!m_unwritableTold)
-                m_services.warnings.AnswerOk(unwritableFolderWarning(conversion.reason));
+                m_services.warnings.warn(unwritableFolderWarning(conversion.reason));
             m_unwritableTold = true;
             return;
         }
-        dropEntry(m_form.iPicIndex, entry + QStringLiteral(" cannot be read as a picture"));
+        dropEntry(m_windowState.pictureIndex, entry + QStringLiteral(" cannot be read as a picture"));
     }
 }
 
-void WallpaperChanger::chkChange_Click(bool ticked, const QString& intervalText)
+void WallpaperChanger::rescheduleWallpaper(bool ticked, const QString& intervalText)
 {
-    Flag clockActive = m_state.bClockActive();
-    m_services.times.WallpaperSchedule(ticked, intervalText, clockActive, m_state.iWPInterval, m_state.iWPNext);
+    Flag clockActive = m_state.clockActive();
+    m_services.times.scheduleWallpaper(ticked, intervalText, clockActive, m_state.wallpaperInterval,
+                                       m_state.wallpaperMark);
     m_state.setClockActive(clockActive);
-    if (m_state.bWPCatchUp == kTrue)
-        m_state.bWPCatchUp = kFalse;
+    if (m_state.wallpaperCatchUp == kTrue)
+        m_state.wallpaperCatchUp = kFalse;
 }
 
-void WallpaperChanger::EMShowToShow()
+void WallpaperChanger::changeWallpaper()
 {
     if (m_entries.isEmpty())
         return;
     // The mark moves first: the clock calls on every tick of the marked minute (hour).
-    m_services.times.NextWallpaperTime(m_state.iWPInterval, m_state.iWPNext);
+    m_services.times.nextWallpaperMark(m_state.wallpaperInterval, m_state.wallpaperMark);
     applyCurrent();
     chooseNext();
 }
@@ -183,15 +184,16 @@ void WallpaperChanger::applyCurrent()
     if (!clampIndex())
         return;
     auto preparedHere = [this] {
-        return m_prepared == picturePath(m_entries.at(m_form.iPicIndex)) && QFileInfo(workBitmapPath()).isFile();
+        return m_prepared == picturePath(m_entries.at(m_windowState.pictureIndex)) &&
+               QFileInfo(workBitmapPath()).isFile();
     };
     // Nothing was prepared for a GIF or JPEG (the order was never chosen, or "Change Now" used the work
     // bitmap since): prepare it now.
-    if (pictureKind(m_entries.at(m_form.iPicIndex)) == PictureKind::Converted && !preparedHere())
-        PreparePicture();
+    if (pictureKind(m_entries.at(m_windowState.pictureIndex)) == PictureKind::Converted && !preparedHere())
+        preparePicture();
     if (!clampIndex())
         return;
-    const QString entry = m_entries.at(m_form.iPicIndex);
+    const QString entry = m_entries.at(m_windowState.pictureIndex);
     switch (pictureKind(entry)) {
     case PictureKind::Bitmap:
         m_services.setter.setWallpaper(picturePath(entry));
@@ -210,13 +212,13 @@ void WallpaperChanger::chooseNext()
     if (m_entries.isEmpty())
         return;
     if (m_order == kRandom) {
-        optOption_Click(kRandom);
+        chooseOrder(kRandom);
         return;
     }
-    m_form.iPicIndex = static_cast<qint16>(m_form.iPicIndex + 1);
-    if (m_form.iPicIndex > count() - 1)
-        m_form.iPicIndex = 0;
-    PreparePicture();
+    m_windowState.pictureIndex = static_cast<qint16>(m_windowState.pictureIndex + 1);
+    if (m_windowState.pictureIndex > count() - 1)
+        m_windowState.pictureIndex = 0;
+    preparePicture();
 }
 
 void WallpaperChanger::showWorkBitmap()
@@ -224,7 +226,7 @@ void WallpaperChanger::showWorkBitmap()
     // Desktops take no notice of a picture name they already show, and some reload a shown file when it changes
     // on disk. So the work bitmap is shown under a new name each time, and the next conversion cannot touch
     // what is on the desktop. The copy shown before stays until the next change; older ones are removed.
-    const QDir folder(m_form.strPicFolder);
+    const QDir folder(m_windowState.pictureFolder);
     QList<int> numbers;
     int last = 0;
     const QStringList names = folder.entryList({QStringLiteral("tmpFile-*.bmp")}, QDir::Files);
@@ -258,7 +260,7 @@ BmpConversion WallpaperChanger::changeNow(const QString& picturePath)
 
 QString WallpaperChanger::unwritableFolderWarning(const QString& reason) const
 {
-    return QStringLiteral("GIF and JPEG pictures cannot be shown: the folder ") + m_form.strPicFolder +
+    return QStringLiteral("GIF and JPEG pictures cannot be shown: the folder ") + m_windowState.pictureFolder +
            QStringLiteral(" cannot be written (") + reason + QLatin1Char(')');
 }
 

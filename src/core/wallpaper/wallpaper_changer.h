@@ -57,22 +57,22 @@ public:
     int deleteSelected(const QList<int>& selectedRows);
     void clear();
 
-    /// The order chosen by option button `Index` (1 priority, 2 random); with 3 or more entries it also picks the
+    /// The order chosen by option button `index` (1 priority, 2 random); with 3 or more entries it also picks the
     /// next picture and prepares it.
-    void optOption_Click(int Index);
+    void chooseOrder(int index);
     Order order() const { return m_order; }
 
     /// Drops missing pictures at the next index with a warning each, until one exists. False when none is left.
-    bool CheckPicExists();
+    bool checkPictureExists();
     /// Checks the picture at the next index and converts a GIF or JPEG into the work bitmap. A picture that
     /// cannot be decoded is dropped with a warning; when the work bitmap cannot be written the entry stays and the
     /// folder is named in one warning, until a conversion succeeds again.
-    void PreparePicture();
+    void preparePicture();
 
     /// The schedule from the change box and the interval item.
-    void chkChange_Click(bool ticked, const QString& intervalText);
+    void rescheduleWallpaper(bool ticked, const QString& intervalText);
     /// One change: the mark moves on first, then the next picture is shown and the one after it prepared.
-    void EMShowToShow();
+    void changeWallpaper();
 
     /// Shows `picturePath` at once through the work bitmap ("Change Now"); false when it cannot be decoded or
     /// the work bitmap cannot be written.
@@ -93,7 +93,7 @@ private:
     void showWorkBitmap();
 
     SharedState& m_state;
-    WallpaperWindowState& m_form;
+    WallpaperWindowState& m_windowState;
     Services m_services;
     QStringList m_entries;
     Order m_order = kPriority;

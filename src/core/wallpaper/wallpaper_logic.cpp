@@ -9,7 +9,7 @@
 #include "core/wallpaper/wallpaper_window_state.h"
 
 WallpaperLogic::WallpaperLogic(SharedState& state, WallpaperWindowState& form, WallpaperChanger::Services services)
-    : m_state(state), m_form(form), m_services(std::move(services))
+    : m_state(state), m_windowState(form), m_services(std::move(services))
 {
 }
 
@@ -19,22 +19,22 @@ void WallpaperLogic::load()
 {
     if (isReady())
         return;
-    m_changer = std::make_unique<WallpaperChanger>(m_state, m_form, m_services);
+    m_changer = std::make_unique<WallpaperChanger>(m_state, m_windowState, m_services);
     m_changer->listChanged = [this] { notify(); };
     m_changer->tooFewToChange = [this] { stopChanging(); };
 
-    const WallpaperSettings restored = WallpaperStore().RestoreSettings(m_state.strAppPath);
-    m_form.strPicFolder = restored.strPicFolder;
-    m_pictures = restored.cbPaper;
-    m_changer->setEntries(restored.lstShow);
+    const WallpaperSettings restored = WallpaperStore().restoreSettings(m_state.appPath);
+    m_windowState.pictureFolder = restored.pictureFolder;
+    m_pictures = restored.pictures;
+    m_changer->setEntries(restored.entries);
     m_intervalText = kIntervals.contains(restored.intervalText) ? restored.intervalText : QString();
     enableChangeIfReady();
     m_keepSet = restored.keepSet;
     if (restored.changeOn && m_changeEnabled)
         setChangeTicked(true); // sets the schedule up again
     m_hasPosition = restored.hasPosition;
-    m_form.lWinLeft = restored.hasPosition ? restored.left : 0;
-    m_form.lWinTop = restored.hasPosition ? restored.top : 0;
+    m_windowState.windowLeft = restored.hasPosition ? restored.left : 0;
+    m_windowState.windowTop = restored.hasPosition ? restored.top : 0;
     if (restored.priorityFlag == -1)
         chooseOption(1);
     if (restored.randomFlag == -1)
@@ -45,11 +45,11 @@ void WallpaperLogic::load()
 bool WallpaperLogic::closeSteps()
 {
     QString error;
-    if (!WallpaperStore().SaveSettings(m_keepSet, toRecordInt(m_form.lWinLeft), toRecordInt(m_form.lWinTop),
-                                       m_changeTicked, m_option == 2 ? -1 : 0, m_intervalText, m_state.strAppPath,
-                                       m_form.strPicFolder, &error))
-        m_services.warnings.AnswerOk(QStringLiteral("The wallpaper settings were not saved: ") + error);
-    return m_state.iWPNext == -1;
+    if (!WallpaperStore().saveSettings(m_keepSet, toRecordInt(m_windowState.windowLeft),
+                                       toRecordInt(m_windowState.windowTop), m_changeTicked, m_option == 2 ? -1 : 0,
+                                       m_intervalText, m_state.appPath, m_windowState.pictureFolder, &error))
+        m_services.warnings.warn(QStringLiteral("The wallpaper settings were not saved: ") + error);
+    return m_state.wallpaperMark == -1;
 }
 
 void WallpaperLogic::release()
@@ -79,17 +79,17 @@ void WallpaperLogic::setChangeTicked(bool ticked)
     if (ticked == m_changeTicked)
         return;
     m_changeTicked = ticked;
-    chkChange_Click();
+    rescheduleWallpaper();
     notify();
 }
 
-void WallpaperLogic::chkChange_Click()
+void WallpaperLogic::rescheduleWallpaper()
 {
     if (m_changer)
-        m_changer->chkChange_Click(m_changeTicked, m_intervalText);
+        m_changer->rescheduleWallpaper(m_changeTicked, m_intervalText);
 }
 
-void WallpaperLogic::cbChange_Click()
+void WallpaperLogic::intervalChosen()
 {
     if (count() >= 2)
         m_changeEnabled = true;
@@ -98,19 +98,19 @@ void WallpaperLogic::cbChange_Click()
     notify();
 }
 
-void WallpaperLogic::chooseOption(int Index)
+void WallpaperLogic::chooseOption(int index)
 {
     if (!m_changer)
         return;
-    m_option = Index == 2 ? 2 : 1;
-    m_changer->optOption_Click(m_option);
+    m_option = index == 2 ? 2 : 1;
+    m_changer->chooseOrder(m_option);
     notify();
 }
 
-void WallpaperLogic::EMShowToShow()
+void WallpaperLogic::changeWallpaper()
 {
     if (m_changer)
-        m_changer->EMShowToShow();
+        m_changer->changeWallpaper();
 }
 
 void WallpaperLogic::add(const QString& entry)

@@ -68,13 +68,13 @@ public:
     /// The change switch set to `ticked`; when it changes, the schedule is recomputed as by a click.
     void setChangeTicked(bool ticked);
     /// Recomputes the schedule from the switch and the interval (the switch's click handler).
-    void chkChange_Click();
+    void rescheduleWallpaper();
     /// The interval box clicked: with 2 or more entries the switch may be used; else a ticked switch is cleared.
-    void cbChange_Click();
-    /// Chooses the order `Index` and runs its handler, even when it is chosen already.
-    void chooseOption(int Index);
+    void intervalChosen();
+    /// Chooses the order `index` and runs its handler, even when it is chosen already.
+    void chooseOption(int index);
     /// One change now; the mark moves on first.
-    void EMShowToShow();
+    void changeWallpaper();
 
     void add(const QString& entry);
     void removeAt(int index);
@@ -94,7 +94,7 @@ private:
     void notify();
 
     SharedState& m_state;
-    WallpaperWindowState& m_form;
+    WallpaperWindowState& m_windowState;
     WallpaperChanger::Services m_services;
     std::unique_ptr<WallpaperChanger> m_changer;
     QStringList m_pictures;

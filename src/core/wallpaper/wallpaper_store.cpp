@@ -40,18 +40,18 @@ WallpaperStore::WallpaperStore(const QString& defaultPictureFolder) : m_defaultF
         m_defaultFolder = QDir::homePath();
 }
 
-WallpaperSettings WallpaperStore::RestoreSettings(const QString& strAppPath) const
+WallpaperSettings WallpaperStore::restoreSettings(const QString& appPath) const
 {
     WallpaperSettings restored;
-    restored.strPicFolder = QDir::cleanPath(m_defaultFolder);
+    restored.pictureFolder = QDir::cleanPath(m_defaultFolder);
 
-    const QString path = strAppPath + kSettingsFile;
+    const QString path = appPath + kSettingsFile;
     if (QFileInfo(path).isFile()) {
         QSettings settings(path, QSettings::IniFormat);
         settings.beginGroup(kGroup);
         const QString folder = settings.value(kFolder).toString();
         if (!folder.isEmpty() && QFileInfo(folder).isDir())
-            restored.strPicFolder = QDir::cleanPath(folder);
+            restored.pictureFolder = QDir::cleanPath(folder);
         if (settings.value(kKeep, false).toBool()) {
             restored.keepSet = true;
             restored.changeOn = settings.value(kChange, false).toBool();
@@ -64,33 +64,33 @@ WallpaperSettings WallpaperStore::RestoreSettings(const QString& strAppPath) con
                 restored.left = clampToInt16(settings.value(kLeft).toInt());
                 restored.top = clampToInt16(settings.value(kTop).toInt());
             }
-            restored.lstShow = LoadList(strAppPath);
+            restored.entries = loadList(appPath);
         }
     }
     if (!restored.keepSet)
         restored.priorityFlag = -1; // list order until the user picks random
-    restored.cbPaper = picturesIn(restored.strPicFolder);
+    restored.pictures = picturesIn(restored.pictureFolder);
     return restored;
 }
 
-bool WallpaperStore::SaveSettings(bool keepSet, qint16 left, qint16 top, bool changeOn, qint16 randomFlag,
-                                  const QString& intervalText, const QString& strAppPath, const QString& strPicFolder,
+bool WallpaperStore::saveSettings(bool keepSet, qint16 left, qint16 top, bool changeOn, qint16 randomFlag,
+                                  const QString& intervalText, const QString& appPath, const QString& pictureFolder,
                                   QString* error) const
 {
-    const QString path = strAppPath + kSettingsFile;
+    const QString path = appPath + kSettingsFile;
     // Unticked with nothing kept before: there is nothing to forget.
     if (keepSet || QFileInfo(path).isFile()) {
-        if (!QDir().mkpath(strAppPath)) {
+        if (!QDir().mkpath(appPath)) {
             if (error)
-                *error = QStringLiteral("cannot create %1").arg(strAppPath);
+                *error = QStringLiteral("cannot create %1").arg(appPath);
             return false;
         }
         QSettings settings(path, QSettings::IniFormat);
         settings.clear();
         settings.beginGroup(kGroup);
         settings.setValue(kKeep, keepSet);
-        if (!strPicFolder.isEmpty())
-            settings.setValue(kFolder, strPicFolder);
+        if (!pictureFolder.isEmpty())
+            settings.setValue(kFolder, pictureFolder);
         if (keepSet) {
             settings.setValue(kChange, changeOn);
             settings.setValue(kInterval, intervalText);
@@ -108,14 +108,14 @@ bool WallpaperStore::SaveSettings(bool keepSet, qint16 left, qint16 top, bool ch
     }
 
     // Slot 5 starts the changer with Ixo: marked while the kept settings switch the change on.
-    const SettingsFile ini(strAppPath);
+    const SettingsFile ini(appPath);
     const bool startChanger = keepSet && changeOn;
     const std::optional<IniRecord> slot5 = ini.readSlot(IniSlot::Wallpaper);
-    const bool marked = slot5 && slot5->sData.startsWith(kSlot5On);
+    const bool marked = slot5 && slot5->data.startsWith(kSlot5On);
     if (startChanger != marked) {
         IniRecord record;
-        record.sSection = kSlot5Section;
-        record.sData = startChanger ? kSlot5On : kSlot5Off;
+        record.sectionName = kSlot5Section;
+        record.data = startChanger ? kSlot5On : kSlot5Off;
         if (QString reason; !ini.writeSlot(IniSlot::Wallpaper, record, &reason)) {
             if (error)
                 *error = QStringLiteral("cannot write %1: %2").arg(ini.path(), reason);
@@ -125,10 +125,10 @@ bool WallpaperStore::SaveSettings(bool keepSet, qint16 left, qint16 top, bool ch
     return true;
 }
 
-QStringList WallpaperStore::LoadList(const QString& strAppPath) const
+QStringList WallpaperStore::loadList(const QString& appPath) const
 {
     QStringList entries;
-    if (!QuotedLineFile::read(strAppPath + kListFile, &entries))
+    if (!QuotedLineFile::read(appPath + kListFile, &entries))
         return {};
     return entries;
 }

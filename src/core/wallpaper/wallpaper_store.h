@@ -9,8 +9,8 @@
 // The wallpaper window's settings as the store hands them back.
 struct WallpaperSettings
 {
-    QString strPicFolder;    // the picture folder
-    QStringList cbPaper;     // the pictures it offers
+    QString pictureFolder;   // the picture folder
+    QStringList pictures;    // the pictures it offers
     bool keepSet = false;    // "Save above setting"
     bool changeOn = false;   // "Change in every "
     QString intervalText;    // the chosen interval item, empty for none
@@ -19,7 +19,7 @@ struct WallpaperSettings
     bool hasPosition = false;
     qint16 left = 0;
     qint16 top = 0;
-    QStringList lstShow; // the list, restored from "Wpaper.dat" with the settings
+    QStringList entries; // the list, restored from "Wpaper.dat" with the settings
 };
 
 // The settings kept for the wallpaper window are what the user ticked under "Save above setting": they live in
@@ -36,16 +36,16 @@ public:
 
     /// The picture folder (the stored one when it still exists, else the default) with its pictures; when the
     /// settings were kept, also the kept settings and the list of "Wpaper.dat".
-    WallpaperSettings RestoreSettings(const QString& strAppPath) const;
+    WallpaperSettings restoreSettings(const QString& appPath) const;
 
     /// Keeps the settings when `keepSet`; otherwise forgets them. Returns false with a reason in `error` when a
     /// file could not be written.
-    bool SaveSettings(bool keepSet, qint16 left, qint16 top, bool changeOn, qint16 randomFlag,
-                      const QString& intervalText, const QString& strAppPath, const QString& strPicFolder,
+    bool saveSettings(bool keepSet, qint16 left, qint16 top, bool changeOn, qint16 randomFlag,
+                      const QString& intervalText, const QString& appPath, const QString& pictureFolder,
                       QString* error = nullptr) const;
 
     /// The entries of "Wpaper.dat" in file order; none when the file is missing or unreadable.
-    QStringList LoadList(const QString& strAppPath) const;
+    QStringList loadList(const QString& appPath) const;
 
 private:
     QString m_defaultFolder;

@@ -13,10 +13,10 @@ class WallpaperTimes
 {
 public:
     virtual ~WallpaperTimes() = default;
-    /// With `ticked` and an interval item chosen (`intervalText`, e.g. "15 min"): `iWPInterval` = its minutes,
-    /// `iWPNext` = the first mark after now, `bClockActive` = -1. Not ticked: `iWPNext` = -1.
-    virtual void WallpaperSchedule(bool ticked, const QString& intervalText, Flag& bClockActive, qint16& iWPInterval,
-                                   qint16& iWPNext) = 0;
-    /// Moves `iWPNext` to the mark after it, never the current minute (hour).
-    virtual void NextWallpaperTime(qint16 iWPInterval, qint16& iWPNext) = 0;
+    /// With `ticked` and an interval item chosen (`intervalText`, e.g. "15 min"): `wallpaperInterval` = its minutes,
+    /// `wallpaperMark` = the first mark after now, `clockActive` = -1. Not ticked: `wallpaperMark` = -1.
+    virtual void scheduleWallpaper(bool ticked, const QString& intervalText, Flag& clockActive,
+                                   qint16& wallpaperInterval, qint16& wallpaperMark) = 0;
+    /// Moves `wallpaperMark` to the mark after it, never the current minute (hour).
+    virtual void nextWallpaperMark(qint16 wallpaperInterval, qint16& wallpaperMark) = 0;
 };

@@ -9,10 +9,10 @@
 // the window.
 struct WallpaperWindowState
 {
-    QString strPicName;    // picture last picked in the picture box or clicked in the list: what Add adds
-    qint16 iPicIndex = 0;  // list index of the picture the next change shows
-    QString strPicFolder;  // folder of the pictures, no trailing "/"
-    qint16 iDelCursor = 0; // scan position while deleting
-    qint32 lWinLeft = 0;   // window position in logical pixels
-    qint32 lWinTop = 0;
+    QString pictureName;     // picture last picked in the picture box or clicked in the list: what Add adds
+    qint16 pictureIndex = 0; // list index of the picture the next change shows
+    QString pictureFolder;   // folder of the pictures, no trailing "/"
+    qint16 deleteCursor = 0; // scan position while deleting
+    qint32 windowLeft = 0;   // window position in logical pixels
+    qint32 windowTop = 0;
 };

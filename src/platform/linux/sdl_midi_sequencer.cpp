@@ -14,7 +14,7 @@ const QString kPlay = QStringLiteral("play tmpMidiPlay");
 const QString kClose = QStringLiteral("close tmpMidiPlay");
 } // namespace
 
-int SdlMidiSequencer::mciSendString(const QString& command)
+int SdlMidiSequencer::sendCommand(const QString& command)
 {
     if (command == kPlay) {
         if (!m_isOpen)

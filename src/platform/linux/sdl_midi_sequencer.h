@@ -11,7 +11,7 @@ class SdlMidiSequencer final : public MidiSequencer
 {
 public:
     explicit SdlMidiSequencer(SdlAudio& audio) : m_audio(audio) {}
-    int mciSendString(const QString& command) override;
+    int sendCommand(const QString& command) override;
 
     enum Error : int {
         UnknownCommand = 1,

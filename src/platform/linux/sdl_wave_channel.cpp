@@ -4,7 +4,7 @@
 
 #include "platform/linux/sdl_audio.h"
 
-bool SdlWaveChannel::sndPlaySound(const QString& path)
+bool SdlWaveChannel::play(const QString& path)
 {
     if (path.isEmpty()) {
         m_audio.stopWave();
@@ -25,10 +25,10 @@ int SdlWavePlayer::extraLoops(const QString& times)
     return 0;
 }
 
-void SdlWavePlayer::PlayWave(const QString& times, const QString& path, qint16& iCanPlay)
+void SdlWavePlayer::playWave(const QString& times, const QString& path, qint16& played)
 {
     if (m_audio.playWave(path, extraLoops(times)) != SdlAudio::WaveResult::Started)
-        iCanPlay = 0;
+        played = 0;
 }
 
 bool SdlToneSpeaker::isPresent()

@@ -11,7 +11,7 @@ class SdlWaveChannel final : public WaveChannel
 {
 public:
     explicit SdlWaveChannel(SdlAudio& audio) : m_audio(audio) {}
-    bool sndPlaySound(const QString& path) override;
+    bool play(const QString& path) override;
 
 private:
     SdlAudio& m_audio;
@@ -22,7 +22,7 @@ class SdlWavePlayer final : public WavePlayer
 {
 public:
     explicit SdlWavePlayer(SdlAudio& audio) : m_audio(audio) {}
-    void PlayWave(const QString& times, const QString& path, qint16& iCanPlay) override;
+    void playWave(const QString& times, const QString& path, qint16& played) override;
 
     /// How many times the wave plays after the first for a play-times word; -1 for "repeat".
     static int extraLoops(const QString& times);

@@ -13,7 +13,7 @@ public:
     virtual ~SoundBackend() = default;
     virtual WaveChannel& wave() = 0;
     virtual WavePlayer& wavePlayer() = 0;
-    virtual MidiSequencer& mci() = 0;
+    virtual MidiSequencer& midi() = 0;
     /// The speaker's tones synthesized on the sound output.
     virtual SpeakerOutput& tones() = 0;
 };

@@ -13,19 +13,19 @@ class SdlBackend final : public SoundBackend
 {
 public:
     SdlBackend(const QString& soundFont, int idleCloseMs)
-        : m_audio(soundFont, idleCloseMs), m_wave(m_audio), m_player(m_audio), m_mci(m_audio), m_tones(m_audio)
+        : m_audio(soundFont, idleCloseMs), m_wave(m_audio), m_player(m_audio), m_midi(m_audio), m_tones(m_audio)
     {
     }
     WaveChannel& wave() override { return m_wave; }
     WavePlayer& wavePlayer() override { return m_player; }
-    MidiSequencer& mci() override { return m_mci; }
+    MidiSequencer& midi() override { return m_midi; }
     SpeakerOutput& tones() override { return m_tones; }
 
 private:
     SdlAudio m_audio;
     SdlWaveChannel m_wave;
     SdlWavePlayer m_player;
-    SdlMidiSequencer m_mci;
+    SdlMidiSequencer m_midi;
     SdlToneSpeaker m_tones;
 };
 } // namespace

@@ -64,34 +64,34 @@ bool SoundOnDemand::load()
     return true;
 }
 
-bool SoundOnDemand::Wave::sndPlaySound(const QString& path)
+bool SoundOnDemand::Wave::play(const QString& path)
 {
     // Silencing the channel needs no module when nothing can be playing.
     if (path.isEmpty() && !m_sound.isLoaded())
         return true;
     SoundBackend* backend = m_sound.backend();
-    return backend && backend->wave().sndPlaySound(path);
+    return backend && backend->wave().play(path);
 }
 
-void SoundOnDemand::Player::PlayWave(const QString& times, const QString& path, qint16& iCanPlay)
+void SoundOnDemand::Player::playWave(const QString& times, const QString& path, qint16& played)
 {
     if (SoundBackend* backend = m_sound.backend())
-        backend->wavePlayer().PlayWave(times, path, iCanPlay);
+        backend->wavePlayer().playWave(times, path, played);
     else
-        iCanPlay = 0;
+        played = 0;
 }
 
-int SoundOnDemand::Midi::mciSendString(const QString& command)
+int SoundOnDemand::Midi::sendCommand(const QString& command)
 {
     if (!m_sound.isLoaded() && command.startsWith(QLatin1String("close ")))
         return kModuleMissing; // nothing can be open
     SoundBackend* backend = m_sound.backend();
-    return backend ? backend->mci().mciSendString(command) : kModuleMissing;
+    return backend ? backend->midi().sendCommand(command) : kModuleMissing;
 }
 
 QString SoundOnDemand::Midi::failureReason() const
 {
-    return m_sound.isLoaded() ? m_sound.backend()->mci().failureReason() : m_sound.failureReason();
+    return m_sound.isLoaded() ? m_sound.backend()->midi().failureReason() : m_sound.failureReason();
 }
 
 bool SoundOnDemand::Tones::isPresent()

@@ -35,7 +35,7 @@ public:
 
     WaveChannel& wave() { return m_wave; }
     WavePlayer& wavePlayer() { return m_wavePlayer; }
-    MidiSequencer& mci() { return m_mci; }
+    MidiSequencer& midi() { return m_midi; }
     /// The speaker's tones synthesized on the sound output.
     SpeakerOutput& tones() { return m_tones; }
 
@@ -49,7 +49,7 @@ private:
     {
     public:
         explicit Wave(SoundOnDemand& sound) : m_sound(sound) {}
-        bool sndPlaySound(const QString& path) override;
+        bool play(const QString& path) override;
 
     private:
         SoundOnDemand& m_sound;
@@ -58,7 +58,7 @@ private:
     {
     public:
         explicit Player(SoundOnDemand& sound) : m_sound(sound) {}
-        void PlayWave(const QString& times, const QString& path, qint16& iCanPlay) override;
+        void playWave(const QString& times, const QString& path, qint16& played) override;
 
     private:
         SoundOnDemand& m_sound;
@@ -67,7 +67,7 @@ private:
     {
     public:
         explicit Midi(SoundOnDemand& sound) : m_sound(sound) {}
-        int mciSendString(const QString& command) override;
+        int sendCommand(const QString& command) override;
         QString failureReason() const override;
 
     private:
@@ -92,6 +92,6 @@ private:
     QString m_failure;
     Wave m_wave{*this};
     Player m_wavePlayer{*this};
-    Midi m_mci{*this};
+    Midi m_midi{*this};
     Tones m_tones{*this};
 };

@@ -24,59 +24,59 @@ constexpr int kTitleMs = 1000;
 } // namespace
 
 AlarmMessageWindow::AlarmMessageWindow(WindowContext& context, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_ctx(context)
+    : QWidget(parent, Qt::Window), m_context(context)
 {
-    DeactivationHook::install(this, &AlarmMessageWindow::Form_Deactivate);
+    DeactivationHook::install(this, &AlarmMessageWindow::onDeactivated);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlag(Qt::WindowMinimizeButtonHint, true);
 
-    txtMsg = new QPlainTextEdit(this);
-    txtMsg->setReadOnly(true);
-    txtMsg->setFocusPolicy(Qt::ClickFocus); // the keyboard starts on OK: Enter or Space closes the window
-    txtMsg->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    m_messageView = new QPlainTextEdit(this);
+    m_messageView->setReadOnly(true);
+    m_messageView->setFocusPolicy(Qt::ClickFocus); // the keyboard starts on OK: Enter or Space closes the window
+    m_messageView->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     QFont font(QStringLiteral("Times New Roman"));
     font.setStyleHint(QFont::Serif);
     font.setPointSize(kDefaultFontSize);
-    txtMsg->setFont(font);
-    cmdOk = new QPushButton(QStringLiteral("OK"), this);
-    cmdOk->setDefault(true);
-    setFocusProxy(cmdOk);
-    connect(cmdOk, &QPushButton::clicked, this, &AlarmMessageWindow::cmdOk_Click);
+    m_messageView->setFont(font);
+    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton->setDefault(true);
+    setFocusProxy(m_okButton);
+    connect(m_okButton, &QPushButton::clicked, this, &AlarmMessageWindow::onOkClicked);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(txtMsg, 1);
-    layout->addWidget(cmdOk, 0, Qt::AlignHCenter);
+    layout->addWidget(m_messageView, 1);
+    layout->addWidget(m_okButton, 0, Qt::AlignHCenter);
     resize(360, 180);
 
-    Timer1.setInterval(kTitleMs);
-    connect(&Timer1, &QTimer::timeout, this, &AlarmMessageWindow::Timer1_Timer);
-    Form_Load();
+    m_titleTimer.setInterval(kTitleMs);
+    connect(&m_titleTimer, &QTimer::timeout, this, &AlarmMessageWindow::updateTitle);
+    load();
 }
 
-void AlarmMessageWindow::Form_Load()
+void AlarmMessageWindow::load()
 {
-    SharedState& state = m_ctx.state;
-    m_ctx.front.rememberPrevious(lPrevWho);
-    lMyWho = state.takeMsgWinNumber();
+    SharedState& state = m_context.state;
+    m_context.front.rememberPrevious(m_previousFront);
+    m_frontCode = state.takeMessageWindowNumber();
 
     const std::optional<IniRecord> record = state.settingsFile().readSlot(IniSlot::FontSize);
     if (const std::optional<int> size = record ? MessageInput::storedFontSize(*record) : std::nullopt) {
-        QFont font = txtMsg->font();
+        QFont font = m_messageView->font();
         font.setPointSize(*size);
-        txtMsg->setFont(font);
+        m_messageView->setFont(font);
     }
-    m_ctx.services.windows.setTopmost(this);
+    m_context.services.windows.setTopmost(this);
 }
 
 void AlarmMessageWindow::showMessage(const QString& text)
 {
-    txtMsg->setPlainText(text);
+    m_messageView->setPlainText(text);
     show();
 }
 
-void AlarmMessageWindow::Timer1_Timer()
+void AlarmMessageWindow::updateTitle()
 {
-    const QDateTime now = m_ctx.services.clock.now();
+    const QDateTime now = m_context.services.clock.now();
     setWindowTitle(QStringLiteral("Message  ") + QLocale::c().toString(now, QStringLiteral("dd MMM yyyy / hh:mm AP")));
 }
 
@@ -84,37 +84,37 @@ void AlarmMessageWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     // The title clock runs only while the window can be seen.
-    Timer1.start();
+    m_titleTimer.start();
 }
 
 void AlarmMessageWindow::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
-    Timer1.stop();
+    m_titleTimer.stop();
 }
 
 void AlarmMessageWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && isMinimized())
-        Form_Minimized();
+        onMinimized();
 }
 
-void AlarmMessageWindow::Form_Deactivate()
+void AlarmMessageWindow::onDeactivated()
 {
     if (isMinimized() || !isVisible())
         return;
-    if (!m_ctx.front.reclaim(lMyWho))
+    if (!m_context.front.reclaim(m_frontCode))
         return;
-    WindowServices& windows = m_ctx.services.windows;
+    WindowServices& windows = m_context.services.windows;
     windows.setTopmost(this);
     windows.bringToFront(this);
     windows.beep();
 }
 
-void AlarmMessageWindow::Form_Minimized()
+void AlarmMessageWindow::onMinimized()
 {
-    m_ctx.dialogs.handFrontBack(lPrevWho);
+    m_context.dialogs.handFrontBack(m_previousFront);
 }
 
 void AlarmMessageWindow::handBack()
@@ -122,10 +122,10 @@ void AlarmMessageWindow::handBack()
     if (m_handedBack)
         return;
     m_handedBack = true;
-    m_ctx.dialogs.handFrontBack(lPrevWho);
+    m_context.dialogs.handFrontBack(m_previousFront);
 }
 
-void AlarmMessageWindow::cmdOk_Click()
+void AlarmMessageWindow::onOkClicked()
 {
     close();
 }
@@ -133,6 +133,6 @@ void AlarmMessageWindow::cmdOk_Click()
 void AlarmMessageWindow::closeEvent(QCloseEvent* event)
 {
     handBack();
-    Timer1.stop();
+    m_titleTimer.stop();
     QWidget::closeEvent(event);
 }

@@ -23,19 +23,19 @@ public:
 
     /// The window lost the front: unless minimized or outranked by a newer message window, it comes back
     /// with a beep.
-    void Form_Deactivate();
+    void onDeactivated();
     /// The window was minimized: it stops claiming the front and hands it back.
-    void Form_Minimized();
-    void cmdOk_Click();
+    void onMinimized();
+    void onOkClicked();
     /// The title: "Message  " and the date and time.
-    void Timer1_Timer();
+    void updateTitle();
 
-    QPlainTextEdit* txtMsg = nullptr;
-    QPushButton* cmdOk = nullptr;
-    QTimer Timer1;
+    QPlainTextEdit* m_messageView = nullptr;
+    QPushButton* m_okButton = nullptr;
+    QTimer m_titleTimer;
 
-    qint32 lMyWho = 0;   // claim rank for the front
-    qint32 lPrevWho = 0; // the claim that was current when the window opened, handed back on leaving
+    qint32 m_frontCode = 0;     // claim rank for the front
+    qint32 m_previousFront = 0; // the claim that was current when the window opened, handed back on leaving
 
     /// The font size of the message when the settings give none.
     static constexpr int kDefaultFontSize = 12;
@@ -47,9 +47,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Form_Load();
+    void load();
     void handBack();
 
-    WindowContext& m_ctx;
+    WindowContext& m_context;
     bool m_handedBack = false;
 };

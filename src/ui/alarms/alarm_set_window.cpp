@@ -88,50 +88,51 @@ void keepOwnFont(QWidget* widget)
 }
 } // namespace
 
-AlarmSetWindow::AlarmSetWindow(WindowContext& context, QWidget* parent) : QWidget(parent, Qt::Window), m_ctx(context)
+AlarmSetWindow::AlarmSetWindow(WindowContext& context, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_context(context)
 {
     setWindowTitle(AlarmSet::kCaption);
     setWindowIcon(TrayPictures::normal());
     buildControls();
     buildLayout();
 
-    Timer1.setInterval(kTitleMs);
-    connect(&Timer1, &QTimer::timeout, this, &AlarmSetWindow::Timer1_Timer);
+    m_titleTimer.setInterval(kTitleMs);
+    connect(&m_titleTimer, &QTimer::timeout, this, &AlarmSetWindow::updateTitle);
 
-    strTimesOfPlay = QStringLiteral("once");
-    SFjumper = false;
-    fForm4Load();
-    LoadFontSetting();
+    m_playTimes = QStringLiteral("once");
+    m_soundListFilled = false;
+    load();
+    applyFontChoice();
 }
 
 AlarmSetWindow::~AlarmSetWindow() = default;
 
 void AlarmSetWindow::buildControls()
 {
-    menuBar = new QMenuBar(this);
-    mSettings = menuBar->addAction(QStringLiteral("Settings"));
-    connect(mSettings, &QAction::triggered, this, &AlarmSetWindow::mSettings_Click);
+    m_menuBar = new QMenuBar(this);
+    m_settingsAction = m_menuBar->addAction(QStringLiteral("Settings"));
+    connect(m_settingsAction, &QAction::triggered, this, &AlarmSetWindow::onSettingsTriggered);
 
-    Image1 = new QLabel(this);
-    Image1->setPixmap(TrayPictures::normal().pixmap(QSize(36, 36)));
+    m_picture = new QLabel(this);
+    m_picture->setPixmap(TrayPictures::normal().pixmap(QSize(36, 36)));
 
-    lblATis = new QLabel(QStringLiteral("Alarm time is :"), this);
-    cbHour = new QComboBox(this);
-    cbHour->setEditable(true);
-    cbHour->addItems(twoDigitItems(1, 12));
-    lblColon1 = new QLabel(QStringLiteral(":"), this);
+    m_timeLabel = new QLabel(QStringLiteral("Alarm time is :"), this);
+    m_hourBox = new QComboBox(this);
+    m_hourBox->setEditable(true);
+    m_hourBox->addItems(twoDigitItems(1, 12));
+    m_minutesColon = new QLabel(QStringLiteral(":"), this);
     auto* minutes = new DropDownBox(this);
-    minutes->onDropDown = [minutes] { minutes->addItems(AlarmListLogic::MinDropDown(minutes->count())); };
-    cbMin = minutes;
-    lblColon2 = new QLabel(QStringLiteral(":"), this);
+    minutes->onDropDown = [minutes] { minutes->addItems(AlarmListLogic::moreMinuteItems(minutes->count())); };
+    m_minuteBox = minutes;
+    m_secondsColon = new QLabel(QStringLiteral(":"), this);
     auto* seconds = new DropDownBox(this);
-    seconds->onDropDown = [seconds] { seconds->addItems(AlarmListLogic::SecDropDown(seconds->count())); };
-    cbSec = seconds;
-    for (QComboBox* box : {cbMin, cbSec}) {
+    seconds->onDropDown = [seconds] { seconds->addItems(AlarmListLogic::moreSecondItems(seconds->count())); };
+    m_secondBox = seconds;
+    for (QComboBox* box : {m_minuteBox, m_secondBox}) {
         box->setEditable(true);
         box->addItems(twoDigitItems(0, 9));
     }
-    for (QComboBox* box : {cbHour, cbMin, cbSec}) {
+    for (QComboBox* box : {m_hourBox, m_minuteBox, m_secondBox}) {
         // Typed digits stay as typed: "1" is one o'clock, not "10" completed from the list.
         box->setCompleter(nullptr);
         box->setInsertPolicy(QComboBox::NoInsert);
@@ -140,199 +141,219 @@ void AlarmSetWindow::buildControls()
         watchTimeBox(box);
     }
 
-    txtAm = new QLineEdit(this);
-    txtAm->setReadOnly(true);
-    txtAm->setMaxLength(2);
-    txtAm->setFocusPolicy(Qt::NoFocus);
-    txtAm->setAlignment(Qt::AlignCenter);
-    txtAm->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("MMMM")));
-    cmdUp = new QToolButton(this);
-    cmdUp->setArrowType(Qt::UpArrow);
-    cmdUp->setToolTip(QStringLiteral("AM / PM"));
-    cmdDown = new QToolButton(this);
-    cmdDown->setArrowType(Qt::DownArrow);
-    cmdDown->setToolTip(QStringLiteral("AM / PM"));
-    for (QToolButton* button : {cmdUp, cmdDown})
-        button->setFixedHeight(txtAm->sizeHint().height() / 2 + 1);
-    connect(cmdUp, &QToolButton::clicked, this, &AlarmSetWindow::cmdUp_Click);
-    connect(cmdDown, &QToolButton::clicked, this, &AlarmSetWindow::cmdDown_Click);
+    m_amPmBox = new QLineEdit(this);
+    m_amPmBox->setReadOnly(true);
+    m_amPmBox->setMaxLength(2);
+    m_amPmBox->setFocusPolicy(Qt::NoFocus);
+    m_amPmBox->setAlignment(Qt::AlignCenter);
+    m_amPmBox->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("MMMM")));
+    m_amPmUpButton = new QToolButton(this);
+    m_amPmUpButton->setArrowType(Qt::UpArrow);
+    m_amPmUpButton->setToolTip(QStringLiteral("AM / PM"));
+    m_amPmDownButton = new QToolButton(this);
+    m_amPmDownButton->setArrowType(Qt::DownArrow);
+    m_amPmDownButton->setToolTip(QStringLiteral("AM / PM"));
+    for (QToolButton* button : {m_amPmUpButton, m_amPmDownButton})
+        button->setFixedHeight(m_amPmBox->sizeHint().height() / 2 + 1);
+    connect(m_amPmUpButton, &QToolButton::clicked, this, &AlarmSetWindow::onAmPmUpClicked);
+    connect(m_amPmDownButton, &QToolButton::clicked, this, &AlarmSetWindow::onAmPmDownClicked);
 
-    cbPlayTimes = new QComboBox(this);
-    cbPlayTimes->setPlaceholderText(QStringLiteral("Play Times"));
-    cbPlayTimes->addItems(
+    m_playTimesBox = new QComboBox(this);
+    m_playTimesBox->setPlaceholderText(QStringLiteral("Play Times"));
+    m_playTimesBox->addItems(
         {QStringLiteral("once"), QStringLiteral("twice"), QStringLiteral("thrice"), QStringLiteral("repeat!")});
-    cbPlayTimes->setCurrentIndex(-1);
-    cbPlayTimes->installEventFilter(this);
+    m_playTimesBox->setCurrentIndex(-1);
+    m_playTimesBox->installEventFilter(this);
 
-    cmdAdd = new QPushButton(QStringLiteral("Add"), this);
-    cmdAdd->setDefault(true);
-    cmdAdd->setAutoDefault(true);
-    connect(cmdAdd, &QPushButton::clicked, this, &AlarmSetWindow::cmdAdd_Click);
-    cmdWithMessage = pictureButton(QStyle::SP_FileDialogContentsView, QStringLiteral("Add with a message"), this);
-    connect(cmdWithMessage, &QToolButton::clicked, this, &AlarmSetWindow::cmdWithMessage_Click);
+    m_addButton = new QPushButton(QStringLiteral("Add"), this);
+    m_addButton->setDefault(true);
+    m_addButton->setAutoDefault(true);
+    connect(m_addButton, &QPushButton::clicked, this, &AlarmSetWindow::onAddClicked);
+    m_addWithMessageButton =
+        pictureButton(QStyle::SP_FileDialogContentsView, QStringLiteral("Add with a message"), this);
+    connect(m_addWithMessageButton, &QToolButton::clicked, this, &AlarmSetWindow::onAddWithMessageClicked);
 
-    Frame2 = new QGroupBox(QStringLiteral("Play list :"), this);
-    AlarmLists& lists = m_ctx.lists;
-    lstData = new QListView(Frame2);
-    lstData->setUniformItemSizes(true);
-    lstData->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstData->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstData->setModel(&lists.lstData);
-    connect(lstData->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        const QModelIndexList rows = lstData->selectionModel()->selectedRows();
-        m_ctx.lists.lstData.setSelected(rows.isEmpty() ? -1 : rows.first().row());
+    m_playListFrame = new QGroupBox(QStringLiteral("Play list :"), this);
+    AlarmLists& lists = m_context.lists;
+    m_alarmList = new QListView(m_playListFrame);
+    m_alarmList->setUniformItemSizes(true);
+    m_alarmList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_alarmList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_alarmList->setModel(&lists.alarms);
+    connect(m_alarmList->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        const QModelIndexList rows = m_alarmList->selectionModel()->selectedRows();
+        m_context.lists.alarms.setSelected(rows.isEmpty() ? -1 : rows.first().row());
     });
-    connect(&lists.lstData, &AlarmDataList::selectedChanged, this, &AlarmSetWindow::showSelected);
-    connect(lstData, &QListView::doubleClicked, this, &AlarmSetWindow::lstData_DblClick);
-    lstMessage = new QListView(Frame2);
-    lstMessage->setUniformItemSizes(true);
-    lstMessage->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstMessage->setSelectionMode(QAbstractItemView::NoSelection);
-    lstMessage->setModel(&lists.lstMessage);
+    connect(&lists.alarms, &AlarmDataList::selectedChanged, this, &AlarmSetWindow::showSelected);
+    connect(m_alarmList, &QListView::doubleClicked, this, &AlarmSetWindow::onAlarmDoubleClicked);
+    m_messageList = new QListView(m_playListFrame);
+    m_messageList->setUniformItemSizes(true);
+    m_messageList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_messageList->setSelectionMode(QAbstractItemView::NoSelection);
+    m_messageList->setModel(&lists.messages);
 
     // While a message is typed the list gives way to a shaded picture, so the selected line cannot change.
-    imgSha = new QLabel(Frame2);
-    imgSha->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    imgSha->setAutoFillBackground(true);
-    QPalette shaded = imgSha->palette();
+    m_shade = new QLabel(m_playListFrame);
+    m_shade->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    m_shade->setAutoFillBackground(true);
+    QPalette shaded = m_shade->palette();
     shaded.setBrush(QPalette::Window, QBrush(palette().color(QPalette::Mid), Qt::Dense5Pattern));
-    imgSha->setPalette(shaded);
-    imgSha->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    imgSha->hide();
+    m_shade->setPalette(shaded);
+    m_shade->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    m_shade->hide();
 
-    txtViewM = new QPlainTextEdit(Frame2);
-    txtViewM->setReadOnly(true);
-    txtViewM->setLineWrapMode(QPlainTextEdit::NoWrap);
-    txtViewM->hide();
+    m_messagesView = new QPlainTextEdit(m_playListFrame);
+    m_messagesView->setReadOnly(true);
+    m_messagesView->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_messagesView->hide();
     for (QWidget* inside :
-         {static_cast<QWidget*>(lstMessage), static_cast<QWidget*>(imgSha), static_cast<QWidget*>(txtViewM)})
+         {static_cast<QWidget*>(m_messageList), static_cast<QWidget*>(m_shade), static_cast<QWidget*>(m_messagesView)})
         keepOwnFont(inside);
 
-    cmdViewM = new QPushButton(QStringLiteral("View Message"), this);
-    cmdViewM->setAutoDefault(true);
-    connect(cmdViewM, &QPushButton::clicked, this, &AlarmSetWindow::cmdViewM_Click);
-    cmdDelete = pictureButton(QStyle::SP_DialogDiscardButton, QStringLiteral("Delete the selected event"), this);
-    cmdDeleteAll = pictureButton(QStyle::SP_DialogResetButton, QStringLiteral("Delete all events"), this);
-    connect(cmdDelete, &QToolButton::clicked, this, &AlarmSetWindow::cmdDelete_Click);
-    connect(cmdDeleteAll, &QToolButton::clicked, this, &AlarmSetWindow::cmdDeleteAll_Click);
+    m_viewMessagesButton = new QPushButton(QStringLiteral("View Message"), this);
+    m_viewMessagesButton->setAutoDefault(true);
+    connect(m_viewMessagesButton, &QPushButton::clicked, this, &AlarmSetWindow::onViewMessagesClicked);
+    m_deleteButton = pictureButton(QStyle::SP_DialogDiscardButton, QStringLiteral("Delete the selected event"), this);
+    m_deleteAllButton = pictureButton(QStyle::SP_DialogResetButton, QStringLiteral("Delete all events"), this);
+    connect(m_deleteButton, &QToolButton::clicked, this, &AlarmSetWindow::onDeleteClicked);
+    connect(m_deleteAllButton, &QToolButton::clicked, this, &AlarmSetWindow::onDeleteAllClicked);
 
     auto* songs = new DropDownBox(this);
-    songs->onDropDown = [this] { SongDropDown(); };
-    cmbSong = songs;
-    cmbSong->setPlaceholderText(QStringLiteral("Song"));
-    cmbSong->setMinimumContentsLength(12);
-    cmbSong->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    cmbSong->installEventFilter(this);
-    connect(cmbSong, &QComboBox::activated, this, &AlarmSetWindow::SongClick);
-    cmdPlayB = pictureButton(QStyle::SP_MediaPlay, QStringLiteral("Play the sound once"), this);
-    connect(cmdPlayB, &QToolButton::clicked, this, &AlarmSetWindow::cmdPlayB_Click);
+    songs->onDropDown = [this] { fillSoundList(); };
+    m_soundBox = songs;
+    m_soundBox->setPlaceholderText(QStringLiteral("Song"));
+    m_soundBox->setMinimumContentsLength(12);
+    m_soundBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_soundBox->installEventFilter(this);
+    connect(m_soundBox, &QComboBox::activated, this, &AlarmSetWindow::onSoundChosen);
+    m_playSoundButton = pictureButton(QStyle::SP_MediaPlay, QStringLiteral("Play the sound once"), this);
+    connect(m_playSoundButton, &QToolButton::clicked, this, &AlarmSetWindow::onPlaySoundClicked);
 
-    chkEMPlay = new QCheckBox(QStringLiteral("Every"), this);
-    chkEMPlay->setEnabled(false);
-    connect(chkEMPlay, &QCheckBox::toggled, this, &AlarmSetWindow::chkEMPlay_Click);
-    cbEMPlay = new QComboBox(this);
-    cbEMPlay->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
-                        QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("15"), QStringLiteral("30"),
-                        QStringLiteral("60")});
-    cbEMPlay->setPlaceholderText(QStringLiteral(" "));
-    cbEMPlay->setCurrentIndex(-1);
-    cbEMPlay->installEventFilter(this);
-    connect(cbEMPlay, &QComboBox::currentIndexChanged, this, &AlarmSetWindow::cbEMPlay_Click);
-    Label2 = new QLabel(QStringLiteral("min"), this);
+    m_chimeCheck = new QCheckBox(QStringLiteral("Every"), this);
+    m_chimeCheck->setEnabled(false);
+    connect(m_chimeCheck, &QCheckBox::toggled, this, &AlarmSetWindow::onChimeToggled);
+    m_chimeIntervalBox = new QComboBox(this);
+    m_chimeIntervalBox->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
+                                  QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("15"), QStringLiteral("30"),
+                                  QStringLiteral("60")});
+    m_chimeIntervalBox->setPlaceholderText(QStringLiteral(" "));
+    m_chimeIntervalBox->setCurrentIndex(-1);
+    m_chimeIntervalBox->installEventFilter(this);
+    connect(m_chimeIntervalBox, &QComboBox::currentIndexChanged, this, &AlarmSetWindow::onChimeIntervalChosen);
+    m_minutesLabel = new QLabel(QStringLiteral("min"), this);
 
-    cmdLoad = pictureButton(QStyle::SP_DialogOpenButton, QStringLiteral("Load alarm events from a file"), this);
-    cmdSaveFile = pictureButton(QStyle::SP_DialogSaveButton, QStringLiteral("Save the alarm events to a file"), this);
-    cmdEditor = pictureButton(QStyle::SP_FileDialogDetailedView, QStringLiteral("Edit an alarm data file"), this);
-    cmdMin = pictureButton(QStyle::SP_TitleBarMinButton, QStringLiteral("Minimize"), this);
-    connect(cmdLoad, &QToolButton::clicked, this, &AlarmSetWindow::cmdLoad_Click);
-    connect(cmdSaveFile, &QToolButton::clicked, this, &AlarmSetWindow::cmdSaveFile_Click);
-    connect(cmdEditor, &QToolButton::clicked, this, &AlarmSetWindow::cmdEditor_Click);
-    connect(cmdMin, &QToolButton::clicked, this, &AlarmSetWindow::cmdMin_Click);
-    cmdExit = new QPushButton(QStringLiteral("Exit"), this);
-    cmdExit->setAutoDefault(true);
-    connect(cmdExit, &QPushButton::clicked, this, &AlarmSetWindow::cmdExit_Click);
+    m_loadButton = pictureButton(QStyle::SP_DialogOpenButton, QStringLiteral("Load alarm events from a file"), this);
+    m_saveFileButton =
+        pictureButton(QStyle::SP_DialogSaveButton, QStringLiteral("Save the alarm events to a file"), this);
+    m_editButton = pictureButton(QStyle::SP_FileDialogDetailedView, QStringLiteral("Edit an alarm data file"), this);
+    m_minimizeButton = pictureButton(QStyle::SP_TitleBarMinButton, QStringLiteral("Minimize"), this);
+    connect(m_loadButton, &QToolButton::clicked, this, &AlarmSetWindow::onLoadClicked);
+    connect(m_saveFileButton, &QToolButton::clicked, this, &AlarmSetWindow::onSaveFileClicked);
+    connect(m_editButton, &QToolButton::clicked, this, &AlarmSetWindow::onEditClicked);
+    connect(m_minimizeButton, &QToolButton::clicked, this, &AlarmSetWindow::onMinimizeClicked);
+    m_exitButton = new QPushButton(QStringLiteral("Exit"), this);
+    m_exitButton->setAutoDefault(true);
+    connect(m_exitButton, &QPushButton::clicked, this, &AlarmSetWindow::onExitClicked);
 
-    const QList<QWidget*> tabOrder{cbHour,         cbMin,     cbSec,     cmdUp,        cmdDown,   cbPlayTimes, cmdAdd,
-                                   cmdWithMessage, cmdViewM,  cmdDelete, cmdDeleteAll, lstData,   cmbSong,     cmdPlayB,
-                                   cbEMPlay,       chkEMPlay, cmdLoad,   cmdSaveFile,  cmdEditor, cmdMin,      cmdExit};
+    const QList<QWidget*> tabOrder{m_hourBox,
+                                   m_minuteBox,
+                                   m_secondBox,
+                                   m_amPmUpButton,
+                                   m_amPmDownButton,
+                                   m_playTimesBox,
+                                   m_addButton,
+                                   m_addWithMessageButton,
+                                   m_viewMessagesButton,
+                                   m_deleteButton,
+                                   m_deleteAllButton,
+                                   m_alarmList,
+                                   m_soundBox,
+                                   m_playSoundButton,
+                                   m_chimeIntervalBox,
+                                   m_chimeCheck,
+                                   m_loadButton,
+                                   m_saveFileButton,
+                                   m_editButton,
+                                   m_minimizeButton,
+                                   m_exitButton};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
-    lstMessage->setFocusPolicy(Qt::NoFocus);
-    txtViewM->setFocusPolicy(Qt::ClickFocus);
-    cbHour->setFocus(); // typing starts with the hours
+    m_messageList->setFocusPolicy(Qt::NoFocus);
+    m_messagesView->setFocusPolicy(Qt::ClickFocus);
+    m_hourBox->setFocus(); // typing starts with the hours
 }
 
 void AlarmSetWindow::buildLayout()
 {
     auto* time = new QHBoxLayout;
-    time->addWidget(lblATis);
-    time->addWidget(cbHour);
-    time->addWidget(lblColon1);
-    time->addWidget(cbMin);
-    time->addWidget(lblColon2);
-    time->addWidget(cbSec);
+    time->addWidget(m_timeLabel);
+    time->addWidget(m_hourBox);
+    time->addWidget(m_minutesColon);
+    time->addWidget(m_minuteBox);
+    time->addWidget(m_secondsColon);
+    time->addWidget(m_secondBox);
     time->addSpacing(6);
-    time->addWidget(txtAm);
+    time->addWidget(m_amPmBox);
     auto* upDown = new QVBoxLayout;
     upDown->setSpacing(0);
-    upDown->addWidget(cmdUp);
-    upDown->addWidget(cmdDown);
+    upDown->addWidget(m_amPmUpButton);
+    upDown->addWidget(m_amPmDownButton);
     time->addLayout(upDown);
     time->addStretch(1);
 
     auto* add = new QHBoxLayout;
-    add->addWidget(cbPlayTimes);
-    add->addWidget(cmdAdd);
-    add->addWidget(cmdWithMessage);
+    add->addWidget(m_playTimesBox);
+    add->addWidget(m_addButton);
+    add->addWidget(m_addWithMessageButton);
     add->addStretch(1);
 
     auto* input = new QVBoxLayout;
     input->addLayout(time);
     input->addLayout(add);
     auto* top = new QHBoxLayout;
-    top->addWidget(Image1, 0, Qt::AlignTop);
+    top->addWidget(m_picture, 0, Qt::AlignTop);
     top->addLayout(input, 1);
 
     // The alarm list, its shaded picture and the list with messages take turns in one place of the same size.
     const QSize view = viewSize();
-    txtViewM->setFixedSize(view);
-    lstData->setFixedWidth(view.width());
-    lstData->setMinimumHeight(view.height());
-    imgSha->setFixedWidth(view.width());
-    auto* lists = new QGridLayout(Frame2);
-    lists->addWidget(lstData, 0, 0);
-    lists->addWidget(imgSha, 0, 0);
-    lists->addWidget(txtViewM, 0, 0, Qt::AlignLeft | Qt::AlignTop);
-    lists->addWidget(lstMessage, 0, 1);
+    m_messagesView->setFixedSize(view);
+    m_alarmList->setFixedWidth(view.width());
+    m_alarmList->setMinimumHeight(view.height());
+    m_shade->setFixedWidth(view.width());
+    auto* lists = new QGridLayout(m_playListFrame);
+    lists->addWidget(m_alarmList, 0, 0);
+    lists->addWidget(m_shade, 0, 0);
+    lists->addWidget(m_messagesView, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+    lists->addWidget(m_messageList, 0, 1);
     lists->setColumnStretch(1, 1);
 
     auto* listButtons = new QVBoxLayout;
-    listButtons->addWidget(cmdViewM);
-    listButtons->addWidget(cmdDelete, 0, Qt::AlignHCenter);
-    listButtons->addWidget(cmdDeleteAll, 0, Qt::AlignHCenter);
+    listButtons->addWidget(m_viewMessagesButton);
+    listButtons->addWidget(m_deleteButton, 0, Qt::AlignHCenter);
+    listButtons->addWidget(m_deleteAllButton, 0, Qt::AlignHCenter);
     listButtons->addStretch(1);
     auto* middle = new QHBoxLayout;
-    middle->addWidget(Frame2, 1);
+    middle->addWidget(m_playListFrame, 1);
     middle->addLayout(listButtons);
 
     auto* sound = new QHBoxLayout;
-    sound->addWidget(cmbSong);
-    sound->addWidget(cmdPlayB);
+    sound->addWidget(m_soundBox);
+    sound->addWidget(m_playSoundButton);
     sound->addStretch(1);
-    sound->addWidget(chkEMPlay);
-    sound->addWidget(cbEMPlay);
-    sound->addWidget(Label2);
+    sound->addWidget(m_chimeCheck);
+    sound->addWidget(m_chimeIntervalBox);
+    sound->addWidget(m_minutesLabel);
 
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(cmdLoad);
-    bottom->addWidget(cmdSaveFile);
-    bottom->addWidget(cmdEditor);
+    bottom->addWidget(m_loadButton);
+    bottom->addWidget(m_saveFileButton);
+    bottom->addWidget(m_editButton);
     bottom->addStretch(1);
-    bottom->addWidget(cmdMin);
-    bottom->addWidget(cmdExit);
+    bottom->addWidget(m_minimizeButton);
+    bottom->addWidget(m_exitButton);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setMenuBar(menuBar);
+    layout->setMenuBar(m_menuBar);
     layout->addLayout(top);
     layout->addLayout(middle, 1);
     layout->addLayout(sound);
@@ -340,39 +361,39 @@ void AlarmSetWindow::buildLayout()
     resize(sizeHint().expandedTo(QSize(480, 400)));
 }
 
-void AlarmSetWindow::fForm4Load()
+void AlarmSetWindow::load()
 {
-    SharedState& state = m_ctx.state;
-    txtAm->setText(AlarmSet::amPmAt(m_ctx.services.clock.now()));
-    showSelected(m_ctx.lists.lstData.selected());
+    SharedState& state = m_context.state;
+    m_amPmBox->setText(AlarmSet::amPmAt(m_context.services.clock.now()));
+    showSelected(m_context.lists.alarms.selected());
 
     // The steps without a window (sound, sound checks) have run already when the lists were touched before.
-    const AlarmSet::StoredSettings& stored = m_ctx.requests.loadAlarmSet();
+    const AlarmSet::StoredSettings& stored = m_context.requests.loadAlarmSet();
     // A stored place is taken only while a screen still shows it.
     if (stored.position && QGuiApplication::screenAt(*stored.position))
         move(*stored.position);
 
-    if (state.bEMPlayOn == kTrue) {
+    if (state.chimeOn == kTrue) {
         // The interval goes into the minutes box before the box is ticked, so the set-up finds it there.
-        const int item = cbEMPlay->findText(QString::number(state.iEMInterval));
+        const int item = m_chimeIntervalBox->findText(QString::number(state.chimeInterval));
         if (item >= 0)
-            cbEMPlay->setCurrentIndex(item);
-        chkEMPlay->setChecked(true);
-        chkEMPlay->setEnabled(true);
-        cbEMPlay->setEnabled(false);
+            m_chimeIntervalBox->setCurrentIndex(item);
+        m_chimeCheck->setChecked(true);
+        m_chimeCheck->setEnabled(true);
+        m_chimeIntervalBox->setEnabled(false);
     }
 }
 
-void AlarmSetWindow::LoadFontSetting()
+void AlarmSetWindow::applyFontChoice()
 {
-    applyWindowFont(
-        {cbHour, cbMin, cbPlayTimes, cbSec, cmbSong, cmdAdd, cmdExit, cmdViewM, Frame2, Label2, lblATis, lstData},
-        SettingsStore(m_ctx.state.settingsFile()).fontChoice());
+    applyWindowFont({m_hourBox, m_minuteBox, m_playTimesBox, m_secondBox, m_soundBox, m_addButton, m_exitButton,
+                     m_viewMessagesButton, m_playListFrame, m_minutesLabel, m_timeLabel, m_alarmList},
+                    SettingsStore(m_context.state.settingsFile()).fontChoice());
 }
 
 AlarmListLogic AlarmSetWindow::logic()
 {
-    return AlarmListLogic(m_ctx.state, m_ctx.lists, m_ctx.warnings, m_ctx.services.clock);
+    return AlarmListLogic(m_context.state, m_context.lists, m_context.warnings, m_context.services.clock);
 }
 
 void AlarmSetWindow::watchTimeBox(QComboBox* box)
@@ -387,7 +408,7 @@ void AlarmSetWindow::watchTimeBox(QComboBox* box)
         if (filtered.text != text)
             edit->setText(filtered.text);
         if (filtered.beep)
-            m_ctx.services.windows.beep();
+            m_context.services.windows.beep();
     });
 }
 
@@ -399,28 +420,28 @@ bool AlarmSetWindow::eventFilter(QObject* watched, QEvent* event)
         return QWidget::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
 
-    if (watched == cbPlayTimes || watched == cbEMPlay || watched == cmbSong)
+    if (watched == m_playTimesBox || watched == m_chimeIntervalBox || watched == m_soundBox)
         return press && AlarmListLogic::listOnlyKeyPress(key->text()) != KeyVerdict::Pass;
     auto* edit = qobject_cast<QLineEdit*>(watched);
-    if (watched == cbHour || watched == cbMin || watched == cbSec)
+    if (watched == m_hourBox || watched == m_minuteBox || watched == m_secondBox)
         edit = static_cast<QComboBox*>(watched)->lineEdit();
     if (!edit)
         return QWidget::eventFilter(watched, event);
     if (press && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
         // The time boxes would keep Enter to themselves; it belongs to the window's default button.
-        cmdAdd->click();
+        m_addButton->click();
         return true;
     }
     if (press) {
         const KeyVerdict verdict = AlarmListLogic::timeBoxKeyPress(key->text());
         if (verdict == KeyVerdict::DropWithBeep)
-            m_ctx.services.windows.beep();
+            m_context.services.windows.beep();
         return verdict != KeyVerdict::Pass;
     }
     const FilteredTime filtered = AlarmListLogic::timeBoxKeyRelease(edit->text());
     if (filtered.beep) {
         edit->setText(filtered.text);
-        m_ctx.services.windows.beep();
+        m_context.services.windows.beep();
     }
     return false;
 }
@@ -430,44 +451,44 @@ void AlarmSetWindow::keyPressEvent(QKeyEvent* event)
     // Enter that no focused control takes adds the event, as the window's default button; the keypad's Enter too.
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        cmdAdd->click();
+        m_addButton->click();
         return;
     }
     QWidget::keyPressEvent(event);
 }
 
-void AlarmSetWindow::cmdAdd_Click()
+void AlarmSetWindow::onAddClicked()
 {
-    AddClick();
+    addEvent();
 }
 
-void AlarmSetWindow::cmdWithMessage_Click()
+void AlarmSetWindow::onAddWithMessageClicked()
 {
-    SharedState& state = m_ctx.state;
-    state.bWithMessage = kTrue;
-    AddClick();
-    state.bWithMessage = kFalse;
+    SharedState& state = m_context.state;
+    state.withMessage = kTrue;
+    addEvent();
+    state.withMessage = kFalse;
 }
 
-void AlarmSetWindow::AddClick()
+void AlarmSetWindow::addEvent()
 {
-    const TimeBoxes boxes{cbHour->currentText(), cbMin->currentText(), cbSec->currentText()};
-    const QString chosen = cbPlayTimes->currentIndex() >= 0 ? cbPlayTimes->currentText() : QString();
-    const AddResult result = logic().AddClick(txtAm->text(), chosen, strTimesOfPlay, boxes);
+    const TimeBoxes boxes{m_hourBox->currentText(), m_minuteBox->currentText(), m_secondBox->currentText()};
+    const QString chosen = m_playTimesBox->currentIndex() >= 0 ? m_playTimesBox->currentText() : QString();
+    const AddResult result = logic().add(m_amPmBox->text(), chosen, m_playTimes, boxes);
     if (result.secondsReset)
-        cbSec->setCurrentIndex(0);
-    cbHour->setEditText(result.shown.cbHour);
-    cbMin->setEditText(result.shown.cbMin);
-    cbSec->setEditText(result.shown.cbSec);
+        m_secondBox->setCurrentIndex(0);
+    m_hourBox->setEditText(result.shown.hour);
+    m_minuteBox->setEditText(result.shown.minute);
+    m_secondBox->setEditText(result.shown.second);
 
-    const SharedState& state = m_ctx.state;
-    if (result.bInserted == kTrue && state.bWithMessage == kTrue && state.lForegroundWho == 0)
+    const SharedState& state = m_context.state;
+    if (result.inserted == kTrue && state.withMessage == kTrue && state.frontHolder == 0)
         openMessageInput();
 }
 
-void AlarmSetWindow::lstData_DblClick()
+void AlarmSetWindow::onAlarmDoubleClicked()
 {
-    if (m_ctx.lists.lstData.selected() >= 0 && m_ctx.state.lForegroundWho == 0)
+    if (m_context.lists.alarms.selected() >= 0 && m_context.state.frontHolder == 0)
         openMessageInput();
 }
 
@@ -475,7 +496,7 @@ void AlarmSetWindow::openMessageInput()
 {
     m_typingMessage = true;
     showListArea();
-    m_ctx.requests.showMessageInput();
+    m_context.requests.showMessageInput();
 }
 
 void AlarmSetWindow::messageInputClosed()
@@ -486,9 +507,9 @@ void AlarmSetWindow::messageInputClosed()
 
 void AlarmSetWindow::showListArea()
 {
-    const bool viewing = !txtViewM->isHidden();
-    lstData->setVisible(!viewing && !m_typingMessage);
-    imgSha->setVisible(!viewing && m_typingMessage);
+    const bool viewing = !m_messagesView->isHidden();
+    m_alarmList->setVisible(!viewing && !m_typingMessage);
+    m_shade->setVisible(!viewing && m_typingMessage);
 }
 
 QSize AlarmSetWindow::viewSize() const
@@ -497,158 +518,159 @@ QSize AlarmSetWindow::viewSize() const
                  qRound(kViewHeightTwips * logicalDpiY() / kTwipsPerInch));
 }
 
-void AlarmSetWindow::cmdDelete_Click()
+void AlarmSetWindow::onDeleteClicked()
 {
-    logic().deleteClick();
+    logic().deleteSelected();
 }
 
-void AlarmSetWindow::cmdDeleteAll_Click()
+void AlarmSetWindow::onDeleteAllClicked()
 {
-    logic().deleteAllClick();
+    logic().deleteAll();
 }
 
-void AlarmSetWindow::cmdUp_Click()
+void AlarmSetWindow::onAmPmUpClicked()
 {
-    txtAm->setText(AlarmListLogic::UpClick(txtAm->text()));
+    m_amPmBox->setText(AlarmListLogic::amPmUp(m_amPmBox->text()));
 }
 
-void AlarmSetWindow::cmdDown_Click()
+void AlarmSetWindow::onAmPmDownClicked()
 {
-    txtAm->setText(AlarmListLogic::DownClick(txtAm->text()));
+    m_amPmBox->setText(AlarmListLogic::amPmDown(m_amPmBox->text()));
 }
 
-void AlarmSetWindow::cmdViewM_Click()
+void AlarmSetWindow::onViewMessagesClicked()
 {
-    if (!txtViewM->isHidden()) {
-        txtViewM->hide();
-        txtViewM->clear();
-        cmdViewM->setText(QStringLiteral("View Message"));
+    if (!m_messagesView->isHidden()) {
+        m_messagesView->hide();
+        m_messagesView->clear();
+        m_viewMessagesButton->setText(QStringLiteral("View Message"));
         showListArea();
         return;
     }
-    const AlarmLists& lists = m_ctx.lists;
-    if (lists.lstData.isEmpty())
+    const AlarmLists& lists = m_context.lists;
+    if (lists.alarms.isEmpty())
         return;
-    QString text = AlarmSet::viewMessageText(lists.lstData, lists.lstMessage);
+    QString text = AlarmSet::viewMessageText(lists.alarms, lists.messages);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    txtViewM->setPlainText(text);
-    txtViewM->setFixedSize(viewSize());
-    txtViewM->show();
+    m_messagesView->setPlainText(text);
+    m_messagesView->setFixedSize(viewSize());
+    m_messagesView->show();
     showListArea();
-    cmdViewM->setText(QStringLiteral("Hide Message"));
+    m_viewMessagesButton->setText(QStringLiteral("Hide Message"));
 }
 
-void AlarmSetWindow::SongDropDown()
+void AlarmSetWindow::fillSoundList()
 {
-    if (SFjumper)
+    if (m_soundListFilled)
         return;
-    cmbSong->addItems(AlarmSet::songNames(m_ctx.state));
-    SFjumper = true;
+    m_soundBox->addItems(AlarmSet::songNames(m_context.state));
+    m_soundListFilled = true;
 }
 
-void AlarmSetWindow::SongClick()
+void AlarmSetWindow::onSoundChosen()
 {
-    if (cmbSong->currentIndex() < 0)
+    if (m_soundBox->currentIndex() < 0)
         return;
-    const QString warning = AlarmSet::SongClick(m_ctx.state, cmbSong->currentText());
+    const QString warning = AlarmSet::chooseSong(m_context.state, m_soundBox->currentText());
     if (!warning.isEmpty())
-        m_ctx.warnings.AnswerOk(warning);
+        m_context.warnings.warn(warning);
 }
 
-void AlarmSetWindow::cmdPlayB_Click()
+void AlarmSetWindow::onPlaySoundClicked()
 {
-    if (cmbSong->currentIndex() < 0)
+    if (m_soundBox->currentIndex() < 0)
         return;
-    m_ctx.services.wave.sndPlaySound(AlarmSet::songPath(m_ctx.state, cmbSong->currentText()));
+    m_context.services.wave.play(AlarmSet::songPath(m_context.state, m_soundBox->currentText()));
 }
 
-void AlarmSetWindow::cbEMPlay_Click()
+void AlarmSetWindow::onChimeIntervalChosen()
 {
-    if (cbEMPlay->currentIndex() >= 0)
-        chkEMPlay->setEnabled(true);
+    if (m_chimeIntervalBox->currentIndex() >= 0)
+        m_chimeCheck->setEnabled(true);
 }
 
-void AlarmSetWindow::chkEMPlay_Click()
+void AlarmSetWindow::onChimeToggled()
 {
-    const bool on = chkEMPlay->isChecked();
-    setUpChime(m_ctx.state, on, cbEMPlay->currentIndex() >= 0 ? cbEMPlay->currentText() : QString(),
-               m_ctx.services.clock.now().time());
+    const bool on = m_chimeCheck->isChecked();
+    setUpChime(m_context.state, on,
+               m_chimeIntervalBox->currentIndex() >= 0 ? m_chimeIntervalBox->currentText() : QString(),
+               m_context.services.clock.now().time());
     // While the chime runs its interval stays as shown.
-    cbEMPlay->setEnabled(!on);
+    m_chimeIntervalBox->setEnabled(!on);
 }
 
-void AlarmSetWindow::cmdLoad_Click()
+void AlarmSetWindow::onLoadClicked()
 {
-    m_ctx.requests.showDataFileChooser(DataFileChoice::Mode::Load);
+    m_context.requests.showDataFileChooser(DataFileChoice::Mode::Load);
 }
 
-void AlarmSetWindow::cmdSaveFile_Click()
+void AlarmSetWindow::onSaveFileClicked()
 {
-    m_ctx.requests.showDataFileChooser(DataFileChoice::Mode::Save);
+    m_context.requests.showDataFileChooser(DataFileChoice::Mode::Save);
 }
 
-void AlarmSetWindow::cmdEditor_Click()
+void AlarmSetWindow::onEditClicked()
 {
-    m_ctx.requests.showDataFileChooser(DataFileChoice::Mode::Edit);
+    m_context.requests.showDataFileChooser(DataFileChoice::Mode::Edit);
 }
 
-void AlarmSetWindow::mSettings_Click()
+void AlarmSetWindow::onSettingsTriggered()
 {
-    m_ctx.requests.showSettingsWindow();
+    m_context.requests.showSettingsWindow();
 }
 
-void AlarmSetWindow::cmdMin_Click()
+void AlarmSetWindow::onMinimizeClicked()
 {
     showMinimized();
 }
 
-void AlarmSetWindow::cmdExit_Click()
+void AlarmSetWindow::onExitClicked()
 {
-    SharedState& state = m_ctx.state;
-    if (QString reason; !AlarmSet::fForm4ExitClick(state, m_ctx.lists.lstData, pos(), &reason))
+    SharedState& state = m_context.state;
+    if (QString reason; !AlarmSet::storePlaceOnExit(state, m_context.lists.alarms, pos(), &reason))
         qWarning("Ixo: the place of the Alarm Set window could not be saved in %s: %s",
                  qPrintable(state.settingsFile().path()), qPrintable(reason));
     hide();
 }
 
-void AlarmSetWindow::Timer1_Timer()
+void AlarmSetWindow::updateTitle()
 {
     if (isVisible())
-        setWindowTitle(AlarmSet::title(m_ctx.services.clock.now()));
+        setWindowTitle(AlarmSet::title(m_context.services.clock.now()));
 }
 
 void AlarmSetWindow::showSelected(qsizetype row)
 {
-    QItemSelectionModel* selection = lstData->selectionModel();
+    QItemSelectionModel* selection = m_alarmList->selectionModel();
     if (row < 0) {
         selection->clear();
         return;
     }
-    const QModelIndex index = lstData->model()->index(static_cast<int>(row), 0);
+    const QModelIndex index = m_alarmList->model()->index(static_cast<int>(row), 0);
     selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-    lstData->scrollTo(index);
+    m_alarmList->scrollTo(index);
 }
 
 void AlarmSetWindow::updateSecondsShown()
 {
-    const bool seconds = m_ctx.state.bNoSecond != kTrue;
-    cbSec->setVisible(seconds);
-    lblColon2->setVisible(seconds);
+    const bool seconds = m_context.state.ignoreSeconds != kTrue;
+    m_secondBox->setVisible(seconds);
+    m_secondsColon->setVisible(seconds);
 }
 
 void AlarmSetWindow::showEvent(QShowEvent* event)
 {
     updateSecondsShown();
     QWidget::showEvent(event);
-    cbHour->setFocus(); // opening the window puts the cursor in the hour box, ready for the next alarm
-    Timer1_Timer();
-    Timer1.start();
+    m_hourBox->setFocus(); // opening the window puts the cursor in the hour box, ready for the next alarm
+    updateTitle();
+    m_titleTimer.start();
 }
 
 void AlarmSetWindow::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
-    Timer1.stop();
+    m_titleTimer.stop();
 }
 
 void AlarmSetWindow::closeEvent(QCloseEvent* event)

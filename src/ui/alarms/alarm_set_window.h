@@ -30,76 +30,76 @@ public:
     explicit AlarmSetWindow(WindowContext& context, QWidget* parent = nullptr);
     ~AlarmSetWindow() override;
 
-    void cmdAdd_Click();
-    void cmdWithMessage_Click();
-    void cmdDelete_Click();
-    void cmdDeleteAll_Click();
-    void cmdUp_Click();
-    void cmdDown_Click();
-    void cmdViewM_Click();
-    void cmdPlayB_Click();
-    void cmdLoad_Click();
-    void cmdSaveFile_Click();
-    void cmdEditor_Click();
-    void cmdMin_Click();
-    void cmdExit_Click();
-    void mSettings_Click();
-    void lstData_DblClick();
-    void cbEMPlay_Click();
+    void onAddClicked();
+    void onAddWithMessageClicked();
+    void onDeleteClicked();
+    void onDeleteAllClicked();
+    void onAmPmUpClicked();
+    void onAmPmDownClicked();
+    void onViewMessagesClicked();
+    void onPlaySoundClicked();
+    void onLoadClicked();
+    void onSaveFileClicked();
+    void onEditClicked();
+    void onMinimizeClicked();
+    void onExitClicked();
+    void onSettingsTriggered();
+    void onAlarmDoubleClicked();
+    void onChimeIntervalChosen();
     /// Sets the chime up from the "Every" box and the minutes box; the clock tick calls it to move the mark on.
-    void chkEMPlay_Click();
+    void onChimeToggled();
     /// The title: "Tindalo Alarm Clock..." and the date and time, while the window is visible.
-    void Timer1_Timer();
+    void updateTitle();
 
     /// Fills the sound list from the program folder, once per load of the window.
-    void SongDropDown();
+    void fillSoundList();
     /// The picked sound plays every alarm from now on and is remembered.
-    void SongClick();
+    void onSoundChosen();
 
     /// Shows or hides the seconds box as "Don't compare with second" says.
     void updateSecondsShown();
     /// The message input window closed: the alarm list is shown again in place of its picture.
     void messageInputClosed();
 
-    QMenuBar* menuBar = nullptr;
-    QAction* mSettings = nullptr;
-    QLabel* Image1 = nullptr;
-    QLabel* lblATis = nullptr;
-    QComboBox* cbHour = nullptr;
-    QLabel* lblColon1 = nullptr;
-    QComboBox* cbMin = nullptr;
-    QLabel* lblColon2 = nullptr;
-    QComboBox* cbSec = nullptr;
-    QLineEdit* txtAm = nullptr;
-    QToolButton* cmdUp = nullptr;
-    QToolButton* cmdDown = nullptr;
-    QComboBox* cbPlayTimes = nullptr;
-    QPushButton* cmdAdd = nullptr;
-    QToolButton* cmdWithMessage = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QListView* lstData = nullptr;
-    QListView* lstMessage = nullptr;
-    QLabel* imgSha = nullptr;
-    QPushButton* cmdViewM = nullptr;
-    QPlainTextEdit* txtViewM = nullptr;
-    QToolButton* cmdDelete = nullptr;
-    QToolButton* cmdDeleteAll = nullptr;
-    QComboBox* cmbSong = nullptr;
-    QToolButton* cmdPlayB = nullptr;
-    QCheckBox* chkEMPlay = nullptr;
-    QComboBox* cbEMPlay = nullptr;
-    QLabel* Label2 = nullptr;
-    QToolButton* cmdLoad = nullptr;
-    QToolButton* cmdSaveFile = nullptr;
-    QToolButton* cmdEditor = nullptr;
-    QToolButton* cmdMin = nullptr;
-    QPushButton* cmdExit = nullptr;
-    QTimer Timer1;
+    QMenuBar* m_menuBar = nullptr;
+    QAction* m_settingsAction = nullptr;
+    QLabel* m_picture = nullptr;
+    QLabel* m_timeLabel = nullptr;
+    QComboBox* m_hourBox = nullptr;
+    QLabel* m_minutesColon = nullptr;
+    QComboBox* m_minuteBox = nullptr;
+    QLabel* m_secondsColon = nullptr;
+    QComboBox* m_secondBox = nullptr;
+    QLineEdit* m_amPmBox = nullptr;
+    QToolButton* m_amPmUpButton = nullptr;
+    QToolButton* m_amPmDownButton = nullptr;
+    QComboBox* m_playTimesBox = nullptr;
+    QPushButton* m_addButton = nullptr;
+    QToolButton* m_addWithMessageButton = nullptr;
+    QGroupBox* m_playListFrame = nullptr;
+    QListView* m_alarmList = nullptr;
+    QListView* m_messageList = nullptr;
+    QLabel* m_shade = nullptr;
+    QPushButton* m_viewMessagesButton = nullptr;
+    QPlainTextEdit* m_messagesView = nullptr;
+    QToolButton* m_deleteButton = nullptr;
+    QToolButton* m_deleteAllButton = nullptr;
+    QComboBox* m_soundBox = nullptr;
+    QToolButton* m_playSoundButton = nullptr;
+    QCheckBox* m_chimeCheck = nullptr;
+    QComboBox* m_chimeIntervalBox = nullptr;
+    QLabel* m_minutesLabel = nullptr;
+    QToolButton* m_loadButton = nullptr;
+    QToolButton* m_saveFileButton = nullptr;
+    QToolButton* m_editButton = nullptr;
+    QToolButton* m_minimizeButton = nullptr;
+    QPushButton* m_exitButton = nullptr;
+    QTimer m_titleTimer;
 
     /// The play-times word used when none is chosen: "once" at first, then the last one chosen.
-    QString strTimesOfPlay;
+    QString m_playTimes;
     /// The sound list has been filled since the window was loaded.
-    bool SFjumper = false;
+    bool m_soundListFilled = false;
 
     /// The size of the list with messages, in twips.
     static constexpr int kViewWidthTwips = 4092;
@@ -116,10 +116,10 @@ private:
     AlarmListLogic logic();
     void buildControls();
     void buildLayout();
-    void fForm4Load();
-    void LoadFontSetting();
-    /// Adds the event of the time boxes; with bWithMessage on, the message input opens for it.
-    void AddClick();
+    void load();
+    void applyFontChoice();
+    /// Adds the event of the time boxes; with withMessage on, the message input opens for it.
+    void addEvent();
     void openMessageInput();
     /// Shows the list with messages, the alarm list, or its shaded picture while a message is typed.
     void showListArea();
@@ -128,6 +128,6 @@ private:
     void watchTimeBox(QComboBox* box);
     void showSelected(qsizetype row);
 
-    WindowContext& m_ctx;
+    WindowContext& m_context;
     bool m_typingMessage = false;
 };

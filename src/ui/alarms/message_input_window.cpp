@@ -47,47 +47,47 @@ QLabel* labelButton(const QString& text, QWidget* parent)
 } // namespace
 
 MessageInputWindow::MessageInputWindow(WindowContext& context, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_ctx(context)
+    : QWidget(parent, Qt::Window), m_context(context)
 {
-    DeactivationHook::install(this, &MessageInputWindow::Form_Deactivate);
+    DeactivationHook::install(this, &MessageInputWindow::onDeactivated);
     setWindowTitle(QStringLiteral("Input Message"));
     setWindowFlag(Qt::WindowMinimizeButtonHint, false);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 
-    txtInput = new QPlainTextEdit(this);
-    txtInput->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtInput->setTabChangesFocus(true);
+    m_messageBox = new QPlainTextEdit(this);
+    m_messageBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_messageBox->setTabChangesFocus(true);
     QFont font(QStringLiteral("Times New Roman"));
     font.setStyleHint(QFont::Serif);
     font.setPointSize(kDesignFontSize);
-    txtInput->setFont(font);
-    connect(txtInput, &QPlainTextEdit::textChanged, this, &MessageInputWindow::keepInputRules);
+    m_messageBox->setFont(font);
+    connect(m_messageBox, &QPlainTextEdit::textChanged, this, &MessageInputWindow::keepInputRules);
 
-    cmdOk = new QPushButton(QStringLiteral("Save"), this);
-    cmdCancel = new QPushButton(QStringLiteral("Abandon"), this);
-    connect(cmdOk, &QPushButton::clicked, this, &MessageInputWindow::cmdOk_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &MessageInputWindow::cmdCancel_Click);
+    m_saveButton = new QPushButton(QStringLiteral("Save"), this);
+    m_abandonButton = new QPushButton(QStringLiteral("Abandon"), this);
+    connect(m_saveButton, &QPushButton::clicked, this, &MessageInputWindow::onSaveClicked);
+    connect(m_abandonButton, &QPushButton::clicked, this, &MessageInputWindow::onAbandonClicked);
 
-    lblFontSize = new QLabel(QStringLiteral("Font size :"), this);
-    lblMinus = labelButton(QStringLiteral("-"), this);
-    lblPlus = labelButton(QStringLiteral("+"), this);
-    lblMinus->installEventFilter(this);
-    lblPlus->installEventFilter(this);
+    m_fontSizeLabel = new QLabel(QStringLiteral("Font size :"), this);
+    m_smallerButton = labelButton(QStringLiteral("-"), this);
+    m_largerButton = labelButton(QStringLiteral("+"), this);
+    m_smallerButton->installEventFilter(this);
+    m_largerButton->installEventFilter(this);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(lblFontSize);
-    buttons->addWidget(lblMinus);
-    buttons->addWidget(lblPlus);
+    buttons->addWidget(m_fontSizeLabel);
+    buttons->addWidget(m_smallerButton);
+    buttons->addWidget(m_largerButton);
     buttons->addStretch(1);
-    buttons->addWidget(cmdOk);
-    buttons->addWidget(cmdCancel);
+    buttons->addWidget(m_saveButton);
+    buttons->addWidget(m_abandonButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(txtInput, 1);
+    layout->addWidget(m_messageBox, 1);
     layout->addLayout(buttons);
     resize(340, 170);
 
-    m_ctx.services.windows.setTopmost(this);
-    m_ctx.dialogs.registerForegroundDialog(kWhoMessageInput, this);
+    m_context.services.windows.setTopmost(this);
+    m_context.dialogs.registerForegroundDialog(kWhoMessageInput, this);
 }
 
 MessageInputWindow::~MessageInputWindow() = default;
@@ -95,24 +95,24 @@ MessageInputWindow::~MessageInputWindow() = default;
 void MessageInputWindow::showInput()
 {
     if (isVisible()) {
-        m_ctx.services.windows.bringToFront(this);
+        m_context.services.windows.bringToFront(this);
         return;
     }
-    Form_Load();
+    load();
     show();
-    m_ctx.services.windows.bringToFront(this);
-    txtInput->setFocus();
-    txtInput->moveCursor(QTextCursor::End);
+    m_context.services.windows.bringToFront(this);
+    m_messageBox->setFocus();
+    m_messageBox->moveCursor(QTextCursor::End);
 }
 
-void MessageInputWindow::Form_Load()
+void MessageInputWindow::load()
 {
-    SharedState& state = m_ctx.state;
-    m_ctx.front.claim(kWhoMessageInput);
-    m_loaded = MessageInput::load(state, m_ctx.lists);
+    SharedState& state = m_context.state;
+    m_context.front.claim(kWhoMessageInput);
+    m_loaded = MessageInput::load(state, m_context.lists);
     if (m_loaded.fontSize)
         setInputFontSize(*m_loaded.fontSize);
-    txtInput->setPlainText(m_loaded.message);
+    m_messageBox->setPlainText(m_loaded.message);
     // A stored place is taken only while a screen still shows it.
     if (m_loaded.position && QGuiApplication::screenAt(*m_loaded.position))
         move(*m_loaded.position);
@@ -120,9 +120,9 @@ void MessageInputWindow::Form_Load()
 
 void MessageInputWindow::setInputFontSize(double points)
 {
-    QFont font = txtInput->font();
+    QFont font = m_messageBox->font();
     font.setPointSizeF(points);
-    txtInput->setFont(font);
+    m_messageBox->setFont(font);
 }
 
 void MessageInputWindow::keepInputRules()
@@ -130,7 +130,7 @@ void MessageInputWindow::keepInputRules()
     if (m_fixingText)
         return;
     const QScopedValueRollback<bool> guard(m_fixingText, true);
-    QTextDocument* document = txtInput->document();
+    QTextDocument* document = m_messageBox->document();
 
     // A double quote would end the message's item in the alarm data file: it becomes an apostrophe.
     QTextCursor quote = document->find(QStringLiteral("\""));
@@ -142,51 +142,52 @@ void MessageInputWindow::keepInputRules()
     const int length = document->characterCount() - 1;
     if (length > MessageInput::kMaxLength) {
         // What went beyond the limit is what just arrived before the cursor.
-        QTextCursor cursor = txtInput->textCursor();
+        QTextCursor cursor = m_messageBox->textCursor();
         const int excess = length - MessageInput::kMaxLength;
         const int end = cursor.position() >= excess ? cursor.position() : length;
         cursor.setPosition(end - excess);
         cursor.setPosition(end, QTextCursor::KeepAnchor);
         cursor.removeSelectedText();
-        txtInput->setTextCursor(cursor);
+        m_messageBox->setTextCursor(cursor);
     }
 }
 
-void MessageInputWindow::cmdOk_Click()
+void MessageInputWindow::onSaveClicked()
 {
     QString settingsWarning;
-    const MessageInput::SaveResult result = MessageInput::save(m_ctx.state, m_ctx.lists, txtInput->font().pointSizeF(),
-                                                               txtInput->toPlainText(), &settingsWarning);
+    const MessageInput::SaveResult result =
+        MessageInput::save(m_context.state, m_context.lists, m_messageBox->font().pointSizeF(),
+                           m_messageBox->toPlainText(), &settingsWarning);
     if (result != MessageInput::SaveResult::ListFull)
         m_loaded.takenLine.reset(); // saved, or removed on purpose with an empty box
     if (!settingsWarning.isEmpty())
-        m_ctx.warnings.AnswerOk(settingsWarning);
+        m_context.warnings.warn(settingsWarning);
     if (result == MessageInput::SaveResult::NothingToSave)
-        m_ctx.warnings.AnswerOk(MessageInput::kNothingToSave);
+        m_context.warnings.warn(MessageInput::kNothingToSave);
     else if (result == MessageInput::SaveResult::ListFull)
-        m_ctx.warnings.AnswerOk(MessageInput::kMessagesFull);
+        m_context.warnings.warn(MessageInput::kMessagesFull);
     close();
 }
 
-void MessageInputWindow::cmdCancel_Click()
+void MessageInputWindow::onAbandonClicked()
 {
     close();
 }
 
-void MessageInputWindow::lblMinus_Click()
+void MessageInputWindow::onSmallerClicked()
 {
-    if (const std::optional<double> size = MessageInput::smallerFont(txtInput->font().pointSizeF()))
+    if (const std::optional<double> size = MessageInput::smallerFont(m_messageBox->font().pointSizeF()))
         setInputFontSize(*size);
     else
-        m_ctx.services.windows.beep();
+        m_context.services.windows.beep();
 }
 
-void MessageInputWindow::lblPlus_Click()
+void MessageInputWindow::onLargerClicked()
 {
-    if (const std::optional<double> size = MessageInput::largerFont(txtInput->font().pointSizeF()))
+    if (const std::optional<double> size = MessageInput::largerFont(m_messageBox->font().pointSizeF()))
         setInputFontSize(*size);
     else
-        m_ctx.services.windows.beep();
+        m_context.services.windows.beep();
 }
 
 bool MessageInputWindow::eventFilter(QObject* watched, QEvent* event)
@@ -194,16 +195,16 @@ bool MessageInputWindow::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         auto* label = qobject_cast<QLabel*>(watched);
         if (label && label->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
-            if (label == lblMinus)
-                lblMinus_Click();
-            else if (label == lblPlus)
-                lblPlus_Click();
+            if (label == m_smallerButton)
+                onSmallerClicked();
+            else if (label == m_largerButton)
+                onLargerClicked();
         }
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void MessageInputWindow::Form_Deactivate()
+void MessageInputWindow::onDeactivated()
 {
     if (m_closed)
         return;
@@ -211,26 +212,26 @@ void MessageInputWindow::Form_Deactivate()
         close();
         return;
     }
-    m_ctx.dialogs.reclaimFront(this, kWhoMessageInput);
+    m_context.dialogs.reclaimFront(this, kWhoMessageInput);
 }
 
-void MessageInputWindow::Form_QueryUnload()
+void MessageInputWindow::closeSteps()
 {
-    SharedState& state = m_ctx.state;
-    MessageInput::abandon(m_ctx.lists, m_loaded);
+    SharedState& state = m_context.state;
+    MessageInput::abandon(m_context.lists, m_loaded);
     if (QString reason; !MessageInput::storePosition(state, pos(), &reason))
         qWarning("Ixo: the place of the message window could not be saved in %s: %s",
                  qPrintable(state.settingsFile().path()), qPrintable(reason));
-    m_ctx.requests.messageInputClosed();
-    m_ctx.front.release(0); // the message input window hands the front to nobody
+    m_context.requests.messageInputClosed();
+    m_context.front.release(0); // the message input window hands the front to nobody
 }
 
 void MessageInputWindow::closeEvent(QCloseEvent* event)
 {
     if (!m_closed) {
         m_closed = true;
-        Form_QueryUnload();
-        m_ctx.requests.messageInputUnloaded();
+        closeSteps();
+        m_context.requests.messageInputUnloaded();
     }
     QWidget::closeEvent(event);
 }

@@ -25,31 +25,31 @@ public:
     void showInput();
 
     /// The window lost the front: it takes it back with a beep unless a window with a higher claim has it.
-    void Form_Deactivate();
-    void cmdOk_Click();
-    void cmdCancel_Click();
-    void lblMinus_Click();
-    void lblPlus_Click();
+    void onDeactivated();
+    void onSaveClicked();
+    void onAbandonClicked();
+    void onSmallerClicked();
+    void onLargerClicked();
 
-    QPlainTextEdit* txtInput = nullptr;
-    QPushButton* cmdOk = nullptr;
-    QPushButton* cmdCancel = nullptr;
-    QLabel* lblFontSize = nullptr;
-    QLabel* lblMinus = nullptr;
-    QLabel* lblPlus = nullptr;
+    QPlainTextEdit* m_messageBox = nullptr;
+    QPushButton* m_saveButton = nullptr;
+    QPushButton* m_abandonButton = nullptr;
+    QLabel* m_fontSizeLabel = nullptr;
+    QLabel* m_smallerButton = nullptr;
+    QLabel* m_largerButton = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Form_Load();
-    void Form_QueryUnload();
+    void load();
+    void closeSteps();
     void setInputFontSize(double points);
     /// Keeps the box free of double quotes (typed or pasted) and within its length.
     void keepInputRules();
 
-    WindowContext& m_ctx;
+    WindowContext& m_context;
     bool m_fixingText = false;
     bool m_closed = false;
     MessageInput::Loaded m_loaded;

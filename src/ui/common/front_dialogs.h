@@ -16,9 +16,9 @@ public:
     /// The dialog with foreground `code` lost the front: unless a window of a higher code claims it, the dialog
     /// comes back to the front with a beep and claims it.
     virtual void reclaimFront(QWidget* dialog, qint32 code) = 0;
-    /// A closing window gives up the front: the dialog whose code was current when it opened (`prevWho`) is put
+    /// A closing window gives up the front: the dialog whose code was current when it opened (`previousFront`) is put
     /// back on top, and nobody claims the front any more.
-    virtual void handFrontBack(qint32 prevWho) = 0;
+    virtual void handFrontBack(qint32 previousFront) = 0;
 
 protected:
     ~FrontDialogs() = default;

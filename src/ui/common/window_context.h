@@ -26,7 +26,7 @@ struct WindowContext
     const Services& services;
     /// The day's alarm and message lists.
     AlarmLists& lists;
-    /// Who may hold the front, over the state's `lForegroundWho`.
+    /// Who may hold the front, over the state's `frontHolder`.
     FrontOrder& front;
     /// A warning window that stays on top until OK.
     Warnings& warnings;
@@ -40,7 +40,7 @@ struct WindowContext
     ListFileFlow& listFiles;
     /// The wallpaper list and schedule, and what the wallpaper window keeps while it is closed.
     WallpaperLogic& wallpaper;
-    WallpaperWindowState& wallpaperForm;
+    WallpaperWindowState& wallpaperWindowState;
     /// The foreground code the overwrite question hands back when it closes; kept across its loads.
-    qint32& overwritePrevWho;
+    qint32& overwritePreviousFront;
 };

@@ -5,10 +5,10 @@
 #include <QFont>
 #include <QWidget>
 
-void applyWindowFont(const QList<QWidget*>& controls, qint16 iFontChoice, WindowFontCases cases)
+void applyWindowFont(const QList<QWidget*>& controls, qint16 fontChoice, WindowFontCases cases)
 {
-    const bool arial = iFontChoice == 1;
-    if (!arial && (iFontChoice != 2 || cases == WindowFontCases::ArialOnly))
+    const bool arial = fontChoice == 1;
+    if (!arial && (fontChoice != 2 || cases == WindowFontCases::ArialOnly))
         return;
     for (QWidget* control : controls) {
         QFont font = control->font();

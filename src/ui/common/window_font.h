@@ -11,4 +11,4 @@ class QWidget;
 // choice 1 sets the family Arial, choice 2 ("Enlarge") Times New Roman at 10 points, and any other choice keeps
 // the designed fonts. A window that follows only the Arial choice says so with `ArialOnly`.
 enum class WindowFontCases { All, ArialOnly };
-void applyWindowFont(const QList<QWidget*>& controls, qint16 iFontChoice, WindowFontCases cases = WindowFontCases::All);
+void applyWindowFont(const QList<QWidget*>& controls, qint16 fontChoice, WindowFontCases cases = WindowFontCases::All);

@@ -48,10 +48,10 @@ public:
     virtual const AlarmSet::StoredSettings& loadAlarmSet() = 0;
     /// The alarm data file operations over the day's lists.
     virtual AlarmDataFiles dataFiles() = 0;
-    /// Plays the alarm sound `sSoundName` `strTimes` ("once") through the sound logic.
-    virtual void PlaySound(const QString& strTimes, const QString& sSoundName) = 0;
+    /// Plays the alarm sound `soundPath` `playTimes` ("once") through the sound logic.
+    virtual void playSound(const QString& playTimes, const QString& soundPath) = 0;
     /// Stops every sound the sound logic plays (the wave, the MIDI tune, a repeating speaker sweep).
-    virtual void StopSound() = 0;
+    virtual void stopSound() = 0;
     /// Ends the program at once, without running any window's closing steps.
     virtual void endProgram() = 0;
 

@@ -56,91 +56,91 @@ QLabel* modePicture(QStyle* style, QStyle::StandardPixmap pixmap, QWidget* paren
 
 } // namespace
 
-DataFileChooser::DataFileChooser(WindowContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
+DataFileChooser::DataFileChooser(WindowContext& context, QWidget* parent) : QDialog(parent), m_context(context)
 {
-    DeactivationHook::install(this, &DataFileChooser::Form_Deactivate);
+    DeactivationHook::install(this, &DataFileChooser::onDeactivated);
     setWindowTitle(QStringLiteral(" Load Data From Files"));
 
-    Label1 = new QLabel(QStringLiteral("Load data from files :"), this);
-    File1 = new QListWidget(this);
-    File1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    File1->setMinimumSize(240, 160);
-    lblInputFileN = new QLabel(QStringLiteral("Input file name :"), this);
-    txtInput = new QLineEdit(this);
-    txtInput->setMaxLength(50);
-    txtInput->setValidator(new FileNameValidator(txtInput));
-    lblInputFileN->setBuddy(txtInput);
-    cmdConfirm = new QPushButton(DataFileChoice::kLoad, this);
-    cmdConfirm->setDefault(true);
-    cmdConfirm->setAutoDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setAutoDefault(false);
-    imgLoad = modePicture(style(), QStyle::SP_DialogOpenButton, this);
-    imgSave = modePicture(style(), QStyle::SP_DialogSaveButton, this);
-    imgEdit = modePicture(style(), QStyle::SP_FileDialogContentsView, this);
+    m_headingLabel = new QLabel(QStringLiteral("Load data from files :"), this);
+    m_fileList = new QListWidget(this);
+    m_fileList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_fileList->setMinimumSize(240, 160);
+    m_nameLabel = new QLabel(QStringLiteral("Input file name :"), this);
+    m_nameBox = new QLineEdit(this);
+    m_nameBox->setMaxLength(50);
+    m_nameBox->setValidator(new FileNameValidator(m_nameBox));
+    m_nameLabel->setBuddy(m_nameBox);
+    m_confirmButton = new QPushButton(DataFileChoice::kLoad, this);
+    m_confirmButton->setDefault(true);
+    m_confirmButton->setAutoDefault(true);
+    m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancelButton->setAutoDefault(false);
+    m_loadPicture = modePicture(style(), QStyle::SP_DialogOpenButton, this);
+    m_savePicture = modePicture(style(), QStyle::SP_DialogSaveButton, this);
+    m_editPicture = modePicture(style(), QStyle::SP_FileDialogContentsView, this);
 
-    connect(cmdConfirm, &QPushButton::clicked, this, &DataFileChooser::cmdConfirm_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &DataFileChooser::cmdCancel_Click);
-    connect(File1, &QListWidget::itemClicked, this, &DataFileChooser::File1_Click);
+    connect(m_confirmButton, &QPushButton::clicked, this, &DataFileChooser::onConfirmClicked);
+    connect(m_cancelButton, &QPushButton::clicked, this, &DataFileChooser::onCancelClicked);
+    connect(m_fileList, &QListWidget::itemClicked, this, &DataFileChooser::onFileClicked);
     // As in a list box, choosing an entry with the keys is a click too.
-    connect(File1, &QListWidget::itemSelectionChanged, this, &DataFileChooser::File1_Click);
-    File1->installEventFilter(this);
-    txtInput->installEventFilter(this);
+    connect(m_fileList, &QListWidget::itemSelectionChanged, this, &DataFileChooser::onFileClicked);
+    m_fileList->installEventFilter(this);
+    m_nameBox->installEventFilter(this);
 
     auto* heading = new QHBoxLayout;
-    heading->addWidget(imgLoad);
-    heading->addWidget(imgSave);
-    heading->addWidget(imgEdit);
-    heading->addWidget(Label1, 1);
+    heading->addWidget(m_loadPicture);
+    heading->addWidget(m_savePicture);
+    heading->addWidget(m_editPicture);
+    heading->addWidget(m_headingLabel, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdConfirm);
-    buttons->addWidget(cmdCancel);
+    buttons->addWidget(m_confirmButton);
+    buttons->addWidget(m_cancelButton);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(heading);
-    layout->addWidget(File1, 1);
-    layout->addWidget(lblInputFileN);
-    layout->addWidget(txtInput);
+    layout->addWidget(m_fileList, 1);
+    layout->addWidget(m_nameLabel);
+    layout->addWidget(m_nameBox);
     layout->addLayout(buttons);
 }
 
 DataFileChooser::~DataFileChooser() = default;
 
-void DataFileChooser::Form_Load()
+void DataFileChooser::load()
 {
-    SharedState& state = m_ctx.state;
-    QDir().mkpath(state.strAppPath);
-    File1->addItems(DataFileChoice::listDataFiles(state.strAppPath));
-    lPrevWho = m_ctx.front.claim(kWhoFileChooser);
-    m_ctx.dialogs.registerForegroundDialog(kWhoFileChooser, this);
-    m_ctx.services.windows.setTopmost(this);
-    LoadFontSetting();
+    SharedState& state = m_context.state;
+    QDir().mkpath(state.appPath);
+    m_fileList->addItems(DataFileChoice::listDataFiles(state.appPath));
+    m_previousFront = m_context.front.claim(kWhoFileChooser);
+    m_context.dialogs.registerForegroundDialog(kWhoFileChooser, this);
+    m_context.services.windows.setTopmost(this);
+    applyFontChoice();
 }
 
-void DataFileChooser::LoadFontSetting()
+void DataFileChooser::applyFontChoice()
 {
-    applyWindowFont({cmdCancel, cmdConfirm, File1, Label1, lblInputFileN},
-                    SettingsStore(m_ctx.state.settingsFile()).fontChoice(), WindowFontCases::ArialOnly);
+    applyWindowFont({m_cancelButton, m_confirmButton, m_fileList, m_headingLabel, m_nameLabel},
+                    SettingsStore(m_context.state.settingsFile()).fontChoice(), WindowFontCases::ArialOnly);
 }
 
 void DataFileChooser::setMode(DataFileChoice::Mode mode)
 {
     m_mode = mode;
-    cmdConfirm->setText(DataFileChoice::confirmCaption(mode));
+    m_confirmButton->setText(DataFileChoice::confirmCaption(mode));
     switch (mode) {
     case DataFileChoice::Mode::Load:
-        Label1->setText(QStringLiteral("Load data from files :"));
+        m_headingLabel->setText(QStringLiteral("Load data from files :"));
         break;
     case DataFileChoice::Mode::Save:
-        Label1->setText(QStringLiteral("Save file as :"));
+        m_headingLabel->setText(QStringLiteral("Save file as :"));
         break;
     case DataFileChoice::Mode::Edit:
-        Label1->setText(QStringLiteral("Open a file to edit data :"));
+        m_headingLabel->setText(QStringLiteral("Open a file to edit data :"));
         break;
     }
-    imgLoad->setVisible(mode == DataFileChoice::Mode::Load);
-    imgSave->setVisible(mode == DataFileChoice::Mode::Save);
-    imgEdit->setVisible(mode == DataFileChoice::Mode::Edit);
+    m_loadPicture->setVisible(mode == DataFileChoice::Mode::Load);
+    m_savePicture->setVisible(mode == DataFileChoice::Mode::Save);
+    m_editPicture->setVisible(mode == DataFileChoice::Mode::Edit);
 }
 
 bool DataFileChooser::singleFileMode() const
@@ -150,55 +150,55 @@ bool DataFileChooser::singleFileMode() const
 
 void DataFileChooser::deselectCurrent()
 {
-    if (QListWidgetItem* current = File1->currentItem())
+    if (QListWidgetItem* current = m_fileList->currentItem())
         current->setSelected(false);
 }
 
-void DataFileChooser::File1_Click()
+void DataFileChooser::onFileClicked()
 {
-    if (!singleFileMode() || File1->count() == 0)
+    if (!singleFileMode() || m_fileList->count() == 0)
         return;
-    if (QListWidgetItem* current = File1->currentItem(); current && current->isSelected())
-        txtInput->clear();
+    if (QListWidgetItem* current = m_fileList->currentItem(); current && current->isSelected())
+        m_nameBox->clear();
 }
 
 bool DataFileChooser::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == File1 && event->type() == QEvent::KeyPress) {
+    if (watched == m_fileList && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (singleFileMode() && File1->count() > 0 && (key == Qt::Key_Shift || key == Qt::Key_Control))
+        if (singleFileMode() && m_fileList->count() > 0 && (key == Qt::Key_Shift || key == Qt::Key_Control))
             deselectCurrent();
-    } else if (watched == txtInput && event->type() == QEvent::FocusIn) {
-        if (singleFileMode() && File1->count() > 0)
+    } else if (watched == m_nameBox && event->type() == QEvent::FocusIn) {
+        if (singleFileMode() && m_fileList->count() > 0)
             deselectCurrent();
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void DataFileChooser::cmdConfirm_Click()
+void DataFileChooser::onConfirmClicked()
 {
     DataFileChoice::ListState list;
-    for (int i = 0; i < File1->count(); ++i) {
-        list.entries.append(File1->item(i)->text());
-        list.selected.append(File1->item(i)->isSelected());
+    for (int i = 0; i < m_fileList->count(); ++i) {
+        list.entries.append(m_fileList->item(i)->text());
+        list.selected.append(m_fileList->item(i)->isSelected());
     }
-    list.current = File1->currentRow();
-    const DataFileChoice::Outcome outcome = DataFileChoice::confirm(m_mode, txtInput->text(), list);
-    if (outcome.txtInput != txtInput->text())
-        txtInput->setText(outcome.txtInput);
+    list.current = m_fileList->currentRow();
+    const DataFileChoice::Outcome outcome = DataFileChoice::confirm(m_mode, m_nameBox->text(), list);
+    if (outcome.nameText != m_nameBox->text())
+        m_nameBox->setText(outcome.nameText);
     if (!outcome.warning.isEmpty())
-        m_ctx.warnings.AnswerOk(outcome.warning);
+        m_context.warnings.warn(outcome.warning);
     for (const QString& name : outcome.names) {
-        AlarmDataFiles files = m_ctx.requests.dataFiles();
+        AlarmDataFiles files = m_context.requests.dataFiles();
         switch (m_mode) {
         case DataFileChoice::Mode::Load:
-            files.LoadClick(name);
+            files.load(name);
             break;
         case DataFileChoice::Mode::Save:
-            files.SaveFileClick(name);
+            files.save(name);
             break;
         case DataFileChoice::Mode::Edit:
-            files.EditorClick(name);
+            files.edit(name);
             break;
         }
     }
@@ -206,7 +206,7 @@ void DataFileChooser::cmdConfirm_Click()
         unload();
 }
 
-void DataFileChooser::cmdCancel_Click()
+void DataFileChooser::onCancelClicked()
 {
     unload();
 }
@@ -216,12 +216,12 @@ void DataFileChooser::unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
-    m_ctx.dialogs.handFrontBack(lPrevWho);
+    m_context.dialogs.handFrontBack(m_previousFront);
     hide();
-    m_ctx.requests.dataFileChooserClosed();
+    m_context.requests.dataFileChooserClosed();
 }
 
-void DataFileChooser::Form_Deactivate()
+void DataFileChooser::onDeactivated()
 {
     if (m_unloaded)
         return;
@@ -229,7 +229,7 @@ void DataFileChooser::Form_Deactivate()
         unload();
         return;
     }
-    m_ctx.dialogs.reclaimFront(this, kWhoFileChooser);
+    m_context.dialogs.reclaimFront(this, kWhoFileChooser);
 }
 
 void DataFileChooser::closeEvent(QCloseEvent* event)

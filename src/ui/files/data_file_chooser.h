@@ -23,30 +23,30 @@ public:
     ~DataFileChooser() override;
 
     /// Lists the files, claims the front and applies the font choice; runs once, before the window shows.
-    void Form_Load();
+    void load();
 
     /// Sets what the chooser is opened for, with its heading, confirm caption and picture.
     void setMode(DataFileChoice::Mode mode);
     DataFileChoice::Mode mode() const { return m_mode; }
 
-    void cmdConfirm_Click();
-    void cmdCancel_Click();
-    void File1_Click();
+    void onConfirmClicked();
+    void onCancelClicked();
+    void onFileClicked();
     /// The window lost the front.
-    void Form_Deactivate();
+    void onDeactivated();
 
-    QLabel* Label1 = nullptr;
-    QListWidget* File1 = nullptr;
-    QLabel* lblInputFileN = nullptr;
-    QLineEdit* txtInput = nullptr;
-    QPushButton* cmdConfirm = nullptr;
-    QPushButton* cmdCancel = nullptr;
-    QLabel* imgLoad = nullptr;
-    QLabel* imgSave = nullptr;
-    QLabel* imgEdit = nullptr;
+    QLabel* m_headingLabel = nullptr;
+    QListWidget* m_fileList = nullptr;
+    QLabel* m_nameLabel = nullptr;
+    QLineEdit* m_nameBox = nullptr;
+    QPushButton* m_confirmButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
+    QLabel* m_loadPicture = nullptr;
+    QLabel* m_savePicture = nullptr;
+    QLabel* m_editPicture = nullptr;
 
     /// The foreground code that was current when the window loaded.
-    qint32 lPrevWho = 0;
+    qint32 m_previousFront = 0;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -57,11 +57,11 @@ private:
     /// In the save and edit modes only one file counts: a list choice and a typed name exclude each other.
     bool singleFileMode() const;
     void deselectCurrent();
-    void LoadFontSetting();
+    void applyFontChoice();
     /// Hands the front back and goes.
     void unload();
 
-    WindowContext& m_ctx;
+    WindowContext& m_context;
     DataFileChoice::Mode m_mode = DataFileChoice::Mode::Load;
     bool m_unloaded = false;
 };

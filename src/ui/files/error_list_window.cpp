@@ -14,28 +14,28 @@
 ErrorListWindow::ErrorListWindow(WindowRequests& requests, QWidget* parent) : QDialog(parent), m_requests(requests)
 {
     setWindowTitle(QStringLiteral("Error found"));
-    Image1 = new QLabel(this);
-    Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxCritical).pixmap(32, 32));
-    lstErrorMsg = new QListWidget(this);
-    lstErrorMsg->setMinimumSize(320, 160);
-    cmdOk = new QPushButton(QStringLiteral("OK"), this);
-    cmdOk->setDefault(true);
-    connect(cmdOk, &QPushButton::clicked, this, &ErrorListWindow::cmdOk_Click);
+    m_picture = new QLabel(this);
+    m_picture->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxCritical).pixmap(32, 32));
+    m_errorList = new QListWidget(this);
+    m_errorList->setMinimumSize(320, 160);
+    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton->setDefault(true);
+    connect(m_okButton, &QPushButton::clicked, this, &ErrorListWindow::onOkClicked);
 
     auto* row = new QHBoxLayout;
-    row->addWidget(Image1, 0, Qt::AlignTop);
-    row->addWidget(lstErrorMsg, 1);
+    row->addWidget(m_picture, 0, Qt::AlignTop);
+    row->addWidget(m_errorList, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
-    layout->addWidget(cmdOk, 0, Qt::AlignHCenter);
+    layout->addWidget(m_okButton, 0, Qt::AlignHCenter);
 }
 
 void ErrorListWindow::addError(const QString& line)
 {
-    lstErrorMsg->addItem(line);
+    m_errorList->addItem(line);
 }
 
-void ErrorListWindow::cmdOk_Click()
+void ErrorListWindow::onOkClicked()
 {
     hide();
     m_requests.errorListClosed();
@@ -43,5 +43,5 @@ void ErrorListWindow::cmdOk_Click()
 
 void ErrorListWindow::reject()
 {
-    cmdOk_Click();
+    onOkClicked();
 }

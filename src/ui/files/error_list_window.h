@@ -18,11 +18,11 @@ public:
     explicit ErrorListWindow(WindowRequests& requests, QWidget* parent = nullptr);
 
     void addError(const QString& line);
-    void cmdOk_Click();
+    void onOkClicked();
 
-    QListWidget* lstErrorMsg = nullptr;
-    QLabel* Image1 = nullptr;
-    QPushButton* cmdOk = nullptr;
+    QListWidget* m_errorList = nullptr;
+    QLabel* m_picture = nullptr;
+    QPushButton* m_okButton = nullptr;
 
 protected:
     void reject() override;

@@ -21,56 +21,56 @@
 #include "ui/common/window_requests.h"
 
 OverwriteQuestionWindow::OverwriteQuestionWindow(WindowContext& context, QWidget* parent)
-    : QDialog(parent), m_ctx(context)
+    : QDialog(parent), m_context(context)
 {
-    DeactivationHook::install(this, &OverwriteQuestionWindow::Form_Deactivate);
+    DeactivationHook::install(this, &OverwriteQuestionWindow::onDeactivated);
     setWindowTitle(QStringLiteral("Warning Message"));
 
-    imgWarningMessage = new QLabel(this);
-    imgWarningMessage->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
-    Label1 = new QLabel(QStringLiteral("File already exists, overwrite ?"), this);
-    cmdYes = new QPushButton(QStringLiteral("Yes"), this);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setDefault(true);
-    connect(cmdYes, &QPushButton::clicked, this, &OverwriteQuestionWindow::cmdYes_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &OverwriteQuestionWindow::cmdCancel_Click);
+    m_warningPicture = new QLabel(this);
+    m_warningPicture->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
+    m_questionLabel = new QLabel(QStringLiteral("File already exists, overwrite ?"), this);
+    m_yesButton = new QPushButton(QStringLiteral("Yes"), this);
+    m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancelButton->setDefault(true);
+    connect(m_yesButton, &QPushButton::clicked, this, &OverwriteQuestionWindow::onYesClicked);
+    connect(m_cancelButton, &QPushButton::clicked, this, &OverwriteQuestionWindow::onCancelClicked);
 
     auto* row = new QHBoxLayout;
-    row->addWidget(imgWarningMessage, 0, Qt::AlignTop);
-    row->addWidget(Label1, 1);
+    row->addWidget(m_warningPicture, 0, Qt::AlignTop);
+    row->addWidget(m_questionLabel, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdYes);
-    buttons->addWidget(cmdCancel);
+    buttons->addWidget(m_yesButton);
+    buttons->addWidget(m_cancelButton);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addLayout(buttons);
 
-    m_ctx.dialogs.registerForegroundDialog(kWhoOverwrite, this);
+    m_context.dialogs.registerForegroundDialog(kWhoOverwrite, this);
 }
 
 OverwriteQuestionWindow::~OverwriteQuestionWindow() = default;
 
-void OverwriteQuestionWindow::FileAlreadyExist(const QString& WhereDoYouComeFrom_, const QString& fFileName_)
+void OverwriteQuestionWindow::askOverwrite(const QString& saver, const QString& fileName)
 {
-    FrontOrder& front = m_ctx.front;
-    front.rememberPrevious(m_ctx.overwritePrevWho);
+    FrontOrder& front = m_context.front;
+    front.rememberPrevious(m_context.overwritePreviousFront);
     front.claim(kWhoOverwrite);
-    m_ctx.services.windows.setTopmost(this);
+    m_context.services.windows.setTopmost(this);
     show();
-    WhereDoYouComeFrom = WhereDoYouComeFrom_;
-    fFileName = fFileName_;
-    m_ctx.services.windows.beep();
+    m_saver = saver;
+    m_fileName = fileName;
+    m_context.services.windows.beep();
 }
 
-void OverwriteQuestionWindow::cmdYes_Click()
+void OverwriteQuestionWindow::onYesClicked()
 {
-    m_ctx.listFiles.overwrite(WhereDoYouComeFrom, fFileName);
+    m_context.listFiles.overwrite(m_saver, m_fileName);
     unload();
 }
 
-void OverwriteQuestionWindow::cmdCancel_Click()
+void OverwriteQuestionWindow::onCancelClicked()
 {
     unload();
 }
@@ -80,12 +80,12 @@ void OverwriteQuestionWindow::unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
-    m_ctx.dialogs.handFrontBack(m_ctx.overwritePrevWho);
+    m_context.dialogs.handFrontBack(m_context.overwritePreviousFront);
     hide();
-    m_ctx.requests.overwriteQuestionClosed();
+    m_context.requests.overwriteQuestionClosed();
 }
 
-void OverwriteQuestionWindow::Form_Deactivate()
+void OverwriteQuestionWindow::onDeactivated()
 {
     if (m_unloaded)
         return;
@@ -93,7 +93,7 @@ void OverwriteQuestionWindow::Form_Deactivate()
         unload();
         return;
     }
-    m_ctx.dialogs.reclaimFront(this, kWhoOverwrite);
+    m_context.dialogs.reclaimFront(this, kWhoOverwrite);
 }
 
 void OverwriteQuestionWindow::closeEvent(QCloseEvent* event)

@@ -18,22 +18,22 @@ public:
     explicit OverwriteQuestionWindow(WindowContext& context, QWidget* parent = nullptr);
     ~OverwriteQuestionWindow() override;
 
-    /// Shows the question on top, modeless, for the saver `WhereDoYouComeFrom` ("AlarmSet", "Wallpaper") and
-    /// the file `fFileName` of the program folder; returns at once.
-    void FileAlreadyExist(const QString& WhereDoYouComeFrom, const QString& fFileName);
+    /// Shows the question on top, modeless, for the saver `m_saver` ("AlarmSet", "Wallpaper") and
+    /// the file `m_fileName` of the program folder; returns at once.
+    void askOverwrite(const QString& saver, const QString& fileName);
 
-    void cmdYes_Click();
-    void cmdCancel_Click();
+    void onYesClicked();
+    void onCancelClicked();
     /// The window lost the front.
-    void Form_Deactivate();
+    void onDeactivated();
 
-    QString WhereDoYouComeFrom;
-    QString fFileName;
+    QString m_saver;
+    QString m_fileName;
 
-    QLabel* imgWarningMessage = nullptr;
-    QLabel* Label1 = nullptr;
-    QPushButton* cmdYes = nullptr;
-    QPushButton* cmdCancel = nullptr;
+    QLabel* m_warningPicture = nullptr;
+    QLabel* m_questionLabel = nullptr;
+    QPushButton* m_yesButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -43,6 +43,6 @@ private:
     /// Hands the front back and goes.
     void unload();
 
-    WindowContext& m_ctx;
+    WindowContext& m_context;
     bool m_unloaded = false;
 };

@@ -49,111 +49,112 @@ qint16 stateOf(const QCheckBox* box)
 }
 } // namespace
 
-SettingsWindow::SettingsWindow(WindowContext& context, QWidget* parent) : QWidget(parent, Qt::Window), m_ctx(context)
+SettingsWindow::SettingsWindow(WindowContext& context, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_context(context)
 {
     setWindowTitle(QStringLiteral("Settings"));
 
-    Frame2 = new QGroupBox(this);
+    m_soundFrame = new QGroupBox(this);
     const QString soundOn = QStringLiteral("Sound on");
     const QString premier = QStringLiteral("Show error message if sound cannot be played");
     const QString autoLoad = QStringLiteral("Automatically load alarm events when Tindalo starts");
     const QString noSec = QStringLiteral("Don't compare with second");
-    chkSoundOn = bareBox(soundOn, Frame2);
-    chkSoundOn->setChecked(true);
-    lblSoundOn = new QLabel(soundOn, Frame2);
-    chkErrMsgPop = bareBox(premier, Frame2);
-    chkErrMsgPop->setChecked(true);
-    lblPremier = new QLabel(premier, Frame2);
-    chkAutoLoad = bareBox(autoLoad, Frame2);
-    lblAutoLoad = new QLabel(autoLoad, Frame2);
-    chkNoSec = bareBox(noSec, Frame2);
-    lblNoSec = new QLabel(noSec, Frame2);
-    auto* grid2 = new QGridLayout(Frame2);
+    m_soundOnCheck = bareBox(soundOn, m_soundFrame);
+    m_soundOnCheck->setChecked(true);
+    m_soundOnLabel = new QLabel(soundOn, m_soundFrame);
+    m_soundErrorsCheck = bareBox(premier, m_soundFrame);
+    m_soundErrorsCheck->setChecked(true);
+    m_soundErrorsLabel = new QLabel(premier, m_soundFrame);
+    m_autoLoadCheck = bareBox(autoLoad, m_soundFrame);
+    m_autoLoadLabel = new QLabel(autoLoad, m_soundFrame);
+    m_ignoreSecondsCheck = bareBox(noSec, m_soundFrame);
+    m_ignoreSecondsLabel = new QLabel(noSec, m_soundFrame);
+    auto* grid2 = new QGridLayout(m_soundFrame);
     grid2->setColumnStretch(1, 1);
-    addRow(grid2, chkSoundOn, lblSoundOn);
-    addRow(grid2, chkErrMsgPop, lblPremier);
-    addRow(grid2, chkAutoLoad, lblAutoLoad);
-    addRow(grid2, chkNoSec, lblNoSec);
+    addRow(grid2, m_soundOnCheck, m_soundOnLabel);
+    addRow(grid2, m_soundErrorsCheck, m_soundErrorsLabel);
+    addRow(grid2, m_autoLoadCheck, m_autoLoadLabel);
+    addRow(grid2, m_ignoreSecondsCheck, m_ignoreSecondsLabel);
 
-    Frame1 = new QGroupBox(QStringLiteral("Internal Speaker"), this);
+    m_speakerFrame = new QGroupBox(QStringLiteral("Internal Speaker"), this);
     const QString internalSpeaker = QStringLiteral("Use internal speaker instead of wave. (A necessary DLL file is "
                                                    "needed , refer to trouble shooting in help.)");
     const QString insteadMidi = QStringLiteral("When MCI is busy, use internal speaker instead of midi sound");
-    chkInternalSpeaker = bareBox(internalSpeaker, Frame1);
-    lblInternalSpeaker = new QLabel(internalSpeaker, Frame1);
-    chkISInsteadMidi = bareBox(insteadMidi, Frame1);
-    lblISpeakerInsteadMidi = new QLabel(insteadMidi, Frame1);
-    cmdPlayIS = new QPushButton(Frame1);
-    cmdPlayIS->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
-    cmdPlayIS->setAccessibleName(QStringLiteral("test internal speaker"));
-    cmdPlayIS->hide();
-    lblTest = new QLabel(QStringLiteral("test internal speaker"), Frame1);
-    lblTest->hide();
-    auto* grid1 = new QGridLayout(Frame1);
+    m_internalSpeakerCheck = bareBox(internalSpeaker, m_speakerFrame);
+    m_internalSpeakerLabel = new QLabel(internalSpeaker, m_speakerFrame);
+    m_speakerInsteadOfMidiCheck = bareBox(insteadMidi, m_speakerFrame);
+    m_speakerInsteadOfMidiLabel = new QLabel(insteadMidi, m_speakerFrame);
+    m_testSpeakerButton = new QPushButton(m_speakerFrame);
+    m_testSpeakerButton->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+    m_testSpeakerButton->setAccessibleName(QStringLiteral("test internal speaker"));
+    m_testSpeakerButton->hide();
+    m_testSpeakerLabel = new QLabel(QStringLiteral("test internal speaker"), m_speakerFrame);
+    m_testSpeakerLabel->hide();
+    auto* grid1 = new QGridLayout(m_speakerFrame);
     grid1->setColumnStretch(1, 1);
-    addRow(grid1, chkInternalSpeaker, lblInternalSpeaker);
-    addRow(grid1, chkISInsteadMidi, lblISpeakerInsteadMidi);
+    addRow(grid1, m_internalSpeakerCheck, m_internalSpeakerLabel);
+    addRow(grid1, m_speakerInsteadOfMidiCheck, m_speakerInsteadOfMidiLabel);
     auto* testRow = new QHBoxLayout;
-    testRow->addWidget(cmdPlayIS);
-    testRow->addWidget(lblTest);
+    testRow->addWidget(m_testSpeakerButton);
+    testRow->addWidget(m_testSpeakerLabel);
     testRow->addStretch();
     grid1->addLayout(testRow, grid1->rowCount(), 0, 1, 2);
 
-    Frame3 = new QGroupBox(QStringLiteral("Font (it will take effect when Tindalo starts next time)"), this);
-    optFont[1] = new QRadioButton(QStringLiteral("Use Arial font"), Frame3);
-    optFont[2] = new QRadioButton(QStringLiteral("Enlarge"), Frame3);
-    optFont[3] = new QRadioButton(QStringLiteral("Normal"), Frame3);
-    auto* fonts = new QHBoxLayout(Frame3);
+    m_fontFrame = new QGroupBox(QStringLiteral("Font (it will take effect when Tindalo starts next time)"), this);
+    m_fontOptions[1] = new QRadioButton(QStringLiteral("Use Arial font"), m_fontFrame);
+    m_fontOptions[2] = new QRadioButton(QStringLiteral("Enlarge"), m_fontFrame);
+    m_fontOptions[3] = new QRadioButton(QStringLiteral("Normal"), m_fontFrame);
+    auto* fonts = new QHBoxLayout(m_fontFrame);
     for (int i = 3; i >= 1; --i)
-        fonts->addWidget(optFont[std::size_t(i)]);
+        fonts->addWidget(m_fontOptions[std::size_t(i)]);
     fonts->addStretch();
 
-    fraLoadIxo = new QGroupBox(QStringLiteral("Load Me"), this);
-    cmdRun = new QPushButton(QStringLiteral("Run Tindalo when Windows starts"), fraLoadIxo);
-    cmdNoRun = new QPushButton(QStringLiteral("Don't run Tindalo when Windows starts"), fraLoadIxo);
-    lblLoadIxo = new QLabel(fraLoadIxo);
-    lblLoadIxo->setWordWrap(true);
-    auto* loadMe = new QVBoxLayout(fraLoadIxo);
-    loadMe->addWidget(cmdRun);
-    loadMe->addWidget(cmdNoRun);
-    loadMe->addWidget(lblLoadIxo);
+    m_loadAtLoginFrame = new QGroupBox(QStringLiteral("Load Me"), this);
+    m_runAtLoginButton = new QPushButton(QStringLiteral("Run Tindalo when Windows starts"), m_loadAtLoginFrame);
+    m_noRunAtLoginButton = new QPushButton(QStringLiteral("Don't run Tindalo when Windows starts"), m_loadAtLoginFrame);
+    m_loadAtLoginLabel = new QLabel(m_loadAtLoginFrame);
+    m_loadAtLoginLabel->setWordWrap(true);
+    auto* loadMe = new QVBoxLayout(m_loadAtLoginFrame);
+    loadMe->addWidget(m_runAtLoginButton);
+    loadMe->addWidget(m_noRunAtLoginButton);
+    loadMe->addWidget(m_loadAtLoginLabel);
     loadMe->addStretch();
-    fraLoadIxo->hide();
+    m_loadAtLoginFrame->hide();
 
-    cmdNext = new QPushButton(QStringLiteral(">"), this);
-    QFont arial = cmdNext->font();
+    m_nextPageButton = new QPushButton(QStringLiteral(">"), this);
+    QFont arial = m_nextPageButton->font();
     arial.setFamily(QStringLiteral("Arial"));
     arial.setStyleHint(QFont::SansSerif);
-    cmdNext->setFont(arial);
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    m_nextPageButton->setFont(arial);
+    m_closeButton = new QPushButton(QStringLiteral("Close"), this);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdNext);
+    buttons->addWidget(m_nextPageButton);
     buttons->addStretch();
-    buttons->addWidget(cmdClose);
+    buttons->addWidget(m_closeButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Frame2);
-    layout->addWidget(Frame1);
-    layout->addWidget(Frame3);
-    layout->addWidget(fraLoadIxo);
+    layout->addWidget(m_soundFrame);
+    layout->addWidget(m_speakerFrame);
+    layout->addWidget(m_fontFrame);
+    layout->addWidget(m_loadAtLoginFrame);
     layout->addLayout(buttons);
 
-    connect(chkSoundOn, &QCheckBox::toggled, this, &SettingsWindow::chkSoundOn_Click);
-    connect(chkErrMsgPop, &QCheckBox::toggled, this, &SettingsWindow::chkErrMsgPop_Click);
-    connect(chkAutoLoad, &QCheckBox::toggled, this, &SettingsWindow::chkAutoLoad_Click);
-    connect(chkNoSec, &QCheckBox::toggled, this, &SettingsWindow::chkNoSec_Click);
-    connect(chkInternalSpeaker, &QCheckBox::toggled, this, &SettingsWindow::chkInternalSpeaker_Click);
-    connect(chkISInsteadMidi, &QCheckBox::toggled, this, &SettingsWindow::chkISInsteadMidi_Click);
+    connect(m_soundOnCheck, &QCheckBox::toggled, this, &SettingsWindow::onSoundOnToggled);
+    connect(m_soundErrorsCheck, &QCheckBox::toggled, this, &SettingsWindow::onSoundErrorsToggled);
+    connect(m_autoLoadCheck, &QCheckBox::toggled, this, &SettingsWindow::onAutoLoadToggled);
+    connect(m_ignoreSecondsCheck, &QCheckBox::toggled, this, &SettingsWindow::onIgnoreSecondsToggled);
+    connect(m_internalSpeakerCheck, &QCheckBox::toggled, this, &SettingsWindow::onInternalSpeakerToggled);
+    connect(m_speakerInsteadOfMidiCheck, &QCheckBox::toggled, this, &SettingsWindow::onSpeakerInsteadOfMidiToggled);
     for (int i = 1; i <= 3; ++i)
-        connect(optFont[std::size_t(i)], &QRadioButton::toggled, this, [this, i](bool on) {
+        connect(m_fontOptions[std::size_t(i)], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
-                optFont_Click(i);
+                onFontChosen(i);
         });
-    connect(cmdPlayIS, &QPushButton::clicked, this, &SettingsWindow::cmdPlayIS_Click);
-    connect(cmdNext, &QPushButton::clicked, this, &SettingsWindow::cmdNext_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &SettingsWindow::cmdClose_Click);
-    connect(cmdRun, &QPushButton::clicked, this, &SettingsWindow::cmdRun_Click);
-    connect(cmdNoRun, &QPushButton::clicked, this, &SettingsWindow::cmdNoRun_Click);
+    connect(m_testSpeakerButton, &QPushButton::clicked, this, &SettingsWindow::onTestSpeakerClicked);
+    connect(m_nextPageButton, &QPushButton::clicked, this, &SettingsWindow::onNextPageClicked);
+    connect(m_closeButton, &QPushButton::clicked, this, &SettingsWindow::onCloseClicked);
+    connect(m_runAtLoginButton, &QPushButton::clicked, this, &SettingsWindow::onRunAtLoginClicked);
+    connect(m_noRunAtLoginButton, &QPushButton::clicked, this, &SettingsWindow::onNoRunAtLoginClicked);
 }
 
 SettingsWindow::~SettingsWindow() = default;
@@ -166,153 +167,143 @@ void SettingsWindow::setCheckState(QCheckBox* box, qint16 state)
 
 void SettingsWindow::showSoundChecks(qint16 soundOn, qint16 errMsgPop)
 {
-    setCheckState(chkSoundOn, soundOn);
-    setCheckState(chkErrMsgPop, errMsgPop);
+    setCheckState(m_soundOnCheck, soundOn);
+    setCheckState(m_soundErrorsCheck, errMsgPop);
 }
 
-void SettingsWindow::showFontChoice(qint16 iFontChoice)
+void SettingsWindow::showFontChoice(qint16 fontChoice)
 {
-    optFont[std::size_t(SettingsStore::fontOption(iFontChoice))]->setChecked(true);
+    m_fontOptions[std::size_t(SettingsStore::fontOption(fontChoice))]->setChecked(true);
 }
 
-void SettingsWindow::Form_Load()
+void SettingsWindow::load()
 {
-    SharedState& state = m_ctx.state;
-    chkSoundOn->setChecked(state.bSoundOn == kTrue);
-    chkErrMsgPop->setChecked(state.bErrMsgPop == kTrue);
-    showFontChoice(state.iFontChoice);
+    SharedState& state = m_context.state;
+    m_soundOnCheck->setChecked(state.soundOn == kTrue);
+    m_soundErrorsCheck->setChecked(state.showSoundErrors == kTrue);
+    showFontChoice(state.fontChoice);
 
     if (const std::optional<SettingChecks> stored = SettingsStore(state.settingsFile()).settingChecks()) {
-        showSoundChecks(stored->chkSoundOn, stored->chkErrMsgPop);
-        chkAutoLoad->setChecked(stored->chkAutoLoad);
-        chkNoSec->setChecked(stored->chkNoSec);
-        chkInternalSpeaker->setChecked(stored->chkInternalSpeaker);
-        chkISInsteadMidi->setChecked(stored->chkISInsteadMidi);
+        showSoundChecks(stored->soundOn, stored->showSoundErrors);
+        m_autoLoadCheck->setChecked(stored->autoLoad);
+        m_ignoreSecondsCheck->setChecked(stored->ignoreSeconds);
+        m_internalSpeakerCheck->setChecked(stored->useInternalSpeaker);
+        m_speakerInsteadOfMidiCheck->setChecked(stored->speakerInsteadOfMidi);
     }
-    LoadFontSetting();
+    applyFontChoice();
 }
 
 QList<QWidget*> SettingsWindow::captionedControls() const
 {
-    return {Frame1,
-            Frame2,
-            lblAutoLoad,
-            lblInternalSpeaker,
-            lblISpeakerInsteadMidi,
-            lblNoSec,
-            lblPremier,
-            lblSoundOn,
-            lblTest,
-            cmdClose,
-            Frame3,
-            optFont[1],
-            optFont[2],
-            optFont[3]};
+    return {
+        m_speakerFrame,       m_soundFrame,       m_autoLoadLabel,  m_internalSpeakerLabel, m_speakerInsteadOfMidiLabel,
+        m_ignoreSecondsLabel, m_soundErrorsLabel, m_soundOnLabel,   m_testSpeakerLabel,     m_closeButton,
+        m_fontFrame,          m_fontOptions[1],   m_fontOptions[2], m_fontOptions[3]};
 }
 
-void SettingsWindow::LoadFontSetting()
+void SettingsWindow::applyFontChoice()
 {
-    applyWindowFont(captionedControls(), SettingsStore(m_ctx.state.settingsFile()).fontChoice());
+    applyWindowFont(captionedControls(), SettingsStore(m_context.state.settingsFile()).fontChoice());
 }
 
-void SettingsWindow::testRule()
+void SettingsWindow::updateSpeakerTest()
 {
-    const bool show = chkInternalSpeaker->isChecked() && chkSoundOn->isChecked();
-    cmdPlayIS->setVisible(show);
-    lblTest->setVisible(show);
+    const bool show = m_internalSpeakerCheck->isChecked() && m_soundOnCheck->isChecked();
+    m_testSpeakerButton->setVisible(show);
+    m_testSpeakerLabel->setVisible(show);
 }
 
-void SettingsWindow::chkSoundOn_Click()
+void SettingsWindow::onSoundOnToggled()
 {
-    const bool on = chkSoundOn->isChecked();
-    m_ctx.state.bSoundOn = toFlag(on);
-    chkErrMsgPop->setEnabled(on);
-    testRule();
+    const bool on = m_soundOnCheck->isChecked();
+    m_context.state.soundOn = toFlag(on);
+    m_soundErrorsCheck->setEnabled(on);
+    updateSpeakerTest();
 }
 
-void SettingsWindow::chkErrMsgPop_Click()
+void SettingsWindow::onSoundErrorsToggled()
 {
-    m_ctx.state.bErrMsgPop = toFlag(chkErrMsgPop->isChecked());
+    m_context.state.showSoundErrors = toFlag(m_soundErrorsCheck->isChecked());
 }
 
-void SettingsWindow::chkNoSec_Click()
+void SettingsWindow::onIgnoreSecondsToggled()
 {
-    m_ctx.state.bNoSecond = toFlag(chkNoSec->isChecked());
-    m_ctx.requests.noSecondChanged();
+    m_context.state.ignoreSeconds = toFlag(m_ignoreSecondsCheck->isChecked());
+    m_context.requests.noSecondChanged();
 }
 
-void SettingsWindow::chkInternalSpeaker_Click()
+void SettingsWindow::onInternalSpeakerToggled()
 {
-    m_ctx.state.bUseInternalSpeaker = toFlag(chkInternalSpeaker->isChecked());
-    testRule();
+    m_context.state.useInternalSpeaker = toFlag(m_internalSpeakerCheck->isChecked());
+    updateSpeakerTest();
 }
 
-void SettingsWindow::chkISInsteadMidi_Click()
+void SettingsWindow::onSpeakerInsteadOfMidiToggled()
 {
-    m_ctx.state.bISInsteadMidi = toFlag(chkISInsteadMidi->isChecked());
+    m_context.state.speakerInsteadOfMidi = toFlag(m_speakerInsteadOfMidiCheck->isChecked());
 }
 
-void SettingsWindow::optFont_Click(int index)
+void SettingsWindow::onFontChosen(int index)
 {
-    m_ctx.state.iFontChoice = qint16(index);
+    m_context.state.fontChoice = qint16(index);
 }
 
-void SettingsWindow::cmdPlayIS_Click()
+void SettingsWindow::onTestSpeakerClicked()
 {
-    m_ctx.requests.PlaySound(QStringLiteral("once"), m_ctx.state.strSongPath);
+    m_context.requests.playSound(QStringLiteral("once"), m_context.state.alarmSoundPath);
 }
 
-void SettingsWindow::cmdNext_Click()
+void SettingsWindow::onNextPageClicked()
 {
-    const bool page1 = !Frame1->isHidden();
-    Frame1->setVisible(!page1);
-    Frame2->setVisible(!page1);
-    Frame3->setVisible(!page1);
-    fraLoadIxo->setVisible(page1);
+    const bool page1 = !m_speakerFrame->isHidden();
+    m_speakerFrame->setVisible(!page1);
+    m_soundFrame->setVisible(!page1);
+    m_fontFrame->setVisible(!page1);
+    m_loadAtLoginFrame->setVisible(page1);
 }
 
-void SettingsWindow::cmdClose_Click()
+void SettingsWindow::onCloseClicked()
 {
     close();
 }
 
-void SettingsWindow::itIsDone()
+void SettingsWindow::tellDone()
 {
-    lblLoadIxo->setText(lblLoadIxo->text() + kDone);
+    m_loadAtLoginLabel->setText(m_loadAtLoginLabel->text() + kDone);
 }
 
-void SettingsWindow::cmdRun_Click()
+void SettingsWindow::onRunAtLoginClicked()
 {
     QString error;
-    if (m_ctx.services.autostart.enable(&error))
-        itIsDone();
+    if (m_context.services.autostart.enable(&error))
+        tellDone();
     else
-        m_ctx.warnings.AnswerOk(QStringLiteral("Ixo could not be set to start at log-in: ") + error);
-    m_ctx.services.windows.beep();
+        m_context.warnings.warn(QStringLiteral("Ixo could not be set to start at log-in: ") + error);
+    m_context.services.windows.beep();
 }
 
-void SettingsWindow::cmdNoRun_Click()
+void SettingsWindow::onNoRunAtLoginClicked()
 {
     QString error;
-    if (m_ctx.services.autostart.disable(&error))
-        itIsDone();
+    if (m_context.services.autostart.disable(&error))
+        tellDone();
     else
-        m_ctx.warnings.AnswerOk(QStringLiteral("Ixo's start at log-in could not be removed: ") + error);
-    m_ctx.services.windows.beep();
+        m_context.warnings.warn(QStringLiteral("Ixo's start at log-in could not be removed: ") + error);
+    m_context.services.windows.beep();
 }
 
-void SettingsWindow::Form_Unload()
+void SettingsWindow::storeSettings()
 {
-    SharedState& state = m_ctx.state;
-    const SettingChecks checks{.chkSoundOn = stateOf(chkSoundOn),
-                               .chkErrMsgPop = stateOf(chkErrMsgPop),
-                               .chkAutoLoad = chkAutoLoad->isChecked(),
-                               .chkNoSec = chkNoSec->isChecked(),
-                               .chkInternalSpeaker = chkInternalSpeaker->isChecked(),
-                               .chkISInsteadMidi = chkISInsteadMidi->isChecked()};
+    SharedState& state = m_context.state;
+    const SettingChecks checks{.soundOn = stateOf(m_soundOnCheck),
+                               .showSoundErrors = stateOf(m_soundErrorsCheck),
+                               .autoLoad = m_autoLoadCheck->isChecked(),
+                               .ignoreSeconds = m_ignoreSecondsCheck->isChecked(),
+                               .useInternalSpeaker = m_internalSpeakerCheck->isChecked(),
+                               .speakerInsteadOfMidi = m_speakerInsteadOfMidiCheck->isChecked()};
     const SettingsStore store(state.settingsFile());
-    if (QString reason; !store.writeSettings(state.recIni, checks, state.iFontChoice, &reason))
-        m_ctx.warnings.AnswerOk(QStringLiteral("The settings could not be saved in ") + store.file().path() +
+    if (QString reason; !store.writeSettings(state.settingsRecord, checks, state.fontChoice, &reason))
+        m_context.warnings.warn(QStringLiteral("The settings could not be saved in ") + store.file().path() +
                                 QStringLiteral(": ") + reason);
 }
 
@@ -322,7 +313,7 @@ void SettingsWindow::closeEvent(QCloseEvent* event)
     if (m_unloaded)
         return;
     m_unloaded = true;
-    Form_Unload();
+    storeSettings();
     hide();
-    m_ctx.requests.settingsWindowClosed();
+    m_context.requests.settingsWindowClosed();
 }

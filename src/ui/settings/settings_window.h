@@ -26,68 +26,68 @@ public:
 
     /// Sets the boxes from the flags and the settings file (their change handling runs) and applies the font
     /// choice. Runs once, before the window is first shown.
-    void Form_Load();
+    void load();
     /// Sets `box` to the stored state `state`: 0 unchecked, 1 checked; other values leave it as it is.
     static void setCheckState(QCheckBox* box, qint16 state);
     /// Sets "Sound on" and "Show error message..." to the stored states (0 or 1; others leave a box).
-    void showSoundChecks(qint16 chkSoundOn, qint16 chkErrMsgPop);
-    /// Ticks the font option of `iFontChoice` (1 Arial, 2 Enlarge, else Normal).
-    void showFontChoice(qint16 iFontChoice);
+    void showSoundChecks(qint16 soundOn, qint16 showSoundErrors);
+    /// Ticks the font option of `fontChoice` (1 Arial, 2 Enlarge, else Normal).
+    void showFontChoice(qint16 fontChoice);
 
-    void chkSoundOn_Click();
-    void chkErrMsgPop_Click();
-    void chkAutoLoad_Click() {}
-    void chkNoSec_Click();
-    void chkInternalSpeaker_Click();
-    void chkISInsteadMidi_Click();
-    void optFont_Click(int index);
-    void cmdPlayIS_Click();
-    void cmdNext_Click();
-    void cmdClose_Click();
-    void cmdRun_Click();
-    void cmdNoRun_Click();
+    void onSoundOnToggled();
+    void onSoundErrorsToggled();
+    void onAutoLoadToggled() {}
+    void onIgnoreSecondsToggled();
+    void onInternalSpeakerToggled();
+    void onSpeakerInsteadOfMidiToggled();
+    void onFontChosen(int index);
+    void onTestSpeakerClicked();
+    void onNextPageClicked();
+    void onCloseClicked();
+    void onRunAtLoginClicked();
+    void onNoRunAtLoginClicked();
     /// The close request: writes the "[Setting]" and "[AllFont]" slots.
-    void Form_Unload();
+    void storeSettings();
 
     // Page 1
-    QGroupBox* Frame2 = nullptr;
-    QCheckBox* chkSoundOn = nullptr;
-    QLabel* lblSoundOn = nullptr;
-    QCheckBox* chkErrMsgPop = nullptr;
-    QLabel* lblPremier = nullptr;
-    QCheckBox* chkAutoLoad = nullptr;
-    QLabel* lblAutoLoad = nullptr;
-    QCheckBox* chkNoSec = nullptr;
-    QLabel* lblNoSec = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    QCheckBox* chkInternalSpeaker = nullptr;
-    QLabel* lblInternalSpeaker = nullptr;
-    QCheckBox* chkISInsteadMidi = nullptr;
-    QLabel* lblISpeakerInsteadMidi = nullptr;
-    QPushButton* cmdPlayIS = nullptr;
-    QLabel* lblTest = nullptr;
-    QGroupBox* Frame3 = nullptr;
-    /// optFont[1] "Use Arial font", optFont[2] "Enlarge", optFont[3] "Normal"; [0] is unused.
-    std::array<QRadioButton*, 4> optFont{};
+    QGroupBox* m_soundFrame = nullptr;
+    QCheckBox* m_soundOnCheck = nullptr;
+    QLabel* m_soundOnLabel = nullptr;
+    QCheckBox* m_soundErrorsCheck = nullptr;
+    QLabel* m_soundErrorsLabel = nullptr;
+    QCheckBox* m_autoLoadCheck = nullptr;
+    QLabel* m_autoLoadLabel = nullptr;
+    QCheckBox* m_ignoreSecondsCheck = nullptr;
+    QLabel* m_ignoreSecondsLabel = nullptr;
+    QGroupBox* m_speakerFrame = nullptr;
+    QCheckBox* m_internalSpeakerCheck = nullptr;
+    QLabel* m_internalSpeakerLabel = nullptr;
+    QCheckBox* m_speakerInsteadOfMidiCheck = nullptr;
+    QLabel* m_speakerInsteadOfMidiLabel = nullptr;
+    QPushButton* m_testSpeakerButton = nullptr;
+    QLabel* m_testSpeakerLabel = nullptr;
+    QGroupBox* m_fontFrame = nullptr;
+    /// m_fontOptions[1] "Use Arial font", m_fontOptions[2] "Enlarge", m_fontOptions[3] "Normal"; [0] is unused.
+    std::array<QRadioButton*, 4> m_fontOptions{};
     // Page 2
-    QGroupBox* fraLoadIxo = nullptr;
-    QPushButton* cmdRun = nullptr;
-    QPushButton* cmdNoRun = nullptr;
-    QLabel* lblLoadIxo = nullptr;
+    QGroupBox* m_loadAtLoginFrame = nullptr;
+    QPushButton* m_runAtLoginButton = nullptr;
+    QPushButton* m_noRunAtLoginButton = nullptr;
+    QLabel* m_loadAtLoginLabel = nullptr;
     // Both pages
-    QPushButton* cmdNext = nullptr;
-    QPushButton* cmdClose = nullptr;
+    QPushButton* m_nextPageButton = nullptr;
+    QPushButton* m_closeButton = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     /// The speaker test shows when both "Sound on" and the internal speaker box are checked.
-    void testRule();
-    void LoadFontSetting();
+    void updateSpeakerTest();
+    void applyFontChoice();
     QList<QWidget*> captionedControls() const;
-    void itIsDone();
+    void tellDone();
 
-    WindowContext& m_ctx;
+    WindowContext& m_context;
     bool m_unloaded = false;
 };

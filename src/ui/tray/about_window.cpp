@@ -18,12 +18,12 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent)
                                 .arg(QStringLiteral(IXO_VERSION)),
                             this);
     name->setAlignment(Qt::AlignCenter);
-    cmdOk = new QPushButton(QStringLiteral("OK"), this);
-    cmdOk->setDefault(true);
-    connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
+    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton->setDefault(true);
+    connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(picture, 0, Qt::AlignHCenter);
     layout->addWidget(name);
-    layout->addWidget(cmdOk, 0, Qt::AlignHCenter);
+    layout->addWidget(m_okButton, 0, Qt::AlignHCenter);
 }

@@ -14,5 +14,5 @@ class AboutWindow final : public QDialog
 public:
     explicit AboutWindow(QWidget* parent = nullptr);
 
-    QPushButton* cmdOk = nullptr;
+    QPushButton* m_okButton = nullptr;
 };

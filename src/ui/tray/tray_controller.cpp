@@ -21,36 +21,36 @@ constexpr int kTrayPollMs = 2000;
 constexpr int kDueWakeSlackMs = 5;
 } // namespace
 
-TrayController::TrayController(WindowContext& context) : m_ctx(context)
+TrayController::TrayController(WindowContext& context) : m_context(context)
 {
-    Timer1.setInterval(kTickMs);
-    Timer1.setTimerType(Qt::PreciseTimer);
-    connect(&Timer1, &QTimer::timeout, this, &TrayController::tick);
-    dueWake.setSingleShot(true);
-    dueWake.setTimerType(Qt::PreciseTimer);
-    connect(&dueWake, &QTimer::timeout, this, &TrayController::tick);
+    m_clockTimer.setInterval(kTickMs);
+    m_clockTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_clockTimer, &QTimer::timeout, this, &TrayController::tick);
+    m_dueWake.setSingleShot(true);
+    m_dueWake.setTimerType(Qt::PreciseTimer);
+    connect(&m_dueWake, &QTimer::timeout, this, &TrayController::tick);
     m_trayWait.setInterval(kTrayPollMs);
     connect(&m_trayWait, &QTimer::timeout, this, &TrayController::waitForTray);
     buildMenu();
-    m_ctx.state.clockWorkChanged = [this] { updateClockTimer(); };
+    m_context.state.clockWorkChanged = [this] { updateClockTimer(); };
 }
 
 TrayController::~TrayController()
 {
-    m_ctx.state.clockWorkChanged = nullptr;
+    m_context.state.clockWorkChanged = nullptr;
 }
 
 void TrayController::updateClockTimer()
 {
-    const SharedState& state = m_ctx.state;
-    m_holds.set(ClockHolds::Reason::Disabled, mDisable->isChecked());
-    m_holds.set(ClockHolds::Reason::Idle, state.bClockActive() != kTrue && state.bISRepeat() != kTrue);
+    const SharedState& state = m_context.state;
+    m_holds.set(ClockHolds::Reason::Disabled, m_disableAction->isChecked());
+    m_holds.set(ClockHolds::Reason::Idle, state.clockActive() != kTrue && state.speakerRepeat() != kTrue);
     if (m_holds.isFree()) {
-        if (!Timer1.isActive())
-            Timer1.start();
+        if (!m_clockTimer.isActive())
+            m_clockTimer.start();
     } else {
-        Timer1.stop();
-        dueWake.stop();
+        m_clockTimer.stop();
+        m_dueWake.stop();
     }
 }
 
@@ -59,8 +59,8 @@ void TrayController::tick()
     if (!onTick)
         return;
     const int untilDue = onTick();
-    if (Timer1.isActive() && untilDue >= 0 && untilDue < Timer1.interval())
-        dueWake.start(untilDue + kDueWakeSlackMs);
+    if (m_clockTimer.isActive() && untilDue >= 0 && untilDue < m_clockTimer.interval())
+        m_dueWake.start(untilDue + kDueWakeSlackMs);
 }
 
 void TrayController::holdClock()
@@ -77,45 +77,45 @@ void TrayController::releaseClock()
 
 void TrayController::buildMenu()
 {
-    mPopup.setTitle(QStringLiteral("Popup"));
+    m_menu.setTitle(QStringLiteral("Popup"));
     auto item = [this](const QString& caption, void (TrayController::*handler)()) {
-        QAction* action = mPopup.addAction(caption);
+        QAction* action = m_menu.addAction(caption);
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    mOpen = item(QStringLiteral(" About  "), &TrayController::mOpen_Click);
-    mPopup.addSeparator();
-    mAlarmSet = item(QStringLiteral(" Alarm Set  "), &TrayController::mAlarmSet_Click);
-    mSetting = item(QStringLiteral(" Settings  "), &TrayController::mSetting_Click);
-    mWallpaper = item(QStringLiteral(" Wallpaper  "), &TrayController::mWallpaper_Click);
-    mPopup.addSeparator();
-    mHelp = item(QStringLiteral(" Help  "), &TrayController::mHelp_Click);
-    mStop = item(QStringLiteral(" Stop  "), &TrayController::mStop_Click);
-    mPopup.addSeparator();
-    mDisable = item(QStringLiteral(" Disable  "), &TrayController::mDisable_Click);
-    mDisable->setCheckable(true);
-    mRemove = item(QStringLiteral(" Remove  "), &TrayController::mRemove_Click);
+    m_aboutAction = item(QStringLiteral(" About  "), &TrayController::onAboutTriggered);
+    m_menu.addSeparator();
+    m_alarmSetAction = item(QStringLiteral(" Alarm Set  "), &TrayController::onAlarmSetTriggered);
+    m_settingsAction = item(QStringLiteral(" Settings  "), &TrayController::onSettingsTriggered);
+    m_wallpaperAction = item(QStringLiteral(" Wallpaper  "), &TrayController::onWallpaperTriggered);
+    m_menu.addSeparator();
+    m_helpAction = item(QStringLiteral(" Help  "), &TrayController::onHelpTriggered);
+    m_stopAction = item(QStringLiteral(" Stop  "), &TrayController::onStopTriggered);
+    m_menu.addSeparator();
+    m_disableAction = item(QStringLiteral(" Disable  "), &TrayController::onDisableTriggered);
+    m_disableAction->setCheckable(true);
+    m_removeAction = item(QStringLiteral(" Remove  "), &TrayController::onRemoveTriggered);
 
     // While a sound error box is open the tray is not handled: its menu closes as soon as it opens.
-    connect(&mPopup, &QMenu::aboutToShow, this, [this] {
-        if (m_ctx.state.bTrayActive == kFalse)
-            QTimer::singleShot(0, &mPopup, &QMenu::close);
+    connect(&m_menu, &QMenu::aboutToShow, this, [this] {
+        if (m_context.state.trayActive == kFalse)
+            QTimer::singleShot(0, &m_menu, &QMenu::close);
     });
 }
 
-void TrayController::Form_Load(const QString& programFolder, const QString& sharedFolder)
+void TrayController::start(const QString& programFolder, const QString& sharedFolder)
 {
-    SharedState& state = m_ctx.state;
-    state.strAppPath = appPathFromFolder(programFolder);
-    state.strSharePath = sharedFolder.isEmpty() ? state.strAppPath : appPathFromFolder(sharedFolder);
-    fForm1Load(state, m_ctx.startup);
+    SharedState& state = m_context.state;
+    state.appPath = appPathFromFolder(programFolder);
+    state.sharePath = sharedFolder.isEmpty() ? state.appPath : appPathFromFolder(sharedFolder);
+    loadStartupSettings(state, m_context.startup);
 
-    TrayIcon& tray = m_ctx.services.tray;
+    TrayIcon& tray = m_context.services.tray;
     tray.onActivated = [this](TrayIcon::Activation activation) {
-        if (m_ctx.state.bTrayActive == kFalse)
+        if (m_context.state.trayActive == kFalse)
             return;
         if (activation == TrayIcon::Activation::Trigger)
-            mStop_Click();
+            onStopTriggered();
         // The context menu is shown by the tray itself; every other activation is ignored.
     };
     addTrayIcon();
@@ -125,9 +125,9 @@ void TrayController::Form_Load(const QString& programFolder, const QString& shar
 
 void TrayController::addTrayIcon()
 {
-    TrayIcon& tray = m_ctx.services.tray;
-    tray.add(mDisable->isChecked() ? TrayIcon::Picture::Disabled : TrayIcon::Picture::Normal, QStringLiteral("Ixo"),
-             &mPopup);
+    TrayIcon& tray = m_context.services.tray;
+    tray.add(m_disableAction->isChecked() ? TrayIcon::Picture::Disabled : TrayIcon::Picture::Normal,
+             QStringLiteral("Ixo"), &m_menu);
     if (!tray.isAvailable()) {
         // The panel may start after Ixo at log-in: keep looking for a while before standing in for it.
         m_trayWaited = 0;
@@ -137,69 +137,69 @@ void TrayController::addTrayIcon()
 
 void TrayController::waitForTray()
 {
-    TrayIcon& tray = m_ctx.services.tray;
+    TrayIcon& tray = m_context.services.tray;
     if (tray.isAvailable()) {
         m_trayWait.stop();
-        tray.add(mDisable->isChecked() ? TrayIcon::Picture::Disabled : TrayIcon::Picture::Normal, QStringLiteral("Ixo"),
-                 &mPopup);
-        m_ctx.requests.hideTrayFallback();
+        tray.add(m_disableAction->isChecked() ? TrayIcon::Picture::Disabled : TrayIcon::Picture::Normal,
+                 QStringLiteral("Ixo"), &m_menu);
+        m_context.requests.hideTrayFallback();
         return;
     }
     m_trayWaited += m_trayWait.interval();
     if (m_trayWaited >= m_trayWaitLimit)
-        m_ctx.requests.showTrayFallback();
+        m_context.requests.showTrayFallback();
 }
 
-void TrayController::mOpen_Click()
+void TrayController::onAboutTriggered()
 {
-    m_ctx.requests.showAboutWindow();
+    m_context.requests.showAboutWindow();
 }
 
-void TrayController::mAlarmSet_Click()
+void TrayController::onAlarmSetTriggered()
 {
-    m_ctx.state.bAlarmSetOpen = kTrue;
-    m_ctx.requests.showAlarmSetWindow();
+    m_context.state.alarmSetOpen = kTrue;
+    m_context.requests.showAlarmSetWindow();
 }
 
-void TrayController::mSetting_Click()
+void TrayController::onSettingsTriggered()
 {
-    m_ctx.requests.showSettingsWindow();
+    m_context.requests.showSettingsWindow();
 }
 
-void TrayController::mWallpaper_Click()
+void TrayController::onWallpaperTriggered()
 {
-    m_ctx.requests.showWallpaperWindow();
+    m_context.requests.showWallpaperWindow();
 }
 
-void TrayController::mHelp_Click()
+void TrayController::onHelpTriggered()
 {
-    const QString path = m_ctx.state.deliveredFile(QStringLiteral("help/achelp.html"));
+    const QString path = m_context.state.deliveredFile(QStringLiteral("help/achelp.html"));
     if (QFileInfo(path).isFile())
-        m_ctx.services.launcher.openFile(path);
+        m_context.services.launcher.openFile(path);
     else
-        m_ctx.warnings.AnswerOk(QStringLiteral("Help file not found"));
+        m_context.warnings.warn(QStringLiteral("Help file not found"));
 }
 
-void TrayController::mStop_Click()
+void TrayController::onStopTriggered()
 {
-    m_ctx.requests.StopSound();
+    m_context.requests.stopSound();
 }
 
-void TrayController::mDisable_Click()
+void TrayController::onDisableTriggered()
 {
     // The action toggles its own check mark when picked from the menu.
-    TrayIcon& tray = m_ctx.services.tray;
+    TrayIcon& tray = m_context.services.tray;
     updateClockTimer();
-    tray.modify(mDisable->isChecked() ? TrayIcon::Picture::Disabled : TrayIcon::Picture::Normal);
+    tray.modify(m_disableAction->isChecked() ? TrayIcon::Picture::Disabled : TrayIcon::Picture::Normal);
 }
 
-void TrayController::mRemove_Click()
+void TrayController::onRemoveTriggered()
 {
-    m_ctx.services.tray.remove();
-    Form_QueryUnload();
+    m_context.services.tray.remove();
+    quit();
 }
 
-void TrayController::Form_QueryUnload()
+void TrayController::quit()
 {
-    m_ctx.requests.endProgram();
+    m_context.requests.endProgram();
 }

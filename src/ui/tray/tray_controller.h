@@ -25,43 +25,43 @@ public:
 
     /// Start-up: the program folder, the start-up load, the tray icon. `sharedFolder` holds the delivered sounds
     /// and help page when they are not in the program folder (an installed Ixo); empty means the program folder.
-    void Form_Load(const QString& programFolder, const QString& sharedFolder = QString());
+    void start(const QString& programFolder, const QString& sharedFolder = QString());
 
     // Menu items, in menu order.
-    QMenu mPopup;
-    QAction* mOpen = nullptr;
-    QAction* mAlarmSet = nullptr;
-    QAction* mSetting = nullptr;
-    QAction* mWallpaper = nullptr;
-    QAction* mHelp = nullptr;
-    QAction* mStop = nullptr;
-    QAction* mDisable = nullptr;
-    QAction* mRemove = nullptr;
+    QMenu m_menu;
+    QAction* m_aboutAction = nullptr;
+    QAction* m_alarmSetAction = nullptr;
+    QAction* m_settingsAction = nullptr;
+    QAction* m_wallpaperAction = nullptr;
+    QAction* m_helpAction = nullptr;
+    QAction* m_stopAction = nullptr;
+    QAction* m_disableAction = nullptr;
+    QAction* m_removeAction = nullptr;
 
     /// The clock: ticks every 800 ms while the clock work is active or a speaker alarm repeats, unless the
     /// program is disabled or a sound error box holds it; otherwise it is stopped, so an idle Ixo sleeps.
-    QTimer Timer1;
+    QTimer m_clockTimer;
     /// What a tick does; the alarm engine sets it. It returns the milliseconds until the next event is due
     /// (-1: none known), so that an event due before the next beat is fired on its second by one extra tick.
     std::function<int()> onTick;
     /// The extra tick on the second of an event due before the next beat.
-    QTimer dueWake;
+    QTimer m_dueWake;
 
-    void mOpen_Click();
-    void mAlarmSet_Click();
-    void mSetting_Click();
-    void mWallpaper_Click();
-    void mHelp_Click();
-    void mStop_Click();
-    void mDisable_Click();
-    void mRemove_Click();
+    void onAboutTriggered();
+    void onAlarmSetTriggered();
+    void onSettingsTriggered();
+    void onWallpaperTriggered();
+    void onHelpTriggered();
+    void onStopTriggered();
+    void onDisableTriggered();
+    void onRemoveTriggered();
 
     /// A sound error box holds the clock while it is open, and gives back its hold when closed.
     void holdClock();
     void releaseClock();
 
     /// A close request of the main window (log-out, SIGTERM): the program ends at once.
-    void Form_QueryUnload();
+    void quit();
 
     /// How long to wait for a notification area before showing the menu in a window of its own.
     void setTrayWaitLimit(int milliseconds) { m_trayWaitLimit = milliseconds; }
@@ -70,13 +70,13 @@ private:
     void buildMenu();
     void addTrayIcon();
     void waitForTray();
-    /// Brings the Disable and idle holds up to date, then starts Timer1 when nothing holds the clock and stops it
+    /// Brings the Disable and idle holds up to date, then starts m_clockTimer when nothing holds the clock and stops it
     /// otherwise; a running timer keeps its beat.
     void updateClockTimer();
     /// One tick of the clock, from the beat or from the wake on an event's second.
     void tick();
 
-    WindowContext& m_ctx;
+    WindowContext& m_context;
     QTimer m_trayWait;
     int m_trayWaitLimit = 60000;
     int m_trayWaited = 0;

@@ -49,7 +49,7 @@ QPushButton* pictureButton(QWidget* parent, QStyle::StandardPixmap picture, cons
 } // namespace
 
 WallpaperWindow::WallpaperWindow(WindowContext& context, QWidget* parent)
-    : QWidget(parent), m_ctx(context), m_form(context.wallpaperForm), m_logic(context.wallpaper)
+    : QWidget(parent), m_context(context), m_windowState(context.wallpaperWindowState), m_logic(context.wallpaper)
 {
     buildControls();
     m_logic.changed = [self = QPointer<WallpaperWindow>(this)] {
@@ -64,126 +64,126 @@ void WallpaperWindow::buildControls()
 {
     setWindowTitle(QStringLiteral("Tindalo Alarm Clock - Change Wallpaper"));
 
-    Label3 = new QLabel(QStringLiteral("Wallpaper list :"), this);
-    lstShow = new QListWidget(this);
-    lstShow->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    cbPaper = new QComboBox(this);
-    cbPaper->setPlaceholderText(QStringLiteral("Search"));
-    cbPaper->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    cbPaper->setMinimumContentsLength(16);
-    imgShow = new QLabel(this);
-    imgShow->setFixedSize(kPreviewWidth, kPreviewHeight);
-    imgShow->setAlignment(Qt::AlignCenter);
-    imgShow->setFrameShape(QFrame::StyledPanel);
-    cmdAdd = new QPushButton(QStringLiteral("Add"), this);
-    cmdDelete = pictureButton(this, QStyle::SP_TrashIcon, QStringLiteral("Delete the selected pictures"));
-    cmdDeleteAll = pictureButton(this, QStyle::SP_DialogResetButton, QStringLiteral("Delete all pictures"));
-    CmdSaveToFile = pictureButton(this, QStyle::SP_DialogSaveButton, QStringLiteral("Save the list"));
-    cmdLoad = pictureButton(this, QStyle::SP_DialogOpenButton, QStringLiteral("Load the saved list"));
+    m_listLabel = new QLabel(QStringLiteral("Wallpaper list :"), this);
+    m_pictureList = new QListWidget(this);
+    m_pictureList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_pictureBox = new QComboBox(this);
+    m_pictureBox->setPlaceholderText(QStringLiteral("Search"));
+    m_pictureBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_pictureBox->setMinimumContentsLength(16);
+    m_preview = new QLabel(this);
+    m_preview->setFixedSize(kPreviewWidth, kPreviewHeight);
+    m_preview->setAlignment(Qt::AlignCenter);
+    m_preview->setFrameShape(QFrame::StyledPanel);
+    m_addButton = new QPushButton(QStringLiteral("Add"), this);
+    m_deleteButton = pictureButton(this, QStyle::SP_TrashIcon, QStringLiteral("Delete the selected pictures"));
+    m_deleteAllButton = pictureButton(this, QStyle::SP_DialogResetButton, QStringLiteral("Delete all pictures"));
+    m_saveListButton = pictureButton(this, QStyle::SP_DialogSaveButton, QStringLiteral("Save the list"));
+    m_loadButton = pictureButton(this, QStyle::SP_DialogOpenButton, QStringLiteral("Load the saved list"));
 
-    chkChange = new QCheckBox(this);
-    chkChange->setEnabled(false);
-    chkChange->setAccessibleName(QStringLiteral("Change in every"));
-    Label1 = new QLabel(QStringLiteral("Change in every "), this);
-    cbChange = new QComboBox(this);
-    cbChange->setPlaceholderText(QStringLiteral("min / hr"));
-    cbChange->addItems(WallpaperLogic::kIntervals);
-    cbChange->setCurrentIndex(-1);
-    optOption1 = new QRadioButton(this);
-    optOption1->setAccessibleName(QStringLiteral("priority"));
-    Label4 = new QLabel(QStringLiteral("priority"), this);
-    optOption2 = new QRadioButton(this);
-    optOption2->setAccessibleName(QStringLiteral("random"));
-    Label5 = new QLabel(QStringLiteral("random"), this);
+    m_changeCheck = new QCheckBox(this);
+    m_changeCheck->setEnabled(false);
+    m_changeCheck->setAccessibleName(QStringLiteral("Change in every"));
+    m_changeLabel = new QLabel(QStringLiteral("Change in every "), this);
+    m_intervalBox = new QComboBox(this);
+    m_intervalBox->setPlaceholderText(QStringLiteral("min / hr"));
+    m_intervalBox->addItems(WallpaperLogic::kIntervals);
+    m_intervalBox->setCurrentIndex(-1);
+    m_priorityOption = new QRadioButton(this);
+    m_priorityOption->setAccessibleName(QStringLiteral("priority"));
+    m_priorityLabel = new QLabel(QStringLiteral("priority"), this);
+    m_randomOption = new QRadioButton(this);
+    m_randomOption->setAccessibleName(QStringLiteral("random"));
+    m_randomLabel = new QLabel(QStringLiteral("random"), this);
     auto* options = new QButtonGroup(this);
-    options->addButton(optOption1, 1);
-    options->addButton(optOption2, 2);
-    chkKeepSet = new QCheckBox(this);
-    chkKeepSet->setAccessibleName(QStringLiteral("Save above setting"));
-    Label2 = new QLabel(QStringLiteral("Save above setting"), this);
-    cmdChangeWall = new QPushButton(QStringLiteral("Change Now"), this);
-    cmdClearWall = new QPushButton(QStringLiteral("Clear Wallpaper"), this);
-    cmdMinimize = pictureButton(this, QStyle::SP_TitleBarMinButton, QStringLiteral("Minimize"));
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
-    imgInvPic = new QLabel(this);
-    imgInvPic->setVisible(false);
-    Image1 = new QLabel(this);
-    Image1->setPixmap(style()->standardIcon(QStyle::SP_DesktopIcon).pixmap(48, 48));
+    options->addButton(m_priorityOption, 1);
+    options->addButton(m_randomOption, 2);
+    m_keepSettingsCheck = new QCheckBox(this);
+    m_keepSettingsCheck->setAccessibleName(QStringLiteral("Save above setting"));
+    m_keepSettingsLabel = new QLabel(QStringLiteral("Save above setting"), this);
+    m_changeNowButton = new QPushButton(QStringLiteral("Change Now"), this);
+    m_clearWallpaperButton = new QPushButton(QStringLiteral("Clear Wallpaper"), this);
+    m_minimizeButton = pictureButton(this, QStyle::SP_TitleBarMinButton, QStringLiteral("Minimize"));
+    m_closeButton = new QPushButton(QStringLiteral("Close"), this);
+    m_hiddenPicture = new QLabel(this);
+    m_hiddenPicture->setVisible(false);
+    m_picture = new QLabel(this);
+    m_picture->setPixmap(style()->standardIcon(QStyle::SP_DesktopIcon).pixmap(48, 48));
 
     // A click on a label beside a check box or option button acts on it.
-    for (QLabel* label : {Label1, Label2, Label4, Label5})
+    for (QLabel* label : {m_changeLabel, m_keepSettingsLabel, m_priorityLabel, m_randomLabel})
         label->installEventFilter(this);
-    Label1->setBuddy(chkChange);
-    Label2->setBuddy(chkKeepSet);
-    Label4->setBuddy(optOption1);
-    Label5->setBuddy(optOption2);
+    m_changeLabel->setBuddy(m_changeCheck);
+    m_keepSettingsLabel->setBuddy(m_keepSettingsCheck);
+    m_priorityLabel->setBuddy(m_priorityOption);
+    m_randomLabel->setBuddy(m_randomOption);
 
-    connect(cbPaper, &QComboBox::activated, this, &WallpaperWindow::cbPaper_Click);
-    connect(lstShow, &QListWidget::itemClicked, this, &WallpaperWindow::lstShow_Click);
-    connect(lstShow, &QListWidget::itemActivated, this, &WallpaperWindow::lstShow_Click);
-    connect(cmdAdd, &QPushButton::clicked, this, &WallpaperWindow::cmdAdd_Click);
-    connect(cmdDelete, &QPushButton::clicked, this, &WallpaperWindow::cmdDelete_Click);
-    connect(cmdDeleteAll, &QPushButton::clicked, this, &WallpaperWindow::cmdDeleteAll_Click);
-    connect(CmdSaveToFile, &QPushButton::clicked, this, &WallpaperWindow::CmdSaveToFile_Click);
-    connect(cmdLoad, &QPushButton::clicked, this, &WallpaperWindow::cmdLoad_Click);
+    connect(m_pictureBox, &QComboBox::activated, this, &WallpaperWindow::onPictureChosen);
+    connect(m_pictureList, &QListWidget::itemClicked, this, &WallpaperWindow::onListClicked);
+    connect(m_pictureList, &QListWidget::itemActivated, this, &WallpaperWindow::onListClicked);
+    connect(m_addButton, &QPushButton::clicked, this, &WallpaperWindow::onAddClicked);
+    connect(m_deleteButton, &QPushButton::clicked, this, &WallpaperWindow::onDeleteClicked);
+    connect(m_deleteAllButton, &QPushButton::clicked, this, &WallpaperWindow::onDeleteAllClicked);
+    connect(m_saveListButton, &QPushButton::clicked, this, &WallpaperWindow::onSaveListClicked);
+    connect(m_loadButton, &QPushButton::clicked, this, &WallpaperWindow::onLoadClicked);
     // A change of a box by the program or the user runs the logic's handler; the logic's own changes are shown
     // with the signals blocked.
-    connect(chkChange, &QCheckBox::toggled, this, [this](bool on) { m_logic.setChangeTicked(on); });
-    connect(cbChange, &QComboBox::currentTextChanged, this,
+    connect(m_changeCheck, &QCheckBox::toggled, this, [this](bool on) { m_logic.setChangeTicked(on); });
+    connect(m_intervalBox, &QComboBox::currentTextChanged, this,
             [this](const QString& text) { m_logic.setIntervalText(text); });
-    connect(cbChange, &QComboBox::activated, this, &WallpaperWindow::cbChange_Click);
-    connect(optOption1, &QRadioButton::toggled, this, [this](bool on) {
+    connect(m_intervalBox, &QComboBox::activated, this, &WallpaperWindow::onIntervalChosen);
+    connect(m_priorityOption, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             m_logic.chooseOption(1);
     });
-    connect(optOption2, &QRadioButton::toggled, this, [this](bool on) {
+    connect(m_randomOption, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             m_logic.chooseOption(2);
     });
-    connect(chkKeepSet, &QCheckBox::toggled, this, [this](bool on) { m_logic.setKeepSet(on); });
-    connect(cmdChangeWall, &QPushButton::clicked, this, &WallpaperWindow::cmdChangeWall_Click);
-    connect(cmdClearWall, &QPushButton::clicked, this, &WallpaperWindow::cmdClearWall_Click);
-    connect(cmdMinimize, &QPushButton::clicked, this, &WallpaperWindow::cmdMinimize_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &WallpaperWindow::cmdClose_Click);
+    connect(m_keepSettingsCheck, &QCheckBox::toggled, this, [this](bool on) { m_logic.setKeepSet(on); });
+    connect(m_changeNowButton, &QPushButton::clicked, this, &WallpaperWindow::onChangeNowClicked);
+    connect(m_clearWallpaperButton, &QPushButton::clicked, this, &WallpaperWindow::onClearWallpaperClicked);
+    connect(m_minimizeButton, &QPushButton::clicked, this, &WallpaperWindow::onMinimizeClicked);
+    connect(m_closeButton, &QPushButton::clicked, this, &WallpaperWindow::onCloseClicked);
 
     auto* listButtons = new QHBoxLayout;
-    for (QPushButton* button : {cmdDelete, cmdDeleteAll, CmdSaveToFile, cmdLoad})
+    for (QPushButton* button : {m_deleteButton, m_deleteAllButton, m_saveListButton, m_loadButton})
         listButtons->addWidget(button);
     listButtons->addStretch();
     auto* listColumn = new QVBoxLayout;
-    listColumn->addWidget(Label3);
-    listColumn->addWidget(lstShow, 1);
+    listColumn->addWidget(m_listLabel);
+    listColumn->addWidget(m_pictureList, 1);
     listColumn->addLayout(listButtons);
 
     auto* pickColumn = new QVBoxLayout;
-    pickColumn->addWidget(cbPaper);
-    pickColumn->addWidget(imgShow, 0, Qt::AlignHCenter);
-    pickColumn->addWidget(cmdAdd);
+    pickColumn->addWidget(m_pictureBox);
+    pickColumn->addWidget(m_preview, 0, Qt::AlignHCenter);
+    pickColumn->addWidget(m_addButton);
     pickColumn->addStretch();
 
     auto* settings = new QGridLayout;
-    settings->addWidget(chkChange, 0, 0);
-    settings->addWidget(Label1, 0, 1);
-    settings->addWidget(cbChange, 0, 2);
+    settings->addWidget(m_changeCheck, 0, 0);
+    settings->addWidget(m_changeLabel, 0, 1);
+    settings->addWidget(m_intervalBox, 0, 2);
     auto* order = new QHBoxLayout;
-    order->addWidget(optOption1);
-    order->addWidget(Label4);
+    order->addWidget(m_priorityOption);
+    order->addWidget(m_priorityLabel);
     order->addSpacing(12);
-    order->addWidget(optOption2);
-    order->addWidget(Label5);
+    order->addWidget(m_randomOption);
+    order->addWidget(m_randomLabel);
     order->addStretch();
     settings->addLayout(order, 1, 1, 1, 2);
-    settings->addWidget(chkKeepSet, 2, 0);
-    settings->addWidget(Label2, 2, 1, 1, 2);
+    settings->addWidget(m_keepSettingsCheck, 2, 0);
+    settings->addWidget(m_keepSettingsLabel, 2, 1, 1, 2);
     settings->setColumnStretch(3, 1);
 
     auto* actions = new QHBoxLayout;
-    actions->addWidget(Image1);
-    actions->addWidget(cmdChangeWall);
-    actions->addWidget(cmdClearWall);
+    actions->addWidget(m_picture);
+    actions->addWidget(m_changeNowButton);
+    actions->addWidget(m_clearWallpaperButton);
     actions->addStretch();
-    actions->addWidget(cmdMinimize);
-    actions->addWidget(cmdClose);
+    actions->addWidget(m_minimizeButton);
+    actions->addWidget(m_closeButton);
 
     auto* top = new QHBoxLayout;
     top->addLayout(listColumn, 1);
@@ -192,89 +192,90 @@ void WallpaperWindow::buildControls()
     layout->addLayout(top, 1);
     layout->addLayout(settings);
     layout->addLayout(actions);
-    layout->addWidget(imgInvPic);
+    layout->addWidget(m_hiddenPicture);
 }
 
 bool WallpaperWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonRelease) {
-        if (watched == Label1 && chkChange->isEnabled())
-            chkChange->toggle();
-        else if (watched == Label2)
-            chkKeepSet->toggle();
-        else if (watched == Label4)
-            optOption1->setChecked(true);
-        else if (watched == Label5)
-            optOption2->setChecked(true);
+        if (watched == m_changeLabel && m_changeCheck->isEnabled())
+            m_changeCheck->toggle();
+        else if (watched == m_keepSettingsLabel)
+            m_keepSettingsCheck->toggle();
+        else if (watched == m_priorityLabel)
+            m_priorityOption->setChecked(true);
+        else if (watched == m_randomLabel)
+            m_randomOption->setChecked(true);
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void WallpaperWindow::Form_Load()
+void WallpaperWindow::load()
 {
     // A kept position is taken only while a screen still shows it.
-    const QPoint kept(m_form.lWinLeft, m_form.lWinTop);
+    const QPoint kept(m_windowState.windowLeft, m_windowState.windowTop);
     if (m_logic.hasPosition() && QGuiApplication::screenAt(kept + QPoint(20, 20)))
         move(kept);
-    m_form.lWinLeft = x();
-    m_form.lWinTop = y();
+    m_windowState.windowLeft = x();
+    m_windowState.windowTop = y();
     showState();
-    LoadFontSetting();
+    applyFontChoice();
 }
 
-void WallpaperWindow::LoadFontSetting()
+void WallpaperWindow::applyFontChoice()
 {
-    applyWindowFont({Label1, Label2, Label3, Label4, Label5, lstShow, cmdAdd, cmdChangeWall, cmdClearWall, cmdClose,
-                     cbChange, cbPaper},
-                    SettingsStore(m_ctx.state.settingsFile()).fontChoice());
+    applyWindowFont({m_changeLabel, m_keepSettingsLabel, m_listLabel, m_priorityLabel, m_randomLabel, m_pictureList,
+                     m_addButton, m_changeNowButton, m_clearWallpaperButton, m_closeButton, m_intervalBox,
+                     m_pictureBox},
+                    SettingsStore(m_context.state.settingsFile()).fontChoice());
 }
 
 void WallpaperWindow::showState()
 {
-    const QSignalBlocker blockChange(chkChange);
-    const QSignalBlocker blockInterval(cbChange);
-    const QSignalBlocker blockPictures(cbPaper);
-    const QSignalBlocker blockPriority(optOption1);
-    const QSignalBlocker blockRandom(optOption2);
-    const QSignalBlocker blockKeep(chkKeepSet);
+    const QSignalBlocker blockChange(m_changeCheck);
+    const QSignalBlocker blockInterval(m_intervalBox);
+    const QSignalBlocker blockPictures(m_pictureBox);
+    const QSignalBlocker blockPriority(m_priorityOption);
+    const QSignalBlocker blockRandom(m_randomOption);
+    const QSignalBlocker blockKeep(m_keepSettingsCheck);
     showList();
     QStringList offered;
-    for (int i = 0; i < cbPaper->count(); ++i)
-        offered.append(cbPaper->itemText(i));
+    for (int i = 0; i < m_pictureBox->count(); ++i)
+        offered.append(m_pictureBox->itemText(i));
     if (offered != m_logic.pictures()) {
-        cbPaper->clear();
-        cbPaper->addItems(m_logic.pictures());
-        cbPaper->setCurrentIndex(-1);
+        m_pictureBox->clear();
+        m_pictureBox->addItems(m_logic.pictures());
+        m_pictureBox->setCurrentIndex(-1);
     }
-    const int interval = cbChange->findText(m_logic.intervalText());
-    if (cbChange->currentIndex() != interval)
-        cbChange->setCurrentIndex(interval);
-    chkChange->setChecked(m_logic.changeTicked());
-    chkChange->setEnabled(m_logic.changeEnabled());
+    const int interval = m_intervalBox->findText(m_logic.intervalText());
+    if (m_intervalBox->currentIndex() != interval)
+        m_intervalBox->setCurrentIndex(interval);
+    m_changeCheck->setChecked(m_logic.changeTicked());
+    m_changeCheck->setEnabled(m_logic.changeEnabled());
     if (m_logic.option() == 1)
-        optOption1->setChecked(true);
+        m_priorityOption->setChecked(true);
     else if (m_logic.option() == 2)
-        optOption2->setChecked(true);
-    chkKeepSet->setChecked(m_logic.keepSet());
+        m_randomOption->setChecked(true);
+    m_keepSettingsCheck->setChecked(m_logic.keepSet());
 }
 
 void WallpaperWindow::showList()
 {
     const QStringList entries = m_logic.entries();
     QStringList shown;
-    for (int i = 0; i < lstShow->count(); ++i)
-        shown.append(lstShow->item(i)->text());
+    for (int i = 0; i < m_pictureList->count(); ++i)
+        shown.append(m_pictureList->item(i)->text());
     if (shown == entries)
         return;
     if (entries.size() > shown.size() && entries.mid(0, shown.size()) == shown) {
-        lstShow->addItems(entries.mid(shown.size())); // an Add: the selection stays
+        m_pictureList->addItems(entries.mid(shown.size())); // an Add: the selection stays
         return;
     }
-    const int row = lstShow->currentRow();
-    lstShow->clear();
-    lstShow->addItems(entries);
-    if (row >= 0 && row < lstShow->count())
-        lstShow->setCurrentRow(row, QItemSelectionModel::NoUpdate);
+    const int row = m_pictureList->currentRow();
+    m_pictureList->clear();
+    m_pictureList->addItems(entries);
+    if (row >= 0 && row < m_pictureList->count())
+        m_pictureList->setCurrentRow(row, QItemSelectionModel::NoUpdate);
 }
 
 void WallpaperWindow::showPreview(const QString& path)
@@ -283,123 +284,123 @@ void WallpaperWindow::showPreview(const QString& path)
     reader.setAutoTransform(true);
     const QImage picture = reader.read();
     if (picture.isNull()) {
-        imgShow->clear();
+        m_preview->clear();
         m_previewPath.clear();
-        m_ctx.warnings.AnswerOk(QFileInfo(path).fileName() + QStringLiteral(" cannot be read as a picture"));
+        m_context.warnings.warn(QFileInfo(path).fileName() + QStringLiteral(" cannot be read as a picture"));
         return;
     }
-    imgShow->setPixmap(
-        QPixmap::fromImage(picture.scaled(imgShow->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    m_preview->setPixmap(
+        QPixmap::fromImage(picture.scaled(m_preview->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
     m_previewPath = path;
 }
 
-void WallpaperWindow::cbPaper_Click()
+void WallpaperWindow::onPictureChosen()
 {
-    const int index = cbPaper->currentIndex();
+    const int index = m_pictureBox->currentIndex();
     if (index < 0)
         return;
-    m_form.strPicName = cbPaper->itemText(index);
-    const QString path = m_logic.changer().picturePath(m_form.strPicName);
+    m_windowState.pictureName = m_pictureBox->itemText(index);
+    const QString path = m_logic.changer().picturePath(m_windowState.pictureName);
     if (QFileInfo(path).isFile()) {
         showPreview(path);
         return;
     }
     m_logic.removePicture(index);
-    cbPaper->removeItem(index);
-    cbPaper->setCurrentIndex(-1);
-    m_form.strPicName.clear();
+    m_pictureBox->removeItem(index);
+    m_pictureBox->setCurrentIndex(-1);
+    m_windowState.pictureName.clear();
 }
 
-void WallpaperWindow::lstShow_Click()
+void WallpaperWindow::onListClicked()
 {
-    QListWidgetItem* item = lstShow->currentItem();
+    QListWidgetItem* item = m_pictureList->currentItem();
     if (!item)
         return;
-    m_form.strPicName = item->text();
-    const QString path = m_logic.changer().picturePath(m_form.strPicName);
+    m_windowState.pictureName = item->text();
+    const QString path = m_logic.changer().picturePath(m_windowState.pictureName);
     if (QFileInfo(path).isFile()) {
         showPreview(path);
         return;
     }
-    const QString missing = m_form.strPicName;
-    m_form.strPicName.clear();
-    m_logic.removeAt(lstShow->row(item));
-    m_ctx.warnings.AnswerOk(missing + QStringLiteral(" file not found"));
+    const QString missing = m_windowState.pictureName;
+    m_windowState.pictureName.clear();
+    m_logic.removeAt(m_pictureList->row(item));
+    m_context.warnings.warn(missing + QStringLiteral(" file not found"));
 }
 
-void WallpaperWindow::cmdAdd_Click()
+void WallpaperWindow::onAddClicked()
 {
-    if (!m_form.strPicName.isEmpty())
-        m_logic.add(m_form.strPicName);
+    if (!m_windowState.pictureName.isEmpty())
+        m_logic.add(m_windowState.pictureName);
 }
 
-void WallpaperWindow::cmdDelete_Click()
+void WallpaperWindow::onDeleteClicked()
 {
     QList<int> rows;
-    const QList<QListWidgetItem*> selected = lstShow->selectedItems();
+    const QList<QListWidgetItem*> selected = m_pictureList->selectedItems();
     for (QListWidgetItem* item : selected)
-        rows.append(lstShow->row(item));
+        rows.append(m_pictureList->row(item));
     m_logic.deleteSelected(rows);
 }
 
-void WallpaperWindow::cmdDeleteAll_Click()
+void WallpaperWindow::onDeleteAllClicked()
 {
     m_logic.deleteAll();
 }
 
-void WallpaperWindow::CmdSaveToFile_Click()
+void WallpaperWindow::onSaveListClicked()
 {
-    m_ctx.listFiles.save(WallpaperLogic::kSaver, WallpaperStore::kListFile);
+    m_context.listFiles.save(WallpaperLogic::kSaver, WallpaperStore::kListFile);
 }
 
-void WallpaperWindow::cmdLoad_Click()
+void WallpaperWindow::onLoadClicked()
 {
     QStringList entries;
     const auto take = [&entries](const QString& entry) {
         entries.append(entry);
         return true;
     };
-    if (m_ctx.listFiles.load(WallpaperStore::kListFile, take, WallpaperLogic::kListNotFound))
+    if (m_context.listFiles.load(WallpaperStore::kListFile, take, WallpaperLogic::kListNotFound))
         m_logic.loadList(entries);
 }
 
-void WallpaperWindow::cbChange_Click()
+void WallpaperWindow::onIntervalChosen()
 {
-    m_logic.setIntervalText(cbChange->currentText());
-    m_logic.cbChange_Click();
+    m_logic.setIntervalText(m_intervalBox->currentText());
+    m_logic.intervalChosen();
 }
 
-void WallpaperWindow::cmdChangeWall_Click()
+void WallpaperWindow::onChangeNowClicked()
 {
     if (m_previewPath.isEmpty())
         return;
     const BmpConversion conversion = m_logic.changer().changeNow(m_previewPath);
     if (conversion.outcome == BmpConversion::NotWritten)
-        m_ctx.warnings.AnswerOk(m_logic.changer().unwritableFolderWarning(conversion.reason));
+        m_context.warnings.warn(m_logic.changer().unwritableFolderWarning(conversion.reason));
     else if (!conversion)
-        m_ctx.warnings.AnswerOk(QFileInfo(m_previewPath).fileName() + QStringLiteral(" cannot be read as a picture"));
+        m_context.warnings.warn(QFileInfo(m_previewPath).fileName() + QStringLiteral(" cannot be read as a picture"));
 }
 
-void WallpaperWindow::cmdClearWall_Click()
+void WallpaperWindow::onClearWallpaperClicked()
 {
     m_logic.changer().clearWallpaper();
 }
 
-void WallpaperWindow::cmdMinimize_Click()
+void WallpaperWindow::onMinimizeClicked()
 {
     showMinimized();
 }
 
-void WallpaperWindow::cmdClose_Click()
+void WallpaperWindow::onCloseClicked()
 {
     close();
 }
 
-bool WallpaperWindow::Form_QueryUnload()
+bool WallpaperWindow::closeSteps()
 {
     if (!isMinimized()) {
-        m_form.lWinLeft = x();
-        m_form.lWinTop = y();
+        m_windowState.windowLeft = x();
+        m_windowState.windowTop = y();
     }
     if (m_logic.closeSteps())
         return true;
@@ -410,8 +411,8 @@ bool WallpaperWindow::Form_QueryUnload()
 void WallpaperWindow::closeEvent(QCloseEvent* event)
 {
     event->ignore();
-    if (Form_QueryUnload()) {
+    if (closeSteps()) {
         hide();
-        m_ctx.requests.wallpaperWindowClosed();
+        m_context.requests.wallpaperWindowClosed();
     }
 }

@@ -26,51 +26,51 @@ public:
     ~WallpaperWindow() override;
 
     /// The window load: position, the logic's state, font.
-    void Form_Load();
+    void load();
     /// The closing steps: remembers the position and saves the settings. True when the window may go; false when
     /// a change is scheduled, and the window is then only hidden.
-    bool Form_QueryUnload();
+    bool closeSteps();
 
-    void cbPaper_Click();
-    void lstShow_Click();
-    void cmdAdd_Click();
-    void cmdDelete_Click();
-    void cmdDeleteAll_Click();
-    void CmdSaveToFile_Click();
-    void cmdLoad_Click();
-    void cbChange_Click();
-    void cmdChangeWall_Click();
-    void cmdClearWall_Click();
-    void cmdMinimize_Click();
-    void cmdClose_Click();
+    void onPictureChosen();
+    void onListClicked();
+    void onAddClicked();
+    void onDeleteClicked();
+    void onDeleteAllClicked();
+    void onSaveListClicked();
+    void onLoadClicked();
+    void onIntervalChosen();
+    void onChangeNowClicked();
+    void onClearWallpaperClicked();
+    void onMinimizeClicked();
+    void onCloseClicked();
 
     /// The file the preview shows, empty when it shows none.
     QString previewPath() const { return m_previewPath; }
 
-    QLabel* Label3 = nullptr;
-    QListWidget* lstShow = nullptr;
-    QComboBox* cbPaper = nullptr;
-    QLabel* imgShow = nullptr;
-    QPushButton* cmdAdd = nullptr;
-    QPushButton* cmdDelete = nullptr;
-    QPushButton* cmdDeleteAll = nullptr;
-    QPushButton* CmdSaveToFile = nullptr;
-    QPushButton* cmdLoad = nullptr;
-    QCheckBox* chkChange = nullptr;
-    QLabel* Label1 = nullptr;
-    QComboBox* cbChange = nullptr;
-    QRadioButton* optOption1 = nullptr; // priority
-    QLabel* Label4 = nullptr;
-    QRadioButton* optOption2 = nullptr; // random
-    QLabel* Label5 = nullptr;
-    QCheckBox* chkKeepSet = nullptr;
-    QLabel* Label2 = nullptr;
-    QPushButton* cmdChangeWall = nullptr;
-    QPushButton* cmdClearWall = nullptr;
-    QPushButton* cmdMinimize = nullptr;
-    QPushButton* cmdClose = nullptr;
-    QLabel* imgInvPic = nullptr;
-    QLabel* Image1 = nullptr;
+    QLabel* m_listLabel = nullptr;
+    QListWidget* m_pictureList = nullptr;
+    QComboBox* m_pictureBox = nullptr;
+    QLabel* m_preview = nullptr;
+    QPushButton* m_addButton = nullptr;
+    QPushButton* m_deleteButton = nullptr;
+    QPushButton* m_deleteAllButton = nullptr;
+    QPushButton* m_saveListButton = nullptr;
+    QPushButton* m_loadButton = nullptr;
+    QCheckBox* m_changeCheck = nullptr;
+    QLabel* m_changeLabel = nullptr;
+    QComboBox* m_intervalBox = nullptr;
+    QRadioButton* m_priorityOption = nullptr; // priority
+    QLabel* m_priorityLabel = nullptr;
+    QRadioButton* m_randomOption = nullptr; // random
+    QLabel* m_randomLabel = nullptr;
+    QCheckBox* m_keepSettingsCheck = nullptr;
+    QLabel* m_keepSettingsLabel = nullptr;
+    QPushButton* m_changeNowButton = nullptr;
+    QPushButton* m_clearWallpaperButton = nullptr;
+    QPushButton* m_minimizeButton = nullptr;
+    QPushButton* m_closeButton = nullptr;
+    QLabel* m_hiddenPicture = nullptr;
+    QLabel* m_picture = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -83,10 +83,10 @@ private:
     /// Shows the logic's list again, keeping the current row where it can.
     void showList();
     void showPreview(const QString& path);
-    void LoadFontSetting();
+    void applyFontChoice();
 
-    WindowContext& m_ctx;
-    WallpaperWindowState& m_form;
+    WindowContext& m_context;
+    WallpaperWindowState& m_windowState;
     WallpaperLogic& m_logic;
     QString m_previewPath;
 };

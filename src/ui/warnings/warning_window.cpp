@@ -16,59 +16,59 @@
 #include "ui/common/front_dialogs.h"
 #include "ui/common/window_context.h"
 
-WarningWindow::WarningWindow(WindowContext& context, QWidget* parent) : QDialog(parent), m_ctx(context)
+WarningWindow::WarningWindow(WindowContext& context, QWidget* parent) : QDialog(parent), m_context(context)
 {
-    DeactivationHook::install(this, &WarningWindow::Form_Deactivate);
+    DeactivationHook::install(this, &WarningWindow::onDeactivated);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Warning Message"));
 
-    imgWarningMessage = new QLabel(this);
-    imgWarningMessage->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
-    Label1 = new QLabel(this);
-    Label1->setWordWrap(true);
-    Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    Label1->setMinimumWidth(260);
-    lblMyVisibility = new QLabel(this);
-    lblMyVisibility->setVisible(false);
-    cmdOk = new QPushButton(QStringLiteral("OK"), this);
-    cmdOk->setDefault(true);
-    connect(cmdOk, &QPushButton::clicked, this, &WarningWindow::cmdOk_Click);
+    m_warningPicture = new QLabel(this);
+    m_warningPicture->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
+    m_messageLabel = new QLabel(this);
+    m_messageLabel->setWordWrap(true);
+    m_messageLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_messageLabel->setMinimumWidth(260);
+    m_rankLabel = new QLabel(this);
+    m_rankLabel->setVisible(false);
+    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton->setDefault(true);
+    connect(m_okButton, &QPushButton::clicked, this, &WarningWindow::onOkClicked);
 
     auto* row = new QHBoxLayout;
-    row->addWidget(imgWarningMessage, 0, Qt::AlignTop);
-    row->addWidget(Label1, 1);
+    row->addWidget(m_warningPicture, 0, Qt::AlignTop);
+    row->addWidget(m_messageLabel, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
-    layout->addWidget(cmdOk, 0, Qt::AlignHCenter);
+    layout->addWidget(m_okButton, 0, Qt::AlignHCenter);
 }
 
-void WarningWindow::showWarning(const QString& ErrorMsgStr)
+void WarningWindow::showWarning(const QString& text)
 {
-    SharedState& state = m_ctx.state;
-    lblMyVisibility->setText(QString::number(state.takeWarnRank()));
-    m_ctx.front.rememberPrevious(lPrevWho);
-    Label1->setText(ErrorMsgStr);
-    m_ctx.services.windows.setTopmost(this);
+    SharedState& state = m_context.state;
+    m_rankLabel->setText(QString::number(state.takeWarningRank()));
+    m_context.front.rememberPrevious(m_previousFront);
+    m_messageLabel->setText(text);
+    m_context.services.windows.setTopmost(this);
     show();
 }
 
 qint32 WarningWindow::rank() const
 {
-    return lblMyVisibility->text().toInt();
+    return m_rankLabel->text().toInt();
 }
 
-void WarningWindow::Form_Deactivate()
+void WarningWindow::onDeactivated()
 {
     if (!isVisible()) {
         deleteLater();
         return;
     }
-    m_ctx.dialogs.reclaimFront(this, rank());
+    m_context.dialogs.reclaimFront(this, rank());
 }
 
-void WarningWindow::cmdOk_Click()
+void WarningWindow::onOkClicked()
 {
-    m_ctx.dialogs.handFrontBack(lPrevWho);
+    m_context.dialogs.handFrontBack(m_previousFront);
     hide();
     deleteLater();
 }
@@ -77,5 +77,5 @@ void WarningWindow::reject()
 {
     // Escape or the close box act as OK, so the front is handed back in every case.
     if (isVisible())
-        cmdOk_Click();
+        onOkClicked();
 }

@@ -16,24 +16,24 @@ class WarningWindow final : public QDialog
 public:
     explicit WarningWindow(WindowContext& context, QWidget* parent = nullptr);
 
-    /// Takes a rank, shows `ErrorMsgStr` on top, modeless.
-    void showWarning(const QString& ErrorMsgStr);
+    /// Takes a rank, shows `text` on top, modeless.
+    void showWarning(const QString& text);
 
     /// The window lost the front.
-    void Form_Deactivate();
-    void cmdOk_Click();
+    void onDeactivated();
+    void onOkClicked();
 
     qint32 rank() const;
-    qint32 lPrevWho = 0;
+    qint32 m_previousFront = 0;
 
-    QLabel* imgWarningMessage = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* lblMyVisibility = nullptr;
-    QPushButton* cmdOk = nullptr;
+    QLabel* m_warningPicture = nullptr;
+    QLabel* m_messageLabel = nullptr;
+    QLabel* m_rankLabel = nullptr;
+    QPushButton* m_okButton = nullptr;
 
 protected:
     void reject() override;
 
 private:
-    WindowContext& m_ctx;
+    WindowContext& m_context;
 };

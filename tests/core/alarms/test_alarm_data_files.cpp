@@ -69,7 +69,7 @@ struct Fixture final : Warnings, LoadErrorList, OverwriteQuestion, Launcher
 {
     Fixture()
     {
-        state.strAppPath = dir.path() + "/";
+        state.appPath = dir.path() + "/";
         flow.setSaver(AlarmDataFiles::kSaver, [this] { return AlarmDataFiles::fileLines(lists); });
         flow.setSaver(WallpaperLogic::kSaver, [this] { return wallpaper; });
     }
@@ -78,11 +78,11 @@ struct Fixture final : Warnings, LoadErrorList, OverwriteQuestion, Launcher
         const QStringList e = QString(ed.environment).split('|'); // $VISUAL, $EDITOR, $TERMINAL
         return AlarmDataFiles(state, lists, {*this, *this, flow, *this, clock, e.value(0), e.value(1), e.value(2)});
     }
-    void AnswerOk(const QString& text) override { shown.append(text); }
+    void warn(const QString& text) override { shown.append(text); }
     void addErrorLine(const QString& l) override { lines.append(QString(l).remove("Invalid data in file, Data  ")); }
     void showErrorList() override { lines.last() += '+'; }
     void beep() override { lines.last() += '!'; }
-    void FileAlreadyExist(const QString& who, const QString& name) override { shown.append('?' + who + ',' + name); }
+    void askOverwrite(const QString& who, const QString& name) override { shown.append('?' + who + ',' + name); }
     void askDefaultApplication(const QString& mimeType, const QString& path, DefaultApplicationAnswer answer) override
     {
         const QStringList words = listOf(ed.defaultApp);
@@ -130,29 +130,29 @@ private Q_SLOTS:
         const bool alarms = c.saver == AlarmDataFiles::kSaver;
         Fixture f;
         for (const QString& line : listOf(c.list))
-            alarms ? void(f.lists.lstData.insertSorted(line)) : f.wallpaper.append(line);
-        f.lists.lstMessage.append("T at 09:00:00");
+            alarms ? void(f.lists.alarms.insertSorted(line)) : f.wallpaper.append(line);
+        f.lists.messages.append("T at 09:00:00");
         if (c.before)
-            QVERIFY(QuotedLineFile::write(f.state.strAppPath + c.file, listOf(c.before)));
+            QVERIFY(QuotedLineFile::write(f.state.appPath + c.file, listOf(c.before)));
         const bool load = c.action == QLatin1String("load");
         if (load && alarms) {
-            f.files().LoadClick(c.file);
+            f.files().load(c.file);
             const Flag done = toFlag(f.shown.isEmpty());
-            QVERIFY(f.state.bClockActive() == done && f.state.bRefreshNext == done &&
-                    (done == kFalse || f.state.bAlarmsPending == toFlag(!f.lists.lstData.isEmpty())));
+            QVERIFY(f.state.clockActive() == done && f.state.refreshNext == done &&
+                    (done == kFalse || f.state.alarmsPending == toFlag(!f.lists.alarms.isEmpty())));
         } else if (load) {
             const auto take = [](const QString&) { return true; };
             QVERIFY(f.flow.load(c.file, take, WallpaperLogic::kListNotFound) == !*c.shown);
         } else {
-            alarms ? f.files().SaveFileClick(c.file) : f.flow.save(c.saver, c.file);
-            f.lists.lstData.insertSorted("twice 10:00:00"); // the lists change while the question is open
+            alarms ? f.files().save(c.file) : f.flow.save(c.saver, c.file);
+            f.lists.alarms.insertSorted("twice 10:00:00"); // the lists change while the question is open
             f.wallpaper.clear();
             if (QByteArray(c.action).endsWith("closed Yes"))
                 f.flow.setSaver(c.saver, nullptr);
             if (QByteArray(c.action).endsWith("Yes"))
                 f.flow.overwrite(c.saver, c.file);
         }
-        QFile file(f.state.strAppPath + c.file);
+        QFile file(f.state.appPath + c.file);
         const char* after = c.after ? c.after : c.before;
         QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : "<missing>",
                  after ? QuotedLineFile::encode(listOf(after)) : "<missing>");
@@ -168,8 +168,8 @@ private Q_SLOTS:
         QStringList lines;
         for (int s = 1; s <= AlarmDataList::kMaxLines + 1; ++s)
             lines.append("once " + QTime(8, 0).addSecs(s).toString("HH:mm:ss"));
-        QVERIFY(QuotedLineFile::write(f.state.strAppPath + "big.dat", lines + QStringList{"M at 23:00:00"}));
-        f.files().LoadClick("big.dat");
+        QVERIFY(QuotedLineFile::write(f.state.appPath + "big.dat", lines + QStringList{"M at 23:00:00"}));
+        f.files().load("big.dat");
         QCOMPARE(AlarmDataFiles::fileLines(f.lists), lines.mid(0, AlarmDataList::kMaxLines));
         QCOMPARE(f.shown, QStringList{"The alarm list is full (32767 events)"});
     }
@@ -183,8 +183,8 @@ private Q_SLOTS:
         QFETCH(int, row);
         Fixture f;
         f.ed = kEditorCases[row];
-        f.state.strAppPath = "/";
-        f.files().EditorClick("my file;rm -rf ~.dat");
+        f.state.appPath = "/";
+        f.files().edit("my file;rm -rf ~.dat");
         // Besides programs that fail to start, only the one expected starts, with the file as one argument.
         QCOMPARE(f.started.join('\n'), *f.ed.started ? f.ed.started + QString("|/my file;rm -rf ~.dat") : "");
         QCOMPARE(f.shown, *f.ed.started ? QStringList{} : QStringList{"notepad and wordpad not found"});

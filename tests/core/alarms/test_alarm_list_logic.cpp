@@ -16,7 +16,7 @@ struct Lists
     Lists()
     {
         state.setStartupDefaults();
-        state.bRefreshNext = kFalse;
+        state.refreshNext = kFalse;
     }
     FakeClock clock{QDateTime(QDate(2026, 12, 6), QTime(8, 0, 0))};
     SharedState state;
@@ -67,42 +67,42 @@ private Q_SLOTS:
         QFETCH(QString, outcome);
         Lists l;
         l.clock.setTime(now);
-        l.state.bNoSecond = toFlag(noSecond);
+        l.state.ignoreSeconds = toFlag(noSecond);
         const QStringList b = boxes.split('|');
         QString times = "once";
-        const AddResult r = l.logic.AddClick(b[3], QString(), times, TimeBoxes{b[0], b[1], b[2]});
+        const AddResult r = l.logic.add(b[3], QString(), times, TimeBoxes{b[0], b[1], b[2]});
         const bool added = outcome.startsWith("once ");
-        QCOMPARE(r.bInserted, toFlag(added));
-        QCOMPARE((added ? l.lists.lstData.lines() : l.warnings.shown).join(""), outcome);
-        QCOMPARE((added ? l.warnings.shown : l.lists.lstData.lines()), QStringList());
-        QTEST(QStringList({r.shown.cbHour, r.shown.cbMin, r.shown.cbSec}).join('|'), "shown");
+        QCOMPARE(r.inserted, toFlag(added));
+        QCOMPARE((added ? l.lists.alarms.lines() : l.warnings.shown).join(""), outcome);
+        QCOMPARE((added ? l.warnings.shown : l.lists.alarms.lines()), QStringList());
+        QTEST(QStringList({r.shown.hour, r.shown.minute, r.shown.second}).join('|'), "shown");
         QCOMPARE(r.secondsReset, noSecond);
-        QCOMPARE(QList<Flag>({l.state.bAlarmsPending, l.state.bClockActive(), l.state.bRefreshNext}),
-                 QList<Flag>(3, r.bInserted));
+        QCOMPARE(QList<Flag>({l.state.alarmsPending, l.state.clockActive(), l.state.refreshNext}),
+                 QList<Flag>(3, r.inserted));
     }
 
-    // The play word is remembered for the next add; Sorting keeps time order, selects the line it added, refuses a
+    // The play word is remembered for the next add; insert keeps time order, selects the line it added, refuses a
     // time already listed and, with the time example, one that is no time of day, and asks for the head to be read
     // again in any case.
     void sortingKeepsTimeOrderAndTheWord()
     {
         Lists l;
         QString times = "once";
-        l.logic.AddClick("AM", "thrice", times, {"10", "0", "0"});
-        l.logic.AddClick("AM", QString(), times, {"11", "0", "0"});
+        l.logic.add("AM", "thrice", times, {"10", "0", "0"});
+        l.logic.add("AM", QString(), times, {"11", "0", "0"});
         QCOMPARE(times, "thrice");
-        QSignalSpy selected(&l.lists.lstData, &AlarmDataList::selectedChanged);
+        QSignalSpy selected(&l.lists.alarms, &AlarmDataList::selectedChanged);
         for (const auto& [time, row] : {std::pair{"07:30:00", 0}, {"23:59:59", 3}, {"09:59:59", 1}}) {
-            QVERIFY(l.logic.Sorting(time, "twice"));
-            QCOMPARE(l.lists.lstData.selected(), row);
+            QVERIFY(l.logic.insert(time, "twice"));
+            QCOMPARE(l.lists.alarms.selected(), row);
         }
-        l.state.bRefreshNext = kFalse;
-        QVERIFY(!l.logic.Sorting("10:00:00", "twice"));
-        QVERIFY(!l.logic.Sorting("24:00:00", "twice"));
+        l.state.refreshNext = kFalse;
+        QVERIFY(!l.logic.insert("10:00:00", "twice"));
+        QVERIFY(!l.logic.insert("24:00:00", "twice"));
         QCOMPARE(l.warnings.shown, (QStringList{"Alarm time already exists", "Time input example 12:59:01"}));
-        QCOMPARE(l.lists.lstData.lines(), (QStringList{"twice 07:30:00", "twice 09:59:59", "thrice 10:00:00",
-                                                       "thrice 11:00:00", "twice 23:59:59"}));
-        QCOMPARE(l.state.bRefreshNext, kTrue);
+        QCOMPARE(l.lists.alarms.lines(), (QStringList{"twice 07:30:00", "twice 09:59:59", "thrice 10:00:00",
+                                                      "thrice 11:00:00", "twice 23:59:59"}));
+        QCOMPARE(l.state.refreshNext, kTrue);
         QCOMPARE(selected.size(), 3);
     }
 
@@ -154,33 +154,33 @@ private Q_SLOTS:
     {
         Lists l;
         for (const char* time : {"09:00:00", "10:00:00", "11:00:00"})
-            l.logic.Sorting(time, "once");
+            l.logic.insert(time, "once");
         for (const char* message : {"ten at 10:00:00", "nine at 09:00:00", "ten again at 10:00:00"})
-            l.lists.lstMessage.append(message);
+            l.lists.messages.append(message);
         for (int row : {1, 0, -1}) {
-            l.state.strNextAlarm = "09:00:00";
-            l.state.bRefreshNext = kFalse;
-            l.lists.lstData.setSelected(row);
-            l.logic.deleteClick();
-            QVERIFY(l.state.strNextAlarm.isEmpty() && l.state.bRefreshNext == kTrue);
-            QCOMPARE(l.lists.lstData.selected(), -1);
+            l.state.nextAlarm = "09:00:00";
+            l.state.refreshNext = kFalse;
+            l.lists.alarms.setSelected(row);
+            l.logic.deleteSelected();
+            QVERIFY(l.state.nextAlarm.isEmpty() && l.state.refreshNext == kTrue);
+            QCOMPARE(l.lists.alarms.selected(), -1);
         }
-        QCOMPARE(l.lists.lstData.lines(), QStringList{"once 11:00:00"});
-        QCOMPARE(l.lists.lstMessage.lines(), QStringList{"ten again at 10:00:00"});
-        QCOMPARE(l.state.bAlarmsPending, kTrue);
-        l.logic.deleteAllClick();
-        QVERIFY(l.lists.lstData.isEmpty() && l.lists.lstMessage.isEmpty() && l.state.bAlarmsPending == kFalse);
-        QVERIFY(l.logic.Sorting("11:00:00", "once")); // the emptied lists take a line they held and find it
-        l.lists.lstMessage.append("tea at 11:00:00");
-        l.lists.lstData.setSelected(0);
-        l.logic.deleteClick();
-        QVERIFY(l.lists.lstData.isEmpty() && l.lists.lstMessage.isEmpty());
+        QCOMPARE(l.lists.alarms.lines(), QStringList{"once 11:00:00"});
+        QCOMPARE(l.lists.messages.lines(), QStringList{"ten again at 10:00:00"});
+        QCOMPARE(l.state.alarmsPending, kTrue);
+        l.logic.deleteAll();
+        QVERIFY(l.lists.alarms.isEmpty() && l.lists.messages.isEmpty() && l.state.alarmsPending == kFalse);
+        QVERIFY(l.logic.insert("11:00:00", "once")); // the emptied lists take a line they held and find it
+        l.lists.messages.append("tea at 11:00:00");
+        l.lists.alarms.setSelected(0);
+        l.logic.deleteSelected();
+        QVERIFY(l.lists.alarms.isEmpty() && l.lists.messages.isEmpty());
 
         for (int s = 0; s < AlarmDataList::kMaxLines; ++s)
-            l.lists.lstData.insertSorted("once " + QTime(0, 0).addSecs(s).toString("HH:mm:ss"));
-        QVERIFY(!l.logic.Sorting("23:00:00", "once"));
+            l.lists.alarms.insertSorted("once " + QTime(0, 0).addSecs(s).toString("HH:mm:ss"));
+        QVERIFY(!l.logic.insert("23:00:00", "once"));
         QCOMPARE(l.warnings.shown, QStringList{AlarmListLogic::kListFull});
-        QCOMPARE(l.lists.lstData.count(), AlarmDataList::kMaxLines);
+        QCOMPARE(l.lists.alarms.count(), AlarmDataList::kMaxLines);
     }
 
     // Keys for a time box and for a list that takes no text; what a paste leaves in a time box.

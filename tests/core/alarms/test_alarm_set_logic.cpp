@@ -20,7 +20,7 @@ private Q_SLOTS:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         m_state = std::make_unique<SharedState>();
-        m_state->strAppPath = m_dir->path() + "/";
+        m_state->appPath = m_dir->path() + "/";
         m_state->setStartupDefaults();
     }
 
@@ -29,15 +29,15 @@ private Q_SLOTS:
     // user's own; the user's copy of a name wins.
     void waveFiles()
     {
-        const QString app = m_state->strAppPath;
-        m_state->strSharePath = app + "share/"; // delivered sounds
+        const QString app = m_state->appPath;
+        m_state->sharePath = app + "share/"; // delivered sounds
         QVERIFY(QDir(app).mkdir("folder.wav") && QDir(app).mkdir("share"));
         for (const char* name : {"b.WAV", "a.wav", "C.Wav", "Ding.wav", "notes.txt", "wav", ".wav", "x.wav.bak",
                                  "share/ding.wav", "share/bell.wav"})
             QVERIFY(QFile(app + name).open(QIODevice::WriteOnly));
         QCOMPARE(AlarmSet::songNames(*m_state), (QStringList{"a", "b", "bell", "C", "Ding"}));
         QCOMPARE(AlarmSet::songPath(*m_state, "ding"), app + "Ding.wav");
-        QCOMPARE(AlarmSet::songPath(*m_state, "bell"), m_state->strSharePath + "bell.wav");
+        QCOMPARE(AlarmSet::songPath(*m_state, "bell"), m_state->sharePath + "bell.wav");
         QCOMPARE(AlarmSet::songPath(*m_state, "B"), app + "b.WAV");
         QCOMPARE(AlarmSet::songPath(*m_state, "gong"), app + "gong.wav");
     }
@@ -47,54 +47,54 @@ private Q_SLOTS:
     // window's next load keeps it: the window tests).
     void songClickWritesSlot3()
     {
-        const QString app = m_state->strAppPath;
-        m_state->recIni = IniRecord{kSectionSetting, 7, 7, "left over"};
+        const QString app = m_state->appPath;
+        m_state->settingsRecord = IniRecord{kSectionSetting, 7, 7, "left over"};
         const QString cyrillic = QStringLiteral("\u0411\u0443\u0434\u0438\u043b\u044c\u043d\u0438\u043a");
-        QCOMPARE(AlarmSet::SongClick(*m_state, cyrillic), QString());
-        QCOMPARE(m_state->strSongPath, app + cyrillic + ".wav");
+        QCOMPARE(AlarmSet::chooseSong(*m_state, cyrillic), QString());
+        QCOMPARE(m_state->alarmSoundPath, app + cyrillic + ".wav");
         const IniRecord slot3 = *m_state->settingsFile().readSlot(IniSlot::SongName);
         QCOMPARE(QStringList({slot3.section(), slot3.value()}), (QStringList{"[SongName]", cyrillic}));
-        QCOMPARE(QPoint(slot3.iData1, slot3.iData2), QPoint(0, 0));
+        QCOMPARE(QPoint(slot3.data1, slot3.data2), QPoint(0, 0));
         const QString longName = cyrillic + cyrillic;
-        QCOMPARE(AlarmSet::SongClick(*m_state, longName),
+        QCOMPARE(AlarmSet::chooseSong(*m_state, longName),
                  longName +
                      " is used until Ixo ends but cannot be remembered: a sound name may take at most 30 "
                      "bytes in " +
                      app + "ixo.ini");
-        QCOMPARE(m_state->strSongPath, app + longName + ".wav");
+        QCOMPARE(m_state->alarmSoundPath, app + longName + ".wav");
     }
 
-    // Exit stores the place in slot 1 (left in iData1, top in iData2), clamped into 16 bits, and tells whether
+    // Exit stores the place in slot 1 (left in data1, top in data2), clamped into 16 bits, and tells whether
     // events are left.
     void exitWritesSlot1()
     {
-        AlarmDataList lstData;
-        m_state->bAlarmSetOpen = kTrue;
-        QVERIFY(AlarmSet::fForm4ExitClick(*m_state, lstData, QPoint(40000, -40000)));
-        QCOMPARE(m_state->bAlarmSetOpen, kFalse);
+        AlarmDataList alarms;
+        m_state->alarmSetOpen = kTrue;
+        QVERIFY(AlarmSet::storePlaceOnExit(*m_state, alarms, QPoint(40000, -40000)));
+        QCOMPARE(m_state->alarmSetOpen, kFalse);
         QCOMPARE(m_state->settingsFile().readSlot(1)->toBytes().left(21),
                  "[TimeInputLoc]   " + QByteArray::fromHex("ff7f0080")); // clamped into 16 bits
 
-        lstData.insertSorted("once 20:00:00");
-        AlarmSet::fForm4ExitClick(*m_state, lstData, QPoint(0, 0));
-        QCOMPARE(m_state->bAlarmSetOpen, kTrue);
+        alarms.insertSorted("once 20:00:00");
+        AlarmSet::storePlaceOnExit(*m_state, alarms, QPoint(0, 0));
+        QCOMPARE(m_state->alarmSetOpen, kTrue);
     }
 
     // The load reads slots 1, 3 and 4; a slot with another section name is not used (and no settings file at all,
     // the end-to-end alarm scenario).
     void loadReadsPlaceSongAndSoundChecks()
     {
-        const QString app = m_state->strAppPath;
+        const QString app = m_state->appPath;
         QVERIFY(QFile(app + "Gong.WAV").open(QIODevice::WriteOnly));
         for (const bool ours : {true, false}) {
             QVERIFY(m_state->settingsFile().writeSlots(
                 {{1, IniRecord{ours ? kSectionTimeInputLoc : "[MessaegInputLoc]", 320, -12, {}}},
                  {3, IniRecord{ours ? kSectionSongName : "[Song]", 0, 0, "  gong  "}},
                  {4, IniRecord{ours ? kSectionSetting : "[AllFont]", 0, 1, "ALAEOfDCWSOfUISPOfISOMOf"}}}));
-            m_state->strSongPath = app + "ding.wav";
-            const AlarmSet::StoredSettings stored = AlarmSet::fForm4Load(*m_state);
+            m_state->alarmSoundPath = app + "ding.wav";
+            const AlarmSet::StoredSettings stored = AlarmSet::loadStoredSettings(*m_state);
             QCOMPARE(stored.position, ours ? std::optional<QPoint>(QPoint(320, -12)) : std::nullopt);
-            QCOMPARE(m_state->strSongPath, app + (ours ? "Gong.WAV" : "ding.wav"));
+            QCOMPARE(m_state->alarmSoundPath, app + (ours ? "Gong.WAV" : "ding.wav"));
             QCOMPARE(stored.soundChecks, ours ? std::optional(std::pair<qint16, qint16>(0, 1)) : std::nullopt);
         }
     }

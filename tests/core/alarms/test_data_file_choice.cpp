@@ -78,7 +78,7 @@ private Q_SLOTS:
         const Outcome out = DataFileChoice::confirm(c.mode, c.typed, list);
         QCOMPARE(out.names, QString(c.names).split('|', Qt::SkipEmptyParts));
         QCOMPARE(out.warning, c.warning);
-        QCOMPARE(out.txtInput, c.boxAfter);
+        QCOMPARE(out.nameText, c.boxAfter);
         QCOMPARE(out.close, !out.names.isEmpty());
     }
 };

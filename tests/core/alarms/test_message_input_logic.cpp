@@ -18,12 +18,12 @@ private Q_SLOTS:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         m_state = std::make_unique<SharedState>();
-        m_state->strAppPath = m_dir->path() + QStringLiteral("/");
+        m_state->appPath = m_dir->path() + QStringLiteral("/");
         m_lists = std::make_unique<AlarmLists>();
         for (const char* line : {"once 07:30:00", "thrice 13:05:00", "twice 19:30:00"})
-            m_lists->lstData.insertSorted(QString::fromLatin1(line));
+            m_lists->alarms.insertSorted(QString::fromLatin1(line));
         for (const char* line : {"Call the garage at 13:05:00", "Cake at 19:30:00", "Cake again at 13:05:00"})
-            m_lists->lstMessage.append(QString::fromLatin1(line));
+            m_lists->messages.append(QString::fromLatin1(line));
     }
 
     // The first message with the selected line's time is taken out for editing; the others stay. Only the font
@@ -51,12 +51,12 @@ private Q_SLOTS:
         QFETCH(int, expectedFont);
         QVERIFY(m_state->settingsFile().writeSlots(
             {{7, IniRecord{fontSection, fontSize, 0, {}}}, {2, IniRecord{placeSection, 210, -95, {}}}}));
-        m_lists->lstData.setSelected(-1);
+        m_lists->alarms.setSelected(-1);
         QCOMPARE(MessageInput::load(*m_state, *m_lists).message, QString());
-        m_lists->lstData.setSelected(1);
+        m_lists->alarms.setSelected(1);
         const MessageInput::Loaded loaded = MessageInput::load(*m_state, *m_lists);
         QCOMPARE(loaded.message, "Call the garage");
-        QCOMPARE(m_lists->lstMessage.lines(), (QStringList{"Cake at 19:30:00", "Cake again at 13:05:00"}));
+        QCOMPARE(m_lists->messages.lines(), (QStringList{"Cake at 19:30:00", "Cake again at 13:05:00"}));
         QCOMPARE(loaded.fontSize, expectedFont ? std::optional<int>(expectedFont) : std::nullopt);
         QCOMPARE(loaded.position, placeTaken ? std::optional<QPoint>(QPoint(210, -95)) : std::nullopt);
     }
@@ -78,13 +78,13 @@ private Q_SLOTS:
         QFETCH(double, size);
         QFETCH(QString, text);
         QFETCH(QString, added);
-        m_lists->lstData.setSelected(2);
+        m_lists->alarms.setSelected(2);
         QCOMPARE(MessageInput::save(*m_state, *m_lists, size, text),
                  added.isEmpty() ? MessageInput::SaveResult::NothingToSave : MessageInput::SaveResult::Added);
         const IniRecord slot7 = *m_state->settingsFile().readSlot(IniSlot::FontSize);
         QCOMPARE(slot7.section(), QStringLiteral("[FontSize]"));
-        QTEST(int(slot7.iData1), "stored");
-        QCOMPARE(m_lists->lstMessage.lines().mid(3), added.isEmpty() ? QStringList() : QStringList{added});
+        QTEST(int(slot7.data1), "stored");
+        QCOMPARE(m_lists->messages.lines().mid(3), added.isEmpty() ? QStringList() : QStringList{added});
     }
 
     void fontSteps_data()

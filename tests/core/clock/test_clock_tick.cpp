@@ -17,16 +17,16 @@ constexpr int kTickMs = 800;
 class FakeTickActions final : public TickActions
 {
 public:
-    void PlaySound(const QString& strTimes, const QString& sSoundName) override
+    void playSound(const QString& playTimes, const QString& soundPath) override
     {
-        log.append("sound " + strTimes + ' ' + sSoundName);
+        log.append("sound " + playTimes + ' ' + soundPath);
     }
-    void InternalSpeaker() override { log.append("sweep"); }
+    void playSpeakerSweep() override { log.append("sweep"); }
     void openMessageWindow(const QString& text) override { log.append("window " + text); }
     void playChime(const QString& path) override { log.append("chime " + path); }
-    void chkEMPlay_Click() override { log.append("chime recompute"); }
-    void EMShowToShow() override { log.append("wallpaper"); }
-    void chkChange_Click() override { log.append("wallpaper recompute"); }
+    void renewChime() override { log.append("chime recompute"); }
+    void changeWallpaper() override { log.append("wallpaper"); }
+    void rescheduleWallpaper() override { log.append("wallpaper recompute"); }
     void unloadAlarmSetWindow() override { ++unloads; }
     QStringList log;
     int unloads = 0;
@@ -37,7 +37,7 @@ struct Engine
 {
     Engine()
     {
-        state.strAppPath = "/p/";
+        state.appPath = "/p/";
         state.setStartupDefaults();
     }
     FakeClock clock;
@@ -51,14 +51,14 @@ struct Engine
     /// Adds an event as loading a file does: it keeps its seconds.
     bool load(const QString& time24, const QString& word = "once")
     {
-        const bool in = logic.Sorting(time24, word);
+        const bool in = logic.insert(time24, word);
         state.setClockActive(kTrue);
-        state.bAlarmsPending = toFlag(!lists.lstData.isEmpty());
+        state.alarmsPending = toFlag(!lists.alarms.isEmpty());
         return in;
     }
     void tickOnce()
     {
-        tick.Timer1_Timer();
+        tick.tick();
         clock.advance(kTickMs);
     }
 };
@@ -77,16 +77,15 @@ private Q_SLOTS:
             QCOMPARE(e.tick.msUntilNextEvent(), -1); // nothing known yet
             e.clock.setTime(QTime(8, 29, 58, 500));
             QVERIFY(e.load("08:30:00"));
-            e.state.bAlarmSetOpen = alarmSetOpen;
-            e.state.setISRepeat(kTrue);
+            e.state.alarmSetOpen = alarmSetOpen;
+            e.state.setSpeakerRepeat(kTrue);
             e.tickOnce();
             QCOMPARE(e.tick.msUntilNextEvent(), 700);
             for (int i = 0; i < 3; ++i)
                 e.tickOnce(); // the speaker's repeat keeps going while the clock idles
             QCOMPARE(e.actions.log, (QStringList{"sweep", "sweep", "sound once /p/ding.wav", "sweep", "sweep"}));
-            QVERIFY(e.state.strNextAlarm.isEmpty() && e.state.strPlayTimes.isEmpty() &&
-                    e.state.bAlarmsPending == kFalse);
-            QCOMPARE(e.state.bClockActive() == kFalse, alarmSetOpen == kFalse);
+            QVERIFY(e.state.nextAlarm.isEmpty() && e.state.nextPlayTimes.isEmpty() && e.state.alarmsPending == kFalse);
+            QCOMPARE(e.state.clockActive() == kFalse, alarmSetOpen == kFalse);
             QCOMPARE(e.actions.unloads > 0, alarmSetOpen == kFalse);
         }
     }
@@ -128,12 +127,12 @@ private Q_SLOTS:
         Engine e;
         e.clock.setTime(now);
         e.state.setClockActive(kTrue);
-        e.state.bEMPlayOn = toFlag(chime);
-        (chime ? e.state.iEMInterval : e.state.iWPInterval) = static_cast<qint16>(interval);
-        (chime ? e.state.iEMNext : e.state.iWPNext) = static_cast<qint16>(mark);
+        e.state.chimeOn = toFlag(chime);
+        (chime ? e.state.chimeInterval : e.state.wallpaperInterval) = static_cast<qint16>(interval);
+        (chime ? e.state.chimeMark : e.state.wallpaperMark) = static_cast<qint16>(mark);
         e.tickOnce();
         QTEST(e.actions.log.join(", "), "log");
-        QTEST(int(chime ? e.state.iEMNext : e.state.iWPNext), "markAfter");
+        QTEST(int(chime ? e.state.chimeMark : e.state.wallpaperMark), "markAfter");
     }
 
     // Events loaded from a file (they keep their seconds) at `from`; the clock jumps by `jumpS` seconds after one
@@ -166,11 +165,11 @@ private Q_SLOTS:
         QFETCH(QStringList, events);
         QFETCH(int, jumpS);
         Engine e;
-        e.state.bNoSecond = toFlag(noSecond);
+        e.state.ignoreSeconds = toFlag(noSecond);
         e.clock.setTime(from);
         for (const QString& event : std::as_const(events))
             QVERIFY(e.load(AlarmLines::lineTime(event), event.section(' ', 0, 0)));
-        e.lists.lstMessage.append(AlarmLines::messageLine("Tea", "08:30:00"));
+        e.lists.messages.append(AlarmLines::messageLine("Tea", "08:30:00"));
         e.tickOnce();
         e.clock.advance(1000 * jumpS);
         for (int i = 0; i < 150; ++i)

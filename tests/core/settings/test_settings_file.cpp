@@ -70,19 +70,20 @@ private Q_SLOTS:
         QFETCH(QList<qint16>, boxes);
         QFETCH(QString, values);
         SharedState s;
-        s.strAppPath = app();
+        s.appPath = app();
         s.setStartupDefaults();
         const SettingChecks checks{boxes[0], boxes[1], boxes[2] == 1, boxes[3] == 1, boxes[4] == 1, boxes[5] == 1};
         const SettingsStore store(s.settingsFile());
-        QVERIFY(store.writeSettings(s.recIni, checks, boxes[6]));
+        QVERIFY(store.writeSettings(s.settingsRecord, checks, boxes[6]));
         const QList<QByteArray> value = values.toLatin1().split(' ');
         QCOMPARE(readFile(store.file().path()),
                  QByteArray(153, '\0') + slotBytes("[Setting]", value[0], boxes[0], boxes[1]) + QByteArray(153, '\0') +
                      slotBytes("[AllFont]", value[1], boxes[0], boxes[1]));
         QVERIFY(store.settingChecks() == checks);
         applyStoredSettingChecks(s);
-        QCOMPARE((QList<int>{s.bSoundOn, s.bErrMsgPop, s.bNoSecond, s.bUseInternalSpeaker, s.bISInsteadMidi}),
-                 (QList<int>{boxes[0] == 0 ? 0 : -1, -boxes[1], -boxes[3], -boxes[4], -boxes[5]}));
+        QCOMPARE(
+            (QList<int>{s.soundOn, s.showSoundErrors, s.ignoreSeconds, s.useInternalSpeaker, s.speakerInsteadOfMidi}),
+            (QList<int>{boxes[0] == 0 ? 0 : -1, -boxes[1], -boxes[3], -boxes[4], -boxes[5]}));
     }
 
     // Start-up reads slots 4, 5 and 8 whatever their section names: slots 4 and 8 trimmed, slot 5 not. The
@@ -108,7 +109,7 @@ private Q_SLOTS:
         QVERIFY(content.isNull() || (QDir().mkpath(app()) && writeFile(store.file().path(), content)));
         const StartupSettings s = store.startup();
         const bool setting = store.settingChecks().has_value();
-        QTEST((QList<int>{s.fileExists, s.autoLoadAlarms, s.startWallpaper, s.iFontChoice, setting}), "read");
+        QTEST((QList<int>{s.fileExists, s.autoLoadAlarms, s.startWallpaper, s.fontChoice, setting}), "read");
     }
 
 private:

@@ -42,18 +42,18 @@ private Q_SLOTS:
         QFETCH(QString, song);
         SoundRig r;
         const QStringList option = options.split(' ', Qt::SkipEmptyParts);
-        r.state.bSoundOn = toFlag(!option.contains("soundOff"));
-        r.state.bErrMsgPop = toFlag(!option.contains("errorsOff"));
-        r.state.bUseInternalSpeaker = toFlag(option.contains("speaker"));
-        r.state.bISInsteadMidi = toFlag(option.contains("midiSpeaker"));
+        r.state.soundOn = toFlag(!option.contains("soundOff"));
+        r.state.showSoundErrors = toFlag(!option.contains("errorsOff"));
+        r.state.useInternalSpeaker = toFlag(option.contains("speaker"));
+        r.state.speakerInsteadOfMidi = toFlag(option.contains("midiSpeaker"));
         r.speaker.present = !option.contains("noSpeaker");
         if (option.contains("noTune"))
-            r.mci.results.insert("play tmpMidiPlay", 7), r.mci.reason = "no module";
+            r.midi.results.insert("play tmpMidiPlay", 7), r.midi.reason = "no module";
         if (song != "missing")
             r.writeSong();
         r.player.playable = song == "ok";
         const QString times = option.contains("repeat") ? "repeat" : option.contains("thrice") ? "thrice" : "twice";
-        r.soundLogic.PlaySound(times, r.state.strSongPath);
+        r.soundLogic.playSound(times, r.state.alarmSoundPath);
 
         QStringList used;
         for (const QString& call : std::as_const(r.wave.calls))
@@ -62,15 +62,15 @@ private Q_SLOTS:
             used << "wave:" + call.first();
         QCOMPARE(r.events, int(r.speaker.sweeps.size()));
         used << QStringList(r.speaker.sweeps.size(), "sweep");
-        if (r.mci.commands.contains("play tmpMidiPlay"))
+        if (r.midi.commands.contains("play tmpMidiPlay"))
             used << "tune";
         for (const QString& text : std::as_const(r.box.shown))
             used << "box:" + text;
         used << QStringList(r.warnings.shown.size(), "warning");
         QFETCH(QString, outcome);
-        QCOMPARE(used.join(' '), outcome.replace("<song>", r.state.strSongPath.mid(7)));
-        QVERIFY(r.clock.running() && r.state.bTrayActive == kTrue);
-        QCOMPARE(r.state.bISRepeat(), toFlag(option.contains("repeat")));
+        QCOMPARE(used.join(' '), outcome.replace("<song>", r.state.alarmSoundPath.mid(7)));
+        QVERIFY(r.clock.running() && r.state.trayActive == kTrue);
+        QCOMPARE(r.state.speakerRepeat(), toFlag(option.contains("repeat")));
     }
 
     // The tune is copied to the private file (folder for the user alone) before it plays; without a tune in the
@@ -79,13 +79,13 @@ private Q_SLOTS:
     {
         SoundRig r;
         r.player.playable = false;
-        QFile::copy(r.writeSong(), r.state.strAppPath + "air.mid");
-        r.soundLogic.PlaySound("once", r.state.strSongPath);
-        QFile::remove(r.state.strAppPath + "air.mid");
-        r.soundLogic.PlaySound("once", r.state.strSongPath);
+        QFile::copy(r.writeSong(), r.state.appPath + "air.mid");
+        r.soundLogic.playSound("once", r.state.alarmSoundPath);
+        QFile::remove(r.state.appPath + "air.mid");
+        r.soundLogic.playSound("once", r.state.alarmSoundPath);
         const QStringList commands{"close tmpMidiPlay", "open " + r.tuneCopy + " type sequencer alias tmpMidiPlay",
                                    "play tmpMidiPlay"};
-        QCOMPARE(r.mci.commands, commands + commands);
+        QCOMPARE(r.midi.commands, commands + commands);
         QFile copy(r.tuneCopy);
         QVERIFY(copy.open(QIODevice::ReadOnly) && copy.readAll() == "RIFF" && r.box.shown.isEmpty());
         QCOMPARE(int(QFile::permissions(QFileInfo(r.tuneCopy).path())), 0x7700); // rwx for the user alone

@@ -34,16 +34,16 @@ private Q_SLOTS:
         for (const bool withFile : {false, true}) {
             QTemporaryDir dir;
             SharedState state;
-            state.strAppPath = dir.path() + "/";
+            state.appPath = dir.path() + "/";
             if (withFile)
                 QVERIFY(
                     state.settingsFile().writeSlots({{4, IniRecord{kSectionSetting, 0, 0, "ALAEOnDCWSOfUISPOfISOMOf"}},
                                                      {5, IniRecord{{}, 0, 0, "Check"}},
                                                      {8, IniRecord{kSectionAllFont, 0, 0, "TimesNewRoman"}}}));
             RecordingHooks hooks;
-            fForm1Load(state, hooks);
-            const QList<qint32> values{state.bErrMsgPop, state.bClockActive(), state.iEMNext,
-                                       state.iWPNext,    state.lForegroundWho, state.iFontChoice};
+            loadStartupSettings(state, hooks);
+            const QList<qint32> values{state.showSoundErrors, state.clockActive(), state.chimeMark,
+                                       state.wallpaperMark,   state.frontHolder,   state.fontChoice};
             QCOMPARE(values, (QList<qint32>{kTrue, kFalse, -1, -1, 0, withFile ? 2 : 0}));
             QCOMPARE(hooks.calls, withFile ? QStringList({"load my.dat", "wallpaper", "font 2"}) : QStringList());
         }
@@ -59,7 +59,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("beep");
         QTest::addColumn<qint32>("handBack");
         const qint32 in = kWhoMessageInput, ch = kWhoFileChooser;
-        const qint32 warn = kWarnSeqFirst, lastWarn = kWarnSeqEnd - 1, msg = kMsgWinSeqFirst;
+        const qint32 warn = kWarningRankFirst, lastWarn = kWarningRankEnd - 1, msg = kMessageWindowNumberFirst;
         QTest::newRow("input over nobody") << 0 << in << in << true << 0;
         QTest::newRow("input under the chooser") << ch << in << ch << false << ch;
         QTest::newRow("the holder itself") << msg << msg << msg << true << 0;
@@ -73,12 +73,12 @@ private Q_SLOTS:
         SharedState state;
         FrontOrder front(state);
         QCOMPARE(front.claim(holder), 0);
-        qint32 prevWho = 0;
-        front.rememberPrevious(prevWho); // as the claimant comes
+        qint32 previousFront = 0;
+        front.rememberPrevious(previousFront); // as the claimant comes
         QTEST(front.reclaim(claimant), "beep");
-        QTEST(state.lForegroundWho, "result");
-        QTEST(front.release(prevWho), "handBack");
-        QCOMPARE(state.lForegroundWho, 0);
+        QTEST(state.frontHolder, "result");
+        QTEST(front.release(previousFront), "handBack");
+        QCOMPARE(state.frontHolder, 0);
     }
 
     // What is left to the toolkit on the first reading (single-dash options and plain words) is a usage error on

@@ -26,8 +26,8 @@ private Q_SLOTS:
                 const QTime now(m / 60, m % 60, 30);
                 Flag active = kFalse;
                 qint16 interval = 0, mark = -1, next = -1;
-                calc.WallpaperSchedule(true, items[i], active, interval, mark, now);
-                calc.NextWallpaperTime(interval, next, now);
+                calc.scheduleWallpaper(true, items[i], active, interval, mark, now);
+                calc.nextWallpaperMark(interval, next, now);
                 QVERIFY(active == kTrue && interval == minutes && next == mark);
                 const int unit = minutes >= 60 ? minutes / 60 : minutes, dial = minutes >= 60 ? 24 : 60;
                 const int step = (mark - (minutes >= 60 ? now.hour() : now.minute()) + dial) % dial;
@@ -43,9 +43,9 @@ private Q_SLOTS:
     {
         const TimeCalc calc;
         qint16 chime = 0, result = 0, next = 10;
-        calc.SetUpChime(true, "0", chime, result, next, QTime(10, 9, 59)); // not listed
+        calc.scheduleChime(true, "0", chime, result, next, QTime(10, 9, 59)); // not listed
         QCOMPARE(result, qint16(0));
-        calc.SetUpChime(false, "10", chime, result, next, QTime(10, 9, 59));
+        calc.scheduleChime(false, "10", chime, result, next, QTime(10, 9, 59));
         QCOMPARE(QList<qint16>({result, next}), QList<qint16>({0, -1}));
     }
 
@@ -55,8 +55,8 @@ private Q_SLOTS:
         const TimeCalc calc;
         const auto accepted = [&calc](const QString& line) {
             qint16 alarm = 1, message = 1;
-            calc.CheckAlarmLine(line, alarm);
-            calc.CheckMessageLine(line, message);
+            calc.checkAlarmLine(line, alarm);
+            calc.checkMessageLine(line, message);
             return QString("%1%2").arg(alarm != 0).arg(message != 0);
         };
         for (const char* refused : {"repeat 07:30:00", "once 24:00:00", "once 07:60:00", "once 7:30:00",

@@ -27,8 +27,8 @@ QString summary(const WallpaperSettings& r)
     QStringList fields{r.intervalText.isEmpty() ? "-" : r.intervalText};
     for (const int n : {int(r.keepSet), int(r.changeOn), int(r.randomFlag), int(r.priorityFlag), int(r.hasPosition)})
         fields.append(QString::number(n));
-    return fields.join(' ') + QString(" %1,%2 ").arg(r.left).arg(r.top) + r.lstShow.join('|') + ' ' +
-           QFileInfo(r.strPicFolder).fileName();
+    return fields.join(' ') + QString(" %1,%2 ").arg(r.left).arg(r.top) + r.entries.join('|') + ' ' +
+           QFileInfo(r.pictureFolder).fileName();
 }
 } // namespace
 
@@ -37,7 +37,7 @@ struct Rig
 {
     Rig()
     {
-        form.strPicFolder = dir.path();
+        form.pictureFolder = dir.path();
         changer.tooFewToChange = [this] { ++tooFew; };
     }
     QTemporaryDir dir;
@@ -61,7 +61,7 @@ struct Rig
         for (const QString& name : entries)
             picture(name);
         changer.setEntries(entries);
-        changer.optOption_Click(order);
+        changer.chooseOrder(order);
     }
     void picture(const QString& name) { QVERIFY(SoundFiles::writeFile(path(name), name.toUtf8())); }
     /// What the last `n` changes showed, by content (read at once: older shown copies are removed).
@@ -69,7 +69,7 @@ struct Rig
     {
         QStringList shown;
         for (int i = 0; i < n; ++i) {
-            changer.EMShowToShow();
+            changer.changeWallpaper();
             shown.append(content(setter.shown.last()));
         }
         return shown;
@@ -92,7 +92,7 @@ private Q_SLOTS:
     // Random order, the draws at their extremes first, from an index left past the end of the list.
     void randomOverThreeNeverRepeats()
     {
-        r->form.iPicIndex = 7;
+        r->form.pictureIndex = 7;
         r->draws = {0.0, 0.0, 1.0, 0.999999, 0.999999, 0.5, 0.5, 0.2, 0.7, 0.4, 0.9, 0.1, 0.6};
         r->makeChanger({"a.bmp", "b.gif", "c.jpg"}, WallpaperChanger::kRandom);
         const QStringList shown = r->change(14);
@@ -168,8 +168,8 @@ private Q_SLOTS:
     // change is scheduled.
     void logicListRulesAndSwitch()
     {
-        r->state.strAppPath = r->dir.path() + "/";
-        QSettings(r->state.strAppPath + "Wpaper.ini", QSettings::IniFormat)
+        r->state.appPath = r->dir.path() + "/";
+        QSettings(r->state.appPath + "Wpaper.ini", QSettings::IniFormat)
             .setValue("Wallpaper/PictureFolder", r->dir.path());
         WallpaperLogic logic(r->state, r->form, {r->warnings, r->converter, r->setter, r->times, {}});
         logic.load();
@@ -178,15 +178,15 @@ private Q_SLOTS:
             logic.add(name);
         }
         logic.setIntervalText("5 min");
-        logic.cbChange_Click();
+        logic.intervalChosen();
         logic.setChangeTicked(true);
         logic.chooseOption(2);
         logic.deleteSelected({-1, 7}); // rows out of range are ignored
-        r->form.iDelCursor = 3;        // a stale delete cursor too
+        r->form.deleteCursor = 3;      // a stale delete cursor too
         logic.deleteSelected({0, 2});
         QVERIFY(logic.entries() == QStringList({"b.bmp", "d.bmp"}) && logic.option() == 1 && !logic.closeSteps());
         logic.deleteSelected({1});
-        QVERIFY(!logic.changeTicked() && !logic.changeEnabled() && r->state.iWPNext == -1 && logic.closeSteps());
+        QVERIFY(!logic.changeTicked() && !logic.changeEnabled() && r->state.wallpaperMark == -1 && logic.closeSteps());
         logic.loadList({"c.bmp", "a.bmp"}); // two entries and an interval: the change may be used again
         QVERIFY(logic.changeEnabled());
     }
@@ -197,21 +197,21 @@ private Q_SLOTS:
     {
         const QString app = r->path("prog/"), pictures = r->path("Pictures"), other = r->path("Other");
         QVERIFY(QDir().mkpath(app) && QDir().mkpath(pictures) && QDir().mkpath(other));
-        const auto slot5 = [&app] { return SettingsFile(app).readSlot(5).value_or(IniRecord{}).sData; };
+        const auto slot5 = [&app] { return SettingsFile(app).readSlot(5).value_or(IniRecord{}).data; };
         const WallpaperStore store(pictures);
-        QVERIFY(store.SaveSettings(false, 1, 2, true, 0, "5 min", app, pictures));
+        QVERIFY(store.saveSettings(false, 1, 2, true, 0, "5 min", app, pictures));
         QCOMPARE(QDir(app).entryList(QDir::Files), QStringList{});
 
         QVERIFY(QuotedLineFile::write(app + "Wpaper.dat", {"one.bmp", "two.gif", "three.jpg"}));
-        QVERIFY(store.SaveSettings(true, 120, -40, true, -1, "15 min", app, other));
+        QVERIFY(store.saveSettings(true, 120, -40, true, -1, "15 min", app, other));
         QVERIFY(slot5().startsWith("Check"));
-        QCOMPARE(summary(store.RestoreSettings(app)), "15 min 1 1 -1 0 1 120,-40 one.bmp|two.gif|three.jpg Other");
+        QCOMPARE(summary(store.restoreSettings(app)), "15 min 1 1 -1 0 1 120,-40 one.bmp|two.gif|three.jpg Other");
 
-        QVERIFY(store.SaveSettings(true, 0, 0, false, 0, "15 min", app, pictures));
+        QVERIFY(store.saveSettings(true, 0, 0, false, 0, "15 min", app, pictures));
         QVERIFY(!slot5().startsWith("Check"));
-        QVERIFY(store.SaveSettings(false, 5, 5, true, -1, "5 min", app, pictures));
+        QVERIFY(store.saveSettings(false, 5, 5, true, -1, "5 min", app, pictures));
         QVERIFY(!slot5().startsWith("Check"));
-        QCOMPARE(summary(store.RestoreSettings(app)), "- 0 0 0 -1 0 0,0  Pictures");
+        QCOMPARE(summary(store.restoreSettings(app)), "- 0 0 0 -1 0 0,0  Pictures");
     }
 };
 

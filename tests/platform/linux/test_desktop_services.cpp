@@ -74,8 +74,8 @@ QString writeAndTell(const QString& file, const QString& app)
         told = ImageConverter().convertToBmp(app + "a.pbm", app + file).reason;
     } else { // the tune's copy, made when a wave cannot be played: a warning, then the box
         SoundRig rig(app, app + file);
-        rig.soundLogic.MidiSound();
-        told = (rig.warnings.shown + rig.box.shown + rig.mci.commands).join('|');
+        rig.soundLogic.playTune();
+        told = (rig.warnings.shown + rig.box.shown + rig.midi.commands).join('|');
     }
     return told;
 }

@@ -30,13 +30,13 @@ struct Rig
 {
     explicit Rig(const QString& soundFont = kSoundFont, int idleCloseMs = 0) : audio(soundFont, idleCloseMs)
     {
-        state.strAppPath = dir.path() + "/";
+        state.appPath = dir.path() + "/";
         state.setStartupDefaults();
-        state.strNextAlarm = "08:30:00";
+        state.nextAlarm = "08:30:00";
     }
     QString song(const QList<qint16>& samples)
     {
-        return writeFile(state.strSongPath, waveBytes(samples)) ? state.strSongPath : QString();
+        return writeFile(state.alarmSoundPath, waveBytes(samples)) ? state.alarmSoundPath : QString();
     }
     /// Everything rendered until nothing sounds any more, and a little beyond.
     Capture::Samples renderUntilQuiet()
@@ -51,14 +51,15 @@ struct Rig
     SdlAudio audio;
     SdlWaveChannel wave{audio};
     SdlWavePlayer player{audio};
-    SdlMidiSequencer mci{audio};
+    SdlMidiSequencer midi{audio};
     SdlToneSpeaker tones{audio};
     PcSpeaker speaker{tones, dir.path()};
     SharedState state;
     FakeModalBox box;
     FakeWarnings warnings;
     FakeClockSwitch clock;
-    SoundLogic soundLogic{state, {wave, player, mci, speaker, box, warnings, clock}, dir.filePath("cache/Ixo/air.mid")};
+    SoundLogic soundLogic{
+        state, {wave, player, midi, speaker, box, warnings, clock}, dir.filePath("cache/Ixo/air.mid")};
 };
 } // namespace
 
@@ -75,19 +76,19 @@ private Q_SLOTS:
     void chimePlaysByContentAndReplaces()
     {
         Rig r(kSoundFont, 50);
-        r.soundLogic.PlaySound("repeat", r.song(burst(30, 30)));
-        QVERIFY(r.wave.sndPlaySound(kBin + "didi.snd"));
+        r.soundLogic.playSound("repeat", r.song(burst(30, 30)));
+        QVERIFY(r.wave.play(kBin + "didi.snd"));
         QCOMPARE_GT(Capture::peak(r.renderUntilQuiet()), 1000);
         QTRY_VERIFY_WITH_TIMEOUT(!r.audio.isOpen(), Capture::kLimitMs);
-        QVERIFY(r.wave.sndPlaySound(kBin + "didi.snd") && r.audio.isOpen());
+        QVERIFY(r.wave.play(kBin + "didi.snd") && r.audio.isOpen());
     }
 
     // The speaker chosen: no wave, one sweep of 30 tones measured from 2000 Hz down to 550 Hz, then silence.
     void speakerSweepIsMeasured()
     {
         Rig r;
-        r.state.bUseInternalSpeaker = kTrue;
-        r.soundLogic.PlaySound("once", r.song(burst(30, 30)));
+        r.state.useInternalSpeaker = kTrue;
+        r.soundLogic.playSound("once", r.song(burst(30, 30)));
         QVERIFY(!r.audio.isWavePlaying());
         const Capture::Samples out = r.renderUntilQuiet();
         const std::size_t start = std::find_if(out.begin(), out.end(), [](qint16 s) { return s != 0; }) - out.begin();
@@ -121,7 +122,7 @@ private Q_SLOTS:
         Rig r;
         const QString path = r.dir.filePath("bad.wav");
         QVERIFY(writeFile(path, bytes));
-        QCOMPARE(r.wave.sndPlaySound(path), plays);
+        QCOMPARE(r.wave.play(path), plays);
     }
 
     // Without an output nothing plays, the tune neither: the box says so.
@@ -129,10 +130,10 @@ private Q_SLOTS:
     {
         Rig r;
         qputenv("SDL_AUDIODRIVER", "no-such-driver");
-        QVERIFY(QFile::copy(kBin + "air.mid", r.state.strAppPath + "air.mid"));
+        QVERIFY(QFile::copy(kBin + "air.mid", r.state.appPath + "air.mid"));
         const QString song = r.song(burst(30, 30));
-        QVERIFY(!r.wave.sndPlaySound(song) && !r.speaker.isPresent() && !r.audio.lastError().isEmpty());
-        r.soundLogic.PlaySound("once", song);
+        QVERIFY(!r.wave.play(song) && !r.speaker.isPresent() && !r.audio.lastError().isEmpty());
+        r.soundLogic.playSound("once", song);
         QCOMPARE(r.box.shown, QStringList{"Error found, Sound cannot be played, alarm at 08:30:00"});
     }
 
@@ -147,15 +148,15 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(QFileInfo(spaced).path()) && QFile::copy(kBin + "air.mid", spaced));
         const QString open = "open " + spaced + " type sequencer alias tmpMidiPlay";
         for (const char* refused : {"close tmpMidiPlay", "play otherAlias", "open  type sequencer alias tmpMidiPlay"})
-            QVERIFY2(r.mci.mciSendString(refused) != 0, refused);
-        QVERIFY(r.mci.mciSendString(open) == 0 && r.mci.mciSendString(open) != 0);
-        QVERIFY(r.mci.mciSendString("play tmpMidiPlay") == 0 && r.audio.isMidiPlaying());
+            QVERIFY2(r.midi.sendCommand(refused) != 0, refused);
+        QVERIFY(r.midi.sendCommand(open) == 0 && r.midi.sendCommand(open) != 0);
+        QVERIFY(r.midi.sendCommand("play tmpMidiPlay") == 0 && r.audio.isMidiPlaying());
         QVERIFY(Capture::waitFor([&] { return Capture::peak(r.capture.samples()) > 1000; }));
-        QCOMPARE(r.mci.mciSendString("close tmpMidiPlay"), 0);
-        QVERIFY(!r.audio.isMidiPlaying() && r.mci.mciSendString("close tmpMidiPlay") != 0);
+        QCOMPARE(r.midi.sendCommand("close tmpMidiPlay"), 0);
+        QVERIFY(!r.audio.isMidiPlaying() && r.midi.sendCommand("close tmpMidiPlay") != 0);
 
         Rig noFont(r.dir.filePath("none.sf2"));
-        QVERIFY(noFont.mci.mciSendString(open) != 0 && noFont.mci.mciSendString("play tmpMidiPlay") != 0);
+        QVERIFY(noFont.midi.sendCommand(open) != 0 && noFont.midi.sendCommand("play tmpMidiPlay") != 0);
     }
 };
 

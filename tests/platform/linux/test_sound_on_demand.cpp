@@ -47,12 +47,12 @@ private Q_SLOTS:
         if (moduleBytes != "-")
             QVERIFY(QDir().mkpath(dir.filePath("bin")) && writeFile(paths.first(), moduleBytes));
         SoundOnDemand sound(paths, "/nonexistent.sf2", 0);
-        QVERIFY(sound.mci().failureReason().isEmpty());
-        qint16 iCanPlay = kTrue;
-        sound.wavePlayer().PlayWave("once", kDing, iCanPlay);
-        QVERIFY(iCanPlay == kFalse && sound.mci().mciSendString("play tmpMidiPlay") != 0);
+        QVERIFY(sound.midi().failureReason().isEmpty());
+        qint16 played = kTrue;
+        sound.wavePlayer().playWave("once", kDing, played);
+        QVERIFY(played == kFalse && sound.midi().sendCommand("play tmpMidiPlay") != 0);
         QVERIFY(!sound.isLoaded() && !sound.tones().isPresent());
-        const QString why = sound.mci().failureReason();
+        const QString why = sound.midi().failureReason();
         QVERIFY2(why.startsWith(reason) && why.contains(paths.first()), qPrintable(why));
     }
 
@@ -64,12 +64,12 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const DiskAudioCapture capture(dir.filePath("out.raw")); // the sound itself is counted in the alarm scenario
         SoundOnDemand sound({dir.filePath("none.so"), QStringLiteral(IXO_SOUND_MODULE)}, "/nonexistent.sf2", 0);
-        QVERIFY(sound.wave().sndPlaySound(QString()));
-        sound.mci().mciSendString("close tmpMidiPlay");
+        QVERIFY(sound.wave().play(QString()));
+        sound.midi().sendCommand("close tmpMidiPlay");
         QVERIFY(!sound.isLoaded() && !isMapped("libSDL2"));
-        qint16 iCanPlay = kTrue;
-        sound.wavePlayer().PlayWave("twice", kDing, iCanPlay);
-        QVERIFY(iCanPlay == kTrue && sound.isLoaded() && isMapped("libSDL2_mixer"));
+        qint16 played = kTrue;
+        sound.wavePlayer().playWave("twice", kDing, played);
+        QVERIFY(played == kTrue && sound.isLoaded() && isMapped("libSDL2_mixer"));
 
         CanberraEventSound sounds;
         QVERIFY(!isMapped("libcanberra"));
