@@ -71,7 +71,7 @@ struct Engine
     Engine()
     {
         state.setStartupDefaults();
-        state.setClockActive(kTrue);
+        state.setClockActive(true);
     }
     SetClock clock;
     SharedState state;
@@ -88,7 +88,7 @@ struct Engine
             if (withMessages)
                 lists.messages.append(AlarmLines::messageLine(QStringLiteral("message"), timeOfSecond(s)));
         }
-        state.alarmsPending = kTrue;
+        state.alarmsPending = true;
     }
 };
 
@@ -122,7 +122,7 @@ void BM_TickFiringHead(benchmark::State& st)
         if (next == sorted.size()) {
             st.PauseTiming();
             e.fill(seconds, withMessages);
-            e.state.refreshNext = kTrue;
+            e.state.refreshNext = true;
             e.clock.set(QTime(0, 0, 0, 100));
             e.tick.tick();
             next = 0;

@@ -394,7 +394,7 @@ void WindowRegistry::selectFontOption(qint16 fontChoice)
         // pay); its load then shows the choice kept in the shared state. Until then the stored boxes set their
         // flags exactly as its load would; a ticked "Don't compare with second" loads the Alarm Set window.
         applyStoredSettingChecks(m_state);
-        if (m_state.ignoreSeconds == kTrue)
+        if (m_state.ignoreSeconds)
             noSecondChanged();
         return;
     }
@@ -451,8 +451,7 @@ void WindowRegistry::renewChime()
     }
     // Without the Alarm Set window its chime box and minutes list stand for chimeOn and chimeInterval; the
     // recompute works from those, exactly as a click on the box would.
-    setUpChime(m_state, m_state.chimeOn == kTrue, QString::number(m_state.chimeInterval),
-               m_services.clock.now().time());
+    setUpChime(m_state, m_state.chimeOn, QString::number(m_state.chimeInterval), m_services.clock.now().time());
 }
 
 void WindowRegistry::changeWallpaper()

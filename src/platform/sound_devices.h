@@ -23,9 +23,9 @@ public:
     virtual ~WavePlayer() = default;
     /// Plays the wave file at `path` as often as `times` says: "once", "twice", "thrice", or "repeat" until the
     /// wave channel is stopped (any other word plays it once). Returns at once; the sound goes on after the call.
-    /// Sets `played` to 0 when the sound was not started: the file is missing or not a playable wave, or no
-    /// sound output is available. Leaves it alone otherwise.
-    virtual void playWave(const QString& times, const QString& path, qint16& played) = 0;
+    /// False when the sound was not started: the file is missing or not a playable wave, or no sound output is
+    /// available.
+    [[nodiscard]] virtual bool playWave(const QString& times, const QString& path) = 0;
 };
 
 // The MIDI sequencer, driven by the command strings "open FILE type sequencer alias tmpMidiPlay",

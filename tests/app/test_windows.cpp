@@ -177,8 +177,8 @@ private Q_SLOTS:
         trayController().m_aboutAction->trigger();
         QCOMPARE(WindowPictures::compare(&app().aboutWindow(), "about"), QString());
         for (const auto& [activation, trayActive] :
-             {std::pair{TrayIcon::Activation::Context, kTrue}, std::pair{TrayIcon::Activation::Trigger, kFalse}}) {
-            state().setSpeakerRepeat(kTrue);
+             {std::pair{TrayIcon::Activation::Context, true}, std::pair{TrayIcon::Activation::Trigger, false}}) {
+            state().setSpeakerRepeat(true);
             state().trayActive = trayActive;
             fakes().tray.activate(activation);
             QVERIFY(trayController().m_clockTimer.isActive());
@@ -216,11 +216,11 @@ private Q_SLOTS:
             if (step == "disable")
                 trayController().m_disableAction->trigger();
             else if (!step.isEmpty())
-                state().setClockActive(toFlag(step == "work"));
+                state().setClockActive(step == "work");
         };
         for (const QString& step : steps.split(' ')) {
             fakes().modalBox.onShow = [this, run, step] {
-                QVERIFY(!trayController().m_clockTimer.isActive() && state().trayActive == kFalse);
+                QVERIFY(!trayController().m_clockTimer.isActive() && !state().trayActive);
                 run(step.section(':', 1));
             };
             step.startsWith("box") ? app().playSound("once", state().alarmSoundPath) : run(step);
@@ -338,10 +338,10 @@ private Q_SLOTS:
         QVERIFY(!w->isVisible() && !w->m_titleTimer.isActive());
         app().unloadAlarmSetWindow();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        state().setClockActive(kFalse);
+        state().setClockActive(false);
         fakes().clock.setTime(QTime(10, 20, 0));
         app().renewChime();
-        QVERIFY(state().chimeMark == 21 && state().clockActive() == kTrue);
+        QVERIFY(state().chimeMark == 21 && state().clockActive());
 
         w = &alarmSet();
         QVERIFY(w->windowTitle() == "Tindalo Alarm Clock...06 Dec 2026 / 10:20 AM" && w->m_chimeCheck->isChecked());
@@ -417,10 +417,10 @@ private Q_SLOTS:
         SettingsWindow& f = app().settingsWindow();
         f.m_internalSpeakerCheck->setChecked(true);
         f.m_fontOptions[2]->setChecked(true);
-        QVERIFY(state().useInternalSpeaker == kTrue && state().fontChoice == 2);
+        QVERIFY(state().useInternalSpeaker && state().fontChoice == 2);
         const QComboBox* seconds = app().alarmSetWindow().m_secondBox;
         f.m_ignoreSecondsCheck->setChecked(true);
-        QVERIFY(state().ignoreSeconds == kTrue && seconds->isHidden());
+        QVERIFY(state().ignoreSeconds && seconds->isHidden());
         f.m_ignoreSecondsCheck->setChecked(false);
         QVERIFY(!seconds->isHidden());
         trayController().m_settingsAction->trigger();

@@ -31,7 +31,7 @@ public:
 class EveryMinute final : public WallpaperTimes
 {
 public:
-    void scheduleWallpaper(bool, const QString&, Flag&, qint16&, qint16& wallpaperMark) override { wallpaperMark = -1; }
+    void scheduleWallpaper(bool, const QString&, bool&, qint16&, qint16& wallpaperMark) override { wallpaperMark = -1; }
     void nextWallpaperMark(qint16, qint16& wallpaperMark) override
     {
         wallpaperMark = static_cast<qint16>((wallpaperMark + 1) % 60);

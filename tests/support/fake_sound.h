@@ -58,11 +58,10 @@ public:
 class FakeWavePlayer final : public WavePlayer
 {
 public:
-    void playWave(const QString& times, const QString& path, qint16& played) override
+    bool playWave(const QString& times, const QString& path) override
     {
         calls.append(QStringList{times, path});
-        if (!playable)
-            played = 0;
+        return playable;
     }
     QList<QStringList> calls;
     bool playable = true;

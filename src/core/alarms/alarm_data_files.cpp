@@ -88,17 +88,15 @@ QStringList AlarmDataFiles::fileLines(const AlarmLists& lists)
     return lists.alarms.lines() + lists.messages.lines();
 }
 
-void AlarmDataFiles::filterAlarmLine(const QString& line, Flag& accepted)
+void AlarmDataFiles::filterAlarmLine(const QString& line, bool& accepted)
 {
-    qint16 result = 1;
-    TimeCalc().checkAlarmLine(line, result);
-    if (result == 0)
-        accepted = kFalse;
+    if (!TimeCalc().checkAlarmLine(line))
+        accepted = false;
 }
 
-void AlarmDataFiles::timePassed(const QString& line, const QString& now, Flag& passed)
+void AlarmDataFiles::timePassed(const QString& line, const QString& now, bool& passed)
 {
-    passed = toFlag(AlarmLines::compareTimes(AlarmLines::lineTime(line), now) <= 0);
+    passed = AlarmLines::compareTimes(AlarmLines::lineTime(line), now) <= 0;
 }
 
 void AlarmDataFiles::load(const QString& fileName)
@@ -126,29 +124,27 @@ void AlarmDataFiles::load(const QString& fileName)
     };
 
     auto take = [&](const QString& line) {
-        Flag passed = kFalse;
+        bool passed = false;
         if (AlarmLines::isMessageLine(line)) {
-            qint16 result = 1;
-            checker.checkMessageLine(line, result);
-            if (result == 0) {
+            if (!checker.checkMessageLine(line)) {
                 recordError();
             } else {
                 timePassed(line, now, passed);
                 const QString time = AlarmLines::lineTime(line);
-                if (passed == kFalse && !messageTimes.contains(time)) {
+                if (!passed && !messageTimes.contains(time)) {
                     full = !messages.append(line);
                     messageTimes.insert(time);
                 }
             }
         } else {
-            Flag accepted = kTrue;
+            bool accepted = true;
             filterAlarmLine(line, accepted);
-            if (accepted == kFalse) {
+            if (!accepted) {
                 recordError();
             } else {
                 timePassed(line, now, passed);
                 // A time already in the list is dropped without a word; only a full list stops the load.
-                if (passed == kFalse && alarms.insertSorted(line) == AlarmDataList::Insert::Full)
+                if (!passed && alarms.insertSorted(line) == AlarmDataList::Insert::Full)
                     full = true;
             }
         }
@@ -164,9 +160,9 @@ void AlarmDataFiles::load(const QString& fileName)
     if (full)
         m_services.warnings.warn(AlarmListLogic::kListFull);
 
-    m_state.setClockActive(kTrue);
-    m_state.refreshNext = kTrue;
-    m_state.alarmsPending = toFlag(!alarms.isEmpty());
+    m_state.setClockActive(true);
+    m_state.refreshNext = true;
+    m_state.alarmsPending = !alarms.isEmpty();
 }
 
 void AlarmDataFiles::save(const QString& fileName)

@@ -62,9 +62,9 @@ public:
     void edit(const QString& fileName);
 
     /// Sets `accepted` to false when `line` is no acceptable alarm line; otherwise leaves it.
-    static void filterAlarmLine(const QString& line, Flag& accepted);
+    static void filterAlarmLine(const QString& line, bool& accepted);
     /// Sets `passed` to true when the line's time (its last 8 characters) is not later than `now` "HH:MM:SS".
-    static void timePassed(const QString& line, const QString& now, Flag& passed);
+    static void timePassed(const QString& line, const QString& now, bool& passed);
 
     /// The file content for the lists: alarm lines first, then message lines.
     static QStringList fileLines(const AlarmLists& lists);

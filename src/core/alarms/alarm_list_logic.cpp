@@ -29,7 +29,7 @@ AlarmListLogic::AlarmListLogic(SharedState& state, AlarmLists& lists, Warnings& 
 
 void AlarmListLogic::updatePending()
 {
-    m_state.alarmsPending = toFlag(!m_lists.alarms.isEmpty());
+    m_state.alarmsPending = !m_lists.alarms.isEmpty();
 }
 
 AddResult AlarmListLogic::add(const QString& amPm, const QString& chosenPlayTimes, QString& playTimes,
@@ -38,7 +38,7 @@ AddResult AlarmListLogic::add(const QString& amPm, const QString& chosenPlayTime
     AddResult result;
     result.shown = boxes;
     TimeBoxes& t = result.shown;
-    m_inserted = kFalse;
+    m_inserted = false;
 
     auto refuse = [&](const QString& warning) {
         m_warnings.warn(warning);
@@ -46,7 +46,7 @@ AddResult AlarmListLogic::add(const QString& amPm, const QString& chosenPlayTime
         return result;
     };
 
-    if (m_state.ignoreSeconds == kTrue) {
+    if (m_state.ignoreSeconds) {
         t.second = QStringLiteral("00");
         result.secondsReset = true;
     }
@@ -84,7 +84,7 @@ AddResult AlarmListLogic::add(const QString& amPm, const QString& chosenPlayTime
     if (AlarmLines::compareTimes(m_alarmTime, now) <= 0)
         return refuse(kTimePassed);
 
-    m_state.setClockActive(kTrue);
+    m_state.setClockActive(true);
     insert(m_alarmTime, playTimes);
     result.inserted = m_inserted;
     updatePending();
@@ -110,8 +110,8 @@ bool AlarmListLogic::insert(const QString& alarmTime, const QString& playTimes)
         break;
     }
     if (inserted)
-        m_inserted = kTrue;
-    m_state.refreshNext = kTrue;
+        m_inserted = true;
+    m_state.refreshNext = true;
     return inserted;
 }
 
@@ -133,15 +133,15 @@ void AlarmListLogic::deleteSelected()
     updatePending();
     m_state.nextAlarm.clear();
     m_state.nextPlayTimes.clear();
-    m_state.refreshNext = kTrue;
+    m_state.refreshNext = true;
 }
 
 void AlarmListLogic::deleteAll()
 {
     m_lists.alarms.clear();
     m_lists.messages.clear();
-    m_state.refreshNext = kTrue;
-    m_state.alarmsPending = kFalse;
+    m_state.refreshNext = true;
+    m_state.alarmsPending = false;
     m_state.nextAlarm.clear();
     m_state.nextPlayTimes.clear();
 }

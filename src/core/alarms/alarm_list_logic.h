@@ -27,7 +27,7 @@ struct AddResult
 {
     TimeBoxes shown;
     bool secondsReset = false; // the seconds box was set to "00" (and its first item selected)
-    Flag inserted = kFalse;
+    bool inserted = false;
 };
 
 // How a time box treats a key that was pressed.
@@ -92,7 +92,7 @@ public:
 
     /// The last composed time "HH:MM:SS".
     QString m_alarmTime;
-    Flag m_inserted = kFalse;
+    bool m_inserted = false;
 
 private:
     void updatePending();

@@ -147,7 +147,7 @@ bool storePlaceOnExit(SharedState& state, const AlarmDataList& alarms, QPoint to
 {
     WindowPosition::put(state.settingsRecord, kSectionTimeInputLoc, topLeft);
     const bool written = state.settingsFile().writeSlot(IniSlot::TimeInputLoc, state.settingsRecord, reason);
-    state.alarmSetOpen = toFlag(!alarms.isEmpty());
+    state.alarmSetOpen = !alarms.isEmpty();
     return written;
 }
 

@@ -7,9 +7,7 @@
 
 void setUpChime(SharedState& state, bool chimeTicked, const QString& chimeItem, const QTime& now)
 {
-    qint16 result = 0;
-    TimeCalc().scheduleChime(chimeTicked, chimeItem, state.chimeInterval, result, state.chimeMark, now);
-    if (result == 1)
-        state.setClockActive(kTrue);
-    state.chimeOn = toFlag(chimeTicked);
+    if (TimeCalc().scheduleChime(chimeTicked, chimeItem, state.chimeInterval, state.chimeMark, now))
+        state.setClockActive(true);
+    state.chimeOn = chimeTicked;
 }

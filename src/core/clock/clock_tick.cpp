@@ -36,9 +36,9 @@ void ClockTick::tick()
     m_inTick = true;
     m_firedThisTick = false;
 
-    if (m_state.clockActive() == kTrue) {
+    if (m_state.clockActive()) {
         QString current = timeText(now());
-        if (m_state.ignoreSeconds == kTrue) {
+        if (m_state.ignoreSeconds) {
             m_state.nextAlarm = m_state.nextAlarm.left(kShortWidth);
             current = current.left(kShortWidth);
         } else if (m_state.nextAlarm.size() == kShortWidth) {
@@ -59,7 +59,7 @@ void ClockTick::tick()
         }
         idleCleanup();
     }
-    if (m_state.speakerRepeat() == kTrue)
+    if (m_state.speakerRepeat())
         m_actions.playSpeakerSweep();
 
     m_inTick = false;
@@ -67,7 +67,7 @@ void ClockTick::tick()
 
 int ClockTick::msUntilNextEvent() const
 {
-    if (m_state.clockActive() != kTrue || m_state.nextAlarm.isEmpty())
+    if (!m_state.clockActive() || m_state.nextAlarm.isEmpty())
         return -1;
     QString text = m_state.nextAlarm;
     if (text.size() == kShortWidth)
@@ -91,16 +91,16 @@ void ClockTick::fireHead(bool onTime)
     const QString playTimes = m_state.nextPlayTimes;
     const auto forgetEvent = qScopeGuard([this] { m_state.nextAlarm.clear(); });
     m_nextEventTime.clear();
-    m_state.refreshNext = kTrue;
+    m_state.refreshNext = true;
 
     AlarmDataList& alarms = m_lists.alarms;
     if (eventTime.isEmpty() || AlarmLines::lineTime(alarms.head()) != eventTime) {
         // The list changed since its head was read (the event was deleted): nothing to fire.
-        m_state.alarmsPending = toFlag(!alarms.isEmpty());
+        m_state.alarmsPending = !alarms.isEmpty();
         return;
     }
     alarms.removeAt(0);
-    m_state.alarmsPending = toFlag(!alarms.isEmpty());
+    m_state.alarmsPending = !alarms.isEmpty();
     m_firedThisTick = true;
 
     if (onTime)
@@ -122,7 +122,7 @@ void ClockTick::showMessageOf(const QString& eventTime)
 
 void ClockTick::readNextAlarm()
 {
-    if (m_state.alarmsPending == kTrue && m_state.refreshNext == kTrue) {
+    if (m_state.alarmsPending && m_state.refreshNext) {
         const QString head = m_lists.alarms.head();
         const QStringView start = QStringView(head).left(2);
         if (start == QLatin1String("on"))
@@ -135,13 +135,13 @@ void ClockTick::readNextAlarm()
             m_state.nextPlayTimes = QStringLiteral("repeat");
         m_state.nextAlarm = AlarmLines::lineTime(head);
         m_nextEventTime = m_state.nextAlarm;
-        m_state.refreshNext = kFalse;
+        m_state.refreshNext = false;
         checkMissedAlarm();
-    } else if (m_state.alarmsPending == kFalse && m_state.refreshNext == kTrue) {
+    } else if (!m_state.alarmsPending && m_state.refreshNext) {
         m_state.nextAlarm.clear();
         m_state.nextPlayTimes.clear();
         m_nextEventTime.clear();
-        m_state.refreshNext = kFalse;
+        m_state.refreshNext = false;
     }
 }
 
@@ -154,7 +154,7 @@ void ClockTick::checkMissedAlarm()
     // An event of this very second (minute, while seconds are not compared) is on time, not missed: the exact
     // match only did not see it because the head was read after it. After a firing in the same tick it waits
     // for the next tick's match, so two events of one minute sound one after the other.
-    const int width = m_state.ignoreSeconds == kTrue ? kShortWidth : 8;
+    const int width = m_state.ignoreSeconds ? kShortWidth : 8;
     if (due.left(width) == current.left(width)) {
         if (!m_firedThisTick)
             fireHead(true);
@@ -175,9 +175,9 @@ bool ClockTick::isPassed(const QString& due, const QString& current)
 
 void ClockTick::secondChecks()
 {
-    if (now().second() == 0 && m_state.alarmsPending == kTrue)
+    if (now().second() == 0 && m_state.alarmsPending)
         checkMissedAlarm();
-    if (now().second() == 30 && m_state.chimeOn == kTrue)
+    if (now().second() == 30 && m_state.chimeOn)
         checkChimeMissed();
     if (now().second() == 45 && m_state.wallpaperMark != -1)
         checkWallpaperMissed();
@@ -185,13 +185,13 @@ void ClockTick::secondChecks()
 
 void ClockTick::chimeTick()
 {
-    if (m_state.chimeOn != kTrue)
+    if (!m_state.chimeOn)
         return;
     const QTime t = now();
     const int current = m_state.chimeInterval == 60 ? t.hour() : t.minute();
     if (current != m_state.chimeMark)
         return;
-    if (m_state.soundOn == kTrue && t.second() < 3)
+    if (m_state.soundOn && t.second() < 3)
         m_actions.playChime(m_state.deliveredFile(QStringLiteral("didi.snd")));
     renewChimeMark();
 }
@@ -244,15 +244,15 @@ void ClockTick::checkWallpaperMissed()
     const QTime t = now();
     if (!wallpaperMarkOutOfLine(m_state.wallpaperInterval, m_state.wallpaperMark, t.hour(), t.minute()))
         return;
-    m_state.wallpaperCatchUp = kTrue;
+    m_state.wallpaperCatchUp = true;
     m_actions.rescheduleWallpaper();
 }
 
 void ClockTick::idleCleanup()
 {
-    if (m_state.alarmsPending != kFalse || m_state.alarmSetOpen != kFalse)
+    if (m_state.alarmsPending || m_state.alarmSetOpen)
         return;
     m_actions.unloadAlarmSetWindow();
-    if (m_state.wallpaperMark == -1 && m_state.chimeOn == kFalse)
-        m_state.setClockActive(kFalse);
+    if (m_state.wallpaperMark == -1 && !m_state.chimeOn)
+        m_state.setClockActive(false);
 }

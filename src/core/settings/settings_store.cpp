@@ -95,9 +95,9 @@ std::optional<bool> storedCheck(qint16 state)
 void applySoundChecks(SharedState& state, qint16 soundOn, qint16 showSoundErrors)
 {
     if (const std::optional<bool> on = storedCheck(soundOn))
-        state.soundOn = toFlag(*on);
+        state.soundOn = *on;
     if (const std::optional<bool> on = storedCheck(showSoundErrors))
-        state.showSoundErrors = toFlag(*on);
+        state.showSoundErrors = *on;
 }
 
 void applyStoredSettingChecks(SharedState& state)
@@ -106,7 +106,7 @@ void applyStoredSettingChecks(SharedState& state)
     if (!checks)
         return;
     applySoundChecks(state, checks->soundOn, checks->showSoundErrors);
-    state.ignoreSeconds = toFlag(checks->ignoreSeconds);
-    state.useInternalSpeaker = toFlag(checks->useInternalSpeaker);
-    state.speakerInsteadOfMidi = toFlag(checks->speakerInsteadOfMidi);
+    state.ignoreSeconds = checks->ignoreSeconds;
+    state.useInternalSpeaker = checks->useInternalSpeaker;
+    state.speakerInsteadOfMidi = checks->speakerInsteadOfMidi;
 }

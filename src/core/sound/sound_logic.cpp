@@ -28,7 +28,7 @@ void SoundLogic::stopSound()
 {
     m_services.wave.play(QString());
     m_services.midi.sendCommand(QStringLiteral("close ") + kMidiAlias);
-    m_state.setSpeakerRepeat(kFalse);
+    m_state.setSpeakerRepeat(false);
 }
 
 QString SoundLogic::speakerWarningText()
@@ -38,10 +38,10 @@ QString SoundLogic::speakerWarningText()
 
 void SoundLogic::playSound(const QString& playTimes, const QString& soundPath)
 {
-    if (m_state.soundOn == kFalse)
+    if (!m_state.soundOn)
         return;
 
-    if (m_state.useInternalSpeaker == kTrue) {
+    if (m_state.useInternalSpeaker) {
         if (speakerPresent()) {
             playSpeakerTimes(playTimes);
             return;
@@ -50,37 +50,35 @@ void SoundLogic::playSound(const QString& playTimes, const QString& soundPath)
     }
 
     m_services.wave.play(QString());
-    qint16 played = kTrue;
-    m_services.wavePlayer.playWave(playTimes, soundPath, played);
-    if (played != 0)
+    if (m_services.wavePlayer.playWave(playTimes, soundPath))
         return;
 
-    if (m_state.speakerInsteadOfMidi == kTrue) {
+    if (m_state.speakerInsteadOfMidi) {
         if (speakerPresent()) {
             playSpeakerTimes(playTimes);
         } else {
-            reportWaveFailure(played);
+            reportWaveFailure();
             m_services.warnings.warn(speakerWarningText());
         }
     } else {
-        reportWaveFailure(played);
+        reportWaveFailure();
     }
 }
 
-void SoundLogic::reportWaveFailure(qint16& played)
+void SoundLogic::reportWaveFailure()
 {
     // The shared song path is tested, whatever wave was asked for.
     if (!QFileInfo(m_state.alarmSoundPath).isFile()) {
         showSystemModal(m_state.alarmSoundPath.mid(7) + QStringLiteral(", wave file not found, alarm at ") +
                         m_state.nextAlarm);
-    } else if (played == 0 && m_state.showSoundErrors == kTrue && m_state.soundOn == kTrue) {
+    } else if (m_state.showSoundErrors && m_state.soundOn) {
         playTune();
     }
 }
 
 void SoundLogic::playTune()
 {
-    if (m_state.soundOn == kFalse)
+    if (!m_state.soundOn)
         return;
 
     const QString cannotPlay = QStringLiteral("Error found, Sound cannot be played, alarm at ") + m_state.nextAlarm;
@@ -119,7 +117,7 @@ void SoundLogic::playSpeakerTimes(const QString& playTimes)
         count = 3;
     } else if (playTimes == QLatin1String("repeat")) {
         // The clock plays one sweep per tick from now on, until Stop.
-        m_state.setSpeakerRepeat(kTrue);
+        m_state.setSpeakerRepeat(true);
     }
     for (int i = 0; i < count; ++i) {
         playSpeakerSweep();
@@ -135,11 +133,11 @@ bool SoundLogic::speakerPresent()
 
 void SoundLogic::showSystemModal(const QString& text)
 {
-    m_state.trayActive = kFalse;
+    m_state.trayActive = false;
     m_services.clock.holdClock();
     m_services.modalBox.showOk(text);
     m_services.clock.releaseClock();
-    m_state.trayActive = kTrue;
+    m_state.trayActive = true;
 }
 
 bool SoundLogic::copyTune(const QString& source, QString* reason)

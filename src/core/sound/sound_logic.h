@@ -48,7 +48,7 @@ public:
 
     void playSound(const QString& playTimes, const QString& soundPath) override;
     /// Reports a missing wave file, or starts the MIDI tune when the wave could not be played.
-    void reportWaveFailure(qint16& played);
+    void reportWaveFailure();
     /// Plays "air.mid" (the user's own in the program folder, else the delivered one) through the MIDI sequencer; a box
     /// tells when it cannot, after a warning when the tune's private copy could not be written.
     void playTune();

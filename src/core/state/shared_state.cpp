@@ -7,27 +7,27 @@
 void SharedState::setStartupDefaults()
 {
     alarmSoundPath = deliveredFile(QStringLiteral("ding.wav"));
-    refreshNext = kTrue;
+    refreshNext = true;
     chimeMark = -1;
     wallpaperMark = -1;
-    trayActive = kTrue;
-    soundOn = kTrue;
-    showSoundErrors = kTrue;
-    setClockActive(kFalse);
-    ignoreSeconds = kFalse;
-    setSpeakerRepeat(kFalse);
-    withMessage = kFalse;
+    trayActive = true;
+    soundOn = true;
+    showSoundErrors = true;
+    setClockActive(false);
+    ignoreSeconds = false;
+    setSpeakerRepeat(false);
+    withMessage = false;
     nextMessageWindowNumber = kMessageWindowNumberFirst;
     nextWarningRank = kWarningRankFirst;
 }
 
-void SharedState::setClockActive(Flag value)
+void SharedState::setClockActive(bool value)
 {
     m_clockActive = value;
     notifyClockWork();
 }
 
-void SharedState::setSpeakerRepeat(Flag value)
+void SharedState::setSpeakerRepeat(bool value)
 {
     m_speakerRepeat = value;
     notifyClockWork();

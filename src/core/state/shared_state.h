@@ -9,15 +9,6 @@
 
 #include "core/io/settings_file.h"
 
-// A flag as the program keeps it: a 16-bit integer, -1 for true and 0 for false.
-using Flag = qint16;
-inline constexpr Flag kTrue = -1;
-inline constexpr Flag kFalse = 0;
-inline constexpr Flag toFlag(bool b)
-{
-    return b ? kTrue : kFalse;
-}
-
 // Foreground codes of the dialogs that claim the front when they lose it.
 inline constexpr qint32 kWhoMessageInput = 1;
 inline constexpr qint32 kWhoFileChooser = 13;
@@ -38,41 +29,41 @@ struct SharedState
     bool songPicked = false; // a sound was picked in this run: it stays until the end, whatever slot 3 holds
 
     // Settings flags
-    Flag soundOn = kFalse;
-    Flag showSoundErrors = kFalse;
-    Flag ignoreSeconds = kFalse;
-    Flag useInternalSpeaker = kFalse;
-    Flag speakerInsteadOfMidi = kFalse;
+    bool soundOn = false;
+    bool showSoundErrors = false;
+    bool ignoreSeconds = false;
+    bool useInternalSpeaker = false;
+    bool speakerInsteadOfMidi = false;
     qint16 fontChoice = 0;
 
     // Alarm engine
-    /// Whether the clock tick does its alarm, chime and wallpaper work (-1) or is idle (0).
-    Flag clockActive() const { return m_clockActive; }
-    /// The one way to start (-1) or idle (0) the clock work: the clock timer hears of every call.
-    void setClockActive(Flag value);
+    /// Whether the clock tick does its alarm, chime and wallpaper work or is idle.
+    bool clockActive() const { return m_clockActive; }
+    /// The one way to start or idle the clock work: the clock timer hears of every call.
+    void setClockActive(bool value);
     QString nextAlarm;
     QString nextPlayTimes;
-    Flag refreshNext = kFalse;
-    Flag alarmsPending = kFalse;
-    Flag alarmSetOpen = kFalse;
-    Flag withMessage = kFalse;
+    bool refreshNext = false;
+    bool alarmsPending = false;
+    bool alarmSetOpen = false;
+    bool withMessage = false;
 
     // Every-N-minutes chime
-    Flag chimeOn = kFalse;
+    bool chimeOn = false;
     qint16 chimeInterval = 0;
     qint16 chimeMark = 0;
 
     // Wallpaper change
     qint16 wallpaperMark = 0;
     qint16 wallpaperInterval = 0;
-    Flag wallpaperCatchUp = kFalse;
+    bool wallpaperCatchUp = false;
 
     // Sound and tray
-    Flag trayActive = kFalse;
+    bool trayActive = false;
     /// Whether the speaker sweep repeats once per clock tick (a repeating speaker alarm).
-    Flag speakerRepeat() const { return m_speakerRepeat; }
+    bool speakerRepeat() const { return m_speakerRepeat; }
     /// The one way to start or end the speaker repeat: the clock timer hears of every call.
-    void setSpeakerRepeat(Flag value);
+    void setSpeakerRepeat(bool value);
 
     // Window order and foreground
     qint32 frontHolder = 0;
@@ -104,8 +95,8 @@ struct SharedState
 private:
     void notifyClockWork();
 
-    Flag m_clockActive = kFalse;
-    Flag m_speakerRepeat = kFalse;
+    bool m_clockActive = false;
+    bool m_speakerRepeat = false;
 };
 
 /// appPath for an executable in `folder`: the folder followed by exactly one "/" ("/" stays "/").

@@ -55,7 +55,7 @@ void TimeCalc::nextChimeMark(qint16 chimeInterval, qint16& chimeMark, const QTim
     chimeMark = nextMark(chimeInterval, now);
 }
 
-void TimeCalc::checkAlarmLine(const QString& line, qint16& result) const
+bool TimeCalc::checkAlarmLine(const QString& line) const
 {
     static const std::array<QLatin1String, 4> words{QLatin1String("once"), QLatin1String("twice"),
                                                     QLatin1String("thrice"), QLatin1String("repeat!")};
@@ -66,18 +66,14 @@ void TimeCalc::checkAlarmLine(const QString& line, qint16& result) const
         const QStringView word = view.left(wordLength);
         accepted = std::any_of(words.begin(), words.end(), [word](QLatin1String w) { return word == w; });
     }
-    if (!accepted)
-        result = 0;
+    return accepted;
 }
 
-void TimeCalc::checkMessageLine(const QString& line, qint16& result) const
+bool TimeCalc::checkMessageLine(const QString& line) const
 {
     const QStringView view(line);
-    const bool accepted = line.size() >= 12 && view.right(12).left(4) == QLatin1String(" at ") &&
-                          isClockTime(view.right(8)) && !line.contains(QLatin1Char('\n')) &&
-                          !line.contains(QLatin1Char('\r'));
-    if (!accepted)
-        result = 0;
+    return line.size() >= 12 && view.right(12).left(4) == QLatin1String(" at ") && isClockTime(view.right(8)) &&
+           !line.contains(QLatin1Char('\n')) && !line.contains(QLatin1Char('\r'));
 }
 
 int TimeCalc::wallpaperIntervalMinutes(const QString& item)
@@ -108,7 +104,7 @@ int TimeCalc::chimeIntervalMinutes(const QString& item)
     return value;
 }
 
-void TimeCalc::scheduleWallpaper(bool changeTicked, const QString& intervalItem, Flag& clockActive,
+void TimeCalc::scheduleWallpaper(bool changeTicked, const QString& intervalItem, bool& clockActive,
                                  qint16& wallpaperInterval, qint16& wallpaperMark, const QTime& now) const
 {
     const int minutes = wallpaperIntervalMinutes(intervalItem);
@@ -118,7 +114,7 @@ void TimeCalc::scheduleWallpaper(bool changeTicked, const QString& intervalItem,
     }
     wallpaperInterval = static_cast<qint16>(minutes);
     wallpaperMark = nextMark(minutes, now);
-    clockActive = kTrue;
+    clockActive = true;
 }
 
 void TimeCalc::nextWallpaperMark(qint16 wallpaperInterval, qint16& wallpaperMark, const QTime& now) const
@@ -130,17 +126,17 @@ void TimeCalc::nextWallpaperMark(qint16 wallpaperInterval, qint16& wallpaperMark
     wallpaperMark = nextMark(wallpaperInterval, now);
 }
 
-void TimeCalc::scheduleChime(bool chimeTicked, const QString& chimeItem, qint16& chimeInterval, qint16& result,
-                             qint16& chimeMark, const QTime& now) const
+bool TimeCalc::scheduleChime(bool chimeTicked, const QString& chimeItem, qint16& chimeInterval, qint16& chimeMark,
+                             const QTime& now) const
 {
     if (!chimeTicked) {
         chimeMark = -1;
-        return;
+        return false;
     }
     const int minutes = chimeIntervalMinutes(chimeItem);
     if (minutes < 0)
-        return;
+        return false;
     chimeInterval = static_cast<qint16>(minutes);
     nextChimeMark(chimeInterval, chimeMark, now);
-    result = 1;
+    return true;
 }

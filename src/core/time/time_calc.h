@@ -20,26 +20,26 @@ public:
     /// outside 1-60 leaves no mark (-1).
     void nextChimeMark(qint16 chimeInterval, qint16& chimeMark, const QTime& now) const;
 
-    /// Sets `result` to 0 unless `line` is exactly "once|twice|thrice|repeat!", a space and "HH:MM:SS" with
-    /// hours 00-23 and minutes and seconds 00-59; an accepted line leaves `result` as it was.
-    void checkAlarmLine(const QString& line, qint16& result) const;
-    /// Sets `result` to 0 unless `line` is a message text (no line breaks), " at " and such a time.
-    void checkMessageLine(const QString& line, qint16& result) const;
+    /// Whether `line` is exactly "once|twice|thrice|repeat!", a space and "HH:MM:SS" with hours 00-23 and minutes
+    /// and seconds 00-59.
+    bool checkAlarmLine(const QString& line) const;
+    /// Whether `line` is a message text (no line breaks), " at " and such a time.
+    bool checkMessageLine(const QString& line) const;
 
     /// The wallpaper change set-up. With the box ticked and an interval item chosen ("5 min" ... "4 hrs"):
-    /// `wallpaperInterval` = its minutes, `wallpaperMark` = the first mark after `now`, `clockActive` = -1. With the
+    /// `wallpaperInterval` = its minutes, `wallpaperMark` = the first mark after `now`, `clockActive` = true. With the
     /// box cleared, or no usable item: `wallpaperMark` = -1 and the rest stays.
-    void scheduleWallpaper(bool changeTicked, const QString& intervalItem, Flag& clockActive, qint16& wallpaperInterval,
+    void scheduleWallpaper(bool changeTicked, const QString& intervalItem, bool& clockActive, qint16& wallpaperInterval,
                            qint16& wallpaperMark, const QTime& now) const;
 
     /// The next wallpaper mark after `now`: a minute for intervals below 60, an hour of the day for 60 and more.
     void nextWallpaperMark(qint16 wallpaperInterval, qint16& wallpaperMark, const QTime& now) const;
 
     /// The chime set-up. With the box ticked and an interval item chosen ("1" ... "60"): `chimeInterval` = its
-    /// minutes, `chimeMark` = the first mark after `now`, `result` = 1 (the clock must run). Otherwise `result`
-    /// stays, and with the box cleared `chimeMark` = -1.
-    void scheduleChime(bool chimeTicked, const QString& chimeItem, qint16& chimeInterval, qint16& result,
-                       qint16& chimeMark, const QTime& now) const;
+    /// minutes, `chimeMark` = the first mark after `now`, and true (the clock must run). Otherwise false, and with
+    /// the box cleared `chimeMark` = -1.
+    bool scheduleChime(bool chimeTicked, const QString& chimeItem, qint16& chimeInterval, qint16& chimeMark,
+                       const QTime& now) const;
 
     /// Minutes of a wallpaper interval item ("5 min" -> 5, "2 hrs" -> 120), or -1 for any other text.
     static int wallpaperIntervalMinutes(const QString& item);

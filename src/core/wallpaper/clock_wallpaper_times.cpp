@@ -9,7 +9,7 @@
 
 ClockWallpaperTimes::ClockWallpaperTimes(const Clock& clock) : m_clock(clock) {}
 
-void ClockWallpaperTimes::scheduleWallpaper(bool ticked, const QString& intervalText, Flag& clockActive,
+void ClockWallpaperTimes::scheduleWallpaper(bool ticked, const QString& intervalText, bool& clockActive,
                                             qint16& wallpaperInterval, qint16& wallpaperMark)
 {
     TimeCalc().scheduleWallpaper(ticked, intervalText, clockActive, wallpaperInterval, wallpaperMark,

@@ -12,7 +12,7 @@ class ClockWallpaperTimes final : public WallpaperTimes
 public:
     explicit ClockWallpaperTimes(const Clock& clock);
 
-    void scheduleWallpaper(bool ticked, const QString& intervalText, Flag& clockActive, qint16& wallpaperInterval,
+    void scheduleWallpaper(bool ticked, const QString& intervalText, bool& clockActive, qint16& wallpaperInterval,
                            qint16& wallpaperMark) override;
     void nextWallpaperMark(qint16 wallpaperInterval, qint16& wallpaperMark) override;
 

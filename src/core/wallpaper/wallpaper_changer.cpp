@@ -161,12 +161,12 @@ void WallpaperChanger::preparePicture()
 
 void WallpaperChanger::rescheduleWallpaper(bool ticked, const QString& intervalText)
 {
-    Flag clockActive = m_state.clockActive();
+    bool clockActive = m_state.clockActive();
     m_services.times.scheduleWallpaper(ticked, intervalText, clockActive, m_state.wallpaperInterval,
                                        m_state.wallpaperMark);
     m_state.setClockActive(clockActive);
-    if (m_state.wallpaperCatchUp == kTrue)
-        m_state.wallpaperCatchUp = kFalse;
+    if (m_state.wallpaperCatchUp)
+        m_state.wallpaperCatchUp = false;
 }
 
 void WallpaperChanger::changeWallpaper()

@@ -35,9 +35,9 @@ void WallpaperLogic::load()
     m_hasPosition = restored.hasPosition;
     m_windowState.windowLeft = restored.hasPosition ? restored.left : 0;
     m_windowState.windowTop = restored.hasPosition ? restored.top : 0;
-    if (restored.priorityFlag == -1)
+    if (restored.priorityOrder)
         chooseOption(1);
-    if (restored.randomFlag == -1)
+    if (restored.randomOrder)
         chooseOption(2);
     notify();
 }
@@ -46,7 +46,7 @@ bool WallpaperLogic::closeSteps()
 {
     QString error;
     if (!WallpaperStore().saveSettings(m_keepSet, toRecordInt(m_windowState.windowLeft),
-                                       toRecordInt(m_windowState.windowTop), m_changeTicked, m_option == 2 ? -1 : 0,
+                                       toRecordInt(m_windowState.windowTop), m_changeTicked, m_option == 2,
                                        m_intervalText, m_state.appPath, m_windowState.pictureFolder, &error))
         m_services.warnings.warn(QStringLiteral("The wallpaper settings were not saved: ") + error);
     return m_state.wallpaperMark == -1;

@@ -57,8 +57,8 @@ WallpaperSettings WallpaperStore::restoreSettings(const QString& appPath) const
             restored.changeOn = settings.value(kChange, false).toBool();
             restored.intervalText = settings.value(kInterval).toString();
             const bool random = settings.value(kRandom, false).toBool();
-            restored.randomFlag = random ? -1 : 0;
-            restored.priorityFlag = random ? 0 : -1;
+            restored.randomOrder = random;
+            restored.priorityOrder = !random;
             if (settings.contains(kLeft) && settings.contains(kTop)) {
                 restored.hasPosition = true;
                 restored.left = clampToInt16(settings.value(kLeft).toInt());
@@ -68,12 +68,12 @@ WallpaperSettings WallpaperStore::restoreSettings(const QString& appPath) const
         }
     }
     if (!restored.keepSet)
-        restored.priorityFlag = -1; // list order until the user picks random
+        restored.priorityOrder = true; // list order until the user picks random
     restored.pictures = picturesIn(restored.pictureFolder);
     return restored;
 }
 
-bool WallpaperStore::saveSettings(bool keepSet, qint16 left, qint16 top, bool changeOn, qint16 randomFlag,
+bool WallpaperStore::saveSettings(bool keepSet, qint16 left, qint16 top, bool changeOn, bool randomOrder,
                                   const QString& intervalText, const QString& appPath, const QString& pictureFolder,
                                   QString* error) const
 {
@@ -94,7 +94,7 @@ bool WallpaperStore::saveSettings(bool keepSet, qint16 left, qint16 top, bool ch
         if (keepSet) {
             settings.setValue(kChange, changeOn);
             settings.setValue(kInterval, intervalText);
-            settings.setValue(kRandom, randomFlag == -1);
+            settings.setValue(kRandom, randomOrder);
             settings.setValue(kLeft, left);
             settings.setValue(kTop, top);
         }

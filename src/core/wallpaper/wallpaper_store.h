@@ -9,13 +9,13 @@
 // The wallpaper window's settings as the store hands them back.
 struct WallpaperSettings
 {
-    QString pictureFolder;   // the picture folder
-    QStringList pictures;    // the pictures it offers
-    bool keepSet = false;    // "Save above setting"
-    bool changeOn = false;   // "Change in every "
-    QString intervalText;    // the chosen interval item, empty for none
-    qint16 priorityFlag = 0; // -1: priority order chosen
-    qint16 randomFlag = 0;   // -1: random order chosen
+    QString pictureFolder;      // the picture folder
+    QStringList pictures;       // the pictures it offers
+    bool keepSet = false;       // "Save above setting"
+    bool changeOn = false;      // "Change in every "
+    QString intervalText;       // the chosen interval item, empty for none
+    bool priorityOrder = false; // list order chosen
+    bool randomOrder = false;   // random order chosen
     bool hasPosition = false;
     qint16 left = 0;
     qint16 top = 0;
@@ -40,7 +40,7 @@ public:
 
     /// Keeps the settings when `keepSet`; otherwise forgets them. Returns false with a reason in `error` when a
     /// file could not be written.
-    bool saveSettings(bool keepSet, qint16 left, qint16 top, bool changeOn, qint16 randomFlag,
+    bool saveSettings(bool keepSet, qint16 left, qint16 top, bool changeOn, bool randomOrder,
                       const QString& intervalText, const QString& appPath, const QString& pictureFolder,
                       QString* error = nullptr) const;
 

@@ -14,8 +14,8 @@ class WallpaperTimes
 public:
     virtual ~WallpaperTimes() = default;
     /// With `ticked` and an interval item chosen (`intervalText`, e.g. "15 min"): `wallpaperInterval` = its minutes,
-    /// `wallpaperMark` = the first mark after now, `clockActive` = -1. Not ticked: `wallpaperMark` = -1.
-    virtual void scheduleWallpaper(bool ticked, const QString& intervalText, Flag& clockActive,
+    /// `wallpaperMark` = the first mark after now, `clockActive` = true. Not ticked: `wallpaperMark` = -1.
+    virtual void scheduleWallpaper(bool ticked, const QString& intervalText, bool& clockActive,
                                    qint16& wallpaperInterval, qint16& wallpaperMark) = 0;
     /// Moves `wallpaperMark` to the mark after it, never the current minute (hour).
     virtual void nextWallpaperMark(qint16 wallpaperInterval, qint16& wallpaperMark) = 0;

@@ -25,10 +25,9 @@ int SdlWavePlayer::extraLoops(const QString& times)
     return 0;
 }
 
-void SdlWavePlayer::playWave(const QString& times, const QString& path, qint16& played)
+bool SdlWavePlayer::playWave(const QString& times, const QString& path)
 {
-    if (m_audio.playWave(path, extraLoops(times)) != SdlAudio::WaveResult::Started)
-        played = 0;
+    return m_audio.playWave(path, extraLoops(times)) == SdlAudio::WaveResult::Started;
 }
 
 bool SdlToneSpeaker::isPresent()

@@ -22,7 +22,7 @@ class SdlWavePlayer final : public WavePlayer
 {
 public:
     explicit SdlWavePlayer(SdlAudio& audio) : m_audio(audio) {}
-    void playWave(const QString& times, const QString& path, qint16& played) override;
+    bool playWave(const QString& times, const QString& path) override;
 
     /// How many times the wave plays after the first for a play-times word; -1 for "repeat".
     static int extraLoops(const QString& times);

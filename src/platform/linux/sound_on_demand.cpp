@@ -73,12 +73,10 @@ bool SoundOnDemand::Wave::play(const QString& path)
     return backend && backend->wave().play(path);
 }
 
-void SoundOnDemand::Player::playWave(const QString& times, const QString& path, qint16& played)
+bool SoundOnDemand::Player::playWave(const QString& times, const QString& path)
 {
-    if (SoundBackend* backend = m_sound.backend())
-        backend->wavePlayer().playWave(times, path, played);
-    else
-        played = 0;
+    SoundBackend* backend = m_sound.backend();
+    return backend && backend->wavePlayer().playWave(times, path);
 }
 
 int SoundOnDemand::Midi::sendCommand(const QString& command)

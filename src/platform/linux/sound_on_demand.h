@@ -58,7 +58,7 @@ private:
     {
     public:
         explicit Player(SoundOnDemand& sound) : m_sound(sound) {}
-        void playWave(const QString& times, const QString& path, qint16& played) override;
+        bool playWave(const QString& times, const QString& path) override;
 
     private:
         SoundOnDemand& m_sound;

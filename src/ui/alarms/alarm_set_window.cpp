@@ -373,7 +373,7 @@ void AlarmSetWindow::load()
     if (stored.position && QGuiApplication::screenAt(*stored.position))
         move(*stored.position);
 
-    if (state.chimeOn == kTrue) {
+    if (state.chimeOn) {
         // The interval goes into the minutes box before the box is ticked, so the set-up finds it there.
         const int item = m_chimeIntervalBox->findText(QString::number(state.chimeInterval));
         if (item >= 0)
@@ -465,9 +465,9 @@ void AlarmSetWindow::onAddClicked()
 void AlarmSetWindow::onAddWithMessageClicked()
 {
     SharedState& state = m_context.state;
-    state.withMessage = kTrue;
+    state.withMessage = true;
     addEvent();
-    state.withMessage = kFalse;
+    state.withMessage = false;
 }
 
 void AlarmSetWindow::addEvent()
@@ -482,7 +482,7 @@ void AlarmSetWindow::addEvent()
     m_secondBox->setEditText(result.shown.second);
 
     const SharedState& state = m_context.state;
-    if (result.inserted == kTrue && state.withMessage == kTrue && state.frontHolder == 0)
+    if (result.inserted && state.withMessage && state.frontHolder == 0)
         openMessageInput();
 }
 
@@ -653,7 +653,7 @@ void AlarmSetWindow::showSelected(qsizetype row)
 
 void AlarmSetWindow::updateSecondsShown()
 {
-    const bool seconds = m_context.state.ignoreSeconds != kTrue;
+    const bool seconds = !m_context.state.ignoreSeconds;
     m_secondBox->setVisible(seconds);
     m_secondsColon->setVisible(seconds);
 }

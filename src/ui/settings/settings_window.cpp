@@ -179,8 +179,8 @@ void SettingsWindow::showFontChoice(qint16 fontChoice)
 void SettingsWindow::load()
 {
     SharedState& state = m_context.state;
-    m_soundOnCheck->setChecked(state.soundOn == kTrue);
-    m_soundErrorsCheck->setChecked(state.showSoundErrors == kTrue);
+    m_soundOnCheck->setChecked(state.soundOn);
+    m_soundErrorsCheck->setChecked(state.showSoundErrors);
     showFontChoice(state.fontChoice);
 
     if (const std::optional<SettingChecks> stored = SettingsStore(state.settingsFile()).settingChecks()) {
@@ -216,31 +216,31 @@ void SettingsWindow::updateSpeakerTest()
 void SettingsWindow::onSoundOnToggled()
 {
     const bool on = m_soundOnCheck->isChecked();
-    m_context.state.soundOn = toFlag(on);
+    m_context.state.soundOn = on;
     m_soundErrorsCheck->setEnabled(on);
     updateSpeakerTest();
 }
 
 void SettingsWindow::onSoundErrorsToggled()
 {
-    m_context.state.showSoundErrors = toFlag(m_soundErrorsCheck->isChecked());
+    m_context.state.showSoundErrors = m_soundErrorsCheck->isChecked();
 }
 
 void SettingsWindow::onIgnoreSecondsToggled()
 {
-    m_context.state.ignoreSeconds = toFlag(m_ignoreSecondsCheck->isChecked());
+    m_context.state.ignoreSeconds = m_ignoreSecondsCheck->isChecked();
     m_context.requests.noSecondChanged();
 }
 
 void SettingsWindow::onInternalSpeakerToggled()
 {
-    m_context.state.useInternalSpeaker = toFlag(m_internalSpeakerCheck->isChecked());
+    m_context.state.useInternalSpeaker = m_internalSpeakerCheck->isChecked();
     updateSpeakerTest();
 }
 
 void SettingsWindow::onSpeakerInsteadOfMidiToggled()
 {
-    m_context.state.speakerInsteadOfMidi = toFlag(m_speakerInsteadOfMidiCheck->isChecked());
+    m_context.state.speakerInsteadOfMidi = m_speakerInsteadOfMidiCheck->isChecked();
 }
 
 void SettingsWindow::onFontChosen(int index)

@@ -44,7 +44,7 @@ void TrayController::updateClockTimer()
 {
     const SharedState& state = m_context.state;
     m_holds.set(ClockHolds::Reason::Disabled, m_disableAction->isChecked());
-    m_holds.set(ClockHolds::Reason::Idle, state.clockActive() != kTrue && state.speakerRepeat() != kTrue);
+    m_holds.set(ClockHolds::Reason::Idle, !state.clockActive() && !state.speakerRepeat());
     if (m_holds.isFree()) {
         if (!m_clockTimer.isActive())
             m_clockTimer.start();
@@ -98,7 +98,7 @@ void TrayController::buildMenu()
 
     // While a sound error box is open the tray is not handled: its menu closes as soon as it opens.
     connect(&m_menu, &QMenu::aboutToShow, this, [this] {
-        if (m_context.state.trayActive == kFalse)
+        if (!m_context.state.trayActive)
             QTimer::singleShot(0, &m_menu, &QMenu::close);
     });
 }
@@ -112,7 +112,7 @@ void TrayController::start(const QString& programFolder, const QString& sharedFo
 
     TrayIcon& tray = m_context.services.tray;
     tray.onActivated = [this](TrayIcon::Activation activation) {
-        if (m_context.state.trayActive == kFalse)
+        if (!m_context.state.trayActive)
             return;
         if (activation == TrayIcon::Activation::Trigger)
             onStopTriggered();
@@ -157,7 +157,7 @@ void TrayController::onAboutTriggered()
 
 void TrayController::onAlarmSetTriggered()
 {
-    m_context.state.alarmSetOpen = kTrue;
+    m_context.state.alarmSetOpen = true;
     m_context.requests.showAlarmSetWindow();
 }
 

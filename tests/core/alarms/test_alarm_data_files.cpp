@@ -137,9 +137,9 @@ private Q_SLOTS:
         const bool load = c.action == QLatin1String("load");
         if (load && alarms) {
             f.files().load(c.file);
-            const Flag done = toFlag(f.shown.isEmpty());
+            const bool done = f.shown.isEmpty();
             QVERIFY(f.state.clockActive() == done && f.state.refreshNext == done &&
-                    (done == kFalse || f.state.alarmsPending == toFlag(!f.lists.alarms.isEmpty())));
+                    (!done || f.state.alarmsPending == !f.lists.alarms.isEmpty()));
         } else if (load) {
             const auto take = [](const QString&) { return true; };
             QVERIFY(f.flow.load(c.file, take, WallpaperLogic::kListNotFound) == !*c.shown);

@@ -16,7 +16,7 @@ struct Lists
     Lists()
     {
         state.setStartupDefaults();
-        state.refreshNext = kFalse;
+        state.refreshNext = false;
     }
     FakeClock clock{QDateTime(QDate(2026, 12, 6), QTime(8, 0, 0))};
     SharedState state;
@@ -67,18 +67,18 @@ private Q_SLOTS:
         QFETCH(QString, outcome);
         Lists l;
         l.clock.setTime(now);
-        l.state.ignoreSeconds = toFlag(noSecond);
+        l.state.ignoreSeconds = noSecond;
         const QStringList b = boxes.split('|');
         QString times = "once";
         const AddResult r = l.logic.add(b[3], QString(), times, TimeBoxes{b[0], b[1], b[2]});
         const bool added = outcome.startsWith("once ");
-        QCOMPARE(r.inserted, toFlag(added));
+        QCOMPARE(r.inserted, added);
         QCOMPARE((added ? l.lists.alarms.lines() : l.warnings.shown).join(""), outcome);
         QCOMPARE((added ? l.warnings.shown : l.lists.alarms.lines()), QStringList());
         QTEST(QStringList({r.shown.hour, r.shown.minute, r.shown.second}).join('|'), "shown");
         QCOMPARE(r.secondsReset, noSecond);
-        QCOMPARE(QList<Flag>({l.state.alarmsPending, l.state.clockActive(), l.state.refreshNext}),
-                 QList<Flag>(3, r.inserted));
+        QCOMPARE(QList<bool>({l.state.alarmsPending, l.state.clockActive(), l.state.refreshNext}),
+                 QList<bool>(3, r.inserted));
     }
 
     // The play word is remembered for the next add; insert keeps time order, selects the line it added, refuses a
@@ -96,13 +96,13 @@ private Q_SLOTS:
             QVERIFY(l.logic.insert(time, "twice"));
             QCOMPARE(l.lists.alarms.selected(), row);
         }
-        l.state.refreshNext = kFalse;
+        l.state.refreshNext = false;
         QVERIFY(!l.logic.insert("10:00:00", "twice"));
         QVERIFY(!l.logic.insert("24:00:00", "twice"));
         QCOMPARE(l.warnings.shown, (QStringList{"Alarm time already exists", "Time input example 12:59:01"}));
         QCOMPARE(l.lists.alarms.lines(), (QStringList{"twice 07:30:00", "twice 09:59:59", "thrice 10:00:00",
                                                       "thrice 11:00:00", "twice 23:59:59"}));
-        QCOMPARE(l.state.refreshNext, kTrue);
+        QCOMPARE(l.state.refreshNext, true);
         QCOMPARE(selected.size(), 3);
     }
 
@@ -159,17 +159,17 @@ private Q_SLOTS:
             l.lists.messages.append(message);
         for (int row : {1, 0, -1}) {
             l.state.nextAlarm = "09:00:00";
-            l.state.refreshNext = kFalse;
+            l.state.refreshNext = false;
             l.lists.alarms.setSelected(row);
             l.logic.deleteSelected();
-            QVERIFY(l.state.nextAlarm.isEmpty() && l.state.refreshNext == kTrue);
+            QVERIFY(l.state.nextAlarm.isEmpty() && l.state.refreshNext);
             QCOMPARE(l.lists.alarms.selected(), -1);
         }
         QCOMPARE(l.lists.alarms.lines(), QStringList{"once 11:00:00"});
         QCOMPARE(l.lists.messages.lines(), QStringList{"ten again at 10:00:00"});
-        QCOMPARE(l.state.alarmsPending, kTrue);
+        QCOMPARE(l.state.alarmsPending, true);
         l.logic.deleteAll();
-        QVERIFY(l.lists.alarms.isEmpty() && l.lists.messages.isEmpty() && l.state.alarmsPending == kFalse);
+        QVERIFY(l.lists.alarms.isEmpty() && l.lists.messages.isEmpty() && !l.state.alarmsPending);
         QVERIFY(l.logic.insert("11:00:00", "once")); // the emptied lists take a line they held and find it
         l.lists.messages.append("tea at 11:00:00");
         l.lists.alarms.setSelected(0);

@@ -69,15 +69,15 @@ private Q_SLOTS:
     void exitWritesSlot1()
     {
         AlarmDataList alarms;
-        m_state->alarmSetOpen = kTrue;
+        m_state->alarmSetOpen = true;
         QVERIFY(AlarmSet::storePlaceOnExit(*m_state, alarms, QPoint(40000, -40000)));
-        QCOMPARE(m_state->alarmSetOpen, kFalse);
+        QCOMPARE(m_state->alarmSetOpen, false);
         QCOMPARE(m_state->settingsFile().readSlot(1)->toBytes().left(21),
                  "[TimeInputLoc]   " + QByteArray::fromHex("ff7f0080")); // clamped into 16 bits
 
         alarms.insertSorted("once 20:00:00");
         AlarmSet::storePlaceOnExit(*m_state, alarms, QPoint(0, 0));
-        QCOMPARE(m_state->alarmSetOpen, kTrue);
+        QCOMPARE(m_state->alarmSetOpen, true);
     }
 
     // The load reads slots 1, 3 and 4; a slot with another section name is not used (and no settings file at all,

@@ -52,8 +52,8 @@ struct Engine
     bool load(const QString& time24, const QString& word = "once")
     {
         const bool in = logic.insert(time24, word);
-        state.setClockActive(kTrue);
-        state.alarmsPending = toFlag(!lists.alarms.isEmpty());
+        state.setClockActive(true);
+        state.alarmsPending = !lists.alarms.isEmpty();
         return in;
     }
     void tickOnce()
@@ -72,21 +72,21 @@ private Q_SLOTS:
     // Alarm Set window is unloaded, unless that window is open.
     void lastEventLetsTheClockIdle()
     {
-        for (const Flag alarmSetOpen : {kFalse, kTrue}) {
+        for (const bool alarmSetOpen : {false, true}) {
             Engine e;
             QCOMPARE(e.tick.msUntilNextEvent(), -1); // nothing known yet
             e.clock.setTime(QTime(8, 29, 58, 500));
             QVERIFY(e.load("08:30:00"));
             e.state.alarmSetOpen = alarmSetOpen;
-            e.state.setSpeakerRepeat(kTrue);
+            e.state.setSpeakerRepeat(true);
             e.tickOnce();
             QCOMPARE(e.tick.msUntilNextEvent(), 700);
             for (int i = 0; i < 3; ++i)
                 e.tickOnce(); // the speaker's repeat keeps going while the clock idles
             QCOMPARE(e.actions.log, (QStringList{"sweep", "sweep", "sound once /p/ding.wav", "sweep", "sweep"}));
-            QVERIFY(e.state.nextAlarm.isEmpty() && e.state.nextPlayTimes.isEmpty() && e.state.alarmsPending == kFalse);
-            QCOMPARE(e.state.clockActive() == kFalse, alarmSetOpen == kFalse);
-            QCOMPARE(e.actions.unloads > 0, alarmSetOpen == kFalse);
+            QVERIFY(e.state.nextAlarm.isEmpty() && e.state.nextPlayTimes.isEmpty() && !e.state.alarmsPending);
+            QCOMPARE(!e.state.clockActive(), !alarmSetOpen);
+            QCOMPARE(e.actions.unloads > 0, !alarmSetOpen);
         }
     }
 
@@ -126,8 +126,8 @@ private Q_SLOTS:
         QFETCH(QTime, now);
         Engine e;
         e.clock.setTime(now);
-        e.state.setClockActive(kTrue);
-        e.state.chimeOn = toFlag(chime);
+        e.state.setClockActive(true);
+        e.state.chimeOn = chime;
         (chime ? e.state.chimeInterval : e.state.wallpaperInterval) = static_cast<qint16>(interval);
         (chime ? e.state.chimeMark : e.state.wallpaperMark) = static_cast<qint16>(mark);
         e.tickOnce();
@@ -165,7 +165,7 @@ private Q_SLOTS:
         QFETCH(QStringList, events);
         QFETCH(int, jumpS);
         Engine e;
-        e.state.ignoreSeconds = toFlag(noSecond);
+        e.state.ignoreSeconds = noSecond;
         e.clock.setTime(from);
         for (const QString& event : std::as_const(events))
             QVERIFY(e.load(AlarmLines::lineTime(event), event.section(' ', 0, 0)));

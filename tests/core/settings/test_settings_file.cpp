@@ -82,8 +82,8 @@ private Q_SLOTS:
         QVERIFY(store.settingChecks() == checks);
         applyStoredSettingChecks(s);
         QCOMPARE(
-            (QList<int>{s.soundOn, s.showSoundErrors, s.ignoreSeconds, s.useInternalSpeaker, s.speakerInsteadOfMidi}),
-            (QList<int>{boxes[0] == 0 ? 0 : -1, -boxes[1], -boxes[3], -boxes[4], -boxes[5]}));
+            (QList<bool>{s.soundOn, s.showSoundErrors, s.ignoreSeconds, s.useInternalSpeaker, s.speakerInsteadOfMidi}),
+            (QList<bool>{boxes[0] != 0, boxes[1] == 1, boxes[3] == 1, boxes[4] == 1, boxes[5] == 1}));
     }
 
     // Start-up reads slots 4, 5 and 8 whatever their section names: slots 4 and 8 trimmed, slot 5 not. The

@@ -42,10 +42,10 @@ private Q_SLOTS:
         QFETCH(QString, song);
         SoundRig r;
         const QStringList option = options.split(' ', Qt::SkipEmptyParts);
-        r.state.soundOn = toFlag(!option.contains("soundOff"));
-        r.state.showSoundErrors = toFlag(!option.contains("errorsOff"));
-        r.state.useInternalSpeaker = toFlag(option.contains("speaker"));
-        r.state.speakerInsteadOfMidi = toFlag(option.contains("midiSpeaker"));
+        r.state.soundOn = !option.contains("soundOff");
+        r.state.showSoundErrors = !option.contains("errorsOff");
+        r.state.useInternalSpeaker = option.contains("speaker");
+        r.state.speakerInsteadOfMidi = option.contains("midiSpeaker");
         r.speaker.present = !option.contains("noSpeaker");
         if (option.contains("noTune"))
             r.midi.results.insert("play tmpMidiPlay", 7), r.midi.reason = "no module";
@@ -69,8 +69,8 @@ private Q_SLOTS:
         used << QStringList(r.warnings.shown.size(), "warning");
         QFETCH(QString, outcome);
         QCOMPARE(used.join(' '), outcome.replace("<song>", r.state.alarmSoundPath.mid(7)));
-        QVERIFY(r.clock.running() && r.state.trayActive == kTrue);
-        QCOMPARE(r.state.speakerRepeat(), toFlag(option.contains("repeat")));
+        QVERIFY(r.clock.running() && r.state.trayActive);
+        QCOMPARE(r.state.speakerRepeat(), option.contains("repeat"));
     }
 
     // The tune is copied to the private file (folder for the user alone) before it plays; without a tune in the

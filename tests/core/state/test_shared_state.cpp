@@ -44,7 +44,7 @@ private Q_SLOTS:
             loadStartupSettings(state, hooks);
             const QList<qint32> values{state.showSoundErrors, state.clockActive(), state.chimeMark,
                                        state.wallpaperMark,   state.frontHolder,   state.fontChoice};
-            QCOMPARE(values, (QList<qint32>{kTrue, kFalse, -1, -1, 0, withFile ? 2 : 0}));
+            QCOMPARE(values, (QList<qint32>{true, false, -1, -1, 0, withFile ? 2 : 0}));
             QCOMPARE(hooks.calls, withFile ? QStringList({"load my.dat", "wallpaper", "font 2"}) : QStringList());
         }
     }

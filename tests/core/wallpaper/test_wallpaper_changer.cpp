@@ -25,7 +25,7 @@ namespace {
 QString summary(const WallpaperSettings& r)
 {
     QStringList fields{r.intervalText.isEmpty() ? "-" : r.intervalText};
-    for (const int n : {int(r.keepSet), int(r.changeOn), int(r.randomFlag), int(r.priorityFlag), int(r.hasPosition)})
+    for (const int n : {int(r.keepSet), int(r.changeOn), int(r.randomOrder), int(r.priorityOrder), int(r.hasPosition)})
         fields.append(QString::number(n));
     return fields.join(' ') + QString(" %1,%2 ").arg(r.left).arg(r.top) + r.entries.join('|') + ' ' +
            QFileInfo(r.pictureFolder).fileName();
@@ -199,19 +199,19 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(app) && QDir().mkpath(pictures) && QDir().mkpath(other));
         const auto slot5 = [&app] { return SettingsFile(app).readSlot(5).value_or(IniRecord{}).data; };
         const WallpaperStore store(pictures);
-        QVERIFY(store.saveSettings(false, 1, 2, true, 0, "5 min", app, pictures));
+        QVERIFY(store.saveSettings(false, 1, 2, true, false, "5 min", app, pictures));
         QCOMPARE(QDir(app).entryList(QDir::Files), QStringList{});
 
         QVERIFY(QuotedLineFile::write(app + "Wpaper.dat", {"one.bmp", "two.gif", "three.jpg"}));
-        QVERIFY(store.saveSettings(true, 120, -40, true, -1, "15 min", app, other));
+        QVERIFY(store.saveSettings(true, 120, -40, true, true, "15 min", app, other));
         QVERIFY(slot5().startsWith("Check"));
-        QCOMPARE(summary(store.restoreSettings(app)), "15 min 1 1 -1 0 1 120,-40 one.bmp|two.gif|three.jpg Other");
+        QCOMPARE(summary(store.restoreSettings(app)), "15 min 1 1 1 0 1 120,-40 one.bmp|two.gif|three.jpg Other");
 
-        QVERIFY(store.saveSettings(true, 0, 0, false, 0, "15 min", app, pictures));
+        QVERIFY(store.saveSettings(true, 0, 0, false, false, "15 min", app, pictures));
         QVERIFY(!slot5().startsWith("Check"));
-        QVERIFY(store.saveSettings(false, 5, 5, true, -1, "5 min", app, pictures));
+        QVERIFY(store.saveSettings(false, 5, 5, true, true, "5 min", app, pictures));
         QVERIFY(!slot5().startsWith("Check"));
-        QCOMPARE(summary(store.restoreSettings(app)), "- 0 0 0 -1 0 0,0  Pictures");
+        QCOMPARE(summary(store.restoreSettings(app)), "- 0 0 0 1 0 0,0  Pictures");
     }
 };
 

@@ -87,7 +87,7 @@ private Q_SLOTS:
     void speakerSweepIsMeasured()
     {
         Rig r;
-        r.state.useInternalSpeaker = kTrue;
+        r.state.useInternalSpeaker = true;
         r.soundLogic.playSound("once", r.song(burst(30, 30)));
         QVERIFY(!r.audio.isWavePlaying());
         const Capture::Samples out = r.renderUntilQuiet();
