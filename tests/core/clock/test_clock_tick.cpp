@@ -1,8 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Ixo developers
-#include <functional>
-
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -14,6 +11,7 @@
 #include "core/state/shared_state.h"
 #include "fake_clock.h"
 #include "fake_warnings.h"
+#include "sound_files.h"
 
 namespace {
 constexpr int kTickMs = 800;
@@ -113,11 +111,9 @@ private Q_SLOTS:
         QFETCH(bool, ticked);
         QFETCH(int, loads);
         QTemporaryDir folder;
-        QFile ini(folder.filePath("ixo.ini"));
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write(QByteArray(153, '\0') + QByteArray("[Setting]").leftJustified(17) + QByteArray("\1\0\1\0", 4) +
-                  QByteArray(ticked ? "ALAEOn" : "ALAEOf").leftJustified(30));
-        ini.close();
+        QVERIFY(writeFile(folder.filePath("ixo.ini"),
+                          QByteArray(153, '\0') + QByteArray("[Setting]").leftJustified(17) +
+                              QByteArray("\1\0\1\0", 4) + QByteArray(ticked ? "ALAEOn" : "ALAEOf").leftJustified(30)));
         Engine e;
         e.state.appPath = folder.path() + '/';
         e.clock.set(from);
