@@ -113,9 +113,9 @@ int main(int argc, char** argv)
     ImageConverter pictures;
     XdgAutostart autostart(XdgAutostart::defaultConfigHome(), QCoreApplication::applicationFilePath());
     SharedState state;
-    WindowRegistry app(state, Services{clock, windows, launcher, modalBox, tray, sound.wave(), sound.midi(),
-                                       sound.wavePlayer(), speaker, tuneCopy, wallpaper, pictures, autostart,
-                                       clockJumps});
+    WindowRegistry app(state,
+                       Services{clock, windows, launcher, modalBox, tray, sound.wave(), sound.midi(),
+                                sound.wavePlayer(), speaker, tuneCopy, wallpaper, pictures, autostart, clockJumps});
 
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &application,

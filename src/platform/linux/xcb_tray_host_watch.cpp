@@ -4,16 +4,14 @@
 
 #include <cstdlib>
 #include <memory>
+#include <xcb/xcb.h>
+#include <xcb/xfixes.h>
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 
-#include <xcb/xcb.h>
-#include <xcb/xfixes.h>
-
 namespace {
-template <typename Reply>
-using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
+template <typename Reply> using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
 
 // The number of the screen $DISPLAY names (":0.1" is screen 1), 0 when it names none.
 int displayScreen()

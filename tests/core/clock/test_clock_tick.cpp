@@ -111,9 +111,10 @@ private Q_SLOTS:
         QFETCH(bool, ticked);
         QFETCH(int, loads);
         QTemporaryDir folder;
-        QVERIFY(writeFile(folder.filePath("ixo.ini"),
-                          QByteArray(153, '\0') + QByteArray("[Setting]").leftJustified(17) +
-                              QByteArray("\1\0\1\0", 4) + QByteArray(ticked ? "ALAEOn" : "ALAEOf").leftJustified(30)));
+        QVERIFY(SoundFiles::writeFile(folder.filePath("ixo.ini"),
+                                      QByteArray(153, '\0') + QByteArray("[Setting]").leftJustified(17) +
+                                          QByteArray("\1\0\1\0", 4) +
+                                          QByteArray(ticked ? "ALAEOn" : "ALAEOf").leftJustified(30)));
         Engine e;
         e.state.appPath = folder.path() + '/';
         e.clock.set(from);
