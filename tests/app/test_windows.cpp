@@ -190,7 +190,8 @@ private Q_SLOTS:
         trayController().start(m_h->appPath());
         QTRY_VERIFY_WITH_TIMEOUT(app().trayFallbackWindow() && app().trayFallbackWindow()->isVisible(), 60000);
         QCOMPARE(WindowPictures::compare(app().trayFallbackWindow(), "tray-fallback"), QString());
-        fakes().tray.setAvailable(true);
+        fakes().tray.available = true;
+        fakes().tray.onHostChanged(); // as the desktop tells
         QVERIFY(!app().trayFallbackWindow()->isVisible());
     }
 

@@ -46,12 +46,6 @@ public:
     void remove() override { shown = false; }
     bool isShown() const override { return shown; }
     void activate(Activation a) { onActivated ? onActivated(a) : void(); }
-    /// A tray host comes or goes, as the desktop would tell.
-    void setAvailable(bool on)
-    {
-        available = on;
-        onHostChanged ? onHostChanged() : void();
-    }
     bool available = true, shown = false;
 };
 
