@@ -48,6 +48,7 @@ public:
     void changeWallpaper() override {}
     void rescheduleWallpaper() override {}
     void unloadAlarmSetWindow() override {}
+    void newDay() override {}
 };
 
 QString timeOfSecond(int second)

@@ -22,6 +22,7 @@
 #include "platform/linux/sound_on_demand.h"
 #include "platform/linux/system_clock.h"
 #include "platform/linux/system_tray_icon.h"
+#include "platform/linux/timerfd_clock_jumps.h"
 #include "platform/linux/x_root_wallpaper.h"
 #include "platform/linux/xdg_autostart.h"
 #include "ui/common/tray_pictures.h"
@@ -95,6 +96,7 @@ int main(int argc, char** argv)
     }
 
     SystemClock clock;
+    TimerfdClockJumps clockJumps;
     CanberraEventSound eventSounds;
     DesktopWindowServices windows(eventSounds);
     DesktopLauncher launcher;
@@ -111,8 +113,9 @@ int main(int argc, char** argv)
     ImageConverter pictures;
     XdgAutostart autostart(XdgAutostart::defaultConfigHome(), QCoreApplication::applicationFilePath());
     SharedState state;
-    WindowRegistry app(state, Services{clock, windows, launcher, modalBox, tray, sound.wave(), sound.midi(),
-                                       sound.wavePlayer(), speaker, tuneCopy, wallpaper, pictures, autostart});
+    WindowRegistry app(state,
+                       Services{clock, windows, launcher, modalBox, tray, sound.wave(), sound.midi(),
+                                sound.wavePlayer(), speaker, tuneCopy, wallpaper, pictures, autostart, clockJumps});
 
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &application,

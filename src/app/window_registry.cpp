@@ -83,6 +83,7 @@ TrayController& WindowRegistry::trayController()
             m_tick->tick();
             return m_tick->msUntilNextEvent();
         };
+        m_trayController->onDateCheck = [this] { m_tick->checkDate(); };
     }
     return *m_trayController;
 }
@@ -253,6 +254,11 @@ void WindowRegistry::reclaimFront(QWidget* dialog, qint32 code)
 void WindowRegistry::endProgram()
 {
     QCoreApplication::exit(0);
+}
+
+void WindowRegistry::newDay()
+{
+    reloadDayPlan(m_state, *this);
 }
 
 void WindowRegistry::loadAlarmFile(const QString& fileName)

@@ -193,6 +193,8 @@ public:
     void rescheduleWallpaper() override;
     /// Unloads the Alarm Set window with the day's lists, as the idle clock does when nothing is left in them.
     void unloadAlarmSetWindow() override;
+    /// Loads the every-day plan again, as the start-up load does.
+    void newDay() override;
 
     // Start-up requests of the settings file.
     void loadAlarmFile(const QString& fileName) override;

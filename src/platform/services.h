@@ -16,6 +16,7 @@ class SpeakerOutput;
 class WallpaperSetter;
 class PictureConverter;
 class Autostart;
+class ClockJumps;
 
 // The operating-system services the program runs on; main() builds the real ones, tests hand in fakes.
 struct Services
@@ -34,4 +35,6 @@ struct Services
     WallpaperSetter& wallpaper;
     PictureConverter& pictures;
     Autostart& autostart;
+    /// When the wall clock jumps (set, synchronised, resumed from sleep).
+    ClockJumps& clockJumps;
 };

@@ -11,6 +11,7 @@
 #include "fake_sound.h"
 #include "fake_wallpaper.h"
 #include "platform/autostart.h"
+#include "platform/clock_jumps.h"
 #include "platform/launcher.h"
 #include "platform/services.h"
 #include "platform/tray_icon.h"
@@ -81,8 +82,9 @@ struct FakeServices
     FakeWallpaper wallpaper;
     FakePictureConverter pictures;
     FakeAutostart autostart;
+    ClockJumps clockJumps; // a test jumps by calling its onJump
     QTemporaryDir cache;
-    Services services{clock,     windows,  launcher,   modalBox, tray,
-                      wave,      midi,     wavePlayer, speaker,  cache.filePath(QStringLiteral("Ixo/air.mid")),
-                      wallpaper, pictures, autostart};
+    Services services{clock,     windows,  launcher,   modalBox,  tray,
+                      wave,      midi,     wavePlayer, speaker,   cache.filePath(QStringLiteral("Ixo/air.mid")),
+                      wallpaper, pictures, autostart,  clockJumps};
 };

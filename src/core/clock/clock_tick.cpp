@@ -20,8 +20,19 @@ QString timeText(const QTime& t)
 } // namespace
 
 ClockTick::ClockTick(SharedState& state, AlarmLists& lists, const Clock& clock, TickActions& actions)
-    : m_state(state), m_lists(lists), m_clock(clock), m_actions(actions)
+    : m_state(state), m_lists(lists), m_clock(clock), m_actions(actions), m_date(clock.now().date())
 {
+}
+
+void ClockTick::checkDate()
+{
+    if (m_inTick)
+        return;
+    const QDate today = m_clock.now().date();
+    if (today == m_date)
+        return;
+    m_date = today;
+    m_actions.newDay();
 }
 
 QTime ClockTick::now() const
@@ -33,6 +44,8 @@ void ClockTick::tick()
 {
     if (m_inTick)
         return;
+    // The new day's plan is in the list before its head is looked at.
+    checkDate();
     m_inTick = true;
     m_firedThisTick = false;
 

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ixo developers
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QTime>
 #include <QtGlobal>
@@ -33,6 +34,8 @@ public:
     virtual void rescheduleWallpaper() = 0;
     /// Unloads the Alarm Set window and drops its two lists (the alarm list is empty by then).
     virtual void unloadAlarmSetWindow() = 0;
+    /// The date changed while the program runs: the every-day plan is loaded again as at start-up.
+    virtual void newDay() = 0;
 };
 
 // The 800 ms clock tick: fires the next alarm event when its time comes (late and without sound when its
@@ -51,6 +54,11 @@ public:
     /// when the clock work is idle, no event is known or its second has begun. The clock uses it to wake on
     /// that second instead of up to one beat later.
     int msUntilNextEvent() const;
+
+    /// Asks for the every-day plan when the date differs from the one last seen (midnight, a resume after sleep, a
+    /// clock set forwards or back), once per change. Every tick looks first; the clock's wake at midnight and after
+    /// a clock jump looks while the clock idles. Does nothing while a tick runs: that tick has looked.
+    void checkDate();
 
     /// What the catch-up check does with a chime mark.
     enum class ChimeCatchUp { Nothing, NextHour, Recompute };
@@ -84,6 +92,7 @@ private:
     const Clock& m_clock;
     TickActions& m_actions;
     QString m_nextEventTime;      // the whole "hh:mm:ss" of the event `nextAlarm` stands for
+    QDate m_date;                 // the date the day's plan was loaded for (at start-up: the construction's)
     bool m_inTick = false;        // a tick is running
     bool m_firedThisTick = false; // an event fired in the running tick
 };

@@ -23,3 +23,6 @@ public:
 /// The start-up load: the defaults of the shared state, then what ixo.ini asks for ("my.dat", the wallpaper
 /// changer, the font choice). Without ixo.ini only the defaults are set.
 void loadStartupSettings(SharedState& state, StartupHooks& hooks);
+/// The every-day plan on a new date: "my.dat" loaded again exactly as the start-up load loads it, when ixo.ini (read
+/// afresh, so a box changed since the start counts) asks for it; nothing else of the start-up load is done again.
+void reloadDayPlan(const SharedState& state, StartupHooks& hooks);

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Ixo developers
 #include "platform/linux/system_tray_icon.h"
 
+#include "platform/linux/xcb_tray_host_watch.h"
+
 SystemTrayIcon::SystemTrayIcon(QIcon normal, std::function<QIcon()> disabled, QObject* parent)
     : QObject(parent), m_normal(std::move(normal)), m_drawDisabled(std::move(disabled))
 {
@@ -22,6 +24,8 @@ SystemTrayIcon::SystemTrayIcon(QIcon normal, std::function<QIcon()> disabled, QO
     });
 }
 
+SystemTrayIcon::~SystemTrayIcon() = default;
+
 bool SystemTrayIcon::isAvailable() const
 {
     return QSystemTrayIcon::isSystemTrayAvailable();
@@ -33,6 +37,11 @@ void SystemTrayIcon::add(Picture picture, const QString& tip, QMenu* menu)
     m_icon.setToolTip(tip);
     m_icon.setContextMenu(menu);
     m_icon.show();
+    if (!m_hostWatch && !isAvailable())
+        m_hostWatch = std::make_unique<XcbTrayHostWatch>([this] {
+            if (onHostChanged)
+                onHostChanged();
+        });
 }
 
 void SystemTrayIcon::modify(Picture picture)

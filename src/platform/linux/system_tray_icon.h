@@ -3,12 +3,15 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
 #include <QIcon>
 #include <QObject>
 #include <QSystemTrayIcon>
 
 #include "platform/tray_icon.h"
+
+class XcbTrayHostWatch;
 
 // The tray icon through QSystemTrayIcon (XEmbed or StatusNotifier, whichever the desktop offers).
 class SystemTrayIcon final : public QObject, public TrayIcon
@@ -17,6 +20,7 @@ class SystemTrayIcon final : public QObject, public TrayIcon
 public:
     /// The disabled picture is drawn by `disabled` when it is first shown: most runs never need it.
     SystemTrayIcon(QIcon normal, std::function<QIcon()> disabled, QObject* parent = nullptr);
+    ~SystemTrayIcon() override;
 
     bool isAvailable() const override;
     void add(Picture picture, const QString& tip, QMenu* menu) override;
@@ -31,4 +35,6 @@ private:
     QIcon m_normal;
     std::function<QIcon()> m_drawDisabled;
     QIcon m_disabled;
+    /// The desktop's word on its notification area, asked for when an icon is added while there is none.
+    std::unique_ptr<XcbTrayHostWatch> m_hostWatch;
 };

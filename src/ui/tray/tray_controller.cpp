@@ -2,12 +2,17 @@
 // SPDX-FileCopyrightText: 2026 The Ixo developers
 #include "ui/tray/tray_controller.h"
 
+#include <algorithm>
+
 #include <QAction>
+#include <QDateTime>
 #include <QFileInfo>
 
 #include "core/startup/startup_load.h"
 #include "core/state/shared_state.h"
 #include "core/state/warnings.h"
+#include "platform/clock.h"
+#include "platform/clock_jumps.h"
 #include "platform/launcher.h"
 #include "platform/services.h"
 #include "platform/tray_icon.h"
@@ -16,9 +21,11 @@
 
 namespace {
 constexpr int kTickMs = 800;
-constexpr int kTrayPollMs = 2000;
+constexpr int kTrayWaitMs = 60000;
 // The wake on an event's second comes this much after the second begins, so that the clock reads that second.
 constexpr int kDueWakeSlackMs = 5;
+// A day wake never waits longer than a day and an hour (a day that summer time lengthens).
+constexpr qint64 kMaxDayWakeMs = 25 * 3600 * 1000;
 } // namespace
 
 TrayController::TrayController(WindowContext& context) : m_context(context)
@@ -29,8 +36,12 @@ TrayController::TrayController(WindowContext& context) : m_context(context)
     m_dueWake.setSingleShot(true);
     m_dueWake.setTimerType(Qt::PreciseTimer);
     connect(&m_dueWake, &QTimer::timeout, this, &TrayController::tick);
-    m_trayWait.setInterval(kTrayPollMs);
-    connect(&m_trayWait, &QTimer::timeout, this, &TrayController::waitForTray);
+    m_trayWait.setSingleShot(true);
+    m_trayWait.setInterval(kTrayWaitMs);
+    connect(&m_trayWait, &QTimer::timeout, this, [this] { m_context.requests.showTrayFallback(); });
+    m_dayWake.setSingleShot(true);
+    m_dayWake.setTimerType(Qt::PreciseTimer); // a coarse timer may come early by a twentieth of its hours
+    connect(&m_dayWake, &QTimer::timeout, this, &TrayController::onDayWake);
     buildMenu();
     m_context.state.clockWorkChanged = [this] { updateClockTimer(); };
 }
@@ -38,6 +49,22 @@ TrayController::TrayController(WindowContext& context) : m_context(context)
 TrayController::~TrayController()
 {
     m_context.state.clockWorkChanged = nullptr;
+    m_context.services.clockJumps.onJump = nullptr;
+    m_context.services.tray.onHostChanged = nullptr;
+}
+
+void TrayController::armDayWake()
+{
+    const QDateTime now = m_context.services.clock.now();
+    const qint64 untilMidnight = now.msecsTo(now.date().addDays(1).startOfDay()) + kDueWakeSlackMs;
+    m_dayWake.start(static_cast<int>(std::clamp<qint64>(untilMidnight, 1, kMaxDayWakeMs)));
+}
+
+void TrayController::onDayWake()
+{
+    if (onDateCheck && !m_disableAction->isChecked())
+        onDateCheck();
+    armDayWake();
 }
 
 void TrayController::updateClockTimer()
@@ -121,6 +148,8 @@ void TrayController::start(const QString& programFolder, const QString& sharedFo
     addTrayIcon();
     m_holds.release(ClockHolds::Reason::Starting);
     updateClockTimer();
+    m_context.services.clockJumps.onJump = [this] { onDayWake(); };
+    armDayWake();
 }
 
 void TrayController::addTrayIcon()
@@ -129,25 +158,22 @@ void TrayController::addTrayIcon()
     tray.add(m_disableAction->isChecked() ? TrayIcon::Picture::Disabled : TrayIcon::Picture::Normal,
              QStringLiteral("Ixo"), &m_menu);
     if (!tray.isAvailable()) {
-        // The panel may start after Ixo at log-in: keep looking for a while before standing in for it.
-        m_trayWaited = 0;
+        // The panel may start after Ixo at log-in: the desktop tells when it comes; after a while the menu gets a
+        // window of its own until then.
+        tray.onHostChanged = [this] { onTrayHostChanged(); };
         m_trayWait.start();
     }
 }
 
-void TrayController::waitForTray()
+void TrayController::onTrayHostChanged()
 {
     TrayIcon& tray = m_context.services.tray;
-    if (tray.isAvailable()) {
-        m_trayWait.stop();
-        tray.add(m_disableAction->isChecked() ? TrayIcon::Picture::Disabled : TrayIcon::Picture::Normal,
-                 QStringLiteral("Ixo"), &m_menu);
-        m_context.requests.hideTrayFallback();
+    if (!tray.isAvailable())
         return;
-    }
-    m_trayWaited += m_trayWait.interval();
-    if (m_trayWaited >= m_trayWaitLimit)
-        m_context.requests.showTrayFallback();
+    m_trayWait.stop();
+    tray.add(m_disableAction->isChecked() ? TrayIcon::Picture::Disabled : TrayIcon::Picture::Normal,
+             QStringLiteral("Ixo"), &m_menu);
+    m_context.requests.hideTrayFallback();
 }
 
 void TrayController::onAboutTriggered()

@@ -46,6 +46,11 @@ public:
     std::function<int()> onTick;
     /// The extra tick on the second of an event due before the next beat.
     QTimer m_dueWake;
+    /// Looks whether the date has changed (the every-day plan); the alarm engine sets it.
+    std::function<void()> onDateCheck;
+    /// The wake at the next midnight, also while the clock idles: the date is looked at then and after every clock
+    /// jump (set, synchronised, resumed), except while Ixo is disabled (its first tick then looks).
+    QTimer m_dayWake;
 
     void onAboutTriggered();
     void onAlarmSetTriggered();
@@ -64,12 +69,16 @@ public:
     void quit();
 
     /// How long to wait for a notification area before showing the menu in a window of its own.
-    void setTrayWaitLimit(int milliseconds) { m_trayWaitLimit = milliseconds; }
+    void setTrayWaitLimit(int milliseconds) { m_trayWait.setInterval(milliseconds); }
 
 private:
     void buildMenu();
     void addTrayIcon();
-    void waitForTray();
+    /// The desktop says its notification area came or went: the icon goes there and the menu's window away.
+    void onTrayHostChanged();
+    /// Sets the day wake to the coming midnight of the clock.
+    void armDayWake();
+    void onDayWake();
     /// Brings the Disable and idle holds up to date, then starts m_clockTimer when nothing holds the clock and stops it
     /// otherwise; a running timer keeps its beat.
     void updateClockTimer();
@@ -77,8 +86,7 @@ private:
     void tick();
 
     WindowContext& m_context;
+    /// The wait for a notification area; the menu gets a window of its own when it ends.
     QTimer m_trayWait;
-    int m_trayWaitLimit = 60000;
-    int m_trayWaited = 0;
     ClockHolds m_holds;
 };

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Ixo developers
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "core/alarms/alarm_lines.h"
 #include "core/alarms/alarm_list_logic.h"
 #include "core/alarms/alarm_lists.h"
 #include "core/clock/clock_tick.h"
+#include "core/startup/startup_load.h"
 #include "core/state/shared_state.h"
 #include "fake_clock.h"
 #include "fake_warnings.h"
+#include "sound_files.h"
 
 namespace {
 constexpr int kTickMs = 800;
@@ -28,8 +31,20 @@ public:
     void changeWallpaper() override { log.append("wallpaper"); }
     void rescheduleWallpaper() override { log.append("wallpaper recompute"); }
     void unloadAlarmSetWindow() override { ++unloads; }
+    void newDay() override { onNewDay ? onNewDay() : void(); }
     QStringList log;
     int unloads = 0;
+    std::function<void()> onNewDay;
+};
+
+// What the start-up load asks for; only the alarm files are recorded.
+class PlanHooks final : public StartupHooks
+{
+public:
+    void loadAlarmFile(const QString& fileName) override { loads.append(fileName); }
+    void loadWallpaperWindow() override {}
+    void selectFontOption(qint16) override {}
+    QStringList loads;
 };
 
 // One program's worth of alarm engine over a fake clock at 08:00.
@@ -68,6 +83,51 @@ class TestClockTick : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    // The every-day plan: the first look at a new date, by a tick or by the idle clock's wake at midnight or after a
+    // jump, loads "my.dat" as the start-up load would, once; the same date (a clock set within the day) loads
+    // nothing, and neither does an unticked box.
+    void planOnANewDate_data()
+    {
+        QTest::addColumn<QDateTime>("from");
+        QTest::addColumn<QDateTime>("to");
+        QTest::addColumn<bool>("woken");
+        QTest::addColumn<bool>("ticked");
+        QTest::addColumn<int>("loads");
+        const auto at = [](int day, int h, int m, int s = 0, int ms = 0) {
+            return QDateTime(QDate(2026, 12, day), QTime(h, m, s, ms));
+        };
+        QTest::newRow("midnight, ticking") << at(6, 23, 59, 59, 500) << at(7, 0, 0, 0, 300) << false << true << 1;
+        QTest::newRow("midnight, idle wake") << at(6, 23, 59, 59) << at(7, 0, 0, 0, 5) << true << true << 1;
+        QTest::newRow("asleep over midnight") << at(6, 23, 0) << at(7, 7, 0) << false << true << 1;
+        QTest::newRow("clock set back a day") << at(7, 0, 10) << at(6, 23, 50) << true << true << 1;
+        QTest::newRow("box unticked") << at(6, 23, 59, 59) << at(7, 0, 0, 0, 5) << true << false << 0;
+        QTest::newRow("clock set within the day") << at(6, 8, 0) << at(6, 23, 59, 59) << true << true << 0;
+    }
+    void planOnANewDate()
+    {
+        QFETCH(QDateTime, from);
+        QFETCH(QDateTime, to);
+        QFETCH(bool, woken);
+        QFETCH(bool, ticked);
+        QFETCH(int, loads);
+        QTemporaryDir folder;
+        QVERIFY(SoundFiles::writeFile(folder.filePath("ixo.ini"),
+                                      QByteArray(153, '\0') + QByteArray("[Setting]").leftJustified(17) +
+                                          QByteArray("\1\0\1\0", 4) +
+                                          QByteArray(ticked ? "ALAEOn" : "ALAEOf").leftJustified(30)));
+        Engine e;
+        e.state.appPath = folder.path() + '/';
+        e.clock.set(from);
+        ClockTick tick{e.state, e.lists, e.clock, e.actions};
+        PlanHooks hooks;
+        e.actions.onNewDay = [&] { reloadDayPlan(e.state, hooks); };
+        tick.tick();
+        e.clock.set(to);
+        woken ? tick.checkDate() : tick.tick();
+        tick.tick();
+        QCOMPARE(hooks.loads, QStringList(loads, "my.dat"));
+    }
+
     // The clock's wake is due as the next event's second begins. With the last event gone the clock idles and the
     // Alarm Set window is unloaded, unless that window is open.
     void lastEventLetsTheClockIdle()
