@@ -16,6 +16,7 @@ class SpeakerOutput;
 class WallpaperSetter;
 class PictureConverter;
 class Autostart;
+class AlarmNotifier;
 
 // The operating-system services the program runs on; main() builds the real ones, tests hand in fakes.
 struct Services
@@ -34,4 +35,6 @@ struct Services
     WallpaperSetter& wallpaper;
     PictureConverter& pictures;
     Autostart& autostart;
+    /// The desktop notification of a sounding alarm.
+    AlarmNotifier& notifier;
 };
