@@ -40,6 +40,7 @@ public:
 class NoActions final : public TickActions
 {
 public:
+    void alarmFired(const FiredEvent&) override {}
     void playSound(const QString&, const QString&) override {}
     void playSpeakerSweep() override {}
     void openMessageWindow(const QString& text) override { benchmark::DoNotOptimize(text.size()); }

@@ -12,6 +12,7 @@
 #include "core/state/shared_state.h"
 #include "platform/linux/canberra_event_sound.h"
 #include "platform/linux/desktop_launcher.h"
+#include "platform/linux/desktop_notifier.h"
 #include "platform/linux/desktop_wallpaper.h"
 #include "platform/linux/desktop_window_services.h"
 #include "platform/linux/image_converter.h"
@@ -112,10 +113,11 @@ int main(int argc, char** argv)
     DesktopWallpaper wallpaper(DesktopWallpaper::currentDesktop(), commands, rootWindow);
     ImageConverter pictures;
     XdgAutostart autostart(XdgAutostart::defaultConfigHome(), QCoreApplication::applicationFilePath());
+    DesktopNotifier notifier;
     SharedState state;
-    WindowRegistry app(state,
-                       Services{clock, windows, launcher, modalBox, tray, sound.wave(), sound.midi(),
-                                sound.wavePlayer(), speaker, tuneCopy, wallpaper, pictures, autostart, clockJumps});
+    WindowRegistry app(state, Services{clock, windows, launcher, modalBox, tray, sound.wave(), sound.midi(),
+                                       sound.wavePlayer(), speaker, tuneCopy, wallpaper, pictures, autostart,
+                                       clockJumps, notifier});
 
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &application,

@@ -17,6 +17,7 @@
 #include "core/state/shared_state.h"
 #include "core/wallpaper/clock_wallpaper_times.h"
 #include "core/wallpaper/wallpaper_logic.h"
+#include "platform/alarm_notifier.h"
 #include "platform/clock.h"
 #include "platform/sound_devices.h"
 #include "platform/window_services.h"
@@ -55,10 +56,14 @@ WindowRegistry::WindowRegistry(SharedState& state, const Services& services)
                                                   m_overwritePreviousFront}
 {
     m_listFiles.setSaver(AlarmDataFiles::kSaver, [this] { return AlarmDataFiles::fileLines(*m_alarmLists); });
+    m_services.notifier.onStop = [this] { stopSound(); };
+    m_services.notifier.onSnooze = [this] { snoozeSoundingAlarm(Snooze::kPresetMinutes); };
 }
 
 WindowRegistry::~WindowRegistry()
 {
+    m_services.notifier.onStop = nullptr;
+    m_services.notifier.onSnooze = nullptr;
     // Windows made anew for each use are closed with the registry their context points into.
     for (const QPointer<WarningWindow>& warning : std::as_const(m_warnings))
         delete warning;
@@ -429,6 +434,49 @@ void WindowRegistry::playSound(const QString& playTimes, const QString& soundPat
 void WindowRegistry::stopSound()
 {
     soundLogic().stopSound();
+    m_sounding = {};
+    m_services.notifier.withdraw();
+}
+
+void WindowRegistry::alarmFired(const FiredEvent& event)
+{
+    m_fired = event;
+    m_fired.firing = ++m_firings;
+    if (!event.onTime)
+        return;
+    m_sounding = m_fired;
+    // The notification offers Snooze only where the window would.
+    const bool canSnooze =
+        Snooze::againAt(m_services.clock.now().time(), Snooze::kPresetMinutes, m_alarmLists->alarms).has_value();
+    m_services.notifier.show(event.messageLine.isEmpty() ? QStringLiteral("Alarm at ") + event.time : event.messageLine,
+                             canSnooze ? Snooze::kPresetMinutes : 0);
+}
+
+bool WindowRegistry::snoozeAlarm(const FiredEvent& event, int minutes)
+{
+    const std::optional<QString> time = Snooze::againAt(m_services.clock.now().time(), minutes, m_alarmLists->alarms);
+    if (!time)
+        return false;
+    if (event.firing != 0 && event.firing == m_sounding.firing)
+        stopSound();
+    loadAlarmSet();
+    if (!Snooze::addAgain(m_state, *m_alarmLists, *this, m_services.clock, event, *time))
+        return false;
+    for (AlarmMessageWindow* window : messageWindows())
+        if (window->firing() == event.firing && window->isVisible())
+            window->close();
+    return true;
+}
+
+bool WindowRegistry::snoozeSoundingAlarm(int minutes)
+{
+    return m_sounding.firing != 0 && snoozeAlarm(FiredEvent(m_sounding), minutes);
+}
+
+void WindowRegistry::alarmAnswered(const FiredEvent& event)
+{
+    if (event.firing != 0 && event.firing == m_sounding.firing)
+        m_services.notifier.withdraw();
 }
 
 void WindowRegistry::playSpeakerSweep()
@@ -441,6 +489,8 @@ void WindowRegistry::openMessageWindow(const QString& text)
     m_messageWindows.removeAll(nullptr);
     auto* window = new AlarmMessageWindow(m_context);
     m_messageWindows.append(window);
+    if (m_fired.firing != 0)
+        window->offerSnooze(m_fired);
     window->showMessage(text);
 }
 

@@ -14,6 +14,7 @@
 #include "core/alarms/alarm_data_files.h"
 #include "core/alarms/alarm_set_logic.h"
 #include "core/alarms/data_file_choice.h"
+#include "core/alarms/snooze.h"
 #include "core/clock/clock_tick.h"
 #include "core/files/list_file_flow.h"
 #include "core/sound/sound_logic.h"
@@ -182,7 +183,14 @@ public:
     /// The alarm message windows still open.
     QList<AlarmMessageWindow*> messageWindows() const;
 
+    /// Snoozes the alarm whose sound was started last and not stopped since: it is added again `minutes` from now,
+    /// its sound stopped and its message windows closed. False when no alarm sounds, or the time would pass midnight.
+    bool snoozeSoundingAlarm(int minutes);
+    bool snoozeAlarm(const FiredEvent& event, int minutes) override;
+    void alarmAnswered(const FiredEvent& event) override;
+
     // What the clock tick asks for.
+    void alarmFired(const FiredEvent& event) override;
     void playSound(const QString& playTimes, const QString& soundPath) override;
     void stopSound() override;
     void playSpeakerSweep() override;
@@ -232,4 +240,7 @@ private:
     qint32 m_overwritePreviousFront = 0;
     ListFileFlow m_listFiles;
     WindowContext m_context;
+    quint64 m_firings = 0; // events fired so far
+    FiredEvent m_fired;    // the last event fired
+    FiredEvent m_sounding; // the event whose sound may still play; firing 0: none
 };

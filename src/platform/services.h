@@ -17,6 +17,7 @@ class WallpaperSetter;
 class PictureConverter;
 class Autostart;
 class ClockJumps;
+class AlarmNotifier;
 
 // The operating-system services the program runs on; main() builds the real ones, tests hand in fakes.
 struct Services
@@ -37,4 +38,6 @@ struct Services
     Autostart& autostart;
     /// When the wall clock jumps (set, synchronised, resumed from sleep).
     ClockJumps& clockJumps;
+    /// The desktop notification of a sounding alarm.
+    AlarmNotifier& notifier;
 };

@@ -10,6 +10,7 @@
 #include "fake_clock.h"
 #include "fake_sound.h"
 #include "fake_wallpaper.h"
+#include "platform/alarm_notifier.h"
 #include "platform/autostart.h"
 #include "platform/clock_jumps.h"
 #include "platform/launcher.h"
@@ -67,6 +68,15 @@ public:
     bool enabled = false, works = true;
 };
 
+// Records what is shown; withdraw() leaves an empty text.
+class FakeNotifier final : public AlarmNotifier
+{
+public:
+    void show(const QString& body, int snoozeMinutes) override { shown = body + ' ' + QString::number(snoozeMinutes); }
+    void withdraw() override { shown.clear(); }
+    QString shown;
+};
+
 // Every service faked, ready to build a WindowRegistry over.
 struct FakeServices
 {
@@ -83,8 +93,9 @@ struct FakeServices
     FakePictureConverter pictures;
     FakeAutostart autostart;
     ClockJumps clockJumps; // a test jumps by calling its onJump
+    FakeNotifier notifier;
     QTemporaryDir cache;
-    Services services{clock,     windows,  launcher,   modalBox,  tray,
-                      wave,      midi,     wavePlayer, speaker,   cache.filePath(QStringLiteral("Ixo/air.mid")),
-                      wallpaper, pictures, autostart,  clockJumps};
+    Services services{clock,     windows,  launcher,   modalBox,   tray,
+                      wave,      midi,     wavePlayer, speaker,    cache.filePath(QStringLiteral("Ixo/air.mid")),
+                      wallpaper, pictures, autostart,  clockJumps, notifier};
 };

@@ -6,6 +6,7 @@
 
 #include "core/alarms/alarm_lines.h"
 #include "core/alarms/alarm_lists.h"
+#include "core/alarms/snooze.h"
 #include "core/state/shared_state.h"
 #include "core/time/time_calc.h"
 #include "platform/clock.h"
@@ -112,9 +113,14 @@ void ClockTick::fireHead(bool onTime)
         m_state.alarmsPending = !alarms.isEmpty();
         return;
     }
+    FiredEvent fired{AlarmLines::playWord(alarms.head()), eventTime, {}, onTime};
+    if (const qsizetype message = m_lists.messages.indexOfTime(eventTime); message >= 0)
+        fired.messageLine = m_lists.messages.line(message);
     alarms.removeAt(0);
     m_state.alarmsPending = !alarms.isEmpty();
     m_firedThisTick = true;
+
+    m_actions.alarmFired(fired);
 
     if (onTime)
         m_actions.playSound(playTimes, m_state.alarmSoundPath);

@@ -9,6 +9,7 @@
 
 struct SharedState;
 struct AlarmLists;
+struct FiredEvent;
 class Clock;
 
 // What the clock tick asks of the rest of the program: sounds, windows, and the chime and wallpaper
@@ -21,6 +22,8 @@ public:
     virtual void playSound(const QString& playTimes, const QString& soundPath) = 0;
     /// One sweep of the repeating internal-speaker alarm.
     virtual void playSpeakerSweep() = 0;
+    /// The event `event` fired; its sound and windows follow.
+    virtual void alarmFired(const FiredEvent& event) = 0;
     /// A new alarm message window on top, showing `text`.
     virtual void openMessageWindow(const QString& text) = 0;
     /// Plays the chime file at `path` once, without waiting.

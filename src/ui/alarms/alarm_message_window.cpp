@@ -4,11 +4,13 @@
 
 #include <QCloseEvent>
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/alarms/alarm_lists.h"
 #include "core/alarms/message_input_logic.h"
 #include "core/state/front_order.h"
 #include "core/state/shared_state.h"
@@ -17,7 +19,9 @@
 #include "platform/window_services.h"
 #include "ui/common/deactivation_hook.h"
 #include "ui/common/front_dialogs.h"
+#include "ui/common/snooze_bar.h"
 #include "ui/common/window_context.h"
+#include "ui/common/window_requests.h"
 
 namespace {
 constexpr int kTitleMs = 1000;
@@ -43,13 +47,25 @@ AlarmMessageWindow::AlarmMessageWindow(WindowContext& context, QWidget* parent)
     setFocusProxy(m_okButton);
     connect(m_okButton, &QPushButton::clicked, this, &AlarmMessageWindow::onOkClicked);
 
+    // Snooze is beside OK once the window knows its event.
+    m_snoozeBar = new SnoozeBar(this);
+    m_snoozeBar->hide();
+    connect(m_snoozeBar, &SnoozeBar::snoozeClicked, this, &AlarmMessageWindow::onSnoozeClicked);
+    connect(m_snoozeBar, &SnoozeBar::lengthChanged, this, &AlarmMessageWindow::updateSnooze);
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_messageView, 1);
-    layout->addWidget(m_okButton, 0, Qt::AlignHCenter);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_okButton, 0, Qt::AlignTop);
+    buttons->addWidget(m_snoozeBar);
+    buttons->addStretch();
+    layout->addLayout(buttons);
     resize(360, 180);
 
     m_titleTimer.setInterval(kTitleMs);
     connect(&m_titleTimer, &QTimer::timeout, this, &AlarmMessageWindow::updateTitle);
+    connect(&m_titleTimer, &QTimer::timeout, this, &AlarmMessageWindow::updateSnooze);
     load();
 }
 
@@ -72,6 +88,29 @@ void AlarmMessageWindow::showMessage(const QString& text)
 {
     m_messageView->setPlainText(text);
     show();
+}
+
+void AlarmMessageWindow::offerSnooze(const FiredEvent& event)
+{
+    m_event = event;
+    m_snoozeBar->show();
+    updateSnooze();
+}
+
+void AlarmMessageWindow::updateSnooze()
+{
+    if (m_event)
+        m_snoozeBar->offer(
+            Snooze::againAt(m_context.services.clock.now().time(), m_snoozeBar->minutes(), m_context.lists.alarms)
+                .has_value());
+}
+
+void AlarmMessageWindow::onSnoozeClicked(int minutes)
+{
+    // The root closes every window of the event, this one first, as OK would.
+    if (m_event && m_context.requests.snoozeAlarm(*m_event, minutes) && isVisible())
+        close();
+    updateSnooze();
 }
 
 void AlarmMessageWindow::updateTitle()
@@ -127,6 +166,8 @@ void AlarmMessageWindow::handBack()
 
 void AlarmMessageWindow::onOkClicked()
 {
+    if (m_event)
+        m_context.requests.alarmAnswered(*m_event);
     close();
 }
 

@@ -2,12 +2,17 @@
 // SPDX-FileCopyrightText: 2026 The Ixo developers
 #pragma once
 
+#include <optional>
+
 #include <QTimer>
 #include <QWidget>
+
+#include "core/alarms/snooze.h"
 
 struct WindowContext;
 class QPlainTextEdit;
 class QPushButton;
+class SnoozeBar;
 
 // The alarm message window: one event's message on top, taking the front back with a beep until OK.
 class AlarmMessageWindow final : public QWidget
@@ -21,6 +26,11 @@ public:
     /// Shows `text` in a window of its own, modeless.
     void showMessage(const QString& text);
 
+    /// The window tells of `event`, which fired: Snooze is offered beside OK.
+    void offerSnooze(const FiredEvent& event);
+    /// Which firing the window tells of; 0 when none.
+    quint64 firing() const { return m_event ? m_event->firing : 0; }
+
     /// The window lost the front: unless minimized or outranked by a newer message window, it comes back
     /// with a beep.
     void onDeactivated();
@@ -32,6 +42,7 @@ public:
 
     QPlainTextEdit* m_messageView = nullptr;
     QPushButton* m_okButton = nullptr;
+    SnoozeBar* m_snoozeBar = nullptr;
     QTimer m_titleTimer;
 
     qint32 m_frontCode = 0;     // claim rank for the front
@@ -49,7 +60,10 @@ protected:
 private:
     void load();
     void handBack();
+    void onSnoozeClicked(int minutes);
+    void updateSnooze();
 
     WindowContext& m_context;
     bool m_handedBack = false;
+    std::optional<FiredEvent> m_event; // the event told of, when known
 };

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 class AlarmDataFiles;
+struct FiredEvent;
 namespace AlarmSet {
 struct StoredSettings;
 }
@@ -52,6 +53,11 @@ public:
     virtual void playSound(const QString& playTimes, const QString& soundPath) = 0;
     /// Stops every sound the sound logic plays (the wave, the MIDI tune, a repeating speaker sweep).
     virtual void stopSound() = 0;
+    /// Snooze for `event`: it is added again `minutes` from now, its sound stopped if it still plays, and its
+    /// message windows closed. False, with nothing changed, when that time would pass midnight.
+    virtual bool snoozeAlarm(const FiredEvent& event, int minutes) = 0;
+    /// A message window of `event` was answered with OK: its notification goes.
+    virtual void alarmAnswered(const FiredEvent& event) = 0;
     /// Ends the program at once, without running any window's closing steps.
     virtual void endProgram() = 0;
 

@@ -6,6 +6,7 @@
 
 #include "core/alarms/alarm_list_logic.h"
 #include "core/alarms/alarm_lists.h"
+#include "core/alarms/snooze.h"
 #include "core/state/shared_state.h"
 #include "fake_clock.h"
 #include "fake_warnings.h"
@@ -209,6 +210,27 @@ private Q_SLOTS:
             QCOMPARE(f.text, kept[i]);
             QCOMPARE(f.beep, i > 0);
         }
+    }
+    // Snooze: whole seconds from now; a taken second moves on to the next free one; the day ends at midnight.
+    void snoozeTime_data()
+    {
+        QTest::addColumn<QTime>("now");
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("part of a second dropped") << QTime(9, 0, 0, 900) << 10 << "09:10:00";
+        QTest::newRow("taken seconds skipped") << QTime(10, 5, 0) << 5 << "10:10:02";
+        QTest::newRow("last second of the day") << QTime(22, 59, 58) << 60 << "23:59:58";
+        QTest::newRow("passes midnight") << QTime(23, 0, 0) << 60 << "";
+        QTest::newRow("the free second passes midnight") << QTime(23, 58, 59) << 1 << "";
+    }
+    void snoozeTime()
+    {
+        QFETCH(QTime, now);
+        QFETCH(int, minutes);
+        AlarmDataList alarms;
+        for (const char* line : {"once 10:10:00", "twice 10:10:01", "once 10:10:03", "once 23:59:59"})
+            alarms.insertSorted(line);
+        QTEST(Snooze::againAt(now, minutes, alarms).value_or(QString()), "expected");
     }
 };
 

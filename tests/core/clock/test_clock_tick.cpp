@@ -25,6 +25,7 @@ public:
         log.append("sound " + playTimes + ' ' + soundPath);
     }
     void playSpeakerSweep() override { log.append("sweep"); }
+    void alarmFired(const FiredEvent&) override {}
     void openMessageWindow(const QString& text) override { log.append("window " + text); }
     void playChime(const QString& path) override { log.append("chime " + path); }
     void renewChime() override { log.append("chime recompute"); }

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ixo developers
+#include "core/alarms/snooze.h"
+
+#include "core/alarms/alarm_lines.h"
+#include "core/alarms/alarm_list_logic.h"
+#include "core/alarms/alarm_lists.h"
+#include "core/state/shared_state.h"
+
+namespace Snooze {
+
+namespace {
+constexpr int kSecondsPerDay = 24 * 60 * 60;
+}
+
+std::optional<QString> againAt(const QTime& now, int minutes, const AlarmDataList& alarms)
+{
+    for (int second = now.msecsSinceStartOfDay() / 1000 + minutes * 60; second < kSecondsPerDay; ++second) {
+        const QString time = QTime(0, 0).addSecs(second).toString(QStringLiteral("HH:mm:ss"));
+        if (!alarms.hasTime(time))
+            return time;
+    }
+    return std::nullopt;
+}
+
+bool addAgain(SharedState& state, AlarmLists& lists, Warnings& warnings, const Clock& clock, const FiredEvent& event,
+              const QString& time)
+{
+    state.setClockActive(true);
+    AlarmListLogic logic(state, lists, warnings, clock);
+    const bool inserted = logic.insert(time, event.playWord);
+    state.alarmsPending = !lists.alarms.isEmpty();
+    if (inserted && !event.messageLine.isEmpty())
+        lists.messages.append(AlarmLines::messageLine(AlarmLines::messageText(event.messageLine), time));
+    return inserted;
+}
+
+} // namespace Snooze

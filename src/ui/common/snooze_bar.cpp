@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ixo developers
+#include "ui/common/snooze_bar.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "core/alarms/snooze.h"
+
+SnoozeBar::SnoozeBar(QWidget* parent) : QWidget(parent)
+{
+    m_snoozeButton = new QPushButton(QStringLiteral("Snooze"), this);
+    m_snoozeButton->setAutoDefault(false);
+    m_lengthBox = new QComboBox(this);
+    for (const int length : Snooze::kLengths)
+        m_lengthBox->addItem(QStringLiteral("%1 min").arg(length), length);
+    m_lengthBox->setCurrentIndex(int(Snooze::kLengths.indexOf(Snooze::kPresetMinutes)));
+    m_lengthBox->setAccessibleName(QStringLiteral("Snooze length"));
+    m_note = new QLabel(Snooze::kPassesMidnight, this);
+    m_note->hide();
+
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_snoozeButton, 0, 0);
+    layout->addWidget(m_lengthBox, 0, 1);
+    layout->addWidget(m_note, 1, 0, 1, 2);
+
+    connect(m_snoozeButton, &QPushButton::clicked, this, [this] { Q_EMIT snoozeClicked(minutes()); });
+    connect(m_lengthBox, &QComboBox::currentIndexChanged, this, &SnoozeBar::lengthChanged);
+}
+
+int SnoozeBar::minutes() const
+{
+    return m_lengthBox->currentData().toInt();
+}
+
+void SnoozeBar::offer(bool possible)
+{
+    m_snoozeButton->setEnabled(possible);
+    m_note->setVisible(!possible);
+}
