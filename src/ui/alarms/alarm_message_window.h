@@ -34,9 +34,6 @@ public:
     QPushButton* m_okButton = nullptr;
     QTimer m_titleTimer;
 
-    qint32 m_frontCode = 0;     // claim rank for the front
-    qint32 m_previousFront = 0; // the claim that was current when the window opened, handed back on leaving
-
     /// The font size of the message when the settings give none.
     static constexpr int kDefaultFontSize = 12;
 
@@ -51,5 +48,7 @@ private:
     void handBack();
 
     WindowContext& m_context;
+    qint32 m_frontCode = 0;     // claim rank for the front
+    qint32 m_previousFront = 0; // the claim that was current when the window opened, handed back on leaving
     bool m_handedBack = false;
 };
