@@ -1,31 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Ixo developers
 #include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QListView>
-#include <QListWidget>
 #include <QPointer>
-#include <QPushButton>
-#include <QToolButton>
 
 #include "app/window_registry.h"
-#include "core/alarms/alarm_lists.h"
-#include "core/wallpaper/wallpaper_logic.h"
 #include "ui/alarms/alarm_message_window.h"
-#include "ui/alarms/alarm_set_window.h"
-#include "ui/alarms/message_input_window.h"
-#include "ui/files/data_file_chooser.h"
 #include "ui/files/error_list_window.h"
 #include "ui/files/overwrite_question_window.h"
-#include "ui/settings/settings_window.h"
 #include "ui/tray/about_window.h"
 #include "ui/tray/tray_controller.h"
-#include "ui/wallpaper/wallpaper_window.h"
 #include "ui/warnings/warning_window.h"
 #include "window_fixture.h"
-#include "window_pictures.h"
 
 // The whole program (the registry) over the fixture's fake services and program folder: what one window asks of
 // another arrives (the tray fallback, the front handed back between windows, the clock holds, a window made afresh
