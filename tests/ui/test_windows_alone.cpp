@@ -88,6 +88,7 @@ private Q_SLOTS:
         QVERIFY(m_f->asked.contains("showMessageInput") && w.m_alarmList->isHidden() && !w.m_shade->isHidden());
         m_f->lists.messages.append(AlarmLines::messageLine("Call the garage", "11:30:00"));
         w.messageInputClosed();
+        QVERIFY(!w.m_alarmList->isHidden() && w.m_shade->isHidden());
         for (const char* line : {"once 09:00:00", "repeat! 21:45:30"})
             m_f->lists.alarms.insertSorted(line);
         for (const char* line : {"Lights out at 21:45:30", "Then the bank at 11:30:00"})
@@ -214,8 +215,8 @@ private Q_SLOTS:
     }
 
     // A click runs the logic's handler and its list rules show in the boxes; an entry whose file is gone is
-    // removed with a warning, one that is there can become the wallpaper. Scheduling a change wakes the clock.
-    // (What closing does while a change is scheduled is the composition's.)
+    // removed with a warning, one that is there can become the wallpaper. Scheduling a change wakes the clock;
+    // while one is scheduled closing only hides the window, else it asks to go.
     void wallpaperListAndSchedule()
     {
         const QString pictures = m_f->makePictureFolder();
@@ -247,6 +248,11 @@ private Q_SLOTS:
             f.m_changeNowButton->click();
         QCOMPARE(m_f->fakes.wallpaper.shown.last(), pictures + "tmpFile-3.bmp");
         QCOMPARE(QDir(pictures).entryList({"tmpFile*"}), (QStringList{"tmpFile-2.bmp", "tmpFile-3.bmp"}));
+        for (const bool scheduled : {true, false}) { // closing only hides while a change is scheduled
+            f.m_changeCheck->setChecked(scheduled);
+            f.m_closeButton->click();
+            QVERIFY(!f.isVisible() && m_f->asked == (scheduled ? QStringList{} : QStringList{"wallpaperWindowClosed"}));
+        }
         m_window.reset(); // before the logic it is built over
     }
 };
