@@ -7,7 +7,8 @@
 # tests), published for other programs in _XROOTPMAP_ID and ESETROOT_PMAP_ID; clearing leaves black and takes the
 # properties away. (The commands on the desktops that have their own setting: the desktop services' tests.)
 source "$E2E_LIB"
-e2e_pictures || { echo "e2e: cannot make the test pictures"; exit 1; }
+pictures="$E2E_WORK/Pictures"
+mkdir -p "$pictures" && "${WALLPAPER_PROBE:?}" pictures "$pictures" || { echo "e2e: cannot make the test pictures"; exit 1; }
 printf '"red.bmp"\r\n"blue.jpg"\r\n' >"$E2E_PROG/Wpaper.dat"
 cat >"$E2E_PROG/Wpaper.ini" <<INI
 [Wallpaper]

@@ -9,7 +9,6 @@
 
 #include <QCoreApplication>
 #include <QImage>
-#include <QTimer>
 
 #include "platform/linux/desktop_wallpaper.h"
 #include "platform/linux/process_runner.h"
