@@ -250,7 +250,8 @@ private Q_SLOTS:
                       mate = "gsettings|set|org.mate.background|picture-filename",
                       gnome = "gsettings|set|org.gnome.desktop.background|picture-uri";
         QTest::newRow("GNOME: the dark picture too")
-            << "ubuntu:GNOME" << QStringList{gnome + '|' + uri, gnome + "-dark|" + uri, gnome + "|''", gnome + "-dark|''"};
+            << "ubuntu:GNOME"
+            << QStringList{gnome + '|' + uri, gnome + "-dark|" + uri, gnome + "|''", gnome + "-dark|''"};
         QTest::newRow("Cinnamon") << "X-Cinnamon" << QStringList{cinnamon + '|' + uri, cinnamon + "|''"};
         QTest::newRow("MATE: a path, not a URI")
             << "MATE" << QStringList{mate + "|'/home/u/My Pictures/it\\'s.bmp'", mate + "|''"};
