@@ -74,11 +74,11 @@ deb: build deps-deb
 uninstall:
 	@scripts/install-ixo uninstall
 
-# The windows' pictures of the window test (tests/app/pictures/*.png) drawn anew after an intended change; those
+# The windows' pictures of the window tests (tests/ui/pictures/*.png) drawn anew after an intended change; those
 # that changed show in git.
 pictures: build-tests
-	@cd $(BUILD) && IXO_RECORD_PICTURES=1 ctest -R '^test_windows$$' --output-on-failure
-	@git status --short tests/app/pictures
+	@cd $(BUILD) && IXO_RECORD_PICTURES=1 ctest -R '^test_(composition|.*_window|data_file_chooser)$$' --output-on-failure
+	@git status --short tests/ui/pictures
 
 screenshots: build deps-test
 	@scripts/screenshots $(BUILD)

@@ -41,19 +41,7 @@ WindowRegistry::WindowRegistry(SharedState& state, const Services& services)
       m_wallpaper(std::make_unique<WallpaperLogic>(
           state, m_wallpaperWindowState,
           WallpaperChanger::Services{*this, services.pictures, services.wallpaper, *m_wallpaperTimes, {}})),
-      m_listFiles(state, *this, *this), m_context{m_state,
-                                                  m_services,
-                                                  *m_alarmLists,
-                                                  m_front,
-                                                  *this,
-                                                  *this,
-                                                  *this,
-                                                  *this,
-                                                  *this,
-                                                  m_listFiles,
-                                                  *m_wallpaper,
-                                                  m_wallpaperWindowState,
-                                                  m_overwritePreviousFront}
+      m_listFiles(state, *this, *this), m_context{m_state, m_services, *this, *this, m_front, *this}
 {
     m_listFiles.setSaver(AlarmDataFiles::kSaver, [this] { return AlarmDataFiles::fileLines(*m_alarmLists); });
     m_services.notifier.onStop = [this] { stopSound(); };
@@ -83,7 +71,7 @@ WindowRegistry::~WindowRegistry()
 TrayController& WindowRegistry::trayController()
 {
     if (!m_trayController) {
-        m_trayController = std::make_unique<TrayController>(m_context);
+        m_trayController = std::make_unique<TrayController>(m_context, *this);
         m_trayController->onTick = [this] {
             m_tick->tick();
             return m_tick->msUntilNextEvent();
@@ -103,7 +91,7 @@ AboutWindow& WindowRegistry::aboutWindow()
 AlarmSetWindow& WindowRegistry::alarmSetWindow()
 {
     if (!m_alarmSetWindow)
-        m_alarmSetWindow = new AlarmSetWindow(m_context);
+        m_alarmSetWindow = new AlarmSetWindow(m_context, *m_alarmLists);
     return *m_alarmSetWindow;
 }
 
@@ -115,7 +103,7 @@ bool WindowRegistry::isAlarmSetWindowLoaded() const
 MessageInputWindow& WindowRegistry::messageInputWindow()
 {
     if (!m_messageInputWindow)
-        m_messageInputWindow = new MessageInputWindow(m_context);
+        m_messageInputWindow = new MessageInputWindow(m_context, *m_alarmLists);
     return *m_messageInputWindow;
 }
 
@@ -350,7 +338,7 @@ WallpaperWindow& WindowRegistry::wallpaperWindow()
 {
     readyWallpaper();
     if (!m_wallpaperWindow) {
-        m_wallpaperWindow = new WallpaperWindow(m_context);
+        m_wallpaperWindow = new WallpaperWindow(m_context, *m_wallpaper, m_wallpaperWindowState, m_listFiles);
         m_wallpaperWindow->load();
     }
     return *m_wallpaperWindow;
@@ -387,7 +375,7 @@ WallpaperTimes& WindowRegistry::wallpaperTimes()
 OverwriteQuestionWindow& WindowRegistry::overwriteQuestionWindow()
 {
     if (!m_overwriteQuestionWindow)
-        m_overwriteQuestionWindow = new OverwriteQuestionWindow(m_context);
+        m_overwriteQuestionWindow = new OverwriteQuestionWindow(m_context, m_listFiles, m_overwritePreviousFront);
     return *m_overwriteQuestionWindow;
 }
 
@@ -487,7 +475,7 @@ void WindowRegistry::playSpeakerSweep()
 void WindowRegistry::openMessageWindow(const QString& text)
 {
     m_messageWindows.removeAll(nullptr);
-    auto* window = new AlarmMessageWindow(m_context);
+    auto* window = new AlarmMessageWindow(m_context, *m_alarmLists);
     m_messageWindows.append(window);
     if (m_fired.firing != 0)
         window->offerSnooze(m_fired);

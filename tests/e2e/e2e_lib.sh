@@ -222,9 +222,3 @@ e2e_chooser() {
     $k Tab # from the file list to the name box
     xdotool type --delay 60 "$2"
 }
-
-# e2e_pictures: the probe's test pictures (red.bmp, blue.jpg, ...) made in $pictures.
-e2e_pictures() {
-    pictures="$E2E_WORK/Pictures"
-    mkdir -p "$pictures" && "${WALLPAPER_PROBE:?}" pictures "$pictures"
-}

@@ -90,12 +90,12 @@ public:
     static inline const QString kTimeExists = QStringLiteral("Alarm time already exists");
     static inline const QString kListFull = QStringLiteral("The alarm list is full (32767 events)");
 
+private:
+    void updatePending();
+
     /// The last composed time "HH:MM:SS".
     QString m_alarmTime;
     bool m_inserted = false;
-
-private:
-    void updatePending();
 
     SharedState& m_state;
     AlarmLists& m_lists;

@@ -27,8 +27,8 @@ namespace {
 constexpr int kTitleMs = 1000;
 } // namespace
 
-AlarmMessageWindow::AlarmMessageWindow(WindowContext& context, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_context(context)
+AlarmMessageWindow::AlarmMessageWindow(WindowContext& context, const AlarmLists& lists, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_context(context), m_lists(lists)
 {
     DeactivationHook::install(this, &AlarmMessageWindow::onDeactivated);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -101,7 +101,7 @@ void AlarmMessageWindow::updateSnooze()
 {
     if (m_event)
         m_snoozeBar->offer(
-            Snooze::againAt(m_context.services.clock.now().time(), m_snoozeBar->minutes(), m_context.lists.alarms)
+            Snooze::againAt(m_context.services.clock.now().time(), m_snoozeBar->minutes(), m_lists.alarms)
                 .has_value());
 }
 

@@ -13,6 +13,7 @@ struct WindowContext;
 class QPlainTextEdit;
 class QPushButton;
 class SnoozeBar;
+struct AlarmLists;
 
 // The alarm message window: one event's message on top, taking the front back with a beep until OK.
 class AlarmMessageWindow final : public QWidget
@@ -21,7 +22,8 @@ class AlarmMessageWindow final : public QWidget
     Q_DISABLE_COPY_MOVE(AlarmMessageWindow)
 public:
     /// The window's load: its identity number, the font size from the settings, on top.
-    explicit AlarmMessageWindow(WindowContext& context, QWidget* parent = nullptr);
+    /// `lists` tells Snooze which seconds are taken.
+    AlarmMessageWindow(WindowContext& context, const AlarmLists& lists, QWidget* parent = nullptr);
 
     /// Shows `text` in a window of its own, modeless.
     void showMessage(const QString& text);
@@ -45,9 +47,6 @@ public:
     SnoozeBar* m_snoozeBar = nullptr;
     QTimer m_titleTimer;
 
-    qint32 m_frontCode = 0;     // claim rank for the front
-    qint32 m_previousFront = 0; // the claim that was current when the window opened, handed back on leaving
-
     /// The font size of the message when the settings give none.
     static constexpr int kDefaultFontSize = 12;
 
@@ -64,6 +63,9 @@ private:
     void updateSnooze();
 
     WindowContext& m_context;
+    const AlarmLists& m_lists;
+    qint32 m_frontCode = 0;     // claim rank for the front
+    qint32 m_previousFront = 0; // the claim that was current when the window opened, handed back on leaving
     bool m_handedBack = false;
     std::optional<FiredEvent> m_event; // the event told of, when known
 };

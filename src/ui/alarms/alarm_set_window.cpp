@@ -88,8 +88,8 @@ void keepOwnFont(QWidget* widget)
 }
 } // namespace
 
-AlarmSetWindow::AlarmSetWindow(WindowContext& context, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_context(context)
+AlarmSetWindow::AlarmSetWindow(WindowContext& context, AlarmLists& lists, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_context(context), m_lists(lists)
 {
     setWindowTitle(AlarmSet::kCaption);
     setWindowIcon(TrayPictures::normal());
@@ -174,7 +174,7 @@ void AlarmSetWindow::buildControls()
     connect(m_addWithMessageButton, &QToolButton::clicked, this, &AlarmSetWindow::onAddWithMessageClicked);
 
     m_playListFrame = new QGroupBox(QStringLiteral("Play list :"), this);
-    AlarmLists& lists = m_context.lists;
+    AlarmLists& lists = m_lists;
     m_alarmList = new QListView(m_playListFrame);
     m_alarmList->setUniformItemSizes(true);
     m_alarmList->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -182,7 +182,7 @@ void AlarmSetWindow::buildControls()
     m_alarmList->setModel(&lists.alarms);
     connect(m_alarmList->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         const QModelIndexList rows = m_alarmList->selectionModel()->selectedRows();
-        m_context.lists.alarms.setSelected(rows.isEmpty() ? -1 : rows.first().row());
+        m_lists.alarms.setSelected(rows.isEmpty() ? -1 : rows.first().row());
     });
     connect(&lists.alarms, &AlarmDataList::selectedChanged, this, &AlarmSetWindow::showSelected);
     connect(m_alarmList, &QListView::doubleClicked, this, &AlarmSetWindow::onAlarmDoubleClicked);
@@ -365,7 +365,7 @@ void AlarmSetWindow::load()
 {
     SharedState& state = m_context.state;
     m_amPmBox->setText(AlarmSet::amPmAt(m_context.services.clock.now()));
-    showSelected(m_context.lists.alarms.selected());
+    showSelected(m_lists.alarms.selected());
 
     // The steps without a window (sound, sound checks) have run already when the lists were touched before.
     const AlarmSet::StoredSettings& stored = m_context.requests.loadAlarmSet();
@@ -393,7 +393,7 @@ void AlarmSetWindow::applyFontChoice()
 
 AlarmListLogic AlarmSetWindow::logic()
 {
-    return AlarmListLogic(m_context.state, m_context.lists, m_context.warnings, m_context.services.clock);
+    return AlarmListLogic(m_context.state, m_lists, m_context.warnings, m_context.services.clock);
 }
 
 void AlarmSetWindow::watchTimeBox(QComboBox* box)
@@ -488,7 +488,7 @@ void AlarmSetWindow::addEvent()
 
 void AlarmSetWindow::onAlarmDoubleClicked()
 {
-    if (m_context.lists.alarms.selected() >= 0 && m_context.state.frontHolder == 0)
+    if (m_lists.alarms.selected() >= 0 && m_context.state.frontHolder == 0)
         openMessageInput();
 }
 
@@ -547,7 +547,7 @@ void AlarmSetWindow::onViewMessagesClicked()
         showListArea();
         return;
     }
-    const AlarmLists& lists = m_context.lists;
+    const AlarmLists& lists = m_lists;
     if (lists.alarms.isEmpty())
         return;
     QString text = AlarmSet::viewMessageText(lists.alarms, lists.messages);
@@ -627,7 +627,7 @@ void AlarmSetWindow::onMinimizeClicked()
 void AlarmSetWindow::onExitClicked()
 {
     SharedState& state = m_context.state;
-    if (QString reason; !AlarmSet::storePlaceOnExit(state, m_context.lists.alarms, pos(), &reason))
+    if (QString reason; !AlarmSet::storePlaceOnExit(state, m_lists.alarms, pos(), &reason))
         qWarning("Ixo: the place of the Alarm Set window could not be saved in %s: %s",
                  qPrintable(state.settingsFile().path()), qPrintable(reason));
     hide();

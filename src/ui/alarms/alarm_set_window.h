@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QWidget>
 
+struct AlarmLists;
 struct WindowContext;
 class AlarmListLogic;
 class QAction;
@@ -27,7 +28,7 @@ class AlarmSetWindow final : public QWidget
     Q_DISABLE_COPY_MOVE(AlarmSetWindow)
 public:
     /// The window's load: the play-times word, AM/PM, its place, sound and chime from before, the font choice.
-    explicit AlarmSetWindow(WindowContext& context, QWidget* parent = nullptr);
+    AlarmSetWindow(WindowContext& context, AlarmLists& lists, QWidget* parent = nullptr);
     ~AlarmSetWindow() override;
 
     void onAddClicked();
@@ -96,11 +97,6 @@ public:
     QPushButton* m_exitButton = nullptr;
     QTimer m_titleTimer;
 
-    /// The play-times word used when none is chosen: "once" at first, then the last one chosen.
-    QString m_playTimes;
-    /// The sound list has been filled since the window was loaded.
-    bool m_soundListFilled = false;
-
     /// The size of the list with messages, in twips.
     static constexpr int kViewWidthTwips = 4092;
     static constexpr int kViewHeightTwips = 3012;
@@ -129,5 +125,10 @@ private:
     void showSelected(qsizetype row);
 
     WindowContext& m_context;
+    AlarmLists& m_lists;
     bool m_typingMessage = false;
+    /// The play-times word used when none is chosen: "once" at first, then the last one chosen.
+    QString m_playTimes;
+    /// The sound list has been filled since the window was loaded.
+    bool m_soundListFilled = false;
 };

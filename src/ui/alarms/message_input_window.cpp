@@ -46,8 +46,8 @@ QLabel* labelButton(const QString& text, QWidget* parent)
 }
 } // namespace
 
-MessageInputWindow::MessageInputWindow(WindowContext& context, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_context(context)
+MessageInputWindow::MessageInputWindow(WindowContext& context, AlarmLists& lists, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_context(context), m_lists(lists)
 {
     DeactivationHook::install(this, &MessageInputWindow::onDeactivated);
     setWindowTitle(QStringLiteral("Input Message"));
@@ -109,7 +109,7 @@ void MessageInputWindow::load()
 {
     SharedState& state = m_context.state;
     m_context.front.claim(kWhoMessageInput);
-    m_loaded = MessageInput::load(state, m_context.lists);
+    m_loaded = MessageInput::load(state, m_lists);
     if (m_loaded.fontSize)
         setInputFontSize(*m_loaded.fontSize);
     m_messageBox->setPlainText(m_loaded.message);
@@ -155,9 +155,8 @@ void MessageInputWindow::keepInputRules()
 void MessageInputWindow::onSaveClicked()
 {
     QString settingsWarning;
-    const MessageInput::SaveResult result =
-        MessageInput::save(m_context.state, m_context.lists, m_messageBox->font().pointSizeF(),
-                           m_messageBox->toPlainText(), &settingsWarning);
+    const MessageInput::SaveResult result = MessageInput::save(
+        m_context.state, m_lists, m_messageBox->font().pointSizeF(), m_messageBox->toPlainText(), &settingsWarning);
     if (result != MessageInput::SaveResult::ListFull)
         m_loaded.takenLine.reset(); // saved, or removed on purpose with an empty box
     if (!settingsWarning.isEmpty())
@@ -218,7 +217,7 @@ void MessageInputWindow::onDeactivated()
 void MessageInputWindow::closeSteps()
 {
     SharedState& state = m_context.state;
-    MessageInput::abandon(m_context.lists, m_loaded);
+    MessageInput::abandon(m_lists, m_loaded);
     if (QString reason; !MessageInput::storePosition(state, pos(), &reason))
         qWarning("Ixo: the place of the message window could not be saved in %s: %s",
                  qPrintable(state.settingsFile().path()), qPrintable(reason));

@@ -6,6 +6,7 @@
 
 #include "core/alarms/message_input_logic.h"
 
+struct AlarmLists;
 struct WindowContext;
 class QLabel;
 class QPlainTextEdit;
@@ -17,7 +18,7 @@ class MessageInputWindow final : public QWidget
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MessageInputWindow)
 public:
-    explicit MessageInputWindow(WindowContext& context, QWidget* parent = nullptr);
+    MessageInputWindow(WindowContext& context, AlarmLists& lists, QWidget* parent = nullptr);
     ~MessageInputWindow() override;
 
     /// Opens the window for the selected alarm line: the load runs and the window shows. A window that is open
@@ -50,6 +51,7 @@ private:
     void keepInputRules();
 
     WindowContext& m_context;
+    AlarmLists& m_lists;
     bool m_fixingText = false;
     bool m_closed = false;
     MessageInput::Loaded m_loaded;

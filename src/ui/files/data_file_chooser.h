@@ -45,9 +45,6 @@ public:
     QLabel* m_savePicture = nullptr;
     QLabel* m_editPicture = nullptr;
 
-    /// The foreground code that was current when the window loaded.
-    qint32 m_previousFront = 0;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -62,6 +59,8 @@ private:
     void unload();
 
     WindowContext& m_context;
+    /// The foreground code that was current when the window loaded.
+    qint32 m_previousFront = 0;
     DataFileChoice::Mode m_mode = DataFileChoice::Mode::Load;
     bool m_unloaded = false;
 };

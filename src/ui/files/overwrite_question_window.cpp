@@ -20,8 +20,9 @@
 #include "ui/common/window_context.h"
 #include "ui/common/window_requests.h"
 
-OverwriteQuestionWindow::OverwriteQuestionWindow(WindowContext& context, QWidget* parent)
-    : QDialog(parent), m_context(context)
+OverwriteQuestionWindow::OverwriteQuestionWindow(WindowContext& context, ListFileFlow& listFiles, qint32& previousFront,
+                                                 QWidget* parent)
+    : QDialog(parent), m_context(context), m_listFiles(listFiles), m_previousFront(previousFront)
 {
     DeactivationHook::install(this, &OverwriteQuestionWindow::onDeactivated);
     setWindowTitle(QStringLiteral("Warning Message"));
@@ -55,7 +56,7 @@ OverwriteQuestionWindow::~OverwriteQuestionWindow() = default;
 void OverwriteQuestionWindow::askOverwrite(const QString& saver, const QString& fileName)
 {
     FrontOrder& front = m_context.front;
-    front.rememberPrevious(m_context.overwritePreviousFront);
+    front.rememberPrevious(m_previousFront);
     front.claim(kWhoOverwrite);
     m_context.services.windows.setTopmost(this);
     show();
@@ -66,7 +67,7 @@ void OverwriteQuestionWindow::askOverwrite(const QString& saver, const QString& 
 
 void OverwriteQuestionWindow::onYesClicked()
 {
-    m_context.listFiles.overwrite(m_saver, m_fileName);
+    m_listFiles.overwrite(m_saver, m_fileName);
     unload();
 }
 
@@ -80,7 +81,7 @@ void OverwriteQuestionWindow::unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
-    m_context.dialogs.handFrontBack(m_context.overwritePreviousFront);
+    m_context.dialogs.handFrontBack(m_previousFront);
     hide();
     m_context.requests.overwriteQuestionClosed();
 }

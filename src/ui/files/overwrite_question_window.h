@@ -5,6 +5,7 @@
 #include <QDialog>
 
 struct WindowContext;
+class ListFileFlow;
 class QLabel;
 class QPushButton;
 
@@ -15,20 +16,19 @@ class OverwriteQuestionWindow final : public QDialog
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(OverwriteQuestionWindow)
 public:
-    explicit OverwriteQuestionWindow(WindowContext& context, QWidget* parent = nullptr);
+    /// `previousFront` keeps, across the window's loads, the foreground code it hands back when it closes.
+    OverwriteQuestionWindow(WindowContext& context, ListFileFlow& listFiles, qint32& previousFront,
+                            QWidget* parent = nullptr);
     ~OverwriteQuestionWindow() override;
 
-    /// Shows the question on top, modeless, for the saver `m_saver` ("AlarmSet", "Wallpaper") and
-    /// the file `m_fileName` of the program folder; returns at once.
+    /// Shows the question on top, modeless, for the saver `saver` ("AlarmSet", "Wallpaper") and
+    /// the file `fileName` of the program folder; returns at once.
     void askOverwrite(const QString& saver, const QString& fileName);
 
     void onYesClicked();
     void onCancelClicked();
     /// The window lost the front.
     void onDeactivated();
-
-    QString m_saver;
-    QString m_fileName;
 
     QLabel* m_warningPicture = nullptr;
     QLabel* m_questionLabel = nullptr;
@@ -44,5 +44,9 @@ private:
     void unload();
 
     WindowContext& m_context;
+    ListFileFlow& m_listFiles;
+    qint32& m_previousFront;
+    QString m_saver;
+    QString m_fileName;
     bool m_unloaded = false;
 };

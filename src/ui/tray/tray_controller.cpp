@@ -28,7 +28,7 @@ constexpr int kDueWakeSlackMs = 5;
 constexpr qint64 kMaxDayWakeMs = 25 * 3600 * 1000;
 } // namespace
 
-TrayController::TrayController(WindowContext& context) : m_context(context)
+TrayController::TrayController(WindowContext& context, StartupHooks& startup) : m_context(context), m_startup(startup)
 {
     m_clockTimer.setInterval(kTickMs);
     m_clockTimer.setTimerType(Qt::PreciseTimer);
@@ -135,7 +135,7 @@ void TrayController::start(const QString& programFolder, const QString& sharedFo
     SharedState& state = m_context.state;
     state.appPath = appPathFromFolder(programFolder);
     state.sharePath = sharedFolder.isEmpty() ? state.appPath : appPathFromFolder(sharedFolder);
-    loadStartupSettings(state, m_context.startup);
+    loadStartupSettings(state, m_startup);
 
     TrayIcon& tray = m_context.services.tray;
     tray.onActivated = [this](TrayIcon::Activation activation) {

@@ -12,6 +12,7 @@
 #include "core/clock/clock_holds.h"
 
 struct WindowContext;
+class StartupHooks;
 class QAction;
 
 // The hidden main window: owns the tray icon and its menu, the 800 ms clock timer, and the program's start.
@@ -20,7 +21,7 @@ class TrayController final : public QObject
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TrayController)
 public:
-    explicit TrayController(WindowContext& context);
+    TrayController(WindowContext& context, StartupHooks& startup);
     ~TrayController() override;
 
     /// Start-up: the program folder, the start-up load, the tray icon. `sharedFolder` holds the delivered sounds
@@ -86,6 +87,7 @@ private:
     void tick();
 
     WindowContext& m_context;
+    StartupHooks& m_startup;
     /// The wait for a notification area; the menu gets a window of its own when it ends.
     QTimer m_trayWait;
     ClockHolds m_holds;

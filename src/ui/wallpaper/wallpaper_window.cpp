@@ -48,8 +48,9 @@ QPushButton* pictureButton(QWidget* parent, QStyle::StandardPixmap picture, cons
 }
 } // namespace
 
-WallpaperWindow::WallpaperWindow(WindowContext& context, QWidget* parent)
-    : QWidget(parent), m_context(context), m_windowState(context.wallpaperWindowState), m_logic(context.wallpaper)
+WallpaperWindow::WallpaperWindow(WindowContext& context, WallpaperLogic& logic, WallpaperWindowState& windowState,
+                                 ListFileFlow& listFiles, QWidget* parent)
+    : QWidget(parent), m_context(context), m_windowState(windowState), m_logic(logic), m_listFiles(listFiles)
 {
     buildControls();
     m_logic.changed = [self = QPointer<WallpaperWindow>(this)] {
@@ -350,7 +351,7 @@ void WallpaperWindow::onDeleteAllClicked()
 
 void WallpaperWindow::onSaveListClicked()
 {
-    m_context.listFiles.save(WallpaperLogic::kSaver, WallpaperStore::kListFile);
+    m_listFiles.save(WallpaperLogic::kSaver, WallpaperStore::kListFile);
 }
 
 void WallpaperWindow::onLoadClicked()
@@ -360,7 +361,7 @@ void WallpaperWindow::onLoadClicked()
         entries.append(entry);
         return true;
     };
-    if (m_context.listFiles.load(WallpaperStore::kListFile, take, WallpaperLogic::kListNotFound))
+    if (m_listFiles.load(WallpaperStore::kListFile, take, WallpaperLogic::kListNotFound))
         m_logic.loadList(entries);
 }
 

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 struct WindowContext;
+class ListFileFlow;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -22,7 +23,9 @@ class WallpaperWindow final : public QWidget
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(WallpaperWindow)
 public:
-    explicit WallpaperWindow(WindowContext& context, QWidget* parent = nullptr);
+    /// Over the wallpaper logic, what the window keeps while it is closed, and the list files it saves and loads.
+    WallpaperWindow(WindowContext& context, WallpaperLogic& logic, WallpaperWindowState& windowState,
+                    ListFileFlow& listFiles, QWidget* parent = nullptr);
     ~WallpaperWindow() override;
 
     /// The window load: position, the logic's state, font.
@@ -88,5 +91,6 @@ private:
     WindowContext& m_context;
     WallpaperWindowState& m_windowState;
     WallpaperLogic& m_logic;
+    ListFileFlow& m_listFiles;
     QString m_previewPath;
 };

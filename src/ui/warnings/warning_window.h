@@ -24,7 +24,6 @@ public:
     void onOkClicked();
 
     qint32 rank() const;
-    qint32 m_previousFront = 0;
 
     QLabel* m_warningPicture = nullptr;
     QLabel* m_messageLabel = nullptr;
@@ -36,4 +35,5 @@ protected:
 
 private:
     WindowContext& m_context;
+    qint32 m_previousFront = 0;
 };

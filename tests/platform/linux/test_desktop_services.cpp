@@ -240,14 +240,18 @@ private Q_SLOTS:
     }
 
     // Set, then clear, on each desktop named by XDG_CURRENT_DESKTOP: the commands run (a setting is a quoted
-    // GVariant string, a URI on Cinnamon); GNOME and a bare window manager are measured in the wallpaper scenario.
+    // GVariant string, a URI on GNOME and Cinnamon); a bare window manager is measured in the changer scenario.
     void commandLines_data()
     {
         QTest::addColumn<QString>("desktop");
         QTest::addColumn<QStringList>("commands");
         const QString uri = "'file:///home/u/My%20Pictures/it\\'s.bmp'";
         const QString cinnamon = "gsettings|set|org.cinnamon.desktop.background|picture-uri",
-                      mate = "gsettings|set|org.mate.background|picture-filename";
+                      mate = "gsettings|set|org.mate.background|picture-filename",
+                      gnome = "gsettings|set|org.gnome.desktop.background|picture-uri";
+        QTest::newRow("GNOME: the dark picture too")
+            << "ubuntu:GNOME"
+            << QStringList{gnome + '|' + uri, gnome + "-dark|" + uri, gnome + "|''", gnome + "-dark|''"};
         QTest::newRow("Cinnamon") << "X-Cinnamon" << QStringList{cinnamon + '|' + uri, cinnamon + "|''"};
         QTest::newRow("MATE: a path, not a URI")
             << "MATE" << QStringList{mate + "|'/home/u/My Pictures/it\\'s.bmp'", mate + "|''"};

@@ -1,0 +1,241 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ixo developers
+#include <QAction>
+#include <QPointer>
+
+#include "app/window_registry.h"
+#include "ui/alarms/alarm_message_window.h"
+#include "ui/common/snooze_bar.h"
+#include "ui/files/error_list_window.h"
+#include "ui/files/overwrite_question_window.h"
+#include "ui/tray/about_window.h"
+#include "ui/tray/tray_controller.h"
+#include "ui/warnings/warning_window.h"
+#include "window_fixture.h"
+
+// The whole program (the registry) over the fixture's fake services and program folder: what one window asks of
+// another arrives (the tray fallback, the front handed back between windows, the clock holds, a window made afresh
+// or kept on its next use). Each window on its own is tests/ui's; the end-to-end scenarios run the whole program.
+// The windows met here only are pictured (WindowPictures).
+class TestComposition : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<WindowFixture> m_f = std::make_unique<WindowFixture>();
+    std::unique_ptr<WindowRegistry> m_app;
+
+    /// Makes the program anew; with `load`, the tray window is loaded as at log-in.
+    void start(bool load)
+    {
+        m_app.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        m_app = std::make_unique<WindowRegistry>(m_f->state, m_f->fakes.services);
+        if (load)
+            m_app->trayController().start(m_f->folder.path());
+    }
+    WindowRegistry& app() { return *m_app; }
+    SharedState& state() { return m_f->state; }
+    FakeServices& fakes() { return m_f->fakes; }
+    TrayController& trayController() { return app().trayController(); }
+    AlarmSetWindow& alarmSet(const QString& hour = {}, const QString& minute = {}, const QString& second = {})
+    {
+        trayController().m_alarmSetAction->trigger();
+        AlarmSetWindow& w = app().alarmSetWindow();
+        w.m_hourBox->setEditText(hour);
+        w.m_minuteBox->setEditText(minute);
+        w.m_secondBox->setEditText(second);
+        return w;
+    }
+    /// The warning on screen saying `text`.
+    static WarningWindow* warningSaying(const QString& text)
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* f = qobject_cast<WarningWindow*>(w); f && f->isVisible() && f->m_messageLabel->text() == text)
+                return f;
+        return nullptr;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_app.reset();
+        m_f = std::make_unique<WindowFixture>();
+        m_f->makePictureFolder();
+        start(true);
+    }
+    void cleanupTestCase() { m_app.reset(); }
+
+    // At 23:55 the preset 10 minutes would pass midnight: Snooze is refused, the window says so and the notification
+    // offers no Snooze. One minute is taken: the sound stops, the notification goes, the window closes, and the
+    // event comes back with its word and message (only the last " at " is the time's).
+    void snoozeBeforeMidnight()
+    {
+        AlarmLists& lists = app().alarmLists();
+        lists.alarms.insertSorted("repeat! 23:55:00");
+        lists.messages.append("Meet at noon at 23:55:00");
+        state().setClockActive(true);
+        state().alarmsPending = state().refreshNext = true;
+        fakes().clock.setTime(QTime(23, 55));
+        app().clockTick().tick();
+        QCOMPARE(fakes().notifier.shown, "Meet at noon at 23:55:00 0");
+        SnoozeBar& bar = *app().messageWindows().value(0)->m_snoozeBar;
+        QVERIFY(!bar.m_snoozeButton->isEnabled() && bar.m_note->isVisibleTo(&bar));
+        bar.m_lengthBox->setCurrentIndex(0);
+        QVERIFY(bar.m_snoozeButton->isEnabled() && !bar.m_note->isVisibleTo(&bar));
+        bar.m_snoozeButton->click();
+        QVERIFY(!bar.isVisible() && fakes().wave.calls.endsWith(QString()) && fakes().notifier.shown.isEmpty());
+        QCOMPARE(lists.alarms.lines(), QStringList{"repeat! 23:56:00"});
+        QCOMPARE(lists.messages.lines(), QStringList{"Meet at noon at 23:56:00"});
+    }
+
+    // A left click on the tray icon is Stop (the end-to-end alarm scenario shows), unless a sound error box holds
+    // the tray; other clicks do nothing: a repeating speaker alarm keeps the clock timer going. Without a notification
+    // area the menu is offered in a window of its own after the wait. The menu's About shows the About window.
+    void trayWindow()
+    {
+        trayController().m_aboutAction->trigger();
+        QCOMPARE(WindowPictures::compare(&app().aboutWindow(), "about"), QString());
+        for (const auto& [activation, trayActive] :
+             {std::pair{TrayIcon::Activation::Context, true}, std::pair{TrayIcon::Activation::Trigger, false}}) {
+            state().setSpeakerRepeat(true);
+            state().trayActive = trayActive;
+            fakes().tray.activate(activation);
+            QVERIFY(trayController().m_clockTimer.isActive());
+        }
+
+        start(false);
+        fakes().tray.available = false;
+        trayController().setTrayWaitLimit(0);
+        trayController().start(m_f->folder.path());
+        QTRY_VERIFY_WITH_TIMEOUT(app().trayFallbackWindow() && app().trayFallbackWindow()->isVisible(), 60000);
+        QCOMPARE(WindowPictures::compare(app().trayFallbackWindow(), "tray-fallback"), QString());
+        fakes().tray.available = true;
+        fakes().tray.onHostChanged(); // as the desktop tells
+        QVERIFY(!app().trayFallbackWindow()->isVisible());
+    }
+
+    // Disable, a sound error box (a song that is not there) and the idle stop hold the clock each on its own, in any
+    // order: it runs once none holds it, and an alarm then fires on its second with its sound. "box:idle" is the
+    // idle stop while the box is up, when the clock and the tray stand still.
+    void clockHoldsAddUp_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<bool>("runs");
+        QTest::newRow("Disable, box, Disable off") << "disable box disable" << true;
+        QTest::newRow("box, Disable, Disable off") << "box disable disable" << true;
+        QTest::newRow("idle, Disable, box, Disable off, alarm") << "idle disable box disable work" << true;
+        QTest::newRow("box, idle meanwhile, alarm") << "box:idle work" << true;
+        QTest::newRow("Disable, box: stays disabled") << "disable box" << false;
+    }
+    void clockHoldsAddUp()
+    {
+        QFETCH(QString, steps);
+        alarmSet("10", "01", "00").m_addButton->click(); // the song, ding.wav, is not in the program folder
+        fakes().wavePlayer.playable = false;
+        const auto run = [this](const QString& step) {
+            if (step == "disable")
+                trayController().m_disableAction->trigger();
+            else if (!step.isEmpty())
+                state().setClockActive(step == "work");
+        };
+        for (const QString& step : steps.split(' ')) {
+            fakes().modalBox.onShow = [this, run, step] {
+                QVERIFY(!trayController().m_clockTimer.isActive() && !state().trayActive);
+                run(step.section(':', 1));
+            };
+            step.startsWith("box") ? app().playSound("once", state().alarmSoundPath) : run(step);
+        }
+        QFETCH(bool, runs);
+        QVERIFY(fakes().modalBox.shown.size() == 1 && trayController().m_clockTimer.isActive() == runs);
+        if (!runs)
+            return;
+        fakes().wavePlayer.playable = true;
+        for (const QTime& t : {QTime(10, 0, 30), QTime(10, 1, 0)}) // the next event is read, then it is due
+            fakes().clock.setTime(t), trayController().onTick();
+        QCOMPARE(fakes().wavePlayer.calls.last(), (QStringList{"once", state().alarmSoundPath}));
+    }
+
+    // Closing a message window or a warning hands the front back to the dialog that held it when the window came,
+    // and deletes the window. A message is shown at the size slot 7 holds (its text, its place on top and its title,
+    // the end-to-end alarm scenario shows). The error list shows the files' lines until OK.
+    void warningsAndClosing()
+    {
+        QVERIFY(state().settingsFile().writeSlot(IniSlot::FontSize, IniRecord{kSectionFontSize, 16, 0, {}}));
+        QWidget dialog;
+        dialog.show();
+        app().registerForegroundDialog(kWhoFileChooser, &dialog);
+        for (const bool warning : {false, true}) {
+            state().frontHolder = kWhoFileChooser;
+            warning ? app().warn("No file is chosen") : app().openMessageWindow("Call the garage at 13:05:00");
+            QPointer<QWidget> window =
+                warning ? static_cast<QWidget*>(warningSaying("No file is chosen")) : app().messageWindows().last();
+            QCOMPARE(WindowPictures::compare(window, warning ? "warning" : "message"), QString());
+            fakes().windows.topmost.clear();
+            if (warning)
+                warningSaying("No file is chosen")->m_okButton->click();
+            else
+                window->close();
+            QVERIFY(state().frontHolder == 0 && fakes().windows.topmost == QList<QWidget*>{&dialog});
+            QTRY_VERIFY(window.isNull());
+        }
+        app().addErrorLine("b.dat");
+        app().showErrorList();
+        QCOMPARE(WindowPictures::compare(&app().errorListWindow(), "error-list"), QString());
+        app().errorListWindow().m_okButton->click();
+        QVERIFY(!app().isErrorListWindowLoaded());
+    }
+
+    // A double click opens the message input over the Alarm Set window's shade, and its close shows the list
+    // again. "Don't compare with second" hides the Alarm Set window's seconds at once. The tray's Settings shows its
+    // window, also a minimized one. Each chooser button opens a fresh chooser in its mode; a name that is there asks
+    // to overwrite.
+    void requestsBetweenWindows()
+    {
+        AlarmSetWindow& w = alarmSet();
+        app().alarmLists().alarms.insertSorted("once 11:30:00");
+        app().alarmLists().alarms.setSelected(0);
+        Q_EMIT w.m_alarmList->doubleClicked(w.m_alarmList->model()->index(0, 0));
+        QVERIFY(app().messageInputWindow().isVisible() && w.m_alarmList->isHidden() && !w.m_shade->isHidden());
+        app().messageInputWindow().m_abandonButton->click();
+        QVERIFY(!app().isMessageInputWindowLoaded() && !w.m_alarmList->isHidden() && w.m_shade->isHidden());
+        SettingsWindow& settings = app().settingsWindow();
+        for (const bool ignore : {true, false}) {
+            settings.m_ignoreSecondsCheck->setChecked(ignore);
+            QCOMPARE(w.m_secondBox->isHidden(), ignore);
+        }
+        settings.showMinimized();
+        trayController().m_settingsAction->trigger();
+        QVERIFY(settings.isVisible() && !settings.isMinimized());
+        QPointer<DataFileChooser> before;
+        using Mode = DataFileChoice::Mode;
+        for (const auto& [button, mode] : {std::pair<QAbstractButton*, Mode>{w.m_loadButton, Mode::Load},
+                                           {w.m_editButton, Mode::Edit},
+                                           {w.m_saveFileButton, Mode::Save}}) {
+            button->click();
+            QVERIFY(app().dataFileChooser()->mode() == mode && app().dataFileChooser() != before);
+            before = app().dataFileChooser();
+        }
+        before->m_cancelButton->click();
+        app().askOverwrite("AlarmSet", "b.dat");
+        QCOMPARE(WindowPictures::compare(&app().overwriteQuestionWindow(), "overwrite"), QString());
+        app().overwriteQuestionWindow().m_cancelButton->click();
+    }
+
+    // The tick's chime recompute works without the Alarm Set window, which shows the running chime when it is
+    // loaded. The wallpaper window's close (when no change is scheduled) takes the window and the wallpaper state.
+    void clockWithoutWindows()
+    {
+        state().chimeOn = true;
+        state().chimeInterval = 1;
+        fakes().clock.setTime(QTime(10, 20, 0));
+        app().renewChime();
+        QVERIFY(state().chimeMark == 21 && state().clockActive() && alarmSet().m_chimeCheck->isChecked());
+
+        trayController().m_wallpaperAction->trigger();
+        app().wallpaperWindowClosed();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!app().isWallpaperWindowLoaded() && !app().wallpaper().isReady());
+    }
+};
+
+IXO_WINDOW_TEST_MAIN(TestComposition)
+#include "test_composition.moc"

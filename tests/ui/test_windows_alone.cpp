@@ -1,0 +1,261 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Ixo developers
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+#include "core/alarms/alarm_lines.h"
+#include "core/alarms/message_input_logic.h"
+#include "core/wallpaper/clock_wallpaper_times.h"
+#include "core/wallpaper/wallpaper_window_state.h"
+#include "window_fixture.h"
+
+// Each window alone over a WindowContext of fakes (WindowFixture): each control reaches its display-free call and
+// its result shows; what it asks of the rest of the program is recorded. The rules themselves are the core tests';
+// what the registry carries between windows is tests/app/test_composition's. Pictured in their main states.
+class TestWindowsAlone : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<WindowFixture> m_f;
+    std::unique_ptr<QWidget> m_window;
+
+    /// A window of type `Window` over the fixture's context and `parts`, in place of the one made before.
+    template <typename Window, typename... Parts> Window& made(Parts&... parts)
+    {
+        m_window.reset();
+        m_window = std::make_unique<Window>(m_f->context, parts...);
+        return static_cast<Window&>(*m_window);
+    }
+    AlarmSetWindow& alarmSet()
+    {
+        AlarmSetWindow& w = made<AlarmSetWindow>(m_f->lists);
+        w.show();
+        return w;
+    }
+    /// The message input as a double click on the alarm `line` opens it, with the message `message` if given.
+    MessageInputWindow& messageInput(const QString& line = "thrice 13:05:00",
+                                     const QString& message = "Call the garage at 13:05:00")
+    {
+        m_f->lists.alarms.insertSorted(line);
+        if (!message.isEmpty())
+            m_f->lists.messages.append(message);
+        m_f->lists.alarms.setSelected(m_f->lists.alarms.lines().indexOf(line));
+        MessageInputWindow& input = made<MessageInputWindow>(m_f->lists);
+        input.showInput();
+        return input;
+    }
+
+private Q_SLOTS:
+    void init() { m_f = std::make_unique<WindowFixture>(); }
+    void cleanup() { m_window.reset(); }
+
+    // Typed keys pass the digit rule (a refused key beeps); Enter adds the time, shown padded and selected; AM/PM,
+    // Delete and Delete All are wired.
+    void alarmSetAddAndDelete()
+    {
+        AlarmSetWindow& w = alarmSet(); // the time boxes as the window opens: empty
+        QCOMPARE(WindowPictures::compare(&w, "alarm-set-empty"), QString());
+        QTest::keyClicks(w.m_hourBox, "1x");
+        QVERIFY(w.m_hourBox->currentText() == "1" && m_f->fakes.windows.beeps == 1); // not completed from the list
+        w.m_minuteBox->setEditText("4");
+        w.m_secondBox->setEditText("5");
+        w.m_amPmDownButton->click();
+        QTest::keyClick(w.m_secondBox->lineEdit(), Qt::Key_Return);
+        QCOMPARE(WindowPictures::compare(&w, "alarm-set-added"), QString()); // 01:04:05 PM, selected in the list
+        w.m_deleteButton->click();                                           // the selected line
+        m_f->lists.alarms.insertSorted("once 20:00:00");
+        QCOMPARE(m_f->lists.alarms.lines(), QStringList{"once 20:00:00"});
+        w.m_deleteAllButton->click();
+        QVERIFY(m_f->lists.alarms.isEmpty());
+    }
+
+    // The play button plays the sound picked (that the drop-down lists the sounds and the pick is kept, the end-to-end
+    // persistence scenario shows). Add with a message asks for the message input, and the list gives way to the shade
+    // until it closes. The lists with more events and messages, then each event with its first message. A double
+    // click asks for no message while a warning is in front.
+    void alarmSetListsAndMessages()
+    {
+        AlarmSetWindow& w = alarmSet();
+        w.m_hourBox->setEditText("11");
+        w.m_minuteBox->setEditText("30");
+        w.m_secondBox->setEditText("00");
+        w.m_soundBox->addItem("bell");
+        w.m_soundBox->setCurrentIndex(0);
+        w.m_playSoundButton->click();
+        QCOMPARE(m_f->fakes.wave.calls, QStringList{m_f->state.appPath + "bell.wav"});
+        w.m_addWithMessageButton->click();
+        QVERIFY(m_f->asked.contains("showMessageInput") && w.m_alarmList->isHidden() && !w.m_shade->isHidden());
+        m_f->lists.messages.append(AlarmLines::messageLine("Call the garage", "11:30:00"));
+        w.messageInputClosed();
+        QVERIFY(!w.m_alarmList->isHidden() && w.m_shade->isHidden());
+        for (const char* line : {"once 09:00:00", "repeat! 21:45:30"})
+            m_f->lists.alarms.insertSorted(line);
+        for (const char* line : {"Lights out at 21:45:30", "Then the bank at 11:30:00"})
+            m_f->lists.messages.append(line);
+        QCOMPARE(WindowPictures::compare(&w, "alarm-set-events"), QString());
+        w.m_viewMessagesButton->click();
+        QCOMPARE(WindowPictures::compare(&w, "alarm-set-view-message"), QString());
+        m_f->asked.clear();
+        m_f->state.frontHolder = kWarningRankFirst;
+        Q_EMIT w.m_alarmList->doubleClicked(w.m_alarmList->model()->index(0, 0));
+        QVERIFY(m_f->asked.isEmpty());
+    }
+
+    // The chime box runs the set-up and wakes the clock. A window loaded anew shows a running chime, and keeps a
+    // sound whose name ixo.ini cannot hold. Exit only hides (the close box too, the end-to-end alarm scenario shows);
+    // the title clock runs while the window is seen.
+    void alarmSetChimeAndExit()
+    {
+        AlarmSetWindow* w = &alarmSet();
+        for (const QString& song : {QString("bell"), QString(31, 'x')}) { // slot 3 holds "bell"
+            w->m_soundBox->addItem(song);
+            w->m_soundBox->setCurrentText(song);
+            Q_EMIT w->m_soundBox->activated(w->m_soundBox->currentIndex());
+        }
+        w->m_chimeIntervalBox->setCurrentIndex(0); // every minute, the first item
+        w->m_chimeCheck->click();
+        QVERIFY(m_f->state.chimeMark == 1 && !w->m_chimeIntervalBox->isEnabled() && m_f->state.clockActive());
+        w->m_exitButton->click();
+        QVERIFY(!w->isVisible() && !w->m_titleTimer.isActive());
+        m_f->fakes.clock.setTime(QTime(10, 20, 0));
+        w = &alarmSet();
+        QVERIFY(w->windowTitle() == "Tindalo Alarm Clock...06 Dec 2026 / 10:20 AM" && w->m_chimeCheck->isChecked());
+        QCOMPARE(m_f->state.alarmSoundPath, m_f->state.appPath + QString(31, 'x') + ".wav");
+    }
+
+    void messageInputNew()
+    {
+        MessageInputWindow& input = messageInput("once 11:30:00", {});
+        QTest::keyClicks(input.m_messageBox, "Call the garage");
+        QCOMPARE(WindowPictures::compare(&input, "message-input"), QString());
+    }
+
+    // The message input takes the line's message out for editing, on top; Save puts it back, stores the size the
+    // size buttons set and hands the front to nobody. A double quote becomes an apostrophe; the box takes at most
+    // 626 characters, cutting what arrived last.
+    void messageInputEditAndSave()
+    {
+        QVERIFY(m_f->state.settingsFile().writeSlot(IniSlot::FontSize, IniRecord{kSectionFontSize, 6, 0, {}}));
+        MessageInputWindow* input = &messageInput();
+        QCOMPARE(input->focusWidget(), input->m_messageBox); // typing goes into the box, whatever the desktop activates
+        QCOMPARE(input->m_messageBox->toPlainText(), "Call the garage");
+        QVERIFY(m_f->lists.messages.isEmpty() && m_f->fakes.windows.topmost.contains(input));
+        QApplication::clipboard()->setText(" \"now\"" + QString(620, 'a'));
+        input->m_messageBox->moveCursor(QTextCursor::End);
+        input->m_messageBox->paste();
+        QCOMPARE(input->m_messageBox->toPlainText(), "Call the garage 'now'" + QString(605, 'a'));
+        QTest::mouseClick(input->m_largerButton, Qt::LeftButton);
+        input->m_saveButton->click();
+        QVERIFY(m_f->lists.messages.count() == 1 && m_f->warnings.shown.isEmpty() && !input->isVisible());
+        QVERIFY(m_f->state.frontHolder == 0 && m_f->state.settingsFile().readSlot(IniSlot::FontSize)->data1 == 7);
+        QCOMPARE(m_f->asked, (QStringList{"messageInputClosed", "messageInputUnloaded"}));
+
+        // Abandon (or the close box) leaves the message as it was while its alarm is listed; an emptied box saved
+        // removes it, with the warning.
+        for (const QString how : {"Abandon", "Save an empty box", "Abandon after the alarm fired"}) {
+            m_f->lists.messages.clear();
+            MessageInputWindow& box = messageInput();
+            QTest::keyClicks(box.m_messageBox, " now");
+            if (how.endsWith("fired"))
+                m_f->lists.alarms.removeAt(0);
+            if (how.startsWith("Save"))
+                box.m_messageBox->clear();
+            (how.startsWith("Save") ? box.m_saveButton : box.m_abandonButton)->click();
+            QVERIFY(!box.isVisible());
+            QCOMPARE(m_f->lists.messages.count(), how.startsWith("Save") || how.endsWith("fired") ? 0 : 1);
+        }
+        QCOMPARE(m_f->warnings.shown, QStringList{MessageInput::kNothingToSave});
+    }
+
+    // Each mode lists the data files and claims the front, with its heading, caption and picture; Cancel hands the
+    // front back (nobody held it before) and the chooser goes. What a name typed in it does is the data file choice's.
+    void chooserModes()
+    {
+        QVERIFY(m_f->touch("b.dat") && m_f->touch("my.dat"));
+        using Mode = DataFileChoice::Mode;
+        for (const auto& [mode, name] : {std::pair{Mode::Load, "load"}, {Mode::Edit, "open"}, {Mode::Save, "save"}}) {
+            DataFileChooser& chooser = made<DataFileChooser>();
+            chooser.load();
+            chooser.setMode(mode);
+            chooser.show();
+            QCOMPARE(WindowPictures::compare(&chooser, QStringLiteral("chooser-") + name), QString());
+            QCOMPARE(m_f->state.frontHolder, kWhoFileChooser);
+            m_f->asked.clear();
+            chooser.m_cancelButton->click();
+            QVERIFY(m_f->state.frontHolder == 0 && !chooser.isVisible());
+            QCOMPARE(m_f->asked, (QStringList{"handFrontBack 0", "dataFileChooserClosed"}));
+        }
+    }
+
+    // The boxes set their flags when they change (that closing stores the boxes and the font, and what a restart
+    // makes of them, the end-to-end scenarios show). The log-in page's buttons set the start at log-in or say why
+    // they could not; a settings file that cannot be written is reported when closing.
+    void settingsBoxesAndLogIn()
+    {
+        SettingsWindow& f = made<SettingsWindow>();
+        f.load();
+        f.m_internalSpeakerCheck->setChecked(true);
+        f.m_fontOptions[2]->setChecked(true);
+        QVERIFY(m_f->state.useInternalSpeaker && m_f->state.fontChoice == 2);
+        f.show();
+        QCOMPARE(WindowPictures::compare(&f, "settings"), QString());
+        f.m_nextPageButton->click();
+        f.m_runAtLoginButton->click();
+        QVERIFY(m_f->fakes.autostart.enabled);
+        QCOMPARE(WindowPictures::compare(&f, "settings-log-in"), QString());
+        m_f->fakes.autostart.works = false;
+        f.m_noRunAtLoginButton->click();
+        QVERIFY(m_f->warnings.shown.contains("Ixo's start at log-in could not be removed: refused"));
+        QVERIFY(QDir().mkpath(m_f->state.appPath + "ixo.ini")); // a folder where the settings file belongs
+        f.m_closeButton->click();
+        QCOMPARE(m_f->warnings.shown.last(),
+                 "The settings could not be saved in " + m_f->state.appPath + "ixo.ini: Is a directory");
+        QCOMPARE(m_f->asked.last(), "settingsWindowClosed");
+    }
+
+    // A click runs the logic's handler and its list rules show in the boxes; an entry whose file is gone is
+    // removed with a warning, one that is there can become the wallpaper. Scheduling a change wakes the clock;
+    // while one is scheduled closing only hides the window, else it asks to go.
+    void wallpaperListAndSchedule()
+    {
+        const QString pictures = m_f->makePictureFolder();
+        ClockWallpaperTimes times(m_f->fakes.clock);
+        WallpaperWindowState windowState;
+        WallpaperLogic logic(m_f->state, windowState,
+                             {m_f->warnings, m_f->fakes.pictures, m_f->fakes.wallpaper, times, {}});
+        logic.load();
+        WallpaperWindow& f = made<WallpaperWindow>(logic, windowState, m_f->listFiles);
+        f.load();
+        f.show();
+        for (const char* name : {"a.bmp", "B.jpg", "d.bmp"}) { // picked in the folder box and added
+            f.m_pictureBox->setCurrentIndex(f.m_pictureBox->findText(name));
+            Q_EMIT f.m_pictureBox->activated(f.m_pictureBox->currentIndex());
+            f.m_addButton->click();
+        }
+        f.m_intervalBox->setCurrentIndex(f.m_intervalBox->findText("1 hr"));
+        Q_EMIT f.m_intervalBox->activated(f.m_intervalBox->currentIndex());
+        f.m_changeCheck->click();
+        QVERIFY(m_f->state.wallpaperMark == 11 && m_f->state.clockActive()); // "1 hr" at 10:00; the clock wakes
+        QFile::remove(pictures + "d.bmp");
+        for (int row : {2, 0}) {
+            f.m_pictureList->setCurrentRow(row);
+            Q_EMIT f.m_pictureList->itemClicked(f.m_pictureList->item(row));
+        }
+        QVERIFY(f.m_pictureList->count() == 2 && m_f->warnings.shown == QStringList{"d.bmp file not found"});
+        QCOMPARE(WindowPictures::compare(&f, "wallpaper"), QString());
+        for (int i = 0; i < 3; ++i) // each time under a new name; the copy shown before stays, older ones go
+            f.m_changeNowButton->click();
+        QCOMPARE(m_f->fakes.wallpaper.shown.last(), pictures + "tmpFile-3.bmp");
+        QCOMPARE(QDir(pictures).entryList({"tmpFile*"}), (QStringList{"tmpFile-2.bmp", "tmpFile-3.bmp"}));
+        for (const bool scheduled : {true, false}) { // closing only hides while a change is scheduled
+            f.m_changeCheck->setChecked(scheduled);
+            f.m_closeButton->click();
+            QVERIFY(!f.isVisible() && m_f->asked == (scheduled ? QStringList{} : QStringList{"wallpaperWindowClosed"}));
+        }
+        m_window.reset(); // before the logic it is built over
+    }
+};
+
+IXO_WINDOW_TEST_MAIN(TestWindowsAlone)
+#include "test_windows_alone.moc"
