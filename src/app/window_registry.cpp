@@ -36,6 +36,7 @@
 WindowRegistry::WindowRegistry(SharedState& state, const Services& services)
     : m_state(state), m_front(state), m_services(services), m_alarmLists(std::make_unique<AlarmLists>()),
       m_tick(std::make_unique<ClockTick>(state, *m_alarmLists, services.clock, *this)),
+      m_remote(std::make_unique<RemoteControl>(state, *m_alarmLists, services.clock)),
       m_wallpaperTimes(std::make_unique<ClockWallpaperTimes>(services.clock)),
       m_wallpaper(std::make_unique<WallpaperLogic>(
           state, m_wallpaperWindowState,
@@ -55,6 +56,9 @@ WindowRegistry::WindowRegistry(SharedState& state, const Services& services)
                                                   m_overwritePreviousFront}
 {
     m_listFiles.setSaver(AlarmDataFiles::kSaver, [this] { return AlarmDataFiles::fileLines(*m_alarmLists); });
+    m_remote->hooks.readyLists = [this] { loadAlarmSet(); };
+    m_remote->hooks.stop = [this] { trayController().onStopTriggered(); };
+    m_remote->hooks.showAlarmSet = [this] { trayController().onAlarmSetTriggered(); };
 }
 
 WindowRegistry::~WindowRegistry()
