@@ -53,8 +53,7 @@ int answerCommandLine(const QStringList& arguments, bool leaveToToolkit)
         std::fputs(qPrintable(CommandLine::usageText()), stdout);
         return 0;
     case CommandLine::Action::Usage:
-        std::fprintf(stderr, "ixo: %s\n%s", qPrintable(parsed.error),
-                     qPrintable(CommandLine::usageText()));
+        std::fprintf(stderr, "ixo: %s\n%s", qPrintable(parsed.error), qPrintable(CommandLine::usageText()));
         return kUsageError;
     case CommandLine::Action::Add:
     case CommandLine::Action::List:

@@ -31,9 +31,8 @@ RemoteControl::RemoteControl(SharedState& state, AlarmLists& lists, const Clock&
 
 std::optional<TimeEntry> RemoteControl::parseTime(const QString& text)
 {
-    static const QRegularExpression form(
-        QStringLiteral("^([0-9]{1,2}):([0-9]{1,2})(?::([0-9]{1,2}))?(?: ?([ap]m))?$"),
-        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression form(QStringLiteral("^([0-9]{1,2}):([0-9]{1,2})(?::([0-9]{1,2}))?(?: ?([ap]m))?$"),
+                                         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = form.match(text.trimmed());
     if (!match.hasMatch())
         return std::nullopt;
@@ -60,6 +59,8 @@ bool RemoteControl::isPlayWord(const QString& word)
 
 RemoteAnswer RemoteControl::addEvent(const QString& time, const QString& word, const QString& message)
 {
+    if (hooks.readyLists)
+        hooks.readyLists();
     const QString playTimes = word.isEmpty() ? kDefaultWord : word;
     if (!isPlayWord(playTimes))
         return {false, kNotAWord};
@@ -72,8 +73,6 @@ RemoteAnswer RemoteControl::addEvent(const QString& time, const QString& word, c
     if (!entry)
         return {false, AlarmListLogic::kInvalidInput};
 
-    if (hooks.readyLists)
-        hooks.readyLists();
     KeptWarning refusal;
     AlarmListLogic logic(m_state, m_lists, refusal, m_clock);
     QString added = playTimes;

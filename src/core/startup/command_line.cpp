@@ -77,7 +77,8 @@ Parsed parse(const QStringList& arguments, bool leaveToToolkit)
         if (parsed.action != Action::Run)
             continue;
         if (isCommand(argument))
-            parsed = i == 0 ? parseCommand(argument, arguments.mid(1)) : usage(QStringLiteral("%1 must come first").arg(argument));
+            parsed = i == 0 ? parseCommand(argument, arguments.mid(1))
+                            : usage(QStringLiteral("%1 must come first").arg(argument));
         else if (argument.startsWith(QStringLiteral("--")) || !leaveToToolkit)
             parsed = usage(QStringLiteral("unknown argument '%1'").arg(argument));
     }
@@ -91,25 +92,24 @@ QString versionText(const QString& version)
 
 QString usageText()
 {
-    return QStringLiteral(
-        "Usage: ixo [--help | --version]\n"
-        "       ixo --add TIME [once|twice|thrice|repeat!] [MESSAGE]\n"
-        "       ixo --list | --stop | --snooze [MINUTES]\n"
-        "An alarm clock in the notification area. Started without options, Ixo adds its icon to\n"
-        "the tray; its windows are opened from the icon's menu. The other options ask the Ixo\n"
-        "that runs in this session and end; with none running they say so and exit with 1.\n"
-        "\n"
-        "  -h, --help        show this help and exit\n"
-        "  --version         show the version and exit\n"
-        "  --add TIME [WORD] [MESSAGE]\n"
-        "                    add an alarm event for today at TIME (7:30pm, 19:30 or 19:30:00),\n"
-        "                    played once (the default), twice, thrice or until stopped (repeat!),\n"
-        "                    with MESSAGE shown when it fires; checked as the Alarm Set window's\n"
-        "                    Add checks it, a refusal prints the window's reason and exits with 1\n"
-        "  --list            print the day's alarm events, then their messages\n"
-        "  --stop            stop the alarm sound, as Stop in the tray menu\n"
-        "  --snooze [MINUTES]\n"
-        "                    snooze the sounding alarm for MINUTES (10 when left out)\n");
+    return QStringLiteral("Usage: ixo [--help | --version]\n"
+                          "       ixo --add TIME [once|twice|thrice|repeat!] [MESSAGE]\n"
+                          "       ixo --list | --stop | --snooze [MINUTES]\n"
+                          "An alarm clock in the notification area. Started without options, Ixo adds its icon to\n"
+                          "the tray; its windows are opened from the icon's menu. The other options ask the Ixo\n"
+                          "that runs in this session and end; with none running they say so and exit with 1.\n"
+                          "\n"
+                          "  -h, --help        show this help and exit\n"
+                          "  --version         show the version and exit\n"
+                          "  --add TIME [WORD] [MESSAGE]\n"
+                          "                    add an alarm event for today at TIME (7:30pm, 19:30 or 19:30:00),\n"
+                          "                    played once (the default), twice, thrice or until stopped (repeat!),\n"
+                          "                    with MESSAGE shown when it fires; checked as the Alarm Set window's\n"
+                          "                    Add checks it, a refusal prints the window's reason and exits with 1\n"
+                          "  --list            print the day's alarm events, then their messages\n"
+                          "  --stop            stop the alarm sound, as Stop in the tray menu\n"
+                          "  --snooze [MINUTES]\n"
+                          "                    snooze the sounding alarm for MINUTES (10 when left out)\n");
 }
 
 } // namespace CommandLine
