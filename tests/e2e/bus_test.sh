@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Ixo developers
 # The command line against the running Ixo, without a display of its own: with no Ixo the commands say so and exit
-# 1; then at 19:29:30 "ixo --add 7:29:40pm repeat! Call the garage" goes in, --list shows it and its message,
-# refused adds print the Alarm Set window's reason with exit 1, and at 19:29:40 the alarm fires (its message window,
-# the sound again and again) until "ixo --stop"; with nothing sounding --snooze is refused.
+# 1; then at 19:29:30 "ixo --add 7:29:40pm repeat! Call the garage" goes in, --list shows it and its message, a
+# refused add prints the Alarm Set window's reason with exit 1, ShowAlarmSet on the bus opens that window, and at
+# 19:29:40 the alarm fires (its message window, the sound again and again) until "ixo --stop"; with nothing
+# sounding --snooze is refused.
 source "$E2E_LIB"
 
 # expect WHAT "CODE|STDOUT|STDERR" ARGUMENT...: the command line as a script runs it, with no display; the lines of
@@ -29,7 +30,8 @@ e2e_wait_for 20 "tray icon" bash -c '[ -n "$(source "$E2E_LIB"; e2e_tray_icon)" 
 expect "an add prints the event" "0|repeat! 19:29:40|" --add 7:29:40pm 'repeat!' Call the garage
 expect "--list prints events, then messages" "0|repeat! 19:29:40/Call the garage at 19:29:40|" --list
 expect "a passed time is refused" "1||Time was passed or next day" --add 19:00
-expect "a taken second is refused" "1||Alarm time already exists" --add 19:29:40
+dbus-send --session --print-reply=literal --dest=io.github.ixo.Ixo /io/github/ixo/Ixo io.github.ixo.Ixo.ShowAlarmSet
+e2e_check "ShowAlarmSet on the bus opens the Alarm Set window" e2e_window '^Tindalo Alarm Clock' 10
 
 e2e_check "at 19:29:40 the message window opens" e2e_window '^Message  06 Dec 2026 / 07:29 PM$' 30
 growing() { [ "$(e2e_sound_bursts)" -ge 3 ]; }
