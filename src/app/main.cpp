@@ -3,9 +3,12 @@
 #include <cstdio>
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QDir>
 #include <QStandardPaths>
 
+#include "app/bus_client.h"
+#include "app/bus_service.h"
 #include "app/window_registry.h"
 #include "core/startup/command_line.h"
 #include "core/startup/program_folder.h"
@@ -52,9 +55,13 @@ int answerCommandLine(const QStringList& arguments, bool leaveToToolkit)
         std::fputs(qPrintable(CommandLine::usageText()), stdout);
         return 0;
     case CommandLine::Action::Usage:
-        std::fprintf(stderr, "ixo: unknown argument '%s'\n%s", qPrintable(parsed.unknown),
-                     qPrintable(CommandLine::usageText()));
+        std::fprintf(stderr, "ixo: %s\n%s", qPrintable(parsed.error), qPrintable(CommandLine::usageText()));
         return kUsageError;
+    case CommandLine::Action::Add:
+    case CommandLine::Action::List:
+    case CommandLine::Action::Stop:
+    case CommandLine::Action::Snooze:
+        return BusClient::run(parsed);
     }
     return -1;
 }
@@ -62,7 +69,8 @@ int answerCommandLine(const QStringList& arguments, bool leaveToToolkit)
 
 int main(int argc, char** argv)
 {
-    // --version and --help work without a desktop; the toolkit's own options are read when it starts.
+    // --version, --help and the commands to a running Ixo work without a desktop; the toolkit's own options are
+    // read when it starts.
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
@@ -124,5 +132,9 @@ int main(int argc, char** argv)
                      [&app] { app.trayController().quit(); });
 
     app.trayController().start(folder.appPath, folder.sharePath);
+    BusService bus(app.remoteControl());
+    QDBusConnection session = QDBusConnection::sessionBus();
+    if (QString reason; !bus.publish(session, &reason))
+        std::fprintf(stderr, "Ixo: ixo --add and the other commands cannot reach this Ixo (%s)\n", qPrintable(reason));
     return QApplication::exec();
 }

@@ -37,6 +37,7 @@
 WindowRegistry::WindowRegistry(SharedState& state, const Services& services)
     : m_state(state), m_front(state), m_services(services), m_alarmLists(std::make_unique<AlarmLists>()),
       m_tick(std::make_unique<ClockTick>(state, *m_alarmLists, services.clock, *this)),
+      m_remote(std::make_unique<RemoteControl>(state, *m_alarmLists, services.clock)),
       m_wallpaperTimes(std::make_unique<ClockWallpaperTimes>(services.clock)),
       m_wallpaper(std::make_unique<WallpaperLogic>(
           state, m_wallpaperWindowState,
@@ -46,6 +47,14 @@ WindowRegistry::WindowRegistry(SharedState& state, const Services& services)
     m_listFiles.setSaver(AlarmDataFiles::kSaver, [this] { return AlarmDataFiles::fileLines(*m_alarmLists); });
     m_services.notifier.onStop = [this] { stopSound(); };
     m_services.notifier.onSnooze = [this] { snoozeSoundingAlarm(Snooze::kPresetMinutes); };
+    m_remote->hooks.readyLists = [this] { loadAlarmSet(); };
+    m_remote->hooks.stop = [this] { trayController().onStopTriggered(); };
+    m_remote->hooks.showAlarmSet = [this] { trayController().onAlarmSetTriggered(); };
+    m_remote->hooks.snooze = [this](int minutes) {
+        if (m_sounding.firing == 0)
+            return RemoteControl::kNothingSounding;
+        return snoozeSoundingAlarm(minutes) ? QString() : Snooze::kPassesMidnight;
+    };
 }
 
 WindowRegistry::~WindowRegistry()

@@ -17,6 +17,7 @@
 #include "core/alarms/snooze.h"
 #include "core/clock/clock_tick.h"
 #include "core/files/list_file_flow.h"
+#include "core/remote/remote_control.h"
 #include "core/sound/sound_logic.h"
 #include "core/startup/startup_load.h"
 #include "core/state/front_order.h"
@@ -178,6 +179,8 @@ public:
     /// The day's alarm and message lists; the object lives for the whole run, its lines until the Alarm Set
     /// window is unloaded.
     AlarmLists& alarmLists() { return *m_alarmLists; }
+    /// What a program outside Ixo may ask of it (the session bus).
+    RemoteControl& remoteControl() { return *m_remote; }
     /// The clock tick that TrayController's timer runs.
     ClockTick& clockTick() { return *m_tick; }
     /// The alarm message windows still open.
@@ -219,6 +222,7 @@ private:
     Services m_services;
     std::unique_ptr<AlarmLists> m_alarmLists;
     std::unique_ptr<ClockTick> m_tick;
+    std::unique_ptr<RemoteControl> m_remote;
     std::unique_ptr<TrayController> m_trayController;
     QPointer<AboutWindow> m_aboutWindow;
     QPointer<AlarmSetWindow> m_alarmSetWindow;

@@ -65,8 +65,8 @@ private Q_SLOTS:
     void cleanupTestCase() { m_app.reset(); }
 
     // At 23:55 the preset 10 minutes would pass midnight: Snooze is refused, the window says so and the notification
-    // offers no Snooze. One minute is taken: the sound stops, the notification goes, the window closes, and the
-    // event comes back with its word and message (only the last " at " is the time's).
+    // offers no Snooze, nor does the command line. One minute is taken: the sound stops, the notification goes, the
+    // window closes, and the event comes back with its word and message (only the last " at " is the time's).
     void snoozeBeforeMidnight()
     {
         AlarmLists& lists = app().alarmLists();
@@ -77,6 +77,7 @@ private Q_SLOTS:
         fakes().clock.setTime(QTime(23, 55));
         app().clockTick().tick();
         QCOMPARE(fakes().notifier.shown, "Meet at noon at 23:55:00 0");
+        QCOMPARE(app().remoteControl().snooze(10).text, Snooze::kPassesMidnight); // as `ixo --snooze 10` is told
         SnoozeBar& bar = *app().messageWindows().value(0)->m_snoozeBar;
         QVERIFY(!bar.m_snoozeButton->isEnabled() && bar.m_note->isVisibleTo(&bar));
         bar.m_lengthBox->setCurrentIndex(0);
@@ -85,6 +86,7 @@ private Q_SLOTS:
         QVERIFY(!bar.isVisible() && fakes().wave.calls.endsWith(QString()) && fakes().notifier.shown.isEmpty());
         QCOMPARE(lists.alarms.lines(), QStringList{"repeat! 23:56:00"});
         QCOMPARE(lists.messages.lines(), QStringList{"Meet at noon at 23:56:00"});
+        QCOMPARE(app().remoteControl().snooze(1).text, RemoteControl::kNothingSounding);
     }
 
     // A left click on the tray icon is Stop (the end-to-end alarm scenario shows), unless a sound error box holds

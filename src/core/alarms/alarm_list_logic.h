@@ -56,6 +56,8 @@ public:
     /// is already in the list is refused with a warning. In every case the clock re-reads the head of the list.
     /// Returns true when the line went in.
     bool insert(const QString& alarmTime, const QString& playTimes);
+    /// The time the last add composed, "HH:MM:SS".
+    const QString& alarmTime() const { return m_alarmTime; }
 
     /// Removes the first message whose time is the time of `selectedAlarm`.
     static void removeMessageOf(MessageList& messages, const QString& selectedAlarm);

@@ -42,6 +42,16 @@ Loaded load(SharedState& state, AlarmLists& lists)
     return loaded;
 }
 
+QString oneLine(const QString& text)
+{
+    QString line = text;
+    for (QChar& c : line)
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator ||
+            c == QChar::LineSeparator)
+            c = QLatin1Char(' ');
+    return line;
+}
+
 SaveResult save(SharedState& state, AlarmLists& lists, double fontSize, const QString& text, QString* settingsWarning)
 {
     state.settingsRecord.sectionName = kSectionFontSize;
@@ -55,13 +65,7 @@ SaveResult save(SharedState& state, AlarmLists& lists, double fontSize, const QS
     const QString alarm = lists.alarms.selectedLine();
     if (alarm.isEmpty() || text.isEmpty())
         return SaveResult::NothingToSave;
-    // A message is one line of the data file: line breaks typed in the box become spaces.
-    QString oneLine = text;
-    for (QChar& c : oneLine)
-        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator ||
-            c == QChar::LineSeparator)
-            c = QLatin1Char(' ');
-    if (!lists.messages.append(AlarmLines::messageLine(oneLine, AlarmLines::lineTime(alarm))))
+    if (!lists.messages.append(AlarmLines::messageLine(oneLine(text), AlarmLines::lineTime(alarm))))
         return SaveResult::ListFull;
     return SaveResult::Added;
 }

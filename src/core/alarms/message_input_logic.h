@@ -41,10 +41,12 @@ struct Loaded
 /// of messages for editing; the window's place from slot 2.
 Loaded load(SharedState& state, AlarmLists& lists);
 
+/// A message is one line of the data file: line breaks in `text` become spaces.
+QString oneLine(const QString& text);
+
 enum class SaveResult { Added, NothingToSave, ListFull };
 /// "Save": slot 7 gets `fontSize` rounded (halves to even) first, then the message line `text` " at " time of the
-/// selected alarm goes to the end of messages, when a line is selected and `text` is not empty. Line breaks in
-/// `text` become spaces: every message is one line of the alarm data file.
+/// selected alarm goes to the end of messages, when a line is selected and `text` is not empty, made oneLine.
 /// `settingsWarning` gets the warning to show when ixo.ini could not be written, else it is left empty.
 SaveResult save(SharedState& state, AlarmLists& lists, double fontSize, const QString& text,
                 QString* settingsWarning = nullptr);

@@ -2,19 +2,85 @@
 // SPDX-FileCopyrightText: 2026 The Ixo developers
 #include "core/startup/command_line.h"
 
+#include "core/remote/remote_control.h"
+
 namespace CommandLine {
+
+namespace {
+Parsed answer(Action action, const QString& error = {})
+{
+    Parsed parsed;
+    parsed.action = action;
+    parsed.error = error;
+    return parsed;
+}
+
+Parsed usage(const QString& error)
+{
+    return answer(Action::Usage, error);
+}
+
+// The command `command` with its own arguments `rest`.
+Parsed parseCommand(const QString& command, const QStringList& rest)
+{
+    Parsed parsed;
+    if (command == QLatin1String("--add")) {
+        if (rest.isEmpty())
+            return usage(QStringLiteral("--add needs a time"));
+        if (!RemoteControl::parseTime(rest.front()))
+            return usage(QStringLiteral("'%1' is not a time (write 7:30pm, 19:30 or 19:30:00)").arg(rest.front()));
+        parsed.action = Action::Add;
+        parsed.time = rest.front();
+        qsizetype at = 1;
+        parsed.word = RemoteControl::kDefaultWord;
+        if (at < rest.size() && RemoteControl::isPlayWord(rest.at(at)))
+            parsed.word = rest.at(at++);
+        parsed.message = rest.mid(at).join(QLatin1Char(' '));
+        return parsed;
+    }
+    if (command == QLatin1String("--snooze")) {
+        parsed.action = Action::Snooze;
+        if (rest.size() > 1)
+            return usage(QStringLiteral("--snooze takes one number of minutes"));
+        if (!rest.isEmpty()) {
+            bool number = false;
+            parsed.minutes = rest.front().toInt(&number);
+            if (!number || parsed.minutes < 1 || parsed.minutes > RemoteControl::kMaxSnoozeMinutes)
+                return usage(QStringLiteral("'%1' is not a number of minutes from 1 to %2")
+                                 .arg(rest.front())
+                                 .arg(RemoteControl::kMaxSnoozeMinutes));
+        }
+        return parsed;
+    }
+    parsed.action = command == QLatin1String("--list") ? Action::List : Action::Stop;
+    if (!rest.isEmpty())
+        return usage(QStringLiteral("%1 takes no arguments").arg(command));
+    return parsed;
+}
+
+bool isCommand(const QString& argument)
+{
+    return argument == QLatin1String("--add") || argument == QLatin1String("--list") ||
+           argument == QLatin1String("--stop") || argument == QLatin1String("--snooze");
+}
+} // namespace
 
 Parsed parse(const QStringList& arguments, bool leaveToToolkit)
 {
     Parsed parsed;
-    for (const QString& argument : arguments) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
         if (argument == QStringLiteral("--version"))
-            return {Action::Version, {}};
+            return answer(Action::Version);
         if (argument == QStringLiteral("--help") || argument == QStringLiteral("-h"))
-            return {Action::Help, {}};
-        const bool longOption = argument.startsWith(QStringLiteral("--"));
-        if ((longOption || !leaveToToolkit) && parsed.action == Action::Run)
-            parsed = {Action::Usage, argument};
+            return answer(Action::Help);
+        if (parsed.action != Action::Run)
+            continue;
+        if (isCommand(argument))
+            parsed = i == 0 ? parseCommand(argument, arguments.mid(1))
+                            : usage(QStringLiteral("%1 must come first").arg(argument));
+        else if (argument.startsWith(QStringLiteral("--")) || !leaveToToolkit)
+            parsed = usage(QStringLiteral("unknown argument '%1'").arg(argument));
     }
     return parsed;
 }
@@ -27,11 +93,23 @@ QString versionText(const QString& version)
 QString usageText()
 {
     return QStringLiteral("Usage: ixo [--help | --version]\n"
+                          "       ixo --add TIME [once|twice|thrice|repeat!] [MESSAGE]\n"
+                          "       ixo --list | --stop | --snooze [MINUTES]\n"
                           "An alarm clock in the notification area. Started without options, Ixo adds its icon to\n"
-                          "the tray; its windows are opened from the icon's menu.\n"
+                          "the tray; its windows are opened from the icon's menu. The other options ask the Ixo\n"
+                          "that runs in this session and end; with none running they say so and exit with 1.\n"
                           "\n"
-                          "  -h, --help  show this help and exit\n"
-                          "  --version   show the version and exit\n");
+                          "  -h, --help        show this help and exit\n"
+                          "  --version         show the version and exit\n"
+                          "  --add TIME [WORD] [MESSAGE]\n"
+                          "                    add an alarm event for today at TIME (7:30pm, 19:30 or 19:30:00),\n"
+                          "                    played once (the default), twice, thrice or until stopped (repeat!),\n"
+                          "                    with MESSAGE shown when it fires; checked as the Alarm Set window's\n"
+                          "                    Add checks it, a refusal prints the window's reason and exits with 1\n"
+                          "  --list            print the day's alarm events, then their messages\n"
+                          "  --stop            stop the alarm sound, as Stop in the tray menu\n"
+                          "  --snooze [MINUTES]\n"
+                          "                    snooze the sounding alarm for MINUTES (10 when left out)\n");
 }
 
 } // namespace CommandLine

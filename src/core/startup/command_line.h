@@ -5,19 +5,27 @@
 #include <QString>
 #include <QStringList>
 
-// Ixo's command line: "--version" and "--help" (or "-h") print and end the program; it takes nothing else.
+// Ixo's command line: "--version" and "--help" (or "-h") print and end the program; "--add", "--list", "--stop"
+// and "--snooze" ask the running Ixo and end; it takes nothing else.
 namespace CommandLine {
 
-enum class Action { Run, Version, Help, Usage };
+enum class Action { Run, Version, Help, Usage, Add, List, Stop, Snooze };
 
 struct Parsed
 {
     Action action = Action::Run;
-    QString unknown; // the first argument not understood, for Action::Usage
+    QString error; // what is wrong with the arguments, for Action::Usage
+    // The event of Action::Add: its time as written, its play-times word ("once" when none is given) and message.
+    QString time;
+    QString word;
+    QString message;
+    int minutes = 10; // of Action::Snooze
 };
 
-/// The action the arguments (without the program name) ask for; the first "--version" or "--help" wins. With
-/// `leaveToToolkit`, single-dash options and plain words are left for the window toolkit, which takes its own
+/// The action the arguments (without the program name) ask for; the first "--version" or "--help" wins. A command
+/// ("--add", "--list", "--stop", "--snooze") is the first argument, and what follows it is its own: "--add TIME
+/// [once|twice|thrice|repeat!] [MESSAGE...]" (the words of the message joined by spaces), "--snooze [MINUTES]".
+/// With `leaveToToolkit`, single-dash options and plain words are left for the window toolkit, which takes its own
 /// options (such as "-display NAME") before the arguments are read a second time, without it.
 Parsed parse(const QStringList& arguments, bool leaveToToolkit);
 

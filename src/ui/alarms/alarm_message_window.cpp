@@ -101,8 +101,7 @@ void AlarmMessageWindow::updateSnooze()
 {
     if (m_event)
         m_snoozeBar->offer(
-            Snooze::againAt(m_context.services.clock.now().time(), m_snoozeBar->minutes(), m_lists.alarms)
-                .has_value());
+            Snooze::againAt(m_context.services.clock.now().time(), m_snoozeBar->minutes(), m_lists.alarms).has_value());
 }
 
 void AlarmMessageWindow::onSnoozeClicked(int minutes)

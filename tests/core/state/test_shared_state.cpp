@@ -4,7 +4,6 @@
 #include <QTest>
 
 #include "core/io/settings_file.h"
-#include "core/startup/command_line.h"
 #include "core/startup/startup_load.h"
 #include "core/state/front_order.h"
 #include "core/state/shared_state.h"
@@ -20,7 +19,7 @@ public:
 };
 } // namespace
 
-// The state the windows share: start-up, the command line and the front order.
+// The state the windows share: start-up and the front order.
 class TestSharedState : public QObject
 {
     Q_OBJECT
@@ -79,15 +78,6 @@ private Q_SLOTS:
         QTEST(state.frontHolder, "result");
         QTEST(front.release(previousFront), "handBack");
         QCOMPARE(state.frontHolder, 0);
-    }
-
-    // What is left to the toolkit on the first reading (single-dash options and plain words) is a usage error on
-    // the second. (--version, --help and an unknown long option through the program: test_command_line.)
-    void commandLine()
-    {
-        const CommandLine::Parsed leftOver = CommandLine::parse({"-x", "file"}, false);
-        QVERIFY(leftOver.action == CommandLine::Action::Usage && leftOver.unknown == "-x");
-        QCOMPARE(CommandLine::parse({"-display", ":1"}, true).action, CommandLine::Action::Run);
     }
 };
 

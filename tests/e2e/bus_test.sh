@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Ixo developers
+# The command line against the running Ixo, without a display of its own: with no Ixo the commands say so and exit
+# 1; then at 19:29:30 "ixo --add 7:29:40pm repeat! Call the garage" goes in, --list shows it and its message, a
+# refused add prints the Alarm Set window's reason with exit 1, ShowAlarmSet on the bus opens that window, and at
+# 19:29:40 the alarm fires (its message window, the sound again and again) until "ixo --stop"; with nothing
+# sounding --snooze is refused.
+source "$E2E_LIB"
+
+# expect WHAT "CODE|STDOUT|STDERR" ARGUMENT...: the command line as a script runs it, with no display; the lines of
+# its standard output joined by "/".
+expect() {
+    local out code got
+    out=$(env -u DISPLAY "$E2E_PROG/ixo" "${@:3}" 2>"$E2E_WORK/err")
+    code=$?
+    got="$code|${out//$'\n'//}|$(cat "$E2E_WORK/err")"
+    e2e_check "$1" test "$got" = "$2" || echo "  got '$got'"
+}
+
+for command in "--list" "--stop" "--snooze" "--add 9:00pm"; do
+    expect "ixo $command with no Ixo running" "1||Ixo is not running" $command
+done
+
+e2e_start_desktop || exit 1
+e2e_set_clock "2026-12-06 19:29:30"
+e2e_start_ixo
+e2e_wait_for 20 "tray icon" bash -c '[ -n "$(source "$E2E_LIB"; e2e_tray_icon)" ]' || { e2e_summary; exit 1; }
+
+expect "an add prints the event" "0|repeat! 19:29:40|" --add 7:29:40pm 'repeat!' Call the garage
+expect "--list prints events, then messages" "0|repeat! 19:29:40/Call the garage at 19:29:40|" --list
+expect "a passed time is refused" "1||Time was passed or next day" --add 19:00
+dbus-send --session --print-reply=literal --dest=io.github.ixo.Ixo /io/github/ixo/Ixo io.github.ixo.Ixo.ShowAlarmSet
+e2e_check "ShowAlarmSet on the bus opens the Alarm Set window" e2e_window '^Tindalo Alarm Clock' 10
+
+e2e_check "at 19:29:40 the message window opens" e2e_window '^Message  06 Dec 2026 / 07:29 PM$' 30
+growing() { [ "$(e2e_sound_bursts)" -ge 3 ]; }
+e2e_check "the alarm plays again and again" e2e_wait_for 30 "repeats" growing
+expect "--stop" "0||" --stop
+sleep 1
+before=$(e2e_sound_bursts)
+sleep 3
+e2e_check "--stop silences it" test "$(e2e_sound_bursts)" = "$before"
+expect "with nothing sounding, --snooze is refused" "1||No alarm is sounding" --snooze 5
+
+e2e_summary
