@@ -56,6 +56,7 @@ private Q_SLOTS:
     {
         AlarmSetWindow& w = alarmSet(); // the time boxes as the window opens: empty
         QCOMPARE(WindowPictures::compare(&w, "alarm-set-empty"), QString());
+        QVERIFY(w.m_hourBox->count() == 12 && w.m_hourBox->itemText(0) == "01"); // a 12-hour clock
         QTest::keyClicks(w.m_hourBox, "1x");
         QVERIFY(w.m_hourBox->currentText() == "1" && m_f->fakes.windows.beeps == 1); // not completed from the list
         w.m_minuteBox->setEditText("4");
