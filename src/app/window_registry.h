@@ -107,16 +107,12 @@ public:
     void releaseWallpaperIfHidden();
     /// Forgets the wallpaper window, deleted once control returns to the event loop, and the logic's state.
     void unloadWallpaperWindow();
-    /// What the wallpaper window keeps while it is closed and loaded again.
-    WallpaperWindowState& wallpaperWindowState() { return m_wallpaperWindowState; }
     /// The change marks of the wallpaper changer.
     WallpaperTimes& wallpaperTimes();
 
     /// The overwrite question; created on first use.
     OverwriteQuestionWindow& overwriteQuestionWindow();
     void unloadOverwriteQuestionWindow();
-    /// The foreground code the overwrite question hands back when it closes; kept across its loads.
-    qint32& overwritePreviousFront() { return m_overwritePreviousFront; }
 
     /// The Settings window; created and loaded hidden on first use.
     SettingsWindow& settingsWindow();
