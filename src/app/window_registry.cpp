@@ -48,13 +48,9 @@ WindowRegistry::WindowRegistry(SharedState& state, const Services& services)
     m_services.notifier.onStop = [this] { stopSound(); };
     m_services.notifier.onSnooze = [this] { snoozeSoundingAlarm(Snooze::kPresetMinutes); };
     m_remote->hooks.readyLists = [this] { loadAlarmSet(); };
-    m_remote->hooks.stop = [this] { trayController().onStopTriggered(); };
+    m_remote->hooks.stop = [this] { stopSound(); };
     m_remote->hooks.showAlarmSet = [this] { trayController().onAlarmSetTriggered(); };
-    m_remote->hooks.snooze = [this](int minutes) {
-        if (m_sounding.firing == 0)
-            return RemoteControl::kNothingSounding;
-        return snoozeSoundingAlarm(minutes) ? QString() : Snooze::kPassesMidnight;
-    };
+    m_remote->hooks.snooze = [this](int minutes) { return snoozeSoundingAlarm(minutes); };
 }
 
 WindowRegistry::~WindowRegistry()
@@ -465,9 +461,11 @@ bool WindowRegistry::snoozeAlarm(const FiredEvent& event, int minutes)
     return true;
 }
 
-bool WindowRegistry::snoozeSoundingAlarm(int minutes)
+QString WindowRegistry::snoozeSoundingAlarm(int minutes)
 {
-    return m_sounding.firing != 0 && snoozeAlarm(FiredEvent(m_sounding), minutes);
+    if (m_sounding.firing == 0)
+        return RemoteControl::kNothingSounding;
+    return snoozeAlarm(FiredEvent(m_sounding), minutes) ? QString() : Snooze::kPassesMidnight;
 }
 
 void WindowRegistry::alarmAnswered(const FiredEvent& event)

@@ -183,8 +183,9 @@ public:
     QList<AlarmMessageWindow*> messageWindows() const;
 
     /// Snoozes the alarm whose sound was started last and not stopped since: it is added again `minutes` from now,
-    /// its sound stopped and its message windows closed. False when no alarm sounds, or the time would pass midnight.
-    bool snoozeSoundingAlarm(int minutes);
+    /// its sound stopped and its message windows closed. Otherwise says why not: no alarm sounds, or the time would
+    /// pass midnight.
+    QString snoozeSoundingAlarm(int minutes);
     bool snoozeAlarm(const FiredEvent& event, int minutes) override;
     void alarmAnswered(const FiredEvent& event) override;
 

@@ -84,11 +84,16 @@ AddResult AlarmListLogic::add(const QString& amPm, const QString& chosenPlayTime
     if (AlarmLines::compareTimes(m_alarmTime, now) <= 0)
         return refuse(kTimePassed);
 
-    m_state.setClockActive(true);
-    insert(m_alarmTime, playTimes);
-    result.inserted = m_inserted;
-    updatePending();
+    result.inserted = addChecked(m_alarmTime, playTimes);
     return result;
+}
+
+bool AlarmListLogic::addChecked(const QString& alarmTime, const QString& playTimes)
+{
+    m_state.setClockActive(true);
+    const bool inserted = insert(alarmTime, playTimes);
+    updatePending();
+    return inserted;
 }
 
 bool AlarmListLogic::insert(const QString& alarmTime, const QString& playTimes)

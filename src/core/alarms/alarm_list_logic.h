@@ -56,6 +56,9 @@ public:
     /// is already in the list is refused with a warning. In every case the clock re-reads the head of the list.
     /// Returns true when the line went in.
     bool insert(const QString& alarmTime, const QString& playTimes);
+    /// What Add does once the time is checked: the clock runs, the event goes in (as insert), and whether events
+    /// are pending is brought up to date. Returns true when the line went in.
+    bool addChecked(const QString& alarmTime, const QString& playTimes);
     /// The time the last add composed, "HH:MM:SS".
     const QString& alarmTime() const { return m_alarmTime; }
 

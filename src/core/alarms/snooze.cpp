@@ -26,10 +26,7 @@ std::optional<QString> againAt(const QTime& now, int minutes, const AlarmDataLis
 bool addAgain(SharedState& state, AlarmLists& lists, Warnings& warnings, const Clock& clock, const FiredEvent& event,
               const QString& time)
 {
-    state.setClockActive(true);
-    AlarmListLogic logic(state, lists, warnings, clock);
-    const bool inserted = logic.insert(time, event.playWord);
-    state.alarmsPending = !lists.alarms.isEmpty();
+    const bool inserted = AlarmListLogic(state, lists, warnings, clock).addChecked(time, event.playWord);
     if (inserted && !event.messageLine.isEmpty())
         lists.messages.append(AlarmLines::messageLine(AlarmLines::messageText(event.messageLine), time));
     return inserted;

@@ -75,8 +75,7 @@ void DesktopNotifier::onShown(QDBusPendingCallWatcher* call, quint64 asked)
 void DesktopNotifier::withdraw()
 {
     m_withdrawn = true;
-    if (m_id != 0)
-        close(m_id);
+    close(m_id);
     m_id = 0;
 }
 

@@ -37,9 +37,9 @@ TimerfdClockJumps::~TimerfdClockJumps()
 
 bool TimerfdClockJumps::arm()
 {
-    itimerspec spec{};
-    spec.it_value.tv_sec = kNever;
-    return timerfd_settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr) == 0;
+    itimerspec never{};
+    never.it_value.tv_sec = kNever;
+    return timerfd_settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &never, nullptr) == 0;
 }
 
 void TimerfdClockJumps::onReadable()

@@ -152,11 +152,15 @@ void TrayController::start(const QString& programFolder, const QString& sharedFo
     armDayWake();
 }
 
+TrayIcon::Picture TrayController::trayPicture() const
+{
+    return m_disableAction->isChecked() ? TrayIcon::Picture::Disabled : TrayIcon::Picture::Normal;
+}
+
 void TrayController::addTrayIcon()
 {
     TrayIcon& tray = m_context.services.tray;
-    tray.add(m_disableAction->isChecked() ? TrayIcon::Picture::Disabled : TrayIcon::Picture::Normal,
-             QStringLiteral("Ixo"), &m_menu);
+    tray.add(trayPicture(), QStringLiteral("Ixo"), &m_menu);
     if (!tray.isAvailable()) {
         // The panel may start after Ixo at log-in: the desktop tells when it comes; after a while the menu gets a
         // window of its own until then.
@@ -171,8 +175,7 @@ void TrayController::onTrayHostChanged()
     if (!tray.isAvailable())
         return;
     m_trayWait.stop();
-    tray.add(m_disableAction->isChecked() ? TrayIcon::Picture::Disabled : TrayIcon::Picture::Normal,
-             QStringLiteral("Ixo"), &m_menu);
+    tray.add(trayPicture(), QStringLiteral("Ixo"), &m_menu);
     m_context.requests.hideTrayFallback();
 }
 
@@ -216,7 +219,7 @@ void TrayController::onDisableTriggered()
     // The action toggles its own check mark when picked from the menu.
     TrayIcon& tray = m_context.services.tray;
     updateClockTimer();
-    tray.modify(m_disableAction->isChecked() ? TrayIcon::Picture::Disabled : TrayIcon::Picture::Normal);
+    tray.modify(trayPicture());
 }
 
 void TrayController::onRemoveTriggered()

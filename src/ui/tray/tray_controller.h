@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "core/clock/clock_holds.h"
+#include "platform/tray_icon.h"
 
 struct WindowContext;
 class StartupHooks;
@@ -75,6 +76,8 @@ public:
 private:
     void buildMenu();
     void addTrayIcon();
+    /// The icon's picture: crossed out while the program is disabled.
+    TrayIcon::Picture trayPicture() const;
     /// The desktop says its notification area came or went: the icon goes there and the menu's window away.
     void onTrayHostChanged();
     /// Sets the day wake to the coming midnight of the clock.
