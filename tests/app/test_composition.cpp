@@ -4,6 +4,7 @@
 #include <QPointer>
 
 #include "app/window_registry.h"
+#include "platform/linux/message_box.h"
 #include "ui/alarms/alarm_message_window.h"
 #include "ui/common/snooze_bar.h"
 #include "ui/files/error_list_window.h"
@@ -158,9 +159,16 @@ private Q_SLOTS:
 
     // Closing a message window or a warning hands the front back to the dialog that held it when the window came,
     // and deletes the window. A message is shown at the size slot 7 holds (its text, its place on top and its title,
-    // the end-to-end alarm scenario shows). The error list shows the files' lines until OK.
+    // the end-to-end alarm scenario shows). The error list shows the files' lines until OK. The modal box, like the
+    // pictured dialogs (WindowPictures::compare), stands over no shown window.
     void warningsAndClosing()
     {
+        Qt::WindowType kind = Qt::Dialog;
+        QTimer::singleShot(0, [&kind] {
+            kind = QApplication::activeModalWidget()->windowType(), QApplication::activeModalWidget()->close();
+        });
+        MessageBox().showOk("Modal");
+        QCOMPARE(kind, Qt::Window);
         QVERIFY(state().settingsFile().writeSlot(IniSlot::FontSize, IniRecord{kSectionFontSize, 16, 0, {}}));
         QWidget dialog;
         dialog.show();
