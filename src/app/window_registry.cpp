@@ -578,10 +578,9 @@ void WindowRegistry::messageInputClosed()
 
 void WindowRegistry::showTrayFallback()
 {
-    if (m_trayFallback)
-        return;
-    m_trayFallback = new TrayFallbackWindow(trayController().m_menu);
-    m_trayFallback->show();
+    if (!m_trayFallback)
+        m_trayFallback = new TrayFallbackWindow(trayController().m_menu);
+    m_trayFallback->show(); // also again, after a notification area had sent it away
 }
 
 void WindowRegistry::hideTrayFallback()

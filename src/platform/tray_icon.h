@@ -30,7 +30,7 @@ public:
 
     /// Called for every activation of the icon (a left click is Trigger).
     std::function<void(Activation)> onActivated;
-    /// Called, once set, when the desktop's notification area may have come or gone (the desktop tells; nothing is
-    /// polled). The icon is shown there once isAvailable() says so.
+    /// Called, once set and the icon added, when the desktop's notification area may have come or gone (the desktop
+    /// tells; nothing is polled). The icon is shown there once isAvailable() says so.
     std::function<void()> onHostChanged;
 };

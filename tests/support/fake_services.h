@@ -47,6 +47,7 @@ public:
     void remove() override { shown = false; }
     bool isShown() const override { return shown; }
     void activate(Activation a) { onActivated ? onActivated(a) : void(); }
+    void hostChanged(bool there) { available = there, onHostChanged ? onHostChanged() : void(); }
     bool available = true, shown = false;
 };
 

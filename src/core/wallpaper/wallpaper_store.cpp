@@ -2,14 +2,18 @@
 // SPDX-FileCopyrightText: 2026 The Ixo developers
 #include "core/wallpaper/wallpaper_store.h"
 
+#include <cctype>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStringEncoder>
 
 #include "core/io/quoted_line_file.h"
 #include "core/io/settings_file.h"
 #include "core/wallpaper/wallpaper_pictures.h"
+#include "platform/file_writer.h"
 
 namespace {
 const QString kGroup = QStringLiteral("Wallpaper");
@@ -25,6 +29,44 @@ const QString kFolder = QStringLiteral("PictureFolder");
 const QString kSlot5Section = QStringLiteral("[Wallpaper]");
 const QString kSlot5On = QStringLiteral("Check");
 const QString kSlot5Off = QStringLiteral("NoCheck");
+
+// A text value as QSettings reads it back from an ini file: a leading '@' doubled, quotes, backslashes and control
+// characters escaped (a hex escape is followed by no bare hex digit), UTF-8, and the whole between quotes when it
+// holds ';', ',' or '=' or begins or ends with a space.
+QByteArray iniValue(const QString& text)
+{
+    const QString value = text.startsWith('@') ? '@' + text : text;
+    QByteArray out;
+    QStringEncoder toUtf8(QStringEncoder::Utf8);
+    bool quoted = false;
+    bool hexBefore = false;
+    for (const QChar& c : value) {
+        const char16_t u = c.unicode();
+        quoted = quoted || u == ';' || u == ',' || u == '=';
+        if (hexBefore && u < 0x80 && std::isxdigit(u)) {
+            out += "\\x" + QByteArray::number(u, 16);
+            continue;
+        }
+        hexBefore = false;
+        if (u == 0) {
+            out += "\\0";
+            hexBefore = true;
+        } else if (u >= 7 && u <= 13) {
+            out += '\\' + QByteArray(1, "abtnvfr"[u - 7]);
+        } else if (u == '"' || u == '\\') {
+            out += '\\' + QByteArray(1, static_cast<char>(u));
+        } else if (u < 0x20) {
+            out += "\\x" + QByteArray::number(u, 16);
+            hexBefore = true;
+        } else {
+            const QByteArray encoded = toUtf8(QStringView(&c, 1)); // a surrogate pair's halves meet in the encoder
+            out += encoded;
+        }
+    }
+    if (quoted || out.startsWith(' ') || out.endsWith(' '))
+        out = '"' + out + '"';
+    return out;
+}
 
 qint16 clampToInt16(int value)
 {
@@ -80,29 +122,28 @@ bool WallpaperStore::saveSettings(bool keepSet, qint16 left, qint16 top, bool ch
     const QString path = appPath + kSettingsFile;
     // Unticked with nothing kept before: there is nothing to forget.
     if (keepSet || QFileInfo(path).isFile()) {
-        if (!QDir().mkpath(appPath)) {
-            if (error)
-                *error = QStringLiteral("cannot create %1").arg(appPath);
-            return false;
-        }
-        QSettings settings(path, QSettings::IniFormat);
-        settings.clear();
-        settings.beginGroup(kGroup);
-        settings.setValue(kKeep, keepSet);
-        if (!pictureFolder.isEmpty())
-            settings.setValue(kFolder, pictureFolder);
+        QByteArray bytes = '[' + kGroup.toLatin1() + "]\n";
+        const auto line = [&bytes](const QString& key, const QByteArray& value) {
+            bytes += key.toLatin1() + '=' + value + '\n';
+        };
+        const auto flag = [](bool on) { return on ? QByteArrayLiteral("true") : QByteArrayLiteral("false"); };
+        // The keys in the order of their names, as the reader's own writer put them.
         if (keepSet) {
-            settings.setValue(kChange, changeOn);
-            settings.setValue(kInterval, intervalText);
-            settings.setValue(kRandom, randomOrder);
-            settings.setValue(kLeft, left);
-            settings.setValue(kTop, top);
+            line(kChange, flag(changeOn));
+            line(kInterval, iniValue(intervalText));
         }
-        settings.endGroup();
-        settings.sync();
-        if (settings.status() != QSettings::NoError) {
+        line(kKeep, flag(keepSet));
+        if (keepSet)
+            line(kLeft, QByteArray::number(left));
+        if (!pictureFolder.isEmpty())
+            line(kFolder, iniValue(pictureFolder));
+        if (keepSet) {
+            line(kRandom, flag(randomOrder));
+            line(kTop, QByteArray::number(top));
+        }
+        if (QString reason; !writeWholeFile(path, bytes, &reason)) {
             if (error)
-                *error = QStringLiteral("cannot write %1").arg(path);
+                *error = QStringLiteral("%1: %2").arg(path, reason);
             return false;
         }
     }
@@ -118,7 +159,7 @@ bool WallpaperStore::saveSettings(bool keepSet, qint16 left, qint16 top, bool ch
         record.data = startChanger ? kSlot5On : kSlot5Off;
         if (QString reason; !ini.writeSlot(IniSlot::Wallpaper, record, &reason)) {
             if (error)
-                *error = QStringLiteral("cannot write %1: %2").arg(ini.path(), reason);
+                *error = QStringLiteral("%1: %2").arg(ini.path(), reason);
             return false;
         }
     }

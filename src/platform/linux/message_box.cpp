@@ -8,6 +8,8 @@ void MessageBox::showOk(const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Ixo"), text, QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
-    box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    // No window of Ixo is shown to stand over: typed as a dialog, the box would name the program's hidden leader
+    // window as its owner, which the window manager refuses. It stands on its own, with a dialog's title bar.
+    box.setWindowFlags((box.windowFlags() & ~Qt::WindowType_Mask) | Qt::Window | Qt::WindowStaysOnTopHint);
     box.exec();
 }

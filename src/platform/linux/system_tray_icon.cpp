@@ -37,7 +37,7 @@ void SystemTrayIcon::add(Picture picture, const QString& tip, QMenu* menu)
     m_icon.setToolTip(tip);
     m_icon.setContextMenu(menu);
     m_icon.show();
-    if (!m_hostWatch && !isAvailable())
+    if (!m_hostWatch)
         m_hostWatch = std::make_unique<XcbTrayHostWatch>([this] {
             if (onHostChanged)
                 onHostChanged();

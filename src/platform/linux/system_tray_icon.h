@@ -35,6 +35,6 @@ private:
     QIcon m_normal;
     std::function<QIcon()> m_drawDisabled;
     QIcon m_disabled;
-    /// The desktop's word on its notification area, asked for when an icon is added while there is none.
+    /// The desktop's word on its notification area coming and going, asked for when the icon is first added.
     std::unique_ptr<XcbTrayHostWatch> m_hostWatch;
 };

@@ -23,6 +23,7 @@
 #include "platform/services.h"
 #include "platform/window_services.h"
 #include "ui/common/deactivation_hook.h"
+#include "ui/common/dialog_flags.h"
 #include "ui/common/front_dialogs.h"
 #include "ui/common/window_context.h"
 #include "ui/common/window_font.h"
@@ -56,7 +57,8 @@ QLabel* modePicture(QStyle* style, QStyle::StandardPixmap pixmap, QWidget* paren
 
 } // namespace
 
-DataFileChooser::DataFileChooser(WindowContext& context, QWidget* parent) : QDialog(parent), m_context(context)
+DataFileChooser::DataFileChooser(WindowContext& context, QWidget* parent)
+    : QDialog(parent, dialogFlags(parent)), m_context(context)
 {
     DeactivationHook::install(this, &DataFileChooser::onDeactivated);
     setWindowTitle(QStringLiteral(" Load Data From Files"));

@@ -9,9 +9,11 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "ui/common/dialog_flags.h"
 #include "ui/common/window_requests.h"
 
-ErrorListWindow::ErrorListWindow(WindowRequests& requests, QWidget* parent) : QDialog(parent), m_requests(requests)
+ErrorListWindow::ErrorListWindow(WindowRequests& requests, QWidget* parent)
+    : QDialog(parent, dialogFlags(parent)), m_requests(requests)
 {
     setWindowTitle(QStringLiteral("Error found"));
     m_picture = new QLabel(this);

@@ -16,13 +16,14 @@
 #include "platform/services.h"
 #include "platform/window_services.h"
 #include "ui/common/deactivation_hook.h"
+#include "ui/common/dialog_flags.h"
 #include "ui/common/front_dialogs.h"
 #include "ui/common/window_context.h"
 #include "ui/common/window_requests.h"
 
 OverwriteQuestionWindow::OverwriteQuestionWindow(WindowContext& context, ListFileFlow& listFiles, qint32& previousFront,
                                                  QWidget* parent)
-    : QDialog(parent), m_context(context), m_listFiles(listFiles), m_previousFront(previousFront)
+    : QDialog(parent, dialogFlags(parent)), m_context(context), m_listFiles(listFiles), m_previousFront(previousFront)
 {
     DeactivationHook::install(this, &OverwriteQuestionWindow::onDeactivated);
     setWindowTitle(QStringLiteral("Warning Message"));

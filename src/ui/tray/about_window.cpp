@@ -6,9 +6,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/common/dialog_flags.h"
 #include "ui/common/tray_pictures.h"
 
-AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent)
+AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent, dialogFlags(parent))
 {
     setWindowTitle(QStringLiteral("About Ixo"));
     auto* picture = new QLabel(this);

@@ -161,19 +161,22 @@ void TrayController::addTrayIcon()
 {
     TrayIcon& tray = m_context.services.tray;
     tray.add(trayPicture(), QStringLiteral("Ixo"), &m_menu);
-    if (!tray.isAvailable()) {
-        // The panel may start after Ixo at log-in: the desktop tells when it comes; after a while the menu gets a
-        // window of its own until then.
-        tray.onHostChanged = [this] { onTrayHostChanged(); };
+    // The panel may start after Ixo at log-in, or end and start again later: the desktop tells when it comes or
+    // goes; while there is none, after a while the menu gets a window of its own.
+    tray.onHostChanged = [this] { onTrayHostChanged(); };
+    if (!tray.isAvailable())
         m_trayWait.start();
-    }
 }
 
 void TrayController::onTrayHostChanged()
 {
     TrayIcon& tray = m_context.services.tray;
-    if (!tray.isAvailable())
+    if (!tray.isAvailable()) {
+        // Gone: the menu's window comes after the wait, counted from the first word of it.
+        if (!m_trayWait.isActive())
+            m_trayWait.start();
         return;
+    }
     m_trayWait.stop();
     tray.add(trayPicture(), QStringLiteral("Ixo"), &m_menu);
     m_context.requests.hideTrayFallback();

@@ -78,7 +78,8 @@ private:
     void addTrayIcon();
     /// The icon's picture: crossed out while the program is disabled.
     TrayIcon::Picture trayPicture() const;
-    /// The desktop says its notification area came or went: the icon goes there and the menu's window away.
+    /// The desktop says its notification area came or went: when it came, the icon goes there and the menu's window
+    /// away; when it went, the menu's window comes after the wait.
     void onTrayHostChanged();
     /// Sets the day wake to the coming midnight of the clock.
     void armDayWake();

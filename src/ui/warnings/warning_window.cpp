@@ -13,10 +13,12 @@
 #include "platform/services.h"
 #include "platform/window_services.h"
 #include "ui/common/deactivation_hook.h"
+#include "ui/common/dialog_flags.h"
 #include "ui/common/front_dialogs.h"
 #include "ui/common/window_context.h"
 
-WarningWindow::WarningWindow(WindowContext& context, QWidget* parent) : QDialog(parent), m_context(context)
+WarningWindow::WarningWindow(WindowContext& context, QWidget* parent)
+    : QDialog(parent, dialogFlags(parent)), m_context(context)
 {
     DeactivationHook::install(this, &WarningWindow::onDeactivated);
     setAttribute(Qt::WA_DeleteOnClose);

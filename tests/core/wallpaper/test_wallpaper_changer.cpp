@@ -192,10 +192,12 @@ private Q_SLOTS:
     }
 
     // Unticked with nothing kept before writes nothing. Kept settings come back with the list; slot 5 of ixo.ini
-    // starts the changer while the change is on. Unticked, they are forgotten and the defaults come back.
+    // starts the changer while the change is on. Unticked, they are forgotten and the defaults come back. The file's
+    // bytes are those QSettings writes for the same values, also for a folder name it must quote and escape.
     void keptAndForgotten()
     {
-        const QString app = r->path("prog/"), pictures = r->path("Pictures"), other = r->path("Other");
+        const QString app = r->path("prog/"), pictures = r->path("Pictures");
+        const QString other = r->path(QString::fromUtf8(QByteArray("@O;\"\xc3\xa9\"\\\x01") + "a\t\xf0\x9f\x8e\xb5 "));
         QVERIFY(QDir().mkpath(app) && QDir().mkpath(pictures) && QDir().mkpath(other));
         const auto slot5 = [&app] { return SettingsFile(app).readSlot(5).value_or(IniRecord{}).data; };
         const WallpaperStore store(pictures);
@@ -205,7 +207,13 @@ private Q_SLOTS:
         QVERIFY(QuotedLineFile::write(app + "Wpaper.dat", {"one.bmp", "two.gif", "three.jpg"}));
         QVERIFY(store.saveSettings(true, 120, -40, true, true, "15 min", app, other));
         QVERIFY(slot5().startsWith("Check"));
-        QCOMPARE(summary(store.restoreSettings(app)), "15 min 1 1 1 0 1 120,-40 one.bmp|two.gif|three.jpg Other");
+        QCOMPARE(summary(store.restoreSettings(app)),
+                 "15 min 1 1 1 0 1 120,-40 one.bmp|two.gif|three.jpg " + QFileInfo(other).fileName());
+        QSettings in(app + "Wpaper.ini", QSettings::IniFormat), out(r->path("q.ini"), QSettings::IniFormat);
+        for (const QString& key : in.allKeys()) // the bytes QSettings writes for the values it reads
+            out.setValue(key, in.value(key));
+        out.sync();
+        QCOMPARE(SoundFiles::readFile(app + "Wpaper.ini"), SoundFiles::readFile(r->path("q.ini")));
 
         QVERIFY(store.saveSettings(true, 0, 0, false, false, "15 min", app, pictures));
         QVERIFY(!slot5().startsWith("Check"));

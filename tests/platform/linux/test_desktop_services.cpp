@@ -14,6 +14,7 @@
 
 #include "core/io/quoted_line_file.h"
 #include "core/io/settings_file.h"
+#include "core/wallpaper/wallpaper_store.h"
 #include "fake_sound.h"
 #include "platform/command_runner.h"
 #include "platform/event_sound.h"
@@ -66,6 +67,8 @@ QString writeAndTell(const QString& file, const QString& app)
     QString told;
     if (file.endsWith(".dat")) {
         QuotedLineFile::write(app + file, {"once 09:00:00"}, &told);
+    } else if (file == "Wpaper.ini") {
+        WallpaperStore().saveSettings(true, 0, 0, false, false, "5 min", app, app, &told);
     } else if (file == "ixo.ini") {
         SettingsFile(app).writeSlot(IniSlot::SongName, IniRecord{}, &told);
     } else if (file.startsWith("autostart/")) {
@@ -96,9 +99,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("told");
         for (const QString fault : {"full disk", "read-only folder"})
-            for (const QString file : {"Plan.dat", "Wpaper.dat", "ixo.ini", "tmpFile.bmp", "autostart/Ixo.exe.desktop"})
+            for (const QString file :
+                 {"Plan.dat", "Wpaper.dat", "Wpaper.ini", "ixo.ini", "tmpFile.bmp", "autostart/Ixo.exe.desktop"})
                 QTest::newRow(qPrintable(file + ", " + fault))
-                    << file << (file.contains('/') ? "<app>" + file + ": <why>" : "<why>"); // the autostart entry
+                    << file << (file.contains('/') || file.endsWith("per.ini") ? "<app>" + file + ": <why>" : "<why>");
         // The tune's folder is made private, and so writable: only a full disk stops its copy.
         QTest::newRow("tune, full disk") << "cache/air.mid"
                                          << "<app>cache/air.mid could not be written: <why>|Error found, Sound "
