@@ -80,6 +80,7 @@ WindowRegistry::~WindowRegistry()
     delete m_dataFileChooser;
     delete m_settingsWindow;
     delete m_trayFallback;
+    m_wake.reset(); // before the lists, whose changes it follows
 }
 
 TrayController& WindowRegistry::trayController()
@@ -635,6 +636,8 @@ AlarmWake& WindowRegistry::alarmWake()
 
 void WindowRegistry::updateWake()
 {
+    if (!m_wake)
+        return;
     const QString head = m_alarmLists->alarms.head();
     QTime time = QTime::fromString(head.right(8), QStringLiteral("HH:mm:ss"));
     if (time.isValid() && m_state.ignoreSeconds)
