@@ -25,6 +25,7 @@
 #include "platform/linux/session_guard.h"
 #include "platform/linux/sound_on_demand.h"
 #include "platform/linux/system_clock.h"
+#include "platform/linux/system_computer_waker.h"
 #include "platform/linux/system_tray_icon.h"
 #include "platform/linux/timerfd_clock_jumps.h"
 #include "platform/linux/x_root_wallpaper.h"
@@ -122,10 +123,12 @@ int main(int argc, char** argv)
     ImageConverter pictures;
     XdgAutostart autostart(XdgAutostart::defaultConfigHome(), QCoreApplication::applicationFilePath());
     DesktopNotifier notifier;
+    SystemComputerWaker waker({QDBusConnection::sessionBus(), QDBusConnection::systemBus(),
+                               SystemComputerWaker::helperPathBeside(QCoreApplication::applicationDirPath())});
     SharedState state;
     WindowRegistry app(state, Services{clock, windows, launcher, modalBox, tray, sound.wave(), sound.midi(),
                                        sound.wavePlayer(), speaker, tuneCopy, wallpaper, pictures, autostart,
-                                       clockJumps, notifier});
+                                       clockJumps, notifier, waker});
 
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &application,

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ixo developers
 #include "app/window_registry.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include "core/settings/settings_store.h"
 #include "core/sound/sound_playback.h"
 #include "core/state/shared_state.h"
+#include "core/wake/alarm_wake.h"
 #include "core/wallpaper/clock_wallpaper_times.h"
 #include "core/wallpaper/wallpaper_logic.h"
 #include "platform/alarm_notifier.h"
@@ -42,7 +44,8 @@ WindowRegistry::WindowRegistry(SharedState& state, const Services& services)
       m_wallpaper(std::make_unique<WallpaperLogic>(
           state, m_wallpaperWindowState,
           WallpaperChanger::Services{*this, services.pictures, services.wallpaper, *m_wallpaperTimes, {}})),
-      m_listFiles(state, *this, *this), m_context{m_state, m_services, *this, *this, m_front, *this}
+      m_listFiles(state, *this, *this), m_context{m_state, m_services, *this, *this, m_front, *this},
+      m_wake(std::make_unique<AlarmWake>(services.waker, services.clock))
 {
     m_listFiles.setSaver(AlarmDataFiles::kSaver, [this] { return AlarmDataFiles::fileLines(*m_alarmLists); });
     m_services.notifier.onStop = [this] { stopSound(); };
@@ -51,10 +54,16 @@ WindowRegistry::WindowRegistry(SharedState& state, const Services& services)
     m_remote->hooks.stop = [this] { stopSound(); };
     m_remote->hooks.showAlarmSet = [this] { trayController().onAlarmSetTriggered(); };
     m_remote->hooks.snooze = [this](int minutes) { return snoozeSoundingAlarm(minutes); };
+    // Every change of the head of the day's list comes through the model's signals: add, delete, fire, new day.
+    AlarmDataList* alarms = &m_alarmLists->alarms;
+    for (const auto change : {&AlarmDataList::rowsInserted, &AlarmDataList::rowsRemoved})
+        QObject::connect(alarms, change, alarms, [this] { updateWake(); });
+    QObject::connect(alarms, &AlarmDataList::modelReset, alarms, [this] { updateWake(); });
 }
 
 WindowRegistry::~WindowRegistry()
 {
+    m_wake->stop();
     m_services.notifier.onStop = nullptr;
     m_services.notifier.onSnooze = nullptr;
     // Windows made anew for each use are closed with the registry their context points into.
@@ -71,6 +80,7 @@ WindowRegistry::~WindowRegistry()
     delete m_dataFileChooser;
     delete m_settingsWindow;
     delete m_trayFallback;
+    m_wake.reset(); // before the lists, whose changes it follows
 }
 
 TrayController& WindowRegistry::trayController()
@@ -82,6 +92,8 @@ TrayController& WindowRegistry::trayController()
             return m_tick->msUntilNextEvent();
         };
         m_trayController->onDateCheck = [this] { m_tick->checkDate(); };
+        QObject::connect(m_trayController->m_disableAction, &QAction::toggled, m_trayController.get(),
+                         [this](bool disabled) { m_wake->setDisabled(disabled); });
     }
     return *m_trayController;
 }
@@ -251,6 +263,7 @@ void WindowRegistry::reclaimFront(QWidget* dialog, qint32 code)
 
 void WindowRegistry::endProgram()
 {
+    m_wake->stop();
     QCoreApplication::exit(0);
 }
 
@@ -296,7 +309,7 @@ void WindowRegistry::askOverwrite(const QString& saver, const QString& fileName)
 SettingsWindow& WindowRegistry::settingsWindow()
 {
     if (!m_settingsWindow) {
-        m_settingsWindow = new SettingsWindow(m_context);
+        m_settingsWindow = new SettingsWindow(m_context, alarmWake());
         m_settingsWindow->load();
     }
     return *m_settingsWindow;
@@ -609,4 +622,25 @@ void WindowRegistry::noSecondChanged()
     loadAlarmSet();
     if (isAlarmSetWindowLoaded())
         alarmSetWindow().updateSecondsShown();
+}
+
+AlarmWake& WindowRegistry::alarmWake()
+{
+    if (!m_wakeLoaded && !m_state.appPath.isEmpty()) {
+        m_wakeLoaded = true;
+        m_wake->load(m_state.appPath);
+    }
+    return *m_wake;
+}
+
+void WindowRegistry::updateWake()
+{
+    if (!m_wake)
+        return;
+    const QString head = m_alarmLists->alarms.head();
+    QTime time = QTime::fromString(head.right(8), QStringLiteral("HH:mm:ss"));
+    if (time.isValid() && m_state.ignoreSeconds)
+        time = QTime(time.hour(), time.minute()); // the event fires as its minute begins
+    const QDateTime now = m_services.clock.now();
+    alarmWake().setNextEvent(time.isValid() ? QDateTime(now.date(), time) : QDateTime());
 }

@@ -45,6 +45,7 @@ class WallpaperWindow;
 class OverwriteQuestionWindow;
 class DataFileChooser;
 class TrayFallbackWindow;
+class AlarmWake;
 
 // The composition root: it owns the program-wide state's companions (the day's lists, the clock tick, the front
 // order, the wallpaper and sound logic), holds the services, and alone knows the windows. Every window kind kept
@@ -177,6 +178,8 @@ public:
     AlarmLists& alarmLists() { return *m_alarmLists; }
     /// What a program outside Ixo may ask of it (the session bus).
     RemoteControl& remoteControl() { return *m_remote; }
+    /// What the computer is asked to wake for; its setting is read on first use, once the program folder is known.
+    AlarmWake& alarmWake();
     /// The clock tick that TrayController's timer runs.
     ClockTick& clockTick() { return *m_tick; }
     /// The alarm message windows still open.
@@ -244,4 +247,8 @@ private:
     quint64 m_firings = 0; // events fired so far
     FiredEvent m_fired;    // the last event fired
     FiredEvent m_sounding; // the event whose sound may still play; firing 0: none
+    std::unique_ptr<AlarmWake> m_wake;
+    bool m_wakeLoaded = false;
+    /// Hands the next pending event of the day's list to the wake.
+    void updateWake();
 };

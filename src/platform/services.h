@@ -18,6 +18,7 @@ class PictureConverter;
 class Autostart;
 class ClockJumps;
 class AlarmNotifier;
+class ComputerWaker;
 
 // The operating-system services the program runs on; main() builds the real ones, tests hand in fakes.
 struct Services
@@ -40,4 +41,6 @@ struct Services
     ClockJumps& clockJumps;
     /// The desktop notification of a sounding alarm.
     AlarmNotifier& notifier;
+    /// Wakes the computer from sleep for the next alarm.
+    ComputerWaker& waker;
 };

@@ -9,6 +9,7 @@
 #include "ui/common/snooze_bar.h"
 #include "ui/files/error_list_window.h"
 #include "ui/files/overwrite_question_window.h"
+#include "ui/settings/settings_window.h"
 #include "ui/tray/about_window.h"
 #include "ui/tray/tray_controller.h"
 #include "ui/warnings/warning_window.h"
@@ -89,6 +90,35 @@ private Q_SLOTS:
         QCOMPARE(lists.alarms.lines(), QStringList{"repeat! 23:56:00"});
         QCOMPARE(lists.messages.lines(), QStringList{"Meet at noon at 23:56:00"});
         QCOMPARE(app().remoteControl().snooze(1).text, RemoteControl::kNothingSounding);
+    }
+
+    // The wake: a minute before the head of the day's list (within that minute at the event itself, for a passed one
+    // none), after an add before it and a delete, Disable, the Settings window's box (kept in wake.ini for the next
+    // start) and the end; asked again only on a change or when the computer is about to sleep.
+    void wakeFollowsTheList()
+    {
+        alarmSet("11", "00", "00").m_addButton->click();
+        AlarmSetWindow& w = alarmSet("10", "00", "30");
+        w.m_addButton->click();
+        w.m_deleteButton->click();
+        trayController().m_disableAction->trigger();
+        trayController().m_disableAction->trigger();
+        fakes().waker.onBeforeSleep();
+        SettingsWindow& settings = app().settingsWindow();
+        settings.m_wakeCheck->click();
+        settings.m_wakeCheck->click();
+        app().alarmLists().alarms.insertSorted("once 09:00:00");
+        w.m_deleteAllButton->click();
+        app().alarmLists().alarms.insertSorted("once 12:00:00");
+        app().endProgram();
+        settings.m_wakeCheck->click();
+        const QString at1059 = "wake 2026-12-06T10:59:00";
+        QCOMPARE(fakes().waker.requests,
+                 (QStringList{at1059, "wake 2026-12-06T10:00:30", at1059, "clear", at1059, at1059, "clear", at1059,
+                              "clear", "wake 2026-12-06T11:59:00", "clear"}));
+        start(true);
+        app().alarmLists().alarms.insertSorted("once 12:00:00");
+        QVERIFY(fakes().waker.requests.size() == 11 && !app().settingsWindow().m_wakeCheck->isChecked());
     }
 
     // A left click on the tray icon is Stop (the end-to-end alarm scenario shows), unless a sound error box holds

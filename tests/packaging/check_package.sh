@@ -24,7 +24,8 @@ share="$root/usr/share"
 files=(usr/bin/ixo usr/share/ixo/ding.wav usr/share/ixo/didi.snd usr/share/ixo/air.mid usr/share/ixo/help/achelp.html
        "usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml"
        "usr/share/icons/hicolor/scalable/apps/$id.svg" "usr/share/icons/hicolor/48x48/apps/$id.png"
-       usr/share/man/man1/ixo.1.gz usr/share/doc/ixo/copyright usr/share/doc/ixo/changelog.gz)
+       usr/share/man/man1/ixo.1.gz usr/share/doc/ixo/copyright usr/share/doc/ixo/changelog.gz
+       usr/share/doc/ixo/README.Debian usr/libexec/ixo/ixo-wake)
 missing() { local f; for f in "${files[@]}"; do [ -f "$root/$f" ] || echo "$f"; done; }
 check "the package holds the program, its data and its desktop files" test -z "$(missing)"
 png_size() { /usr/bin/python3 -c 'import struct,sys; d=open(sys.argv[1],"rb").read(24); print(*struct.unpack(">II", d[16:24]))' "$1"; }
@@ -40,6 +41,11 @@ echo "package: Depends: $depends"
 computed() { [[ $depends == *libqt6widgets6* && $depends == *libsdl2-mixer* && $depends == *libc6* ]]; }
 check "the libraries are computed dependencies" computed
 check "the sound font is a dependency" grep -q 'timgm6mb-soundfont | sf2-soundfont-gm' <<<"$depends"
+check "setcap's package is a dependency" grep -qw 'libcap2-bin' <<<"$depends"
+# The postinst run on the unpacked root as on an installed one (setcap needs root; skipped without).
+dpkg-deb -e "$deb" "$root/DEBIAN" && helper="$root/usr/libexec/ixo/ixo-wake"
+[ "$(id -u)" -eq 0 ] && sed "s|/usr/libexec/|$root/usr/libexec/|g" "$root/DEBIAN/postinst" | sh -s configure &&
+    check "the postinst gives the wake helper cap_wake_alarm (getcap)" test "$(getcap "$helper")" = "$helper cap_wake_alarm=ep"
 
 # The packaged program runs, with no display needed (its other options: the command_line test of the build).
 out=$(env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/ixo" --version); status=$?

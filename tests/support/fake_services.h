@@ -13,6 +13,7 @@
 #include "platform/alarm_notifier.h"
 #include "platform/autostart.h"
 #include "platform/clock_jumps.h"
+#include "platform/computer_waker.h"
 #include "platform/launcher.h"
 #include "platform/services.h"
 #include "platform/tray_icon.h"
@@ -78,6 +79,19 @@ public:
     QString shown;
 };
 
+// Wakes by the system timer and records each request: "wake 2026-12-06T10:59:00", "clear".
+class FakeWaker final : public ComputerWaker
+{
+public:
+    void wakeAt(const QDateTime& t) override
+    {
+        requests << (t.isValid() ? "wake " + t.toString(Qt::ISODate) : "clear");
+    }
+    Way way() const override { return Way::SystemTimer; }
+    QString whyNot() const override { return {}; }
+    QStringList requests;
+};
+
 // Every service faked, ready to build a WindowRegistry over.
 struct FakeServices
 {
@@ -95,8 +109,10 @@ struct FakeServices
     FakeAutostart autostart;
     ClockJumps clockJumps; // a test jumps by calling its onJump
     FakeNotifier notifier;
+    FakeWaker waker;
     QTemporaryDir cache;
     Services services{clock,     windows,  launcher,   modalBox,   tray,
                       wave,      midi,     wavePlayer, speaker,    cache.filePath(QStringLiteral("Ixo/air.mid")),
-                      wallpaper, pictures, autostart,  clockJumps, notifier};
+                      wallpaper, pictures, autostart,  clockJumps, notifier,
+                      waker};
 };

@@ -7,6 +7,7 @@
 
 #include "core/alarms/alarm_lines.h"
 #include "core/alarms/message_input_logic.h"
+#include "core/wake/alarm_wake.h"
 #include "core/wallpaper/clock_wallpaper_times.h"
 #include "core/wallpaper/wallpaper_window_state.h"
 #include "window_fixture.h"
@@ -191,10 +192,11 @@ private Q_SLOTS:
 
     // The boxes set their flags when they change (that closing stores the boxes and the font, and what a restart
     // makes of them, the end-to-end scenarios show). The log-in page's buttons set the start at log-in or say why
-    // they could not; a settings file that cannot be written is reported when closing.
+    // they could not; a settings file that cannot be written is reported when closing, a wake setting at once.
     void settingsBoxesAndLogIn()
     {
-        SettingsWindow& f = made<SettingsWindow>();
+        AlarmWake wake(m_f->fakes.waker, m_f->fakes.clock);
+        SettingsWindow& f = made<SettingsWindow>(wake);
         f.load();
         f.m_internalSpeakerCheck->setChecked(true);
         f.m_fontOptions[2]->setChecked(true);
@@ -213,6 +215,11 @@ private Q_SLOTS:
         QCOMPARE(m_f->warnings.shown.last(),
                  "The settings could not be saved in " + m_f->state.appPath + "ixo.ini: Is a directory");
         QCOMPARE(m_f->asked.last(), "settingsWindowClosed");
+        wake.load(m_f->state.appPath);
+        QVERIFY(QDir().mkpath(m_f->state.appPath + "wake.ini"));
+        f.m_wakeCheck->click();
+        QCOMPARE(m_f->warnings.shown.last(), "The wake setting could not be saved: Is a directory");
+        m_window.reset(); // before the wake it shows
     }
 
     // A click runs the logic's handler and its list rules show in the boxes; an entry whose file is gone is

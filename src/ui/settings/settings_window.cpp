@@ -16,6 +16,7 @@
 #include "core/settings/settings_store.h"
 #include "core/state/shared_state.h"
 #include "core/state/warnings.h"
+#include "core/wake/alarm_wake.h"
 #include "platform/autostart.h"
 #include "platform/services.h"
 #include "platform/window_services.h"
@@ -49,8 +50,8 @@ qint16 stateOf(const QCheckBox* box)
 }
 } // namespace
 
-SettingsWindow::SettingsWindow(WindowContext& context, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_context(context)
+SettingsWindow::SettingsWindow(WindowContext& context, AlarmWake& wake, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_context(context), m_wake(wake)
 {
     setWindowTitle(QStringLiteral("Settings"));
 
@@ -121,6 +122,18 @@ SettingsWindow::SettingsWindow(WindowContext& context, QWidget* parent)
     loadMe->addStretch();
     m_loadAtLoginFrame->hide();
 
+    m_wakeFrame = new QGroupBox(this);
+    const QString wakeCaption = QStringLiteral("Wake the computer for alarms");
+    m_wakeCheck = bareBox(wakeCaption, m_wakeFrame);
+    m_wakeLabel = new QLabel(wakeCaption, m_wakeFrame);
+    m_wakeStatusLabel = new QLabel(m_wakeFrame);
+    m_wakeStatusLabel->setWordWrap(true);
+    auto* wakeGrid = new QGridLayout(m_wakeFrame);
+    wakeGrid->setColumnStretch(1, 1);
+    addRow(wakeGrid, m_wakeCheck, m_wakeLabel);
+    wakeGrid->addWidget(m_wakeStatusLabel, wakeGrid->rowCount(), 1);
+    m_wakeFrame->hide();
+
     m_nextPageButton = new QPushButton(QStringLiteral(">"), this);
     QFont arial = m_nextPageButton->font();
     arial.setFamily(QStringLiteral("Arial"));
@@ -137,6 +150,7 @@ SettingsWindow::SettingsWindow(WindowContext& context, QWidget* parent)
     layout->addWidget(m_speakerFrame);
     layout->addWidget(m_fontFrame);
     layout->addWidget(m_loadAtLoginFrame);
+    layout->addWidget(m_wakeFrame);
     layout->addLayout(buttons);
 
     connect(m_soundOnCheck, &QCheckBox::toggled, this, &SettingsWindow::onSoundOnToggled);
@@ -155,9 +169,16 @@ SettingsWindow::SettingsWindow(WindowContext& context, QWidget* parent)
     connect(m_closeButton, &QPushButton::clicked, this, &SettingsWindow::onCloseClicked);
     connect(m_runAtLoginButton, &QPushButton::clicked, this, &SettingsWindow::onRunAtLoginClicked);
     connect(m_noRunAtLoginButton, &QPushButton::clicked, this, &SettingsWindow::onNoRunAtLoginClicked);
+    m_wakeCheck->setChecked(m_wake.isOn());
+    showWakeStatus();
+    connect(m_wakeCheck, &QCheckBox::toggled, this, &SettingsWindow::onWakeToggled);
+    m_wake.statusChanged = [this] { showWakeStatus(); };
 }
 
-SettingsWindow::~SettingsWindow() = default;
+SettingsWindow::~SettingsWindow()
+{
+    m_wake.statusChanged = nullptr;
+}
 
 void SettingsWindow::setCheckState(QCheckBox* box, qint16 state)
 {
@@ -260,6 +281,7 @@ void SettingsWindow::onNextPageClicked()
     m_soundFrame->setVisible(!page1);
     m_fontFrame->setVisible(!page1);
     m_loadAtLoginFrame->setVisible(page1);
+    m_wakeFrame->setVisible(page1);
 }
 
 void SettingsWindow::onCloseClicked()
@@ -290,6 +312,17 @@ void SettingsWindow::onNoRunAtLoginClicked()
     else
         m_context.warnings.warn(QStringLiteral("Ixo's start at log-in could not be removed: ") + error);
     m_context.services.windows.beep();
+}
+
+void SettingsWindow::onWakeToggled()
+{
+    if (QString reason; !m_wake.setOn(m_wakeCheck->isChecked(), &reason))
+        m_context.warnings.warn(QStringLiteral("The wake setting could not be saved: ") + reason);
+}
+
+void SettingsWindow::showWakeStatus()
+{
+    m_wakeStatusLabel->setText(m_wake.statusText());
 }
 
 void SettingsWindow::storeSettings()

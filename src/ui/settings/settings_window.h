@@ -7,13 +7,15 @@
 #include <QWidget>
 
 struct WindowContext;
+class AlarmWake;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
 
-// The Settings window: sound options, seconds comparison, internal speaker, window font, and start at log-in.
+// The Settings window: sound options, seconds comparison, internal speaker, window font, start at log-in, and
+// waking the computer for alarms.
 // Its boxes set the program-wide settings flags whenever their state changes; closing it writes the settings
 // file.
 class SettingsWindow final : public QWidget
@@ -21,7 +23,7 @@ class SettingsWindow final : public QWidget
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SettingsWindow)
 public:
-    explicit SettingsWindow(WindowContext& context, QWidget* parent = nullptr);
+    SettingsWindow(WindowContext& context, AlarmWake& wake, QWidget* parent = nullptr);
     ~SettingsWindow() override;
 
     /// Sets the boxes from the flags and the settings file (their change handling runs) and applies the font
@@ -46,6 +48,9 @@ public:
     void onCloseClicked();
     void onRunAtLoginClicked();
     void onNoRunAtLoginClicked();
+    void onWakeToggled();
+    /// The line saying how the computer is woken for alarms, or why it cannot be.
+    void showWakeStatus();
     /// The close request: writes the "[Setting]" and "[AllFont]" slots.
     void storeSettings();
 
@@ -74,6 +79,10 @@ public:
     QPushButton* m_runAtLoginButton = nullptr;
     QPushButton* m_noRunAtLoginButton = nullptr;
     QLabel* m_loadAtLoginLabel = nullptr;
+    QGroupBox* m_wakeFrame = nullptr;
+    QCheckBox* m_wakeCheck = nullptr;
+    QLabel* m_wakeLabel = nullptr;
+    QLabel* m_wakeStatusLabel = nullptr;
     // Both pages
     QPushButton* m_nextPageButton = nullptr;
     QPushButton* m_closeButton = nullptr;
@@ -89,5 +98,6 @@ private:
     void tellDone();
 
     WindowContext& m_context;
+    AlarmWake& m_wake;
     bool m_unloaded = false;
 };
