@@ -38,7 +38,7 @@ public:
     void showErrorList() override {}
     void beep() override {}
     void askOverwrite(const QString&, const QString&) override {}
-    bool openFile(const QString&) override { return false; }
+    void openFile(const QString&, std::function<void()>) override {}
     bool startProgram(const QString&, const QStringList&) override { return false; }
     QString findProgram(const QString&) const override { return {}; }
     void askDefaultApplication(const QString&, const QString&, DefaultApplicationAnswer answer) override { answer({}); }

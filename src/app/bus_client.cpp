@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDBusError>
 #include <QDBusInterface>
 #include <QDBusReply>
 
@@ -55,7 +56,9 @@ int run(const CommandLine::Parsed& command)
     QCoreApplication application(argc, argv);
 
     QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected() || !bus.interface()->isServiceRegistered(IxoBus::kService).value())
+    if (!bus.isConnected()) // from cron or over ssh: no Ixo can be asked, running or not
+        return fail(QStringLiteral("ixo: the session bus cannot be reached: ") + bus.lastError().message());
+    if (!bus.interface()->isServiceRegistered(IxoBus::kService).value())
         return fail(QStringLiteral("Ixo is not running"));
     QDBusInterface ixo(IxoBus::kService, IxoBus::kPath, IxoBus::kInterface, bus);
     ixo.setTimeout(kCallTimeoutMs);

@@ -10,7 +10,8 @@ struct Parsed;
 namespace BusClient {
 
 /// Carries out an add, list, stop or snooze command against the Ixo of this session, without a display; returns
-/// the exit code: 0 when done, 1 when refused (the reason on standard error) or when no Ixo runs.
+/// the exit code: 0 when done, 1 when refused (the reason on standard error), when no Ixo runs or when the session
+/// bus cannot be reached (with the bus's reason).
 int run(const CommandLine::Parsed& command);
 
 } // namespace BusClient

@@ -24,8 +24,9 @@ class Launcher
 {
 public:
     virtual ~Launcher() = default;
-    /// Opens `path` with the desktop's handler for its type. Returns false when nothing could be started.
-    virtual bool openFile(const QString& path) = 0;
+    /// Opens `path` with the desktop's handler for its type, without waiting; `failed` is called, at once or a few
+    /// seconds later, when nothing could open it.
+    virtual void openFile(const QString& path, std::function<void()> failed) = 0;
     /// Starts `program` detached with `arguments`. Returns false when it could not be started.
     virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
     /// The full path of `program` found on PATH, or an empty text.

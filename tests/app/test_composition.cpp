@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Ixo developers
 #include <QAction>
+#include <QDir>
 #include <QPointer>
 
 #include "app/window_registry.h"
@@ -258,6 +259,16 @@ private Q_SLOTS:
         app().askOverwrite("AlarmSet", "b.dat");
         QCOMPARE(WindowPictures::compare(&app().overwriteQuestionWindow(), "overwrite"), QString());
         app().overwriteQuestionWindow().m_cancelButton->click();
+    }
+
+    // Help names a page that nothing opens in a warning, to be opened by hand.
+    void helpThatNothingOpens()
+    {
+        QVERIFY(QDir().mkpath(state().appPath + "help") && m_f->touch("help/achelp.html"));
+        fakes().launcher.opens = false;
+        trayController().m_helpAction->trigger();
+        QVERIFY(warningSaying("The help page could not be opened; open it in a web browser: " + state().appPath +
+                              "help/achelp.html"));
     }
 
     // The tick's chime recompute works without the Alarm Set window, which shows the running chime when it is

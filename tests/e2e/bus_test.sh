@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Ixo developers
 # The command line against the running Ixo, without a display of its own: with no Ixo the commands say so and exit
-# 1; then at 19:29:30 "ixo --add 7:29:40pm repeat! Call the garage" goes in, --list shows it and its message, a
+# 1; then at 19:29:30 "ixo --add 7:29:40 pm repeat! Call \"the\" garage" goes in, --list shows it and its message
+# (the quotes made apostrophes, as the message window makes them), a
 # refused add prints the Alarm Set window's reason with exit 1, ShowAlarmSet on the bus opens that window, and at
 # 19:29:40 the alarm fires (its message window, the sound again and again) until "ixo --stop"; with nothing
 # sounding --snooze is refused.
@@ -27,8 +28,8 @@ e2e_set_clock "2026-12-06 19:29:30"
 e2e_start_ixo
 e2e_wait_for 20 "tray icon" bash -c '[ -n "$(source "$E2E_LIB"; e2e_tray_icon)" ]' || { e2e_summary; exit 1; }
 
-expect "an add prints the event" "0|repeat! 19:29:40|" --add 7:29:40pm 'repeat!' Call the garage
-expect "--list prints events, then messages" "0|repeat! 19:29:40/Call the garage at 19:29:40|" --list
+expect "an add prints the event" "0|repeat! 19:29:40|" --add 7:29:40 pm 'repeat!' Call '"the"' garage
+expect "--list prints events, then messages" "0|repeat! 19:29:40/Call 'the' garage at 19:29:40|" --list
 expect "a passed time is refused" "1||Time was passed or next day" --add 19:00
 dbus-send --session --print-reply=literal --dest=io.github.ixo.Ixo /io/github/ixo/Ixo io.github.ixo.Ixo.ShowAlarmSet
 e2e_check "ShowAlarmSet on the bus opens the Alarm Set window" e2e_window '^Tindalo Alarm Clock' 10

@@ -29,11 +29,12 @@ public:
     int beeps = 0;
 };
 
-// Opens and starts nothing; the desktop names no default application.
+// Opens files unless `opens` is false, starts nothing; the desktop names no default application.
 class FakeLauncher final : public Launcher
 {
 public:
-    bool openFile(const QString&) override { return true; }
+    void openFile(const QString&, std::function<void()> failed) override { opens ? void() : failed(); }
+    bool opens = true;
     bool startProgram(const QString&, const QStringList&) override { return false; }
     QString findProgram(const QString&) const override { return {}; }
     void askDefaultApplication(const QString&, const QString&, DefaultApplicationAnswer answer) override { answer({}); }

@@ -42,13 +42,21 @@ Loaded load(SharedState& state, AlarmLists& lists)
     return loaded;
 }
 
-QString oneLine(const QString& text)
+QString storable(const QString& text)
 {
-    QString line = text;
-    for (QChar& c : line)
-        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator ||
-            c == QChar::LineSeparator)
+    QString line = text.left(kMaxLength);
+    if (line.size() < text.size() && line.back().isHighSurrogate() && text.at(line.size()).isLowSurrogate())
+        line.chop(1);
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        QChar& c = line[i];
+        if (c == QLatin1Char('"'))
+            c = QLatin1Char('\'');
+        else if (c.isHighSurrogate() && i + 1 < line.size() && line.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (c.category() == QChar::Other_Control || c == QChar::ParagraphSeparator || c == QChar::LineSeparator ||
+                 c.isSurrogate())
             c = QLatin1Char(' ');
+    }
     return line;
 }
 
@@ -65,7 +73,7 @@ SaveResult save(SharedState& state, AlarmLists& lists, double fontSize, const QS
     const QString alarm = lists.alarms.selectedLine();
     if (alarm.isEmpty() || text.isEmpty())
         return SaveResult::NothingToSave;
-    if (!lists.messages.append(AlarmLines::messageLine(oneLine(text), AlarmLines::lineTime(alarm))))
+    if (!lists.messages.append(AlarmLines::messageLine(storable(text), AlarmLines::lineTime(alarm))))
         return SaveResult::ListFull;
     return SaveResult::Added;
 }

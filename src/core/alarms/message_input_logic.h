@@ -41,12 +41,15 @@ struct Loaded
 /// of messages for editing; the window's place from slot 2.
 Loaded load(SharedState& state, AlarmLists& lists);
 
-/// A message is one line of the data file: line breaks in `text` become spaces.
-QString oneLine(const QString& text);
+/// Any text made a message the list files keep as it is: one line of printable text. A double quote (which would
+/// end the item in the file) becomes an apostrophe, as the box turns it; a control character, a line or paragraph
+/// separator and a lone surrogate become a space; what goes beyond kMaxLength is cut off (a pair kept whole).
+/// Every way a message comes in (the box, the bus, the command line, Snooze) stores it through here.
+QString storable(const QString& text);
 
 enum class SaveResult { Added, NothingToSave, ListFull };
 /// "Save": slot 7 gets `fontSize` rounded (halves to even) first, then the message line `text` " at " time of the
-/// selected alarm goes to the end of messages, when a line is selected and `text` is not empty, made oneLine.
+/// selected alarm goes to the end of messages, when a line is selected and `text` is not empty, made storable.
 /// `settingsWarning` gets the warning to show when ixo.ini could not be written, else it is left empty.
 SaveResult save(SharedState& state, AlarmLists& lists, double fontSize, const QString& text,
                 QString* settingsWarning = nullptr);

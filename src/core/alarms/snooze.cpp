@@ -5,6 +5,7 @@
 #include "core/alarms/alarm_lines.h"
 #include "core/alarms/alarm_list_logic.h"
 #include "core/alarms/alarm_lists.h"
+#include "core/alarms/message_input_logic.h"
 #include "core/state/shared_state.h"
 
 namespace Snooze {
@@ -28,7 +29,8 @@ bool addAgain(SharedState& state, AlarmLists& lists, Warnings& warnings, const C
 {
     const bool inserted = AlarmListLogic(state, lists, warnings, clock).addChecked(time, event.playWord);
     if (inserted && !event.messageLine.isEmpty())
-        lists.messages.append(AlarmLines::messageLine(AlarmLines::messageText(event.messageLine), time));
+        lists.messages.append(
+            AlarmLines::messageLine(MessageInput::storable(AlarmLines::messageText(event.messageLine)), time));
     return inserted;
 }
 

@@ -64,9 +64,9 @@ RemoteAnswer RemoteControl::addEvent(const QString& time, const QString& word, c
     const QString playTimes = word.isEmpty() ? kDefaultWord : word;
     if (!isPlayWord(playTimes))
         return {false, kNotAWord};
-    const QString text = MessageInput::oneLine(message);
-    if (text.size() > MessageInput::kMaxLength)
+    if (message.size() > MessageInput::kMaxLength)
         return {false, kMessageTooLong};
+    const QString text = MessageInput::storable(message);
     if (!text.isEmpty() && m_lists.messages.count() >= MessageList::kMaxLines)
         return {false, MessageInput::kMessagesFull};
     const std::optional<TimeEntry> entry = parseTime(time);

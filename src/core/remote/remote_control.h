@@ -53,7 +53,8 @@ public:
     /// True for the play-times words the window offers: "once", "twice", "thrice" and "repeat!".
     static bool isPlayWord(const QString& word);
 
-    /// Adds `word` (empty: "once", the window's preset) at `time`, with `message` (if any) as its message line.
+    /// Adds `word` (empty: "once", the window's preset) at `time`, with `message` (if any, made storable) as its
+    /// message line.
     RemoteAnswer addEvent(const QString& time, const QString& word, const QString& message);
     /// The day's alarm lines in time order, and the message lines.
     QStringList alarmLines() const;

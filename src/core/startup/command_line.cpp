@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Ixo developers
 #include "core/startup/command_line.h"
 
+#include <utility>
+
 #include "core/remote/remote_control.h"
 
 namespace CommandLine {
@@ -25,17 +27,30 @@ Parsed parseCommand(const QString& command, const QStringList& rest)
 {
     Parsed parsed;
     if (command == QLatin1String("--add")) {
-        if (rest.isEmpty())
+        // Everything after "--" is the message, whatever it looks like.
+        QStringList words = rest;
+        QStringList dashed;
+        if (const qsizetype dashes = words.indexOf(QStringLiteral("--")); dashes >= 0) {
+            dashed = words.mid(dashes + 1);
+            words.resize(dashes);
+        }
+        if (words.isEmpty())
             return usage(QStringLiteral("--add needs a time"));
-        if (!RemoteControl::parseTime(rest.front()))
-            return usage(QStringLiteral("'%1' is not a time (write 7:30pm, 19:30 or 19:30:00)").arg(rest.front()));
+        parsed.time = words.takeFirst();
+        // "7:30 pm" as two words, the way the windows show a time.
+        if (!words.isEmpty() && RemoteControl::parseTime(parsed.time + QLatin1Char(' ') + words.front()))
+            parsed.time += QLatin1Char(' ') + words.takeFirst();
+        if (!RemoteControl::parseTime(parsed.time))
+            return usage(
+                QStringLiteral("'%1' is not a time (write 7:30pm, 7:30 pm, 19:30 or 19:30:00)").arg(parsed.time));
         parsed.action = Action::Add;
-        parsed.time = rest.front();
-        qsizetype at = 1;
-        parsed.word = RemoteControl::kDefaultWord;
-        if (at < rest.size() && RemoteControl::isPlayWord(rest.at(at)))
-            parsed.word = rest.at(at++);
-        parsed.message = rest.mid(at).join(QLatin1Char(' '));
+        parsed.word = !words.isEmpty() && RemoteControl::isPlayWord(words.front()) ? words.takeFirst()
+                                                                                   : RemoteControl::kDefaultWord;
+        for (const QString& word : std::as_const(words))
+            if (word.size() > 1 && word.startsWith(QLatin1Char('-')))
+                return usage(
+                    QStringLiteral("'%1' is an option, not a message (put -- before such a message)").arg(word));
+        parsed.message = (words + dashed).join(QLatin1Char(' '));
         return parsed;
     }
     if (command == QLatin1String("--snooze")) {
@@ -70,6 +85,8 @@ Parsed parse(const QStringList& arguments, bool leaveToToolkit)
     Parsed parsed;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments.at(i);
+        if (i == 0 && isCommand(argument)) // a command's arguments are its own, even one that looks like an option
+            return parseCommand(argument, arguments.mid(1));
         if (argument == QStringLiteral("--version"))
             return answer(Action::Version);
         if (argument == QStringLiteral("--help") || argument == QStringLiteral("-h"))
@@ -77,8 +94,7 @@ Parsed parse(const QStringList& arguments, bool leaveToToolkit)
         if (parsed.action != Action::Run)
             continue;
         if (isCommand(argument))
-            parsed = i == 0 ? parseCommand(argument, arguments.mid(1))
-                            : usage(QStringLiteral("%1 must come first").arg(argument));
+            parsed = usage(QStringLiteral("%1 must come first").arg(argument));
         else if (argument.startsWith(QStringLiteral("--")) || !leaveToToolkit)
             parsed = usage(QStringLiteral("unknown argument '%1'").arg(argument));
     }
@@ -93,19 +109,21 @@ QString versionText(const QString& version)
 QString usageText()
 {
     return QStringLiteral("Usage: ixo [--help | --version]\n"
-                          "       ixo --add TIME [once|twice|thrice|repeat!] [MESSAGE]\n"
+                          "       ixo --add TIME [once|twice|thrice|repeat!] [--] [MESSAGE]\n"
                           "       ixo --list | --stop | --snooze [MINUTES]\n"
                           "An alarm clock in the notification area. Started without options, Ixo adds its icon to\n"
                           "the tray; its windows are opened from the icon's menu. The other options ask the Ixo\n"
-                          "that runs in this session and end; with none running they say so and exit with 1.\n"
+                          "that runs in this session and end; with none running, or no session bus to reach, they\n"
+                          "say so and exit with 1.\n"
                           "\n"
                           "  -h, --help        show this help and exit\n"
                           "  --version         show the version and exit\n"
-                          "  --add TIME [WORD] [MESSAGE]\n"
-                          "                    add an alarm event for today at TIME (7:30pm, 19:30 or 19:30:00),\n"
-                          "                    played once (the default), twice, thrice or until stopped (repeat!),\n"
-                          "                    with MESSAGE shown when it fires; checked as the Alarm Set window's\n"
-                          "                    Add checks it, a refusal prints the window's reason and exits with 1\n"
+                          "  --add TIME [WORD] [--] [MESSAGE]\n"
+                          "                    add an alarm event for today at TIME (7:30pm, 7:30 pm, 19:30 or\n"
+                          "                    19:30:00), played once (the default), twice, thrice or until stopped\n"
+                          "                    (repeat!), with MESSAGE shown when it fires (after --, words that\n"
+                          "                    start with - too); checked as the Alarm Set window's Add checks it,\n"
+                          "                    a refusal prints the window's reason and exits with 1\n"
                           "  --list            print the day's alarm events, then their messages\n"
                           "  --stop            stop the alarm sound, as Stop in the tray menu\n"
                           "  --snooze [MINUTES]\n"

@@ -22,9 +22,11 @@ struct Parsed
     int minutes = 10; // of Action::Snooze
 };
 
-/// The action the arguments (without the program name) ask for; the first "--version" or "--help" wins. A command
-/// ("--add", "--list", "--stop", "--snooze") is the first argument, and what follows it is its own: "--add TIME
-/// [once|twice|thrice|repeat!] [MESSAGE...]" (the words of the message joined by spaces), "--snooze [MINUTES]".
+/// The action the arguments (without the program name) ask for. A command ("--add", "--list", "--stop",
+/// "--snooze") is the first argument, and what follows it is its own: "--add TIME [once|twice|thrice|repeat!]
+/// [--] [MESSAGE...]" (TIME may be two words, "7:30 pm"; the words of the message joined by spaces; an option
+/// word where the message should be is a usage error unless "--" comes before it), "--snooze [MINUTES]".
+/// Without a command the first "--version" or "--help" wins.
 /// With `leaveToToolkit`, single-dash options and plain words are left for the window toolkit, which takes its own
 /// options (such as "-display NAME") before the arguments are read a second time, without it.
 Parsed parse(const QStringList& arguments, bool leaveToToolkit);

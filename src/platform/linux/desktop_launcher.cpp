@@ -5,12 +5,15 @@
 #include <utility>
 
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
 
 namespace {
+// How long xdg-open's failure still counts as the opening's.
+constexpr qint64 kOpenerAnswerMs = 15000;
 
 // A value of a desktop entry with its escapes (\s, \n, \t, \r, \\) resolved.
 QString unescapeValue(QStringView value)
@@ -157,9 +160,35 @@ DesktopLauncher::DesktopLauncher(int questionTimeLimitMs) : m_questions(question
     m_questions.setEnvironment(environment);
 }
 
-bool DesktopLauncher::openFile(const QString& path)
+void DesktopLauncher::openFile(const QString& path, std::function<void()> failed)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) {
+        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)) && failed)
+            failed();
+        return;
+    }
+    // xdg-open ends with a failure when no program takes the file; where it waits for the program it started, an
+    // end long after is that program's and says nothing about the opening. The process is nobody's child, so
+    // whatever it started outlives Ixo.
+    auto* process = new QProcess;
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    QElapsedTimer running;
+    running.start();
+    QObject::connect(process, &QProcess::errorOccurred, process, [process, failed](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return; // a crash also ends in finished()
+        if (failed)
+            failed();
+        process->deleteLater();
+    });
+    QObject::connect(
+        process, &QProcess::finished, process, [process, failed, running](int exitCode, QProcess::ExitStatus status) {
+            if ((status != QProcess::NormalExit || exitCode != 0) && running.elapsed() < kOpenerAnswerMs && failed)
+                failed();
+            process->deleteLater();
+        });
+    process->start(opener, {path});
 }
 
 bool DesktopLauncher::startProgram(const QString& program, const QStringList& arguments)

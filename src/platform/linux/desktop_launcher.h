@@ -5,8 +5,9 @@
 #include "platform/launcher.h"
 #include "platform/linux/process_runner.h"
 
-// Opens files through QDesktopServices and starts programs detached with QProcess. The default application of a
-// file type is asked of xdg-mime (or gio), through QProcess signals, and started from its desktop entry.
+// Opens files with xdg-open (else through QDesktopServices) and starts programs detached with QProcess. The default
+// application of a file type is asked of xdg-mime (or gio), through QProcess signals, and started from its desktop
+// entry.
 class DesktopLauncher final : public Launcher
 {
     Q_DISABLE_COPY_MOVE(DesktopLauncher)
@@ -14,7 +15,7 @@ public:
     /// A helper that has not answered within `questionTimeLimitMs` is stopped and counts as no answer.
     explicit DesktopLauncher(int questionTimeLimitMs = 5000);
 
-    bool openFile(const QString& path) override;
+    void openFile(const QString& path, std::function<void()> failed) override;
     bool startProgram(const QString& program, const QStringList& arguments) override;
     QString findProgram(const QString& program) const override;
     void askDefaultApplication(const QString& mimeType, const QString& path, DefaultApplicationAnswer answer) override;

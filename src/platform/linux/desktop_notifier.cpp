@@ -21,6 +21,24 @@ QDBusMessage call(const QString& method)
 }
 } // namespace
 
+QVariantList notifyArguments(uint replaces, const QString& text, int snoozeMinutes, bool markup)
+{
+    QStringList actions{QStringLiteral("stop"), QStringLiteral("Stop")};
+    if (snoozeMinutes > 0)
+        actions << QStringLiteral("snooze") << QStringLiteral("Snooze");
+    // Critical: the notification stays until it is answered. The alarm sounds already, so the server plays none.
+    const QVariantMap hints{{QStringLiteral("urgency"), QVariant::fromValue(kCriticalUrgency)},
+                            {QStringLiteral("suppress-sound"), true},
+                            {QStringLiteral("desktop-entry"), QStringLiteral(IXO_APP_ID)}};
+    QString body = text;
+    if (markup) // a message is text: "Tom & Jerry <b>now" shows as written
+        body.replace(QLatin1Char('&'), QLatin1String("&amp;"))
+            .replace(QLatin1Char('<'), QLatin1String("&lt;"))
+            .replace(QLatin1Char('>'), QLatin1String("&gt;"));
+    return {QStringLiteral("Ixo"), replaces, QStringLiteral(IXO_APP_ID), QStringLiteral("Ixo"), body, actions, hints,
+            kNeverExpires};
+}
+
 DesktopNotifier::DesktopNotifier(QObject* parent) : QObject(parent) {}
 
 DesktopNotifier::~DesktopNotifier()
@@ -43,17 +61,36 @@ void DesktopNotifier::listen()
 void DesktopNotifier::show(const QString& body, int snoozeMinutes)
 {
     listen();
-    QStringList actions{QStringLiteral("stop"), QStringLiteral("Stop")};
-    if (snoozeMinutes > 0)
-        actions << QStringLiteral("snooze") << QStringLiteral("Snooze");
-    // Critical: the notification stays until it is answered. The alarm sounds already, so the server plays none.
-    const QVariantMap hints{{QStringLiteral("urgency"), QVariant::fromValue(kCriticalUrgency)},
-                            {QStringLiteral("suppress-sound"), true}};
-    QDBusMessage notify = call(QStringLiteral("Notify"));
-    notify << QStringLiteral("Ixo") << m_id << QString() << QStringLiteral("Ixo") << body << actions << hints
-           << kNeverExpires;
-    const quint64 asked = ++m_asked;
+    m_body = body;
+    m_snoozeMinutes = snoozeMinutes;
+    ++m_asked;
     m_withdrawn = false;
+    if (m_markup.has_value()) {
+        notify();
+        return;
+    }
+    if (m_askingCapabilities)
+        return; // the answer shows the last one asked for
+    // Whether the body is read as markup, asked once; a server that does not answer is taken to read it, as most do.
+    m_askingCapabilities = true;
+    auto* watcher = new QDBusPendingCallWatcher(
+        QDBusConnection::sessionBus().asyncCall(call(QStringLiteral("GetCapabilities"))), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* answer) {
+        answer->deleteLater();
+        m_askingCapabilities = false;
+        const QDBusPendingReply<QStringList> reply = *answer;
+        if (!reply.isError())
+            m_markup = reply.value().contains(QStringLiteral("body-markup"));
+        if (!m_withdrawn)
+            notify();
+    });
+}
+
+void DesktopNotifier::notify()
+{
+    QDBusMessage notify = call(QStringLiteral("Notify"));
+    notify.setArguments(notifyArguments(m_id, m_body, m_snoozeMinutes, m_markup.value_or(true)));
+    const quint64 asked = m_asked;
     auto* watcher = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(notify), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this, asked](QDBusPendingCallWatcher* shown) { onShown(shown, asked); });

@@ -206,8 +206,13 @@ void TrayController::onWallpaperTriggered()
 void TrayController::onHelpTriggered()
 {
     const QString path = m_context.state.deliveredFile(QStringLiteral("help/achelp.html"));
+    // Where nothing opens web pages the user is told where the page is, to open it by hand.
     if (QFileInfo(path).isFile())
-        m_context.services.launcher.openFile(path);
+        m_context.services.launcher.openFile(path, [this, path, alive = QPointer<TrayController>(this)] {
+            if (alive)
+                m_context.warnings.warn(
+                    QStringLiteral("The help page could not be opened; open it in a web browser: ") + path);
+        });
     else
         m_context.warnings.warn(QStringLiteral("Help file not found"));
 }

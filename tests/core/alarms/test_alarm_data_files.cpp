@@ -90,7 +90,7 @@ struct Fixture final : Warnings, LoadErrorList, OverwriteQuestion, Launcher
             return answer(std::nullopt);
         answer(OpenCommand{QString(words[0]).remove('!'), words.mid(1) << path, words[0].startsWith('!')});
     }
-    bool openFile(const QString&) override { return false; }
+    void openFile(const QString&, std::function<void()>) override {}
     bool startProgram(const QString& program, const QStringList& arguments) override
     {
         if (listOf(ed.broken).contains(program.mid(1)))

@@ -61,7 +61,8 @@ private Q_SLOTS:
         QCOMPARE(loaded.position, placeTaken ? std::optional<QPoint>(QPoint(210, -95)) : std::nullopt);
     }
 
-    // Slot 7 gets the rounded size before the text is looked at; the text becomes one message line.
+    // Slot 7 gets the rounded size before the text is looked at; the text becomes one message line of printable
+    // text, at most 626 characters.
     void saveStoresTheSizeThenTheMessage_data()
     {
         QTest::addColumn<double>("size");
@@ -72,6 +73,12 @@ private Q_SLOTS:
         QTest::newRow("10.5 is 10, empty text") << 10.5 << QString() << 10 << QString();
         QTest::newRow("line breaks become spaces")
             << 9.0 << QStringLiteral("Tea\nand cake\r\n") << 9 << QStringLiteral("Tea and cake   at 19:30:00");
+        QTest::newRow("a quote, a tab, a lone surrogate")
+            << 9.0 << (QStringLiteral("\"Tea\"\tfor") + QChar(0xD83D) + "two") << 9
+            << QStringLiteral("'Tea' for two at 19:30:00");
+        const QString x = QString(624, 'x'), smile = QStringLiteral("\U0001F600");
+        QTest::newRow("626 kept") << 9.0 << x + smile << 9 << x + smile + " at 19:30:00";
+        QTest::newRow("cut at 626, a pair kept whole") << 9.0 << x + "x" + smile << 9 << x + "x at 19:30:00";
     }
     void saveStoresTheSizeThenTheMessage()
     {

@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "core/alarms/alarm_lists.h"
+#include "core/io/quoted_line_file.h"
 #include "core/remote/remote_control.h"
 #include "core/state/shared_state.h"
 #include "fake_clock.h"
@@ -34,6 +35,7 @@ private Q_SLOTS:
         row("half past", "", "", "Invalid input");
         row("9:00", "sometimes", "", "Play times must be once, twice, thrice or repeat!");
         row("9:00", "", QByteArray(627, 'x').constData(), "A message may hold at most 626 characters");
+        row("20:00", "", "Say \"hi\" to Ann", "once 19:30:00|once 20:00:00|Say 'hi' to Ann at 20:00:00");
     }
     void addEvent()
     {
@@ -49,6 +51,7 @@ private Q_SLOTS:
         const QStringList lines = remote.alarmLines() + remote.messageLines();
         QTEST((answer.ok ? lines : QStringList{answer.text}).join('|'), "outcome");
         QVERIFY(answer.ok ? lines.contains(answer.text) : lines == QStringList{"once 19:30:00"});
+        QCOMPARE(QuotedLineFile::decode(QuotedLineFile::encode(lines)), lines); // saved and loaded unchanged
     }
 
     // Minutes outside 1 to 1439 are refused before the alarm is asked; with nothing sounding the snooze is refused

@@ -22,12 +22,19 @@ private Q_SLOTS:
                             bool toolkit = true) {
             QTest::newRow(name) << arguments << toolkit << action << QString(parsed);
         };
-        const char* noTime = "'%1' is not a time (write 7:30pm, 19:30 or 19:30:00)";
+        const char* noTime = "'%1' is not a time (write 7:30pm, 7:30 pm, 19:30 or 19:30:00)";
         row("12-hour", {"--add", "7:30pm"}, Action::Add, "7:30pm|once||10");
         row("24-hour, word, message", {"--add", "19:30", "twice", "Call", "the garage"}, Action::Add,
             "19:30|twice|Call the garage|10");
-        row("seconds, message only", {"--add", "19:30:00", "Once more"}, Action::Add, "19:30:00|once|Once more|10");
-        row("no time", {"--add"}, Action::Usage, "--add needs a time");
+        row("pm as a word", {"--add", "7:30", "pm"}, Action::Add, "7:30 pm|once||10");
+        row("midnight as a window shows it", {"--add", "12:00", "am", "Pay"}, Action::Add, "12:00 am|once|Pay|10");
+        row("PM, word", {"--add", "07:30:00", "PM", "twice", "pm"}, Action::Add, "07:30:00 PM|twice|pm|10");
+        row("after --", {"--add", "20:00", "once", "see", "--", "--help", "-x"}, Action::Add,
+            "20:00|once|see --help -x|10");
+        row("option in the message", {"--add", "20:00", "once", "see", "--help"}, Action::Usage,
+            "'--help' is an option, not a message (put -- before such a message)");
+        row("list --help", {"--list", "--help"}, Action::Usage, "--list takes no arguments");
+        row("no time", {"--add", "--", "7:30"}, Action::Usage, "--add needs a time");
         row("three fields of hours", {"--add", "123:00"}, Action::Usage, QString(noTime).arg("123:00").toUtf8());
         row("list", {"--list"}, Action::List, "|||10");
         row("stop", {"--stop"}, Action::Stop, "|||10");
@@ -37,7 +44,7 @@ private Q_SLOTS:
             row(minutes, {"--snooze", minutes}, Action::Usage,
                 QStringLiteral("'%1' is not a number of minutes from 1 to 1439").arg(minutes).toUtf8());
         row("after a toolkit option", {"-display", ":1", "--list"}, Action::Usage, "--list must come first");
-        row("help wins", {"--add", "7:30", "--help"}, Action::Help, "|||10");
+        row("help first", {"-h", "--add", "7:30"}, Action::Help, "|||10");
         row("unknown", {"--alarm"}, Action::Usage, "unknown argument '--alarm'");
         row("toolkit only", {"-display", ":1"}, Action::Run, "|||10");
         row("left on the second reading", {"-x", "file"}, Action::Usage, "unknown argument '-x'", false);

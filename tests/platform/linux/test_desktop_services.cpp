@@ -19,6 +19,7 @@
 #include "platform/command_runner.h"
 #include "platform/event_sound.h"
 #include "platform/linux/desktop_launcher.h"
+#include "platform/linux/desktop_notifier.h"
 #include "platform/linux/desktop_wallpaper.h"
 #include "platform/linux/desktop_window_services.h"
 #include "platform/linux/image_converter.h"
@@ -231,6 +232,16 @@ private Q_SLOTS:
     }
 
     // The beep is the sound theme's bell; the X bell only when that cannot be played.
+    // The alarm's notification: Ixo's icon and desktop entry; a body the server reads as markup is escaped.
+    void notification()
+    {
+        for (const char* body : {"Tom &amp; Jerry &lt;b&gt;now", "Tom & Jerry <b>now"}) {
+            const QVariantList call = notifyArguments(7, "Tom & Jerry <b>now", 0, QByteArray(body).contains(';'));
+            QCOMPARE(call.mid(0, 6), (QVariantList{"Ixo", 7u, IXO_APP_ID, "Ixo", body, QStringList{"stop", "Stop"}}));
+            QCOMPARE(call[6].toMap().value("desktop-entry"), IXO_APP_ID);
+        }
+    }
+
     void beepPlaysTheThemeBell()
     {
         FakeEventSound sounds;
