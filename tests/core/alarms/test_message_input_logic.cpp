@@ -61,25 +61,39 @@ private Q_SLOTS:
         QCOMPARE(loaded.position, placeTaken ? std::optional<QPoint>(QPoint(210, -95)) : std::nullopt);
     }
 
-    // Slot 7 gets the rounded size before the text is looked at; the text becomes one message line.
+    // Slot 7 gets the rounded size before the text is looked at; the text becomes one message line, for the alarm
+    // the window was opened for, even when an insert meanwhile (Snooze, the bus, the midnight load) selected its own
+    // line; an alarm that fired meanwhile has nothing to save.
     void saveStoresTheSizeThenTheMessage_data()
     {
         QTest::addColumn<double>("size");
         QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("meanwhile");
         QTest::addColumn<int>("stored");
         QTest::addColumn<QString>("added"); // empty: nothing to save
-        QTest::newRow("11.5 is 12") << 11.5 << QStringLiteral("Tea") << 12 << QStringLiteral("Tea at 19:30:00");
-        QTest::newRow("10.5 is 10, empty text") << 10.5 << QString() << 10 << QString();
+        QTest::newRow("11.5 is 12") << 11.5 << QStringLiteral("Tea") << "" << 12 << QStringLiteral("Tea at 19:30:00");
+        QTest::newRow("10.5 is 10, empty text") << 10.5 << QString() << "" << 10 << QString();
         QTest::newRow("line breaks become spaces")
-            << 9.0 << QStringLiteral("Tea\nand cake\r\n") << 9 << QStringLiteral("Tea and cake   at 19:30:00");
+            << 9.0 << QStringLiteral("Tea\nand cake\r\n") << "" << 9 << QStringLiteral("Tea and cake   at 19:30:00");
+        QTest::newRow("another line inserted") << 9.0 << "Dentist"
+                                               << "insert" << 9 << "Dentist at 19:30:00";
+        QTest::newRow("its alarm fired") << 9.0 << "Dentist"
+                                         << "fired" << 9 << "";
     }
     void saveStoresTheSizeThenTheMessage()
     {
         QFETCH(double, size);
         QFETCH(QString, text);
+        QFETCH(QString, meanwhile);
         QFETCH(QString, added);
         m_lists->alarms.setSelected(2);
-        QCOMPARE(MessageInput::save(*m_state, *m_lists, size, text),
+        const QString opened = MessageInput::load(*m_state, *m_lists).alarmLine;
+        m_lists->messages.append("Cake at 19:30:00"); // back as it was
+        if (meanwhile == "insert")
+            m_lists->alarms.insertSorted("once 21:00:00");
+        else if (meanwhile == "fired")
+            m_lists->alarms.removeAt(2);
+        QCOMPARE(MessageInput::save(*m_state, *m_lists, opened, size, text),
                  added.isEmpty() ? MessageInput::SaveResult::NothingToSave : MessageInput::SaveResult::Added);
         const IniRecord slot7 = *m_state->settingsFile().readSlot(IniSlot::FontSize);
         QCOMPARE(slot7.section(), QStringLiteral("[FontSize]"));
