@@ -68,32 +68,24 @@ private Q_SLOTS:
     {
         QTest::addColumn<double>("size");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("meanwhile");
         QTest::addColumn<int>("stored");
         QTest::addColumn<QString>("added"); // empty: nothing to save
-        QTest::newRow("11.5 is 12") << 11.5 << QStringLiteral("Tea") << "" << 12 << QStringLiteral("Tea at 19:30:00");
-        QTest::newRow("10.5 is 10, empty text") << 10.5 << QString() << "" << 10 << QString();
+        QTest::newRow("11.5 is 12") << 11.5 << QStringLiteral("Tea") << 12 << QStringLiteral("Tea at 19:30:00");
+        QTest::newRow("10.5 is 10, empty text") << 10.5 << QString() << 10 << QString();
         QTest::newRow("line breaks become spaces")
-            << 9.0 << QStringLiteral("Tea\nand cake\r\n") << "" << 9 << QStringLiteral("Tea and cake   at 19:30:00");
-        QTest::newRow("another line inserted") << 9.0 << "Dentist"
-                                               << "insert" << 9 << "Dentist at 19:30:00";
-        QTest::newRow("its alarm fired") << 9.0 << "Dentist"
-                                         << "fired" << 9 << "";
+            << 9.0 << QStringLiteral("Tea\nand cake\r\n") << 9 << QStringLiteral("Tea and cake   at 19:30:00");
+        QTest::newRow("its alarm fired") << 9.0 << QStringLiteral("Tea") << 9 << "";
     }
     void saveStoresTheSizeThenTheMessage()
     {
         QFETCH(double, size);
         QFETCH(QString, text);
-        QFETCH(QString, meanwhile);
         QFETCH(QString, added);
-        m_lists->alarms.setSelected(2);
-        const QString opened = MessageInput::load(*m_state, *m_lists).alarmLine;
-        m_lists->messages.append("Cake at 19:30:00"); // back as it was
-        if (meanwhile == "insert")
-            m_lists->alarms.insertSorted("once 21:00:00");
-        else if (meanwhile == "fired")
+        m_lists->alarms.setSelected(2); // the window opened for it, then an insert selected its own line
+        m_lists->alarms.insertSorted("once 21:00:00");
+        if (QTest::currentDataTag() == QByteArray("its alarm fired"))
             m_lists->alarms.removeAt(2);
-        QCOMPARE(MessageInput::save(*m_state, *m_lists, opened, size, text),
+        QCOMPARE(MessageInput::save(*m_state, *m_lists, "twice 19:30:00", size, text),
                  added.isEmpty() ? MessageInput::SaveResult::NothingToSave : MessageInput::SaveResult::Added);
         const IniRecord slot7 = *m_state->settingsFile().readSlot(IniSlot::FontSize);
         QCOMPARE(slot7.section(), QStringLiteral("[FontSize]"));
