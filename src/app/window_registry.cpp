@@ -45,11 +45,24 @@ WindowRegistry::WindowRegistry(SharedState& state, const Services& services)
           state, m_wallpaperWindowState,
           WallpaperChanger::Services{*this, services.pictures, services.wallpaper, *m_wallpaperTimes, {}})),
       m_listFiles(state, *this, *this), m_context{m_state, m_services, *this, *this, m_front, *this},
+      m_firings(state, *m_alarmLists, services.clock),
       m_wake(std::make_unique<AlarmWake>(services.waker, services.clock))
 {
     m_listFiles.setSaver(AlarmDataFiles::kSaver, [this] { return AlarmDataFiles::fileLines(*m_alarmLists); });
+    m_firings.hooks.readyLists = [this] { loadAlarmSet(); };
+    m_firings.hooks.stopSound = [this] { stopSound(); };
+    m_firings.hooks.closeWindows = [this](quint64 firing) {
+        for (AlarmMessageWindow* window : messageWindows())
+            if (window->firing() == firing && window->isVisible())
+                window->close();
+    };
+    m_soundWatch.setInterval(kSoundWatchMs);
+    m_soundWatch.callOnTimeout([this] { checkSoundEnded(); });
     m_services.notifier.onStop = [this] { stopSound(); };
-    m_services.notifier.onSnooze = [this] { snoozeSoundingAlarm(Snooze::kPresetMinutes); };
+    m_services.notifier.onSnooze = [this] {
+        if (const QString refusal = m_firings.snooze(m_notified, Snooze::kPresetMinutes); !refusal.isEmpty())
+            warn(refusal);
+    };
     m_remote->hooks.readyLists = [this] { loadAlarmSet(); };
     m_remote->hooks.stop = [this] { stopSound(); };
     m_remote->hooks.showAlarmSet = [this] { trayController().onAlarmSetTriggered(); };
@@ -435,22 +448,37 @@ QList<AlarmMessageWindow*> WindowRegistry::messageWindows() const
 void WindowRegistry::playSound(const QString& playTimes, const QString& soundPath)
 {
     soundLogic().playSound(playTimes, soundPath);
+    if (m_firings.sounding() != 0)
+        checkSoundEnded();
+}
+
+void WindowRegistry::checkSoundEnded()
+{
+    if (m_firings.sounding() != 0 && soundLogic().isSounding()) {
+        m_soundWatch.start();
+        return;
+    }
+    m_soundWatch.stop();
+    if (const quint64 ended = m_firings.soundEnded(); ended != 0 && ended == m_notified)
+        m_services.notifier.withdraw();
 }
 
 void WindowRegistry::stopSound()
 {
     soundLogic().stopSound();
-    m_sounding = {};
+    m_soundWatch.stop();
+    m_firings.soundEnded();
     m_services.notifier.withdraw();
 }
 
 void WindowRegistry::alarmFired(const FiredEvent& event)
 {
-    m_fired = event;
-    m_fired.firing = ++m_firings;
-    if (!event.onTime)
+    // Only an alarm that sounds is told by the notification; its sound starts next.
+    const bool withSound = event.onTime && m_state.soundOn;
+    m_fired = m_firings.fire(event, withSound);
+    if (!withSound)
         return;
-    m_sounding = m_fired;
+    m_notified = m_fired.firing;
     // The notification offers Snooze only where the window would.
     const bool canSnooze =
         Snooze::againAt(m_services.clock.now().time(), Snooze::kPresetMinutes, m_alarmLists->alarms).has_value();
@@ -460,30 +488,21 @@ void WindowRegistry::alarmFired(const FiredEvent& event)
 
 bool WindowRegistry::snoozeAlarm(const FiredEvent& event, int minutes)
 {
-    const std::optional<QString> time = Snooze::againAt(m_services.clock.now().time(), minutes, m_alarmLists->alarms);
-    if (!time)
-        return false;
-    if (event.firing != 0 && event.firing == m_sounding.firing)
-        stopSound();
-    loadAlarmSet();
-    if (!Snooze::addAgain(m_state, *m_alarmLists, *this, m_services.clock, event, *time))
-        return false;
-    for (AlarmMessageWindow* window : messageWindows())
-        if (window->firing() == event.firing && window->isVisible())
-            window->close();
-    return true;
+    const QString refusal = m_firings.snooze(event.firing, minutes);
+    if (!refusal.isEmpty())
+        warn(refusal);
+    return refusal.isEmpty();
 }
 
 QString WindowRegistry::snoozeSoundingAlarm(int minutes)
 {
-    if (m_sounding.firing == 0)
-        return RemoteControl::kNothingSounding;
-    return snoozeAlarm(FiredEvent(m_sounding), minutes) ? QString() : Snooze::kPassesMidnight;
+    const quint64 latest = m_firings.latest();
+    return latest != 0 ? m_firings.snooze(latest, minutes) : Firings::kNothingSounding;
 }
 
 void WindowRegistry::alarmAnswered(const FiredEvent& event)
 {
-    if (event.firing != 0 && event.firing == m_sounding.firing)
+    if (event.firing != 0 && event.firing == m_firings.sounding())
         m_services.notifier.withdraw();
 }
 
@@ -494,11 +513,19 @@ void WindowRegistry::playSpeakerSweep()
 
 void WindowRegistry::openMessageWindow(const QString& text)
 {
+    // The windows of an alarm snoozed while its sound started (a sound error box was open) are closed already.
+    const quint64 firing = m_fired.firing;
+    if (const Firing* fired = m_firings.find(firing); fired && fired->snoozed)
+        return;
     m_messageWindows.removeAll(nullptr);
     auto* window = new AlarmMessageWindow(m_context, *m_alarmLists);
     m_messageWindows.append(window);
-    if (m_fired.firing != 0)
+    if (firing != 0) {
         window->offerSnooze(m_fired);
+        m_firings.windowOpened(firing);
+        QObject::connect(window, &AlarmMessageWindow::closed, window,
+                         [this, firing] { m_firings.windowClosed(firing); });
+    }
     window->showMessage(text);
 }
 

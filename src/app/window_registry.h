@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 #include "core/alarms/alarm_data_files.h"
 #include "core/alarms/alarm_set_logic.h"
@@ -185,11 +186,12 @@ public:
     /// The alarm message windows still open.
     QList<AlarmMessageWindow*> messageWindows() const;
 
-    /// Snoozes the alarm whose sound was started last and not stopped since: it is added again `minutes` from now,
-    /// its sound stopped and its message windows closed. Otherwise says why not: no alarm sounds, or the time would
-    /// pass midnight.
+    /// Snoozes the newest alarm still going (its sound plays or its window is open), as the session bus asks: it
+    /// is added again `minutes` from now, its sound stopped and its message windows closed. Otherwise says why not.
     QString snoozeSoundingAlarm(int minutes);
     bool snoozeAlarm(const FiredEvent& event, int minutes) override;
+    /// Looks whether the alarm sound still plays; once it ended on its own, its notification goes.
+    void checkSoundEnded();
     void alarmAnswered(const FiredEvent& event) override;
 
     // What the clock tick asks for.
@@ -244,9 +246,11 @@ private:
     qint32 m_overwritePreviousFront = 0;
     ListFileFlow m_listFiles;
     WindowContext m_context;
-    quint64 m_firings = 0; // events fired so far
-    FiredEvent m_fired;    // the last event fired
-    FiredEvent m_sounding; // the event whose sound may still play; firing 0: none
+    Firings m_firings;
+    FiredEvent m_fired;     // the last event fired
+    quint64 m_notified = 0; // the firing the notification tells of; 0: none shown
+    QTimer m_soundWatch;    // runs while an alarm's sound plays, to see it end
+    static constexpr int kSoundWatchMs = 500;
     std::unique_ptr<AlarmWake> m_wake;
     bool m_wakeLoaded = false;
     /// Hands the next pending event of the day's list to the wake.

@@ -26,6 +26,8 @@ public:
     /// False when the sound was not started: the file is missing or not a playable wave, or no sound output is
     /// available.
     [[nodiscard]] virtual bool playWave(const QString& times, const QString& path) = 0;
+    /// Whether the wave it started last still sounds: false once it ended on its own or the channel was stopped.
+    virtual bool isPlaying() = 0;
 };
 
 // The MIDI sequencer, driven by the command strings "open FILE type sequencer alias tmpMidiPlay",
@@ -39,6 +41,8 @@ public:
     /// Why the device cannot play at all, in words for the user, when it knows more than an error code (the
     /// sound module is missing); empty otherwise.
     virtual QString failureReason() const { return {}; }
+    /// Whether a tune still plays.
+    virtual bool isPlaying() = 0;
 };
 
 // One tone of the internal-speaker tune: its pitch and how long it sounds.
@@ -59,4 +63,6 @@ public:
     /// Plays the tones one after the other, then silence. Returns at once; tones asked for while earlier ones
     /// still sound follow them.
     virtual void playTones(const QList<SpeakerTone>& tones) = 0;
+    /// Whether tones still sound or wait to sound.
+    virtual bool isSounding() = 0;
 };

@@ -37,6 +37,16 @@ class TestComposition : public QObject
             m_app->trayController().start(m_f->folder.path());
     }
     WindowRegistry& app() { return *m_app; }
+    /// The alarm `line` with the message `message` fires on time.
+    void fire(const QString& line, const QString& message)
+    {
+        app().alarmLists().alarms.insertSorted(line);
+        app().alarmLists().messages.append(message);
+        state().setClockActive(true);
+        state().alarmsPending = state().refreshNext = true;
+        m_f->fakes.clock.setTime(QTime::fromString(line.right(8)));
+        app().clockTick().tick();
+    }
     SharedState& state() { return m_f->state; }
     FakeServices& fakes() { return m_f->fakes; }
     TrayController& trayController() { return app().trayController(); }
@@ -74,12 +84,7 @@ private Q_SLOTS:
     void snoozeBeforeMidnight()
     {
         AlarmLists& lists = app().alarmLists();
-        lists.alarms.insertSorted("repeat! 23:55:00");
-        lists.messages.append("Meet at noon at 23:55:00");
-        state().setClockActive(true);
-        state().alarmsPending = state().refreshNext = true;
-        fakes().clock.setTime(QTime(23, 55));
-        app().clockTick().tick();
+        fire("repeat! 23:55:00", "Meet at noon at 23:55:00");
         QCOMPARE(fakes().notifier.shown, "Meet at noon at 23:55:00 0");
         QCOMPARE(app().remoteControl().snooze(10).text, Snooze::kPassesMidnight); // as `ixo --snooze 10` is told
         SnoozeBar& bar = *app().messageWindows().value(0)->m_snoozeBar;
@@ -87,10 +92,54 @@ private Q_SLOTS:
         bar.m_lengthBox->setCurrentIndex(0);
         QVERIFY(bar.m_snoozeButton->isEnabled() && !bar.m_note->isVisibleTo(&bar));
         bar.m_snoozeButton->click();
-        QVERIFY(!bar.isVisible() && fakes().wave.calls.endsWith(QString()) && fakes().notifier.shown.isEmpty());
+        QVERIFY(fakes().wave.calls.endsWith(QString()));
         QCOMPARE(lists.alarms.lines(), QStringList{"repeat! 23:56:00"});
         QCOMPARE(lists.messages.lines(), QStringList{"Meet at noon at 23:56:00"});
-        QCOMPARE(app().remoteControl().snooze(1).text, RemoteControl::kNothingSounding);
+    }
+
+    // Snooze acts on an alarm while it lasts (its sound plays or a window of it is open), once, and checks before it
+    // stops anything. An alarm with its message fires at 10:00; after `steps` the bus asks `ixo --snooze`: its
+    // answer | the first alarm line | the alarm's windows still open | whether the notification still shows.
+    void snoozeWhileTheAlarmLasts_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("outcome");
+        const QString none = RemoteControl::kNothingSounding + "|once 10:10:00|0|0";
+        QTest::newRow("notification's Snooze") << "note" << none;
+        QTest::newRow("window's Snooze") << "window" << none;
+        QTest::newRow("sound ended, answered") << "end ok" << RemoteControl::kNothingSounding + "||0|0";
+        QTest::newRow("sound ended, window open") << "end"
+                                                  << "|once 10:10:00|0|0";
+        QTest::newRow("Stop, window open") << "stop"
+                                           << "|once 10:10:00|0|0";
+        QTest::newRow("twice: bus during the sound's box") << "box" << none;
+        QTest::newRow("full list") << "full" << AlarmListLogic::kListFull + "|once 10:20:00|1|1";
+    }
+    void snoozeWhileTheAlarmLasts()
+    {
+        QFETCH(QString, steps);
+        AlarmLists& lists = app().alarmLists();
+        fakes().wavePlayer.playable = steps != "box"; // the song is missing: its box holds the tick, the bus snoozes
+        fakes().modalBox.onShow = [this] { QCOMPARE(app().remoteControl().snooze(10).text, QString()); };
+        fire("once 10:00:00", "Call Ann at 10:00:00");
+        for (int second = 0; steps == "full" && second < AlarmDataList::kMaxLines; ++second)
+            lists.alarms.insertSorted("once " + QTime(10, 20).addSecs(second).toString("HH:mm:ss"));
+        for (const QString& step : steps.split(' ')) {
+            AlarmMessageWindow* window = app().messageWindows().value(0);
+            if (step == "note")
+                fakes().notifier.onSnooze();
+            else if (step == "window" || step == "ok")
+                (step == "ok" ? window->m_okButton : window->m_snoozeBar->m_snoozeButton)->click();
+            else if (step == "stop")
+                trayController().m_stopAction->trigger();
+            fakes().wavePlayer.playing = fakes().wavePlayer.playing && step != "end"; // ends on its own:
+            QTRY_VERIFY(fakes().notifier.shown.isEmpty() || step != "end");           // its notification goes
+        }
+        const QString answer = app().remoteControl().snooze(10).text;
+        const QList<AlarmMessageWindow*> open = app().messageWindows();
+        const bool shown = open.size() && open[0]->isVisible(), notified = !fakes().notifier.shown.isEmpty();
+        QTEST(QString("%1|%2|%3|%4").arg(answer, lists.alarms.head()).arg(int(shown)).arg(int(notified)), "outcome");
+        QVERIFY(!warningSaying(AlarmListLogic::kListFull));
     }
 
     // The wake: a minute before the head of the day's list (within that minute at the event itself, for a passed one

@@ -5,8 +5,8 @@
 # 1; then at 19:29:30 "ixo --add 7:29:40 pm repeat! Call \"the\" garage" goes in, --list shows it and its message
 # (the quotes made apostrophes, as the message window makes them), a
 # refused add prints the Alarm Set window's reason with exit 1, ShowAlarmSet on the bus opens that window, and at
-# 19:29:40 the alarm fires (its message window, the sound again and again) until "ixo --stop"; with nothing
-# sounding --snooze is refused.
+# 19:29:40 the alarm fires (its message window, the sound again and again) until "ixo --stop"; while its window
+# is open --snooze still snoozes it and closes the window, and then is refused.
 source "$E2E_LIB"
 
 # expect WHAT "CODE|STDOUT|STDERR" ARGUMENT...: the command line as a script runs it, with no display; the lines of
@@ -42,6 +42,8 @@ sleep 1
 before=$(e2e_sound_bursts)
 sleep 3
 e2e_check "--stop silences it" test "$(e2e_sound_bursts)" = "$before"
-expect "with nothing sounding, --snooze is refused" "1||No alarm is sounding" --snooze 5
+expect "its window still open, --snooze snoozes it" "0||" --snooze 5
+e2e_check "and closes the window" e2e_wait_for 5 "window to close" bash -c "! xdotool search --onlyvisible --name '^Message  '"
+expect "with nothing left of the alarm, --snooze is refused" "1||No alarm is sounding" --snooze 5
 
 e2e_summary

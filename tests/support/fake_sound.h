@@ -50,6 +50,7 @@ class FakeMidiSequencer final : public MidiSequencer
 public:
     int sendCommand(const QString& command) override { return commands.append(command), results.value(command); }
     QString failureReason() const override { return reason; }
+    bool isPlaying() override { return false; }
     QStringList commands;
     QHash<QString, int> results;
     QString reason;
@@ -61,10 +62,11 @@ public:
     bool playWave(const QString& times, const QString& path) override
     {
         calls.append(QStringList{times, path});
-        return playable;
+        return playing = playable;
     }
+    bool isPlaying() override { return playing; }
     QList<QStringList> calls;
-    bool playable = true;
+    bool playable = true, playing = false; // a started wave plays until a test ends it
 };
 
 class FakeSpeaker final : public SpeakerOutput
@@ -72,6 +74,7 @@ class FakeSpeaker final : public SpeakerOutput
 public:
     bool isPresent() override { return present; }
     void playTones(const QList<SpeakerTone>& tones) override { sweeps.append(tones); }
+    bool isSounding() override { return false; }
     bool present = true;
     QList<QList<SpeakerTone>> sweeps;
 };

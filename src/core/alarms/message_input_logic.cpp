@@ -28,6 +28,7 @@ Loaded load(SharedState& state, AlarmLists& lists)
     }
 
     const QString alarm = lists.alarms.selectedLine();
+    loaded.alarmLine = alarm;
     if (!alarm.isEmpty()) {
         loaded.takenLine = lists.messages.takeFirstWithTime(AlarmLines::lineTime(alarm));
         if (loaded.takenLine)
@@ -60,7 +61,8 @@ QString storable(const QString& text)
     return line;
 }
 
-SaveResult save(SharedState& state, AlarmLists& lists, double fontSize, const QString& text, QString* settingsWarning)
+SaveResult save(SharedState& state, AlarmLists& lists, const QString& alarmLine, double fontSize, const QString& text,
+                QString* settingsWarning)
 {
     state.settingsRecord.sectionName = kSectionFontSize;
     state.settingsRecord.data1 = toRecordInt(fontSize);
@@ -70,10 +72,11 @@ SaveResult save(SharedState& state, AlarmLists& lists, double fontSize, const QS
         *settingsWarning =
             QStringLiteral("The font size could not be saved in ") + file.path() + QStringLiteral(": ") + reason;
 
-    const QString alarm = lists.alarms.selectedLine();
-    if (alarm.isEmpty() || text.isEmpty())
+    // The alarm the window was opened for, not the selected one: an insert meanwhile selects its own line.
+    const QString time = AlarmLines::lineTime(alarmLine);
+    if (alarmLine.isEmpty() || !lists.alarms.hasTime(time) || text.isEmpty())
         return SaveResult::NothingToSave;
-    if (!lists.messages.append(AlarmLines::messageLine(storable(text), AlarmLines::lineTime(alarm))))
+    if (!lists.messages.append(AlarmLines::messageLine(storable(text), time)))
         return SaveResult::ListFull;
     return SaveResult::Added;
 }

@@ -35,6 +35,7 @@ struct Loaded
     std::optional<int> fontSize;      // slot 7, when it is "[FontSize]"
     QString message;                  // the selected alarm's message, now out of messages
     std::optional<QString> takenLine; // the message line taken out of messages, as it stood
+    QString alarmLine;                // the alarm line the window was opened for, whatever is selected later
     std::optional<QPoint> position;   // slot 2, when its section is exactly "[MessaegInputLoc]"
 };
 /// The load: the font size from slot 7; the first message with the time of the selected alarm line is taken out
@@ -48,10 +49,11 @@ Loaded load(SharedState& state, AlarmLists& lists);
 QString storable(const QString& text);
 
 enum class SaveResult { Added, NothingToSave, ListFull };
-/// "Save": slot 7 gets `fontSize` rounded (halves to even) first, then the message line `text` " at " time of the
-/// selected alarm goes to the end of messages, when a line is selected and `text` is not empty, made storable.
-/// `settingsWarning` gets the warning to show when ixo.ini could not be written, else it is left empty.
-SaveResult save(SharedState& state, AlarmLists& lists, double fontSize, const QString& text,
+/// "Save": slot 7 gets `fontSize` rounded (halves to even) first, then the message line `text` " at " time of
+/// `alarmLine` (the line the window was opened for) goes to the end of messages, when that alarm is still listed
+/// and `text` is not empty, made storable. `settingsWarning` gets the warning to show when ixo.ini could not be
+/// written, else it is left empty.
+SaveResult save(SharedState& state, AlarmLists& lists, const QString& alarmLine, double fontSize, const QString& text,
                 QString* settingsWarning = nullptr);
 
 /// The window closes without Save (Abandon, its close box): the message line the load took out goes back to the

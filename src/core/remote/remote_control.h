@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include "core/alarms/alarm_list_logic.h"
+#include "core/alarms/snooze.h"
 
 struct SharedState;
 struct AlarmLists;
@@ -70,7 +71,7 @@ public:
     static inline const QString kDefaultWord = QStringLiteral("once");
     static inline const QString kNotAWord = QStringLiteral("Play times must be once, twice, thrice or repeat!");
     static inline const QString kMessageTooLong = QStringLiteral("A message may hold at most 626 characters");
-    static inline const QString kNothingSounding = QStringLiteral("No alarm is sounding");
+    static inline const QString& kNothingSounding = Firings::kNothingSounding;
     static inline const QString kBadSnooze = QStringLiteral("Snooze takes 1 to 1439 minutes");
 
 private:

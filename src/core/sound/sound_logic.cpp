@@ -31,6 +31,12 @@ void SoundLogic::stopSound()
     m_state.setSpeakerRepeat(false);
 }
 
+bool SoundLogic::isSounding()
+{
+    return m_state.speakerRepeat() || m_services.wavePlayer.isPlaying() || m_services.midi.isPlaying() ||
+           m_services.speaker.isSounding();
+}
+
 QString SoundLogic::speakerWarningText()
 {
     return QStringLiteral("cannot play sound from internal speaker, refer to trouble shooting in help");

@@ -54,6 +54,8 @@ public:
     void playTune();
     void playSpeakerSweep() override;
     void stopSound() override;
+    /// Whether anything of the alarm sound still plays: the wave, the tune, tones, or the repeating speaker alarm.
+    bool isSounding();
 
     /// Lets pending window events run; called between two speaker sweeps.
     std::function<void()> processEvents;

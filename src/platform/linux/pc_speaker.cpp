@@ -64,6 +64,12 @@ bool EvdevToneWriter::hasFailed() const
     return m_failed;
 }
 
+bool EvdevToneWriter::isBusy() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_busy || !m_tones.empty();
+}
+
 void EvdevToneWriter::waitUntilIdle()
 {
     std::unique_lock lock(m_mutex);
@@ -161,4 +167,9 @@ void PcSpeaker::playTones(const QList<SpeakerTone>& tones)
         m_writer->queue(tones);
     else
         m_synthesized.playTones(tones);
+}
+
+bool PcSpeaker::isSounding()
+{
+    return usesDevice() ? m_writer->isBusy() : m_synthesized.isSounding();
 }

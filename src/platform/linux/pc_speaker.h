@@ -33,6 +33,8 @@ public:
     bool queue(const QList<SpeakerTone>& tones);
     /// Whether writing to the device has failed (it was unplugged, or refuses the events).
     bool hasFailed() const;
+    /// Whether a tone sounds or waits.
+    bool isBusy() const;
     /// Blocks until every queued tone has sounded and the speaker is off.
     void waitUntilIdle();
 
@@ -61,6 +63,7 @@ public:
 
     bool isPresent() override;
     void playTones(const QList<SpeakerTone>& tones) override;
+    bool isSounding() override;
 
     /// Whether tones go to the PC-speaker device rather than the sound output.
     bool usesDevice() const;

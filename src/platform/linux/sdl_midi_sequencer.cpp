@@ -53,3 +53,8 @@ int SdlMidiSequencer::open(const QString& path)
     m_isOpen = true;
     return 0;
 }
+
+bool SdlMidiSequencer::isPlaying()
+{
+    return m_audio.isMidiPlaying();
+}

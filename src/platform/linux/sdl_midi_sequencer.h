@@ -12,6 +12,7 @@ class SdlMidiSequencer final : public MidiSequencer
 public:
     explicit SdlMidiSequencer(SdlAudio& audio) : m_audio(audio) {}
     int sendCommand(const QString& command) override;
+    bool isPlaying() override;
 
     enum Error : int {
         UnknownCommand = 1,

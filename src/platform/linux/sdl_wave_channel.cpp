@@ -30,6 +30,11 @@ bool SdlWavePlayer::playWave(const QString& times, const QString& path)
     return m_audio.playWave(path, extraLoops(times)) == SdlAudio::WaveResult::Started;
 }
 
+bool SdlWavePlayer::isPlaying()
+{
+    return m_audio.isWavePlaying();
+}
+
 bool SdlToneSpeaker::isPresent()
 {
     return m_audio.open();
@@ -38,4 +43,9 @@ bool SdlToneSpeaker::isPresent()
 void SdlToneSpeaker::playTones(const QList<SpeakerTone>& tones)
 {
     m_audio.queueTones(tones);
+}
+
+bool SdlToneSpeaker::isSounding()
+{
+    return m_audio.areTonesPending();
 }

@@ -23,6 +23,7 @@ class SdlWavePlayer final : public WavePlayer
 public:
     explicit SdlWavePlayer(SdlAudio& audio) : m_audio(audio) {}
     bool playWave(const QString& times, const QString& path) override;
+    bool isPlaying() override;
 
     /// How many times the wave plays after the first for a play-times word; -1 for "repeat".
     static int extraLoops(const QString& times);
@@ -38,6 +39,7 @@ public:
     explicit SdlToneSpeaker(SdlAudio& audio) : m_audio(audio) {}
     bool isPresent() override;
     void playTones(const QList<SpeakerTone>& tones) override;
+    bool isSounding() override;
 
 private:
     SdlAudio& m_audio;

@@ -20,7 +20,7 @@ public:
 
 namespace SoundModule {
 /// Changes whenever SoundBackend or the entry points change; a module of another version is not used.
-inline constexpr int kInterfaceVersion = 1;
+inline constexpr int kInterfaceVersion = 2;
 inline constexpr char kFileName[] = "ixo-sound.so";
 inline constexpr char kVersionSymbol[] = "ixo_sound_interface_version";
 inline constexpr char kCreateSymbol[] = "ixo_sound_create";

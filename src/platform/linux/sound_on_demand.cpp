@@ -103,3 +103,19 @@ void SoundOnDemand::Tones::playTones(const QList<SpeakerTone>& tones)
     if (SoundBackend* backend = m_sound.backend())
         backend->tones().playTones(tones);
 }
+
+// Nothing sounds before the module is loaded, so asking never loads it.
+bool SoundOnDemand::Player::isPlaying()
+{
+    return m_sound.isLoaded() && m_sound.backend()->wavePlayer().isPlaying();
+}
+
+bool SoundOnDemand::Midi::isPlaying()
+{
+    return m_sound.isLoaded() && m_sound.backend()->midi().isPlaying();
+}
+
+bool SoundOnDemand::Tones::isSounding()
+{
+    return m_sound.isLoaded() && m_sound.backend()->tones().isSounding();
+}

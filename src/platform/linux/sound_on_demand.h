@@ -59,6 +59,7 @@ private:
     public:
         explicit Player(SoundOnDemand& sound) : m_sound(sound) {}
         bool playWave(const QString& times, const QString& path) override;
+        bool isPlaying() override;
 
     private:
         SoundOnDemand& m_sound;
@@ -69,6 +70,7 @@ private:
         explicit Midi(SoundOnDemand& sound) : m_sound(sound) {}
         int sendCommand(const QString& command) override;
         QString failureReason() const override;
+        bool isPlaying() override;
 
     private:
         SoundOnDemand& m_sound;
@@ -79,6 +81,7 @@ private:
         explicit Tones(SoundOnDemand& sound) : m_sound(sound) {}
         bool isPresent() override;
         void playTones(const QList<SpeakerTone>& tones) override;
+        bool isSounding() override;
 
     private:
         SoundOnDemand& m_sound;

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Ixo developers
 #include "ui/alarms/alarm_message_window.h"
 
+#include <utility>
+
 #include <QCloseEvent>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -175,4 +177,6 @@ void AlarmMessageWindow::closeEvent(QCloseEvent* event)
     handBack();
     m_titleTimer.stop();
     QWidget::closeEvent(event);
+    if (!std::exchange(m_closedTold, true))
+        Q_EMIT closed();
 }

@@ -50,6 +50,10 @@ public:
     /// The font size of the message when the settings give none.
     static constexpr int kDefaultFontSize = 12;
 
+Q_SIGNALS:
+    /// The window closed (OK, Snooze, its close box); told once.
+    void closed();
+
 protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -67,5 +71,6 @@ private:
     qint32 m_frontCode = 0;     // claim rank for the front
     qint32 m_previousFront = 0; // the claim that was current when the window opened, handed back on leaving
     bool m_handedBack = false;
+    bool m_closedTold = false;
     std::optional<FiredEvent> m_event; // the event told of, when known
 };

@@ -155,8 +155,9 @@ void MessageInputWindow::keepInputRules()
 void MessageInputWindow::onSaveClicked()
 {
     QString settingsWarning;
-    const MessageInput::SaveResult result = MessageInput::save(
-        m_context.state, m_lists, m_messageBox->font().pointSizeF(), m_messageBox->toPlainText(), &settingsWarning);
+    const MessageInput::SaveResult result =
+        MessageInput::save(m_context.state, m_lists, m_loaded.alarmLine, m_messageBox->font().pointSizeF(),
+                           m_messageBox->toPlainText(), &settingsWarning);
     if (result != MessageInput::SaveResult::ListFull)
         m_loaded.takenLine.reset(); // saved, or removed on purpose with an empty box
     if (!settingsWarning.isEmpty())

@@ -6,6 +6,7 @@
 
 #include "core/alarms/alarm_list_logic.h"
 #include "core/alarms/alarm_lists.h"
+#include "core/alarms/message_input_logic.h"
 #include "core/alarms/snooze.h"
 #include "core/state/shared_state.h"
 #include "fake_clock.h"
@@ -226,6 +227,39 @@ private Q_SLOTS:
         for (const char* line : {"once 10:10:00", "twice 10:10:01", "once 10:10:03", "once 23:59:59"})
             alarms.insertSorted(line);
         QTEST(Snooze::againAt(now, minutes, alarms).value_or(QString()), "expected");
+    }
+
+    // An alarm went off at 08:00 with its sound, its message and a window; after `steps` Snooze asks for 10 minutes:
+    // the refusal | what it asked of the rest of the program. An alarm whose sound a newer one replaced leaves that
+    // sound alone; a refusal is found before anything is stopped.
+    void snoozeFiring_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("a newer alarm's sound") << "newer"
+                                               << "|lists close1";
+        QTest::newRow("twice") << "snooze" << Firings::kSnoozedAlready + "|";
+        QTest::newRow("message list full") << "messages" << MessageInput::kMessagesFull + "|lists";
+    }
+    void snoozeFiring()
+    {
+        QFETCH(QString, steps);
+        Lists f;
+        Firings firings(f.state, f.lists, f.clock);
+        QStringList asked;
+        firings.windowOpened(firings.fire({"once", "08:00:00", "Tea at 08:00:00", true}, true).firing);
+        for (int i = 0; steps == "messages" && i < MessageList::kMaxLines; ++i)
+            f.lists.messages.append("m");
+        if (steps == "newer")
+            QVERIFY(firings.fire({"once", "08:00:01", {}, true}, true).firing == 2 && firings.sounding() == 2);
+        if (steps == "snooze")
+            QCOMPARE(firings.snooze(1, 10), QString());
+        firings.hooks = {[&] { asked << "lists"; }, [&] { asked << "stop"; },
+                         [&](quint64 n) { asked << "close" + QString::number(n); }};
+        const qsizetype alarms = f.lists.alarms.count();
+        const QString refusal = firings.snooze(1, 10);
+        QTEST(refusal + '|' + asked.join(' '), "outcome");
+        QCOMPARE(f.lists.alarms.count() - alarms, qsizetype(refusal.isEmpty()));
     }
 };
 

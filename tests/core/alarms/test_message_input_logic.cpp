@@ -61,8 +61,9 @@ private Q_SLOTS:
         QCOMPARE(loaded.position, placeTaken ? std::optional<QPoint>(QPoint(210, -95)) : std::nullopt);
     }
 
-    // Slot 7 gets the rounded size before the text is looked at; the text becomes one message line of printable
-    // text, at most 626 characters.
+    // Slot 7 gets the rounded size before the text is looked at; the text becomes one message line, for the alarm
+    // the window was opened for, even when an insert meanwhile (Snooze, the bus, the midnight load) selected its own
+    // line; an alarm that fired meanwhile has nothing to save.
     void saveStoresTheSizeThenTheMessage_data()
     {
         QTest::addColumn<double>("size");
@@ -79,14 +80,18 @@ private Q_SLOTS:
         const QString x = QString(624, 'x'), smile = QStringLiteral("\U0001F600");
         QTest::newRow("626 kept") << 9.0 << x + smile << 9 << x + smile + " at 19:30:00";
         QTest::newRow("cut at 626, a pair kept whole") << 9.0 << x + "x" + smile << 9 << x + "x at 19:30:00";
+        QTest::newRow("its alarm fired") << 9.0 << QStringLiteral("Tea") << 9 << "";
     }
     void saveStoresTheSizeThenTheMessage()
     {
         QFETCH(double, size);
         QFETCH(QString, text);
         QFETCH(QString, added);
-        m_lists->alarms.setSelected(2);
-        QCOMPARE(MessageInput::save(*m_state, *m_lists, size, text),
+        m_lists->alarms.setSelected(2); // the window opened for it, then an insert selected its own line
+        m_lists->alarms.insertSorted("once 21:00:00");
+        if (QTest::currentDataTag() == QByteArray("its alarm fired"))
+            m_lists->alarms.removeAt(2);
+        QCOMPARE(MessageInput::save(*m_state, *m_lists, "twice 19:30:00", size, text),
                  added.isEmpty() ? MessageInput::SaveResult::NothingToSave : MessageInput::SaveResult::Added);
         const IniRecord slot7 = *m_state->settingsFile().readSlot(IniSlot::FontSize);
         QCOMPARE(slot7.section(), QStringLiteral("[FontSize]"));
