@@ -49,7 +49,7 @@ public:
     void changeWallpaper() override {}
     void rescheduleWallpaper() override {}
     void unloadAlarmSetWindow() override {}
-    void newDay() override {}
+    void newDay(const QDate&, const QTime&) override {}
 };
 
 QString timeOfSecond(int second)

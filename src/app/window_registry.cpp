@@ -39,6 +39,7 @@
 WindowRegistry::WindowRegistry(SharedState& state, const Services& services)
     : m_state(state), m_front(state), m_services(services), m_alarmLists(std::make_unique<AlarmLists>()),
       m_tick(std::make_unique<ClockTick>(state, *m_alarmLists, services.clock, *this)),
+      m_newDay(std::make_unique<NewDay>(state, *m_alarmLists, *this, *this)),
       m_remote(std::make_unique<RemoteControl>(state, *m_alarmLists, services.clock)),
       m_wallpaperTimes(std::make_unique<ClockWallpaperTimes>(services.clock)),
       m_wallpaper(std::make_unique<WallpaperLogic>(
@@ -280,14 +281,19 @@ void WindowRegistry::endProgram()
     QCoreApplication::exit(0);
 }
 
-void WindowRegistry::newDay()
+void WindowRegistry::newDay(const QDate& date, const QTime& seenAt)
 {
-    reloadDayPlan(m_state, *this);
+    m_newDay->begin(date, seenAt);
 }
 
 void WindowRegistry::loadAlarmFile(const QString& fileName)
 {
-    dataFiles().load(fileName);
+    m_planFindings = dataFiles().load(fileName);
+}
+
+void WindowRegistry::reloadAlarmFile(const QString& fileName, const QTime& dueFrom)
+{
+    m_planFindings = dataFiles().load(fileName, dueFrom, &m_planFindings);
 }
 
 AlarmDataFiles WindowRegistry::dataFiles()

@@ -17,6 +17,7 @@
 #include "core/alarms/data_file_choice.h"
 #include "core/alarms/snooze.h"
 #include "core/clock/clock_tick.h"
+#include "core/clock/new_day.h"
 #include "core/files/list_file_flow.h"
 #include "core/remote/remote_control.h"
 #include "core/sound/sound_logic.h"
@@ -206,11 +207,12 @@ public:
     void rescheduleWallpaper() override;
     /// Unloads the Alarm Set window with the day's lists, as the idle clock does when nothing is left in them.
     void unloadAlarmSetWindow() override;
-    /// Loads the every-day plan again, as the start-up load does.
-    void newDay() override;
+    /// What a new day brings: the clock tick saw the date change.
+    void newDay(const QDate& date, const QTime& seenAt) override;
 
     // Start-up requests of the settings file.
     void loadAlarmFile(const QString& fileName) override;
+    void reloadAlarmFile(const QString& fileName, const QTime& dueFrom) override;
     void loadWallpaperWindow() override;
     void selectFontOption(qint16 fontChoice) override;
 
@@ -224,6 +226,7 @@ private:
     Services m_services;
     std::unique_ptr<AlarmLists> m_alarmLists;
     std::unique_ptr<ClockTick> m_tick;
+    std::unique_ptr<NewDay> m_newDay;
     std::unique_ptr<RemoteControl> m_remote;
     std::unique_ptr<TrayController> m_trayController;
     QPointer<AboutWindow> m_aboutWindow;
@@ -246,6 +249,7 @@ private:
     qint32 m_overwritePreviousFront = 0;
     ListFileFlow m_listFiles;
     WindowContext m_context;
+    LoadFindings m_planFindings; // what the last load of the every-day plan found wrong
     Firings m_firings;
     FiredEvent m_fired;     // the last event fired
     quint64 m_notified = 0; // the firing the notification tells of; 0: none shown

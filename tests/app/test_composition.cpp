@@ -5,6 +5,7 @@
 #include <QPointer>
 
 #include "app/window_registry.h"
+#include "core/io/quoted_line_file.h"
 #include "platform/linux/message_box.h"
 #include "ui/alarms/alarm_message_window.h"
 #include "ui/common/snooze_bar.h"
@@ -237,6 +238,39 @@ private Q_SLOTS:
         for (const QTime& t : {QTime(10, 0, 30), QTime(10, 1, 0)}) // the next event is read, then it is due
             fakes().clock.setTime(t), trayController().onTick();
         QCOMPARE(fakes().wavePlayer.calls.last(), (QStringList{"once", state().alarmSoundPath}));
+    }
+
+    // A date change the clock did not see: Disable over midnight (its wake skipped), enabled at 00:00:30, with an
+    // event of the old day left; a sound error box open over midnight, the wake at 00:00:00.005, OK at 00:00:30.
+    // "my.dat" comes in from the second the change was seen, and the clock runs for it.
+    void dateChangeUnseen()
+    {
+        for (const bool box : {false, true}) {
+            init();
+            QVERIFY(QuotedLineFile::write(state().appPath + "my.dat", {"once 00:00:00", "once 00:01:00"}));
+            QVERIFY(state().settingsFile().writeSlot(4, IniRecord{kSectionSetting, 1, 1, "ALAEOn"}));
+            fakes().clock.set(QDateTime(QDate(2026, 12, 6), QTime(23, 59, 59)));
+            const auto overMidnight = [this](bool woken) {
+                fakes().clock.set(QDateTime(QDate(2026, 12, 7), QTime(0, 0, 0, 5)));
+                woken ? trayController().onDateCheck() : void();
+                fakes().clock.advance(30000);
+            };
+            fakes().modalBox.onShow = [overMidnight] { overMidnight(true); };
+            fakes().wavePlayer.playable = false;
+            app().alarmLists().alarms.insertSorted("once 23:59:59"); // rings with a box, or is left for the new day
+            state().setClockActive(true);
+            state().alarmsPending = state().refreshNext = true;
+            if (box) {
+                trayController().onTick();
+            } else {
+                trayController().m_disableAction->trigger();
+                overMidnight(false);
+                trayController().m_disableAction->trigger();
+            }
+            QCOMPARE(app().alarmLists().alarms.lines().join('|'),
+                     box ? "once 00:00:00|once 00:01:00" : "once 00:01:00");
+            QVERIFY(trayController().m_clockTimer.isActive());
+        }
     }
 
     // Closing a message window or a warning hands the front back to the dialog that held it when the window came,

@@ -38,13 +38,15 @@ e2e_set_clock() {
 }
 
 # Starts Ixo from the program folder on the scenario's faked clock; sets IXO_PID. The times of files are left
-# real (NO_FAKE_STAT): shifted, they made Ixo's start-up slower whenever the clock was moved.
+# real (NO_FAKE_STAT): shifted, they made Ixo's start-up slower whenever the clock was moved. E2E_PRELOAD, when set,
+# is preloaded before libfaketime (the clock-set shim).
 e2e_start_ixo() {
     [ -f "$E2E_WORK/faketime" ] || { echo "e2e: the scenario starts Ixo without setting its clock"; return 1; }
     (
         unset $(compgen -e | grep '^FAKETIME')
         export FAKETIME_TIMESTAMP_FILE="$E2E_WORK/faketime" FAKETIME_NO_CACHE=1 FAKETIME_DONT_FAKE_MONOTONIC=1 \
-            NO_FAKE_STAT=1 LD_PRELOAD="$(ls /usr/lib/*/faketime/libfaketime.so.1 | head -n1)"
+            NO_FAKE_STAT=1 \
+            LD_PRELOAD="${E2E_PRELOAD:+$E2E_PRELOAD }$(ls /usr/lib/*/faketime/libfaketime.so.1 | head -n1)"
         exec "$E2E_PROG/ixo"
     ) >>"$E2E_WORK/ixo.log" 2>&1 &
     IXO_PID=$!

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ixo developers
 #include "core/alarms/alarm_data_files.h"
 
+#include <QFileInfo>
 #include <QProcess>
 #include <QSet>
 
@@ -99,10 +100,26 @@ void AlarmDataFiles::timePassed(const QString& line, const QString& now, bool& p
     passed = AlarmLines::compareTimes(AlarmLines::lineTime(line), now) <= 0;
 }
 
-void AlarmDataFiles::load(const QString& fileName)
+LoadFindings AlarmDataFiles::load(const QString& fileName, const QTime& dueFrom, const LoadFindings* reported)
 {
+    LoadFindings findings;
+    const auto missing = [&] { return !QFileInfo(m_state.appPath + fileName).isFile(); };
+    if (reported && reported->missing && missing()) {
+        findings.missing = true;
+        return findings;
+    }
     const TimeCalc checker;
-    const QString now = m_services.clock.now().time().toString(QStringLiteral("HH:mm:ss"));
+    // A new day starts with the second its change was seen: an event of that second is due, not passed.
+    const bool newDay = dueFrom.isValid();
+    const QString now = (newDay ? dueFrom : m_services.clock.now().time()).toString(QStringLiteral("HH:mm:ss"));
+    const auto isPassed = [&](const QString& line) {
+        bool passed = false;
+        if (newDay)
+            passed = AlarmLines::compareTimes(AlarmLines::lineTime(line), now) < 0;
+        else
+            timePassed(line, now, passed);
+        return passed;
+    };
     AlarmDataList& alarms = m_lists.alarms;
     MessageList& messages = m_lists.messages;
     // The message times already in the list, so a long file is not searched line by line per message.
@@ -112,24 +129,28 @@ void AlarmDataFiles::load(const QString& fileName)
         messageTimes.insert(AlarmLines::lineTime(line));
     qint64 n = 1;
     int e = 0;
+    int said = 0; // the errors reported: those not reported by the last load
     bool full = false;
-    auto recordError = [&] {
-        if (e == 0) {
+    auto recordError = [&](const QString& item) {
+        findings.badItems.append(item);
+        ++e;
+        if (reported && reported->badItems.contains(item))
+            return;
+        if (said++ == 0) {
             m_services.errors.addErrorLine(fileName);
             m_services.errors.beep();
         }
         m_services.errors.addErrorLine(QStringLiteral("Invalid data in file, Data ") + signedNumber(n));
         m_services.errors.showErrorList();
-        ++e;
     };
 
     auto take = [&](const QString& line) {
         bool passed = false;
         if (AlarmLines::isMessageLine(line)) {
             if (!checker.checkMessageLine(line)) {
-                recordError();
+                recordError(line);
             } else {
-                timePassed(line, now, passed);
+                passed = isPassed(line);
                 const QString time = AlarmLines::lineTime(line);
                 if (!passed && !messageTimes.contains(time)) {
                     full = !messages.append(line);
@@ -140,9 +161,9 @@ void AlarmDataFiles::load(const QString& fileName)
             bool accepted = true;
             filterAlarmLine(line, accepted);
             if (!accepted) {
-                recordError();
+                recordError(line);
             } else {
-                timePassed(line, now, passed);
+                passed = isPassed(line);
                 // A time already in the list is dropped without a word; only a full list stops the load.
                 if (!passed && alarms.insertSorted(line) == AlarmDataList::Insert::Full)
                     full = true;
@@ -150,19 +171,23 @@ void AlarmDataFiles::load(const QString& fileName)
         }
         ++n;
         if (e == kMaxErrors) {
-            m_services.errors.addErrorLine(fileName + QStringLiteral(" seems to be wrong format"));
+            if (said > 0)
+                m_services.errors.addErrorLine(fileName + QStringLiteral(" seems to be wrong format"));
             return false;
         }
         return !full;
     };
-    if (!m_services.files.load(fileName, take))
-        return;
+    if (!m_services.files.load(fileName, take)) {
+        findings.missing = missing();
+        return findings;
+    }
     if (full)
         m_services.warnings.warn(AlarmListLogic::kListFull);
 
     m_state.setClockActive(true);
     m_state.refreshNext = true;
     m_state.alarmsPending = !alarms.isEmpty();
+    return findings;
 }
 
 void AlarmDataFiles::save(const QString& fileName)

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTime>
 
 #include "core/state/shared_state.h"
 
@@ -24,6 +25,13 @@ public:
     virtual void showErrorList() = 0;
     /// The system beep that announces the first error of a file.
     virtual void beep() = 0;
+};
+
+// What a load found wrong with its file, so that a later load of the same file says only what is new.
+struct LoadFindings
+{
+    bool missing = false; // the file was not there
+    QStringList badItems; // the items it could not take, in file order
 };
 
 // The alarm data files of the program folder: loading them into the day's lists (merging), saving the lists,
@@ -51,8 +59,10 @@ public:
 
     /// Merges the file `fileName` of the program folder into the lists. Lines of passed events and times
     /// already in the lists are dropped silently; unacceptable items go to the error list, and reading stops
-    /// at the eighth.
-    void load(const QString& fileName);
+    /// at the eighth. Events count as passed up to now's second, or before `dueFrom`'s second when it is valid (a
+    /// new day's plan). With `reported` (what an earlier load of the file found) only what differs is said: a file
+    /// still missing and an item still bad say nothing. Returns what this load found.
+    LoadFindings load(const QString& fileName, const QTime& dueFrom = QTime(), const LoadFindings* reported = nullptr);
     /// Writes the lists to `fileName` of the program folder, or asks first when the file exists.
     void save(const QString& fileName);
     /// Opens `fileName` of the program folder in a text editor the user sees: the desktop's default application

@@ -27,13 +27,20 @@ ClockTick::ClockTick(SharedState& state, AlarmLists& lists, const Clock& clock, 
 
 void ClockTick::checkDate()
 {
-    if (m_inTick)
+    const QDateTime now = m_clock.now();
+    if (now.date() == m_date) {
+        m_dateSeenAt.reset();
         return;
-    const QDate today = m_clock.now().date();
-    if (today == m_date)
+    }
+    if (m_inTick) {
+        if (!m_dateSeenAt)
+            m_dateSeenAt = now.time();
         return;
-    m_date = today;
-    m_actions.newDay();
+    }
+    const QTime seenAt = m_dateSeenAt.value_or(now.time());
+    m_dateSeenAt.reset();
+    m_date = now.date();
+    m_actions.newDay(m_date, seenAt);
 }
 
 QTime ClockTick::now() const
@@ -77,6 +84,9 @@ void ClockTick::tick()
         m_actions.playSpeakerSweep();
 
     m_inTick = false;
+    // After the idle clean-up, which would unload a plan loaded before it.
+    if (m_dateSeenAt)
+        checkDate();
 }
 
 int ClockTick::msUntilNextEvent() const
@@ -120,13 +130,21 @@ void ClockTick::fireHead(bool onTime)
     m_state.alarmsPending = !alarms.isEmpty();
     m_firedThisTick = true;
 
+    if (!onTime) {
+        fireLate(m_actions, m_lists.messages, fired, shownTime);
+        return;
+    }
     m_actions.alarmFired(fired);
-
-    if (onTime)
-        m_actions.playSound(playTimes, m_state.alarmSoundPath);
-    else
-        m_actions.openMessageWindow(QStringLiteral("alarm at ") + shownTime);
+    m_actions.playSound(playTimes, m_state.alarmSoundPath);
     showMessageOf(eventTime);
+}
+
+void ClockTick::fireLate(TickActions& actions, MessageList& messages, const FiredEvent& event, const QString& shownTime)
+{
+    actions.alarmFired(event);
+    actions.openMessageWindow(QStringLiteral("alarm at ") + shownTime);
+    if (const std::optional<QString> line = messages.takeFirstWithTime(event.time))
+        actions.openMessageWindow(*line);
 }
 
 void ClockTick::showMessageOf(const QString& eventTime)

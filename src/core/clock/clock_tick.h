@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Ixo developers
 #pragma once
 
+#include <optional>
+
 #include <QDate>
 #include <QString>
 #include <QTime>
@@ -11,6 +13,7 @@ struct SharedState;
 struct AlarmLists;
 struct FiredEvent;
 class Clock;
+class MessageList;
 
 // What the clock tick asks of the rest of the program: sounds, windows, and the chime and wallpaper
 // set-ups that belong to their windows.
@@ -37,8 +40,8 @@ public:
     virtual void rescheduleWallpaper() = 0;
     /// Unloads the Alarm Set window and drops its two lists (the alarm list is empty by then).
     virtual void unloadAlarmSetWindow() = 0;
-    /// The date changed while the program runs: the every-day plan is loaded again as at start-up.
-    virtual void newDay() = 0;
+    /// The date is now `date`, its change seen at `seenAt`: what a new day brings follows (NewDay::begin).
+    virtual void newDay(const QDate& date, const QTime& seenAt) = 0;
 };
 
 // The 800 ms clock tick: fires the next alarm event when its time comes (late and without sound when its
@@ -58,10 +61,16 @@ public:
     /// that second instead of up to one beat later.
     int msUntilNextEvent() const;
 
-    /// Asks for the every-day plan when the date differs from the one last seen (midnight, a resume after sleep, a
-    /// clock set forwards or back), once per change. Every tick looks first; the clock's wake at midnight and after
-    /// a clock jump looks while the clock idles. Does nothing while a tick runs: that tick has looked.
+    /// Asks for what a new day brings (TickActions::newDay) when the date differs from the one last seen (midnight,
+    /// a resume after sleep, a clock set forwards or back), once per change. Every tick looks first; the clock's wake
+    /// at midnight and after a clock jump looks while the clock idles, and so does the end of Disable. A change seen
+    /// while a tick runs (a sound's error box) is done as soon as that tick returns, as seen at that moment.
     void checkDate();
+
+    /// The missed-alarm rule for `event`, already taken off the list: it is told as fired, its "alarm at" window
+    /// opens with `shownTime` (no sound), then its message, taken off `messages`.
+    static void fireLate(TickActions& actions, MessageList& messages, const FiredEvent& event,
+                         const QString& shownTime);
 
     /// What the catch-up check does with a chime mark.
     enum class ChimeCatchUp { Nothing, NextHour, Recompute };
@@ -94,8 +103,9 @@ private:
     AlarmLists& m_lists;
     const Clock& m_clock;
     TickActions& m_actions;
-    QString m_nextEventTime;      // the whole "hh:mm:ss" of the event `nextAlarm` stands for
-    QDate m_date;                 // the date the day's plan was loaded for (at start-up: the construction's)
-    bool m_inTick = false;        // a tick is running
-    bool m_firedThisTick = false; // an event fired in the running tick
+    QString m_nextEventTime;           // the whole "hh:mm:ss" of the event `nextAlarm` stands for
+    QDate m_date;                      // the date the day's plan was loaded for (at start-up: the construction's)
+    bool m_inTick = false;             // a tick is running
+    std::optional<QTime> m_dateSeenAt; // when a new date was seen while a tick ran; done when it returns
+    bool m_firedThisTick = false;      // an event fired in the running tick
 };

@@ -7,10 +7,11 @@
 
 namespace {
 // "my.dat" is the plan of every day, loaded when its box in ixo.ini is ticked.
-void loadDayPlan(const StartupSettings& settings, StartupHooks& hooks)
+const QString kDayPlan = QStringLiteral("my.dat");
+
+bool wantsDayPlan(const StartupSettings& settings)
 {
-    if (settings.fileExists && settings.autoLoadAlarms)
-        hooks.loadAlarmFile(QStringLiteral("my.dat"));
+    return settings.fileExists && settings.autoLoadAlarms;
 }
 } // namespace
 
@@ -20,14 +21,16 @@ void loadStartupSettings(SharedState& state, StartupHooks& hooks)
     const StartupSettings settings = SettingsStore(state.settingsFile()).startup();
     if (!settings.fileExists)
         return;
-    loadDayPlan(settings, hooks);
+    if (wantsDayPlan(settings))
+        hooks.loadAlarmFile(kDayPlan);
     if (settings.startWallpaper)
         hooks.loadWallpaperWindow();
     state.fontChoice = settings.fontChoice;
     hooks.selectFontOption(state.fontChoice);
 }
 
-void reloadDayPlan(const SharedState& state, StartupHooks& hooks)
+void reloadDayPlan(const SharedState& state, StartupHooks& hooks, const QTime& dueFrom)
 {
-    loadDayPlan(SettingsStore(state.settingsFile()).startup(), hooks);
+    if (wantsDayPlan(SettingsStore(state.settingsFile()).startup()))
+        hooks.reloadAlarmFile(kDayPlan, dueFrom);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QTime>
 #include <QtGlobal>
 
 struct SharedState;
@@ -14,6 +15,9 @@ public:
     virtual ~StartupHooks() = default;
     /// Loads the alarm data file `fileName` of the program folder into the lists.
     virtual void loadAlarmFile(const QString& fileName) = 0;
+    /// Loads `fileName` again for a new date whose change was seen at `dueFrom`: its events from that second on
+    /// are due, and of what is wrong with the file only what has changed since its last load is reported.
+    virtual void reloadAlarmFile(const QString& fileName, const QTime& dueFrom) = 0;
     /// Loads the wallpaper window without showing it (it starts the changer).
     virtual void loadWallpaperWindow() = 0;
     /// Selects font option `fontChoice` in the Settings window, which loads it hidden.
@@ -23,6 +27,6 @@ public:
 /// The start-up load: the defaults of the shared state, then what ixo.ini asks for ("my.dat", the wallpaper
 /// changer, the font choice). Without ixo.ini only the defaults are set.
 void loadStartupSettings(SharedState& state, StartupHooks& hooks);
-/// The every-day plan on a new date: "my.dat" loaded again exactly as the start-up load loads it, when ixo.ini (read
+/// The every-day plan on a new date whose change was seen at `dueFrom`: "my.dat" loaded again, when ixo.ini (read
 /// afresh, so a box changed since the start counts) asks for it; nothing else of the start-up load is done again.
-void reloadDayPlan(const SharedState& state, StartupHooks& hooks);
+void reloadDayPlan(const SharedState& state, StartupHooks& hooks, const QTime& dueFrom);

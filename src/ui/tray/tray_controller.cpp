@@ -224,7 +224,10 @@ void TrayController::onStopTriggered()
 
 void TrayController::onDisableTriggered()
 {
-    // The action toggles its own check mark when picked from the menu.
+    // The action toggles its own check mark when picked from the menu. Enabled again, the date is looked at before
+    // anything else: a day that began while disabled brings its plan, and the clock runs for it.
+    if (!m_disableAction->isChecked() && onDateCheck)
+        onDateCheck();
     TrayIcon& tray = m_context.services.tray;
     updateClockTimer();
     tray.modify(trayPicture());

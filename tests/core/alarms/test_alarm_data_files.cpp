@@ -42,6 +42,20 @@ const FileCase kFileCases[] = {
     {"empty file", "AlarmSet", "load", "x.dat", "", "", nullptr, "", "T at 09:00:00"},
 };
 
+// "my.dat" loaded at start-up (`first`, null: missing), then again for a new day at 00:00:00.005 (`second`): what the
+// second load warns (`shown`), puts in the error list (as above) and loads.
+struct DayCase
+{
+    const char *name, *first, *second, *shown = "", *errors = "", *loaded = "";
+};
+const DayCase kDayCases[] = {
+    {"the new day's first second is due", "once 00:00:00", "once 00:00:00", "", "", "once 00:00:00"},
+    {"still missing: nothing said", nullptr, nullptr},
+    {"gone: said", "once 09:00:00", nullptr, "my.dat, file not found"},
+    {"back: loaded, its bad item said", nullptr, "x|once 09:00:00", "", "F!|1+", "once 09:00:00"},
+    {"a bad item said once, a new one said", "x|once 09:00:00", "x|y|once 09:00:00", "", "F!|2+", "once 09:00:00"},
+};
+
 // $VISUAL|$EDITOR|$TERMINAL, the default text application ("!" before it when it runs in a terminal), the programs on
 // the PATH (found as "/" and the name), those that fail to start, and what started (empty: none, and a warning);
 // lists are separated by "|".
@@ -159,6 +173,28 @@ private Q_SLOTS:
         QCOMPARE(f.shown, listOf(c.shown));
         QCOMPARE(load && alarms ? AlarmDataFiles::fileLines(f.lists) : QStringList{}, listOf(c.loaded));
         QCOMPARE(f.lines.join('|').replace(c.file, "F"), QString(c.errors));
+    }
+
+    // A new day's plan: its events from the second the date changed on are due; of what is wrong with the file only
+    // what has changed since the last load is reported, so a computer left on does not warn every morning.
+    void dayPlanAgain_data() { rows(kDayCases); }
+    void dayPlanAgain()
+    {
+        QFETCH(int, row);
+        const DayCase& c = kDayCases[row];
+        Fixture f;
+        f.clock.set(QDateTime(QDate(2026, 12, 7), QTime(0, 0, 0, 5)));
+        LoadFindings found;
+        for (const bool newDay : {false, true}) {
+            const char* items = newDay ? c.second : c.first;
+            QFile::remove(f.state.appPath + "my.dat");
+            QVERIFY(!items || QuotedLineFile::write(f.state.appPath + "my.dat", listOf(items)));
+            f.shown.clear(), f.lines.clear(), f.lists.alarms.clear();
+            found = newDay ? f.files().load("my.dat", QTime(0, 0), &found) : f.files().load("my.dat");
+        }
+        QCOMPARE(f.shown, listOf(c.shown));
+        QCOMPARE(f.lines.join('|').replace("my.dat", "F"), QString(c.errors));
+        QCOMPARE(AlarmDataFiles::fileLines(f.lists), listOf(c.loaded));
     }
 
     // A file with more lines than the list holds fills it and stops the load there, with one warning.

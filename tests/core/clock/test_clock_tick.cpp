@@ -7,6 +7,7 @@
 #include "core/alarms/alarm_list_logic.h"
 #include "core/alarms/alarm_lists.h"
 #include "core/clock/clock_tick.h"
+#include "core/clock/new_day.h"
 #include "core/startup/startup_load.h"
 #include "core/state/shared_state.h"
 #include "fake_clock.h"
@@ -23,6 +24,7 @@ public:
     void playSound(const QString& playTimes, const QString& soundPath) override
     {
         log.append("sound " + playTimes + ' ' + soundPath);
+        onSound ? onSound() : void(); // as a sound's error box lets events run
     }
     void playSpeakerSweep() override { log.append("sweep"); }
     void alarmFired(const FiredEvent&) override {}
@@ -32,20 +34,46 @@ public:
     void changeWallpaper() override { log.append("wallpaper"); }
     void rescheduleWallpaper() override { log.append("wallpaper recompute"); }
     void unloadAlarmSetWindow() override { ++unloads; }
-    void newDay() override { onNewDay ? onNewDay() : void(); }
+    void newDay(const QDate& date, const QTime& seenAt) override { onNewDay(date, seenAt); }
     QStringList log;
     int unloads = 0;
-    std::function<void()> onNewDay;
+    std::function<void(const QDate&, const QTime&)> onNewDay = [](const QDate&, const QTime&) {};
+    std::function<void()> onSound;
 };
 
-// What the start-up load asks for; only the alarm files are recorded.
-class PlanHooks final : public StartupHooks
+// What the start-up load asks for; a new day's plan goes to `log` with the second from which its events are due.
+struct PlanHooks final : StartupHooks
 {
-public:
-    void loadAlarmFile(const QString& fileName) override { loads.append(fileName); }
+    explicit PlanHooks(QStringList& log) : log(log) {}
+    void loadAlarmFile(const QString&) override {}
+    void reloadAlarmFile(const QString& name, const QTime& dueFrom) override
+    {
+        log << name + dueFrom.toString(" HH:mm:ss");
+    }
     void loadWallpaperWindow() override {}
     void selectFontOption(qint16) override {}
-    QStringList loads;
+    QStringList& log;
+};
+
+// A new date seen by a "tick" or a "wake", or while a "box" is open in the tick (the wake comes then), going `from`
+// `to` ("D HH:MM:SS[.zzz]" in December 2026) with the list `before`; the windows and plan loads logged.
+struct DayCase
+{
+    const char *name, *from, *to, *seen, *before, *log;
+    bool unticked = false;
+};
+const DayCase kDayCases[] = {
+    {"midnight, ticking", "6 23:59:59.500", "7 00:00:00.300", "tick", "", "my.dat 00:00:00"},
+    {"midnight, idle wake", "6 23:59:59", "7 00:00:00.005", "wake", "", "my.dat 00:00:00"},
+    {"clock set back a day", "7 00:10:00", "6 23:50:00", "wake", "", "my.dat 23:50:00"},
+    {"clock set within the day", "6 08:00:00", "6 23:59:59", "wake", "once 23:59:59", ""},
+    {"asleep: yesterday's events late, then the plan", "6 22:00:00", "7 07:30:00", "tick",
+     "once 23:00:00|Tea at 23:00:00|once 23:30:00",
+     "window alarm at 23:00:00|window Tea at 23:00:00|window alarm at 23:30:00|my.dat 07:30:00"},
+    {"box unticked: the old messages go too", "6 22:00:00", "8 07:30:00", "wake", "once 23:00:00|Gone at 22:30:00",
+     "window alarm at 23:00:00", true},
+    {"a box over midnight", "6 23:59:59.500", "7 00:00:00.005", "box", "once 23:59:59",
+     "sound once /p/ding.wav|my.dat 00:00:00"},
 };
 
 // One program's worth of alarm engine over a fake clock at 08:00.
@@ -84,49 +112,49 @@ class TestClockTick : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    // The every-day plan: the first look at a new date, by a tick or by the idle clock's wake at midnight or after a
-    // jump, loads "my.dat" as the start-up load would, once; the same date (a clock set within the day) loads
-    // nothing, and neither does an unticked box.
-    void planOnANewDate_data()
+    // A new date, seen by a tick, by the idle clock's wake (midnight, a jump) or while a tick is busy (a sound's
+    // error box, with the wake at 00:00:00.005 and OK at 00:00:30): yesterday's events still in the list fire late
+    // once, each with its message, and leave it with the old messages; then "my.dat" comes in (with ixo.ini's box
+    // ticked) from the second the change was seen, once. The same date (a clock set within the day) does nothing.
+    void newDay_data()
     {
-        QTest::addColumn<QDateTime>("from");
-        QTest::addColumn<QDateTime>("to");
-        QTest::addColumn<bool>("woken");
-        QTest::addColumn<bool>("ticked");
-        QTest::addColumn<int>("loads");
-        const auto at = [](int day, int h, int m, int s = 0, int ms = 0) {
-            return QDateTime(QDate(2026, 12, day), QTime(h, m, s, ms));
-        };
-        QTest::newRow("midnight, ticking") << at(6, 23, 59, 59, 500) << at(7, 0, 0, 0, 300) << false << true << 1;
-        QTest::newRow("midnight, idle wake") << at(6, 23, 59, 59) << at(7, 0, 0, 0, 5) << true << true << 1;
-        QTest::newRow("asleep over midnight") << at(6, 23, 0) << at(7, 7, 0) << false << true << 1;
-        QTest::newRow("clock set back a day") << at(7, 0, 10) << at(6, 23, 50) << true << true << 1;
-        QTest::newRow("box unticked") << at(6, 23, 59, 59) << at(7, 0, 0, 0, 5) << true << false << 0;
-        QTest::newRow("clock set within the day") << at(6, 8, 0) << at(6, 23, 59, 59) << true << true << 0;
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < int(std::size(kDayCases)); ++i)
+            QTest::newRow(kDayCases[i].name) << i;
     }
-    void planOnANewDate()
+    void newDay()
     {
-        QFETCH(QDateTime, from);
-        QFETCH(QDateTime, to);
-        QFETCH(bool, woken);
-        QFETCH(bool, ticked);
-        QFETCH(int, loads);
+        QFETCH(int, row);
+        const DayCase& c = kDayCases[row];
+        const auto at = [](const QString& t) {
+            return QDateTime(QDate(2026, 12, t.left(1).toInt()), QTime::fromString(t.mid(2), Qt::ISODateWithMs));
+        };
         QTemporaryDir folder;
         QVERIFY(SoundFiles::writeFile(folder.filePath("ixo.ini"),
                                       QByteArray(153, '\0') + QByteArray("[Setting]").leftJustified(17) +
                                           QByteArray("\1\0\1\0", 4) +
-                                          QByteArray(ticked ? "ALAEOn" : "ALAEOf").leftJustified(30)));
+                                          QByteArray(c.unticked ? "ALAEOf" : "ALAEOn").leftJustified(30)));
         Engine e;
         e.state.appPath = folder.path() + '/';
-        e.clock.set(from);
+        for (const QString& line : QString(c.before).split('|', Qt::SkipEmptyParts))
+            QVERIFY(line.contains(" at ") ? e.lists.messages.append(line) : e.load(AlarmLines::lineTime(line)));
+        e.clock.set(at(c.from));
         ClockTick tick{e.state, e.lists, e.clock, e.actions};
-        PlanHooks hooks;
-        e.actions.onNewDay = [&] { reloadDayPlan(e.state, hooks); };
+        PlanHooks hooks{e.actions.log};
+        NewDay newDay{e.state, e.lists, e.actions, hooks};
+        e.actions.onNewDay = [&](const QDate& date, const QTime& seenAt) { newDay.begin(date, seenAt); };
+        e.actions.onSound = [&] {
+            e.clock.set(at(c.to));
+            tick.checkDate(); // the wake at midnight while the box is up: nothing yet
+            QVERIFY(e.actions.log.size() == 1);
+            e.clock.advance(30000);
+        };
         tick.tick();
-        e.clock.set(to);
-        woken ? tick.checkDate() : tick.tick();
-        tick.tick();
-        QCOMPARE(hooks.loads, QStringList(loads, "my.dat"));
+        e.clock.set(at(c.to));
+        c.seen == QLatin1String("wake") ? tick.checkDate() : tick.tick();
+        tick.checkDate();
+        QCOMPARE(e.actions.log.join('|'), QString(c.log));
+        QCOMPARE(e.lists.alarms.isEmpty() && e.lists.messages.isEmpty(), at(c.from).date() != at(c.to).date());
     }
 
     // The clock's wake is due as the next event's second begins. With the last event gone the clock idles and the

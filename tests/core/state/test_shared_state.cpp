@@ -13,6 +13,7 @@ class RecordingHooks final : public StartupHooks
 {
 public:
     void loadAlarmFile(const QString& fileName) override { calls.append("load " + fileName); }
+    void reloadAlarmFile(const QString&, const QTime&) override {}
     void loadWallpaperWindow() override { calls.append("wallpaper"); }
     void selectFontOption(qint16 choice) override { calls.append(QString("font %1").arg(choice)); }
     QStringList calls;
