@@ -227,7 +227,7 @@ private Q_SLOTS:
     // Events loaded from a file (they keep their seconds) at `from`; the clock jumps by `jumpS` seconds after one
     // tick, then ticks on for two minutes. Each event fires once: it sounds in its own second
     // (minute without seconds), else reports "alarm at" its time at second 0 (at once when its line was just read:
-    // the end-to-end missed-alarm scenario); then its message shows.
+    // as after Disable in the end-to-end day-plan scenario); then its message shows.
     void eventsFireOnce_data()
     {
         QTest::addColumn<QTime>("from");
