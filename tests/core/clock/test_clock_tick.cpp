@@ -17,8 +17,9 @@
 namespace {
 constexpr int kTickMs = 800;
 
-// Records what the tick asked for, in order; unloads of the Alarm Set window are only counted.
-class FakeTickActions final : public TickActions
+// Records what the tick asked for, in order, and a new day's plan with the second from which its events are due;
+// unloads of the Alarm Set window are only counted.
+class FakeTickActions final : public TickActions, public StartupHooks
 {
 public:
     void playSound(const QString& playTimes, const QString& soundPath) override
@@ -35,24 +36,14 @@ public:
     void rescheduleWallpaper() override { log.append("wallpaper recompute"); }
     void unloadAlarmSetWindow() override { ++unloads; }
     void newDay(const QDate& date, const QTime& seenAt) override { onNewDay(date, seenAt); }
+    void loadAlarmFile(const QString&) override {}
+    void reloadAlarmFile(const QString& name, const QTime& from) override { log << name + from.toString(" HH:mm:ss"); }
+    void loadWallpaperWindow() override {}
+    void selectFontOption(qint16) override {}
     QStringList log;
     int unloads = 0;
     std::function<void(const QDate&, const QTime&)> onNewDay = [](const QDate&, const QTime&) {};
     std::function<void()> onSound;
-};
-
-// What the start-up load asks for; a new day's plan goes to `log` with the second from which its events are due.
-struct PlanHooks final : StartupHooks
-{
-    explicit PlanHooks(QStringList& log) : log(log) {}
-    void loadAlarmFile(const QString&) override {}
-    void reloadAlarmFile(const QString& name, const QTime& dueFrom) override
-    {
-        log << name + dueFrom.toString(" HH:mm:ss");
-    }
-    void loadWallpaperWindow() override {}
-    void selectFontOption(qint16) override {}
-    QStringList& log;
 };
 
 // A new date seen by a "tick" or a "wake", or while a "box" is open in the tick (the wake comes then), going `from`
@@ -140,8 +131,7 @@ private Q_SLOTS:
             QVERIFY(line.contains(" at ") ? e.lists.messages.append(line) : e.load(AlarmLines::lineTime(line)));
         e.clock.set(at(c.from));
         ClockTick tick{e.state, e.lists, e.clock, e.actions};
-        PlanHooks hooks{e.actions.log};
-        NewDay newDay{e.state, e.lists, e.actions, hooks};
+        NewDay newDay{e.state, e.lists, e.actions, e.actions};
         e.actions.onNewDay = [&](const QDate& date, const QTime& seenAt) { newDay.begin(date, seenAt); };
         e.actions.onSound = [&] {
             e.clock.set(at(c.to));
