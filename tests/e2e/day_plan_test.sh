@@ -35,10 +35,7 @@ rings() {
     xdotool windowactivate --sync "$(e2e_window "^Message  $1")" key --delay 100 Return
 }
 
-e2e_start_desktop || exit 1
-e2e_set_clock "2026-12-06 23:59:50"
-e2e_start_ixo
-e2e_wait_for 20 "tray icon" bash -c '[ -n "$(source "$E2E_LIB"; e2e_tray_icon)" ]' || { e2e_summary; exit 1; }
+e2e_start "2026-12-06 23:59:50"
 sleep 3
 e2e_check "before midnight nothing fires" no_message_on
 rings 07

@@ -53,6 +53,15 @@ e2e_start_ixo() {
     e2e_pids+=($IXO_PID)
 }
 
+# e2e_start "YYYY-MM-DD HH:MM:SS": the desktop, then Ixo on a clock starting at that time; waits for its tray icon.
+# A scenario that does not get so far ends there, failed.
+e2e_start() {
+    e2e_start_desktop || exit 1
+    e2e_set_clock "$1"
+    e2e_start_ixo
+    e2e_wait_for 20 "tray icon" e2e_tray_icon || { e2e_summary; exit 1; }
+}
+
 # Counts the bursts of sound Ixo has played so far (SDL's disk driver output).
 e2e_sound_bursts() {
     /usr/bin/python3 "$(dirname "$E2E_LIB")/pcm_bursts.py" "$SDL_DISKAUDIOFILE"
