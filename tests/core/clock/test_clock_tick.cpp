@@ -216,8 +216,8 @@ private Q_SLOTS:
 
     // Events loaded from a file (they keep their seconds) at `from`; the clock jumps by `jumpS` seconds after one
     // tick, then ticks on for two minutes. Each event fires once: it sounds in its own second
-    // (minute without seconds), else reports "alarm at" its time at second 0 (at once when its line was just read:
-    // as after Disable in the end-to-end day-plan scenario); then its message shows.
+    // (minute without seconds), else reports "alarm at" its time at second 0 (at once when its line was just read);
+    // then its message shows.
     void eventsFireOnce_data()
     {
         QTest::addColumn<QTime>("from");
@@ -231,6 +231,9 @@ private Q_SLOTS:
             << QStringList{"sound twice" + ding, "window Tea at 08:30:00", "sound once" + ding};
         QTest::newRow("minute only: late, to the minute")
             << QTime(8, 29, 50) << true << QStringList{"once 08:30:05"} << 75 << QStringList{"window alarm at 08:30"};
+        QTest::newRow("two passed (as while disabled): both late, once each")
+            << QTime(8, 29, 59) << false << QStringList{"once 08:30:05", "thrice 08:30:07"} << 75
+            << QStringList{"window alarm at 08:30:05", "window alarm at 08:30:07"};
         QTest::newRow("an hour ahead, in this minute: waits")
             << QTime(8, 29, 59) << false << QStringList{"once 09:30:00"} << 0 << QStringList{};
         QTest::newRow("minute only: two in one minute both sound")
