@@ -171,13 +171,10 @@ e2e_menu() {
 
 # e2e_window TITLE-REGEX [SECONDS]: waits for a visible window whose title matches; prints its id.
 e2e_window() {
-    local found="" deadline=$((SECONDS + ${2:-10}))
-    while [ $SECONDS -lt $deadline ]; do
-        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1)
-        [ -n "$found" ] && { echo "$found"; return 0; }
-        sleep 0.2
+    local deadline=$((SECONDS + ${2:-10}))
+    until xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 | grep .; do
+        [ $SECONDS -lt $deadline ] && sleep 0.2 || return 1
     done
-    return 1
 }
 
 # e2e_open_alarm_set: the Alarm Set window from the tray menu, activated, the cursor in its hour box; sets win.
