@@ -105,14 +105,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("outcome");
-        const QString none = RemoteControl::kNothingSounding + "|once 10:10:00|0|0";
+        const QString kept = "|once 10:10:00|0|0", none = RemoteControl::kNothingSounding + kept;
         QTest::newRow("notification's Snooze") << "note" << none;
         QTest::newRow("window's Snooze") << "window" << none;
         QTest::newRow("sound ended, answered") << "end ok" << RemoteControl::kNothingSounding + "||0|0";
-        QTest::newRow("sound ended, window open") << "end"
-                                                  << "|once 10:10:00|0|0";
-        QTest::newRow("Stop, window open") << "stop"
-                                           << "|once 10:10:00|0|0";
+        QTest::newRow("sound ended, window open") << "end" << kept;
+        QTest::newRow("Stop, window open") << "stop" << kept;
         QTest::newRow("twice: bus during the sound's box") << "box" << none;
         QTest::newRow("full list") << "full" << AlarmListLogic::kListFull + "|once 10:20:00|1|1";
     }
@@ -163,7 +161,8 @@ private Q_SLOTS:
         app().alarmLists().alarms.insertSorted("once 12:00:00");
         app().endProgram();
         QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
-        QCoreApplication::exec(); // a loop run to its end forgets the exit asked for: later loops in this test run again
+        QCoreApplication::exec(); // a loop run to its end forgets the exit asked for: later loops in this test run
+                                  // again
         settings.m_wakeCheck->click();
         const QString at1059 = "wake 2026-12-06T10:59:00";
         QCOMPARE(fakes().waker.requests,
@@ -240,31 +239,26 @@ private Q_SLOTS:
         QCOMPARE(fakes().wavePlayer.calls.last(), (QStringList{"once", state().alarmSoundPath}));
     }
 
-    // A date change the clock did not see: Disable over midnight (its wake skipped), enabled at 00:00:30, with an
-    // event of the old day left; a sound error box open over midnight, the wake at 00:00:00.005, OK at 00:00:30.
-    // "my.dat" comes in from the second the change was seen, and the clock runs for it.
+    // A date change the clock did not see: Disable over midnight, enabled at 00:00:30 (yesterday's event leaves); a
+    // sound error box open over midnight, the wake at 00:00:00.005, OK at 00:00:30. "my.dat" comes in from the second
+    // the change was seen, and the clock runs for it.
     void dateChangeUnseen()
     {
         for (const bool box : {false, true}) {
             init();
             QVERIFY(QuotedLineFile::write(state().appPath + "my.dat", {"once 00:00:00", "once 00:01:00"}));
             QVERIFY(state().settingsFile().writeSlot(4, IniRecord{kSectionSetting, 1, 1, "ALAEOn"}));
-            fakes().clock.set(QDateTime(QDate(2026, 12, 6), QTime(23, 59, 59)));
-            const auto overMidnight = [this](bool woken) {
-                fakes().clock.set(QDateTime(QDate(2026, 12, 7), QTime(0, 0, 0, 5)));
-                woken ? trayController().onDateCheck() : void();
-                fakes().clock.advance(30000);
+            const QDateTime midnight(QDate(2026, 12, 7), QTime(0, 0, 0, 5));
+            fakes().modalBox.onShow = [&] {
+                fakes().clock.set(midnight), trayController().onDateCheck(), fakes().clock.advance(30000);
             };
-            fakes().modalBox.onShow = [overMidnight] { overMidnight(true); };
             fakes().wavePlayer.playable = false;
-            app().alarmLists().alarms.insertSorted("once 23:59:59"); // rings with a box, or is left for the new day
-            state().setClockActive(true);
-            state().alarmsPending = state().refreshNext = true;
             if (box) {
-                trayController().onTick();
+                fire("once 23:59:59", "Tea at 23:59:59");
             } else {
+                app().alarmLists().alarms.insertSorted("once 23:59:59"); // left for the new day
                 trayController().m_disableAction->trigger();
-                overMidnight(false);
+                fakes().clock.set(midnight.addSecs(30));
                 trayController().m_disableAction->trigger();
             }
             QCOMPARE(app().alarmLists().alarms.lines().join('|'),

@@ -23,10 +23,7 @@ for command in "--list" "--stop" "--snooze" "--add 9:00pm"; do
     expect "ixo $command with no Ixo running" "1||Ixo is not running" $command
 done
 
-e2e_start_desktop || exit 1
-e2e_set_clock "2026-12-06 19:29:30"
-e2e_start_ixo
-e2e_wait_for 20 "tray icon" bash -c '[ -n "$(source "$E2E_LIB"; e2e_tray_icon)" ]' || { e2e_summary; exit 1; }
+e2e_start "2026-12-06 19:29:30"
 
 expect "an add prints the event" "0|repeat! 19:29:40|" --add 7:29:40 pm 'repeat!' Call '"the"' garage
 expect "--list prints events, then messages" "0|repeat! 19:29:40/Call 'the' garage at 19:29:40|" --list

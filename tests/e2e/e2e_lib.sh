@@ -53,6 +53,15 @@ e2e_start_ixo() {
     e2e_pids+=($IXO_PID)
 }
 
+# e2e_start "YYYY-MM-DD HH:MM:SS": the desktop, then Ixo on a clock starting at that time; waits for its tray icon.
+# A scenario that does not get so far ends there, failed.
+e2e_start() {
+    e2e_start_desktop || exit 1
+    e2e_set_clock "$1"
+    e2e_start_ixo
+    e2e_wait_for 20 "tray icon" e2e_tray_icon || { e2e_summary; exit 1; }
+}
+
 # Counts the bursts of sound Ixo has played so far (SDL's disk driver output).
 e2e_sound_bursts() {
     /usr/bin/python3 "$(dirname "$E2E_LIB")/pcm_bursts.py" "$SDL_DISKAUDIOFILE"
@@ -162,13 +171,10 @@ e2e_menu() {
 
 # e2e_window TITLE-REGEX [SECONDS]: waits for a visible window whose title matches; prints its id.
 e2e_window() {
-    local found="" deadline=$((SECONDS + ${2:-10}))
-    while [ $SECONDS -lt $deadline ]; do
-        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1)
-        [ -n "$found" ] && { echo "$found"; return 0; }
-        sleep 0.2
+    local deadline=$((SECONDS + ${2:-10}))
+    until xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 | grep .; do
+        [ $SECONDS -lt $deadline ] && sleep 0.2 || return 1
     done
-    return 1
 }
 
 # e2e_open_alarm_set: the Alarm Set window from the tray menu, activated, the cursor in its hour box; sets win.

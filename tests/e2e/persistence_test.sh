@@ -8,10 +8,7 @@
 source "$E2E_LIB"
 k="xdotool key --delay 60"
 
-e2e_start_desktop || exit 1
-e2e_set_clock "2026-12-06 10:00:00"
-e2e_start_ixo
-e2e_wait_for 20 "tray icon" bash -c '[ -n "$(source "$E2E_LIB"; e2e_tray_icon)" ]' || { e2e_summary; exit 1; }
+e2e_start "2026-12-06 10:00:00"
 
 # Settings: switch "Automatically load alarm events when Tindalo starts" on (the third box) and close.
 e2e_menu Settings

@@ -10,9 +10,7 @@ source "$E2E_LIB"
 printf '"repeat! 10:00:10"\r\n"Call the garage at 10:00:10"\r\n"repeat! 10:01:00"\r\n' >"$E2E_PROG/my.dat"
 { head -c 153 /dev/zero; printf '%-17s\001\000\001\000%-30s' '[Setting]' 'ALAEOn'; } >"$E2E_PROG/ixo.ini"
 /usr/bin/python3 "$(dirname "$E2E_LIB")/notification_recorder.py" "$E2E_WORK/notes" & e2e_pids+=($!)
-e2e_start_desktop || exit 1
-e2e_set_clock "2026-12-06 09:59:58"
-e2e_start_ixo
+e2e_start "2026-12-06 09:59:58"
 
 growing() { local b=$(e2e_sound_bursts); sleep 3; [ "$(e2e_sound_bursts)" -gt "$b" ]; }
 silent() { sleep 1; local b=$(e2e_sound_bursts); sleep 3; [ "$(e2e_sound_bursts)" = "$b" ]; }

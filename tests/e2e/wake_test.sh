@@ -14,10 +14,7 @@ log="$E2E_WORK/power.log"
 /usr/bin/python3 -m dbusmock --session -t "$(dirname "$E2E_LIB")/../platform/linux/kde_power_mock.py" -l "$log" &
 e2e_pids+=($!)
 e2e_wait_for 10 "the power manager" busctl --user status org.kde.Solid.PowerManagement || { e2e_summary; exit 1; }
-e2e_start_desktop || exit 1
-e2e_set_clock "2026-12-06 10:00:00"
-e2e_start_ixo
-e2e_wait_for 20 "tray icon" bash -c '[ -n "$(source "$E2E_LIB"; e2e_tray_icon)" ]' || { e2e_summary; exit 1; }
+e2e_start "2026-12-06 10:00:00"
 
 e2e_check "ixo --add 11:00" test "$(env -u DISPLAY "$E2E_PROG/ixo" --add 11:00)" = "once 11:00:00"
 asked() { grep -q "^[0-9.]* scheduleWakeup \".*\" \"/io/github/ixo/Ixo/Wake\" $(LD_PRELOAD= date -d '2026-12-06 10:59:00' +%s)$" "$log"; }

@@ -17,8 +17,9 @@
 namespace {
 constexpr int kTickMs = 800;
 
-// Records what the tick asked for, in order; unloads of the Alarm Set window are only counted.
-class FakeTickActions final : public TickActions
+// Records what the tick asked for, in order, and a new day's plan with the second from which its events are due;
+// unloads of the Alarm Set window are only counted.
+class FakeTickActions final : public TickActions, public StartupHooks
 {
 public:
     void playSound(const QString& playTimes, const QString& soundPath) override
@@ -35,24 +36,14 @@ public:
     void rescheduleWallpaper() override { log.append("wallpaper recompute"); }
     void unloadAlarmSetWindow() override { ++unloads; }
     void newDay(const QDate& date, const QTime& seenAt) override { onNewDay(date, seenAt); }
+    void loadAlarmFile(const QString&) override {}
+    void reloadAlarmFile(const QString& name, const QTime& from) override { log << name + from.toString(" HH:mm:ss"); }
+    void loadWallpaperWindow() override {}
+    void selectFontOption(qint16) override {}
     QStringList log;
     int unloads = 0;
     std::function<void(const QDate&, const QTime&)> onNewDay = [](const QDate&, const QTime&) {};
     std::function<void()> onSound;
-};
-
-// What the start-up load asks for; a new day's plan goes to `log` with the second from which its events are due.
-struct PlanHooks final : StartupHooks
-{
-    explicit PlanHooks(QStringList& log) : log(log) {}
-    void loadAlarmFile(const QString&) override {}
-    void reloadAlarmFile(const QString& name, const QTime& dueFrom) override
-    {
-        log << name + dueFrom.toString(" HH:mm:ss");
-    }
-    void loadWallpaperWindow() override {}
-    void selectFontOption(qint16) override {}
-    QStringList& log;
 };
 
 // A new date seen by a "tick" or a "wake", or while a "box" is open in the tick (the wake comes then), going `from`
@@ -140,8 +131,7 @@ private Q_SLOTS:
             QVERIFY(line.contains(" at ") ? e.lists.messages.append(line) : e.load(AlarmLines::lineTime(line)));
         e.clock.set(at(c.from));
         ClockTick tick{e.state, e.lists, e.clock, e.actions};
-        PlanHooks hooks{e.actions.log};
-        NewDay newDay{e.state, e.lists, e.actions, hooks};
+        NewDay newDay{e.state, e.lists, e.actions, e.actions};
         e.actions.onNewDay = [&](const QDate& date, const QTime& seenAt) { newDay.begin(date, seenAt); };
         e.actions.onSound = [&] {
             e.clock.set(at(c.to));
@@ -226,8 +216,8 @@ private Q_SLOTS:
 
     // Events loaded from a file (they keep their seconds) at `from`; the clock jumps by `jumpS` seconds after one
     // tick, then ticks on for two minutes. Each event fires once: it sounds in its own second
-    // (minute without seconds), else reports "alarm at" its time at second 0 (at once when its line was just read:
-    // the end-to-end missed-alarm scenario); then its message shows.
+    // (minute without seconds), else reports "alarm at" its time at second 0 (at once when its line was just read);
+    // then its message shows.
     void eventsFireOnce_data()
     {
         QTest::addColumn<QTime>("from");
@@ -241,6 +231,9 @@ private Q_SLOTS:
             << QStringList{"sound twice" + ding, "window Tea at 08:30:00", "sound once" + ding};
         QTest::newRow("minute only: late, to the minute")
             << QTime(8, 29, 50) << true << QStringList{"once 08:30:05"} << 75 << QStringList{"window alarm at 08:30"};
+        QTest::newRow("two passed (as while disabled): both late, once each")
+            << QTime(8, 29, 59) << false << QStringList{"once 08:30:05", "thrice 08:30:07"} << 75
+            << QStringList{"window alarm at 08:30:05", "window alarm at 08:30:07"};
         QTest::newRow("an hour ahead, in this minute: waits")
             << QTime(8, 29, 59) << false << QStringList{"once 09:30:00"} << 0 << QStringList{};
         QTest::newRow("minute only: two in one minute both sound")

@@ -118,11 +118,10 @@ private Q_SLOTS:
     void badWaves()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(bool, plays);
         Rig r;
         const QString path = r.dir.filePath("bad.wav");
         QVERIFY(writeFile(path, bytes));
-        QCOMPARE(r.wave.play(path), plays);
+        QTEST(r.wave.play(path), "plays");
     }
 
     // Without an output nothing plays, the tune neither: the box says so.
