@@ -41,8 +41,7 @@ class TestComposition : public QObject
     /// The alarm `line` with the message `message` fires on time.
     void fire(const QString& line, const QString& message)
     {
-        app().alarmLists().alarms.insertSorted(line);
-        app().alarmLists().messages.append(message);
+        app().alarmLists().alarms.insertSorted(line), app().alarmLists().messages.append(message);
         state().setClockActive(true);
         state().alarmsPending = state().refreshNext = true;
         m_f->fakes.clock.setTime(QTime::fromString(line.right(8)));
@@ -55,9 +54,8 @@ class TestComposition : public QObject
     {
         trayController().m_alarmSetAction->trigger();
         AlarmSetWindow& w = app().alarmSetWindow();
-        w.m_hourBox->setEditText(hour);
-        w.m_minuteBox->setEditText(minute);
-        w.m_secondBox->setEditText(second);
+        for (const auto& [box, text] : {std::pair{w.m_hourBox, hour}, {w.m_minuteBox, minute}, {w.m_secondBox, second}})
+            box->setEditText(text);
         return w;
     }
     /// The warning on screen saying `text`.
@@ -94,8 +92,8 @@ private Q_SLOTS:
         QVERIFY(bar.m_snoozeButton->isEnabled() && !bar.m_note->isVisibleTo(&bar));
         bar.m_snoozeButton->click();
         QVERIFY(fakes().wave.calls.endsWith(QString()));
-        QCOMPARE(lists.alarms.lines(), QStringList{"repeat! 23:56:00"});
-        QCOMPARE(lists.messages.lines(), QStringList{"Meet at noon at 23:56:00"});
+        QCOMPARE(lists.alarms.lines().join('|') + " / " + lists.messages.lines().join('|'),
+                 "repeat! 23:56:00 / Meet at noon at 23:56:00");
     }
 
     // Snooze acts on an alarm while it lasts (its sound plays or a window of it is open), once, and checks before it
@@ -148,14 +146,11 @@ private Q_SLOTS:
     {
         alarmSet("11", "00", "00").m_addButton->click();
         AlarmSetWindow& w = alarmSet("10", "00", "30");
-        w.m_addButton->click();
-        w.m_deleteButton->click();
-        trayController().m_disableAction->trigger();
-        trayController().m_disableAction->trigger();
+        w.m_addButton->click(), w.m_deleteButton->click();
+        trayController().m_disableAction->trigger(), trayController().m_disableAction->trigger(); // and enabled again
         fakes().waker.onBeforeSleep();
         SettingsWindow& settings = app().settingsWindow();
-        settings.m_wakeCheck->click();
-        settings.m_wakeCheck->click();
+        settings.m_wakeCheck->click(), settings.m_wakeCheck->click(); // off and on
         app().alarmLists().alarms.insertSorted("once 09:00:00");
         w.m_deleteAllButton->click();
         app().alarmLists().alarms.insertSorted("once 12:00:00");
@@ -290,15 +285,11 @@ private Q_SLOTS:
                 warning ? static_cast<QWidget*>(warningSaying("No file is chosen")) : app().messageWindows().last();
             QCOMPARE(WindowPictures::compare(window, warning ? "warning" : "message"), QString());
             fakes().windows.topmost.clear();
-            if (warning)
-                warningSaying("No file is chosen")->m_okButton->click();
-            else
-                window->close();
+            warning ? warningSaying("No file is chosen")->m_okButton->click() : void(window->close());
             QVERIFY(state().frontHolder == 0 && fakes().windows.topmost == QList<QWidget*>{&dialog});
             QTRY_VERIFY(window.isNull());
         }
-        app().addErrorLine("b.dat");
-        app().showErrorList();
+        app().addErrorLine("b.dat"), app().showErrorList();
         QCOMPARE(WindowPictures::compare(&app().errorListWindow(), "error-list"), QString());
         app().errorListWindow().m_okButton->click();
         QVERIFY(!app().isErrorListWindowLoaded());
@@ -354,8 +345,7 @@ private Q_SLOTS:
     // loaded. The wallpaper window's close (when no change is scheduled) takes the window and the wallpaper state.
     void clockWithoutWindows()
     {
-        state().chimeOn = true;
-        state().chimeInterval = 1;
+        state().chimeOn = true, state().chimeInterval = 1;
         fakes().clock.setTime(QTime(10, 20, 0));
         app().renewChime();
         QVERIFY(state().chimeMark == 21 && state().clockActive() && alarmSet().m_chimeCheck->isChecked());

@@ -60,14 +60,7 @@ public:
     bool enable(QString* error) override { return set(true, error); }
     bool disable(QString* error) override { return set(false, error); }
     bool isEnabled() const override { return enabled; }
-    bool set(bool on, QString* error)
-    {
-        if (works)
-            enabled = on;
-        else
-            *error = QStringLiteral("refused");
-        return works;
-    }
+    bool set(bool on, QString* error) { return works ? (enabled = on, true) : (*error = "refused", false); }
     bool enabled = false, works = true;
 };
 

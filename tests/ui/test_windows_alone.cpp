@@ -31,8 +31,7 @@ class TestWindowsAlone : public QObject
     AlarmSetWindow& alarmSet()
     {
         AlarmSetWindow& w = made<AlarmSetWindow>(m_f->lists);
-        w.show();
-        return w;
+        return w.show(), w;
     }
     /// The message input as a double click on the alarm `line` opens it, with the message `message` if given.
     MessageInputWindow& messageInput(const QString& line = "thrice 13:05:00",
@@ -43,8 +42,7 @@ class TestWindowsAlone : public QObject
             m_f->lists.messages.append(message);
         m_f->lists.alarms.setSelected(m_f->lists.alarms.lines().indexOf(line));
         MessageInputWindow& input = made<MessageInputWindow>(m_f->lists);
-        input.showInput();
-        return input;
+        return input.showInput(), input;
     }
 
 private Q_SLOTS:
@@ -79,9 +77,8 @@ private Q_SLOTS:
     void alarmSetListsAndMessages()
     {
         AlarmSetWindow& w = alarmSet();
-        w.m_hourBox->setEditText("11");
-        w.m_minuteBox->setEditText("30");
-        w.m_secondBox->setEditText("00");
+        for (const auto& [box, text] : {std::pair{w.m_hourBox, "11"}, {w.m_minuteBox, "30"}, {w.m_secondBox, "00"}})
+            box->setEditText(text);
         w.m_soundBox->addItem("bell");
         w.m_soundBox->setCurrentIndex(0);
         w.m_playSoundButton->click();
@@ -91,10 +88,9 @@ private Q_SLOTS:
         m_f->lists.messages.append(AlarmLines::messageLine("Call the garage", "11:30:00"));
         w.messageInputClosed();
         QVERIFY(!w.m_alarmList->isHidden() && w.m_shade->isHidden());
-        for (const char* line : {"once 09:00:00", "repeat! 21:45:30"})
-            m_f->lists.alarms.insertSorted(line);
-        for (const char* line : {"Lights out at 21:45:30", "Then the bank at 11:30:00"})
-            m_f->lists.messages.append(line);
+        for (const auto& [alarm, message] :
+             {std::pair{"once 09:00:00", "Lights out at 21:45:30"}, {"repeat! 21:45:30", "Then the bank at 11:30:00"}})
+            m_f->lists.alarms.insertSorted(alarm), m_f->lists.messages.append(message);
         QCOMPARE(WindowPictures::compare(&w, "alarm-set-events"), QString());
         w.m_viewMessagesButton->click();
         QCOMPARE(WindowPictures::compare(&w, "alarm-set-view-message"), QString());
@@ -149,8 +145,8 @@ private Q_SLOTS:
         QCOMPARE(input->m_messageBox->toPlainText(), "Call the garage 'now'" + QString(605, 'a'));
         QTest::mouseClick(input->m_largerButton, Qt::LeftButton);
         input->m_saveButton->click();
-        QVERIFY(m_f->lists.messages.count() == 1 && m_f->warnings.shown.isEmpty() && !input->isVisible());
-        QVERIFY(m_f->state.frontHolder == 0 && m_f->state.settingsFile().readSlot(IniSlot::FontSize)->data1 == 7);
+        QVERIFY(m_f->lists.messages.count() == 1 && m_f->warnings.shown.isEmpty() && !input->isVisible() &&
+                m_f->state.frontHolder == 0 && m_f->state.settingsFile().readSlot(IniSlot::FontSize)->data1 == 7);
         QCOMPARE(m_f->asked, (QStringList{"messageInputClosed", "messageInputUnloaded"}));
 
         // Abandon (or the close box) leaves the message as it was while its alarm is listed; an emptied box saved
@@ -178,9 +174,7 @@ private Q_SLOTS:
         using Mode = DataFileChoice::Mode;
         for (const auto& [mode, name] : {std::pair{Mode::Load, "load"}, {Mode::Edit, "open"}, {Mode::Save, "save"}}) {
             DataFileChooser& chooser = made<DataFileChooser>();
-            chooser.load();
-            chooser.setMode(mode);
-            chooser.show();
+            chooser.load(), chooser.setMode(mode), chooser.show();
             QCOMPARE(WindowPictures::compare(&chooser, QStringLiteral("chooser-") + name), QString());
             QCOMPARE(m_f->state.frontHolder, kWhoFileChooser);
             m_f->asked.clear();
@@ -234,8 +228,7 @@ private Q_SLOTS:
                              {m_f->warnings, m_f->fakes.pictures, m_f->fakes.wallpaper, times, {}});
         logic.load();
         WallpaperWindow& f = made<WallpaperWindow>(logic, windowState, m_f->listFiles);
-        f.load();
-        f.show();
+        f.load(), f.show();
         for (const char* name : {"a.bmp", "B.jpg", "d.bmp"}) { // picked in the folder box and added
             f.m_pictureBox->setCurrentIndex(f.m_pictureBox->findText(name));
             Q_EMIT f.m_pictureBox->activated(f.m_pictureBox->currentIndex());
