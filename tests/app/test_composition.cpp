@@ -262,10 +262,10 @@ private Q_SLOTS:
         }
     }
 
-    // Closing a message window or a warning hands the front back to the dialog that held it when the window came,
-    // and deletes the window. A message is shown at the size slot 7 holds (its text, its place on top and its title,
-    // the end-to-end alarm scenario shows). The error list shows the files' lines until OK. The modal box, like the
-    // pictured dialogs (WindowPictures::compare), stands over no shown window.
+    // Closing a warning, or minimizing a message window, hands the front back to the dialog that held it when the
+    // window came; closing deletes the window. A message is shown at the size slot 7 holds (its text, its place on top
+    // and its title, the end-to-end alarm scenario shows). The error list shows the files' lines until OK. The modal
+    // box, like the pictured dialogs (WindowPictures::compare), stands over no shown window.
     void warningsAndClosing()
     {
         Qt::WindowType kind = Qt::Dialog;
@@ -285,8 +285,9 @@ private Q_SLOTS:
                 warning ? static_cast<QWidget*>(warningSaying("No file is chosen")) : app().messageWindows().last();
             QCOMPARE(WindowPictures::compare(window, warning ? "warning" : "message"), QString());
             fakes().windows.topmost.clear();
-            warning ? warningSaying("No file is chosen")->m_okButton->click() : void(window->close());
+            warning ? warningSaying("No file is chosen")->m_okButton->click() : window->showMinimized(); // or closed
             QVERIFY(state().frontHolder == 0 && fakes().windows.topmost == QList<QWidget*>{&dialog});
+            window->close();
             QTRY_VERIFY(window.isNull());
         }
         app().addErrorLine("b.dat"), app().showErrorList();
@@ -328,6 +329,9 @@ private Q_SLOTS:
         before->m_cancelButton->click();
         app().askOverwrite("AlarmSet", "b.dat");
         QCOMPARE(WindowPictures::compare(&app().overwriteQuestionWindow(), "overwrite"), QString());
+        fakes().windows.topmost.clear(), app().warn("No file is chosen"); // a warning over it gives it the front back
+        warningSaying("No file is chosen")->m_okButton->click();
+        QCOMPARE(fakes().windows.topmost.last(), &app().overwriteQuestionWindow());
         app().overwriteQuestionWindow().m_cancelButton->click();
     }
 

@@ -58,8 +58,8 @@ private Q_SLOTS:
         QVERIFY(w.m_hourBox->count() == 12 && w.m_hourBox->itemText(0) == "01"); // a 12-hour clock
         QTest::keyClicks(w.m_hourBox, "1x");
         QVERIFY(w.m_hourBox->currentText() == "1" && m_f->fakes.windows.beeps == 1); // not completed from the list
-        w.m_minuteBox->setEditText("4");
-        w.m_secondBox->setEditText("5");
+        QTest::keyClicks(w.m_minuteBox, "4"), QTest::keyClicks(w.m_secondBox, "5x");
+        QVERIFY(w.m_secondBox->currentText() == "5" && m_f->fakes.windows.beeps == 2);
         w.m_amPmDownButton->click();
         QTest::keyClick(w.m_secondBox->lineEdit(), Qt::Key_Return);
         QCOMPARE(WindowPictures::compare(&w, "alarm-set-added"), QString()); // 01:04:05 PM, selected in the list
@@ -177,6 +177,8 @@ private Q_SLOTS:
             chooser.load(), chooser.setMode(mode), chooser.show();
             QCOMPARE(WindowPictures::compare(&chooser, QStringLiteral("chooser-") + name), QString());
             QCOMPARE(m_f->state.frontHolder, kWhoFileChooser);
+            chooser.m_nameBox->setText("x"), chooser.m_fileList->setCurrentRow(0); // by the keys: a click too
+            QCOMPARE(chooser.m_nameBox->text().isEmpty(), mode != Mode::Load);
             m_f->asked.clear();
             chooser.m_cancelButton->click();
             QVERIFY(m_f->state.frontHolder == 0 && !chooser.isVisible());
@@ -245,9 +247,10 @@ private Q_SLOTS:
         }
         QVERIFY(f.m_pictureList->count() == 2 && m_f->warnings.shown == QStringList{"d.bmp file not found"});
         QCOMPARE(WindowPictures::compare(&f, "wallpaper"), QString());
+        QTest::mouseClick(f.m_randomLabel, Qt::LeftButton); // a label picks its option
         for (int i = 0; i < 3; ++i) // each time under a new name; the copy shown before stays, older ones go
             f.m_changeNowButton->click();
-        QCOMPARE(m_f->fakes.wallpaper.shown.last(), pictures + "tmpFile-3.bmp");
+        QVERIFY(m_f->fakes.wallpaper.shown.last() == pictures + "tmpFile-3.bmp" && f.m_randomOption->isChecked());
         QCOMPARE(QDir(pictures).entryList({"tmpFile*"}), (QStringList{"tmpFile-2.bmp", "tmpFile-3.bmp"}));
         for (const bool scheduled : {true, false}) { // closing only hides while a change is scheduled
             f.m_changeCheck->setChecked(scheduled);

@@ -165,8 +165,7 @@ private Q_SLOTS:
         QVERIFY(l.lists.alarms.isEmpty() && l.lists.messages.isEmpty() && !l.state.alarmsPending);
         QVERIFY(l.logic.insert("11:00:00", "once")); // the emptied lists take a line they held and find it
         l.lists.messages.append("tea at 11:00:00");
-        l.lists.alarms.setSelected(0);
-        l.logic.deleteSelected();
+        l.lists.alarms.setSelected(0), l.logic.deleteSelected();
         QVERIFY(l.lists.alarms.isEmpty() && l.lists.messages.isEmpty());
 
         for (int s = 0; s < AlarmDataList::kMaxLines; ++s)

@@ -60,8 +60,7 @@ struct Rig
     {
         for (const QString& name : entries)
             picture(name);
-        changer.setEntries(entries);
-        changer.chooseOrder(order);
+        changer.setEntries(entries), changer.chooseOrder(order);
     }
     void picture(const QString& name) { QVERIFY(SoundFiles::writeFile(path(name), name.toUtf8())); }
     /// What the last `n` changes showed, by content (read at once: older shown copies are removed).
@@ -150,8 +149,7 @@ private Q_SLOTS:
     // Change Now shows a picture through the work bitmap and spoils nothing.
     void changeNowSpoilsNothing()
     {
-        r->makeChanger({"a.bmp", "b.gif", "c.bmp"});
-        r->picture("preview.jpg");
+        r->makeChanger({"a.bmp", "b.gif", "c.bmp"}), r->picture("preview.jpg");
         r->change(); // shows a, prepares b
         QVERIFY(r->changer.changeNow(r->path("preview.jpg")) && Rig::content(r->setter.shown.last()) == "preview.jpg");
         QCOMPARE(r->change(), QStringList{"b.gif"}); // not the preview left in the work bitmap
@@ -171,10 +169,7 @@ private Q_SLOTS:
             r->picture(name);
             logic.add(name);
         }
-        logic.setIntervalText("5 min");
-        logic.intervalChosen();
-        logic.setChangeTicked(true);
-        logic.chooseOption(2);
+        logic.setIntervalText("5 min"), logic.intervalChosen(), logic.setChangeTicked(true), logic.chooseOption(2);
         logic.deleteSelected({-1, 7}); // rows out of range are ignored
         r->form.deleteCursor = 3;      // a stale delete cursor too
         logic.deleteSelected({0, 2});
@@ -183,6 +178,8 @@ private Q_SLOTS:
         QVERIFY(!logic.changeTicked() && !logic.changeEnabled() && r->state.wallpaperMark == -1 && logic.closeSteps());
         logic.loadList({"c.bmp", "a.bmp"}); // two entries and an interval: the change may be used again
         QVERIFY(logic.changeEnabled());
+        logic.setChangeTicked(true), logic.intervalChosen(), logic.removeAt(0); // two are enough for an interval
+        QVERIFY(logic.changeTicked() && logic.entries() == QStringList{"a.bmp"});
     }
 
     // Unticked with nothing kept before writes nothing. Kept settings come back with the list; slot 5 of ixo.ini

@@ -289,8 +289,7 @@ private Q_SLOTS:
         FakeRunner runner;
         FakeRoot root;
         DesktopWallpaper wallpaper(DesktopWallpaper::desktopFrom(desktop), runner, root);
-        wallpaper.setWallpaper(kPath);
-        wallpaper.clearWallpaper();
+        wallpaper.setWallpaper(kPath), wallpaper.clearWallpaper();
         QTEST(runner.commands, "commands");
         QVERIFY(!root.painted);
     }
