@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStandardPaths>
 
 #include "app/bus_client.h"
@@ -12,6 +14,7 @@
 #include "app/window_registry.h"
 #include "core/startup/command_line.h"
 #include "core/startup/program_folder.h"
+#include "core/startup/translations.h"
 #include "core/state/shared_state.h"
 #include "platform/linux/canberra_event_sound.h"
 #include "platform/linux/desktop_launcher.h"
@@ -90,6 +93,9 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
     const QIcon picture = TrayPictures::normal();
     QApplication::setWindowIcon(picture);
+    Translations translations;
+    translations.install(Translations::userLanguages(QLocale()), QStringLiteral(":/i18n"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     if (const int answered = answerCommandLine(QCoreApplication::arguments().mid(1), false); answered >= 0)
         return answered;
 
