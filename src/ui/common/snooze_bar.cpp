@@ -16,7 +16,7 @@ SnoozeBar::SnoozeBar(QWidget* parent) : QWidget(parent)
     m_snoozeButton->setAutoDefault(false);
     m_lengthBox = new QComboBox(this);
     for (const int length : Snooze::kLengths)
-        m_lengthBox->addItem(tr("%1 min").arg(length), length);
+        m_lengthBox->addItem(tr("%n min", "snooze length in minutes", length), length);
     m_lengthBox->setCurrentIndex(int(Snooze::kLengths.indexOf(Snooze::kPresetMinutes)));
     m_lengthBox->setAccessibleName(tr("Snooze length"));
     m_note = new QLabel(translated(Snooze::kPassesMidnight), this);
