@@ -5,288 +5,288 @@
     <name>AboutWindow</name>
     <message>
         <source>About Ixo</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Ixo</translation>
     </message>
     <message>
         <source>Alarm clock for the notification area</source>
-        <translation type="unfinished"></translation>
+        <translation>Wecker für den Benachrichtigungsbereich</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>AlarmMessageWindow</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht</translation>
     </message>
 </context>
 <context>
     <name>AlarmSetWindow</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Alarm time is :</source>
-        <translation type="unfinished"></translation>
+        <translation>Weckzeit:</translation>
     </message>
     <message>
         <source>Play Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergaben</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Add with a message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Nachricht hinzufügen</translation>
     </message>
     <message>
         <source>Play list :</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabeliste:</translation>
     </message>
     <message>
         <source>View Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht anzeigen</translation>
     </message>
     <message>
         <source>Delete the selected event</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählten Alarm löschen</translation>
     </message>
     <message>
         <source>Delete all events</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Alarme löschen</translation>
     </message>
     <message>
         <source>Song</source>
-        <translation type="unfinished"></translation>
+        <translation>Klang</translation>
     </message>
     <message>
         <source>Play the sound once</source>
-        <translation type="unfinished"></translation>
+        <translation>Klang einmal abspielen</translation>
     </message>
     <message>
         <source>Every</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>Min.</translation>
     </message>
     <message>
         <source>Load alarm events from a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme aus einer Datei laden</translation>
     </message>
     <message>
         <source>Save the alarm events to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme in einer Datei speichern</translation>
     </message>
     <message>
         <source>Edit an alarm data file</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm-Datendatei bearbeiten</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimieren</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Hide Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht ausblenden</translation>
     </message>
 </context>
 <context>
     <name>DataFileChooser</name>
     <message>
         <source>Load Data From Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten aus Dateien laden</translation>
     </message>
     <message>
         <source>Load data from files :</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten aus Dateien laden:</translation>
     </message>
     <message>
         <source>Input file name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname:</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Save file as :</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei speichern unter:</translation>
     </message>
     <message>
         <source>Open a file to edit data :</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei zum Bearbeiten öffnen:</translation>
     </message>
 </context>
 <context>
     <name>DateTime</name>
     <message>
         <source>HH:mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>HH:mm:ss</translation>
     </message>
     <message>
         <source>dd MMM yyyy / hh:mm AP</source>
-        <translation type="unfinished"></translation>
+        <translation>dd. MMM yyyy / HH:mm</translation>
     </message>
 </context>
 <context>
     <name>ErrorListWindow</name>
     <message>
         <source>Error found</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler gefunden</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>MessageInputWindow</name>
     <message>
         <source>Input Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht eingeben</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Abandon</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwerfen</translation>
     </message>
     <message>
         <source>Font size :</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftgröße:</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Alarm at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm um %1</translation>
     </message>
     <message>
         <source>notepad and wordpad not found</source>
-        <translation type="unfinished"></translation>
+        <translation>notepad und wordpad nicht gefunden</translation>
     </message>
     <message>
         <source>Invalid input</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Eingabe</translation>
     </message>
     <message>
         <source>Time input example 12:59:01</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispiel für eine Zeitangabe: 12:59:01</translation>
     </message>
     <message>
         <source>Time was passed or next day</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeit ist vorbei oder liegt am nächsten Tag</translation>
     </message>
     <message>
         <source>Alarm time already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Weckzeit gibt es bereits</translation>
     </message>
     <message>
         <source>The alarm list is full (32767 events)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Alarmliste ist voll (32767 Alarme)</translation>
     </message>
     <message>
         <source>Tindalo Alarm Clock...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tindalo-Wecker...</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>No file is chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Datei ausgewählt</translation>
     </message>
     <message>
         <source>Wpaper.dat has data of wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpaper.dat enthält Hintergrundbild-Daten</translation>
     </message>
     <message>
         <source>No message input or Play list time was executed</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Nachricht eingegeben und keine Zeit der Wiedergabeliste gewählt</translation>
     </message>
     <message>
         <source>The message list is full (32767 messages)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nachrichtenliste ist voll (32767 Nachrichten)</translation>
     </message>
     <message>
         <source>Snooze would pass midnight</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlummern würde über Mitternacht hinausgehen</translation>
     </message>
     <message>
         <source>No alarm is sounding</source>
-        <translation type="unfinished"></translation>
+        <translation>Es läutet kein Alarm</translation>
     </message>
     <message>
         <source>This alarm is snoozed already</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Alarm schlummert bereits</translation>
     </message>
     <message>
         <source>Play times must be once, twice, thrice or repeat!</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergaben müssen once, twice, thrice oder repeat! sein</translation>
     </message>
     <message>
         <source>A message may hold at most 626 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Nachricht darf höchstens 626 Zeichen enthalten</translation>
     </message>
     <message>
         <source>Snooze takes 1 to 1439 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlummern dauert 1 bis 1439 Minuten</translation>
     </message>
     <message>
         <source>cannot play sound from internal speaker, refer to trouble shooting in help</source>
-        <translation type="unfinished"></translation>
+        <translation>Über den internen Lautsprecher kann kein Klang abgespielt werden, siehe „Fehlerbehebung“ in der Hilfe</translation>
     </message>
     <message>
         <source>Ixo does not wake the computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ixo weckt den Computer nicht auf.</translation>
     </message>
     <message>
         <source>Ixo wakes the computer by the system timer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ixo weckt den Computer über den Systemzeitgeber auf.</translation>
     </message>
     <message>
         <source>Ixo wakes the computer by the KDE power manager.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ixo weckt den Computer über die KDE-Energieverwaltung auf.</translation>
     </message>
     <message>
         <source>Ixo wakes the computer by the wake helper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ixo weckt den Computer über das Weck-Hilfsprogramm auf.</translation>
     </message>
     <message>
         <source>Ixo is looking for a way to wake the computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ixo sucht nach einer Möglichkeit, den Computer aufzuwecken.</translation>
     </message>
 </context>
 <context>
@@ -294,277 +294,281 @@
     <message>
         <source>Stop</source>
         <comment>the sounding alarm</comment>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Snooze</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlummern</translation>
     </message>
 </context>
 <context>
     <name>OverwriteQuestionWindow</name>
     <message>
         <source>Warning Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>File already exists, overwrite ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei existiert bereits. Überschreiben?</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>SettingsWindow</name>
     <message>
         <source>It is done!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erledigt!</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton an</translation>
     </message>
     <message>
         <source>Show error message if sound cannot be played</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlermeldung anzeigen, wenn der Klang nicht abgespielt werden kann</translation>
     </message>
     <message>
         <source>Automatically load alarm events when Tindalo starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme beim Start von Tindalo automatisch laden</translation>
     </message>
     <message>
         <source>Don&apos;t compare with second</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden nicht vergleichen</translation>
     </message>
     <message>
         <source>Internal Speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>Interner Lautsprecher</translation>
     </message>
     <message>
         <source>Use internal speaker instead of wave. (A necessary DLL file is needed , refer to trouble shooting in help.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Internen Lautsprecher statt Wave verwenden. (Eine DLL-Datei wird benötigt, siehe „Fehlerbehebung“ in der Hilfe.)</translation>
     </message>
     <message>
         <source>When MCI is busy, use internal speaker instead of midi sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn MCI belegt ist, internen Lautsprecher statt MIDI verwenden</translation>
     </message>
     <message>
         <source>test internal speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>Internen Lautsprecher testen</translation>
     </message>
     <message>
         <source>Font (it will take effect when Tindalo starts next time)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift (gilt ab dem nächsten Start von Tindalo)</translation>
     </message>
     <message>
         <source>Use Arial font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift Arial verwenden</translation>
     </message>
     <message>
         <source>Enlarge</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Load Me</source>
-        <translation type="unfinished"></translation>
+        <translation>Autostart</translation>
     </message>
     <message>
         <source>Run Tindalo when Windows starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tindalo beim Start von Windows ausführen</translation>
     </message>
     <message>
         <source>Don&apos;t run Tindalo when Windows starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tindalo nicht beim Start von Windows ausführen</translation>
     </message>
     <message>
         <source>Wake the computer for alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer für Alarme aufwecken</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Ixo could not be set to start at log-in: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ixo konnte nicht für den Start bei der Anmeldung eingerichtet werden: %1</translation>
     </message>
     <message>
         <source>Ixo&apos;s start at log-in could not be removed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Start von Ixo bei der Anmeldung konnte nicht entfernt werden: %1</translation>
     </message>
     <message>
         <source>The wake setting could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Weck-Einstellung konnte nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <source>The settings could not be saved in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
     <name>SnoozeBar</name>
     <message>
         <source>Snooze</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlummern</translation>
     </message>
     <message>
         <source>Snooze length</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlummerdauer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min</source>
+        <comment>snooze length in minutes</comment>
+        <translation>
+            <numerusform>%n Min.</numerusform>
+            <numerusform>%n Min.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>TrayController</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Alarm Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Wecker stellen</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundbild</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Stop</source>
         <comment>the sounding alarm</comment>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Deaktivieren</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>The help page could not be opened; open it in a web browser: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfeseite konnte nicht geöffnet werden; öffnen Sie sie in einem Webbrowser: %1</translation>
     </message>
     <message>
         <source>Help file not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfedatei nicht gefunden</translation>
     </message>
 </context>
 <context>
     <name>TrayFallbackWindow</name>
     <message>
         <source>No notification area (system tray) was found on this desktop, so Ixo shows its menu here. Alarms keep working while this window is minimized.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf dieser Arbeitsfläche wurde kein Benachrichtigungsbereich (Systemabschnitt der Kontrollleiste) gefunden, daher zeigt Ixo sein Menü hier. Alarme funktionieren weiter, während dieses Fenster minimiert ist.</translation>
     </message>
 </context>
 <context>
     <name>WallpaperWindow</name>
     <message>
         <source>Tindalo Alarm Clock - Change Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Tindalo-Wecker – Hintergrundbild wechseln</translation>
     </message>
     <message>
         <source>Wallpaper list :</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundbilder:</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Delete the selected pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Bilder löschen</translation>
     </message>
     <message>
         <source>Delete all pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Bilder löschen</translation>
     </message>
     <message>
         <source>Save the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste speichern</translation>
     </message>
     <message>
         <source>Load the saved list</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Liste laden</translation>
     </message>
     <message>
         <source>Change in every</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechseln alle</translation>
     </message>
     <message>
         <source>priority</source>
-        <translation type="unfinished"></translation>
+        <translation>der Reihe nach</translation>
     </message>
     <message>
         <source>random</source>
-        <translation type="unfinished"></translation>
+        <translation>zufällig</translation>
     </message>
     <message>
         <source>Save above setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Obige Einstellungen speichern</translation>
     </message>
     <message>
         <source>Change Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt wechseln</translation>
     </message>
     <message>
         <source>Clear Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundbild entfernen</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimieren</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>%1 cannot be read as a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht als Bild gelesen werden</translation>
     </message>
     <message>
         <source>%1 file not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 nicht gefunden</translation>
     </message>
 </context>
 <context>
     <name>WarningWindow</name>
     <message>
         <source>Warning Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>
