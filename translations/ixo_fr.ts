@@ -5,288 +5,288 @@
     <name>AboutWindow</name>
     <message>
         <source>About Ixo</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos d&apos;Ixo</translation>
     </message>
     <message>
         <source>Alarm clock for the notification area</source>
-        <translation type="unfinished"></translation>
+        <translation>Réveil pour la zone de notification</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>AlarmMessageWindow</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message</translation>
     </message>
 </context>
 <context>
     <name>AlarmSetWindow</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>Alarm time is :</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure de l&apos;alarme :</translation>
     </message>
     <message>
         <source>Play Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Répétitions</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Add with a message</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter avec un message</translation>
     </message>
     <message>
         <source>Play list :</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste de lecture :</translation>
     </message>
     <message>
         <source>View Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir le message</translation>
     </message>
     <message>
         <source>Delete the selected event</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;alarme sélectionnée</translation>
     </message>
     <message>
         <source>Delete all events</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer toutes les alarmes</translation>
     </message>
     <message>
         <source>Song</source>
-        <translation type="unfinished"></translation>
+        <translation>Son</translation>
     </message>
     <message>
         <source>Play the sound once</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer le son une fois</translation>
     </message>
     <message>
         <source>Every</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Load alarm events from a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger les alarmes depuis un fichier</translation>
     </message>
     <message>
         <source>Save the alarm events to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les alarmes dans un fichier</translation>
     </message>
     <message>
         <source>Edit an alarm data file</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier un fichier de données d&apos;alarmes</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Hide Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer le message</translation>
     </message>
 </context>
 <context>
     <name>DataFileChooser</name>
     <message>
         <source>Load Data From Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger des données depuis des fichiers</translation>
     </message>
     <message>
         <source>Load data from files :</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger des données depuis des fichiers :</translation>
     </message>
     <message>
         <source>Input file name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier :</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Save file as :</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le fichier sous :</translation>
     </message>
     <message>
         <source>Open a file to edit data :</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier pour modifier les données :</translation>
     </message>
 </context>
 <context>
     <name>DateTime</name>
     <message>
         <source>HH:mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>HH:mm:ss</translation>
     </message>
     <message>
         <source>dd MMM yyyy / hh:mm AP</source>
-        <translation type="unfinished"></translation>
+        <translation>dd MMM yyyy / HH:mm</translation>
     </message>
 </context>
 <context>
     <name>ErrorListWindow</name>
     <message>
         <source>Error found</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur détectée</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>MessageInputWindow</name>
     <message>
         <source>Input Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir un message</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Abandon</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonner</translation>
     </message>
     <message>
         <source>Font size :</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille de police :</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Alarm at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme à %1</translation>
     </message>
     <message>
         <source>notepad and wordpad not found</source>
-        <translation type="unfinished"></translation>
+        <translation>notepad et wordpad introuvables</translation>
     </message>
     <message>
         <source>Invalid input</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie non valide</translation>
     </message>
     <message>
         <source>Time input example 12:59:01</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemple de saisie de l&apos;heure : 12:59:01</translation>
     </message>
     <message>
         <source>Time was passed or next day</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;heure est passée ou tombe le lendemain</translation>
     </message>
     <message>
         <source>Alarm time already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette heure d&apos;alarme existe déjà</translation>
     </message>
     <message>
         <source>The alarm list is full (32767 events)</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des alarmes est pleine (32767 alarmes)</translation>
     </message>
     <message>
         <source>Tindalo Alarm Clock...</source>
-        <translation type="unfinished"></translation>
+        <translation>Réveil Tindalo...</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>No file is chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier n&apos;est choisi</translation>
     </message>
     <message>
         <source>Wpaper.dat has data of wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpaper.dat contient des données de fond d&apos;écran</translation>
     </message>
     <message>
         <source>No message input or Play list time was executed</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun message saisi ni aucune heure de la liste de lecture choisie</translation>
     </message>
     <message>
         <source>The message list is full (32767 messages)</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des messages est pleine (32767 messages)</translation>
     </message>
     <message>
         <source>Snooze would pass midnight</source>
-        <translation type="unfinished"></translation>
+        <translation>La répétition dépasserait minuit</translation>
     </message>
     <message>
         <source>No alarm is sounding</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune alarme ne sonne</translation>
     </message>
     <message>
         <source>This alarm is snoozed already</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette alarme est déjà en répétition</translation>
     </message>
     <message>
         <source>Play times must be once, twice, thrice or repeat!</source>
-        <translation type="unfinished"></translation>
+        <translation>Les répétitions doivent être once, twice, thrice ou repeat!</translation>
     </message>
     <message>
         <source>A message may hold at most 626 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Un message peut contenir au plus 626 caractères</translation>
     </message>
     <message>
         <source>Snooze takes 1 to 1439 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>La répétition dure de 1 à 1439 minutes</translation>
     </message>
     <message>
         <source>cannot play sound from internal speaker, refer to trouble shooting in help</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de jouer le son sur le haut-parleur interne, voir le dépannage dans l&apos;aide</translation>
     </message>
     <message>
         <source>Ixo does not wake the computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ixo ne sort pas l&apos;ordinateur de veille.</translation>
     </message>
     <message>
         <source>Ixo wakes the computer by the system timer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ixo sort l&apos;ordinateur de veille par la minuterie du système.</translation>
     </message>
     <message>
         <source>Ixo wakes the computer by the KDE power manager.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ixo sort l&apos;ordinateur de veille par le gestionnaire d&apos;énergie de KDE.</translation>
     </message>
     <message>
         <source>Ixo wakes the computer by the wake helper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ixo sort l&apos;ordinateur de veille par l&apos;assistant de réveil.</translation>
     </message>
     <message>
         <source>Ixo is looking for a way to wake the computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ixo cherche un moyen de sortir l&apos;ordinateur de veille.</translation>
     </message>
 </context>
 <context>
@@ -294,277 +294,281 @@
     <message>
         <source>Stop</source>
         <comment>the sounding alarm</comment>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Snooze</source>
-        <translation type="unfinished"></translation>
+        <translation>Répéter</translation>
     </message>
 </context>
 <context>
     <name>OverwriteQuestionWindow</name>
     <message>
         <source>Warning Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <source>File already exists, overwrite ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier existe déjà, l&apos;écraser ?</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>SettingsWindow</name>
     <message>
         <source>It is done!</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est fait !</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>Sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>Son activé</translation>
     </message>
     <message>
         <source>Show error message if sound cannot be played</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher un message d&apos;erreur si le son ne peut pas être joué</translation>
     </message>
     <message>
         <source>Automatically load alarm events when Tindalo starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger automatiquement les alarmes au démarrage de Tindalo</translation>
     </message>
     <message>
         <source>Don&apos;t compare with second</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas tenir compte des secondes</translation>
     </message>
     <message>
         <source>Internal Speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut-parleur interne</translation>
     </message>
     <message>
         <source>Use internal speaker instead of wave. (A necessary DLL file is needed , refer to trouble shooting in help.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser le haut-parleur interne au lieu du son wave. (Un fichier DLL est nécessaire, voir le dépannage dans l&apos;aide.)</translation>
     </message>
     <message>
         <source>When MCI is busy, use internal speaker instead of midi sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Si MCI est occupé, utiliser le haut-parleur interne au lieu du son MIDI</translation>
     </message>
     <message>
         <source>test internal speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>tester le haut-parleur interne</translation>
     </message>
     <message>
         <source>Font (it will take effect when Tindalo starts next time)</source>
-        <translation type="unfinished"></translation>
+        <translation>Police (prise en compte au prochain démarrage de Tindalo)</translation>
     </message>
     <message>
         <source>Use Arial font</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser la police Arial</translation>
     </message>
     <message>
         <source>Enlarge</source>
-        <translation type="unfinished"></translation>
+        <translation>Agrandir</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale</translation>
     </message>
     <message>
         <source>Load Me</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage</translation>
     </message>
     <message>
         <source>Run Tindalo when Windows starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer Tindalo au démarrage de Windows</translation>
     </message>
     <message>
         <source>Don&apos;t run Tindalo when Windows starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas lancer Tindalo au démarrage de Windows</translation>
     </message>
     <message>
         <source>Wake the computer for alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortir l&apos;ordinateur de veille pour les alarmes</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Ixo could not be set to start at log-in: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de configurer le lancement d&apos;Ixo à l&apos;ouverture de session : %1</translation>
     </message>
     <message>
         <source>Ixo&apos;s start at log-in could not be removed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer le lancement d&apos;Ixo à l&apos;ouverture de session : %1</translation>
     </message>
     <message>
         <source>The wake setting could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le réglage de sortie de veille n&apos;a pas pu être enregistré : %1</translation>
     </message>
     <message>
         <source>The settings could not be saved in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres n&apos;ont pas pu être enregistrés dans %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>SnoozeBar</name>
     <message>
         <source>Snooze</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>Répéter</translation>
     </message>
     <message>
         <source>Snooze length</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de répétition</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min</source>
+        <comment>snooze length in minutes</comment>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>TrayController</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Alarm Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler l&apos;alarme</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Fond d&apos;écran</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Stop</source>
         <comment>the sounding alarm</comment>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer</translation>
     </message>
     <message>
         <source>The help page could not be opened; open it in a web browser: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La page d&apos;aide n&apos;a pas pu être ouverte ; ouvrez-la dans un navigateur web : %1</translation>
     </message>
     <message>
         <source>Help file not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier d&apos;aide introuvable</translation>
     </message>
 </context>
 <context>
     <name>TrayFallbackWindow</name>
     <message>
         <source>No notification area (system tray) was found on this desktop, so Ixo shows its menu here. Alarms keep working while this window is minimized.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune zone de notification (barre d&apos;état système) n&apos;a été trouvée sur ce bureau, Ixo affiche donc son menu ici. Les alarmes continuent de fonctionner lorsque cette fenêtre est réduite.</translation>
     </message>
 </context>
 <context>
     <name>WallpaperWindow</name>
     <message>
         <source>Tindalo Alarm Clock - Change Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Réveil Tindalo - Changer de fond d&apos;écran</translation>
     </message>
     <message>
         <source>Wallpaper list :</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des fonds d&apos;écran :</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Delete the selected pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les images sélectionnées</translation>
     </message>
     <message>
         <source>Delete all pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer toutes les images</translation>
     </message>
     <message>
         <source>Save the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la liste</translation>
     </message>
     <message>
         <source>Load the saved list</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger la liste enregistrée</translation>
     </message>
     <message>
         <source>Change in every</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer toutes les</translation>
     </message>
     <message>
         <source>priority</source>
-        <translation type="unfinished"></translation>
+        <translation>dans l&apos;ordre</translation>
     </message>
     <message>
         <source>random</source>
-        <translation type="unfinished"></translation>
+        <translation>aléatoire</translation>
     </message>
     <message>
         <source>Save above setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer ces réglages</translation>
     </message>
     <message>
         <source>Change Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer maintenant</translation>
     </message>
     <message>
         <source>Clear Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer le fond d&apos;écran</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>%1 cannot be read as a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être lu comme une image</translation>
     </message>
     <message>
         <source>%1 file not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier %1 introuvable</translation>
     </message>
 </context>
 <context>
     <name>WarningWindow</name>
     <message>
         <source>Warning Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>
