@@ -5,288 +5,288 @@
     <name>AboutWindow</name>
     <message>
         <source>About Ixo</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Ixo</translation>
     </message>
     <message>
         <source>Alarm clock for the notification area</source>
-        <translation type="unfinished"></translation>
+        <translation>Despertador para el área de notificación</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>AlarmMessageWindow</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje</translation>
     </message>
 </context>
 <context>
     <name>AlarmSetWindow</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <source>Alarm time is :</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de la alarma:</translation>
     </message>
     <message>
         <source>Play Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Repeticiones</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Add with a message</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir con un mensaje</translation>
     </message>
     <message>
         <source>Play list :</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de reproducción:</translation>
     </message>
     <message>
         <source>View Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver mensaje</translation>
     </message>
     <message>
         <source>Delete the selected event</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar la alarma seleccionada</translation>
     </message>
     <message>
         <source>Delete all events</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar todas las alarmas</translation>
     </message>
     <message>
         <source>Song</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido</translation>
     </message>
     <message>
         <source>Play the sound once</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir el sonido una vez</translation>
     </message>
     <message>
         <source>Every</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Load alarm events from a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar alarmas desde un archivo</translation>
     </message>
     <message>
         <source>Save the alarm events to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar las alarmas en un archivo</translation>
     </message>
     <message>
         <source>Edit an alarm data file</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar un archivo de datos de alarmas</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Hide Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar mensaje</translation>
     </message>
 </context>
 <context>
     <name>DataFileChooser</name>
     <message>
         <source>Load Data From Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar datos desde archivos</translation>
     </message>
     <message>
         <source>Load data from files :</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar datos desde archivos:</translation>
     </message>
     <message>
         <source>Input file name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del archivo:</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Save file as :</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar archivo como:</translation>
     </message>
     <message>
         <source>Open a file to edit data :</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir un archivo para editar los datos:</translation>
     </message>
 </context>
 <context>
     <name>DateTime</name>
     <message>
         <source>HH:mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>HH:mm:ss</translation>
     </message>
     <message>
         <source>dd MMM yyyy / hh:mm AP</source>
-        <translation type="unfinished"></translation>
+        <translation>dd MMM yyyy / HH:mm</translation>
     </message>
 </context>
 <context>
     <name>ErrorListWindow</name>
     <message>
         <source>Error found</source>
-        <translation type="unfinished"></translation>
+        <translation>Se encontró un error</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>MessageInputWindow</name>
     <message>
         <source>Input Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir mensaje</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Abandon</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar</translation>
     </message>
     <message>
         <source>Font size :</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de letra:</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Alarm at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma a las %1</translation>
     </message>
     <message>
         <source>notepad and wordpad not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontraron notepad ni wordpad</translation>
     </message>
     <message>
         <source>Invalid input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada no válida</translation>
     </message>
     <message>
         <source>Time input example 12:59:01</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejemplo de hora: 12:59:01</translation>
     </message>
     <message>
         <source>Time was passed or next day</source>
-        <translation type="unfinished"></translation>
+        <translation>La hora ya pasó o es del día siguiente</translation>
     </message>
     <message>
         <source>Alarm time already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Esa hora de alarma ya existe</translation>
     </message>
     <message>
         <source>The alarm list is full (32767 events)</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de alarmas está llena (32767 alarmas)</translation>
     </message>
     <message>
         <source>Tindalo Alarm Clock...</source>
-        <translation type="unfinished"></translation>
+        <translation>Despertador Tindalo...</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>No file is chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha elegido ningún archivo</translation>
     </message>
     <message>
         <source>Wpaper.dat has data of wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpaper.dat contiene datos del fondo de escritorio</translation>
     </message>
     <message>
         <source>No message input or Play list time was executed</source>
-        <translation type="unfinished"></translation>
+        <translation>No se introdujo ningún mensaje ni se eligió ninguna hora de la lista de reproducción</translation>
     </message>
     <message>
         <source>The message list is full (32767 messages)</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de mensajes está llena (32767 mensajes)</translation>
     </message>
     <message>
         <source>Snooze would pass midnight</source>
-        <translation type="unfinished"></translation>
+        <translation>Posponer pasaría de la medianoche</translation>
     </message>
     <message>
         <source>No alarm is sounding</source>
-        <translation type="unfinished"></translation>
+        <translation>No está sonando ninguna alarma</translation>
     </message>
     <message>
         <source>This alarm is snoozed already</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta alarma ya está pospuesta</translation>
     </message>
     <message>
         <source>Play times must be once, twice, thrice or repeat!</source>
-        <translation type="unfinished"></translation>
+        <translation>Las repeticiones deben ser once, twice, thrice o repeat!</translation>
     </message>
     <message>
         <source>A message may hold at most 626 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Un mensaje puede tener como máximo 626 caracteres</translation>
     </message>
     <message>
         <source>Snooze takes 1 to 1439 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Posponer admite de 1 a 1439 minutos</translation>
     </message>
     <message>
         <source>cannot play sound from internal speaker, refer to trouble shooting in help</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede reproducir el sonido por el altavoz interno, consulte la solución de problemas en la ayuda</translation>
     </message>
     <message>
         <source>Ixo does not wake the computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ixo no activa el equipo.</translation>
     </message>
     <message>
         <source>Ixo wakes the computer by the system timer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ixo activa el equipo mediante el temporizador del sistema.</translation>
     </message>
     <message>
         <source>Ixo wakes the computer by the KDE power manager.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ixo activa el equipo mediante el gestor de energía de KDE.</translation>
     </message>
     <message>
         <source>Ixo wakes the computer by the wake helper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ixo activa el equipo mediante el asistente de activación.</translation>
     </message>
     <message>
         <source>Ixo is looking for a way to wake the computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ixo está buscando una forma de activar el equipo.</translation>
     </message>
 </context>
 <context>
@@ -294,277 +294,281 @@
     <message>
         <source>Stop</source>
         <comment>the sounding alarm</comment>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Snooze</source>
-        <translation type="unfinished"></translation>
+        <translation>Posponer</translation>
     </message>
 </context>
 <context>
     <name>OverwriteQuestionWindow</name>
     <message>
         <source>Warning Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia</translation>
     </message>
     <message>
         <source>File already exists, overwrite ?</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo ya existe. ¿Sobrescribirlo?</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>SettingsWindow</name>
     <message>
         <source>It is done!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Hecho!</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <source>Sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido activado</translation>
     </message>
     <message>
         <source>Show error message if sound cannot be played</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar un mensaje de error si no se puede reproducir el sonido</translation>
     </message>
     <message>
         <source>Automatically load alarm events when Tindalo starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar las alarmas automáticamente al iniciar Tindalo</translation>
     </message>
     <message>
         <source>Don&apos;t compare with second</source>
-        <translation type="unfinished"></translation>
+        <translation>No comparar los segundos</translation>
     </message>
     <message>
         <source>Internal Speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>Altavoz interno</translation>
     </message>
     <message>
         <source>Use internal speaker instead of wave. (A necessary DLL file is needed , refer to trouble shooting in help.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar el altavoz interno en lugar de wave. (Se necesita un archivo DLL, consulte la solución de problemas en la ayuda.)</translation>
     </message>
     <message>
         <source>When MCI is busy, use internal speaker instead of midi sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Si MCI está ocupado, usar el altavoz interno en lugar del sonido MIDI</translation>
     </message>
     <message>
         <source>test internal speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>probar el altavoz interno</translation>
     </message>
     <message>
         <source>Font (it will take effect when Tindalo starts next time)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de letra (se aplicará al próximo inicio de Tindalo)</translation>
     </message>
     <message>
         <source>Use Arial font</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar el tipo de letra Arial</translation>
     </message>
     <message>
         <source>Enlarge</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliar</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Load Me</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio automático</translation>
     </message>
     <message>
         <source>Run Tindalo when Windows starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar Tindalo al iniciar Windows</translation>
     </message>
     <message>
         <source>Don&apos;t run Tindalo when Windows starts</source>
-        <translation type="unfinished"></translation>
+        <translation>No ejecutar Tindalo al iniciar Windows</translation>
     </message>
     <message>
         <source>Wake the computer for alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar el equipo para las alarmas</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Ixo could not be set to start at log-in: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo configurar Ixo para que se inicie al iniciar sesión: %1</translation>
     </message>
     <message>
         <source>Ixo&apos;s start at log-in could not be removed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo quitar el inicio de Ixo al iniciar sesión: %1</translation>
     </message>
     <message>
         <source>The wake setting could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el ajuste de activación: %1</translation>
     </message>
     <message>
         <source>The settings could not be saved in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la configuración en %1: %2</translation>
     </message>
 </context>
 <context>
     <name>SnoozeBar</name>
     <message>
         <source>Snooze</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>Posponer</translation>
     </message>
     <message>
         <source>Snooze length</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de posposición</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min</source>
+        <comment>snooze length in minutes</comment>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>TrayController</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Alarm Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar alarma</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <source>Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo de escritorio</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Stop</source>
         <comment>the sounding alarm</comment>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <source>The help page could not be opened; open it in a web browser: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir la página de ayuda; ábrala en un navegador web: %1</translation>
     </message>
     <message>
         <source>Help file not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el archivo de ayuda</translation>
     </message>
 </context>
 <context>
     <name>TrayFallbackWindow</name>
     <message>
         <source>No notification area (system tray) was found on this desktop, so Ixo shows its menu here. Alarms keep working while this window is minimized.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún área de notificación (bandeja del sistema) en este escritorio, así que Ixo muestra su menú aquí. Las alarmas siguen funcionando mientras esta ventana está minimizada.</translation>
     </message>
 </context>
 <context>
     <name>WallpaperWindow</name>
     <message>
         <source>Tindalo Alarm Clock - Change Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Despertador Tindalo - Cambiar fondo de escritorio</translation>
     </message>
     <message>
         <source>Wallpaper list :</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de fondos:</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Delete the selected pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar las imágenes seleccionadas</translation>
     </message>
     <message>
         <source>Delete all pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar todas las imágenes</translation>
     </message>
     <message>
         <source>Save the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la lista</translation>
     </message>
     <message>
         <source>Load the saved list</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar la lista guardada</translation>
     </message>
     <message>
         <source>Change in every</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar cada</translation>
     </message>
     <message>
         <source>priority</source>
-        <translation type="unfinished"></translation>
+        <translation>en orden</translation>
     </message>
     <message>
         <source>random</source>
-        <translation type="unfinished"></translation>
+        <translation>aleatorio</translation>
     </message>
     <message>
         <source>Save above setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la configuración anterior</translation>
     </message>
     <message>
         <source>Change Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar ahora</translation>
     </message>
     <message>
         <source>Clear Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar fondo de escritorio</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>%1 cannot be read as a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede leer como imagen</translation>
     </message>
     <message>
         <source>%1 file not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el archivo %1</translation>
     </message>
 </context>
 <context>
     <name>WarningWindow</name>
     <message>
         <source>Warning Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 </TS>
