@@ -5,288 +5,288 @@
     <name>AboutWindow</name>
     <message>
         <source>About Ixo</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Ixo</translation>
     </message>
     <message>
         <source>Alarm clock for the notification area</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveglia per l&apos;area di notifica</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>AlarmMessageWindow</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Messaggio</translation>
     </message>
 </context>
 <context>
     <name>AlarmSetWindow</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <source>Alarm time is :</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora della sveglia:</translation>
     </message>
     <message>
         <source>Play Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripetizioni</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <source>Add with a message</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi con un messaggio</translation>
     </message>
     <message>
         <source>Play list :</source>
-        <translation type="unfinished"></translation>
+        <translation>Playlist:</translation>
     </message>
     <message>
         <source>View Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualizza messaggio</translation>
     </message>
     <message>
         <source>Delete the selected event</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina la sveglia selezionata</translation>
     </message>
     <message>
         <source>Delete all events</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina tutte le sveglie</translation>
     </message>
     <message>
         <source>Song</source>
-        <translation type="unfinished"></translation>
+        <translation>Suono</translation>
     </message>
     <message>
         <source>Play the sound once</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci il suono una volta</translation>
     </message>
     <message>
         <source>Every</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Load alarm events from a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica le sveglie da un file</translation>
     </message>
     <message>
         <source>Save the alarm events to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva le sveglie in un file</translation>
     </message>
     <message>
         <source>Edit an alarm data file</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica un file di dati delle sveglie</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizza</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Hide Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascondi messaggio</translation>
     </message>
 </context>
 <context>
     <name>DataFileChooser</name>
     <message>
         <source>Load Data From Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica dati da file</translation>
     </message>
     <message>
         <source>Load data from files :</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica dati da file:</translation>
     </message>
     <message>
         <source>Input file name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome del file:</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Save file as :</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva file come:</translation>
     </message>
     <message>
         <source>Open a file to edit data :</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri un file per modificare i dati:</translation>
     </message>
 </context>
 <context>
     <name>DateTime</name>
     <message>
         <source>HH:mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>HH:mm:ss</translation>
     </message>
     <message>
         <source>dd MMM yyyy / hh:mm AP</source>
-        <translation type="unfinished"></translation>
+        <translation>dd MMM yyyy / HH:mm</translation>
     </message>
 </context>
 <context>
     <name>ErrorListWindow</name>
     <message>
         <source>Error found</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore rilevato</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>MessageInputWindow</name>
     <message>
         <source>Input Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci messaggio</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Abandon</source>
-        <translation type="unfinished"></translation>
+        <translation>Scarta</translation>
     </message>
     <message>
         <source>Font size :</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione carattere:</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Alarm at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveglia alle %1</translation>
     </message>
     <message>
         <source>notepad and wordpad not found</source>
-        <translation type="unfinished"></translation>
+        <translation>notepad e wordpad non trovati</translation>
     </message>
     <message>
         <source>Invalid input</source>
-        <translation type="unfinished"></translation>
+        <translation>Input non valido</translation>
     </message>
     <message>
         <source>Time input example 12:59:01</source>
-        <translation type="unfinished"></translation>
+        <translation>Esempio di orario: 12:59:01</translation>
     </message>
     <message>
         <source>Time was passed or next day</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;orario è passato o è del giorno dopo</translation>
     </message>
     <message>
         <source>Alarm time already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo orario di sveglia esiste già</translation>
     </message>
     <message>
         <source>The alarm list is full (32767 events)</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;elenco delle sveglie è pieno (32767 sveglie)</translation>
     </message>
     <message>
         <source>Tindalo Alarm Clock...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveglia Tindalo...</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <source>No file is chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun file scelto</translation>
     </message>
     <message>
         <source>Wpaper.dat has data of wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpaper.dat contiene dati dello sfondo</translation>
     </message>
     <message>
         <source>No message input or Play list time was executed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun messaggio inserito né orario della playlist scelto</translation>
     </message>
     <message>
         <source>The message list is full (32767 messages)</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;elenco dei messaggi è pieno (32767 messaggi)</translation>
     </message>
     <message>
         <source>Snooze would pass midnight</source>
-        <translation type="unfinished"></translation>
+        <translation>Il posticipo supererebbe la mezzanotte</translation>
     </message>
     <message>
         <source>No alarm is sounding</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna sveglia sta suonando</translation>
     </message>
     <message>
         <source>This alarm is snoozed already</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa sveglia è già posticipata</translation>
     </message>
     <message>
         <source>Play times must be once, twice, thrice or repeat!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le ripetizioni devono essere once, twice, thrice o repeat!</translation>
     </message>
     <message>
         <source>A message may hold at most 626 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Un messaggio può contenere al massimo 626 caratteri</translation>
     </message>
     <message>
         <source>Snooze takes 1 to 1439 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Il posticipo va da 1 a 1439 minuti</translation>
     </message>
     <message>
         <source>cannot play sound from internal speaker, refer to trouble shooting in help</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile riprodurre il suono dall&apos;altoparlante interno, vedere la risoluzione dei problemi nella guida</translation>
     </message>
     <message>
         <source>Ixo does not wake the computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ixo non riattiva il computer.</translation>
     </message>
     <message>
         <source>Ixo wakes the computer by the system timer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ixo riattiva il computer tramite il timer di sistema.</translation>
     </message>
     <message>
         <source>Ixo wakes the computer by the KDE power manager.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ixo riattiva il computer tramite il gestore energetico di KDE.</translation>
     </message>
     <message>
         <source>Ixo wakes the computer by the wake helper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ixo riattiva il computer tramite l&apos;assistente di riattivazione.</translation>
     </message>
     <message>
         <source>Ixo is looking for a way to wake the computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ixo sta cercando un modo per riattivare il computer.</translation>
     </message>
 </context>
 <context>
@@ -294,277 +294,281 @@
     <message>
         <source>Stop</source>
         <comment>the sounding alarm</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ferma</translation>
     </message>
     <message>
         <source>Snooze</source>
-        <translation type="unfinished"></translation>
+        <translation>Posticipa</translation>
     </message>
 </context>
 <context>
     <name>OverwriteQuestionWindow</name>
     <message>
         <source>Warning Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso</translation>
     </message>
     <message>
         <source>File already exists, overwrite ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file esiste già, sovrascriverlo?</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>SettingsWindow</name>
     <message>
         <source>It is done!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatto!</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <source>Sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>Suono attivo</translation>
     </message>
     <message>
         <source>Show error message if sound cannot be played</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra un messaggio di errore se il suono non può essere riprodotto</translation>
     </message>
     <message>
         <source>Automatically load alarm events when Tindalo starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica automaticamente le sveglie all&apos;avvio di Tindalo</translation>
     </message>
     <message>
         <source>Don&apos;t compare with second</source>
-        <translation type="unfinished"></translation>
+        <translation>Non confrontare i secondi</translation>
     </message>
     <message>
         <source>Internal Speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>Altoparlante interno</translation>
     </message>
     <message>
         <source>Use internal speaker instead of wave. (A necessary DLL file is needed , refer to trouble shooting in help.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa l&apos;altoparlante interno invece del wave. (Serve un file DLL, vedere la risoluzione dei problemi nella guida.)</translation>
     </message>
     <message>
         <source>When MCI is busy, use internal speaker instead of midi sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Se MCI è occupato, usa l&apos;altoparlante interno invece del suono MIDI</translation>
     </message>
     <message>
         <source>test internal speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>prova l&apos;altoparlante interno</translation>
     </message>
     <message>
         <source>Font (it will take effect when Tindalo starts next time)</source>
-        <translation type="unfinished"></translation>
+        <translation>Carattere (avrà effetto al prossimo avvio di Tindalo)</translation>
     </message>
     <message>
         <source>Use Arial font</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa il carattere Arial</translation>
     </message>
     <message>
         <source>Enlarge</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingrandisci</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale</translation>
     </message>
     <message>
         <source>Load Me</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio automatico</translation>
     </message>
     <message>
         <source>Run Tindalo when Windows starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Esegui Tindalo all&apos;avvio di Windows</translation>
     </message>
     <message>
         <source>Don&apos;t run Tindalo when Windows starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Non eseguire Tindalo all&apos;avvio di Windows</translation>
     </message>
     <message>
         <source>Wake the computer for alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Riattiva il computer per le sveglie</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Ixo could not be set to start at log-in: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile impostare l&apos;avvio di Ixo all&apos;accesso: %1</translation>
     </message>
     <message>
         <source>Ixo&apos;s start at log-in could not be removed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile rimuovere l&apos;avvio di Ixo all&apos;accesso: %1</translation>
     </message>
     <message>
         <source>The wake setting could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare l&apos;impostazione di riattivazione: %1</translation>
     </message>
     <message>
         <source>The settings could not be saved in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare le impostazioni in %1: %2</translation>
     </message>
 </context>
 <context>
     <name>SnoozeBar</name>
     <message>
         <source>Snooze</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>Posticipa</translation>
     </message>
     <message>
         <source>Snooze length</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata del posticipo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min</source>
+        <comment>snooze length in minutes</comment>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>TrayController</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>Alarm Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta sveglia</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <source>Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfondo</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida</translation>
     </message>
     <message>
         <source>Stop</source>
         <comment>the sounding alarm</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ferma</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattiva</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi</translation>
     </message>
     <message>
         <source>The help page could not be opened; open it in a web browser: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire la pagina della guida; aprirla in un browser web: %1</translation>
     </message>
     <message>
         <source>Help file not found</source>
-        <translation type="unfinished"></translation>
+        <translation>File della guida non trovato</translation>
     </message>
 </context>
 <context>
     <name>TrayFallbackWindow</name>
     <message>
         <source>No notification area (system tray) was found on this desktop, so Ixo shows its menu here. Alarms keep working while this window is minimized.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stata trovata un&apos;area di notifica (vassoio di sistema) su questo desktop, quindi Ixo mostra qui il suo menu. Le sveglie continuano a funzionare mentre questa finestra è minimizzata.</translation>
     </message>
 </context>
 <context>
     <name>WallpaperWindow</name>
     <message>
         <source>Tindalo Alarm Clock - Change Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveglia Tindalo - Cambia sfondo</translation>
     </message>
     <message>
         <source>Wallpaper list :</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco sfondi:</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <source>Delete the selected pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina le immagini selezionate</translation>
     </message>
     <message>
         <source>Delete all pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina tutte le immagini</translation>
     </message>
     <message>
         <source>Save the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva l&apos;elenco</translation>
     </message>
     <message>
         <source>Load the saved list</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica l&apos;elenco salvato</translation>
     </message>
     <message>
         <source>Change in every</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia ogni</translation>
     </message>
     <message>
         <source>priority</source>
-        <translation type="unfinished"></translation>
+        <translation>in ordine</translation>
     </message>
     <message>
         <source>random</source>
-        <translation type="unfinished"></translation>
+        <translation>casuale</translation>
     </message>
     <message>
         <source>Save above setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva le impostazioni sopra</translation>
     </message>
     <message>
         <source>Change Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia ora</translation>
     </message>
     <message>
         <source>Clear Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi sfondo</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizza</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>%1 cannot be read as a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non può essere letto come immagine</translation>
     </message>
     <message>
         <source>%1 file not found</source>
-        <translation type="unfinished"></translation>
+        <translation>File %1 non trovato</translation>
     </message>
 </context>
 <context>
     <name>WarningWindow</name>
     <message>
         <source>Warning Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>
