@@ -5,288 +5,288 @@
     <name>AboutWindow</name>
     <message>
         <source>About Ixo</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie Ixo</translation>
     </message>
     <message>
         <source>Alarm clock for the notification area</source>
-        <translation type="unfinished"></translation>
+        <translation>Budzik w obszarze powiadomień</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wersja %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>AlarmMessageWindow</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiadomość</translation>
     </message>
 </context>
 <context>
     <name>AlarmSetWindow</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia</translation>
     </message>
     <message>
         <source>Alarm time is :</source>
-        <translation type="unfinished"></translation>
+        <translation>Godzina alarmu:</translation>
     </message>
     <message>
         <source>Play Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Powtórzenia</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj</translation>
     </message>
     <message>
         <source>Add with a message</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj z wiadomością</translation>
     </message>
     <message>
         <source>Play list :</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista odtwarzania:</translation>
     </message>
     <message>
         <source>View Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż wiadomość</translation>
     </message>
     <message>
         <source>Delete the selected event</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń zaznaczony alarm</translation>
     </message>
     <message>
         <source>Delete all events</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń wszystkie alarmy</translation>
     </message>
     <message>
         <source>Song</source>
-        <translation type="unfinished"></translation>
+        <translation>Dźwięk</translation>
     </message>
     <message>
         <source>Play the sound once</source>
-        <translation type="unfinished"></translation>
+        <translation>Odtwórz dźwięk raz</translation>
     </message>
     <message>
         <source>Every</source>
-        <translation type="unfinished"></translation>
+        <translation>Co</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Load alarm events from a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytaj alarmy z pliku</translation>
     </message>
     <message>
         <source>Save the alarm events to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz alarmy do pliku</translation>
     </message>
     <message>
         <source>Edit an alarm data file</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj plik danych alarmów</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimalizuj</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij</translation>
     </message>
     <message>
         <source>Hide Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukryj wiadomość</translation>
     </message>
 </context>
 <context>
     <name>DataFileChooser</name>
     <message>
         <source>Load Data From Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytaj dane z plików</translation>
     </message>
     <message>
         <source>Load data from files :</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytaj dane z plików:</translation>
     </message>
     <message>
         <source>Input file name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa pliku:</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
     <message>
         <source>Save file as :</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz plik jako:</translation>
     </message>
     <message>
         <source>Open a file to edit data :</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz plik do edycji danych:</translation>
     </message>
 </context>
 <context>
     <name>DateTime</name>
     <message>
         <source>HH:mm:ss</source>
-        <translation type="unfinished"></translation>
+        <translation>HH:mm:ss</translation>
     </message>
     <message>
         <source>dd MMM yyyy / hh:mm AP</source>
-        <translation type="unfinished"></translation>
+        <translation>dd MMM yyyy / HH:mm</translation>
     </message>
 </context>
 <context>
     <name>ErrorListWindow</name>
     <message>
         <source>Error found</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykryto błąd</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>MessageInputWindow</name>
     <message>
         <source>Input Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Wprowadź wiadomość</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz</translation>
     </message>
     <message>
         <source>Abandon</source>
-        <translation type="unfinished"></translation>
+        <translation>Porzuć</translation>
     </message>
     <message>
         <source>Font size :</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozmiar czcionki:</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Alarm at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm o %1</translation>
     </message>
     <message>
         <source>notepad and wordpad not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono programów notepad i wordpad</translation>
     </message>
     <message>
         <source>Invalid input</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowe dane</translation>
     </message>
     <message>
         <source>Time input example 12:59:01</source>
-        <translation type="unfinished"></translation>
+        <translation>Przykład godziny: 12:59:01</translation>
     </message>
     <message>
         <source>Time was passed or next day</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta godzina minęła lub przypada na następny dzień</translation>
     </message>
     <message>
         <source>Alarm time already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Taka godzina alarmu już istnieje</translation>
     </message>
     <message>
         <source>The alarm list is full (32767 events)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista alarmów jest pełna (32767 alarmów)</translation>
     </message>
     <message>
         <source>Tindalo Alarm Clock...</source>
-        <translation type="unfinished"></translation>
+        <translation>Budzik Tindalo...</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytaj</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz</translation>
     </message>
     <message>
         <source>No file is chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie wybrano pliku</translation>
     </message>
     <message>
         <source>Wpaper.dat has data of wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpaper.dat zawiera dane tapety</translation>
     </message>
     <message>
         <source>No message input or Play list time was executed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie wprowadzono wiadomości ani nie wybrano godziny z listy odtwarzania</translation>
     </message>
     <message>
         <source>The message list is full (32767 messages)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista wiadomości jest pełna (32767 wiadomości)</translation>
     </message>
     <message>
         <source>Snooze would pass midnight</source>
-        <translation type="unfinished"></translation>
+        <translation>Drzemka przekroczyłaby północ</translation>
     </message>
     <message>
         <source>No alarm is sounding</source>
-        <translation type="unfinished"></translation>
+        <translation>Żaden alarm nie dzwoni</translation>
     </message>
     <message>
         <source>This alarm is snoozed already</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten alarm jest już w drzemce</translation>
     </message>
     <message>
         <source>Play times must be once, twice, thrice or repeat!</source>
-        <translation type="unfinished"></translation>
+        <translation>Powtórzenia muszą mieć wartość once, twice, thrice lub repeat!</translation>
     </message>
     <message>
         <source>A message may hold at most 626 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiadomość może mieć najwyżej 626 znaków</translation>
     </message>
     <message>
         <source>Snooze takes 1 to 1439 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Drzemka może trwać od 1 do 1439 minut</translation>
     </message>
     <message>
         <source>cannot play sound from internal speaker, refer to trouble shooting in help</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można odtworzyć dźwięku przez głośnik wewnętrzny, zobacz rozwiązywanie problemów w pomocy</translation>
     </message>
     <message>
         <source>Ixo does not wake the computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ixo nie wybudza komputera.</translation>
     </message>
     <message>
         <source>Ixo wakes the computer by the system timer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ixo wybudza komputer za pomocą zegara systemowego.</translation>
     </message>
     <message>
         <source>Ixo wakes the computer by the KDE power manager.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ixo wybudza komputer za pomocą menedżera zasilania KDE.</translation>
     </message>
     <message>
         <source>Ixo wakes the computer by the wake helper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ixo wybudza komputer za pomocą programu pomocniczego.</translation>
     </message>
     <message>
         <source>Ixo is looking for a way to wake the computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ixo szuka sposobu na wybudzenie komputera.</translation>
     </message>
 </context>
 <context>
@@ -294,277 +294,282 @@
     <message>
         <source>Stop</source>
         <comment>the sounding alarm</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymaj</translation>
     </message>
     <message>
         <source>Snooze</source>
-        <translation type="unfinished"></translation>
+        <translation>Drzemka</translation>
     </message>
 </context>
 <context>
     <name>OverwriteQuestionWindow</name>
     <message>
         <source>Warning Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostrzeżenie</translation>
     </message>
     <message>
         <source>File already exists, overwrite ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik już istnieje. Zastąpić?</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tak</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
     <name>SettingsWindow</name>
     <message>
         <source>It is done!</source>
-        <translation type="unfinished"></translation>
+        <translation>Gotowe!</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia</translation>
     </message>
     <message>
         <source>Sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>Dźwięk włączony</translation>
     </message>
     <message>
         <source>Show error message if sound cannot be played</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż komunikat o błędzie, gdy nie można odtworzyć dźwięku</translation>
     </message>
     <message>
         <source>Automatically load alarm events when Tindalo starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatycznie wczytuj alarmy przy uruchamianiu Tindalo</translation>
     </message>
     <message>
         <source>Don&apos;t compare with second</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie porównuj sekund</translation>
     </message>
     <message>
         <source>Internal Speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>Głośnik wewnętrzny</translation>
     </message>
     <message>
         <source>Use internal speaker instead of wave. (A necessary DLL file is needed , refer to trouble shooting in help.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Używaj głośnika wewnętrznego zamiast wave. (Potrzebny jest plik DLL, zobacz rozwiązywanie problemów w pomocy.)</translation>
     </message>
     <message>
         <source>When MCI is busy, use internal speaker instead of midi sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdy MCI jest zajęte, używaj głośnika wewnętrznego zamiast dźwięku MIDI</translation>
     </message>
     <message>
         <source>test internal speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>testuj głośnik wewnętrzny</translation>
     </message>
     <message>
         <source>Font (it will take effect when Tindalo starts next time)</source>
-        <translation type="unfinished"></translation>
+        <translation>Czcionka (zostanie użyta po ponownym uruchomieniu Tindalo)</translation>
     </message>
     <message>
         <source>Use Arial font</source>
-        <translation type="unfinished"></translation>
+        <translation>Używaj czcionki Arial</translation>
     </message>
     <message>
         <source>Enlarge</source>
-        <translation type="unfinished"></translation>
+        <translation>Powiększ</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalna</translation>
     </message>
     <message>
         <source>Load Me</source>
-        <translation type="unfinished"></translation>
+        <translation>Autostart</translation>
     </message>
     <message>
         <source>Run Tindalo when Windows starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruchamiaj Tindalo przy starcie Windows</translation>
     </message>
     <message>
         <source>Don&apos;t run Tindalo when Windows starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie uruchamiaj Tindalo przy starcie Windows</translation>
     </message>
     <message>
         <source>Wake the computer for alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybudzaj komputer na alarmy</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij</translation>
     </message>
     <message>
         <source>Ixo could not be set to start at log-in: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się ustawić uruchamiania Ixo po zalogowaniu: %1</translation>
     </message>
     <message>
         <source>Ixo&apos;s start at log-in could not be removed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się wyłączyć uruchamiania Ixo po zalogowaniu: %1</translation>
     </message>
     <message>
         <source>The wake setting could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać ustawienia wybudzania: %1</translation>
     </message>
     <message>
         <source>The settings could not be saved in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać ustawień w %1: %2</translation>
     </message>
 </context>
 <context>
     <name>SnoozeBar</name>
     <message>
         <source>Snooze</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>Drzemka</translation>
     </message>
     <message>
         <source>Snooze length</source>
-        <translation type="unfinished"></translation>
+        <translation>Długość drzemki</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min</source>
+        <comment>snooze length in minutes</comment>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>TrayController</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie</translation>
     </message>
     <message>
         <source>Alarm Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw alarm</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia</translation>
     </message>
     <message>
         <source>Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapeta</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc</translation>
     </message>
     <message>
         <source>Stop</source>
         <comment>the sounding alarm</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymaj</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącz</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń</translation>
     </message>
     <message>
         <source>The help page could not be opened; open it in a web browser: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się otworzyć strony pomocy; otwórz ją w przeglądarce: %1</translation>
     </message>
     <message>
         <source>Help file not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono pliku pomocy</translation>
     </message>
 </context>
 <context>
     <name>TrayFallbackWindow</name>
     <message>
         <source>No notification area (system tray) was found on this desktop, so Ixo shows its menu here. Alarms keep working while this window is minimized.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na tym pulpicie nie znaleziono obszaru powiadomień (zasobnika systemowego), dlatego Ixo pokazuje swoje menu tutaj. Alarmy działają dalej, gdy to okno jest zminimalizowane.</translation>
     </message>
 </context>
 <context>
     <name>WallpaperWindow</name>
     <message>
         <source>Tindalo Alarm Clock - Change Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Budzik Tindalo - Zmiana tapety</translation>
     </message>
     <message>
         <source>Wallpaper list :</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista tapet:</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Szukaj</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj</translation>
     </message>
     <message>
         <source>Delete the selected pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń zaznaczone obrazy</translation>
     </message>
     <message>
         <source>Delete all pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń wszystkie obrazy</translation>
     </message>
     <message>
         <source>Save the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz listę</translation>
     </message>
     <message>
         <source>Load the saved list</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytaj zapisaną listę</translation>
     </message>
     <message>
         <source>Change in every</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmieniaj co</translation>
     </message>
     <message>
         <source>priority</source>
-        <translation type="unfinished"></translation>
+        <translation>po kolei</translation>
     </message>
     <message>
         <source>random</source>
-        <translation type="unfinished"></translation>
+        <translation>losowo</translation>
     </message>
     <message>
         <source>Save above setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz powyższe ustawienia</translation>
     </message>
     <message>
         <source>Change Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień teraz</translation>
     </message>
     <message>
         <source>Clear Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń tapetę</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimalizuj</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij</translation>
     </message>
     <message>
         <source>%1 cannot be read as a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać %1 jako obrazu</translation>
     </message>
     <message>
         <source>%1 file not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono pliku %1</translation>
     </message>
 </context>
 <context>
     <name>WarningWindow</name>
     <message>
         <source>Warning Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostrzeżenie</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>
