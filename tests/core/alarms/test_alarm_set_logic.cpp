@@ -10,6 +10,7 @@
 #include "core/alarms/alarm_lists.h"
 #include "core/alarms/alarm_set_logic.h"
 #include "core/io/settings_file.h"
+#include "core/startup/translations.h"
 #include "core/state/shared_state.h"
 
 class TestAlarmSetLogic : public QObject
@@ -99,11 +100,25 @@ private Q_SLOTS:
         }
     }
 
-    void titleInEnglishWhateverTheLocale()
+    // The title is English in the English form whatever the locale; in the locale's form only with a translation.
+    // English first in the user's languages, or a C locale, keeps the source texts.
+    void titleInTheUserLanguage()
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        QCOMPARE(AlarmSet::title(QDateTime(QDate(2026, 12, 16), QTime(19, 30))),
-                 "Tindalo Alarm Clock...16 Dec 2026 / 07:30 PM");
+        const QDateTime evening(QDate(2026, 12, 16), QTime(19, 30));
+        for (const QStringList& languages :
+             {QStringList{"en-GB", "de-DE"}, Translations::userLanguages(QLocale::c())}) {
+            Translations english;
+            english.install(languages, ":/i18n", QString());
+            QVERIFY(!english.active());
+            QCOMPARE(AlarmSet::title(evening), "Tindalo Alarm Clock...16 Dec 2026 / 07:30 PM");
+        }
+        {
+            Translations german;
+            german.install({"de-AT", "fr"}, ":/i18n", QString());
+            QCOMPARE(german.language(), "de_DE");
+            QCOMPARE(AlarmSet::title(evening), "Tindalo-Wecker...16. Dez. 2026 / 19:30");
+        }
         QLocale::setDefault(QLocale::c());
         QCOMPARE(AlarmSet::amPmAt(QDateTime(QDate(2026, 1, 1), QTime(11, 59, 59))) +
                      AlarmSet::amPmAt(QDateTime(QDate(2026, 1, 1), QTime(12, 0))),
