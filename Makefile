@@ -78,7 +78,7 @@ uninstall:
 # The windows' pictures of the window tests (tests/ui/pictures/*.png) drawn anew after an intended change; those
 # that changed show in git.
 pictures: build-tests
-	@cd $(BUILD) && IXO_RECORD_PICTURES=1 ctest -R '^test_(composition|.*_window|data_file_chooser)$$' --output-on-failure
+	@cd $(BUILD) && IXO_RECORD_PICTURES=1 ctest -R '^test_(composition|windows_alone)$$' --output-on-failure
 	@git status --short tests/ui/pictures
 
 screenshots: build deps-test
