@@ -111,6 +111,93 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>ixo: the session bus cannot be reached: %1</source>
+        <translation>ixo: Der Sitzungsbus ist nicht erreichbar: %1</translation>
+    </message>
+    <message>
+        <source>Ixo is not running</source>
+        <translation>Ixo läuft nicht</translation>
+    </message>
+    <message>
+        <source>--add needs a time</source>
+        <translation>--add braucht eine Uhrzeit</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a time (write 7:30pm, 7:30 pm, 19:30 or 19:30:00)</source>
+        <translation>„%1“ ist keine Uhrzeit (schreiben Sie 7:30pm, 7:30 pm, 19:30 oder 19:30:00)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is an option, not a message (put -- before such a message)</source>
+        <translation>„%1“ ist eine Option, keine Nachricht (setzen Sie -- vor eine solche Nachricht)</translation>
+    </message>
+    <message>
+        <source>--snooze takes one number of minutes</source>
+        <translation>--snooze erwartet eine Anzahl Minuten</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number of minutes from 1 to %2</source>
+        <translation>„%1“ ist keine Anzahl Minuten von 1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments</source>
+        <translation>%1 erwartet keine Argumente</translation>
+    </message>
+    <message>
+        <source>%1 must come first</source>
+        <translation>%1 muss am Anfang stehen</translation>
+    </message>
+    <message>
+        <source>unknown argument &apos;%1&apos;</source>
+        <translation>unbekanntes Argument „%1“</translation>
+    </message>
+    <message>
+        <source>Usage: ixo [--help | --version]
+       ixo --add TIME [once|twice|thrice|repeat!] [--] [MESSAGE]
+       ixo --list | --stop | --snooze [MINUTES]
+An alarm clock in the notification area. Started without options, Ixo adds its icon to
+the tray; its windows are opened from the icon&apos;s menu. The other options ask the Ixo
+that runs in this session and end; with none running, or no session bus to reach, they
+say so and exit with 1.
+
+  -h, --help        show this help and exit
+  --version         show the version and exit
+  --add TIME [WORD] [--] [MESSAGE]
+                    add an alarm event for today at TIME (7:30pm, 7:30 pm, 19:30 or
+                    19:30:00), played once (the default), twice, thrice or until stopped
+                    (repeat!), with MESSAGE shown when it fires (after --, words that
+                    start with - too); checked as the Alarm Set window&apos;s Add checks it,
+                    a refusal prints the window&apos;s reason and exits with 1
+  --list            print the day&apos;s alarm events, then their messages
+  --stop            stop the alarm sound, as Stop in the tray menu
+  --snooze [MINUTES]
+                    snooze the sounding alarm for MINUTES (10 when left out)
+</source>
+        <translation>Aufruf: ixo [--help | --version]
+        ixo --add TIME [once|twice|thrice|repeat!] [--] [MESSAGE]
+        ixo --list | --stop | --snooze [MINUTES]
+Ein Wecker im Benachrichtigungsbereich. Ohne Optionen gestartet, legt Ixo sein Symbol in die
+Kontrollleiste; seine Fenster öffnen sich aus dem Menü des Symbols. Die anderen Optionen fragen das
+Ixo dieser Sitzung und enden; läuft keines oder ist kein Sitzungsbus erreichbar, sagen sie das und
+enden mit 1.
+
+  -h, --help        diese Hilfe anzeigen und beenden
+  --version         die Version anzeigen und beenden
+  --add TIME [WORD] [--] [MESSAGE]
+                    einen Alarm für heute um TIME hinzufügen (7:30pm, 7:30 pm, 19:30 oder 19:30:00),
+                    einmal (once, Vorgabe), zweimal (twice), dreimal (thrice) oder bis zum Anhalten
+                    (repeat!) gespielt, mit MESSAGE beim Auslösen (nach -- auch Wörter, die mit - beginnen);
+                    geprüft wie „Hinzufügen“ im Fenster „Wecker stellen“; eine Ablehnung gibt den Grund
+                    des Fensters aus und endet mit 1
+  --list            die Alarme des Tages ausgeben, danach ihre Nachrichten
+  --stop            den Weckton anhalten, wie „Stopp“ im Menü der Kontrollleiste
+  --snooze [MINUTES]
+                    den klingelnden Alarm um MINUTES Minuten verschieben (10 ohne Angabe)
+</translation>
+    </message>
+</context>
+<context>
     <name>DataFileChooser</name>
     <message>
         <source>Load Data From Files</source>

@@ -111,6 +111,92 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>ixo: the session bus cannot be reached: %1</source>
+        <translation>ixo: no se puede acceder al bus de sesión: %1</translation>
+    </message>
+    <message>
+        <source>Ixo is not running</source>
+        <translation>Ixo no se está ejecutando</translation>
+    </message>
+    <message>
+        <source>--add needs a time</source>
+        <translation>--add necesita una hora</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a time (write 7:30pm, 7:30 pm, 19:30 or 19:30:00)</source>
+        <translation>«%1» no es una hora (escriba 7:30pm, 7:30 pm, 19:30 o 19:30:00)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is an option, not a message (put -- before such a message)</source>
+        <translation>«%1» es una opción, no un mensaje (ponga -- delante de ese mensaje)</translation>
+    </message>
+    <message>
+        <source>--snooze takes one number of minutes</source>
+        <translation>--snooze admite un número de minutos</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number of minutes from 1 to %2</source>
+        <translation>«%1» no es un número de minutos de 1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments</source>
+        <translation>%1 no admite argumentos</translation>
+    </message>
+    <message>
+        <source>%1 must come first</source>
+        <translation>%1 debe ir primero</translation>
+    </message>
+    <message>
+        <source>unknown argument &apos;%1&apos;</source>
+        <translation>argumento desconocido «%1»</translation>
+    </message>
+    <message>
+        <source>Usage: ixo [--help | --version]
+       ixo --add TIME [once|twice|thrice|repeat!] [--] [MESSAGE]
+       ixo --list | --stop | --snooze [MINUTES]
+An alarm clock in the notification area. Started without options, Ixo adds its icon to
+the tray; its windows are opened from the icon&apos;s menu. The other options ask the Ixo
+that runs in this session and end; with none running, or no session bus to reach, they
+say so and exit with 1.
+
+  -h, --help        show this help and exit
+  --version         show the version and exit
+  --add TIME [WORD] [--] [MESSAGE]
+                    add an alarm event for today at TIME (7:30pm, 7:30 pm, 19:30 or
+                    19:30:00), played once (the default), twice, thrice or until stopped
+                    (repeat!), with MESSAGE shown when it fires (after --, words that
+                    start with - too); checked as the Alarm Set window&apos;s Add checks it,
+                    a refusal prints the window&apos;s reason and exits with 1
+  --list            print the day&apos;s alarm events, then their messages
+  --stop            stop the alarm sound, as Stop in the tray menu
+  --snooze [MINUTES]
+                    snooze the sounding alarm for MINUTES (10 when left out)
+</source>
+        <translation>Uso: ixo [--help | --version]
+     ixo --add TIME [once|twice|thrice|repeat!] [--] [MESSAGE]
+     ixo --list | --stop | --snooze [MINUTES]
+Un despertador en el área de notificación. Iniciado sin opciones, Ixo pone su icono en la bandeja
+del sistema; sus ventanas se abren desde el menú del icono. Las demás opciones consultan al Ixo de
+esta sesión y terminan; si no hay ninguno o no se alcanza el bus de sesión, lo dicen y salen con 1.
+
+  -h, --help        mostrar esta ayuda y salir
+  --version         mostrar la versión y salir
+  --add TIME [WORD] [--] [MESSAGE]
+                    añadir una alarma para hoy a las TIME (7:30pm, 7:30 pm, 19:30 o 19:30:00), que suena
+                    una vez (once, predeterminado), dos (twice), tres (thrice) o hasta detenerla (repeat!),
+                    con MESSAGE mostrado al sonar (tras --, también palabras que empiezan por -); se
+                    comprueba como Añadir en la ventana Configurar alarma; un rechazo muestra el motivo
+                    de la ventana y sale con 1
+  --list            mostrar las alarmas del día y luego sus mensajes
+  --stop            detener el sonido de la alarma, como Detener en el menú
+  --snooze [MINUTES]
+                    posponer la alarma que suena MINUTES minutos (10 si se omite)
+</translation>
+    </message>
+</context>
+<context>
     <name>DataFileChooser</name>
     <message>
         <source>Load Data From Files</source>

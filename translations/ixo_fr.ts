@@ -111,6 +111,93 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>ixo: the session bus cannot be reached: %1</source>
+        <translation>ixo : le bus de session est injoignable : %1</translation>
+    </message>
+    <message>
+        <source>Ixo is not running</source>
+        <translation>Ixo n&apos;est pas lancé</translation>
+    </message>
+    <message>
+        <source>--add needs a time</source>
+        <translation>--add attend une heure</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a time (write 7:30pm, 7:30 pm, 19:30 or 19:30:00)</source>
+        <translation>« %1 » n&apos;est pas une heure (écrivez 7:30pm, 7:30 pm, 19:30 ou 19:30:00)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is an option, not a message (put -- before such a message)</source>
+        <translation>« %1 » est une option, pas un message (mettez -- devant un tel message)</translation>
+    </message>
+    <message>
+        <source>--snooze takes one number of minutes</source>
+        <translation>--snooze attend un nombre de minutes</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number of minutes from 1 to %2</source>
+        <translation>« %1 » n&apos;est pas un nombre de minutes de 1 à %2</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments</source>
+        <translation>%1 n&apos;attend aucun argument</translation>
+    </message>
+    <message>
+        <source>%1 must come first</source>
+        <translation>%1 doit venir en premier</translation>
+    </message>
+    <message>
+        <source>unknown argument &apos;%1&apos;</source>
+        <translation>argument inconnu « %1 »</translation>
+    </message>
+    <message>
+        <source>Usage: ixo [--help | --version]
+       ixo --add TIME [once|twice|thrice|repeat!] [--] [MESSAGE]
+       ixo --list | --stop | --snooze [MINUTES]
+An alarm clock in the notification area. Started without options, Ixo adds its icon to
+the tray; its windows are opened from the icon&apos;s menu. The other options ask the Ixo
+that runs in this session and end; with none running, or no session bus to reach, they
+say so and exit with 1.
+
+  -h, --help        show this help and exit
+  --version         show the version and exit
+  --add TIME [WORD] [--] [MESSAGE]
+                    add an alarm event for today at TIME (7:30pm, 7:30 pm, 19:30 or
+                    19:30:00), played once (the default), twice, thrice or until stopped
+                    (repeat!), with MESSAGE shown when it fires (after --, words that
+                    start with - too); checked as the Alarm Set window&apos;s Add checks it,
+                    a refusal prints the window&apos;s reason and exits with 1
+  --list            print the day&apos;s alarm events, then their messages
+  --stop            stop the alarm sound, as Stop in the tray menu
+  --snooze [MINUTES]
+                    snooze the sounding alarm for MINUTES (10 when left out)
+</source>
+        <translation>Usage : ixo [--help | --version]
+        ixo --add TIME [once|twice|thrice|repeat!] [--] [MESSAGE]
+        ixo --list | --stop | --snooze [MINUTES]
+Un réveil dans la zone de notification. Lancé sans option, Ixo place son icône dans la barre
+d&apos;état système ; ses fenêtres s&apos;ouvrent depuis le menu de l&apos;icône. Les autres options interrogent
+l&apos;Ixo de cette session puis s&apos;arrêtent ; si aucun ne tourne ou si le bus de session est injoignable,
+elles le disent et quittent avec 1.
+
+  -h, --help        afficher cette aide et quitter
+  --version         afficher la version et quitter
+  --add TIME [WORD] [--] [MESSAGE]
+                    ajouter une alarme pour aujourd&apos;hui à TIME (7:30pm, 7:30 pm, 19:30 ou 19:30:00), jouée
+                    une fois (once, par défaut), deux fois (twice), trois fois (thrice) ou jusqu&apos;à l&apos;arrêt
+                    (repeat!), avec MESSAGE affiché au déclenchement (après --, aussi les mots commençant
+                    par -) ; vérifiée comme le bouton Ajouter de la fenêtre Régler l&apos;alarme, un refus affiche
+                    la raison de la fenêtre et quitte avec 1
+  --list            afficher les alarmes du jour, puis leurs messages
+  --stop            arrêter le son de l&apos;alarme, comme Arrêter dans le menu
+  --snooze [MINUTES]
+                    répéter l&apos;alarme qui sonne dans MINUTES minutes (10 par défaut)
+</translation>
+    </message>
+</context>
+<context>
     <name>DataFileChooser</name>
     <message>
         <source>Load Data From Files</source>

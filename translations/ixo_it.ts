@@ -111,6 +111,93 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>ixo: the session bus cannot be reached: %1</source>
+        <translation>ixo: impossibile raggiungere il bus di sessione: %1</translation>
+    </message>
+    <message>
+        <source>Ixo is not running</source>
+        <translation>Ixo non è in esecuzione</translation>
+    </message>
+    <message>
+        <source>--add needs a time</source>
+        <translation>--add richiede un orario</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a time (write 7:30pm, 7:30 pm, 19:30 or 19:30:00)</source>
+        <translation>«%1» non è un orario (scrivere 7:30pm, 7:30 pm, 19:30 o 19:30:00)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is an option, not a message (put -- before such a message)</source>
+        <translation>«%1» è un&apos;opzione, non un messaggio (mettere -- prima di un tale messaggio)</translation>
+    </message>
+    <message>
+        <source>--snooze takes one number of minutes</source>
+        <translation>--snooze accetta un numero di minuti</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number of minutes from 1 to %2</source>
+        <translation>«%1» non è un numero di minuti da 1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments</source>
+        <translation>%1 non accetta argomenti</translation>
+    </message>
+    <message>
+        <source>%1 must come first</source>
+        <translation>%1 deve venire per primo</translation>
+    </message>
+    <message>
+        <source>unknown argument &apos;%1&apos;</source>
+        <translation>argomento sconosciuto «%1»</translation>
+    </message>
+    <message>
+        <source>Usage: ixo [--help | --version]
+       ixo --add TIME [once|twice|thrice|repeat!] [--] [MESSAGE]
+       ixo --list | --stop | --snooze [MINUTES]
+An alarm clock in the notification area. Started without options, Ixo adds its icon to
+the tray; its windows are opened from the icon&apos;s menu. The other options ask the Ixo
+that runs in this session and end; with none running, or no session bus to reach, they
+say so and exit with 1.
+
+  -h, --help        show this help and exit
+  --version         show the version and exit
+  --add TIME [WORD] [--] [MESSAGE]
+                    add an alarm event for today at TIME (7:30pm, 7:30 pm, 19:30 or
+                    19:30:00), played once (the default), twice, thrice or until stopped
+                    (repeat!), with MESSAGE shown when it fires (after --, words that
+                    start with - too); checked as the Alarm Set window&apos;s Add checks it,
+                    a refusal prints the window&apos;s reason and exits with 1
+  --list            print the day&apos;s alarm events, then their messages
+  --stop            stop the alarm sound, as Stop in the tray menu
+  --snooze [MINUTES]
+                    snooze the sounding alarm for MINUTES (10 when left out)
+</source>
+        <translation>Uso: ixo [--help | --version]
+     ixo --add TIME [once|twice|thrice|repeat!] [--] [MESSAGE]
+     ixo --list | --stop | --snooze [MINUTES]
+Una sveglia nell&apos;area di notifica. Avviato senza opzioni, Ixo mette la sua icona nel vassoio di
+sistema; le sue finestre si aprono dal menu dell&apos;icona. Le altre opzioni interrogano l&apos;Ixo di questa
+sessione e terminano; se non ne è in esecuzione nessuno o il bus di sessione non è raggiungibile, lo
+dicono ed escono con 1.
+
+  -h, --help        mostra questo aiuto ed esce
+  --version         mostra la versione ed esce
+  --add TIME [WORD] [--] [MESSAGE]
+                    aggiunge una sveglia per oggi alle TIME (7:30pm, 7:30 pm, 19:30 o 19:30:00), suonata una
+                    volta (once, predefinito), due (twice), tre (thrice) o fino all&apos;arresto (repeat!), con
+                    MESSAGE mostrato quando suona (dopo --, anche parole che iniziano con -); controllata come
+                    Aggiungi nella finestra Imposta sveglia, un rifiuto stampa il motivo della finestra ed
+                    esce con 1
+  --list            stampa le sveglie del giorno, poi i loro messaggi
+  --stop            ferma il suono della sveglia, come Ferma nel menu
+  --snooze [MINUTES]
+                    posticipa la sveglia che suona di MINUTES minuti (10 se omesso)
+</translation>
+    </message>
+</context>
+<context>
     <name>DataFileChooser</name>
     <message>
         <source>Load Data From Files</source>

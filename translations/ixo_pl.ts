@@ -111,6 +111,91 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>ixo: the session bus cannot be reached: %1</source>
+        <translation>ixo: nie można połączyć się z magistralą sesji: %1</translation>
+    </message>
+    <message>
+        <source>Ixo is not running</source>
+        <translation>Ixo nie jest uruchomiony</translation>
+    </message>
+    <message>
+        <source>--add needs a time</source>
+        <translation>--add wymaga godziny</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a time (write 7:30pm, 7:30 pm, 19:30 or 19:30:00)</source>
+        <translation>„%1” nie jest godziną (wpisz 7:30pm, 7:30 pm, 19:30 lub 19:30:00)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is an option, not a message (put -- before such a message)</source>
+        <translation>„%1” to opcja, nie wiadomość (przed taką wiadomością wpisz --)</translation>
+    </message>
+    <message>
+        <source>--snooze takes one number of minutes</source>
+        <translation>--snooze przyjmuje jedną liczbę minut</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number of minutes from 1 to %2</source>
+        <translation>„%1” nie jest liczbą minut od 1 do %2</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments</source>
+        <translation>%1 nie przyjmuje argumentów</translation>
+    </message>
+    <message>
+        <source>%1 must come first</source>
+        <translation>%1 musi być pierwszy</translation>
+    </message>
+    <message>
+        <source>unknown argument &apos;%1&apos;</source>
+        <translation>nieznany argument „%1”</translation>
+    </message>
+    <message>
+        <source>Usage: ixo [--help | --version]
+       ixo --add TIME [once|twice|thrice|repeat!] [--] [MESSAGE]
+       ixo --list | --stop | --snooze [MINUTES]
+An alarm clock in the notification area. Started without options, Ixo adds its icon to
+the tray; its windows are opened from the icon&apos;s menu. The other options ask the Ixo
+that runs in this session and end; with none running, or no session bus to reach, they
+say so and exit with 1.
+
+  -h, --help        show this help and exit
+  --version         show the version and exit
+  --add TIME [WORD] [--] [MESSAGE]
+                    add an alarm event for today at TIME (7:30pm, 7:30 pm, 19:30 or
+                    19:30:00), played once (the default), twice, thrice or until stopped
+                    (repeat!), with MESSAGE shown when it fires (after --, words that
+                    start with - too); checked as the Alarm Set window&apos;s Add checks it,
+                    a refusal prints the window&apos;s reason and exits with 1
+  --list            print the day&apos;s alarm events, then their messages
+  --stop            stop the alarm sound, as Stop in the tray menu
+  --snooze [MINUTES]
+                    snooze the sounding alarm for MINUTES (10 when left out)
+</source>
+        <translation>Użycie: ixo [--help | --version]
+        ixo --add TIME [once|twice|thrice|repeat!] [--] [MESSAGE]
+        ixo --list | --stop | --snooze [MINUTES]
+Budzik w obszarze powiadomień. Uruchomiony bez opcji Ixo umieszcza ikonę w zasobniku systemowym;
+jego okna otwiera się z menu ikony. Pozostałe opcje pytają Ixo działający w tej sesji i kończą
+działanie; gdy żaden nie działa lub magistrala sesji jest nieosiągalna, informują o tym i kończą z 1.
+
+  -h, --help        pokaż tę pomoc i zakończ
+  --version         pokaż wersję i zakończ
+  --add TIME [WORD] [--] [MESSAGE]
+                    dodaj alarm na dziś o TIME (7:30pm, 7:30 pm, 19:30 lub 19:30:00), odtwarzany raz (once,
+                    domyślnie), dwa razy (twice), trzy razy (thrice) lub do zatrzymania (repeat!), z
+                    wiadomością MESSAGE pokazywaną przy alarmie (po -- także słowa zaczynające się od -);
+                    sprawdzany jak Dodaj w oknie Ustaw alarm, odmowa wypisuje powód okna i kończy z 1
+  --list            wypisz alarmy na dziś, a potem ich wiadomości
+  --stop            zatrzymaj dźwięk alarmu, jak Zatrzymaj w menu
+  --snooze [MINUTES]
+                    odłóż dzwoniący alarm o MINUTES minut (10, gdy pominięto)
+</translation>
+    </message>
+</context>
+<context>
     <name>DataFileChooser</name>
     <message>
         <source>Load Data From Files</source>

@@ -111,6 +111,91 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>ixo: the session bus cannot be reached: %1</source>
+        <translation>ixo: não é possível acessar o barramento da sessão: %1</translation>
+    </message>
+    <message>
+        <source>Ixo is not running</source>
+        <translation>O Ixo não está em execução</translation>
+    </message>
+    <message>
+        <source>--add needs a time</source>
+        <translation>--add precisa de um horário</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a time (write 7:30pm, 7:30 pm, 19:30 or 19:30:00)</source>
+        <translation>“%1” não é um horário (escreva 7:30pm, 7:30 pm, 19:30 ou 19:30:00)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is an option, not a message (put -- before such a message)</source>
+        <translation>“%1” é uma opção, não uma mensagem (coloque -- antes de uma mensagem assim)</translation>
+    </message>
+    <message>
+        <source>--snooze takes one number of minutes</source>
+        <translation>--snooze aceita um número de minutos</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number of minutes from 1 to %2</source>
+        <translation>“%1” não é um número de minutos de 1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments</source>
+        <translation>%1 não aceita argumentos</translation>
+    </message>
+    <message>
+        <source>%1 must come first</source>
+        <translation>%1 deve vir primeiro</translation>
+    </message>
+    <message>
+        <source>unknown argument &apos;%1&apos;</source>
+        <translation>argumento desconhecido “%1”</translation>
+    </message>
+    <message>
+        <source>Usage: ixo [--help | --version]
+       ixo --add TIME [once|twice|thrice|repeat!] [--] [MESSAGE]
+       ixo --list | --stop | --snooze [MINUTES]
+An alarm clock in the notification area. Started without options, Ixo adds its icon to
+the tray; its windows are opened from the icon&apos;s menu. The other options ask the Ixo
+that runs in this session and end; with none running, or no session bus to reach, they
+say so and exit with 1.
+
+  -h, --help        show this help and exit
+  --version         show the version and exit
+  --add TIME [WORD] [--] [MESSAGE]
+                    add an alarm event for today at TIME (7:30pm, 7:30 pm, 19:30 or
+                    19:30:00), played once (the default), twice, thrice or until stopped
+                    (repeat!), with MESSAGE shown when it fires (after --, words that
+                    start with - too); checked as the Alarm Set window&apos;s Add checks it,
+                    a refusal prints the window&apos;s reason and exits with 1
+  --list            print the day&apos;s alarm events, then their messages
+  --stop            stop the alarm sound, as Stop in the tray menu
+  --snooze [MINUTES]
+                    snooze the sounding alarm for MINUTES (10 when left out)
+</source>
+        <translation>Uso: ixo [--help | --version]
+     ixo --add TIME [once|twice|thrice|repeat!] [--] [MESSAGE]
+     ixo --list | --stop | --snooze [MINUTES]
+Um despertador na área de notificação. Iniciado sem opções, o Ixo coloca seu ícone na bandeja do
+sistema; suas janelas são abertas pelo menu do ícone. As outras opções consultam o Ixo desta sessão
+e terminam; sem nenhum em execução, ou sem barramento de sessão acessível, elas avisam e saem com 1.
+
+  -h, --help        mostrar esta ajuda e sair
+  --version         mostrar a versão e sair
+  --add TIME [WORD] [--] [MESSAGE]
+                    adicionar um alarme para hoje às TIME (7:30pm, 7:30 pm, 19:30 ou 19:30:00), tocado uma
+                    vez (once, padrão), duas (twice), três (thrice) ou até ser parado (repeat!), com MESSAGE
+                    mostrada ao disparar (após --, também palavras que começam com -); verificado como
+                    Adicionar na janela Definir alarme, uma recusa mostra o motivo da janela e sai com 1
+  --list            mostrar os alarmes do dia e depois suas mensagens
+  --stop            parar o som do alarme, como Parar no menu
+  --snooze [MINUTES]
+                    adiar o alarme que está tocando por MINUTES minutos (10 se omitido)
+</translation>
+    </message>
+</context>
+<context>
     <name>DataFileChooser</name>
     <message>
         <source>Load Data From Files</source>

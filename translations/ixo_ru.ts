@@ -111,6 +111,91 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>ixo: the session bus cannot be reached: %1</source>
+        <translation>ixo: сеансовая шина недоступна: %1</translation>
+    </message>
+    <message>
+        <source>Ixo is not running</source>
+        <translation>Ixo не запущен</translation>
+    </message>
+    <message>
+        <source>--add needs a time</source>
+        <translation>--add требует время</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a time (write 7:30pm, 7:30 pm, 19:30 or 19:30:00)</source>
+        <translation>«%1» — не время (пишите 7:30pm, 7:30 pm, 19:30 или 19:30:00)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is an option, not a message (put -- before such a message)</source>
+        <translation>«%1» — это параметр, а не сообщение (поставьте -- перед таким сообщением)</translation>
+    </message>
+    <message>
+        <source>--snooze takes one number of minutes</source>
+        <translation>--snooze принимает одно число минут</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number of minutes from 1 to %2</source>
+        <translation>«%1» — не число минут от 1 до %2</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments</source>
+        <translation>%1 не принимает аргументов</translation>
+    </message>
+    <message>
+        <source>%1 must come first</source>
+        <translation>%1 должен идти первым</translation>
+    </message>
+    <message>
+        <source>unknown argument &apos;%1&apos;</source>
+        <translation>неизвестный аргумент «%1»</translation>
+    </message>
+    <message>
+        <source>Usage: ixo [--help | --version]
+       ixo --add TIME [once|twice|thrice|repeat!] [--] [MESSAGE]
+       ixo --list | --stop | --snooze [MINUTES]
+An alarm clock in the notification area. Started without options, Ixo adds its icon to
+the tray; its windows are opened from the icon&apos;s menu. The other options ask the Ixo
+that runs in this session and end; with none running, or no session bus to reach, they
+say so and exit with 1.
+
+  -h, --help        show this help and exit
+  --version         show the version and exit
+  --add TIME [WORD] [--] [MESSAGE]
+                    add an alarm event for today at TIME (7:30pm, 7:30 pm, 19:30 or
+                    19:30:00), played once (the default), twice, thrice or until stopped
+                    (repeat!), with MESSAGE shown when it fires (after --, words that
+                    start with - too); checked as the Alarm Set window&apos;s Add checks it,
+                    a refusal prints the window&apos;s reason and exits with 1
+  --list            print the day&apos;s alarm events, then their messages
+  --stop            stop the alarm sound, as Stop in the tray menu
+  --snooze [MINUTES]
+                    snooze the sounding alarm for MINUTES (10 when left out)
+</source>
+        <translation>Использование: ixo [--help | --version]
+               ixo --add TIME [once|twice|thrice|repeat!] [--] [MESSAGE]
+               ixo --list | --stop | --snooze [MINUTES]
+Будильник в области уведомлений. Запущенный без параметров, Ixo помещает свой значок в системный
+лоток; его окна открываются из меню значка. Остальные параметры обращаются к Ixo этого сеанса и
+завершаются; если он не запущен или сеансовая шина недоступна, они сообщают об этом и выходят с 1.
+
+  -h, --help        показать эту справку и выйти
+  --version         показать версию и выйти
+  --add TIME [WORD] [--] [MESSAGE]
+                    добавить сигнал на сегодня в TIME (7:30pm, 7:30 pm, 19:30 или 19:30:00), звучащий один
+                    раз (once, по умолчанию), два (twice), три (thrice) раза или до остановки (repeat!), с
+                    сообщением MESSAGE при срабатывании (после -- также слова, начинающиеся с -); проверяется
+                    как «Добавить» в окне «Установка сигналов», отказ выводит причину окна и выходит с 1
+  --list            вывести сигналы на сегодня, затем их сообщения
+  --stop            остановить звук сигнала, как «Остановить» в меню
+  --snooze [MINUTES]
+                    отложить звучащий сигнал на MINUTES минут (10, если не указано)
+</translation>
+    </message>
+</context>
+<context>
     <name>DataFileChooser</name>
     <message>
         <source>Load Data From Files</source>

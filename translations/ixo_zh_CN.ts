@@ -111,6 +111,91 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>ixo: the session bus cannot be reached: %1</source>
+        <translation>ixo：无法连接会话总线：%1</translation>
+    </message>
+    <message>
+        <source>Ixo is not running</source>
+        <translation>Ixo 未在运行</translation>
+    </message>
+    <message>
+        <source>--add needs a time</source>
+        <translation>--add 需要一个时间</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a time (write 7:30pm, 7:30 pm, 19:30 or 19:30:00)</source>
+        <translation>“%1”不是时间（请写成 7:30pm、7:30 pm、19:30 或 19:30:00）</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is an option, not a message (put -- before such a message)</source>
+        <translation>“%1”是选项而不是消息（请在此类消息前加上 --）</translation>
+    </message>
+    <message>
+        <source>--snooze takes one number of minutes</source>
+        <translation>--snooze 只接受一个分钟数</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number of minutes from 1 to %2</source>
+        <translation>“%1”不是 1 到 %2 之间的分钟数</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments</source>
+        <translation>%1 不接受参数</translation>
+    </message>
+    <message>
+        <source>%1 must come first</source>
+        <translation>%1 必须放在最前面</translation>
+    </message>
+    <message>
+        <source>unknown argument &apos;%1&apos;</source>
+        <translation>未知参数“%1”</translation>
+    </message>
+    <message>
+        <source>Usage: ixo [--help | --version]
+       ixo --add TIME [once|twice|thrice|repeat!] [--] [MESSAGE]
+       ixo --list | --stop | --snooze [MINUTES]
+An alarm clock in the notification area. Started without options, Ixo adds its icon to
+the tray; its windows are opened from the icon&apos;s menu. The other options ask the Ixo
+that runs in this session and end; with none running, or no session bus to reach, they
+say so and exit with 1.
+
+  -h, --help        show this help and exit
+  --version         show the version and exit
+  --add TIME [WORD] [--] [MESSAGE]
+                    add an alarm event for today at TIME (7:30pm, 7:30 pm, 19:30 or
+                    19:30:00), played once (the default), twice, thrice or until stopped
+                    (repeat!), with MESSAGE shown when it fires (after --, words that
+                    start with - too); checked as the Alarm Set window&apos;s Add checks it,
+                    a refusal prints the window&apos;s reason and exits with 1
+  --list            print the day&apos;s alarm events, then their messages
+  --stop            stop the alarm sound, as Stop in the tray menu
+  --snooze [MINUTES]
+                    snooze the sounding alarm for MINUTES (10 when left out)
+</source>
+        <translation>用法：ixo [--help | --version]
+      ixo --add TIME [once|twice|thrice|repeat!] [--] [MESSAGE]
+      ixo --list | --stop | --snooze [MINUTES]
+通知区域中的闹钟。不带选项启动时，Ixo 会将图标放入系统托盘；其窗口从图标菜单中打开。
+其他选项会询问本会话中运行的 Ixo 后结束；如果没有 Ixo 在运行或无法连接会话总线，
+它们会说明原因并以 1 退出。
+
+  -h, --help        显示此帮助并退出
+  --version         显示版本并退出
+  --add TIME [WORD] [--] [MESSAGE]
+                    添加今天 TIME（7:30pm、7:30 pm、19:30 或 19:30:00）的闹钟，播放一次（once，默认）、
+                    两次（twice）、三次（thrice）或直到停止（repeat!），响铃时显示 MESSAGE（-- 之后，
+                    以 - 开头的词也算消息）；检查方式与“设置闹钟”窗口的“添加”相同，被拒绝时输出窗口
+                    给出的原因并以 1 退出
+  --list            列出当天的闹钟，然后列出其消息
+  --stop            停止闹钟声音，同托盘菜单中的“停止”
+  --snooze [MINUTES]
+                    将正在响的闹钟推迟 MINUTES 分钟（省略时为 10）
+</translation>
+    </message>
+</context>
+<context>
     <name>DataFileChooser</name>
     <message>
         <source>Load Data From Files</source>

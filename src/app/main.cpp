@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Ixo developers
 #include <cstdio>
+#include <optional>
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -48,7 +49,18 @@ constexpr int kUsageError = 2;
 // Answers --version and --help, or a wrong argument with the usage; -1 when Ixo is to run.
 int answerCommandLine(const QStringList& arguments, bool leaveToToolkit)
 {
-    const CommandLine::Parsed parsed = CommandLine::parse(arguments, leaveToToolkit);
+    CommandLine::Parsed parsed = CommandLine::parse(arguments, leaveToToolkit);
+    std::optional<QCoreApplication> commandLine; // the answers in the user's language, without a display
+    std::optional<Translations> translations;
+    if (parsed.action != CommandLine::Action::Run && !QCoreApplication::instance()) {
+        static int argc = 1;
+        static char name[] = "ixo";
+        static char* argv[] = {name, nullptr};
+        commandLine.emplace(argc, argv);
+        translations.emplace().install(Translations::userLanguages(QLocale()), QStringLiteral(":/i18n"), QString());
+    }
+    if (translations)
+        parsed = CommandLine::parse(arguments, leaveToToolkit); // its error, now in the user's language
     switch (parsed.action) {
     case CommandLine::Action::Run:
         return -1;
@@ -83,7 +95,7 @@ int main(int argc, char** argv)
 
     SessionGuard::preferX11();
     if (!SessionGuard::hasDisplay()) {
-        std::fputs("Ixo needs a graphical desktop (no display found)\n", stderr);
+        std::fputs("Ixo needs a graphical desktop (no display found)\n", stderr); // before any translation is loaded
         return 2;
     }
     QApplication application(argc, argv);
