@@ -2,9 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Ixo developers
 """Prints, through the accessibility bus, the text shown in each of Ixo's windows whose title matches a regular
-expression: one line per window, "title<TAB>text", the texts of its text boxes joined by " | "; with --menu-items,
-the entries of Ixo's open menu, one a line.
-Usage: window_text.py TITLE-REGEX | --menu-items"""
+expression: one line per window, "title<TAB>text", the texts of its text boxes joined by " | ".
+Usage: window_text.py TITLE-REGEX"""
 import re
 import sys
 
@@ -14,14 +13,14 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
 
 
-def texts(node, role=Atspi.Role.TEXT, read=lambda node: Atspi.Text.get_text(node, 0, -1)):
+def texts(node):
     found = []
-    if node.get_role() == role:
-        found.append(read(node))
+    if node.get_role() == Atspi.Role.TEXT:
+        found.append(Atspi.Text.get_text(node, 0, -1))
     for i in range(node.get_child_count()):
         child = node.get_child_at_index(i)
         if child is not None:
-            found.extend(texts(child, role, read))
+            found.extend(texts(child))
     return found
 
 
@@ -31,9 +30,6 @@ def main():
     for i in range(desktop.get_child_count()):
         app = desktop.get_child_at_index(i)
         if app is None or app.get_name() != "Ixo":
-            continue
-        if sys.argv[1] == "--menu-items":
-            print("\n".join(texts(app, Atspi.Role.MENU_ITEM, Atspi.Accessible.get_name)))
             continue
         for j in range(app.get_child_count()):
             window = app.get_child_at_index(j)
