@@ -27,7 +27,7 @@ def texts(node, role=Atspi.Role.TEXT, read=lambda node: Atspi.Text.get_text(node
 
 def print_menu_items(event):
     menu = event.source.get_parent() if event.source.get_role() == Atspi.Role.MENU_ITEM else event.source
-    if menu is not None and menu.get_role() in (Atspi.Role.POPUP_MENU, Atspi.Role.MENU):
+    if menu is not None and menu.get_role() == Atspi.Role.POPUP_MENU:
         print("\n".join(texts(menu, Atspi.Role.MENU_ITEM, Atspi.Accessible.get_name)))
         Atspi.event_quit()
 
@@ -35,8 +35,7 @@ def print_menu_items(event):
 def main():
     if sys.argv[1] == "--menu-items":
         listener = Atspi.EventListener.new(print_menu_items)
-        for event in ("object:state-changed:showing", "object:state-changed:focused"):
-            listener.register(event)
+        listener.register("object:state-changed:focused")
         GLib.timeout_add_seconds(5, Atspi.event_quit)
         return Atspi.event_main()
     title = re.compile(sys.argv[1])
