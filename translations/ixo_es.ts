@@ -43,6 +43,7 @@
     </message>
     <message>
         <source>Play Times</source>
+        <extracomment>how often the alarm sound plays (once, twice, thrice, repeat!)</extracomment>
         <translation>Repeticiones</translation>
     </message>
     <message>
@@ -71,6 +72,7 @@
     </message>
     <message>
         <source>Song</source>
+        <extracomment>the alarm sound picked in the box</extracomment>
         <translation>Sonido</translation>
     </message>
     <message>
@@ -79,6 +81,7 @@
     </message>
     <message>
         <source>Every</source>
+        <extracomment>the chime: &quot;Every [15] min&quot;</extracomment>
         <translation>Cada</translation>
     </message>
     <message>
@@ -103,6 +106,7 @@
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>closes this window; Ixo keeps running</extracomment>
         <translation>Cerrar</translation>
     </message>
     <message>
@@ -466,6 +470,7 @@ esta sesión y terminan; si no hay ninguno o no se alcanza el bus de sesión, lo
     </message>
     <message>
         <source>Load Me</source>
+        <extracomment>the page that starts Ixo at log-in</extracomment>
         <translation>Inicio automático</translation>
     </message>
     <message>
@@ -611,6 +616,7 @@ esta sesión y terminan; si no hay ninguno o no se alcanza el bus de sesión, lo
     </message>
     <message>
         <source>priority</source>
+        <extracomment>the pictures change in the list&apos;s order (the other choice: at random)</extracomment>
         <translation>en orden</translation>
     </message>
     <message>

@@ -43,6 +43,7 @@
     </message>
     <message>
         <source>Play Times</source>
+        <extracomment>how often the alarm sound plays (once, twice, thrice, repeat!)</extracomment>
         <translation>Ripetizioni</translation>
     </message>
     <message>
@@ -71,6 +72,7 @@
     </message>
     <message>
         <source>Song</source>
+        <extracomment>the alarm sound picked in the box</extracomment>
         <translation>Suono</translation>
     </message>
     <message>
@@ -79,6 +81,7 @@
     </message>
     <message>
         <source>Every</source>
+        <extracomment>the chime: &quot;Every [15] min&quot;</extracomment>
         <translation>Ogni</translation>
     </message>
     <message>
@@ -103,6 +106,7 @@
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>closes this window; Ixo keeps running</extracomment>
         <translation>Chiudi</translation>
     </message>
     <message>
@@ -467,6 +471,7 @@ dicono ed escono con 1.
     </message>
     <message>
         <source>Load Me</source>
+        <extracomment>the page that starts Ixo at log-in</extracomment>
         <translation>Avvio automatico</translation>
     </message>
     <message>
@@ -612,6 +617,7 @@ dicono ed escono con 1.
     </message>
     <message>
         <source>priority</source>
+        <extracomment>the pictures change in the list&apos;s order (the other choice: at random)</extracomment>
         <translation>in ordine</translation>
     </message>
     <message>

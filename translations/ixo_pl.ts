@@ -43,6 +43,7 @@
     </message>
     <message>
         <source>Play Times</source>
+        <extracomment>how often the alarm sound plays (once, twice, thrice, repeat!)</extracomment>
         <translation>Powtórzenia</translation>
     </message>
     <message>
@@ -71,6 +72,7 @@
     </message>
     <message>
         <source>Song</source>
+        <extracomment>the alarm sound picked in the box</extracomment>
         <translation>Dźwięk</translation>
     </message>
     <message>
@@ -79,6 +81,7 @@
     </message>
     <message>
         <source>Every</source>
+        <extracomment>the chime: &quot;Every [15] min&quot;</extracomment>
         <translation>Co</translation>
     </message>
     <message>
@@ -103,6 +106,7 @@
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>closes this window; Ixo keeps running</extracomment>
         <translation>Zamknij</translation>
     </message>
     <message>
@@ -465,6 +469,7 @@ działanie; gdy żaden nie działa lub magistrala sesji jest nieosiągalna, info
     </message>
     <message>
         <source>Load Me</source>
+        <extracomment>the page that starts Ixo at log-in</extracomment>
         <translation>Autostart</translation>
     </message>
     <message>
@@ -611,6 +616,7 @@ działanie; gdy żaden nie działa lub magistrala sesji jest nieosiągalna, info
     </message>
     <message>
         <source>priority</source>
+        <extracomment>the pictures change in the list&apos;s order (the other choice: at random)</extracomment>
         <translation>po kolei</translation>
     </message>
     <message>

@@ -43,6 +43,7 @@
     </message>
     <message>
         <source>Play Times</source>
+        <extracomment>how often the alarm sound plays (once, twice, thrice, repeat!)</extracomment>
         <translation>Повторы</translation>
     </message>
     <message>
@@ -71,6 +72,7 @@
     </message>
     <message>
         <source>Song</source>
+        <extracomment>the alarm sound picked in the box</extracomment>
         <translation>Звук</translation>
     </message>
     <message>
@@ -79,6 +81,7 @@
     </message>
     <message>
         <source>Every</source>
+        <extracomment>the chime: &quot;Every [15] min&quot;</extracomment>
         <translation>Каждые</translation>
     </message>
     <message>
@@ -103,6 +106,7 @@
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>closes this window; Ixo keeps running</extracomment>
         <translation>Закрыть</translation>
     </message>
     <message>
@@ -465,6 +469,7 @@ say so and exit with 1.
     </message>
     <message>
         <source>Load Me</source>
+        <extracomment>the page that starts Ixo at log-in</extracomment>
         <translation>Автозапуск</translation>
     </message>
     <message>
@@ -611,6 +616,7 @@ say so and exit with 1.
     </message>
     <message>
         <source>priority</source>
+        <extracomment>the pictures change in the list&apos;s order (the other choice: at random)</extracomment>
         <translation>по порядку</translation>
     </message>
     <message>

@@ -159,6 +159,7 @@ void AlarmSetWindow::buildControls()
     connect(m_amPmDownButton, &QToolButton::clicked, this, &AlarmSetWindow::onAmPmDownClicked);
 
     m_playTimesBox = new QComboBox(this);
+    //: how often the alarm sound plays (once, twice, thrice, repeat!)
     m_playTimesBox->setPlaceholderText(tr("Play Times"));
     m_playTimesBox->addItems(
         {QStringLiteral("once"), QStringLiteral("twice"), QStringLiteral("thrice"), QStringLiteral("repeat!")});
@@ -220,6 +221,7 @@ void AlarmSetWindow::buildControls()
     auto* songs = new DropDownBox(this);
     songs->onDropDown = [this] { fillSoundList(); };
     m_soundBox = songs;
+    //: the alarm sound picked in the box
     m_soundBox->setPlaceholderText(tr("Song"));
     m_soundBox->setMinimumContentsLength(12);
     m_soundBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -228,6 +230,7 @@ void AlarmSetWindow::buildControls()
     m_playSoundButton = pictureButton(QStyle::SP_MediaPlay, tr("Play the sound once"), this);
     connect(m_playSoundButton, &QToolButton::clicked, this, &AlarmSetWindow::onPlaySoundClicked);
 
+    //: the chime: "Every [15] min"
     m_chimeCheck = new QCheckBox(tr("Every"), this);
     m_chimeCheck->setEnabled(false);
     connect(m_chimeCheck, &QCheckBox::toggled, this, &AlarmSetWindow::onChimeToggled);
@@ -249,6 +252,7 @@ void AlarmSetWindow::buildControls()
     connect(m_saveFileButton, &QToolButton::clicked, this, &AlarmSetWindow::onSaveFileClicked);
     connect(m_editButton, &QToolButton::clicked, this, &AlarmSetWindow::onEditClicked);
     connect(m_minimizeButton, &QToolButton::clicked, this, &AlarmSetWindow::onMinimizeClicked);
+    //: closes this window; Ixo keeps running
     m_exitButton = new QPushButton(tr("Exit"), this);
     m_exitButton->setAutoDefault(true);
     connect(m_exitButton, &QPushButton::clicked, this, &AlarmSetWindow::onExitClicked);

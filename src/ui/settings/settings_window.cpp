@@ -111,6 +111,7 @@ SettingsWindow::SettingsWindow(WindowContext& context, AlarmWake& wake, QWidget*
         fonts->addWidget(m_fontOptions[std::size_t(i)]);
     fonts->addStretch();
 
+    //: the page that starts Ixo at log-in
     m_loadAtLoginFrame = new QGroupBox(tr("Load Me"), this);
     m_runAtLoginButton = new QPushButton(tr("Run Tindalo when Windows starts"), m_loadAtLoginFrame);
     m_noRunAtLoginButton = new QPushButton(tr("Don't run Tindalo when Windows starts"), m_loadAtLoginFrame);

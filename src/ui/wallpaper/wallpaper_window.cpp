@@ -91,6 +91,7 @@ void WallpaperWindow::buildControls()
     m_intervalBox->addItems(WallpaperLogic::kIntervals);
     m_intervalBox->setCurrentIndex(-1);
     m_priorityOption = new QRadioButton(this);
+    //: the pictures change in the list's order (the other choice: at random)
     m_priorityOption->setAccessibleName(tr("priority"));
     m_priorityLabel = new QLabel(tr("priority"), this);
     m_randomOption = new QRadioButton(this);
