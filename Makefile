@@ -9,7 +9,8 @@ JOBS           ?= 2
 CMAKE_ARGS     ?=
 
 .PHONY: all deps deps-test deps-deb build build-tests run test test-sanitize bench pictures screenshots demo \
-        install uninstall deb format format-check reuse-lint layering mutation mutation-draw clean
+        install uninstall deb format format-check reuse-lint layering mutation mutation-draw clean \
+        translations
 
 all: build
 
@@ -77,7 +78,7 @@ uninstall:
 # The windows' pictures of the window tests (tests/ui/pictures/*.png) drawn anew after an intended change; those
 # that changed show in git.
 pictures: build-tests
-	@cd $(BUILD) && IXO_RECORD_PICTURES=1 ctest -R '^test_(composition|.*_window|data_file_chooser)$$' --output-on-failure
+	@cd $(BUILD) && IXO_RECORD_PICTURES=1 ctest -R '^test_(composition|windows_alone)$$' --output-on-failure
 	@git status --short tests/ui/pictures
 
 screenshots: build deps-test
@@ -109,3 +110,9 @@ mutation-draw: deps-test
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(MUTATION_BUILD)
 	rm -f ixo_*.deb
+
+# The translation files brought up to date with the texts in src/; LANGUAGES=nl adds ixo_nl.ts.
+LUPDATE ?= /usr/lib/qt6/bin/lupdate
+translations:
+	@$(LUPDATE) -silent -no-obsolete -locations none src \
+	    -ts $(sort $(wildcard translations/ixo_*.ts) $(foreach l,$(LANGUAGES),translations/ixo_$(l).ts))

@@ -50,16 +50,12 @@ namespace BusClient {
 
 int run(const CommandLine::Parsed& command)
 {
-    static int argc = 1;
-    static char name[] = "ixo";
-    static char* argv[] = {name, nullptr};
-    QCoreApplication application(argc, argv);
-
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) // from cron or over ssh: no Ixo can be asked, running or not
-        return fail(QStringLiteral("ixo: the session bus cannot be reached: ") + bus.lastError().message());
+        return fail(QCoreApplication::translate("CommandLine", "ixo: the session bus cannot be reached: %1")
+                        .arg(bus.lastError().message()));
     if (!bus.interface()->isServiceRegistered(IxoBus::kService).value())
-        return fail(QStringLiteral("Ixo is not running"));
+        return fail(QCoreApplication::translate("CommandLine", "Ixo is not running"));
     QDBusInterface ixo(IxoBus::kService, IxoBus::kPath, IxoBus::kInterface, bus);
     ixo.setTimeout(kCallTimeoutMs);
 

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Ixo developers
 #include <cstdio>
+#include <optional>
 
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStandardPaths>
 
 #include "app/bus_client.h"
@@ -12,6 +15,7 @@
 #include "app/window_registry.h"
 #include "core/startup/command_line.h"
 #include "core/startup/program_folder.h"
+#include "core/startup/translations.h"
 #include "core/state/shared_state.h"
 #include "platform/linux/canberra_event_sound.h"
 #include "platform/linux/desktop_launcher.h"
@@ -45,7 +49,18 @@ constexpr int kUsageError = 2;
 // Answers --version and --help, or a wrong argument with the usage; -1 when Ixo is to run.
 int answerCommandLine(const QStringList& arguments, bool leaveToToolkit)
 {
-    const CommandLine::Parsed parsed = CommandLine::parse(arguments, leaveToToolkit);
+    CommandLine::Parsed parsed = CommandLine::parse(arguments, leaveToToolkit);
+    std::optional<QCoreApplication> commandLine; // the answers in the user's language, without a display
+    std::optional<Translations> translations;
+    if (parsed.action != CommandLine::Action::Run && !QCoreApplication::instance()) {
+        static int argc = 1;
+        static char name[] = "ixo";
+        static char* argv[] = {name, nullptr};
+        commandLine.emplace(argc, argv);
+        translations.emplace().install(Translations::userLanguages(QLocale()), QStringLiteral(":/i18n"), QString());
+    }
+    if (translations)
+        parsed = CommandLine::parse(arguments, leaveToToolkit); // its error, now in the user's language
     switch (parsed.action) {
     case CommandLine::Action::Run:
         return -1;
@@ -80,7 +95,7 @@ int main(int argc, char** argv)
 
     SessionGuard::preferX11();
     if (!SessionGuard::hasDisplay()) {
-        std::fputs("Ixo needs a graphical desktop (no display found)\n", stderr);
+        std::fputs("Ixo needs a graphical desktop (no display found)\n", stderr); // before any translation is loaded
         return 2;
     }
     QApplication application(argc, argv);
@@ -90,6 +105,9 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
     const QIcon picture = TrayPictures::normal();
     QApplication::setWindowIcon(picture);
+    Translations translations;
+    translations.install(Translations::userLanguages(QLocale()), QStringLiteral(":/i18n"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     if (const int answered = answerCommandLine(QCoreApplication::arguments().mid(1), false); answered >= 0)
         return answered;
 

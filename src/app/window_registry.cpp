@@ -16,6 +16,7 @@
 #include "core/settings/settings_store.h"
 #include "core/sound/sound_playback.h"
 #include "core/state/shared_state.h"
+#include "core/state/translated.h"
 #include "core/wake/alarm_wake.h"
 #include "core/wallpaper/clock_wallpaper_times.h"
 #include "core/wallpaper/wallpaper_logic.h"
@@ -488,7 +489,11 @@ void WindowRegistry::alarmFired(const FiredEvent& event)
     // The notification offers Snooze only where the window would.
     const bool canSnooze =
         Snooze::againAt(m_services.clock.now().time(), Snooze::kPresetMinutes, m_alarmLists->alarms).has_value();
-    m_services.notifier.show(event.messageLine.isEmpty() ? QStringLiteral("Alarm at ") + event.time : event.messageLine,
+    m_services.notifier.show(event.messageLine.isEmpty()
+                                 ? QCoreApplication::translate("Messages", "Alarm at %1")
+                                       .arg(readableForm(QTime::fromString(event.time, QStringLiteral("HH:mm:ss")),
+                                                         QT_TRANSLATE_NOOP("DateTime", "HH:mm:ss")))
+                                 : event.messageLine,
                              canSnooze ? Snooze::kPresetMinutes : 0);
 }
 

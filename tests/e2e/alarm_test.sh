@@ -62,4 +62,12 @@ wait "$IXO_PID"
 code=$?
 e2e_check "exit code is 0 (was $code)" test "$code" -eq 0
 
+# Started again in German, the tray menu's entries (read through the accessibility tree) are German.
+LC_ALL=de_DE.UTF-8 LANGUAGE=de e2e_start_ixo 2>/dev/null
+e2e_wait_for 20 "tray icon" e2e_tray_icon && read -r ix iy iw ih < <(e2e_geometry "$(e2e_tray_icon)")
+e2e_window_texts --menu-items >"$E2E_WORK/menu" & sleep 1
+xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click 3 sleep 1 key Down && wait $!
+e2e_check "in German the tray menu reads in German" test "$(paste -sd'|' "$E2E_WORK/menu")" = \
+    " Über  | Wecker stellen  | Einstellungen  | Hintergrundbild  | Hilfe  | Stopp  | Deaktivieren  | Entfernen  "
+
 e2e_summary

@@ -7,6 +7,7 @@
 
 #include "core/alarms/alarm_lines.h"
 #include "core/alarms/message_input_logic.h"
+#include "core/startup/translations.h"
 #include "core/wake/alarm_wake.h"
 #include "core/wallpaper/clock_wallpaper_times.h"
 #include "core/wallpaper/wallpaper_window_state.h"
@@ -184,6 +185,27 @@ private Q_SLOTS:
             QVERIFY(m_f->state.frontHolder == 0 && !chooser.isVisible());
             QCOMPARE(m_f->asked, (QStringList{"handFrontBack 0", "dataFileChooserClosed"}));
         }
+    }
+
+    // In each translation the Alarm Set and Settings windows show their texts whole, none over another.
+    void windowsInEachLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char* language : {"de", "es", "fr", "it", "pl", "pt_BR", "ru", "zh_CN"})
+            QTest::newRow(language) << QString(language);
+    }
+    void windowsInEachLanguage()
+    {
+        QFETCH(QString, language);
+        Translations translations;
+        translations.install({language}, ":/i18n", QString());
+        m_f->lists.alarms.insertSorted("twice 07:30:00");
+        QCOMPARE(WindowPictures::compare(&alarmSet(), "alarm-set-" + language), QString());
+        AlarmWake wake(m_f->fakes.waker, m_f->fakes.clock);
+        SettingsWindow& f = made<SettingsWindow>(wake);
+        f.show();
+        QCOMPARE(WindowPictures::compare(&f, "settings-" + language), QString());
+        m_window.reset(); // before the logic it is built over
     }
 
     // The boxes set their flags when they change (that closing stores the boxes and the font, and what a restart

@@ -59,7 +59,7 @@ void startEditor(const AlarmDataFiles::Services& services, const QString& path, 
         if (QStringList words = QProcess::splitCommand(command); !words.isEmpty())
             if (startInTerminal(words << path))
                 return;
-    services.warnings.warn(QStringLiteral("notepad and wordpad not found"));
+    services.warnings.warn(QStringLiteral(QT_TRANSLATE_NOOP("Messages", "notepad and wordpad not found")));
 }
 
 } // namespace

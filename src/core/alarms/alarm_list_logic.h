@@ -89,11 +89,15 @@ public:
     /// without a beep.
     static KeyVerdict listOnlyKeyPress(const QString& keyText);
 
-    static inline const QString kInvalidInput = QStringLiteral("Invalid input");
-    static inline const QString kTimeExample = QStringLiteral("Time input example 12:59:01");
-    static inline const QString kTimePassed = QStringLiteral("Time was passed or next day");
-    static inline const QString kTimeExists = QStringLiteral("Alarm time already exists");
-    static inline const QString kListFull = QStringLiteral("The alarm list is full (32767 events)");
+    static inline const QString kInvalidInput = QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Invalid input"));
+    static inline const QString kTimeExample =
+        QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Time input example 12:59:01"));
+    static inline const QString kTimePassed =
+        QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Time was passed or next day"));
+    static inline const QString kTimeExists =
+        QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Alarm time already exists"));
+    static inline const QString kListFull =
+        QStringLiteral(QT_TRANSLATE_NOOP("Messages", "The alarm list is full (32767 events)"));
 
 private:
     void updatePending();

@@ -13,6 +13,7 @@
 #include "core/io/settings_file.h"
 #include "core/io/window_position.h"
 #include "core/state/shared_state.h"
+#include "core/state/translated.h"
 
 namespace AlarmSet {
 
@@ -153,7 +154,7 @@ bool storePlaceOnExit(SharedState& state, const AlarmDataList& alarms, QPoint to
 
 QString title(const QDateTime& now)
 {
-    return kCaption + QLocale::c().toString(now, QStringLiteral("dd MMM yyyy / hh:mm AP"));
+    return translated(kCaption) + readableForm(now, QT_TRANSLATE_NOOP("DateTime", "dd MMM yyyy / hh:mm AP"));
 }
 
 QString amPmAt(const QDateTime& now)

@@ -58,6 +58,6 @@ QString title(const QDateTime& now);
 /// "AM" before noon, "PM" from noon on.
 QString amPmAt(const QDateTime& now);
 
-inline const QString kCaption = QStringLiteral("Tindalo Alarm Clock...");
+inline const QString kCaption = QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Tindalo Alarm Clock..."));
 
 } // namespace AlarmSet

@@ -13,11 +13,11 @@ namespace DataFileChoice {
 /// What the chooser is opened for; the confirm button reads "Load", "Save" or "Open" accordingly.
 enum class Mode { Load, Save, Edit };
 
-inline const QString kLoad = QStringLiteral("Load");
-inline const QString kSave = QStringLiteral("Save");
-inline const QString kOpen = QStringLiteral("Open");
-inline const QString kNoFile = QStringLiteral("No file is chosen");
-inline const QString kWallpaperFile = QStringLiteral("Wpaper.dat has data of wallpaper");
+inline const QString kLoad = QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Load"));
+inline const QString kSave = QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Save"));
+inline const QString kOpen = QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Open"));
+inline const QString kNoFile = QStringLiteral(QT_TRANSLATE_NOOP("Messages", "No file is chosen"));
+inline const QString kWallpaperFile = QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Wpaper.dat has data of wallpaper"));
 
 /// The alarm data files of `folder`: regular files whose name ends in ".dat" in any case, sorted by name
 /// ignoring case.

@@ -23,8 +23,10 @@ inline constexpr double kLargestFont = 16.8;
 /// Stored sizes outside this range are not taken.
 inline constexpr int kLargestStoredFont = 72;
 
-inline const QString kNothingToSave = QStringLiteral("No message input or Play list time was executed");
-inline const QString kMessagesFull = QStringLiteral("The message list is full (32767 messages)");
+inline const QString kNothingToSave =
+    QStringLiteral(QT_TRANSLATE_NOOP("Messages", "No message input or Play list time was executed"));
+inline const QString kMessagesFull =
+    QStringLiteral(QT_TRANSLATE_NOOP("Messages", "The message list is full (32767 messages)"));
 
 /// The message font size a slot-7 record holds: its section is "[FontSize]" and the size 1 to 72.
 std::optional<int> storedFontSize(const IniRecord& record);

@@ -35,7 +35,7 @@ inline const QList<int> kLengths{1, 5, 10, 15, 30, 60};
 constexpr int kPresetMinutes = 10;
 
 /// Shown beside the Snooze button while the chosen length would pass midnight.
-inline const QString kPassesMidnight = QStringLiteral("Snooze would pass midnight");
+inline const QString kPassesMidnight = QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Snooze would pass midnight"));
 
 /// The time the event sounds again: `now` (whole seconds) plus `minutes`, moved on to the next second the alarm
 /// list has free; nothing when that passes midnight.
@@ -93,8 +93,10 @@ public:
 
     Hooks hooks;
 
-    static inline const QString kNothingSounding = QStringLiteral("No alarm is sounding");
-    static inline const QString kSnoozedAlready = QStringLiteral("This alarm is snoozed already");
+    static inline const QString kNothingSounding =
+        QStringLiteral(QT_TRANSLATE_NOOP("Messages", "No alarm is sounding"));
+    static inline const QString kSnoozedAlready =
+        QStringLiteral(QT_TRANSLATE_NOOP("Messages", "This alarm is snoozed already"));
 
 private:
     Firing* record(quint64 firing);

@@ -69,10 +69,13 @@ public:
 
     static constexpr int kMaxSnoozeMinutes = 1439;
     static inline const QString kDefaultWord = QStringLiteral("once");
-    static inline const QString kNotAWord = QStringLiteral("Play times must be once, twice, thrice or repeat!");
-    static inline const QString kMessageTooLong = QStringLiteral("A message may hold at most 626 characters");
+    static inline const QString kNotAWord =
+        QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Play times must be once, twice, thrice or repeat!"));
+    static inline const QString kMessageTooLong =
+        QStringLiteral(QT_TRANSLATE_NOOP("Messages", "A message may hold at most 626 characters"));
     static inline const QString& kNothingSounding = Firings::kNothingSounding;
-    static inline const QString kBadSnooze = QStringLiteral("Snooze takes 1 to 1439 minutes");
+    static inline const QString kBadSnooze =
+        QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Snooze takes 1 to 1439 minutes"));
 
 private:
     SharedState& m_state;

@@ -39,7 +39,8 @@ bool SoundLogic::isSounding()
 
 QString SoundLogic::speakerWarningText()
 {
-    return QStringLiteral("cannot play sound from internal speaker, refer to trouble shooting in help");
+    return QStringLiteral(
+        QT_TRANSLATE_NOOP("Messages", "cannot play sound from internal speaker, refer to trouble shooting in help"));
 }
 
 void SoundLogic::playSound(const QString& playTimes, const QString& soundPath)

@@ -4,6 +4,8 @@
 
 #include <utility>
 
+#include <QCoreApplication>
+
 #include "core/remote/remote_control.h"
 
 namespace CommandLine {
@@ -35,33 +37,35 @@ Parsed parseCommand(const QString& command, const QStringList& rest)
             words.resize(dashes);
         }
         if (words.isEmpty())
-            return usage(QStringLiteral("--add needs a time"));
+            return usage(QCoreApplication::translate("CommandLine", "--add needs a time"));
         parsed.time = words.takeFirst();
         // "7:30 pm" as two words, the way the windows show a time.
         if (!words.isEmpty() && RemoteControl::parseTime(parsed.time + QLatin1Char(' ') + words.front()))
             parsed.time += QLatin1Char(' ') + words.takeFirst();
         if (!RemoteControl::parseTime(parsed.time))
-            return usage(
-                QStringLiteral("'%1' is not a time (write 7:30pm, 7:30 pm, 19:30 or 19:30:00)").arg(parsed.time));
+            return usage(QCoreApplication::translate("CommandLine",
+                                                     "'%1' is not a time (write 7:30pm, 7:30 pm, 19:30 or 19:30:00)")
+                             .arg(parsed.time));
         parsed.action = Action::Add;
         parsed.word = !words.isEmpty() && RemoteControl::isPlayWord(words.front()) ? words.takeFirst()
                                                                                    : RemoteControl::kDefaultWord;
         for (const QString& word : std::as_const(words))
             if (word.size() > 1 && word.startsWith(QLatin1Char('-')))
-                return usage(
-                    QStringLiteral("'%1' is an option, not a message (put -- before such a message)").arg(word));
+                return usage(QCoreApplication::translate(
+                                 "CommandLine", "'%1' is an option, not a message (put -- before such a message)")
+                                 .arg(word));
         parsed.message = (words + dashed).join(QLatin1Char(' '));
         return parsed;
     }
     if (command == QLatin1String("--snooze")) {
         parsed.action = Action::Snooze;
         if (rest.size() > 1)
-            return usage(QStringLiteral("--snooze takes one number of minutes"));
+            return usage(QCoreApplication::translate("CommandLine", "--snooze takes one number of minutes"));
         if (!rest.isEmpty()) {
             bool number = false;
             parsed.minutes = rest.front().toInt(&number);
             if (!number || parsed.minutes < 1 || parsed.minutes > RemoteControl::kMaxSnoozeMinutes)
-                return usage(QStringLiteral("'%1' is not a number of minutes from 1 to %2")
+                return usage(QCoreApplication::translate("CommandLine", "'%1' is not a number of minutes from 1 to %2")
                                  .arg(rest.front())
                                  .arg(RemoteControl::kMaxSnoozeMinutes));
         }
@@ -69,7 +73,7 @@ Parsed parseCommand(const QString& command, const QStringList& rest)
     }
     parsed.action = command == QLatin1String("--list") ? Action::List : Action::Stop;
     if (!rest.isEmpty())
-        return usage(QStringLiteral("%1 takes no arguments").arg(command));
+        return usage(QCoreApplication::translate("CommandLine", "%1 takes no arguments").arg(command));
     return parsed;
 }
 
@@ -94,9 +98,9 @@ Parsed parse(const QStringList& arguments, bool leaveToToolkit)
         if (parsed.action != Action::Run)
             continue;
         if (isCommand(argument))
-            parsed = usage(QStringLiteral("%1 must come first").arg(argument));
+            parsed = usage(QCoreApplication::translate("CommandLine", "%1 must come first").arg(argument));
         else if (argument.startsWith(QStringLiteral("--")) || !leaveToToolkit)
-            parsed = usage(QStringLiteral("unknown argument '%1'").arg(argument));
+            parsed = usage(QCoreApplication::translate("CommandLine", "unknown argument '%1'").arg(argument));
     }
     return parsed;
 }
@@ -108,26 +112,27 @@ QString versionText(const QString& version)
 
 QString usageText()
 {
-    return QStringLiteral("Usage: ixo [--help | --version]\n"
-                          "       ixo --add TIME [once|twice|thrice|repeat!] [--] [MESSAGE]\n"
-                          "       ixo --list | --stop | --snooze [MINUTES]\n"
-                          "An alarm clock in the notification area. Started without options, Ixo adds its icon to\n"
-                          "the tray; its windows are opened from the icon's menu. The other options ask the Ixo\n"
-                          "that runs in this session and end; with none running, or no session bus to reach, they\n"
-                          "say so and exit with 1.\n"
-                          "\n"
-                          "  -h, --help        show this help and exit\n"
-                          "  --version         show the version and exit\n"
-                          "  --add TIME [WORD] [--] [MESSAGE]\n"
-                          "                    add an alarm event for today at TIME (7:30pm, 7:30 pm, 19:30 or\n"
-                          "                    19:30:00), played once (the default), twice, thrice or until stopped\n"
-                          "                    (repeat!), with MESSAGE shown when it fires (after --, words that\n"
-                          "                    start with - too); checked as the Alarm Set window's Add checks it,\n"
-                          "                    a refusal prints the window's reason and exits with 1\n"
-                          "  --list            print the day's alarm events, then their messages\n"
-                          "  --stop            stop the alarm sound, as Stop in the tray menu\n"
-                          "  --snooze [MINUTES]\n"
-                          "                    snooze the sounding alarm for MINUTES (10 when left out)\n");
+    return QCoreApplication::translate(
+        "CommandLine", "Usage: ixo [--help | --version]\n"
+                       "       ixo --add TIME [once|twice|thrice|repeat!] [--] [MESSAGE]\n"
+                       "       ixo --list | --stop | --snooze [MINUTES]\n"
+                       "An alarm clock in the notification area. Started without options, Ixo adds its icon to\n"
+                       "the tray; its windows are opened from the icon's menu. The other options ask the Ixo\n"
+                       "that runs in this session and end; with none running, or no session bus to reach, they\n"
+                       "say so and exit with 1.\n"
+                       "\n"
+                       "  -h, --help        show this help and exit\n"
+                       "  --version         show the version and exit\n"
+                       "  --add TIME [WORD] [--] [MESSAGE]\n"
+                       "                    add an alarm event for today at TIME (7:30pm, 7:30 pm, 19:30 or\n"
+                       "                    19:30:00), played once (the default), twice, thrice or until stopped\n"
+                       "                    (repeat!), with MESSAGE shown when it fires (after --, words that\n"
+                       "                    start with - too); checked as the Alarm Set window's Add checks it,\n"
+                       "                    a refusal prints the window's reason and exits with 1\n"
+                       "  --list            print the day's alarm events, then their messages\n"
+                       "  --stop            stop the alarm sound, as Stop in the tray menu\n"
+                       "  --snooze [MINUTES]\n"
+                       "                    snooze the sounding alarm for MINUTES (10 when left out)\n");
 }
 
 } // namespace CommandLine

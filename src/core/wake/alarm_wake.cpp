@@ -87,18 +87,19 @@ void AlarmWake::apply(bool force)
 QString AlarmWake::statusText() const
 {
     if (!m_on)
-        return QStringLiteral("Ixo does not wake the computer.");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Ixo does not wake the computer."));
     switch (m_waker.way()) {
     case ComputerWaker::Way::SystemTimer:
-        return QStringLiteral("Ixo wakes the computer by the system timer.");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Ixo wakes the computer by the system timer."));
     case ComputerWaker::Way::PowerManager:
-        return QStringLiteral("Ixo wakes the computer by the KDE power manager.");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Ixo wakes the computer by the KDE power manager."));
     case ComputerWaker::Way::Helper:
-        return QStringLiteral("Ixo wakes the computer by the wake helper.");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Ixo wakes the computer by the wake helper."));
     case ComputerWaker::Way::None:
         break;
     }
     const QString why = m_waker.whyNot();
-    return why.isEmpty() ? QStringLiteral("Ixo is looking for a way to wake the computer.")
-                         : QStringLiteral("Ixo cannot wake the computer: ") + why;
+    return why.isEmpty()
+               ? QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Ixo is looking for a way to wake the computer."))
+               : QStringLiteral("Ixo cannot wake the computer: ") + why;
 }

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ixo developers
 #include "platform/linux/desktop_notifier.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -23,9 +24,10 @@ QDBusMessage call(const QString& method)
 
 QVariantList notifyArguments(uint replaces, const QString& text, int snoozeMinutes, bool markup)
 {
-    QStringList actions{QStringLiteral("stop"), QStringLiteral("Stop")};
+    QStringList actions{QStringLiteral("stop"),
+                        QCoreApplication::translate("Notification", "Stop", "the sounding alarm")};
     if (snoozeMinutes > 0)
-        actions << QStringLiteral("snooze") << QStringLiteral("Snooze");
+        actions << QStringLiteral("snooze") << QCoreApplication::translate("Notification", "Snooze");
     // Critical: the notification stays until it is answered. The alarm sounds already, so the server plays none.
     const QVariantMap hints{{QStringLiteral("urgency"), QVariant::fromValue(kCriticalUrgency)},
                             {QStringLiteral("suppress-sound"), true},

@@ -2,11 +2,13 @@
 // SPDX-FileCopyrightText: 2026 The Ixo developers
 #include "platform/linux/message_box.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 void MessageBox::showOk(const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Ixo"), text, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Ixo"),
+                    QCoreApplication::translate("Messages", text.toUtf8().constData()), QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
     // No window of Ixo is shown to stand over: typed as a dialog, the box would name the program's hidden leader
     // window as its owner, which the window manager refuses. It stands on its own, with a dialog's title bar.

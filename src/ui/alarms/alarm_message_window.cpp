@@ -16,6 +16,7 @@
 #include "core/alarms/message_input_logic.h"
 #include "core/state/front_order.h"
 #include "core/state/shared_state.h"
+#include "core/state/translated.h"
 #include "platform/clock.h"
 #include "platform/services.h"
 #include "platform/window_services.h"
@@ -44,7 +45,7 @@ AlarmMessageWindow::AlarmMessageWindow(WindowContext& context, const AlarmLists&
     font.setStyleHint(QFont::Serif);
     font.setPointSize(kDefaultFontSize);
     m_messageView->setFont(font);
-    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton = new QPushButton(tr("OK"), this);
     m_okButton->setDefault(true);
     setFocusProxy(m_okButton);
     connect(m_okButton, &QPushButton::clicked, this, &AlarmMessageWindow::onOkClicked);
@@ -117,7 +118,8 @@ void AlarmMessageWindow::onSnoozeClicked(int minutes)
 void AlarmMessageWindow::updateTitle()
 {
     const QDateTime now = m_context.services.clock.now();
-    setWindowTitle(QStringLiteral("Message  ") + QLocale::c().toString(now, QStringLiteral("dd MMM yyyy / hh:mm AP")));
+    setWindowTitle(tr("Message") + QStringLiteral("  ") +
+                   readableForm(now, QT_TRANSLATE_NOOP("DateTime", "dd MMM yyyy / hh:mm AP")));
 }
 
 void AlarmMessageWindow::showEvent(QShowEvent* event)

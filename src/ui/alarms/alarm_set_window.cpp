@@ -110,13 +110,13 @@ AlarmSetWindow::~AlarmSetWindow() = default;
 void AlarmSetWindow::buildControls()
 {
     m_menuBar = new QMenuBar(this);
-    m_settingsAction = m_menuBar->addAction(QStringLiteral("Settings"));
+    m_settingsAction = m_menuBar->addAction(tr("Settings"));
     connect(m_settingsAction, &QAction::triggered, this, &AlarmSetWindow::onSettingsTriggered);
 
     m_picture = new QLabel(this);
     m_picture->setPixmap(TrayPictures::normal().pixmap(QSize(36, 36)));
 
-    m_timeLabel = new QLabel(QStringLiteral("Alarm time is :"), this);
+    m_timeLabel = new QLabel(tr("Alarm time is :"), this);
     m_hourBox = new QComboBox(this);
     m_hourBox->setEditable(true);
     m_hourBox->addItems(twoDigitItems(1, 12));
@@ -159,21 +159,21 @@ void AlarmSetWindow::buildControls()
     connect(m_amPmDownButton, &QToolButton::clicked, this, &AlarmSetWindow::onAmPmDownClicked);
 
     m_playTimesBox = new QComboBox(this);
-    m_playTimesBox->setPlaceholderText(QStringLiteral("Play Times"));
+    //: how often the alarm sound plays (once, twice, thrice, repeat!)
+    m_playTimesBox->setPlaceholderText(tr("Play Times"));
     m_playTimesBox->addItems(
         {QStringLiteral("once"), QStringLiteral("twice"), QStringLiteral("thrice"), QStringLiteral("repeat!")});
     m_playTimesBox->setCurrentIndex(-1);
     m_playTimesBox->installEventFilter(this);
 
-    m_addButton = new QPushButton(QStringLiteral("Add"), this);
+    m_addButton = new QPushButton(tr("Add"), this);
     m_addButton->setDefault(true);
     m_addButton->setAutoDefault(true);
     connect(m_addButton, &QPushButton::clicked, this, &AlarmSetWindow::onAddClicked);
-    m_addWithMessageButton =
-        pictureButton(QStyle::SP_FileDialogContentsView, QStringLiteral("Add with a message"), this);
+    m_addWithMessageButton = pictureButton(QStyle::SP_FileDialogContentsView, tr("Add with a message"), this);
     connect(m_addWithMessageButton, &QToolButton::clicked, this, &AlarmSetWindow::onAddWithMessageClicked);
 
-    m_playListFrame = new QGroupBox(QStringLiteral("Play list :"), this);
+    m_playListFrame = new QGroupBox(tr("Play list :"), this);
     AlarmLists& lists = m_lists;
     m_alarmList = new QListView(m_playListFrame);
     m_alarmList->setUniformItemSizes(true);
@@ -210,26 +210,28 @@ void AlarmSetWindow::buildControls()
          {static_cast<QWidget*>(m_messageList), static_cast<QWidget*>(m_shade), static_cast<QWidget*>(m_messagesView)})
         keepOwnFont(inside);
 
-    m_viewMessagesButton = new QPushButton(QStringLiteral("View Message"), this);
+    m_viewMessagesButton = new QPushButton(tr("View Message"), this);
     m_viewMessagesButton->setAutoDefault(true);
     connect(m_viewMessagesButton, &QPushButton::clicked, this, &AlarmSetWindow::onViewMessagesClicked);
-    m_deleteButton = pictureButton(QStyle::SP_DialogDiscardButton, QStringLiteral("Delete the selected event"), this);
-    m_deleteAllButton = pictureButton(QStyle::SP_DialogResetButton, QStringLiteral("Delete all events"), this);
+    m_deleteButton = pictureButton(QStyle::SP_DialogDiscardButton, tr("Delete the selected event"), this);
+    m_deleteAllButton = pictureButton(QStyle::SP_DialogResetButton, tr("Delete all events"), this);
     connect(m_deleteButton, &QToolButton::clicked, this, &AlarmSetWindow::onDeleteClicked);
     connect(m_deleteAllButton, &QToolButton::clicked, this, &AlarmSetWindow::onDeleteAllClicked);
 
     auto* songs = new DropDownBox(this);
     songs->onDropDown = [this] { fillSoundList(); };
     m_soundBox = songs;
-    m_soundBox->setPlaceholderText(QStringLiteral("Song"));
+    //: the alarm sound picked in the box
+    m_soundBox->setPlaceholderText(tr("Song"));
     m_soundBox->setMinimumContentsLength(12);
     m_soundBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_soundBox->installEventFilter(this);
     connect(m_soundBox, &QComboBox::activated, this, &AlarmSetWindow::onSoundChosen);
-    m_playSoundButton = pictureButton(QStyle::SP_MediaPlay, QStringLiteral("Play the sound once"), this);
+    m_playSoundButton = pictureButton(QStyle::SP_MediaPlay, tr("Play the sound once"), this);
     connect(m_playSoundButton, &QToolButton::clicked, this, &AlarmSetWindow::onPlaySoundClicked);
 
-    m_chimeCheck = new QCheckBox(QStringLiteral("Every"), this);
+    //: the chime: "Every [15] min"
+    m_chimeCheck = new QCheckBox(tr("Every"), this);
     m_chimeCheck->setEnabled(false);
     connect(m_chimeCheck, &QCheckBox::toggled, this, &AlarmSetWindow::onChimeToggled);
     m_chimeIntervalBox = new QComboBox(this);
@@ -240,18 +242,18 @@ void AlarmSetWindow::buildControls()
     m_chimeIntervalBox->setCurrentIndex(-1);
     m_chimeIntervalBox->installEventFilter(this);
     connect(m_chimeIntervalBox, &QComboBox::currentIndexChanged, this, &AlarmSetWindow::onChimeIntervalChosen);
-    m_minutesLabel = new QLabel(QStringLiteral("min"), this);
+    m_minutesLabel = new QLabel(tr("min"), this);
 
-    m_loadButton = pictureButton(QStyle::SP_DialogOpenButton, QStringLiteral("Load alarm events from a file"), this);
-    m_saveFileButton =
-        pictureButton(QStyle::SP_DialogSaveButton, QStringLiteral("Save the alarm events to a file"), this);
-    m_editButton = pictureButton(QStyle::SP_FileDialogDetailedView, QStringLiteral("Edit an alarm data file"), this);
-    m_minimizeButton = pictureButton(QStyle::SP_TitleBarMinButton, QStringLiteral("Minimize"), this);
+    m_loadButton = pictureButton(QStyle::SP_DialogOpenButton, tr("Load alarm events from a file"), this);
+    m_saveFileButton = pictureButton(QStyle::SP_DialogSaveButton, tr("Save the alarm events to a file"), this);
+    m_editButton = pictureButton(QStyle::SP_FileDialogDetailedView, tr("Edit an alarm data file"), this);
+    m_minimizeButton = pictureButton(QStyle::SP_TitleBarMinButton, tr("Minimize"), this);
     connect(m_loadButton, &QToolButton::clicked, this, &AlarmSetWindow::onLoadClicked);
     connect(m_saveFileButton, &QToolButton::clicked, this, &AlarmSetWindow::onSaveFileClicked);
     connect(m_editButton, &QToolButton::clicked, this, &AlarmSetWindow::onEditClicked);
     connect(m_minimizeButton, &QToolButton::clicked, this, &AlarmSetWindow::onMinimizeClicked);
-    m_exitButton = new QPushButton(QStringLiteral("Exit"), this);
+    //: closes this window; Ixo keeps running
+    m_exitButton = new QPushButton(tr("Exit"), this);
     m_exitButton->setAutoDefault(true);
     connect(m_exitButton, &QPushButton::clicked, this, &AlarmSetWindow::onExitClicked);
 
@@ -543,7 +545,7 @@ void AlarmSetWindow::onViewMessagesClicked()
     if (!m_messagesView->isHidden()) {
         m_messagesView->hide();
         m_messagesView->clear();
-        m_viewMessagesButton->setText(QStringLiteral("View Message"));
+        m_viewMessagesButton->setText(tr("View Message"));
         showListArea();
         return;
     }
@@ -556,7 +558,7 @@ void AlarmSetWindow::onViewMessagesClicked()
     m_messagesView->setFixedSize(viewSize());
     m_messagesView->show();
     showListArea();
-    m_viewMessagesButton->setText(QStringLiteral("Hide Message"));
+    m_viewMessagesButton->setText(tr("Hide Message"));
 }
 
 void AlarmSetWindow::fillSoundList()

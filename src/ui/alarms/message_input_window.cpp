@@ -50,7 +50,7 @@ MessageInputWindow::MessageInputWindow(WindowContext& context, AlarmLists& lists
     : QWidget(parent, Qt::Window), m_context(context), m_lists(lists)
 {
     DeactivationHook::install(this, &MessageInputWindow::onDeactivated);
-    setWindowTitle(QStringLiteral("Input Message"));
+    setWindowTitle(tr("Input Message"));
     setWindowFlag(Qt::WindowMinimizeButtonHint, false);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 
@@ -63,12 +63,12 @@ MessageInputWindow::MessageInputWindow(WindowContext& context, AlarmLists& lists
     m_messageBox->setFont(font);
     connect(m_messageBox, &QPlainTextEdit::textChanged, this, &MessageInputWindow::keepInputRules);
 
-    m_saveButton = new QPushButton(QStringLiteral("Save"), this);
-    m_abandonButton = new QPushButton(QStringLiteral("Abandon"), this);
+    m_saveButton = new QPushButton(tr("Save"), this);
+    m_abandonButton = new QPushButton(tr("Abandon"), this);
     connect(m_saveButton, &QPushButton::clicked, this, &MessageInputWindow::onSaveClicked);
     connect(m_abandonButton, &QPushButton::clicked, this, &MessageInputWindow::onAbandonClicked);
 
-    m_fontSizeLabel = new QLabel(QStringLiteral("Font size :"), this);
+    m_fontSizeLabel = new QLabel(tr("Font size :"), this);
     m_smallerButton = labelButton(QStringLiteral("-"), this);
     m_largerButton = labelButton(QStringLiteral("+"), this);
     m_smallerButton->installEventFilter(this);

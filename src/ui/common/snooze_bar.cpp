@@ -8,17 +8,18 @@
 #include <QPushButton>
 
 #include "core/alarms/snooze.h"
+#include "core/state/translated.h"
 
 SnoozeBar::SnoozeBar(QWidget* parent) : QWidget(parent)
 {
-    m_snoozeButton = new QPushButton(QStringLiteral("Snooze"), this);
+    m_snoozeButton = new QPushButton(tr("Snooze"), this);
     m_snoozeButton->setAutoDefault(false);
     m_lengthBox = new QComboBox(this);
     for (const int length : Snooze::kLengths)
-        m_lengthBox->addItem(QStringLiteral("%1 min").arg(length), length);
+        m_lengthBox->addItem(tr("%n min", "snooze length in minutes", length), length);
     m_lengthBox->setCurrentIndex(int(Snooze::kLengths.indexOf(Snooze::kPresetMinutes)));
-    m_lengthBox->setAccessibleName(QStringLiteral("Snooze length"));
-    m_note = new QLabel(Snooze::kPassesMidnight, this);
+    m_lengthBox->setAccessibleName(tr("Snooze length"));
+    m_note = new QLabel(translated(Snooze::kPassesMidnight), this);
     m_note->hide();
 
     auto* layout = new QGridLayout(this);

@@ -19,6 +19,7 @@
 #include "core/settings/settings_store.h"
 #include "core/state/front_order.h"
 #include "core/state/shared_state.h"
+#include "core/state/translated.h"
 #include "core/state/warnings.h"
 #include "platform/services.h"
 #include "platform/window_services.h"
@@ -61,21 +62,21 @@ DataFileChooser::DataFileChooser(WindowContext& context, QWidget* parent)
     : QDialog(parent, dialogFlags(parent)), m_context(context)
 {
     DeactivationHook::install(this, &DataFileChooser::onDeactivated);
-    setWindowTitle(QStringLiteral(" Load Data From Files"));
+    setWindowTitle(QLatin1Char(' ') + tr("Load Data From Files"));
 
-    m_headingLabel = new QLabel(QStringLiteral("Load data from files :"), this);
+    m_headingLabel = new QLabel(tr("Load data from files :"), this);
     m_fileList = new QListWidget(this);
     m_fileList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_fileList->setMinimumSize(240, 160);
-    m_nameLabel = new QLabel(QStringLiteral("Input file name :"), this);
+    m_nameLabel = new QLabel(tr("Input file name :"), this);
     m_nameBox = new QLineEdit(this);
     m_nameBox->setMaxLength(50);
     m_nameBox->setValidator(new FileNameValidator(m_nameBox));
     m_nameLabel->setBuddy(m_nameBox);
-    m_confirmButton = new QPushButton(DataFileChoice::kLoad, this);
+    m_confirmButton = new QPushButton(translated(DataFileChoice::kLoad), this);
     m_confirmButton->setDefault(true);
     m_confirmButton->setAutoDefault(true);
-    m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancelButton = new QPushButton(tr("Cancel"), this);
     m_cancelButton->setAutoDefault(false);
     m_loadPicture = modePicture(style(), QStyle::SP_DialogOpenButton, this);
     m_savePicture = modePicture(style(), QStyle::SP_DialogSaveButton, this);
@@ -128,16 +129,16 @@ void DataFileChooser::applyFontChoice()
 void DataFileChooser::setMode(DataFileChoice::Mode mode)
 {
     m_mode = mode;
-    m_confirmButton->setText(DataFileChoice::confirmCaption(mode));
+    m_confirmButton->setText(translated(DataFileChoice::confirmCaption(mode)));
     switch (mode) {
     case DataFileChoice::Mode::Load:
-        m_headingLabel->setText(QStringLiteral("Load data from files :"));
+        m_headingLabel->setText(tr("Load data from files :"));
         break;
     case DataFileChoice::Mode::Save:
-        m_headingLabel->setText(QStringLiteral("Save file as :"));
+        m_headingLabel->setText(tr("Save file as :"));
         break;
     case DataFileChoice::Mode::Edit:
-        m_headingLabel->setText(QStringLiteral("Open a file to edit data :"));
+        m_headingLabel->setText(tr("Open a file to edit data :"));
         break;
     }
     m_loadPicture->setVisible(mode == DataFileChoice::Mode::Load);

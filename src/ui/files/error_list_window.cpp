@@ -15,12 +15,12 @@
 ErrorListWindow::ErrorListWindow(WindowRequests& requests, QWidget* parent)
     : QDialog(parent, dialogFlags(parent)), m_requests(requests)
 {
-    setWindowTitle(QStringLiteral("Error found"));
+    setWindowTitle(tr("Error found"));
     m_picture = new QLabel(this);
     m_picture->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxCritical).pixmap(32, 32));
     m_errorList = new QListWidget(this);
     m_errorList->setMinimumSize(320, 160);
-    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton = new QPushButton(tr("OK"), this);
     m_okButton->setDefault(true);
     connect(m_okButton, &QPushButton::clicked, this, &ErrorListWindow::onOkClicked);
 

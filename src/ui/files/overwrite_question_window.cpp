@@ -26,13 +26,13 @@ OverwriteQuestionWindow::OverwriteQuestionWindow(WindowContext& context, ListFil
     : QDialog(parent, dialogFlags(parent)), m_context(context), m_listFiles(listFiles), m_previousFront(previousFront)
 {
     DeactivationHook::install(this, &OverwriteQuestionWindow::onDeactivated);
-    setWindowTitle(QStringLiteral("Warning Message"));
+    setWindowTitle(tr("Warning Message"));
 
     m_warningPicture = new QLabel(this);
     m_warningPicture->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
-    m_questionLabel = new QLabel(QStringLiteral("File already exists, overwrite ?"), this);
-    m_yesButton = new QPushButton(QStringLiteral("Yes"), this);
-    m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    m_questionLabel = new QLabel(tr("File already exists, overwrite ?"), this);
+    m_yesButton = new QPushButton(tr("Yes"), this);
+    m_cancelButton = new QPushButton(tr("Cancel"), this);
     m_cancelButton->setDefault(true);
     connect(m_yesButton, &QPushButton::clicked, this, &OverwriteQuestionWindow::onYesClicked);
     connect(m_cancelButton, &QPushButton::clicked, this, &OverwriteQuestionWindow::onCancelClicked);

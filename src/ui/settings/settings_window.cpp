@@ -15,6 +15,7 @@
 
 #include "core/settings/settings_store.h"
 #include "core/state/shared_state.h"
+#include "core/state/translated.h"
 #include "core/state/warnings.h"
 #include "core/wake/alarm_wake.h"
 #include "platform/autostart.h"
@@ -25,7 +26,7 @@
 #include "ui/common/window_requests.h"
 
 namespace {
-const QString kDone = QStringLiteral("It is done!");
+const char* const kDone = QT_TRANSLATE_NOOP("SettingsWindow", "It is done!");
 
 // A box without a caption of its own; the label beside it carries the text.
 QCheckBox* bareBox(const QString& name, QWidget* parent)
@@ -53,13 +54,13 @@ qint16 stateOf(const QCheckBox* box)
 SettingsWindow::SettingsWindow(WindowContext& context, AlarmWake& wake, QWidget* parent)
     : QWidget(parent, Qt::Window), m_context(context), m_wake(wake)
 {
-    setWindowTitle(QStringLiteral("Settings"));
+    setWindowTitle(tr("Settings"));
 
     m_soundFrame = new QGroupBox(this);
-    const QString soundOn = QStringLiteral("Sound on");
-    const QString premier = QStringLiteral("Show error message if sound cannot be played");
-    const QString autoLoad = QStringLiteral("Automatically load alarm events when Tindalo starts");
-    const QString noSec = QStringLiteral("Don't compare with second");
+    const QString soundOn = tr("Sound on");
+    const QString premier = tr("Show error message if sound cannot be played");
+    const QString autoLoad = tr("Automatically load alarm events when Tindalo starts");
+    const QString noSec = tr("Don't compare with second");
     m_soundOnCheck = bareBox(soundOn, m_soundFrame);
     m_soundOnCheck->setChecked(true);
     m_soundOnLabel = new QLabel(soundOn, m_soundFrame);
@@ -77,19 +78,19 @@ SettingsWindow::SettingsWindow(WindowContext& context, AlarmWake& wake, QWidget*
     addRow(grid2, m_autoLoadCheck, m_autoLoadLabel);
     addRow(grid2, m_ignoreSecondsCheck, m_ignoreSecondsLabel);
 
-    m_speakerFrame = new QGroupBox(QStringLiteral("Internal Speaker"), this);
-    const QString internalSpeaker = QStringLiteral("Use internal speaker instead of wave. (A necessary DLL file is "
-                                                   "needed , refer to trouble shooting in help.)");
-    const QString insteadMidi = QStringLiteral("When MCI is busy, use internal speaker instead of midi sound");
+    m_speakerFrame = new QGroupBox(tr("Internal Speaker"), this);
+    const QString internalSpeaker = tr("Use internal speaker instead of wave. (A necessary DLL file is "
+                                       "needed , refer to trouble shooting in help.)");
+    const QString insteadMidi = tr("When MCI is busy, use internal speaker instead of midi sound");
     m_internalSpeakerCheck = bareBox(internalSpeaker, m_speakerFrame);
     m_internalSpeakerLabel = new QLabel(internalSpeaker, m_speakerFrame);
     m_speakerInsteadOfMidiCheck = bareBox(insteadMidi, m_speakerFrame);
     m_speakerInsteadOfMidiLabel = new QLabel(insteadMidi, m_speakerFrame);
     m_testSpeakerButton = new QPushButton(m_speakerFrame);
     m_testSpeakerButton->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
-    m_testSpeakerButton->setAccessibleName(QStringLiteral("test internal speaker"));
+    m_testSpeakerButton->setAccessibleName(tr("test internal speaker"));
     m_testSpeakerButton->hide();
-    m_testSpeakerLabel = new QLabel(QStringLiteral("test internal speaker"), m_speakerFrame);
+    m_testSpeakerLabel = new QLabel(tr("test internal speaker"), m_speakerFrame);
     m_testSpeakerLabel->hide();
     auto* grid1 = new QGridLayout(m_speakerFrame);
     grid1->setColumnStretch(1, 1);
@@ -101,18 +102,19 @@ SettingsWindow::SettingsWindow(WindowContext& context, AlarmWake& wake, QWidget*
     testRow->addStretch();
     grid1->addLayout(testRow, grid1->rowCount(), 0, 1, 2);
 
-    m_fontFrame = new QGroupBox(QStringLiteral("Font (it will take effect when Tindalo starts next time)"), this);
-    m_fontOptions[1] = new QRadioButton(QStringLiteral("Use Arial font"), m_fontFrame);
-    m_fontOptions[2] = new QRadioButton(QStringLiteral("Enlarge"), m_fontFrame);
-    m_fontOptions[3] = new QRadioButton(QStringLiteral("Normal"), m_fontFrame);
+    m_fontFrame = new QGroupBox(tr("Font (it will take effect when Tindalo starts next time)"), this);
+    m_fontOptions[1] = new QRadioButton(tr("Use Arial font"), m_fontFrame);
+    m_fontOptions[2] = new QRadioButton(tr("Enlarge"), m_fontFrame);
+    m_fontOptions[3] = new QRadioButton(tr("Normal"), m_fontFrame);
     auto* fonts = new QHBoxLayout(m_fontFrame);
     for (int i = 3; i >= 1; --i)
         fonts->addWidget(m_fontOptions[std::size_t(i)]);
     fonts->addStretch();
 
-    m_loadAtLoginFrame = new QGroupBox(QStringLiteral("Load Me"), this);
-    m_runAtLoginButton = new QPushButton(QStringLiteral("Run Tindalo when Windows starts"), m_loadAtLoginFrame);
-    m_noRunAtLoginButton = new QPushButton(QStringLiteral("Don't run Tindalo when Windows starts"), m_loadAtLoginFrame);
+    //: the page that starts Ixo at log-in
+    m_loadAtLoginFrame = new QGroupBox(tr("Load Me"), this);
+    m_runAtLoginButton = new QPushButton(tr("Run Tindalo when Windows starts"), m_loadAtLoginFrame);
+    m_noRunAtLoginButton = new QPushButton(tr("Don't run Tindalo when Windows starts"), m_loadAtLoginFrame);
     m_loadAtLoginLabel = new QLabel(m_loadAtLoginFrame);
     m_loadAtLoginLabel->setWordWrap(true);
     auto* loadMe = new QVBoxLayout(m_loadAtLoginFrame);
@@ -123,7 +125,7 @@ SettingsWindow::SettingsWindow(WindowContext& context, AlarmWake& wake, QWidget*
     m_loadAtLoginFrame->hide();
 
     m_wakeFrame = new QGroupBox(this);
-    const QString wakeCaption = QStringLiteral("Wake the computer for alarms");
+    const QString wakeCaption = tr("Wake the computer for alarms");
     m_wakeCheck = bareBox(wakeCaption, m_wakeFrame);
     m_wakeLabel = new QLabel(wakeCaption, m_wakeFrame);
     m_wakeStatusLabel = new QLabel(m_wakeFrame);
@@ -139,7 +141,7 @@ SettingsWindow::SettingsWindow(WindowContext& context, AlarmWake& wake, QWidget*
     arial.setFamily(QStringLiteral("Arial"));
     arial.setStyleHint(QFont::SansSerif);
     m_nextPageButton->setFont(arial);
-    m_closeButton = new QPushButton(QStringLiteral("Close"), this);
+    m_closeButton = new QPushButton(tr("Close"), this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_nextPageButton);
@@ -291,7 +293,7 @@ void SettingsWindow::onCloseClicked()
 
 void SettingsWindow::tellDone()
 {
-    m_loadAtLoginLabel->setText(m_loadAtLoginLabel->text() + kDone);
+    m_loadAtLoginLabel->setText(m_loadAtLoginLabel->text() + tr(kDone));
 }
 
 void SettingsWindow::onRunAtLoginClicked()
@@ -300,7 +302,7 @@ void SettingsWindow::onRunAtLoginClicked()
     if (m_context.services.autostart.enable(&error))
         tellDone();
     else
-        m_context.warnings.warn(QStringLiteral("Ixo could not be set to start at log-in: ") + error);
+        m_context.warnings.warn(tr("Ixo could not be set to start at log-in: %1").arg(error));
     m_context.services.windows.beep();
 }
 
@@ -310,19 +312,19 @@ void SettingsWindow::onNoRunAtLoginClicked()
     if (m_context.services.autostart.disable(&error))
         tellDone();
     else
-        m_context.warnings.warn(QStringLiteral("Ixo's start at log-in could not be removed: ") + error);
+        m_context.warnings.warn(tr("Ixo's start at log-in could not be removed: %1").arg(error));
     m_context.services.windows.beep();
 }
 
 void SettingsWindow::onWakeToggled()
 {
     if (QString reason; !m_wake.setOn(m_wakeCheck->isChecked(), &reason))
-        m_context.warnings.warn(QStringLiteral("The wake setting could not be saved: ") + reason);
+        m_context.warnings.warn(tr("The wake setting could not be saved: %1").arg(reason));
 }
 
 void SettingsWindow::showWakeStatus()
 {
-    m_wakeStatusLabel->setText(m_wake.statusText());
+    m_wakeStatusLabel->setText(translated(m_wake.statusText()));
 }
 
 void SettingsWindow::storeSettings()
@@ -336,8 +338,7 @@ void SettingsWindow::storeSettings()
                                .speakerInsteadOfMidi = m_speakerInsteadOfMidiCheck->isChecked()};
     const SettingsStore store(state.settingsFile());
     if (QString reason; !store.writeSettings(state.settingsRecord, checks, state.fontChoice, &reason))
-        m_context.warnings.warn(QStringLiteral("The settings could not be saved in ") + store.file().path() +
-                                QStringLiteral(": ") + reason);
+        m_context.warnings.warn(tr("The settings could not be saved in %1: %2").arg(store.file().path(), reason));
 }
 
 void SettingsWindow::closeEvent(QCloseEvent* event)

@@ -11,15 +11,15 @@
 
 AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent, dialogFlags(parent))
 {
-    setWindowTitle(QStringLiteral("About Ixo"));
+    setWindowTitle(tr("About Ixo"));
     auto* picture = new QLabel(this);
     picture->setPixmap(TrayPictures::normal().pixmap(64, 64));
-    auto* name = new QLabel(QStringLiteral("<h2>Ixo</h2><p>Alarm clock for the notification area</p>"
-                                           "<p>Version %1</p>")
-                                .arg(QStringLiteral(IXO_VERSION)),
-                            this);
+    auto* name = new QLabel(
+        QStringLiteral("<h2>Ixo</h2><p>%1</p><p>%2</p>")
+            .arg(tr("Alarm clock for the notification area"), tr("Version %1").arg(QStringLiteral(IXO_VERSION))),
+        this);
     name->setAlignment(Qt::AlignCenter);
-    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton = new QPushButton(tr("OK"), this);
     m_okButton->setDefault(true);
     connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -105,23 +105,25 @@ void TrayController::releaseClock()
 void TrayController::buildMenu()
 {
     m_menu.setTitle(QStringLiteral("Popup"));
+    // The menu's entries stand a little apart from the menu's edges.
+    auto menuText = [](const QString& caption) { return QLatin1Char(' ') + caption + QStringLiteral("  "); };
     auto item = [this](const QString& caption, void (TrayController::*handler)()) {
         QAction* action = m_menu.addAction(caption);
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    m_aboutAction = item(QStringLiteral(" About  "), &TrayController::onAboutTriggered);
+    m_aboutAction = item(menuText(tr("About")), &TrayController::onAboutTriggered);
     m_menu.addSeparator();
-    m_alarmSetAction = item(QStringLiteral(" Alarm Set  "), &TrayController::onAlarmSetTriggered);
-    m_settingsAction = item(QStringLiteral(" Settings  "), &TrayController::onSettingsTriggered);
-    m_wallpaperAction = item(QStringLiteral(" Wallpaper  "), &TrayController::onWallpaperTriggered);
+    m_alarmSetAction = item(menuText(tr("Alarm Set")), &TrayController::onAlarmSetTriggered);
+    m_settingsAction = item(menuText(tr("Settings")), &TrayController::onSettingsTriggered);
+    m_wallpaperAction = item(menuText(tr("Wallpaper")), &TrayController::onWallpaperTriggered);
     m_menu.addSeparator();
-    m_helpAction = item(QStringLiteral(" Help  "), &TrayController::onHelpTriggered);
-    m_stopAction = item(QStringLiteral(" Stop  "), &TrayController::onStopTriggered);
+    m_helpAction = item(menuText(tr("Help")), &TrayController::onHelpTriggered);
+    m_stopAction = item(menuText(tr("Stop", "the sounding alarm")), &TrayController::onStopTriggered);
     m_menu.addSeparator();
-    m_disableAction = item(QStringLiteral(" Disable  "), &TrayController::onDisableTriggered);
+    m_disableAction = item(menuText(tr("Disable")), &TrayController::onDisableTriggered);
     m_disableAction->setCheckable(true);
-    m_removeAction = item(QStringLiteral(" Remove  "), &TrayController::onRemoveTriggered);
+    m_removeAction = item(menuText(tr("Remove")), &TrayController::onRemoveTriggered);
 
     // While a sound error box is open the tray is not handled: its menu closes as soon as it opens.
     connect(&m_menu, &QMenu::aboutToShow, this, [this] {
@@ -211,10 +213,10 @@ void TrayController::onHelpTriggered()
         m_context.services.launcher.openFile(path, [this, path, alive = QPointer<TrayController>(this)] {
             if (alive)
                 m_context.warnings.warn(
-                    QStringLiteral("The help page could not be opened; open it in a web browser: ") + path);
+                    tr("The help page could not be opened; open it in a web browser: %1").arg(path));
         });
     else
-        m_context.warnings.warn(QStringLiteral("Help file not found"));
+        m_context.warnings.warn(tr("Help file not found"));
 }
 
 void TrayController::onStopTriggered()

@@ -16,9 +16,8 @@ TrayFallbackWindow::TrayFallbackWindow(const QMenu& menu, QWidget* parent) : QWi
     setWindowTitle(QStringLiteral("Ixo"));
     setWindowIcon(TrayPictures::normal());
     auto* layout = new QVBoxLayout(this);
-    auto* why = new QLabel(QStringLiteral("No notification area (system tray) was found on this desktop, so Ixo "
-                                          "shows its menu here. Alarms keep working while this window is "
-                                          "minimized."),
+    auto* why = new QLabel(tr("No notification area (system tray) was found on this desktop, so Ixo shows its menu "
+                              "here. Alarms keep working while this window is minimized."),
                            this);
     why->setWordWrap(true);
     why->setMaximumWidth(280);

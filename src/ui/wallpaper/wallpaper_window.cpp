@@ -63,49 +63,50 @@ WallpaperWindow::~WallpaperWindow() = default;
 
 void WallpaperWindow::buildControls()
 {
-    setWindowTitle(QStringLiteral("Tindalo Alarm Clock - Change Wallpaper"));
+    setWindowTitle(tr("Tindalo Alarm Clock - Change Wallpaper"));
 
-    m_listLabel = new QLabel(QStringLiteral("Wallpaper list :"), this);
+    m_listLabel = new QLabel(tr("Wallpaper list :"), this);
     m_pictureList = new QListWidget(this);
     m_pictureList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_pictureBox = new QComboBox(this);
-    m_pictureBox->setPlaceholderText(QStringLiteral("Search"));
+    m_pictureBox->setPlaceholderText(tr("Search"));
     m_pictureBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_pictureBox->setMinimumContentsLength(16);
     m_preview = new QLabel(this);
     m_preview->setFixedSize(kPreviewWidth, kPreviewHeight);
     m_preview->setAlignment(Qt::AlignCenter);
     m_preview->setFrameShape(QFrame::StyledPanel);
-    m_addButton = new QPushButton(QStringLiteral("Add"), this);
-    m_deleteButton = pictureButton(this, QStyle::SP_TrashIcon, QStringLiteral("Delete the selected pictures"));
-    m_deleteAllButton = pictureButton(this, QStyle::SP_DialogResetButton, QStringLiteral("Delete all pictures"));
-    m_saveListButton = pictureButton(this, QStyle::SP_DialogSaveButton, QStringLiteral("Save the list"));
-    m_loadButton = pictureButton(this, QStyle::SP_DialogOpenButton, QStringLiteral("Load the saved list"));
+    m_addButton = new QPushButton(tr("Add"), this);
+    m_deleteButton = pictureButton(this, QStyle::SP_TrashIcon, tr("Delete the selected pictures"));
+    m_deleteAllButton = pictureButton(this, QStyle::SP_DialogResetButton, tr("Delete all pictures"));
+    m_saveListButton = pictureButton(this, QStyle::SP_DialogSaveButton, tr("Save the list"));
+    m_loadButton = pictureButton(this, QStyle::SP_DialogOpenButton, tr("Load the saved list"));
 
     m_changeCheck = new QCheckBox(this);
     m_changeCheck->setEnabled(false);
-    m_changeCheck->setAccessibleName(QStringLiteral("Change in every"));
-    m_changeLabel = new QLabel(QStringLiteral("Change in every "), this);
+    m_changeCheck->setAccessibleName(tr("Change in every"));
+    m_changeLabel = new QLabel(tr("Change in every") + QLatin1Char(' '), this);
     m_intervalBox = new QComboBox(this);
     m_intervalBox->setPlaceholderText(QStringLiteral("min / hr"));
     m_intervalBox->addItems(WallpaperLogic::kIntervals);
     m_intervalBox->setCurrentIndex(-1);
     m_priorityOption = new QRadioButton(this);
-    m_priorityOption->setAccessibleName(QStringLiteral("priority"));
-    m_priorityLabel = new QLabel(QStringLiteral("priority"), this);
+    //: the pictures change in the list's order (the other choice: at random)
+    m_priorityOption->setAccessibleName(tr("priority"));
+    m_priorityLabel = new QLabel(tr("priority"), this);
     m_randomOption = new QRadioButton(this);
-    m_randomOption->setAccessibleName(QStringLiteral("random"));
-    m_randomLabel = new QLabel(QStringLiteral("random"), this);
+    m_randomOption->setAccessibleName(tr("random"));
+    m_randomLabel = new QLabel(tr("random"), this);
     auto* options = new QButtonGroup(this);
     options->addButton(m_priorityOption, 1);
     options->addButton(m_randomOption, 2);
     m_keepSettingsCheck = new QCheckBox(this);
-    m_keepSettingsCheck->setAccessibleName(QStringLiteral("Save above setting"));
-    m_keepSettingsLabel = new QLabel(QStringLiteral("Save above setting"), this);
-    m_changeNowButton = new QPushButton(QStringLiteral("Change Now"), this);
-    m_clearWallpaperButton = new QPushButton(QStringLiteral("Clear Wallpaper"), this);
-    m_minimizeButton = pictureButton(this, QStyle::SP_TitleBarMinButton, QStringLiteral("Minimize"));
-    m_closeButton = new QPushButton(QStringLiteral("Close"), this);
+    m_keepSettingsCheck->setAccessibleName(tr("Save above setting"));
+    m_keepSettingsLabel = new QLabel(tr("Save above setting"), this);
+    m_changeNowButton = new QPushButton(tr("Change Now"), this);
+    m_clearWallpaperButton = new QPushButton(tr("Clear Wallpaper"), this);
+    m_minimizeButton = pictureButton(this, QStyle::SP_TitleBarMinButton, tr("Minimize"));
+    m_closeButton = new QPushButton(tr("Close"), this);
     m_hiddenPicture = new QLabel(this);
     m_hiddenPicture->setVisible(false);
     m_picture = new QLabel(this);
@@ -287,7 +288,7 @@ void WallpaperWindow::showPreview(const QString& path)
     if (picture.isNull()) {
         m_preview->clear();
         m_previewPath.clear();
-        m_context.warnings.warn(QFileInfo(path).fileName() + QStringLiteral(" cannot be read as a picture"));
+        m_context.warnings.warn(tr("%1 cannot be read as a picture").arg(QFileInfo(path).fileName()));
         return;
     }
     m_preview->setPixmap(
@@ -326,7 +327,7 @@ void WallpaperWindow::onListClicked()
     const QString missing = m_windowState.pictureName;
     m_windowState.pictureName.clear();
     m_logic.removeAt(m_pictureList->row(item));
-    m_context.warnings.warn(missing + QStringLiteral(" file not found"));
+    m_context.warnings.warn(tr("%1 file not found").arg(missing));
 }
 
 void WallpaperWindow::onAddClicked()
@@ -379,7 +380,7 @@ void WallpaperWindow::onChangeNowClicked()
     if (conversion.outcome == BmpConversion::NotWritten)
         m_context.warnings.warn(m_logic.changer().unwritableFolderWarning(conversion.reason));
     else if (!conversion)
-        m_context.warnings.warn(QFileInfo(m_previewPath).fileName() + QStringLiteral(" cannot be read as a picture"));
+        m_context.warnings.warn(tr("%1 cannot be read as a picture").arg(QFileInfo(m_previewPath).fileName()));
 }
 
 void WallpaperWindow::onClearWallpaperClicked()

@@ -10,6 +10,7 @@
 
 #include "core/state/front_order.h"
 #include "core/state/shared_state.h"
+#include "core/state/translated.h"
 #include "platform/services.h"
 #include "platform/window_services.h"
 #include "ui/common/deactivation_hook.h"
@@ -22,7 +23,7 @@ WarningWindow::WarningWindow(WindowContext& context, QWidget* parent)
 {
     DeactivationHook::install(this, &WarningWindow::onDeactivated);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Warning Message"));
+    setWindowTitle(tr("Warning Message"));
 
     m_warningPicture = new QLabel(this);
     m_warningPicture->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
@@ -32,7 +33,7 @@ WarningWindow::WarningWindow(WindowContext& context, QWidget* parent)
     m_messageLabel->setMinimumWidth(260);
     m_rankLabel = new QLabel(this);
     m_rankLabel->setVisible(false);
-    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton = new QPushButton(tr("OK"), this);
     m_okButton->setDefault(true);
     connect(m_okButton, &QPushButton::clicked, this, &WarningWindow::onOkClicked);
 
@@ -49,7 +50,7 @@ void WarningWindow::showWarning(const QString& text)
     SharedState& state = m_context.state;
     m_rankLabel->setText(QString::number(state.takeWarningRank()));
     m_context.front.rememberPrevious(m_previousFront);
-    m_messageLabel->setText(text);
+    m_messageLabel->setText(translated(text));
     m_context.services.windows.setTopmost(this);
     show();
 }

@@ -10,6 +10,7 @@
 #include "core/alarms/alarm_lists.h"
 #include "core/alarms/alarm_set_logic.h"
 #include "core/io/settings_file.h"
+#include "core/startup/translations.h"
 #include "core/state/shared_state.h"
 
 class TestAlarmSetLogic : public QObject
@@ -99,11 +100,21 @@ private Q_SLOTS:
         }
     }
 
-    void titleInEnglishWhateverTheLocale()
+    // The title is English in the English form whatever the locale; in the locale's form only with a translation.
+    // English first in the user's languages, or a C locale, keeps the source texts.
+    void titleInTheUserLanguage()
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        QCOMPARE(AlarmSet::title(QDateTime(QDate(2026, 12, 16), QTime(19, 30))),
-                 "Tindalo Alarm Clock...16 Dec 2026 / 07:30 PM");
+        const QDateTime evening(QDate(2026, 12, 16), QTime(19, 30));
+        const QString english = "Tindalo Alarm Clock...16 Dec 2026 / 07:30 PM";
+        for (const auto& [languages, title] :
+             {std::pair{QStringList{"en-GB", "de-DE"}, english},
+              {Translations::userLanguages(QLocale::c()), english},
+              {QStringList{"de-AT", "fr"}, "Tindalo-Wecker...16. Dez. 2026 / 19:30"}}) {
+            Translations translations;
+            translations.install(languages, ":/i18n", QString());
+            QCOMPARE(AlarmSet::title(evening), title);
+        }
         QLocale::setDefault(QLocale::c());
         QCOMPARE(AlarmSet::amPmAt(QDateTime(QDate(2026, 1, 1), QTime(11, 59, 59))) +
                      AlarmSet::amPmAt(QDateTime(QDate(2026, 1, 1), QTime(12, 0))),
