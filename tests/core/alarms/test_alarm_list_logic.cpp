@@ -152,10 +152,8 @@ private Q_SLOTS:
         for (const char* message : {"ten at 10:00:00", "nine at 09:00:00", "ten again at 10:00:00"})
             l.lists.messages.append(message);
         for (int row : {1, 0, -1}) {
-            l.state.nextAlarm = "09:00:00";
-            l.state.refreshNext = false;
-            l.lists.alarms.setSelected(row);
-            l.logic.deleteSelected();
+            l.state.nextAlarm = "09:00:00", l.state.refreshNext = false;
+            l.lists.alarms.setSelected(row), l.logic.deleteSelected();
             QVERIFY(l.state.nextAlarm.isEmpty() && l.state.refreshNext);
             QCOMPARE(l.lists.alarms.selected(), -1);
         }

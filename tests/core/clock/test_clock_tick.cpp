@@ -248,8 +248,7 @@ private Q_SLOTS:
         e.clock.setTime(from);
         for (const QString& event : std::as_const(events))
             QVERIFY(e.load(AlarmLines::lineTime(event), event.section(' ', 0, 0)));
-        e.lists.messages.append(AlarmLines::messageLine("Tea", "08:30:00"));
-        e.tickOnce();
+        e.lists.messages.append(AlarmLines::messageLine("Tea", "08:30:00")), e.tickOnce();
         e.clock.advance(1000 * jumpS);
         for (int i = 0; i < 150; ++i)
             e.tickOnce();

@@ -165,10 +165,8 @@ private Q_SLOTS:
             .setValue("Wallpaper/PictureFolder", r->dir.path());
         WallpaperLogic logic(r->state, r->form, {r->warnings, r->converter, r->setter, r->times, {}});
         logic.load();
-        for (const char* name : {"a.bmp", "b.bmp", "c.bmp", "d.bmp"}) {
-            r->picture(name);
-            logic.add(name);
-        }
+        for (const char* name : {"a.bmp", "b.bmp", "c.bmp", "d.bmp"})
+            r->picture(name), logic.add(name);
         logic.setIntervalText("5 min"), logic.intervalChosen(), logic.setChangeTicked(true), logic.chooseOption(2);
         logic.deleteSelected({-1, 7}); // rows out of range are ignored
         r->form.deleteCursor = 3;      // a stale delete cursor too
