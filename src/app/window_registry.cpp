@@ -379,8 +379,13 @@ bool WindowRegistry::isScheduleWindowLoaded() const
 
 void WindowRegistry::showScheduleWindow()
 {
-    scheduleWindow().showEntries();
-    m_services.windows.bringToFront(&scheduleWindow());
+    ScheduleWindow& window = scheduleWindow();
+    window.showEntries();
+    if (window.isMinimized())
+        window.showNormal();
+    window.show();
+    window.raise();
+    window.activateWindow();
 }
 
 void WindowRegistry::scheduleWindowClosed()

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QDir>
 #include <QPointer>
+#include <QTreeWidget>
 
 #include "app/window_registry.h"
 #include "core/io/quoted_line_file.h"
@@ -11,6 +12,7 @@
 #include "ui/common/snooze_bar.h"
 #include "ui/files/error_list_window.h"
 #include "ui/files/overwrite_question_window.h"
+#include "ui/schedule/schedule_window.h"
 #include "ui/settings/settings_window.h"
 #include "ui/tray/about_window.h"
 #include "ui/tray/tray_controller.h"
@@ -102,6 +104,8 @@ private Q_SLOTS:
         app().clockTick().tick();
         QCOMPARE(lists.alarms.lines().join('|') + " / " + lists.messages.lines().join('|'),
                  "thrice 00:07:00 / Call Ann at 00:07:00");
+        trayController().m_scheduleAction->trigger(); // the tray menu's Schedule shows the entry
+        QVERIFY(app().scheduleWindow().isVisible() && app().scheduleWindow().m_entryList->topLevelItemCount() == 1);
     }
 
     // Snooze acts on an alarm while it lasts (its sound plays or a window of it is open), once, and checks before it

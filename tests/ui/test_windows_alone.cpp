@@ -4,11 +4,10 @@
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QLineEdit>
-#include <QTimeEdit>
-#include <QTreeWidget>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTimeEdit>
+#include <QTreeWidget>
 
 #include "core/alarms/alarm_lines.h"
 #include "core/alarms/message_input_logic.h"
