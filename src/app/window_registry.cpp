@@ -78,6 +78,7 @@ WindowRegistry::WindowRegistry(SharedState& state, const Services& services)
     m_schedule->hooks.changed = [this] {
         if (m_scheduleWindow)
             m_scheduleWindow->showEntries();
+        updateWake();
     };
     m_newDay->bringScheduled = [this](const QDate& date, const QTime& from) { m_schedule->beginDay(date, from); };
     m_soundWatch.setInterval(kSoundWatchMs);
@@ -363,6 +364,7 @@ void WindowRegistry::startSchedule()
     m_schedule->load(m_state.appPath);
     const QDateTime now = m_services.clock.now();
     m_schedule->beginDay(now.date(), now.time());
+    updateWake();
 }
 
 ScheduleWindow& WindowRegistry::scheduleWindow()
@@ -737,5 +739,11 @@ void WindowRegistry::updateWake()
     if (time.isValid() && m_state.ignoreSeconds)
         time = QTime(time.hour(), time.minute()); // the event fires as its minute begins
     const QDateTime now = m_services.clock.now();
-    alarmWake().setNextEvent(time.isValid() ? QDateTime(now.date(), time) : QDateTime());
+    QDateTime due = time.isValid() ? QDateTime(now.date(), time) : QDateTime();
+    // Nothing left today: the schedule's next occurrence, on a later day (today's are in the list).
+    for (qsizetype i = 0; !time.isValid() && i < m_schedule->entries().size(); ++i)
+        if (const std::optional<QDateTime> next = m_schedule->nextOccurrence(i);
+            next && (!due.isValid() || *next < due))
+            due = *next;
+    alarmWake().setNextEvent(due);
 }

@@ -271,6 +271,6 @@ private:
     static constexpr int kSoundWatchMs = 500;
     std::unique_ptr<AlarmWake> m_wake;
     bool m_wakeLoaded = false;
-    /// Hands the next pending event of the day's list to the wake.
+    /// Hands the next pending event of the day's list to the wake; with none, the schedule's next occurrence.
     void updateWake();
 };

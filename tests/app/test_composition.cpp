@@ -94,7 +94,8 @@ private Q_SLOTS:
                  "repeat! 23:56:00 / Meet at noon at 23:56:00");
         lists.alarms.clear(), lists.messages.clear();
         fire("thrice 23:57:00", "Call Ann at 23:57:00");
-        QCOMPARE(app().remoteControl().snooze(10).text, QString()); // as `ixo --snooze 10` asks
+        QCOMPARE(app().remoteControl().snooze(10).text, QString());          // as `ixo --snooze 10` asks
+        QCOMPARE(fakes().waker.requests.last(), "wake 2026-12-07T00:06:00"); // the day's list is empty
         QCOMPARE(app().remoteControl().scheduleLines(),
                  QStringList{"1\t2026-12-07\t00:07:00\tthrice\tCall Ann\t2026-12-07 00:07:00"});
         for (AlarmMessageWindow* window : app().messageWindows())
