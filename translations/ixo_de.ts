@@ -200,6 +200,36 @@ enden mit 1.
                     den klingelnden Alarm um MINUTES Minuten verschieben (10 ohne Angabe)
 </translation>
     </message>
+    <message>
+        <source>--on needs WHEN</source>
+        <translation>--on braucht WHEN</translation>
+    </message>
+    <message>
+        <source>--unschedule takes the number of an entry</source>
+        <translation>--unschedule erwartet die Nummer eines Eintrags</translation>
+    </message>
+    <message>
+        <source>
+Alarms beyond today (the schedule):
+  --add TIME [WORD] [MESSAGE] --on WHEN
+                    add a schedule entry; WHEN is tomorrow, a date YYYY-MM-DD, daily,
+                    weekdays, weekends or days such as mon,wed,fri; prints the entry&apos;s
+                    number and its next occurrence
+  --list            also prints the schedule: number, when, time, play times,
+                    message and next occurrence, separated by tabs
+  --unschedule N    remove schedule entry N
+</source>
+        <translation>
+Alarme über den heutigen Tag hinaus (der Zeitplan):
+  --add TIME [WORD] [MESSAGE] --on WHEN
+                    einen Zeitplaneintrag hinzufügen; WHEN ist tomorrow, ein Datum YYYY-MM-DD, daily,
+                    weekdays, weekends oder Tage wie mon,wed,fri; gibt die Nummer des Eintrags
+                    und seinen nächsten Alarm aus
+  --list            auch den Zeitplan ausgeben: Nummer, Wann, Uhrzeit, Wiedergaben, Nachricht
+                    und nächster Alarm, durch Tabulatoren getrennt
+  --unschedule N    den Zeitplaneintrag N entfernen
+</translation>
+    </message>
 </context>
 <context>
     <name>DataFileChooser</name>
@@ -237,6 +267,10 @@ enden mit 1.
     <message>
         <source>dd MMM yyyy / hh:mm AP</source>
         <translation>dd. MMM yyyy / HH:mm</translation>
+    </message>
+    <message>
+        <source>ddd d MMM</source>
+        <translation>ddd d. MMM</translation>
     </message>
 </context>
 <context>
@@ -332,10 +366,6 @@ enden mit 1.
         <translation>Die Nachrichtenliste ist voll (32767 Nachrichten)</translation>
     </message>
     <message>
-        <source>Snooze would pass midnight</source>
-        <translation>Schlummern würde über Mitternacht hinausgehen</translation>
-    </message>
-    <message>
         <source>No alarm is sounding</source>
         <translation>Es läutet kein Alarm</translation>
     </message>
@@ -379,6 +409,10 @@ enden mit 1.
         <source>Ixo is looking for a way to wake the computer.</source>
         <translation>Ixo sucht nach einer Möglichkeit, den Computer aufzuwecken.</translation>
     </message>
+    <message>
+        <source>The schedule is full (1000 entries)</source>
+        <translation>Der Zeitplan ist voll (1000 Einträge)</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>
@@ -409,6 +443,155 @@ enden mit 1.
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>Schedule</name>
+    <message>
+        <source>&apos;%1&apos; is not a date (write YYYY-MM-DD)</source>
+        <translation>„%1“ ist kein Datum (schreiben Sie YYYY-MM-DD)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a day (write tomorrow, a date YYYY-MM-DD, daily, weekdays, weekends or days such as mon,wed,fri)</source>
+        <translation>„%1“ ist kein Tag (schreiben Sie tomorrow, ein Datum YYYY-MM-DD, daily, weekdays, weekends oder Tage wie mon,wed,fri)</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Morgen</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Once on %1</source>
+        <translation>Einmal am %1</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Täglich</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>Werktags</translation>
+    </message>
+    <message>
+        <source>Weekends</source>
+        <translation>Am Wochenende</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleEditor</name>
+    <message>
+        <source>Schedule Entry</source>
+        <translation>Zeitplaneintrag</translation>
+    </message>
+    <message>
+        <source>&amp;Once on</source>
+        <translation>&amp;Einmal am</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>On &amp;days</source>
+        <translation>An &amp;Tagen</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Täglich</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>Werktags</translation>
+    </message>
+    <message>
+        <source>Weekends</source>
+        <translation>Am Wochenende</translation>
+    </message>
+    <message>
+        <source>&amp;Time:</source>
+        <translation>&amp;Uhrzeit:</translation>
+    </message>
+    <message>
+        <source>&amp;Play:</source>
+        <translation>&amp;Wiedergaben:</translation>
+    </message>
+    <message>
+        <source>&amp;Message:</source>
+        <translation>&amp;Nachricht:</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleWindow</name>
+    <message>
+        <source>Schedule</source>
+        <translation>Zeitplan</translation>
+    </message>
+    <message>
+        <source>Schedule entries</source>
+        <translation>Zeitplaneinträge</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>An</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Wann</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Wiedergaben</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Nachricht</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Nächster Alarm</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Hinzufügen...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Skip next</source>
+        <translation>&amp;Nächsten überspringen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Skipped on %1</source>
+        <translation>Übersprungen am %1</translation>
+    </message>
+    <message>
+        <source>Edit Schedule Entry</source>
+        <translation>Zeitplaneintrag bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add Schedule Entry</source>
+        <translation>Zeitplaneintrag hinzufügen</translation>
     </message>
 </context>
 <context>
@@ -568,6 +751,10 @@ enden mit 1.
     <message>
         <source>Help file not found</source>
         <translation>Hilfedatei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Zeitplan</translation>
     </message>
 </context>
 <context>

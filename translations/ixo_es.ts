@@ -199,6 +199,36 @@ esta sesión y terminan; si no hay ninguno o no se alcanza el bus de sesión, lo
                     posponer la alarma que suena MINUTES minutos (10 si se omite)
 </translation>
     </message>
+    <message>
+        <source>--on needs WHEN</source>
+        <translation>--on necesita WHEN</translation>
+    </message>
+    <message>
+        <source>--unschedule takes the number of an entry</source>
+        <translation>--unschedule admite el número de una entrada</translation>
+    </message>
+    <message>
+        <source>
+Alarms beyond today (the schedule):
+  --add TIME [WORD] [MESSAGE] --on WHEN
+                    add a schedule entry; WHEN is tomorrow, a date YYYY-MM-DD, daily,
+                    weekdays, weekends or days such as mon,wed,fri; prints the entry&apos;s
+                    number and its next occurrence
+  --list            also prints the schedule: number, when, time, play times,
+                    message and next occurrence, separated by tabs
+  --unschedule N    remove schedule entry N
+</source>
+        <translation>
+Alarmas más allá de hoy (la programación):
+  --add TIME [WORD] [MESSAGE] --on WHEN
+                    añadir una entrada a la programación; WHEN es tomorrow, una fecha YYYY-MM-DD,
+                    daily, weekdays, weekends o días como mon,wed,fri; muestra el número de la
+                    entrada y su próxima alarma
+  --list            mostrar también la programación: número, cuándo, hora, repeticiones,
+                    mensaje y próxima alarma, separados por tabuladores
+  --unschedule N    quitar la entrada N de la programación
+</translation>
+    </message>
 </context>
 <context>
     <name>DataFileChooser</name>
@@ -236,6 +266,10 @@ esta sesión y terminan; si no hay ninguno o no se alcanza el bus de sesión, lo
     <message>
         <source>dd MMM yyyy / hh:mm AP</source>
         <translation>dd MMM yyyy / HH:mm</translation>
+    </message>
+    <message>
+        <source>ddd d MMM</source>
+        <translation>ddd d MMM</translation>
     </message>
 </context>
 <context>
@@ -331,10 +365,6 @@ esta sesión y terminan; si no hay ninguno o no se alcanza el bus de sesión, lo
         <translation>La lista de mensajes está llena (32767 mensajes)</translation>
     </message>
     <message>
-        <source>Snooze would pass midnight</source>
-        <translation>Posponer pasaría de la medianoche</translation>
-    </message>
-    <message>
         <source>No alarm is sounding</source>
         <translation>No está sonando ninguna alarma</translation>
     </message>
@@ -378,6 +408,10 @@ esta sesión y terminan; si no hay ninguno o no se alcanza el bus de sesión, lo
         <source>Ixo is looking for a way to wake the computer.</source>
         <translation>Ixo está buscando una forma de activar el equipo.</translation>
     </message>
+    <message>
+        <source>The schedule is full (1000 entries)</source>
+        <translation>La programación está llena (1000 entradas)</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>
@@ -408,6 +442,155 @@ esta sesión y terminan; si no hay ninguno o no se alcanza el bus de sesión, lo
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>Schedule</name>
+    <message>
+        <source>&apos;%1&apos; is not a date (write YYYY-MM-DD)</source>
+        <translation>«%1» no es una fecha (escriba YYYY-MM-DD)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a day (write tomorrow, a date YYYY-MM-DD, daily, weekdays, weekends or days such as mon,wed,fri)</source>
+        <translation>«%1» no es un día (escriba tomorrow, una fecha YYYY-MM-DD, daily, weekdays, weekends o días como mon,wed,fri)</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Mañana</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <source>Once on %1</source>
+        <translation>Una vez el %1</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Todos los días</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>Entre semana</translation>
+    </message>
+    <message>
+        <source>Weekends</source>
+        <translation>Fines de semana</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleEditor</name>
+    <message>
+        <source>Schedule Entry</source>
+        <translation>Entrada de la programación</translation>
+    </message>
+    <message>
+        <source>&amp;Once on</source>
+        <translation>&amp;Una vez el</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>On &amp;days</source>
+        <translation>Los &amp;días</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Todos los días</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>Entre semana</translation>
+    </message>
+    <message>
+        <source>Weekends</source>
+        <translation>Fines de semana</translation>
+    </message>
+    <message>
+        <source>&amp;Time:</source>
+        <translation>&amp;Hora:</translation>
+    </message>
+    <message>
+        <source>&amp;Play:</source>
+        <translation>&amp;Repeticiones:</translation>
+    </message>
+    <message>
+        <source>&amp;Message:</source>
+        <translation>&amp;Mensaje:</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleWindow</name>
+    <message>
+        <source>Schedule</source>
+        <translation>Programación</translation>
+    </message>
+    <message>
+        <source>Schedule entries</source>
+        <translation>Entradas de la programación</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Cuándo</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Repeticiones</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Próxima alarma</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Añadir...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Editar...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>&amp;Skip next</source>
+        <translation>&amp;Omitir la próxima</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>Skipped on %1</source>
+        <translation>Omitida el %1</translation>
+    </message>
+    <message>
+        <source>Edit Schedule Entry</source>
+        <translation>Editar entrada de la programación</translation>
+    </message>
+    <message>
+        <source>Add Schedule Entry</source>
+        <translation>Añadir entrada a la programación</translation>
     </message>
 </context>
 <context>
@@ -567,6 +750,10 @@ esta sesión y terminan; si no hay ninguno o no se alcanza el bus de sesión, lo
     <message>
         <source>Help file not found</source>
         <translation>No se encontró el archivo de ayuda</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Programación</translation>
     </message>
 </context>
 <context>

@@ -200,6 +200,36 @@ elles le disent et quittent avec 1.
                     répéter l&apos;alarme qui sonne dans MINUTES minutes (10 par défaut)
 </translation>
     </message>
+    <message>
+        <source>--on needs WHEN</source>
+        <translation>--on attend WHEN</translation>
+    </message>
+    <message>
+        <source>--unschedule takes the number of an entry</source>
+        <translation>--unschedule attend le numéro d&apos;une entrée</translation>
+    </message>
+    <message>
+        <source>
+Alarms beyond today (the schedule):
+  --add TIME [WORD] [MESSAGE] --on WHEN
+                    add a schedule entry; WHEN is tomorrow, a date YYYY-MM-DD, daily,
+                    weekdays, weekends or days such as mon,wed,fri; prints the entry&apos;s
+                    number and its next occurrence
+  --list            also prints the schedule: number, when, time, play times,
+                    message and next occurrence, separated by tabs
+  --unschedule N    remove schedule entry N
+</source>
+        <translation>
+Alarmes au-delà d&apos;aujourd&apos;hui (le planning) :
+  --add TIME [WORD] [MESSAGE] --on WHEN
+                    ajouter une entrée au planning ; WHEN vaut tomorrow, une date YYYY-MM-DD, daily,
+                    weekdays, weekends ou des jours comme mon,wed,fri ; affiche le numéro de
+                    l&apos;entrée et sa prochaine alarme
+  --list            afficher aussi le planning : numéro, quand, heure, répétitions,
+                    message et prochaine alarme, séparés par des tabulations
+  --unschedule N    retirer l&apos;entrée N du planning
+</translation>
+    </message>
 </context>
 <context>
     <name>DataFileChooser</name>
@@ -237,6 +267,10 @@ elles le disent et quittent avec 1.
     <message>
         <source>dd MMM yyyy / hh:mm AP</source>
         <translation>dd MMM yyyy / HH:mm</translation>
+    </message>
+    <message>
+        <source>ddd d MMM</source>
+        <translation>ddd d MMM</translation>
     </message>
 </context>
 <context>
@@ -332,10 +366,6 @@ elles le disent et quittent avec 1.
         <translation>La liste des messages est pleine (32767 messages)</translation>
     </message>
     <message>
-        <source>Snooze would pass midnight</source>
-        <translation>La répétition dépasserait minuit</translation>
-    </message>
-    <message>
         <source>No alarm is sounding</source>
         <translation>Aucune alarme ne sonne</translation>
     </message>
@@ -379,6 +409,10 @@ elles le disent et quittent avec 1.
         <source>Ixo is looking for a way to wake the computer.</source>
         <translation>Ixo cherche un moyen de sortir l&apos;ordinateur de veille.</translation>
     </message>
+    <message>
+        <source>The schedule is full (1000 entries)</source>
+        <translation>Le planning est plein (1000 entrées)</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>
@@ -409,6 +443,155 @@ elles le disent et quittent avec 1.
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>Schedule</name>
+    <message>
+        <source>&apos;%1&apos; is not a date (write YYYY-MM-DD)</source>
+        <translation>« %1 » n&apos;est pas une date (écrivez YYYY-MM-DD)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a day (write tomorrow, a date YYYY-MM-DD, daily, weekdays, weekends or days such as mon,wed,fri)</source>
+        <translation>« %1 » n&apos;est pas un jour (écrivez tomorrow, une date YYYY-MM-DD, daily, weekdays, weekends ou des jours comme mon,wed,fri)</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Demain</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Once on %1</source>
+        <translation>Une fois le %1</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Tous les jours</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>En semaine</translation>
+    </message>
+    <message>
+        <source>Weekends</source>
+        <translation>Le week-end</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleEditor</name>
+    <message>
+        <source>Schedule Entry</source>
+        <translation>Entrée du planning</translation>
+    </message>
+    <message>
+        <source>&amp;Once on</source>
+        <translation>&amp;Une fois le</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>On &amp;days</source>
+        <translation>Les &amp;jours</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Tous les jours</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>En semaine</translation>
+    </message>
+    <message>
+        <source>Weekends</source>
+        <translation>Le week-end</translation>
+    </message>
+    <message>
+        <source>&amp;Time:</source>
+        <translation>&amp;Heure :</translation>
+    </message>
+    <message>
+        <source>&amp;Play:</source>
+        <translation>&amp;Répétitions :</translation>
+    </message>
+    <message>
+        <source>&amp;Message:</source>
+        <translation>&amp;Message :</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleWindow</name>
+    <message>
+        <source>Schedule</source>
+        <translation>Planning</translation>
+    </message>
+    <message>
+        <source>Schedule entries</source>
+        <translation>Entrées du planning</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Quand</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Répétitions</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Prochaine alarme</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Ajouter...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Modifier...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>&amp;Skip next</source>
+        <translation>&amp;Ignorer la prochaine</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>Skipped on %1</source>
+        <translation>Ignorée le %1</translation>
+    </message>
+    <message>
+        <source>Edit Schedule Entry</source>
+        <translation>Modifier l&apos;entrée du planning</translation>
+    </message>
+    <message>
+        <source>Add Schedule Entry</source>
+        <translation>Ajouter une entrée au planning</translation>
     </message>
 </context>
 <context>
@@ -568,6 +751,10 @@ elles le disent et quittent avec 1.
     <message>
         <source>Help file not found</source>
         <translation>Fichier d&apos;aide introuvable</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Planning</translation>
     </message>
 </context>
 <context>

@@ -200,6 +200,36 @@ dicono ed escono con 1.
                     posticipa la sveglia che suona di MINUTES minuti (10 se omesso)
 </translation>
     </message>
+    <message>
+        <source>--on needs WHEN</source>
+        <translation>--on richiede WHEN</translation>
+    </message>
+    <message>
+        <source>--unschedule takes the number of an entry</source>
+        <translation>--unschedule accetta il numero di una voce</translation>
+    </message>
+    <message>
+        <source>
+Alarms beyond today (the schedule):
+  --add TIME [WORD] [MESSAGE] --on WHEN
+                    add a schedule entry; WHEN is tomorrow, a date YYYY-MM-DD, daily,
+                    weekdays, weekends or days such as mon,wed,fri; prints the entry&apos;s
+                    number and its next occurrence
+  --list            also prints the schedule: number, when, time, play times,
+                    message and next occurrence, separated by tabs
+  --unschedule N    remove schedule entry N
+</source>
+        <translation>
+Sveglie oltre la giornata di oggi (la pianificazione):
+  --add TIME [WORD] [MESSAGE] --on WHEN
+                    aggiunge una voce alla pianificazione; WHEN è tomorrow, una data YYYY-MM-DD,
+                    daily, weekdays, weekends o giorni come mon,wed,fri; stampa il numero della
+                    voce e la sua prossima sveglia
+  --list            stampa anche la pianificazione: numero, quando, ora, ripetizioni,
+                    messaggio e prossima sveglia, separati da tabulazioni
+  --unschedule N    rimuove la voce N dalla pianificazione
+</translation>
+    </message>
 </context>
 <context>
     <name>DataFileChooser</name>
@@ -237,6 +267,10 @@ dicono ed escono con 1.
     <message>
         <source>dd MMM yyyy / hh:mm AP</source>
         <translation>dd MMM yyyy / HH:mm</translation>
+    </message>
+    <message>
+        <source>ddd d MMM</source>
+        <translation>ddd d MMM</translation>
     </message>
 </context>
 <context>
@@ -332,10 +366,6 @@ dicono ed escono con 1.
         <translation>L&apos;elenco dei messaggi è pieno (32767 messaggi)</translation>
     </message>
     <message>
-        <source>Snooze would pass midnight</source>
-        <translation>Il posticipo supererebbe la mezzanotte</translation>
-    </message>
-    <message>
         <source>No alarm is sounding</source>
         <translation>Nessuna sveglia sta suonando</translation>
     </message>
@@ -379,6 +409,10 @@ dicono ed escono con 1.
         <source>Ixo is looking for a way to wake the computer.</source>
         <translation>Ixo sta cercando un modo per riattivare il computer.</translation>
     </message>
+    <message>
+        <source>The schedule is full (1000 entries)</source>
+        <translation>La pianificazione è piena (1000 voci)</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>
@@ -409,6 +443,155 @@ dicono ed escono con 1.
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>Schedule</name>
+    <message>
+        <source>&apos;%1&apos; is not a date (write YYYY-MM-DD)</source>
+        <translation>«%1» non è una data (scrivere YYYY-MM-DD)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a day (write tomorrow, a date YYYY-MM-DD, daily, weekdays, weekends or days such as mon,wed,fri)</source>
+        <translation>«%1» non è un giorno (scrivere tomorrow, una data YYYY-MM-DD, daily, weekdays, weekends o giorni come mon,wed,fri)</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Domani</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Oggi</translation>
+    </message>
+    <message>
+        <source>Once on %1</source>
+        <translation>Una volta il %1</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Ogni giorno</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>Giorni feriali</translation>
+    </message>
+    <message>
+        <source>Weekends</source>
+        <translation>Fine settimana</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleEditor</name>
+    <message>
+        <source>Schedule Entry</source>
+        <translation>Voce della pianificazione</translation>
+    </message>
+    <message>
+        <source>&amp;Once on</source>
+        <translation>&amp;Una volta il</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>On &amp;days</source>
+        <translation>Nei &amp;giorni</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Ogni giorno</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>Giorni feriali</translation>
+    </message>
+    <message>
+        <source>Weekends</source>
+        <translation>Fine settimana</translation>
+    </message>
+    <message>
+        <source>&amp;Time:</source>
+        <translation>&amp;Ora:</translation>
+    </message>
+    <message>
+        <source>&amp;Play:</source>
+        <translation>&amp;Ripetizioni:</translation>
+    </message>
+    <message>
+        <source>&amp;Message:</source>
+        <translation>&amp;Messaggio:</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleWindow</name>
+    <message>
+        <source>Schedule</source>
+        <translation>Pianificazione</translation>
+    </message>
+    <message>
+        <source>Schedule entries</source>
+        <translation>Voci della pianificazione</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Attivo</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Quando</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Ripetizioni</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Messaggio</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Prossima sveglia</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Aggiungi...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Modifica...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Rimuovi</translation>
+    </message>
+    <message>
+        <source>&amp;Skip next</source>
+        <translation>&amp;Salta la prossima</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivato</translation>
+    </message>
+    <message>
+        <source>Skipped on %1</source>
+        <translation>Saltata il %1</translation>
+    </message>
+    <message>
+        <source>Edit Schedule Entry</source>
+        <translation>Modifica voce della pianificazione</translation>
+    </message>
+    <message>
+        <source>Add Schedule Entry</source>
+        <translation>Aggiungi voce alla pianificazione</translation>
     </message>
 </context>
 <context>
@@ -568,6 +751,10 @@ dicono ed escono con 1.
     <message>
         <source>Help file not found</source>
         <translation>File della guida non trovato</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Pianificazione</translation>
     </message>
 </context>
 <context>

@@ -198,6 +198,36 @@ działanie; gdy żaden nie działa lub magistrala sesji jest nieosiągalna, info
                     odłóż dzwoniący alarm o MINUTES minut (10, gdy pominięto)
 </translation>
     </message>
+    <message>
+        <source>--on needs WHEN</source>
+        <translation>--on wymaga WHEN</translation>
+    </message>
+    <message>
+        <source>--unschedule takes the number of an entry</source>
+        <translation>--unschedule przyjmuje numer wpisu</translation>
+    </message>
+    <message>
+        <source>
+Alarms beyond today (the schedule):
+  --add TIME [WORD] [MESSAGE] --on WHEN
+                    add a schedule entry; WHEN is tomorrow, a date YYYY-MM-DD, daily,
+                    weekdays, weekends or days such as mon,wed,fri; prints the entry&apos;s
+                    number and its next occurrence
+  --list            also prints the schedule: number, when, time, play times,
+                    message and next occurrence, separated by tabs
+  --unschedule N    remove schedule entry N
+</source>
+        <translation>
+Alarmy na kolejne dni (harmonogram):
+  --add TIME [WORD] [MESSAGE] --on WHEN
+                    dodaj wpis do harmonogramu; WHEN to tomorrow, data YYYY-MM-DD, daily,
+                    weekdays, weekends lub dni, np. mon,wed,fri; wypisuje numer wpisu
+                    i jego następny alarm
+  --list            wypisz też harmonogram: numer, kiedy, godzinę, powtórzenia,
+                    wiadomość i następny alarm, rozdzielone tabulatorami
+  --unschedule N    usuń wpis N z harmonogramu
+</translation>
+    </message>
 </context>
 <context>
     <name>DataFileChooser</name>
@@ -235,6 +265,10 @@ działanie; gdy żaden nie działa lub magistrala sesji jest nieosiągalna, info
     <message>
         <source>dd MMM yyyy / hh:mm AP</source>
         <translation>dd MMM yyyy / HH:mm</translation>
+    </message>
+    <message>
+        <source>ddd d MMM</source>
+        <translation>ddd, d MMM</translation>
     </message>
 </context>
 <context>
@@ -330,10 +364,6 @@ działanie; gdy żaden nie działa lub magistrala sesji jest nieosiągalna, info
         <translation>Lista wiadomości jest pełna (32767 wiadomości)</translation>
     </message>
     <message>
-        <source>Snooze would pass midnight</source>
-        <translation>Drzemka przekroczyłaby północ</translation>
-    </message>
-    <message>
         <source>No alarm is sounding</source>
         <translation>Żaden alarm nie dzwoni</translation>
     </message>
@@ -377,6 +407,10 @@ działanie; gdy żaden nie działa lub magistrala sesji jest nieosiągalna, info
         <source>Ixo is looking for a way to wake the computer.</source>
         <translation>Ixo szuka sposobu na wybudzenie komputera.</translation>
     </message>
+    <message>
+        <source>The schedule is full (1000 entries)</source>
+        <translation>Harmonogram jest pełny (1000 wpisów)</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>
@@ -407,6 +441,155 @@ działanie; gdy żaden nie działa lub magistrala sesji jest nieosiągalna, info
     <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>Schedule</name>
+    <message>
+        <source>&apos;%1&apos; is not a date (write YYYY-MM-DD)</source>
+        <translation>„%1” nie jest datą (wpisz YYYY-MM-DD)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a day (write tomorrow, a date YYYY-MM-DD, daily, weekdays, weekends or days such as mon,wed,fri)</source>
+        <translation>„%1” nie jest dniem (wpisz tomorrow, datę YYYY-MM-DD, daily, weekdays, weekends lub dni, np. mon,wed,fri)</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Jutro</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Dzisiaj</translation>
+    </message>
+    <message>
+        <source>Once on %1</source>
+        <translation>Jednorazowo, %1</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Codziennie</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>Dni robocze</translation>
+    </message>
+    <message>
+        <source>Weekends</source>
+        <translation>Weekendy</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleEditor</name>
+    <message>
+        <source>Schedule Entry</source>
+        <translation>Wpis harmonogramu</translation>
+    </message>
+    <message>
+        <source>&amp;Once on</source>
+        <translation>&amp;Raz w dniu</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>On &amp;days</source>
+        <translation>W wybrane &amp;dni</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Codziennie</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>Dni robocze</translation>
+    </message>
+    <message>
+        <source>Weekends</source>
+        <translation>Weekendy</translation>
+    </message>
+    <message>
+        <source>&amp;Time:</source>
+        <translation>&amp;Godzina:</translation>
+    </message>
+    <message>
+        <source>&amp;Play:</source>
+        <translation>&amp;Powtórzenia:</translation>
+    </message>
+    <message>
+        <source>&amp;Message:</source>
+        <translation>&amp;Wiadomość:</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleWindow</name>
+    <message>
+        <source>Schedule</source>
+        <translation>Harmonogram</translation>
+    </message>
+    <message>
+        <source>Schedule entries</source>
+        <translation>Wpisy harmonogramu</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Włączony</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Godzina</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Kiedy</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Powtórzenia</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Wiadomość</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Następny alarm</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Dodaj...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Edytuj...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <source>&amp;Skip next</source>
+        <translation>&amp;Pomiń następny</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Wyłączony</translation>
+    </message>
+    <message>
+        <source>Skipped on %1</source>
+        <translation>Pominięto dnia %1</translation>
+    </message>
+    <message>
+        <source>Edit Schedule Entry</source>
+        <translation>Edytuj wpis harmonogramu</translation>
+    </message>
+    <message>
+        <source>Add Schedule Entry</source>
+        <translation>Dodaj wpis do harmonogramu</translation>
     </message>
 </context>
 <context>
@@ -567,6 +750,10 @@ działanie; gdy żaden nie działa lub magistrala sesji jest nieosiągalna, info
     <message>
         <source>Help file not found</source>
         <translation>Nie znaleziono pliku pomocy</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Harmonogram</translation>
     </message>
 </context>
 <context>

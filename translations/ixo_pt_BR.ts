@@ -198,6 +198,36 @@ e terminam; sem nenhum em execução, ou sem barramento de sessão acessível, e
                     adiar o alarme que está tocando por MINUTES minutos (10 se omitido)
 </translation>
     </message>
+    <message>
+        <source>--on needs WHEN</source>
+        <translation>--on precisa de WHEN</translation>
+    </message>
+    <message>
+        <source>--unschedule takes the number of an entry</source>
+        <translation>--unschedule aceita o número de uma entrada</translation>
+    </message>
+    <message>
+        <source>
+Alarms beyond today (the schedule):
+  --add TIME [WORD] [MESSAGE] --on WHEN
+                    add a schedule entry; WHEN is tomorrow, a date YYYY-MM-DD, daily,
+                    weekdays, weekends or days such as mon,wed,fri; prints the entry&apos;s
+                    number and its next occurrence
+  --list            also prints the schedule: number, when, time, play times,
+                    message and next occurrence, separated by tabs
+  --unschedule N    remove schedule entry N
+</source>
+        <translation>
+Alarmes além de hoje (a agenda):
+  --add TIME [WORD] [MESSAGE] --on WHEN
+                    adicionar uma entrada à agenda; WHEN é tomorrow, uma data YYYY-MM-DD, daily,
+                    weekdays, weekends ou dias como mon,wed,fri; mostra o número da entrada
+                    e seu próximo alarme
+  --list            mostrar também a agenda: número, quando, horário, repetições,
+                    mensagem e próximo alarme, separados por tabulações
+  --unschedule N    remover a entrada N da agenda
+</translation>
+    </message>
 </context>
 <context>
     <name>DataFileChooser</name>
@@ -235,6 +265,10 @@ e terminam; sem nenhum em execução, ou sem barramento de sessão acessível, e
     <message>
         <source>dd MMM yyyy / hh:mm AP</source>
         <translation>dd &apos;de&apos; MMM &apos;de&apos; yyyy / HH:mm</translation>
+    </message>
+    <message>
+        <source>ddd d MMM</source>
+        <translation>ddd, d &apos;de&apos; MMM</translation>
     </message>
 </context>
 <context>
@@ -330,10 +364,6 @@ e terminam; sem nenhum em execução, ou sem barramento de sessão acessível, e
         <translation>A lista de mensagens está cheia (32767 mensagens)</translation>
     </message>
     <message>
-        <source>Snooze would pass midnight</source>
-        <translation>A soneca passaria da meia-noite</translation>
-    </message>
-    <message>
         <source>No alarm is sounding</source>
         <translation>Nenhum alarme está tocando</translation>
     </message>
@@ -377,6 +407,10 @@ e terminam; sem nenhum em execução, ou sem barramento de sessão acessível, e
         <source>Ixo is looking for a way to wake the computer.</source>
         <translation>O Ixo está procurando uma forma de despertar o computador.</translation>
     </message>
+    <message>
+        <source>The schedule is full (1000 entries)</source>
+        <translation>A agenda está cheia (1000 entradas)</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>
@@ -407,6 +441,155 @@ e terminam; sem nenhum em execução, ou sem barramento de sessão acessível, e
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>Schedule</name>
+    <message>
+        <source>&apos;%1&apos; is not a date (write YYYY-MM-DD)</source>
+        <translation>“%1” não é uma data (escreva YYYY-MM-DD)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a day (write tomorrow, a date YYYY-MM-DD, daily, weekdays, weekends or days such as mon,wed,fri)</source>
+        <translation>“%1” não é um dia (escreva tomorrow, uma data YYYY-MM-DD, daily, weekdays, weekends ou dias como mon,wed,fri)</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Amanhã</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoje</translation>
+    </message>
+    <message>
+        <source>Once on %1</source>
+        <translation>Uma vez em %1</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Todos os dias</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>Dias úteis</translation>
+    </message>
+    <message>
+        <source>Weekends</source>
+        <translation>Fins de semana</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleEditor</name>
+    <message>
+        <source>Schedule Entry</source>
+        <translation>Entrada da agenda</translation>
+    </message>
+    <message>
+        <source>&amp;Once on</source>
+        <translation>&amp;Uma vez em</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>On &amp;days</source>
+        <translation>Nos &amp;dias</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Todos os dias</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>Dias úteis</translation>
+    </message>
+    <message>
+        <source>Weekends</source>
+        <translation>Fins de semana</translation>
+    </message>
+    <message>
+        <source>&amp;Time:</source>
+        <translation>&amp;Horário:</translation>
+    </message>
+    <message>
+        <source>&amp;Play:</source>
+        <translation>&amp;Repetições:</translation>
+    </message>
+    <message>
+        <source>&amp;Message:</source>
+        <translation>&amp;Mensagem:</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleWindow</name>
+    <message>
+        <source>Schedule</source>
+        <translation>Agenda</translation>
+    </message>
+    <message>
+        <source>Schedule entries</source>
+        <translation>Entradas da agenda</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ativado</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Horário</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Quando</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Repetições</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensagem</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Próximo alarme</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Adicionar...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Editar...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Remover</translation>
+    </message>
+    <message>
+        <source>&amp;Skip next</source>
+        <translation>&amp;Pular o próximo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desativado</translation>
+    </message>
+    <message>
+        <source>Skipped on %1</source>
+        <translation>Pulado em %1</translation>
+    </message>
+    <message>
+        <source>Edit Schedule Entry</source>
+        <translation>Editar entrada da agenda</translation>
+    </message>
+    <message>
+        <source>Add Schedule Entry</source>
+        <translation>Adicionar entrada à agenda</translation>
     </message>
 </context>
 <context>
@@ -566,6 +749,10 @@ e terminam; sem nenhum em execução, ou sem barramento de sessão acessível, e
     <message>
         <source>Help file not found</source>
         <translation>Arquivo de ajuda não encontrado</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Agenda</translation>
     </message>
 </context>
 <context>

@@ -198,6 +198,36 @@ say so and exit with 1.
                     отложить звучащий сигнал на MINUTES минут (10, если не указано)
 </translation>
     </message>
+    <message>
+        <source>--on needs WHEN</source>
+        <translation>--on требует WHEN</translation>
+    </message>
+    <message>
+        <source>--unschedule takes the number of an entry</source>
+        <translation>--unschedule принимает номер записи</translation>
+    </message>
+    <message>
+        <source>
+Alarms beyond today (the schedule):
+  --add TIME [WORD] [MESSAGE] --on WHEN
+                    add a schedule entry; WHEN is tomorrow, a date YYYY-MM-DD, daily,
+                    weekdays, weekends or days such as mon,wed,fri; prints the entry&apos;s
+                    number and its next occurrence
+  --list            also prints the schedule: number, when, time, play times,
+                    message and next occurrence, separated by tabs
+  --unschedule N    remove schedule entry N
+</source>
+        <translation>
+Сигналы после сегодняшнего дня (расписание):
+  --add TIME [WORD] [MESSAGE] --on WHEN
+                    добавить запись в расписание; WHEN — это tomorrow, дата YYYY-MM-DD, daily,
+                    weekdays, weekends или дни, например mon,wed,fri; выводит номер записи
+                    и её следующий сигнал
+  --list            также вывести расписание: номер, когда, время, повторы,
+                    сообщение и следующий сигнал, через табуляцию
+  --unschedule N    удалить запись N из расписания
+</translation>
+    </message>
 </context>
 <context>
     <name>DataFileChooser</name>
@@ -235,6 +265,10 @@ say so and exit with 1.
     <message>
         <source>dd MMM yyyy / hh:mm AP</source>
         <translation>dd MMM yyyy / HH:mm</translation>
+    </message>
+    <message>
+        <source>ddd d MMM</source>
+        <translation>ddd d MMM</translation>
     </message>
 </context>
 <context>
@@ -330,10 +364,6 @@ say so and exit with 1.
         <translation>Список сообщений заполнен (32767 сообщений)</translation>
     </message>
     <message>
-        <source>Snooze would pass midnight</source>
-        <translation>Отложенный сигнал перейдёт за полночь</translation>
-    </message>
-    <message>
         <source>No alarm is sounding</source>
         <translation>Сейчас не звучит ни один сигнал</translation>
     </message>
@@ -377,6 +407,10 @@ say so and exit with 1.
         <source>Ixo is looking for a way to wake the computer.</source>
         <translation>Ixo ищет способ вывести компьютер из сна.</translation>
     </message>
+    <message>
+        <source>The schedule is full (1000 entries)</source>
+        <translation>Расписание заполнено (1000 записей)</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>
@@ -407,6 +441,155 @@ say so and exit with 1.
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>Schedule</name>
+    <message>
+        <source>&apos;%1&apos; is not a date (write YYYY-MM-DD)</source>
+        <translation>«%1» — не дата (пишите YYYY-MM-DD)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a day (write tomorrow, a date YYYY-MM-DD, daily, weekdays, weekends or days such as mon,wed,fri)</source>
+        <translation>«%1» — не день (пишите tomorrow, дату YYYY-MM-DD, daily, weekdays, weekends или дни, например mon,wed,fri)</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Завтра</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Сегодня</translation>
+    </message>
+    <message>
+        <source>Once on %1</source>
+        <translation>Однократно %1</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Каждый день</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>По будням</translation>
+    </message>
+    <message>
+        <source>Weekends</source>
+        <translation>По выходным</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleEditor</name>
+    <message>
+        <source>Schedule Entry</source>
+        <translation>Запись расписания</translation>
+    </message>
+    <message>
+        <source>&amp;Once on</source>
+        <translation>&amp;Однократно</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>On &amp;days</source>
+        <translation>По &amp;дням</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Каждый день</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>По будням</translation>
+    </message>
+    <message>
+        <source>Weekends</source>
+        <translation>По выходным</translation>
+    </message>
+    <message>
+        <source>&amp;Time:</source>
+        <translation>&amp;Время:</translation>
+    </message>
+    <message>
+        <source>&amp;Play:</source>
+        <translation>&amp;Повторы:</translation>
+    </message>
+    <message>
+        <source>&amp;Message:</source>
+        <translation>&amp;Сообщение:</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleWindow</name>
+    <message>
+        <source>Schedule</source>
+        <translation>Расписание</translation>
+    </message>
+    <message>
+        <source>Schedule entries</source>
+        <translation>Записи расписания</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Вкл.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Когда</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Повторы</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Сообщение</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Следующий сигнал</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Добавить...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Изменить...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message>
+        <source>&amp;Skip next</source>
+        <translation>&amp;Пропустить</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>Skipped on %1</source>
+        <translation>Пропущен %1</translation>
+    </message>
+    <message>
+        <source>Edit Schedule Entry</source>
+        <translation>Изменение записи расписания</translation>
+    </message>
+    <message>
+        <source>Add Schedule Entry</source>
+        <translation>Добавление записи в расписание</translation>
     </message>
 </context>
 <context>
@@ -567,6 +750,10 @@ say so and exit with 1.
     <message>
         <source>Help file not found</source>
         <translation>Файл справки не найден</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Расписание</translation>
     </message>
 </context>
 <context>

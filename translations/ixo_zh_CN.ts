@@ -198,6 +198,36 @@ say so and exit with 1.
                     将正在响的闹钟推迟 MINUTES 分钟（省略时为 10）
 </translation>
     </message>
+    <message>
+        <source>--on needs WHEN</source>
+        <translation>--on 需要 WHEN</translation>
+    </message>
+    <message>
+        <source>--unschedule takes the number of an entry</source>
+        <translation>--unschedule 需要一个条目编号</translation>
+    </message>
+    <message>
+        <source>
+Alarms beyond today (the schedule):
+  --add TIME [WORD] [MESSAGE] --on WHEN
+                    add a schedule entry; WHEN is tomorrow, a date YYYY-MM-DD, daily,
+                    weekdays, weekends or days such as mon,wed,fri; prints the entry&apos;s
+                    number and its next occurrence
+  --list            also prints the schedule: number, when, time, play times,
+                    message and next occurrence, separated by tabs
+  --unschedule N    remove schedule entry N
+</source>
+        <translation>
+今天以后的闹钟（计划）：
+  --add TIME [WORD] [MESSAGE] --on WHEN
+                    添加一个计划条目；WHEN 为 tomorrow、日期 YYYY-MM-DD、daily、
+                    weekdays、weekends 或 mon,wed,fri 这样的星期几；输出该条目的
+                    编号及其下次响铃时间
+  --list            同时列出计划：编号、何时、时间、播放次数、消息和下次响铃时间，
+                    以制表符分隔
+  --unschedule N    删除计划条目 N
+</translation>
+    </message>
 </context>
 <context>
     <name>DataFileChooser</name>
@@ -235,6 +265,10 @@ say so and exit with 1.
     <message>
         <source>dd MMM yyyy / hh:mm AP</source>
         <translation>yyyy年M月d日 / HH:mm</translation>
+    </message>
+    <message>
+        <source>ddd d MMM</source>
+        <translation>M月d日 ddd</translation>
     </message>
 </context>
 <context>
@@ -330,10 +364,6 @@ say so and exit with 1.
         <translation>消息列表已满（32767 条）</translation>
     </message>
     <message>
-        <source>Snooze would pass midnight</source>
-        <translation>稍后提醒会超过午夜</translation>
-    </message>
-    <message>
         <source>No alarm is sounding</source>
         <translation>没有正在响铃的闹钟</translation>
     </message>
@@ -377,6 +407,10 @@ say so and exit with 1.
         <source>Ixo is looking for a way to wake the computer.</source>
         <translation>Ixo 正在寻找唤醒计算机的方法。</translation>
     </message>
+    <message>
+        <source>The schedule is full (1000 entries)</source>
+        <translation>计划已满（1000 个条目）</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>
@@ -407,6 +441,155 @@ say so and exit with 1.
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>Schedule</name>
+    <message>
+        <source>&apos;%1&apos; is not a date (write YYYY-MM-DD)</source>
+        <translation>“%1”不是日期（请写成 YYYY-MM-DD）</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a day (write tomorrow, a date YYYY-MM-DD, daily, weekdays, weekends or days such as mon,wed,fri)</source>
+        <translation>“%1”不是有效的日期或星期（请写成 tomorrow、日期 YYYY-MM-DD、daily、weekdays、weekends 或 mon,wed,fri 这样的星期几）</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>明天</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>今天</translation>
+    </message>
+    <message>
+        <source>Once on %1</source>
+        <translation>仅在 %1</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>每天</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>工作日</translation>
+    </message>
+    <message>
+        <source>Weekends</source>
+        <translation>周末</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleEditor</name>
+    <message>
+        <source>Schedule Entry</source>
+        <translation>计划条目</translation>
+    </message>
+    <message>
+        <source>&amp;Once on</source>
+        <translation>仅在(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>On &amp;days</source>
+        <translation>按星期(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>每天</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>工作日</translation>
+    </message>
+    <message>
+        <source>Weekends</source>
+        <translation>周末</translation>
+    </message>
+    <message>
+        <source>&amp;Time:</source>
+        <translation>时间(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>&amp;Play:</source>
+        <translation>播放次数(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>&amp;Message:</source>
+        <translation>消息(&amp;M)：</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleWindow</name>
+    <message>
+        <source>Schedule</source>
+        <translation>计划</translation>
+    </message>
+    <message>
+        <source>Schedule entries</source>
+        <translation>计划条目</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>何时</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>播放次数</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>消息</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下次响铃</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>添加(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>编辑(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>移除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Skip next</source>
+        <translation>跳过下次(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>停用</translation>
+    </message>
+    <message>
+        <source>Skipped on %1</source>
+        <translation>已跳过 %1</translation>
+    </message>
+    <message>
+        <source>Edit Schedule Entry</source>
+        <translation>编辑计划条目</translation>
+    </message>
+    <message>
+        <source>Add Schedule Entry</source>
+        <translation>添加计划条目</translation>
     </message>
 </context>
 <context>
@@ -565,6 +748,10 @@ say so and exit with 1.
     <message>
         <source>Help file not found</source>
         <translation>未找到帮助文件</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>计划</translation>
     </message>
 </context>
 <context>

@@ -61,14 +61,23 @@ int run(const CommandLine::Parsed& command)
 
     switch (command.action) {
     case CommandLine::Action::Add:
+        if (!command.on.isEmpty())
+            return answered(
+                ixo.call(QStringLiteral("AddScheduled"), command.time, command.word, command.message, command.on));
         return answered(ixo.call(QStringLiteral("AddEvent"), command.time, command.word, command.message));
     case CommandLine::Action::List: {
         const QDBusMessage reply = ixo.call(QStringLiteral("ListEvents"));
         if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 2)
             return fail(QStringLiteral("ixo: ") + reply.errorMessage());
-        print(reply.arguments().at(0).toStringList() + reply.arguments().at(1).toStringList());
+        const QDBusMessage schedule = ixo.call(QStringLiteral("ListSchedule"));
+        if (schedule.type() != QDBusMessage::ReplyMessage || schedule.arguments().size() != 1)
+            return fail(QStringLiteral("ixo: ") + schedule.errorMessage());
+        print(reply.arguments().at(0).toStringList() + reply.arguments().at(1).toStringList() +
+              schedule.arguments().at(0).toStringList());
         return 0;
     }
+    case CommandLine::Action::Unschedule:
+        return answered(ixo.call(QStringLiteral("Unschedule"), command.entry));
     case CommandLine::Action::Stop: {
         const QDBusMessage reply = ixo.call(QStringLiteral("Stop"));
         return reply.type() == QDBusMessage::ReplyMessage ? 0 : fail(QStringLiteral("ixo: ") + reply.errorMessage());

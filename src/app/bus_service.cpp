@@ -56,3 +56,23 @@ void BusService::ShowAlarmSet()
 {
     m_remote.showAlarmSet();
 }
+
+bool BusService::AddScheduled(const QString& time, const QString& word, const QString& message, const QString& when,
+                              QString& answer)
+{
+    const RemoteAnswer added = m_remote.addScheduled(time, word, message, when);
+    answer = added.text;
+    return added.ok;
+}
+
+QStringList BusService::ListSchedule()
+{
+    return m_remote.scheduleLines();
+}
+
+bool BusService::Unschedule(int number, QString& reason)
+{
+    const RemoteAnswer removed = m_remote.unschedule(number);
+    reason = removed.text;
+    return removed.ok;
+}

@@ -17,7 +17,8 @@ inline const QString kInterface = QStringLiteral("io.github.ixo.Ixo");
 } // namespace IxoBus
 
 // The running Ixo's interface on the session bus: each method hands its request to the remote control. The
-// methods carry the bus's own names (AddEvent, ListEvents, Stop, Snooze, ShowAlarmSet).
+// methods carry the bus's own names (AddEvent, ListEvents, Stop, Snooze, ShowAlarmSet, AddScheduled, ListSchedule,
+// Unschedule).
 class BusService final : public QObject
 {
     Q_OBJECT
@@ -39,6 +40,13 @@ public Q_SLOTS:
     /// Snoozes the sounding alarm; false and the reason when nothing sounds.
     Q_SCRIPTABLE bool Snooze(int minutes, QString& reason);
     Q_SCRIPTABLE void ShowAlarmSet();
+    /// Adds a schedule entry on `when`; true and "NUMBER YYYY-MM-DD HH:MM:SS" (its next occurrence), or false and why.
+    Q_SCRIPTABLE bool AddScheduled(const QString& time, const QString& word, const QString& message,
+                                   const QString& when, QString& answer);
+    /// The schedule's entries, one line each, fields separated by tabs.
+    Q_SCRIPTABLE QStringList ListSchedule();
+    /// Removes schedule entry `number` (from 1); false and why when there is none.
+    Q_SCRIPTABLE bool Unschedule(int number, QString& reason);
 
 private:
     RemoteControl& m_remote;

@@ -77,6 +77,7 @@ int answerCommandLine(const QStringList& arguments, bool leaveToToolkit)
     case CommandLine::Action::List:
     case CommandLine::Action::Stop:
     case CommandLine::Action::Snooze:
+    case CommandLine::Action::Unschedule:
         return BusClient::run(parsed);
     }
     return -1;
@@ -153,6 +154,7 @@ int main(int argc, char** argv)
                      [&app] { app.trayController().quit(); });
 
     app.trayController().start(folder.appPath, folder.sharePath);
+    app.startSchedule();
     BusService bus(app.remoteControl());
     QDBusConnection session = QDBusConnection::sessionBus();
     if (QString reason; !bus.publish(session, &reason))

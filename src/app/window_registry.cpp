@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QWidget>
 
+#include "core/alarms/alarm_lines.h"
 #include "core/alarms/alarm_lists.h"
 #include "core/alarms/data_file_choice.h"
 #include "core/clock/chime_setup.h"
@@ -30,6 +31,7 @@
 #include "ui/files/data_file_chooser.h"
 #include "ui/files/error_list_window.h"
 #include "ui/files/overwrite_question_window.h"
+#include "ui/schedule/schedule_window.h"
 #include "ui/settings/settings_window.h"
 #include "ui/tray/about_window.h"
 #include "ui/tray/tray_controller.h"
@@ -41,7 +43,8 @@ WindowRegistry::WindowRegistry(SharedState& state, const Services& services)
     : m_state(state), m_front(state), m_services(services), m_alarmLists(std::make_unique<AlarmLists>()),
       m_tick(std::make_unique<ClockTick>(state, *m_alarmLists, services.clock, *this)),
       m_newDay(std::make_unique<NewDay>(state, *m_alarmLists, *this, *this)),
-      m_remote(std::make_unique<RemoteControl>(state, *m_alarmLists, services.clock)),
+      m_schedule(std::make_unique<ScheduleLogic>(state, *m_alarmLists, *this, services.clock)),
+      m_remote(std::make_unique<RemoteControl>(state, *m_alarmLists, services.clock, *m_schedule)),
       m_wallpaperTimes(std::make_unique<ClockWallpaperTimes>(services.clock)),
       m_wallpaper(std::make_unique<WallpaperLogic>(
           state, m_wallpaperWindowState,
@@ -58,6 +61,26 @@ WindowRegistry::WindowRegistry(SharedState& state, const Services& services)
             if (window->firing() == firing && window->isVisible())
                 window->close();
     };
+    m_firings.hooks.snoozeTomorrow = [this](const FiredEvent& event, const QTime& time) {
+        ScheduleEntry entry;
+        entry.time = time;
+        entry.playWord = event.playWord;
+        entry.message = AlarmLines::messageText(event.messageLine);
+        entry.when = ScheduleWhen::once(m_services.clock.now().date().addDays(1));
+        return m_schedule->add(entry);
+    };
+    m_schedule->hooks.readyLists = [this] { loadAlarmSet(); };
+    m_schedule->hooks.reportErrors = [this](const QStringList& lines) {
+        for (const QString& line : lines)
+            addErrorLine(line);
+        showErrorList();
+    };
+    m_schedule->hooks.changed = [this] {
+        if (m_scheduleWindow)
+            m_scheduleWindow->showEntries();
+        updateWake();
+    };
+    m_newDay->bringScheduled = [this](const QDate& date, const QTime& from) { m_schedule->beginDay(date, from); };
     m_soundWatch.setInterval(kSoundWatchMs);
     m_soundWatch.callOnTimeout([this] { checkSoundEnded(); });
     m_services.notifier.onStop = [this] { stopSound(); };
@@ -94,6 +117,7 @@ WindowRegistry::~WindowRegistry()
     delete m_overwriteQuestionWindow;
     delete m_dataFileChooser;
     delete m_settingsWindow;
+    delete m_scheduleWindow;
     delete m_trayFallback;
     m_wake.reset(); // before the lists, whose changes it follows
 }
@@ -335,6 +359,44 @@ SettingsWindow& WindowRegistry::settingsWindow()
     return *m_settingsWindow;
 }
 
+void WindowRegistry::startSchedule()
+{
+    m_schedule->load(m_state.appPath);
+    const QDateTime now = m_services.clock.now();
+    m_schedule->beginDay(now.date(), now.time());
+    updateWake();
+}
+
+ScheduleWindow& WindowRegistry::scheduleWindow()
+{
+    if (!m_scheduleWindow)
+        m_scheduleWindow = new ScheduleWindow(m_context, *m_schedule);
+    return *m_scheduleWindow;
+}
+
+bool WindowRegistry::isScheduleWindowLoaded() const
+{
+    return !m_scheduleWindow.isNull();
+}
+
+void WindowRegistry::showScheduleWindow()
+{
+    ScheduleWindow& window = scheduleWindow();
+    window.showEntries();
+    if (window.isMinimized())
+        window.showNormal();
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+void WindowRegistry::scheduleWindowClosed()
+{
+    if (m_scheduleWindow)
+        m_scheduleWindow->deleteLater();
+    m_scheduleWindow = nullptr;
+}
+
 bool WindowRegistry::isSettingsWindowLoaded() const
 {
     return !m_settingsWindow.isNull();
@@ -486,15 +548,12 @@ void WindowRegistry::alarmFired(const FiredEvent& event)
     if (!withSound)
         return;
     m_notified = m_fired.firing;
-    // The notification offers Snooze only where the window would.
-    const bool canSnooze =
-        Snooze::againAt(m_services.clock.now().time(), Snooze::kPresetMinutes, m_alarmLists->alarms).has_value();
     m_services.notifier.show(event.messageLine.isEmpty()
                                  ? QCoreApplication::translate("Messages", "Alarm at %1")
                                        .arg(readableForm(QTime::fromString(event.time, QStringLiteral("HH:mm:ss")),
                                                          QT_TRANSLATE_NOOP("DateTime", "HH:mm:ss")))
                                  : event.messageLine,
-                             canSnooze ? Snooze::kPresetMinutes : 0);
+                             Snooze::kPresetMinutes);
 }
 
 bool WindowRegistry::snoozeAlarm(const FiredEvent& event, int minutes)
@@ -680,5 +739,11 @@ void WindowRegistry::updateWake()
     if (time.isValid() && m_state.ignoreSeconds)
         time = QTime(time.hour(), time.minute()); // the event fires as its minute begins
     const QDateTime now = m_services.clock.now();
-    alarmWake().setNextEvent(time.isValid() ? QDateTime(now.date(), time) : QDateTime());
+    QDateTime due = time.isValid() ? QDateTime(now.date(), time) : QDateTime();
+    // Nothing left today: the schedule's next occurrence, on a later day (today's are in the list).
+    for (qsizetype i = 0; !time.isValid() && i < m_schedule->entries().size(); ++i)
+        if (const std::optional<QDateTime> next = m_schedule->nextOccurrence(i);
+            next && (!due.isValid() || *next < due))
+            due = *next;
+    alarmWake().setNextEvent(due);
 }

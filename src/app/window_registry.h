@@ -20,6 +20,7 @@
 #include "core/clock/new_day.h"
 #include "core/files/list_file_flow.h"
 #include "core/remote/remote_control.h"
+#include "core/schedule/schedule_logic.h"
 #include "core/sound/sound_logic.h"
 #include "core/startup/startup_load.h"
 #include "core/state/front_order.h"
@@ -48,6 +49,7 @@ class OverwriteQuestionWindow;
 class DataFileChooser;
 class TrayFallbackWindow;
 class AlarmWake;
+class ScheduleWindow;
 
 // The composition root: it owns the program-wide state's companions (the day's lists, the clock tick, the front
 // order, the wallpaper and sound logic), holds the services, and alone knows the windows. Every window kind kept
@@ -180,6 +182,16 @@ public:
     AlarmLists& alarmLists() { return *m_alarmLists; }
     /// What a program outside Ixo may ask of it (the session bus).
     RemoteControl& remoteControl() { return *m_remote; }
+    /// The schedule: alarms beyond today.
+    ScheduleLogic& schedule() { return *m_schedule; }
+    /// Reads the schedule beside ixo.ini and puts today's occurrences from now on into the day's list; once the
+    /// program folder is known (after the tray controller's start).
+    void startSchedule();
+    /// The Schedule window; created on first use, gone when it closes.
+    ScheduleWindow& scheduleWindow();
+    bool isScheduleWindowLoaded() const;
+    void showScheduleWindow() override;
+    void scheduleWindowClosed() override;
     /// What the computer is asked to wake for; its setting is read on first use, once the program folder is known.
     AlarmWake& alarmWake();
     /// The clock tick that TrayController's timer runs.
@@ -227,6 +239,8 @@ private:
     std::unique_ptr<AlarmLists> m_alarmLists;
     std::unique_ptr<ClockTick> m_tick;
     std::unique_ptr<NewDay> m_newDay;
+    std::unique_ptr<ScheduleLogic> m_schedule;
+    QPointer<ScheduleWindow> m_scheduleWindow;
     std::unique_ptr<RemoteControl> m_remote;
     std::unique_ptr<TrayController> m_trayController;
     QPointer<AboutWindow> m_aboutWindow;
@@ -257,6 +271,6 @@ private:
     static constexpr int kSoundWatchMs = 500;
     std::unique_ptr<AlarmWake> m_wake;
     bool m_wakeLoaded = false;
-    /// Hands the next pending event of the day's list to the wake.
+    /// Hands the next pending event of the day's list to the wake; with none, the schedule's next occurrence.
     void updateWake();
 };

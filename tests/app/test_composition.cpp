@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QDir>
 #include <QPointer>
+#include <QTreeWidget>
 
 #include "app/window_registry.h"
 #include "core/io/quoted_line_file.h"
@@ -11,6 +12,7 @@
 #include "ui/common/snooze_bar.h"
 #include "ui/files/error_list_window.h"
 #include "ui/files/overwrite_question_window.h"
+#include "ui/schedule/schedule_window.h"
 #include "ui/settings/settings_window.h"
 #include "ui/tray/about_window.h"
 #include "ui/tray/tray_controller.h"
@@ -35,7 +37,7 @@ class TestComposition : public QObject
         m_app = std::make_unique<WindowRegistry>(m_f->state, m_f->fakes.services);
         m_app->trayController().setTrayWaitLimit(0);
         if (load)
-            m_app->trayController().start(m_f->folder.path());
+            m_app->trayController().start(m_f->folder.path()), m_app->startSchedule();
     }
     WindowRegistry& app() { return *m_app; }
     /// The alarm `line` with the message `message` fires on time.
@@ -77,23 +79,34 @@ private Q_SLOTS:
     }
     void cleanupTestCase() { m_app.reset(); }
 
-    // At 23:55 the preset 10 minutes would pass midnight: Snooze is refused, the window says so and the notification
-    // offers no Snooze, nor does the command line. One minute is taken: the sound stops, the notification goes, the
-    // window closes, and the event comes back with its word and message (only the last " at " is the time's).
-    void snoozeBeforeMidnight()
+    // At 23:55 one minute stays today: the sound stops and the event comes back with its word and message (only the
+    // last " at " is the time's). The preset 10 minutes pass midnight: the schedule takes the event for 00:05 of the
+    // day after, the window closes, and the new day brings it into the list.
+    void snoozeAcrossMidnight()
     {
         AlarmLists& lists = app().alarmLists();
         fire("repeat! 23:55:00", "Meet at noon at 23:55:00");
-        QCOMPARE(fakes().notifier.shown, "Meet at noon at 23:55:00 0");
-        QCOMPARE(app().remoteControl().snooze(10).text, Snooze::kPassesMidnight); // as `ixo --snooze 10` is told
-        SnoozeBar& bar = *app().messageWindows().value(0)->m_snoozeBar;
-        QVERIFY(!bar.m_snoozeButton->isEnabled() && bar.m_note->isVisibleTo(&bar));
-        bar.m_lengthBox->setCurrentIndex(0);
-        QVERIFY(bar.m_snoozeButton->isEnabled() && !bar.m_note->isVisibleTo(&bar));
-        bar.m_snoozeButton->click();
+        QCOMPARE(fakes().notifier.shown, "Meet at noon at 23:55:00 10");
+        app().messageWindows().value(0)->m_snoozeBar->m_lengthBox->setCurrentIndex(0);
+        app().messageWindows().value(0)->m_snoozeBar->m_snoozeButton->click();
         QVERIFY(fakes().wave.calls.endsWith(QString()));
         QCOMPARE(lists.alarms.lines().join('|') + " / " + lists.messages.lines().join('|'),
                  "repeat! 23:56:00 / Meet at noon at 23:56:00");
+        lists.alarms.clear(), lists.messages.clear();
+        fire("thrice 23:57:00", "Call Ann at 23:57:00");
+        QCOMPARE(app().remoteControl().snooze(10).text, QString());          // as `ixo --snooze 10` asks
+        QCOMPARE(fakes().waker.requests.last(), "wake 2026-12-07T00:06:00"); // the day's list is empty
+        QCOMPARE(app().remoteControl().scheduleLines(),
+                 QStringList{"1\t2026-12-07\t00:07:00\tthrice\tCall Ann\t2026-12-07 00:07:00"});
+        for (AlarmMessageWindow* window : app().messageWindows())
+            QVERIFY(!window->isVisible());
+        QVERIFY(!lists.alarms.lines().join(' ').contains("00:07") && fakes().notifier.shown.isEmpty());
+        fakes().clock.set(QDateTime(QDate(2026, 12, 7), QTime(0, 0, 1)));
+        app().clockTick().tick();
+        QCOMPARE(lists.alarms.lines().join('|') + " / " + lists.messages.lines().join('|'),
+                 "thrice 00:07:00 / Call Ann at 00:07:00");
+        trayController().m_scheduleAction->trigger(); // the tray menu's Schedule shows the entry
+        QVERIFY(app().scheduleWindow().isVisible() && app().scheduleWindow().m_entryList->topLevelItemCount() == 1);
     }
 
     // Snooze acts on an alarm while it lasts (its sound plays or a window of it is open), once, and checks before it

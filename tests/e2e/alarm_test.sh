@@ -68,6 +68,6 @@ e2e_wait_for 20 "tray icon" e2e_tray_icon && read -r ix iy iw ih < <(e2e_geometr
 e2e_window_texts --menu-items >"$E2E_WORK/menu" & sleep 1
 xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click 3 sleep 1 key Down && wait $!
 e2e_check "in German the tray menu reads in German" test "$(paste -sd'|' "$E2E_WORK/menu")" = \
-    " Über  | Wecker stellen  | Einstellungen  | Hintergrundbild  | Hilfe  | Stopp  | Deaktivieren  | Entfernen  "
+    " Über  | Wecker stellen  | Zeitplan  | Einstellungen  | Hintergrundbild  | Hilfe  | Stopp  | Deaktivieren  | Entfernen  "
 
 e2e_summary

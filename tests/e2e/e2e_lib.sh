@@ -138,15 +138,15 @@ e2e_skip() {
     exit 77
 }
 
-# e2e_menu ITEM: opens the tray menu with a right click on the icon and clicks ITEM (About, "Alarm Set", Settings,
-# Wallpaper, Help, Stop, Disable or Remove) where the menu draws it: the items' centres as measured on the
-# 182-pixel-high menu, scaled to the menu's real height. The icon may be embedded a moment before it takes clicks,
+# e2e_menu ITEM: opens the tray menu with a right click on the icon and clicks ITEM (About, "Alarm Set", Schedule,
+# Settings, Wallpaper, Help, Stop, Disable or Remove) where the menu draws it: the items' centres as measured on the
+# 204-pixel-high menu, scaled to the menu's real height. The icon may be embedded a moment before it takes clicks,
 # and a click is now and then not delivered: until the menu has closed on the item, it is tried again.
 e2e_menu() {
     local offset
     case "$1" in
-    About) offset=10 ;; "Alarm Set") offset=34 ;; Settings) offset=56 ;; Wallpaper) offset=78 ;;
-    Help) offset=102 ;; Stop) offset=124 ;; Disable) offset=148 ;; Remove) offset=170 ;;
+    About) offset=10 ;; "Alarm Set") offset=34 ;; Schedule) offset=56 ;; Settings) offset=78 ;;
+    Wallpaper) offset=100 ;; Help) offset=124 ;; Stop) offset=146 ;; Disable) offset=170 ;; Remove) offset=192 ;;
     *) echo "e2e: no menu item $1"; return 1 ;;
     esac
     local icon menu attempt
@@ -158,7 +158,7 @@ e2e_menu() {
         xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click 3
         e2e_wait_for 5 "tray menu" find_menu_now || continue
         read -r mx my mw mh < <(e2e_geometry "$menu")
-        xdotool mousemove $((mx + mw / 3)) $((my + offset * mh / 182))
+        xdotool mousemove $((mx + mw / 3)) $((my + offset * mh / 204))
         sleep 0.2
         xdotool click 1
         e2e_wait_for 3 "the menu to close" bash -c "! xwininfo -id $menu 2>/dev/null | grep -q IsViewable" &&

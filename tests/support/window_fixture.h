@@ -67,6 +67,8 @@ public:
     void showAlarmSetWindow() override { asked << "showAlarmSetWindow"; }
     void showWallpaperWindow() override { asked << "showWallpaperWindow"; }
     void showSettingsWindow() override { asked << "showSettingsWindow"; }
+    void showScheduleWindow() override { asked << "showScheduleWindow"; }
+    void scheduleWindowClosed() override { asked << "scheduleWindowClosed"; }
     void showDataFileChooser(DataFileChoice::Mode) override { asked << "showDataFileChooser"; }
     void showMessageInput() override { asked << "showMessageInput"; }
     void messageInputClosed() override { asked << "messageInputClosed"; }

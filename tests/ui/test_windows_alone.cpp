@@ -1,16 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Ixo developers
 #include <QClipboard>
+#include <QDateEdit>
+#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTimeEdit>
+#include <QTreeWidget>
 
 #include "core/alarms/alarm_lines.h"
 #include "core/alarms/message_input_logic.h"
+#include "core/schedule/schedule_logic.h"
 #include "core/startup/translations.h"
 #include "core/wake/alarm_wake.h"
 #include "core/wallpaper/clock_wallpaper_times.h"
 #include "core/wallpaper/wallpaper_window_state.h"
+#include "ui/schedule/schedule_window.h"
 #include "window_fixture.h"
 
 // Each window alone over a WindowContext of fakes (WindowFixture): each control reaches its display-free call and
@@ -280,6 +286,60 @@ private Q_SLOTS:
             QVERIFY(!f.isVisible() && m_f->asked == (scheduled ? QStringList{} : QStringList{"wallpaperWindowClosed"}));
         }
         m_window.reset(); // before the logic it is built over
+    }
+
+    // The Schedule window on Sunday 6 December at 10:00: Add opens the editor (tomorrow at the next full hour), its
+    // controls make the entry, listed with its next occurrence; Edit with the Weekdays preset, the on/off box, Skip
+    // next and Remove reach the schedule, which saves each change; the editor refuses no day at all.
+    void scheduleEntries()
+    {
+        ScheduleLogic logic(m_f->state, m_f->lists, m_f->warnings, m_f->fakes.clock);
+        logic.load(m_f->state.appPath);
+        ScheduleWindow& w = made<ScheduleWindow>(logic);
+        w.show();
+        QVERIFY(!w.m_editButton->isEnabled() && !w.m_removeButton->isEnabled());
+        w.m_addButton->click();
+        ScheduleEditor& e = *w.m_editor;
+        QVERIFY(e.isVisible() && e.m_onceButton->isChecked() && e.m_dateEdit->date() == QDate(2026, 12, 7));
+        e.m_playBox->setCurrentText("twice"), e.m_messageEdit->setText("Swim");
+        QCOMPARE(WindowPictures::compare(&e, "schedule-editor"), QString());
+        e.m_buttons->button(QDialogButtonBox::Ok)->click();
+        const auto row = [&w](int r) {
+            QStringList texts;
+            for (int c = 0; c < w.m_entryList->columnCount(); ++c)
+                texts << w.m_entryList->topLevelItem(r)->text(c);
+            return texts.join('|');
+        };
+        QCOMPARE(row(0), "|11:00:00|Tomorrow|twice|Swim|Mon 7 Dec 11:00:00");
+        w.m_addButton->click();
+        e.m_timeEdit->setTime(QTime(9, 30)), e.m_weekendsButton->click();
+        e.m_buttons->button(QDialogButtonBox::Ok)->click();
+        QCOMPARE(row(1), "|09:30:00|Weekends|once||Sat 12 Dec 09:30:00");
+        QCOMPARE(WindowPictures::compare(&w, "schedule"), QString());
+
+        w.m_entryList->setCurrentItem(w.m_entryList->topLevelItem(0));
+        w.m_editButton->click();
+        e.m_weekdaysButton->click();
+        e.m_dayButtons[0]->click(); // Monday off
+        e.m_buttons->button(QDialogButtonBox::Ok)->click();
+        QCOMPARE(row(0), "|11:00:00|Tue, Wed, Thu, Fri|twice|Swim|Tue 8 Dec 11:00:00");
+        w.m_skipButton->click();
+        QCOMPARE(row(0), "|11:00:00|Tue, Wed, Thu, Fri|twice|Swim|Wed 9 Dec 11:00:00");
+        w.m_entryList->topLevelItem(1)->setCheckState(ScheduleWindow::OnColumn, Qt::Unchecked);
+        QTRY_COMPARE(row(1), "|09:30:00|Weekends|once||-");
+        QVERIFY(!logic.entries().at(1).on && logic.entries().at(0).skipped == QDate(2026, 12, 8));
+        w.m_removeButton->click();
+        QVERIFY(logic.entries().size() == 1 && w.m_entryList->topLevelItemCount() == 1);
+        QCOMPARE(logic.entries().at(0).when.storedText(), "tue,wed,thu,fri"); // the chosen row went
+        w.m_editButton->click();
+        for (int day : {1, 2, 3, 4})
+            e.m_dayButtons[day]->click();
+        QVERIFY(!e.m_buttons->button(QDialogButtonBox::Ok)->isEnabled()); // no day chosen
+        e.reject();
+        w.m_closeButton->click();
+        QVERIFY(m_f->asked == QStringList{"scheduleWindowClosed"} && m_f->warnings.shown.isEmpty());
+        QVERIFY(QFile::exists(m_f->state.appPath + "schedule.json"));
+        m_window.reset(); // before the schedule it shows
     }
 };
 

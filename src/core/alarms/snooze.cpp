@@ -26,6 +26,12 @@ std::optional<QString> againAt(const QTime& now, int minutes, const AlarmDataLis
     return std::nullopt;
 }
 
+QTime tomorrowAt(const QTime& now, int minutes)
+{
+    const int second = now.msecsSinceStartOfDay() / 1000 + minutes * 60;
+    return QTime(0, 0).addSecs(second >= kSecondsPerDay ? second - kSecondsPerDay : 0);
+}
+
 bool addAgain(SharedState& state, AlarmLists& lists, Warnings& warnings, const Clock& clock, const FiredEvent& event,
               const QString& time)
 {
@@ -126,8 +132,20 @@ QString Firings::snooze(quint64 firing, int minutes)
     if (hooks.readyLists)
         hooks.readyLists();
     const std::optional<QString> time = Snooze::againAt(m_clock.now().time(), minutes, m_lists.alarms);
-    if (!time)
-        return Snooze::kPassesMidnight;
+    if (!time) {
+        // Past midnight: the event goes to the day after; nothing of today's list changes.
+        const QString refusal =
+            hooks.snoozeTomorrow ? hooks.snoozeTomorrow(found->event, Snooze::tomorrowAt(m_clock.now().time(), minutes))
+                                 : AlarmListLogic::kTimePassed;
+        if (!refusal.isEmpty())
+            return refusal;
+        record(firing)->snoozed = true;
+        if (found->soundPlays && hooks.stopSound)
+            hooks.stopSound();
+        if (hooks.closeWindows)
+            hooks.closeWindows(firing);
+        return {};
+    }
     if (m_lists.alarms.count() >= AlarmDataList::kMaxLines)
         return AlarmListLogic::kListFull;
     if (!found->event.messageLine.isEmpty() && m_lists.messages.count() >= MessageList::kMaxLines)

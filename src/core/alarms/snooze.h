@@ -26,20 +26,20 @@ struct FiredEvent
     quint64 firing = 0;  // which firing it was, counted from 1 by the composition root; 0: none
 };
 
-// Snooze: the event that fired is added again a few minutes later. The day ends at midnight (an event has no
-// date), so a snooze whose time would pass midnight is refused rather than moved or cut short.
+// Snooze: the event that fired is added again a few minutes later. The day's list ends at midnight (an event has
+// no date); a snooze whose time passes midnight is handed on to the day after (the schedule takes it).
 namespace Snooze {
 
 /// The lengths offered, in minutes, and the one preset.
 inline const QList<int> kLengths{1, 5, 10, 15, 30, 60};
 constexpr int kPresetMinutes = 10;
 
-/// Shown beside the Snooze button while the chosen length would pass midnight.
-inline const QString kPassesMidnight = QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Snooze would pass midnight"));
-
 /// The time the event sounds again: `now` (whole seconds) plus `minutes`, moved on to the next second the alarm
 /// list has free; nothing when that passes midnight.
 std::optional<QString> againAt(const QTime& now, int minutes, const AlarmDataList& alarms);
+/// The time of the next day a snooze that passes midnight sounds at: `now` plus `minutes` less a day, or the first
+/// second of the day when today had no free second left.
+QTime tomorrowAt(const QTime& now, int minutes);
 
 /// Adds `event` again at `time` as the Alarm Set window's Add inserts an event (time order, the clock reads the
 /// head again), with its message line, if any, moved to the new time. False when the line did not go in.
@@ -70,6 +70,8 @@ public:
         std::function<void()> readyLists;          // the first touch of the day's lists loads what goes with them
         std::function<void()> stopSound;           // as the tray's Stop
         std::function<void(quint64)> closeWindows; // closes the firing's message windows, as their OK does
+        // Sets the event again for the day after at the given time; empty when done, else why not.
+        std::function<QString(const FiredEvent&, const QTime&)> snoozeTomorrow;
     };
 
     Firings(SharedState& state, AlarmLists& lists, const Clock& clock);

@@ -17,10 +17,12 @@ NewDay::NewDay(SharedState& state, AlarmLists& lists, TickActions& actions, Star
 {
 }
 
-void NewDay::begin(const QDate&, const QTime& seenAt)
+void NewDay::begin(const QDate& date, const QTime& seenAt)
 {
     fireLeftovers();
     reloadDayPlan(m_state, m_hooks, seenAt);
+    if (bringScheduled)
+        bringScheduled(date, seenAt);
 }
 
 void NewDay::fireLeftovers()

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Ixo developers
 #pragma once
 
+#include <functional>
+
 class QDate;
 class QTime;
 struct SharedState;
@@ -19,8 +21,11 @@ public:
     /// The date is now `date`; its change was seen at `seenAt`. Every event of the old day still in the list was
     /// missed: each fires late once (its "alarm at" window, no sound, then its message) and leaves the list, and
     /// the old day's messages go with them. Then the every-day plan comes in, its events from the second `seenAt`
-    /// on due.
+    /// on due, and last what the schedule brings for the day.
     void begin(const QDate& date, const QTime& seenAt);
+
+    /// Puts the schedule's occurrences of `date` from `from` on into the day's list.
+    std::function<void(const QDate& date, const QTime& from)> bringScheduled;
 
 private:
     void fireLeftovers();

@@ -7,8 +7,10 @@
 #include "core/alarms/alarm_lines.h"
 #include "core/alarms/alarm_lists.h"
 #include "core/alarms/message_input_logic.h"
+#include "core/schedule/schedule_logic.h"
 #include "core/state/warnings.h"
 #include "core/time/time_calc.h"
+#include "platform/clock.h"
 
 namespace {
 // Keeps the first warning the add gives instead of opening a window for it.
@@ -24,9 +26,72 @@ public:
 };
 } // namespace
 
-RemoteControl::RemoteControl(SharedState& state, AlarmLists& lists, const Clock& clock)
-    : m_state(state), m_lists(lists), m_clock(clock)
+RemoteControl::RemoteControl(SharedState& state, AlarmLists& lists, const Clock& clock, ScheduleLogic& schedule)
+    : m_state(state), m_lists(lists), m_clock(clock), m_schedule(schedule)
 {
+}
+
+namespace {
+// The time of day `entry` means on the 24-hour clock; an invalid time for boxes out of their ranges.
+QTime timeOfDay(const TimeEntry& entry)
+{
+    bool hourOk = false, minuteOk = false, secondOk = false;
+    const int hour = entry.boxes.hour.toInt(&hourOk), minute = entry.boxes.minute.toInt(&minuteOk),
+              second = entry.boxes.second.toInt(&secondOk);
+    if (!hourOk || !minuteOk || !secondOk || hour < 1 || hour > 12)
+        return {};
+    return QTime(hour % 12 + (entry.amPm == QLatin1String("PM") ? 12 : 0), minute, second);
+}
+
+QString occurrenceText(const std::optional<QDateTime>& next)
+{
+    return next ? next->toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : QStringLiteral("none");
+}
+} // namespace
+
+RemoteAnswer RemoteControl::addScheduled(const QString& time, const QString& word, const QString& message,
+                                         const QString& when)
+{
+    ScheduleEntry entry;
+    entry.playWord = word.isEmpty() ? kDefaultWord : word;
+    if (!isPlayWord(entry.playWord))
+        return {false, kNotAWord};
+    if (message.size() > MessageInput::kMaxLength)
+        return {false, kMessageTooLong};
+    entry.message = message;
+    const std::optional<TimeEntry> parsed = parseTime(time);
+    entry.time = parsed ? timeOfDay(*parsed) : QTime();
+    if (!entry.time.isValid())
+        return {false, AlarmListLogic::kInvalidInput};
+    QString reason;
+    const std::optional<ScheduleWhen> comes = ScheduleWhen::parse(when, m_clock.now().date(), &reason);
+    if (!comes)
+        return {false, reason};
+    entry.when = *comes;
+    if (const QString refusal = m_schedule.add(entry); !refusal.isEmpty())
+        return {false, refusal};
+    const qsizetype number = m_schedule.entries().size();
+    return {true, QStringLiteral("%1 %2").arg(number).arg(occurrenceText(m_schedule.nextOccurrence(number - 1)))};
+}
+
+QStringList RemoteControl::scheduleLines() const
+{
+    QStringList lines;
+    const QList<ScheduleEntry>& entries = m_schedule.entries();
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const ScheduleEntry& entry = entries.at(i);
+        lines.append(QStringList{QString::number(i + 1), entry.when.storedText(),
+                                 entry.time.toString(QStringLiteral("HH:mm:ss")), entry.playWord, entry.message,
+                                 entry.on ? occurrenceText(m_schedule.nextOccurrence(i)) : QStringLiteral("off")}
+                         .join(QLatin1Char('\t')));
+    }
+    return lines;
+}
+
+RemoteAnswer RemoteControl::unschedule(int number)
+{
+    const QString refusal = m_schedule.remove(number - 1);
+    return {refusal.isEmpty(), refusal};
 }
 
 std::optional<TimeEntry> RemoteControl::parseTime(const QString& text)

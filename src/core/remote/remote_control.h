@@ -14,6 +14,7 @@
 struct SharedState;
 struct AlarmLists;
 class Clock;
+class ScheduleLogic;
 
 // A time of day as a command line writes it, turned into what the Alarm Set window's boxes would hold.
 struct TimeEntry
@@ -45,7 +46,7 @@ public:
         std::function<void()> showAlarmSet;
     };
 
-    RemoteControl(SharedState& state, AlarmLists& lists, const Clock& clock);
+    RemoteControl(SharedState& state, AlarmLists& lists, const Clock& clock, ScheduleLogic& schedule);
 
     /// "7:30pm" or "7:30 PM" (12-hour), "19:30" or "19:30:00" (24-hour): one or two digits per field, seconds 00
     /// when left out. Nothing for any other form. The fields are not checked against their ranges here: the add
@@ -57,6 +58,15 @@ public:
     /// Adds `word` (empty: "once", the window's preset) at `time`, with `message` (if any, made storable) as its
     /// message line.
     RemoteAnswer addEvent(const QString& time, const QString& word, const QString& message);
+    /// Adds a schedule entry at `time` (as addEvent reads it) on `when` (as the schedule reads it: "tomorrow", a
+    /// date, "daily", "weekdays", "weekends", "mon,wed,fri"). When done, the text is the entry's number and its
+    /// next occurrence, "3 2026-12-09 07:00:00".
+    RemoteAnswer addScheduled(const QString& time, const QString& word, const QString& message, const QString& when);
+    /// The schedule, one entry a line: its number, when, the time, the play times, the message and the next
+    /// occurrence ("off" for an entry switched off, "none" when none comes), separated by tabs.
+    QStringList scheduleLines() const;
+    /// Removes schedule entry `number` (from 1).
+    RemoteAnswer unschedule(int number);
     /// The day's alarm lines in time order, and the message lines.
     QStringList alarmLines() const;
     QStringList messageLines() const;
@@ -81,4 +91,5 @@ private:
     SharedState& m_state;
     AlarmLists& m_lists;
     const Clock& m_clock;
+    ScheduleLogic& m_schedule;
 };

@@ -36,6 +36,12 @@ Parsed parseCommand(const QString& command, const QStringList& rest)
             dashed = words.mid(dashes + 1);
             words.resize(dashes);
         }
+        if (const qsizetype on = words.indexOf(QStringLiteral("--on")); on >= 0) {
+            if (on + 1 >= words.size())
+                return usage(QCoreApplication::translate("CommandLine", "--on needs WHEN"));
+            parsed.on = words.at(on + 1);
+            words.remove(on, 2);
+        }
         if (words.isEmpty())
             return usage(QCoreApplication::translate("CommandLine", "--add needs a time"));
         parsed.time = words.takeFirst();
@@ -71,6 +77,14 @@ Parsed parseCommand(const QString& command, const QStringList& rest)
         }
         return parsed;
     }
+    if (command == QLatin1String("--unschedule")) {
+        parsed.action = Action::Unschedule;
+        bool number = false;
+        parsed.entry = rest.size() == 1 ? rest.front().toInt(&number) : 0;
+        if (!number || parsed.entry < 1)
+            return usage(QCoreApplication::translate("CommandLine", "--unschedule takes the number of an entry"));
+        return parsed;
+    }
     parsed.action = command == QLatin1String("--list") ? Action::List : Action::Stop;
     if (!rest.isEmpty())
         return usage(QCoreApplication::translate("CommandLine", "%1 takes no arguments").arg(command));
@@ -80,7 +94,8 @@ Parsed parseCommand(const QString& command, const QStringList& rest)
 bool isCommand(const QString& argument)
 {
     return argument == QLatin1String("--add") || argument == QLatin1String("--list") ||
-           argument == QLatin1String("--stop") || argument == QLatin1String("--snooze");
+           argument == QLatin1String("--stop") || argument == QLatin1String("--snooze") ||
+           argument == QLatin1String("--unschedule");
 }
 } // namespace
 
@@ -113,26 +128,37 @@ QString versionText(const QString& version)
 QString usageText()
 {
     return QCoreApplication::translate(
-        "CommandLine", "Usage: ixo [--help | --version]\n"
-                       "       ixo --add TIME [once|twice|thrice|repeat!] [--] [MESSAGE]\n"
-                       "       ixo --list | --stop | --snooze [MINUTES]\n"
-                       "An alarm clock in the notification area. Started without options, Ixo adds its icon to\n"
-                       "the tray; its windows are opened from the icon's menu. The other options ask the Ixo\n"
-                       "that runs in this session and end; with none running, or no session bus to reach, they\n"
-                       "say so and exit with 1.\n"
-                       "\n"
-                       "  -h, --help        show this help and exit\n"
-                       "  --version         show the version and exit\n"
-                       "  --add TIME [WORD] [--] [MESSAGE]\n"
-                       "                    add an alarm event for today at TIME (7:30pm, 7:30 pm, 19:30 or\n"
-                       "                    19:30:00), played once (the default), twice, thrice or until stopped\n"
-                       "                    (repeat!), with MESSAGE shown when it fires (after --, words that\n"
-                       "                    start with - too); checked as the Alarm Set window's Add checks it,\n"
-                       "                    a refusal prints the window's reason and exits with 1\n"
-                       "  --list            print the day's alarm events, then their messages\n"
-                       "  --stop            stop the alarm sound, as Stop in the tray menu\n"
-                       "  --snooze [MINUTES]\n"
-                       "                    snooze the sounding alarm for MINUTES (10 when left out)\n");
+               "CommandLine",
+               "Usage: ixo [--help | --version]\n"
+               "       ixo --add TIME [once|twice|thrice|repeat!] [--] [MESSAGE]\n"
+               "       ixo --list | --stop | --snooze [MINUTES]\n"
+               "An alarm clock in the notification area. Started without options, Ixo adds its icon to\n"
+               "the tray; its windows are opened from the icon's menu. The other options ask the Ixo\n"
+               "that runs in this session and end; with none running, or no session bus to reach, they\n"
+               "say so and exit with 1.\n"
+               "\n"
+               "  -h, --help        show this help and exit\n"
+               "  --version         show the version and exit\n"
+               "  --add TIME [WORD] [--] [MESSAGE]\n"
+               "                    add an alarm event for today at TIME (7:30pm, 7:30 pm, 19:30 or\n"
+               "                    19:30:00), played once (the default), twice, thrice or until stopped\n"
+               "                    (repeat!), with MESSAGE shown when it fires (after --, words that\n"
+               "                    start with - too); checked as the Alarm Set window's Add checks it,\n"
+               "                    a refusal prints the window's reason and exits with 1\n"
+               "  --list            print the day's alarm events, then their messages\n"
+               "  --stop            stop the alarm sound, as Stop in the tray menu\n"
+               "  --snooze [MINUTES]\n"
+               "                    snooze the sounding alarm for MINUTES (10 when left out)\n") +
+           QCoreApplication::translate(
+               "CommandLine", "\n"
+                              "Alarms beyond today (the schedule):\n"
+                              "  --add TIME [WORD] [MESSAGE] --on WHEN\n"
+                              "                    add a schedule entry; WHEN is tomorrow, a date YYYY-MM-DD, daily,\n"
+                              "                    weekdays, weekends or days such as mon,wed,fri; prints the entry's\n"
+                              "                    number and its next occurrence\n"
+                              "  --list            also prints the schedule: number, when, time, play times,\n"
+                              "                    message and next occurrence, separated by tabs\n"
+                              "  --unschedule N    remove schedule entry N\n");
 }
 
 } // namespace CommandLine

@@ -6,10 +6,10 @@
 #include <QStringList>
 
 // Ixo's command line: "--version" and "--help" (or "-h") print and end the program; "--add", "--list", "--stop"
-// and "--snooze" ask the running Ixo and end; it takes nothing else.
+// "--snooze" and "--unschedule" ask the running Ixo and end; it takes nothing else.
 namespace CommandLine {
 
-enum class Action { Run, Version, Help, Usage, Add, List, Stop, Snooze };
+enum class Action { Run, Version, Help, Usage, Add, List, Stop, Snooze, Unschedule };
 
 struct Parsed
 {
@@ -19,13 +19,16 @@ struct Parsed
     QString time;
     QString word;
     QString message;
+    QString on;       // of Action::Add with "--on WHEN": a schedule entry instead of today's event
     int minutes = 10; // of Action::Snooze
+    int entry = 0;    // of Action::Unschedule
 };
 
 /// The action the arguments (without the program name) ask for. A command ("--add", "--list", "--stop",
 /// "--snooze") is the first argument, and what follows it is its own: "--add TIME [once|twice|thrice|repeat!]
-/// [--] [MESSAGE...]" (TIME may be two words, "7:30 pm"; the words of the message joined by spaces; an option
-/// word where the message should be is a usage error unless "--" comes before it), "--snooze [MINUTES]".
+/// [--] [MESSAGE...] [--on WHEN]" (TIME may be two words, "7:30 pm"; the words of the message joined by spaces; an
+/// option word where the message should be is a usage error unless "--" comes before it; "--on WHEN" may stand anywhere
+/// before "--"), "--snooze [MINUTES]", "--unschedule N".
 /// Without a command the first "--version" or "--help" wins.
 /// With `leaveToToolkit`, single-dash options and plain words are left for the window toolkit, which takes its own
 /// options (such as "-display NAME") before the arguments are read a second time, without it.

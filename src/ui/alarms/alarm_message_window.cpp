@@ -54,7 +54,6 @@ AlarmMessageWindow::AlarmMessageWindow(WindowContext& context, const AlarmLists&
     m_snoozeBar = new SnoozeBar(this);
     m_snoozeBar->hide();
     connect(m_snoozeBar, &SnoozeBar::snoozeClicked, this, &AlarmMessageWindow::onSnoozeClicked);
-    connect(m_snoozeBar, &SnoozeBar::lengthChanged, this, &AlarmMessageWindow::updateSnooze);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_messageView, 1);
@@ -68,7 +67,6 @@ AlarmMessageWindow::AlarmMessageWindow(WindowContext& context, const AlarmLists&
 
     m_titleTimer.setInterval(kTitleMs);
     connect(&m_titleTimer, &QTimer::timeout, this, &AlarmMessageWindow::updateTitle);
-    connect(&m_titleTimer, &QTimer::timeout, this, &AlarmMessageWindow::updateSnooze);
     load();
 }
 
@@ -97,14 +95,6 @@ void AlarmMessageWindow::offerSnooze(const FiredEvent& event)
 {
     m_event = event;
     m_snoozeBar->show();
-    updateSnooze();
-}
-
-void AlarmMessageWindow::updateSnooze()
-{
-    if (m_event)
-        m_snoozeBar->offer(
-            Snooze::againAt(m_context.services.clock.now().time(), m_snoozeBar->minutes(), m_lists.alarms).has_value());
 }
 
 void AlarmMessageWindow::onSnoozeClicked(int minutes)
@@ -112,7 +102,6 @@ void AlarmMessageWindow::onSnoozeClicked(int minutes)
     // The root closes every window of the event, this one first, as OK would.
     if (m_event && m_context.requests.snoozeAlarm(*m_event, minutes) && isVisible())
         close();
-    updateSnooze();
 }
 
 void AlarmMessageWindow::updateTitle()

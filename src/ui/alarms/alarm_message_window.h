@@ -64,7 +64,6 @@ private:
     void load();
     void handBack();
     void onSnoozeClicked(int minutes);
-    void updateSnooze();
 
     WindowContext& m_context;
     const AlarmLists& m_lists;

@@ -4,11 +4,9 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QLabel>
 #include <QPushButton>
 
 #include "core/alarms/snooze.h"
-#include "core/state/translated.h"
 
 SnoozeBar::SnoozeBar(QWidget* parent) : QWidget(parent)
 {
@@ -19,26 +17,16 @@ SnoozeBar::SnoozeBar(QWidget* parent) : QWidget(parent)
         m_lengthBox->addItem(tr("%n min", "snooze length in minutes", length), length);
     m_lengthBox->setCurrentIndex(int(Snooze::kLengths.indexOf(Snooze::kPresetMinutes)));
     m_lengthBox->setAccessibleName(tr("Snooze length"));
-    m_note = new QLabel(translated(Snooze::kPassesMidnight), this);
-    m_note->hide();
 
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_snoozeButton, 0, 0);
     layout->addWidget(m_lengthBox, 0, 1);
-    layout->addWidget(m_note, 1, 0, 1, 2);
 
     connect(m_snoozeButton, &QPushButton::clicked, this, [this] { Q_EMIT snoozeClicked(minutes()); });
-    connect(m_lengthBox, &QComboBox::currentIndexChanged, this, &SnoozeBar::lengthChanged);
 }
 
 int SnoozeBar::minutes() const
 {
     return m_lengthBox->currentData().toInt();
-}
-
-void SnoozeBar::offer(bool possible)
-{
-    m_snoozeButton->setEnabled(possible);
-    m_note->setVisible(!possible);
 }

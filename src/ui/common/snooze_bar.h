@@ -5,11 +5,10 @@
 #include <QWidget>
 
 class QComboBox;
-class QLabel;
 class QPushButton;
 
-// The Snooze button of an alarm message window, the length in minutes beside it, and under them the note that
-// the chosen length would pass midnight, while it would.
+// The Snooze button of an alarm message window and the length in minutes beside it. A length that passes
+// midnight sets the alarm for the day after.
 class SnoozeBar final : public QWidget
 {
     Q_OBJECT
@@ -19,14 +18,10 @@ public:
 
     /// The chosen length in minutes.
     int minutes() const;
-    /// Snooze can be chosen (`possible`), or is refused with the midnight note.
-    void offer(bool possible);
 
     QPushButton* m_snoozeButton = nullptr;
     QComboBox* m_lengthBox = nullptr;
-    QLabel* m_note = nullptr;
 
 Q_SIGNALS:
     void snoozeClicked(int minutes);
-    void lengthChanged();
 };

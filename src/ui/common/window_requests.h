@@ -27,6 +27,8 @@ public:
     virtual void showAlarmSetWindow() = 0;
     /// Shows the wallpaper window, restored and on top.
     virtual void showWallpaperWindow() = 0;
+    /// Shows the Schedule window, on top.
+    virtual void showScheduleWindow() = 0;
     /// Shows the Settings window (restored when minimized).
     virtual void showSettingsWindow() = 0;
     /// Shows the data file chooser for loading, saving or editing an alarm data file.
@@ -54,7 +56,7 @@ public:
     /// Stops every sound the sound logic plays (the wave, the MIDI tune, a repeating speaker sweep).
     virtual void stopSound() = 0;
     /// Snooze for `event`: it is added again `minutes` from now, its sound stopped if it still plays, and its
-    /// message windows closed. False, with nothing changed, when that time would pass midnight.
+    /// message windows closed (past midnight: set for the day after). False, with nothing changed, when refused.
     virtual bool snoozeAlarm(const FiredEvent& event, int minutes) = 0;
     /// A message window of `event` was answered with OK: its notification goes.
     virtual void alarmAnswered(const FiredEvent& event) = 0;
@@ -71,6 +73,7 @@ public:
     virtual void wallpaperWindowClosed() = 0;
     virtual void overwriteQuestionClosed() = 0;
     virtual void dataFileChooserClosed() = 0;
+    virtual void scheduleWindowClosed() = 0;
 
 protected:
     ~WindowRequests() = default;

@@ -115,6 +115,7 @@ void TrayController::buildMenu()
     m_aboutAction = item(menuText(tr("About")), &TrayController::onAboutTriggered);
     m_menu.addSeparator();
     m_alarmSetAction = item(menuText(tr("Alarm Set")), &TrayController::onAlarmSetTriggered);
+    m_scheduleAction = item(menuText(tr("Schedule")), &TrayController::onScheduleTriggered);
     m_settingsAction = item(menuText(tr("Settings")), &TrayController::onSettingsTriggered);
     m_wallpaperAction = item(menuText(tr("Wallpaper")), &TrayController::onWallpaperTriggered);
     m_menu.addSeparator();
@@ -193,6 +194,11 @@ void TrayController::onAlarmSetTriggered()
 {
     m_context.state.alarmSetOpen = true;
     m_context.requests.showAlarmSetWindow();
+}
+
+void TrayController::onScheduleTriggered()
+{
+    m_context.requests.showScheduleWindow();
 }
 
 void TrayController::onSettingsTriggered()

@@ -33,6 +33,7 @@ public:
     QMenu m_menu;
     QAction* m_aboutAction = nullptr;
     QAction* m_alarmSetAction = nullptr;
+    QAction* m_scheduleAction = nullptr;
     QAction* m_settingsAction = nullptr;
     QAction* m_wallpaperAction = nullptr;
     QAction* m_helpAction = nullptr;
@@ -56,6 +57,7 @@ public:
 
     void onAboutTriggered();
     void onAlarmSetTriggered();
+    void onScheduleTriggered();
     void onSettingsTriggered();
     void onWallpaperTriggered();
     void onHelpTriggered();

@@ -231,6 +231,10 @@ private Q_SLOTS:
                                                << "|lists close1";
         QTest::newRow("twice") << "snooze" << Firings::kSnoozedAlready + "|";
         QTest::newRow("message list full") << "messages" << MessageInput::kMessagesFull + "|lists";
+        QTest::newRow("past midnight: the day after") << "midnight"
+                                                      << "|lists tomorrow 00:05:00 stop close1";
+        QTest::newRow("past midnight, refused") << "midnight full"
+                                                << "Full|lists tomorrow 00:05:00";
     }
     void snoozeFiring()
     {
@@ -246,11 +250,17 @@ private Q_SLOTS:
         if (steps == "snooze")
             QCOMPARE(firings.snooze(1, 10), QString());
         firings.hooks = {[&] { asked << "lists"; }, [&] { asked << "stop"; },
-                         [&](quint64 n) { asked << "close" + QString::number(n); }};
+                         [&](quint64 n) { asked << "close" + QString::number(n); },
+                         [&](const FiredEvent& event, const QTime& time) {
+                             asked << "tomorrow " + time.toString() + (event.time == "08:00:00" ? "" : " wrong event");
+                             return steps.endsWith("full") ? QStringLiteral("Full") : QString();
+                         }};
+        if (steps.startsWith("midnight"))
+            f.clock.setTime(QTime(23, 55, 0));
         const qsizetype alarms = f.lists.alarms.count();
         const QString refusal = firings.snooze(1, 10);
         QTEST(refusal + '|' + asked.join(' '), "outcome");
-        QCOMPARE(f.lists.alarms.count() - alarms, qsizetype(refusal.isEmpty()));
+        QCOMPARE(f.lists.alarms.count() - alarms, qsizetype(refusal.isEmpty() && !steps.startsWith("midnight")));
     }
 };
 

@@ -5,8 +5,10 @@
 #include "core/alarms/alarm_lists.h"
 #include "core/io/quoted_line_file.h"
 #include "core/remote/remote_control.h"
+#include "core/schedule/schedule_logic.h"
 #include "core/state/shared_state.h"
 #include "fake_clock.h"
+#include "fake_warnings.h"
 
 class TestRemoteControl : public QObject
 {
@@ -46,7 +48,9 @@ private Q_SLOTS:
         AlarmLists lists;
         FakeClock clock;
         lists.alarms.insertSorted("once 19:30:00");
-        RemoteControl remote(state, lists, clock);
+        FakeWarnings warnings;
+        ScheduleLogic schedule(state, lists, warnings, clock);
+        RemoteControl remote(state, lists, clock, schedule);
         const RemoteAnswer answer = remote.addEvent(time, word, message);
         const QStringList lines = remote.alarmLines() + remote.messageLines();
         QTEST((answer.ok ? lines : QStringList{answer.text}).join('|'), "outcome");
@@ -61,7 +65,9 @@ private Q_SLOTS:
         SharedState state;
         AlarmLists lists;
         FakeClock clock;
-        RemoteControl remote(state, lists, clock);
+        FakeWarnings warnings;
+        ScheduleLogic schedule(state, lists, warnings, clock);
+        RemoteControl remote(state, lists, clock, schedule);
         QList<int> asked;
         remote.hooks.snooze = [&asked](int minutes) { return asked.append(minutes), minutes == 10 ? "No" : QString(); };
         const QStringList answers{remote.snooze(1).text, remote.snooze(1439).text, remote.snooze(0).text,

@@ -12,10 +12,15 @@
 #include <QTest>
 #include <QTimer>
 
+#include "core/alarms/alarm_lists.h"
 #include "core/io/quoted_line_file.h"
 #include "core/io/settings_file.h"
+#include "core/schedule/schedule_logic.h"
+#include "core/state/shared_state.h"
 #include "core/wallpaper/wallpaper_store.h"
+#include "fake_clock.h"
 #include "fake_sound.h"
+#include "fake_warnings.h"
 #include "platform/command_runner.h"
 #include "platform/event_sound.h"
 #include "platform/linux/desktop_launcher.h"
@@ -72,6 +77,17 @@ QString writeAndTell(const QString& file, const QString& app)
         WallpaperStore().saveSettings(true, 0, 0, false, false, "5 min", app, app, &told);
     } else if (file == "ixo.ini") {
         SettingsFile(app).writeSlot(IniSlot::SongName, IniRecord{}, &told);
+    } else if (file == "schedule.json") {
+        SharedState state;
+        AlarmLists lists;
+        FakeWarnings warnings;
+        FakeClock clock;
+        ScheduleLogic schedule(state, lists, warnings, clock);
+        schedule.load(app);
+        ScheduleEntry entry;
+        entry.time = QTime(7, 0), entry.when = ScheduleWhen::onDays(ScheduleWhen::kWeekdays);
+        told = schedule.add(entry);
+        told += warnings.shown.join('|');
     } else if (file.startsWith("autostart/")) {
         XdgAutostart(app.chopped(1), "/usr/bin/ixo").enable(&told);
     } else if (file.endsWith(".bmp")) {
@@ -104,6 +120,10 @@ private Q_SLOTS:
                  {"Plan.dat", "Wpaper.dat", "Wpaper.ini", "ixo.ini", "tmpFile.bmp", "autostart/Ixo.exe.desktop"})
                 QTest::newRow(qPrintable(file + ", " + fault))
                     << file << (file.contains('/') || file.endsWith("per.ini") ? "<app>" + file + ": <why>" : "<why>");
+        for (const QString fault : {"full disk", "read-only folder"}) // kept in use, with a warning
+            QTest::newRow(qPrintable("schedule.json, " + fault))
+                << "schedule.json"
+                << "The schedule could not be saved to <app>schedule.json: <why>";
         // The tune's folder is made private, and so writable: only a full disk stops its copy.
         QTest::newRow("tune, full disk") << "cache/air.mid"
                                          << "<app>cache/air.mid could not be written: <why>|Error found, Sound "
@@ -118,8 +138,9 @@ private Q_SLOTS:
             QSKIP("root writes into a read-only folder all the same");
         QTemporaryDir dir;
         const QString app = dir.path() + '/', folder = QFileInfo(app + file).path();
+        const QByteArray old = file.endsWith(".json") ? R"({"version": 1, "entries": []})" : "old";
         QVERIFY(QDir().mkpath(folder) && SoundFiles::writeFile(app + "a.pbm", "P1 1 1 1") &&
-                SoundFiles::writeFile(app + "air.mid", "MThd") && SoundFiles::writeFile(app + file, "old"));
+                SoundFiles::writeFile(app + "air.mid", "MThd") && SoundFiles::writeFile(app + file, old));
         const QStringList before = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
         rlimit limit{};
         getrlimit(RLIMIT_FSIZE, &limit);
@@ -132,7 +153,7 @@ private Q_SLOTS:
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(shown, told.replace("<app>", app).replace("<why>", fullDisk ? "File too large" : "Permission denied"));
         QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
-        QCOMPARE(SoundFiles::readFile(app + file), "old");
+        QCOMPARE(SoundFiles::readFile(app + file), old);
     }
     // The entry goes to $XDG_CONFIG_HOME/autostart, passes desktop-file-validate, runs this executable (quoted and
     // escaped), and goes again on removal; a relative or multi-line path is refused (an entry that cannot be written:
