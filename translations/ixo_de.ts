@@ -413,6 +413,122 @@ Alarme über den heutigen Tag hinaus (der Zeitplan):
         <source>The schedule is full (1000 entries)</source>
         <translation>Der Zeitplan ist voll (1000 Einträge)</translation>
     </message>
+    <message>
+        <source>Ixo is already running</source>
+        <translation>Ixo läuft bereits</translation>
+    </message>
+    <message>
+        <source>Invalid data in file, Data %1</source>
+        <translation>Ungültige Daten in der Datei, Datensatz %1</translation>
+    </message>
+    <message>
+        <source>%1 seems to be wrong format</source>
+        <translation>%1 scheint ein falsches Format zu haben</translation>
+    </message>
+    <message>
+        <source>The sound choice could not be saved in %1: %2</source>
+        <translation>Die Klangauswahl konnte nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>The font size could not be saved in %1: %2</source>
+        <translation>Die Schriftgröße konnte nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not written: its list is no longer open</source>
+        <translation>%1 wurde nicht geschrieben: Die zugehörige Liste ist nicht mehr geöffnet</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1, file not found</source>
+        <translation>%1, Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>the time is not HH:MM:SS</source>
+        <translation>Uhrzeit nicht im Format HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>the play times are not once, twice, thrice or repeat!</source>
+        <translation>Wiedergaben nicht once, twice, thrice oder repeat!</translation>
+    </message>
+    <message>
+        <source>the message or the on/off state is of the wrong kind</source>
+        <translation>Nachricht oder An/Aus-Zustand vom falschen Typ</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not when an alarm comes</source>
+        <translation>„%1“ gibt nicht an, wann ein Alarm kommt</translation>
+    </message>
+    <message>
+        <source>the skipped date is not YYYY-MM-DD</source>
+        <translation>übersprungenes Datum nicht im Format YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>not JSON (%1 at byte %2)</source>
+        <translation>kein JSON (%1 bei Byte %2)</translation>
+    </message>
+    <message>
+        <source>not a schedule</source>
+        <translation>kein Zeitplan</translation>
+    </message>
+    <message>
+        <source>version %1 is not known to this Ixo (it reads %2)</source>
+        <translation>Version %1 ist diesem Ixo unbekannt (es liest Version %2)</translation>
+    </message>
+    <message>
+        <source>Entry %1: %2</source>
+        <translation>Eintrag %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2 has passed</source>
+        <translation>%1 am %2 ist bereits vorbei</translation>
+    </message>
+    <message>
+        <source>The schedule has not been read yet</source>
+        <translation>Der Zeitplan wurde noch nicht gelesen</translation>
+    </message>
+    <message>
+        <source>There is no schedule entry %1</source>
+        <translation>Es gibt keinen Zeitplaneintrag %1</translation>
+    </message>
+    <message>
+        <source>The schedule file %1 cannot be read (%2); the schedule cannot be changed</source>
+        <translation>Die Zeitplandatei %1 kann nicht gelesen werden (%2); der Zeitplan kann nicht geändert werden</translation>
+    </message>
+    <message>
+        <source>The schedule could not be saved to %1: %2</source>
+        <translation>Der Zeitplan konnte nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>No free second is left today for the alarm at %1</source>
+        <translation>Für den Alarm um %1 ist heute keine Sekunde mehr frei</translation>
+    </message>
+    <message>
+        <source>%1, wave file not found, alarm at %2</source>
+        <translation>%1, Wave-Datei nicht gefunden, Alarm um %2</translation>
+    </message>
+    <message>
+        <source>Error found, Sound cannot be played, alarm at %1</source>
+        <translation>Fehler gefunden, Klang kann nicht abgespielt werden, Alarm um %1</translation>
+    </message>
+    <message>
+        <source>cannot create the program folder %1</source>
+        <translation>Programmordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>%1 file not found</source>
+        <translation>Datei %1 nicht gefunden</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a picture</source>
+        <translation>%1 kann nicht als Bild gelesen werden</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

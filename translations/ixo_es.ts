@@ -412,6 +412,122 @@ Alarmas más allá de hoy (la programación):
         <source>The schedule is full (1000 entries)</source>
         <translation>La programación está llena (1000 entradas)</translation>
     </message>
+    <message>
+        <source>Ixo is already running</source>
+        <translation>Ixo ya se está ejecutando</translation>
+    </message>
+    <message>
+        <source>Invalid data in file, Data %1</source>
+        <translation>Datos no válidos en el archivo, elemento %1</translation>
+    </message>
+    <message>
+        <source>%1 seems to be wrong format</source>
+        <translation>%1 parece tener un formato incorrecto</translation>
+    </message>
+    <message>
+        <source>The sound choice could not be saved in %1: %2</source>
+        <translation>No se pudo guardar la elección de sonido en %1: %2</translation>
+    </message>
+    <message>
+        <source>The font size could not be saved in %1: %2</source>
+        <translation>No se pudo guardar el tamaño de letra en %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not written: its list is no longer open</source>
+        <translation>No se escribió %1: su lista ya no está abierta</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>No se pudo escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>No se pudo leer %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, file not found</source>
+        <translation>%1, archivo no encontrado</translation>
+    </message>
+    <message>
+        <source>the time is not HH:MM:SS</source>
+        <translation>la hora no tiene el formato HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>the play times are not once, twice, thrice or repeat!</source>
+        <translation>las repeticiones no son once, twice, thrice ni repeat!</translation>
+    </message>
+    <message>
+        <source>the message or the on/off state is of the wrong kind</source>
+        <translation>el mensaje o el estado activado/desactivado no es del tipo correcto</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not when an alarm comes</source>
+        <translation>«%1» no indica cuándo suena la alarma</translation>
+    </message>
+    <message>
+        <source>the skipped date is not YYYY-MM-DD</source>
+        <translation>la fecha omitida no tiene el formato YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>not JSON (%1 at byte %2)</source>
+        <translation>no es JSON (%1 en el byte %2)</translation>
+    </message>
+    <message>
+        <source>not a schedule</source>
+        <translation>no es una programación</translation>
+    </message>
+    <message>
+        <source>version %1 is not known to this Ixo (it reads %2)</source>
+        <translation>este Ixo no conoce la versión %1 (lee la versión %2)</translation>
+    </message>
+    <message>
+        <source>Entry %1: %2</source>
+        <translation>Entrada %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2 has passed</source>
+        <translation>El %2 a las %1 ya pasó</translation>
+    </message>
+    <message>
+        <source>The schedule has not been read yet</source>
+        <translation>La programación aún no se ha leído</translation>
+    </message>
+    <message>
+        <source>There is no schedule entry %1</source>
+        <translation>No hay ninguna entrada %1 en la programación</translation>
+    </message>
+    <message>
+        <source>The schedule file %1 cannot be read (%2); the schedule cannot be changed</source>
+        <translation>No se puede leer el archivo de programación %1 (%2); no se puede modificar la programación</translation>
+    </message>
+    <message>
+        <source>The schedule could not be saved to %1: %2</source>
+        <translation>No se pudo guardar la programación en %1: %2</translation>
+    </message>
+    <message>
+        <source>No free second is left today for the alarm at %1</source>
+        <translation>Hoy no queda ningún segundo libre para la alarma de las %1</translation>
+    </message>
+    <message>
+        <source>%1, wave file not found, alarm at %2</source>
+        <translation>%1, archivo wave no encontrado, alarma a las %2</translation>
+    </message>
+    <message>
+        <source>Error found, Sound cannot be played, alarm at %1</source>
+        <translation>Se encontró un error, no se puede reproducir el sonido, alarma a las %1</translation>
+    </message>
+    <message>
+        <source>cannot create the program folder %1</source>
+        <translation>no se puede crear la carpeta del programa %1</translation>
+    </message>
+    <message>
+        <source>%1 file not found</source>
+        <translation>No se encontró el archivo %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a picture</source>
+        <translation>%1 no se puede leer como imagen</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

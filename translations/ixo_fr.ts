@@ -413,6 +413,122 @@ Alarmes au-delà d&apos;aujourd&apos;hui (le planning) :
         <source>The schedule is full (1000 entries)</source>
         <translation>Le planning est plein (1000 entrées)</translation>
     </message>
+    <message>
+        <source>Ixo is already running</source>
+        <translation>Ixo est déjà lancé</translation>
+    </message>
+    <message>
+        <source>Invalid data in file, Data %1</source>
+        <translation>Données non valides dans le fichier, élément %1</translation>
+    </message>
+    <message>
+        <source>%1 seems to be wrong format</source>
+        <translation>%1 semble avoir un format incorrect</translation>
+    </message>
+    <message>
+        <source>The sound choice could not be saved in %1: %2</source>
+        <translation>Le choix du son n&apos;a pas pu être enregistré dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>The font size could not be saved in %1: %2</source>
+        <translation>La taille de police n&apos;a pas pu être enregistrée dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 was not written: its list is no longer open</source>
+        <translation>%1 n&apos;a pas été écrit : sa liste n&apos;est plus ouverte</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 n&apos;a pas pu être écrit : %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 n&apos;a pas pu être lu : %2</translation>
+    </message>
+    <message>
+        <source>%1, file not found</source>
+        <translation>%1, fichier introuvable</translation>
+    </message>
+    <message>
+        <source>the time is not HH:MM:SS</source>
+        <translation>l&apos;heure n&apos;est pas au format HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>the play times are not once, twice, thrice or repeat!</source>
+        <translation>les répétitions ne sont pas once, twice, thrice ou repeat!</translation>
+    </message>
+    <message>
+        <source>the message or the on/off state is of the wrong kind</source>
+        <translation>le message ou l&apos;état activé/désactivé n&apos;est pas du bon type</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not when an alarm comes</source>
+        <translation>« %1 » n&apos;indique pas quand l&apos;alarme doit sonner</translation>
+    </message>
+    <message>
+        <source>the skipped date is not YYYY-MM-DD</source>
+        <translation>la date ignorée n&apos;est pas au format YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>not JSON (%1 at byte %2)</source>
+        <translation>pas du JSON (%1 à l&apos;octet %2)</translation>
+    </message>
+    <message>
+        <source>not a schedule</source>
+        <translation>pas un planning</translation>
+    </message>
+    <message>
+        <source>version %1 is not known to this Ixo (it reads %2)</source>
+        <translation>la version %1 est inconnue de cet Ixo (il lit la version %2)</translation>
+    </message>
+    <message>
+        <source>Entry %1: %2</source>
+        <translation>Entrée %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2 has passed</source>
+        <translation>Le %2 à %1 est déjà passé</translation>
+    </message>
+    <message>
+        <source>The schedule has not been read yet</source>
+        <translation>Le planning n&apos;a pas encore été lu</translation>
+    </message>
+    <message>
+        <source>There is no schedule entry %1</source>
+        <translation>Il n&apos;y a pas d&apos;entrée %1 dans le planning</translation>
+    </message>
+    <message>
+        <source>The schedule file %1 cannot be read (%2); the schedule cannot be changed</source>
+        <translation>Le fichier du planning %1 ne peut pas être lu (%2) ; le planning ne peut pas être modifié</translation>
+    </message>
+    <message>
+        <source>The schedule could not be saved to %1: %2</source>
+        <translation>Le planning n&apos;a pas pu être enregistré dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>No free second is left today for the alarm at %1</source>
+        <translation>Il ne reste plus aucune seconde libre aujourd&apos;hui pour l&apos;alarme de %1</translation>
+    </message>
+    <message>
+        <source>%1, wave file not found, alarm at %2</source>
+        <translation>%1, fichier wave introuvable, alarme à %2</translation>
+    </message>
+    <message>
+        <source>Error found, Sound cannot be played, alarm at %1</source>
+        <translation>Erreur détectée, le son ne peut pas être joué, alarme à %1</translation>
+    </message>
+    <message>
+        <source>cannot create the program folder %1</source>
+        <translation>impossible de créer le dossier du programme %1</translation>
+    </message>
+    <message>
+        <source>%1 file not found</source>
+        <translation>Fichier %1 introuvable</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a picture</source>
+        <translation>%1 ne peut pas être lu comme une image</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

@@ -413,6 +413,122 @@ Sveglie oltre la giornata di oggi (la pianificazione):
         <source>The schedule is full (1000 entries)</source>
         <translation>La pianificazione è piena (1000 voci)</translation>
     </message>
+    <message>
+        <source>Ixo is already running</source>
+        <translation>Ixo è già in esecuzione</translation>
+    </message>
+    <message>
+        <source>Invalid data in file, Data %1</source>
+        <translation>Dati non validi nel file, elemento %1</translation>
+    </message>
+    <message>
+        <source>%1 seems to be wrong format</source>
+        <translation>%1 sembra avere un formato errato</translation>
+    </message>
+    <message>
+        <source>The sound choice could not be saved in %1: %2</source>
+        <translation>Impossibile salvare la scelta del suono in %1: %2</translation>
+    </message>
+    <message>
+        <source>The font size could not be saved in %1: %2</source>
+        <translation>Impossibile salvare la dimensione del carattere in %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not written: its list is no longer open</source>
+        <translation>%1 non è stato scritto: il suo elenco non è più aperto</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>Impossibile leggere %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, file not found</source>
+        <translation>%1, file non trovato</translation>
+    </message>
+    <message>
+        <source>the time is not HH:MM:SS</source>
+        <translation>l&apos;ora non è nel formato HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>the play times are not once, twice, thrice or repeat!</source>
+        <translation>le ripetizioni non sono once, twice, thrice né repeat!</translation>
+    </message>
+    <message>
+        <source>the message or the on/off state is of the wrong kind</source>
+        <translation>il messaggio o lo stato attivo/disattivo è di tipo errato</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not when an alarm comes</source>
+        <translation>«%1» non indica quando suona la sveglia</translation>
+    </message>
+    <message>
+        <source>the skipped date is not YYYY-MM-DD</source>
+        <translation>la data saltata non è nel formato YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>not JSON (%1 at byte %2)</source>
+        <translation>non è JSON (%1 al byte %2)</translation>
+    </message>
+    <message>
+        <source>not a schedule</source>
+        <translation>non è una pianificazione</translation>
+    </message>
+    <message>
+        <source>version %1 is not known to this Ixo (it reads %2)</source>
+        <translation>questo Ixo non conosce la versione %1 (legge la versione %2)</translation>
+    </message>
+    <message>
+        <source>Entry %1: %2</source>
+        <translation>Voce %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2 has passed</source>
+        <translation>Il %2 alle %1 è già passato</translation>
+    </message>
+    <message>
+        <source>The schedule has not been read yet</source>
+        <translation>La pianificazione non è ancora stata letta</translation>
+    </message>
+    <message>
+        <source>There is no schedule entry %1</source>
+        <translation>Nella pianificazione non c&apos;è la voce %1</translation>
+    </message>
+    <message>
+        <source>The schedule file %1 cannot be read (%2); the schedule cannot be changed</source>
+        <translation>Impossibile leggere il file della pianificazione %1 (%2); la pianificazione non può essere modificata</translation>
+    </message>
+    <message>
+        <source>The schedule could not be saved to %1: %2</source>
+        <translation>Impossibile salvare la pianificazione in %1: %2</translation>
+    </message>
+    <message>
+        <source>No free second is left today for the alarm at %1</source>
+        <translation>Oggi non resta nessun secondo libero per la sveglia delle %1</translation>
+    </message>
+    <message>
+        <source>%1, wave file not found, alarm at %2</source>
+        <translation>%1, file wave non trovato, sveglia alle %2</translation>
+    </message>
+    <message>
+        <source>Error found, Sound cannot be played, alarm at %1</source>
+        <translation>Errore rilevato, impossibile riprodurre il suono, sveglia alle %1</translation>
+    </message>
+    <message>
+        <source>cannot create the program folder %1</source>
+        <translation>impossibile creare la cartella del programma %1</translation>
+    </message>
+    <message>
+        <source>%1 file not found</source>
+        <translation>File %1 non trovato</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a picture</source>
+        <translation>%1 non può essere letto come immagine</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

@@ -411,6 +411,122 @@ Alarmy na kolejne dni (harmonogram):
         <source>The schedule is full (1000 entries)</source>
         <translation>Harmonogram jest pełny (1000 wpisów)</translation>
     </message>
+    <message>
+        <source>Ixo is already running</source>
+        <translation>Ixo jest już uruchomiony</translation>
+    </message>
+    <message>
+        <source>Invalid data in file, Data %1</source>
+        <translation>Nieprawidłowe dane w pliku, pozycja %1</translation>
+    </message>
+    <message>
+        <source>%1 seems to be wrong format</source>
+        <translation>%1 ma prawdopodobnie nieprawidłowy format</translation>
+    </message>
+    <message>
+        <source>The sound choice could not be saved in %1: %2</source>
+        <translation>Nie udało się zapisać wyboru dźwięku w %1: %2</translation>
+    </message>
+    <message>
+        <source>The font size could not be saved in %1: %2</source>
+        <translation>Nie udało się zapisać rozmiaru czcionki w %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not written: its list is no longer open</source>
+        <translation>Nie zapisano %1: jego lista nie jest już otwarta</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>Nie udało się zapisać %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>Nie udało się odczytać %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, file not found</source>
+        <translation>%1, nie znaleziono pliku</translation>
+    </message>
+    <message>
+        <source>the time is not HH:MM:SS</source>
+        <translation>godzina nie ma formatu HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>the play times are not once, twice, thrice or repeat!</source>
+        <translation>powtórzenia nie mają wartości once, twice, thrice ani repeat!</translation>
+    </message>
+    <message>
+        <source>the message or the on/off state is of the wrong kind</source>
+        <translation>wiadomość lub stan włączenia/wyłączenia ma nieprawidłowy typ</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not when an alarm comes</source>
+        <translation>„%1” nie określa, kiedy ma zadzwonić alarm</translation>
+    </message>
+    <message>
+        <source>the skipped date is not YYYY-MM-DD</source>
+        <translation>data pominięcia nie ma formatu YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>not JSON (%1 at byte %2)</source>
+        <translation>to nie jest JSON (%1 w bajcie %2)</translation>
+    </message>
+    <message>
+        <source>not a schedule</source>
+        <translation>to nie jest harmonogram</translation>
+    </message>
+    <message>
+        <source>version %1 is not known to this Ixo (it reads %2)</source>
+        <translation>ten Ixo nie zna wersji %1 (odczytuje wersję %2)</translation>
+    </message>
+    <message>
+        <source>Entry %1: %2</source>
+        <translation>Wpis %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2 has passed</source>
+        <translation>Godzina %1 w dniu %2 już minęła</translation>
+    </message>
+    <message>
+        <source>The schedule has not been read yet</source>
+        <translation>Harmonogram nie został jeszcze wczytany</translation>
+    </message>
+    <message>
+        <source>There is no schedule entry %1</source>
+        <translation>W harmonogramie nie ma wpisu %1</translation>
+    </message>
+    <message>
+        <source>The schedule file %1 cannot be read (%2); the schedule cannot be changed</source>
+        <translation>Nie można odczytać pliku harmonogramu %1 (%2); nie można zmienić harmonogramu</translation>
+    </message>
+    <message>
+        <source>The schedule could not be saved to %1: %2</source>
+        <translation>Nie udało się zapisać harmonogramu w %1: %2</translation>
+    </message>
+    <message>
+        <source>No free second is left today for the alarm at %1</source>
+        <translation>Dziś nie ma już wolnej sekundy dla alarmu o %1</translation>
+    </message>
+    <message>
+        <source>%1, wave file not found, alarm at %2</source>
+        <translation>%1, nie znaleziono pliku wave, alarm o %2</translation>
+    </message>
+    <message>
+        <source>Error found, Sound cannot be played, alarm at %1</source>
+        <translation>Wystąpił błąd, nie można odtworzyć dźwięku, alarm o %1</translation>
+    </message>
+    <message>
+        <source>cannot create the program folder %1</source>
+        <translation>nie można utworzyć folderu programu %1</translation>
+    </message>
+    <message>
+        <source>%1 file not found</source>
+        <translation>Nie znaleziono pliku %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a picture</source>
+        <translation>Nie można odczytać %1 jako obrazu</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

@@ -411,6 +411,122 @@ Alarmes além de hoje (a agenda):
         <source>The schedule is full (1000 entries)</source>
         <translation>A agenda está cheia (1000 entradas)</translation>
     </message>
+    <message>
+        <source>Ixo is already running</source>
+        <translation>O Ixo já está em execução</translation>
+    </message>
+    <message>
+        <source>Invalid data in file, Data %1</source>
+        <translation>Dados inválidos no arquivo, item %1</translation>
+    </message>
+    <message>
+        <source>%1 seems to be wrong format</source>
+        <translation>%1 parece estar em um formato incorreto</translation>
+    </message>
+    <message>
+        <source>The sound choice could not be saved in %1: %2</source>
+        <translation>Não foi possível salvar a escolha do som em %1: %2</translation>
+    </message>
+    <message>
+        <source>The font size could not be saved in %1: %2</source>
+        <translation>Não foi possível salvar o tamanho da fonte em %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not written: its list is no longer open</source>
+        <translation>%1 não foi gravado: a lista dele não está mais aberta</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>Não foi possível gravar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>Não foi possível ler %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, file not found</source>
+        <translation>%1, arquivo não encontrado</translation>
+    </message>
+    <message>
+        <source>the time is not HH:MM:SS</source>
+        <translation>o horário não está no formato HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>the play times are not once, twice, thrice or repeat!</source>
+        <translation>as repetições não são once, twice, thrice nem repeat!</translation>
+    </message>
+    <message>
+        <source>the message or the on/off state is of the wrong kind</source>
+        <translation>a mensagem ou o estado ativado/desativado é do tipo errado</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not when an alarm comes</source>
+        <translation>“%1” não indica quando o alarme toca</translation>
+    </message>
+    <message>
+        <source>the skipped date is not YYYY-MM-DD</source>
+        <translation>a data pulada não está no formato YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>not JSON (%1 at byte %2)</source>
+        <translation>não é JSON (%1 no byte %2)</translation>
+    </message>
+    <message>
+        <source>not a schedule</source>
+        <translation>não é uma agenda</translation>
+    </message>
+    <message>
+        <source>version %1 is not known to this Ixo (it reads %2)</source>
+        <translation>a versão %1 é desconhecida para este Ixo (ele lê a versão %2)</translation>
+    </message>
+    <message>
+        <source>Entry %1: %2</source>
+        <translation>Entrada %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2 has passed</source>
+        <translation>%2 às %1 já passou</translation>
+    </message>
+    <message>
+        <source>The schedule has not been read yet</source>
+        <translation>A agenda ainda não foi lida</translation>
+    </message>
+    <message>
+        <source>There is no schedule entry %1</source>
+        <translation>Não existe a entrada %1 na agenda</translation>
+    </message>
+    <message>
+        <source>The schedule file %1 cannot be read (%2); the schedule cannot be changed</source>
+        <translation>Não é possível ler o arquivo da agenda %1 (%2); a agenda não pode ser alterada</translation>
+    </message>
+    <message>
+        <source>The schedule could not be saved to %1: %2</source>
+        <translation>Não foi possível salvar a agenda em %1: %2</translation>
+    </message>
+    <message>
+        <source>No free second is left today for the alarm at %1</source>
+        <translation>Não resta nenhum segundo livre hoje para o alarme das %1</translation>
+    </message>
+    <message>
+        <source>%1, wave file not found, alarm at %2</source>
+        <translation>%1, arquivo wave não encontrado, alarme às %2</translation>
+    </message>
+    <message>
+        <source>Error found, Sound cannot be played, alarm at %1</source>
+        <translation>Erro encontrado, não é possível tocar o som, alarme às %1</translation>
+    </message>
+    <message>
+        <source>cannot create the program folder %1</source>
+        <translation>não é possível criar a pasta do programa %1</translation>
+    </message>
+    <message>
+        <source>%1 file not found</source>
+        <translation>Arquivo %1 não encontrado</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a picture</source>
+        <translation>%1 não pode ser lido como imagem</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

@@ -411,6 +411,122 @@ Alarms beyond today (the schedule):
         <source>The schedule is full (1000 entries)</source>
         <translation>Расписание заполнено (1000 записей)</translation>
     </message>
+    <message>
+        <source>Ixo is already running</source>
+        <translation>Ixo уже запущен</translation>
+    </message>
+    <message>
+        <source>Invalid data in file, Data %1</source>
+        <translation>Неверные данные в файле, элемент %1</translation>
+    </message>
+    <message>
+        <source>%1 seems to be wrong format</source>
+        <translation>%1, похоже, имеет неверный формат</translation>
+    </message>
+    <message>
+        <source>The sound choice could not be saved in %1: %2</source>
+        <translation>Не удалось сохранить выбор звука в %1: %2</translation>
+    </message>
+    <message>
+        <source>The font size could not be saved in %1: %2</source>
+        <translation>Не удалось сохранить размер шрифта в %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not written: its list is no longer open</source>
+        <translation>%1 не записан: его список уже закрыт</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>Не удалось записать %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>Не удалось прочитать %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, file not found</source>
+        <translation>%1, файл не найден</translation>
+    </message>
+    <message>
+        <source>the time is not HH:MM:SS</source>
+        <translation>время не в формате HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>the play times are not once, twice, thrice or repeat!</source>
+        <translation>недопустимые повторы (нужно once, twice, thrice или repeat!)</translation>
+    </message>
+    <message>
+        <source>the message or the on/off state is of the wrong kind</source>
+        <translation>сообщение или состояние вкл./выкл. имеет неверный тип</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not when an alarm comes</source>
+        <translation>«%1» не указывает, когда срабатывает сигнал</translation>
+    </message>
+    <message>
+        <source>the skipped date is not YYYY-MM-DD</source>
+        <translation>дата пропуска не в формате YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>not JSON (%1 at byte %2)</source>
+        <translation>не JSON (%1 в байте %2)</translation>
+    </message>
+    <message>
+        <source>not a schedule</source>
+        <translation>не расписание</translation>
+    </message>
+    <message>
+        <source>version %1 is not known to this Ixo (it reads %2)</source>
+        <translation>версия %1 неизвестна этому Ixo (он читает версию %2)</translation>
+    </message>
+    <message>
+        <source>Entry %1: %2</source>
+        <translation>Запись %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2 has passed</source>
+        <translation>Время %1 дня %2 уже прошло</translation>
+    </message>
+    <message>
+        <source>The schedule has not been read yet</source>
+        <translation>Расписание ещё не прочитано</translation>
+    </message>
+    <message>
+        <source>There is no schedule entry %1</source>
+        <translation>В расписании нет записи %1</translation>
+    </message>
+    <message>
+        <source>The schedule file %1 cannot be read (%2); the schedule cannot be changed</source>
+        <translation>Не удаётся прочитать файл расписания %1 (%2); расписание нельзя изменить</translation>
+    </message>
+    <message>
+        <source>The schedule could not be saved to %1: %2</source>
+        <translation>Не удалось сохранить расписание в %1: %2</translation>
+    </message>
+    <message>
+        <source>No free second is left today for the alarm at %1</source>
+        <translation>На сегодня не осталось свободной секунды для сигнала в %1</translation>
+    </message>
+    <message>
+        <source>%1, wave file not found, alarm at %2</source>
+        <translation>%1, файл wave не найден, сигнал в %2</translation>
+    </message>
+    <message>
+        <source>Error found, Sound cannot be played, alarm at %1</source>
+        <translation>Обнаружена ошибка, не удаётся воспроизвести звук, сигнал в %1</translation>
+    </message>
+    <message>
+        <source>cannot create the program folder %1</source>
+        <translation>не удаётся создать папку программы %1</translation>
+    </message>
+    <message>
+        <source>%1 file not found</source>
+        <translation>Файл %1 не найден</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a picture</source>
+        <translation>%1 не удаётся прочитать как изображение</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

@@ -411,6 +411,122 @@ Alarms beyond today (the schedule):
         <source>The schedule is full (1000 entries)</source>
         <translation>计划已满（1000 个条目）</translation>
     </message>
+    <message>
+        <source>Ixo is already running</source>
+        <translation>Ixo 已在运行</translation>
+    </message>
+    <message>
+        <source>Invalid data in file, Data %1</source>
+        <translation>文件中的数据无效，第 %1 项</translation>
+    </message>
+    <message>
+        <source>%1 seems to be wrong format</source>
+        <translation>%1 的格式似乎有误</translation>
+    </message>
+    <message>
+        <source>The sound choice could not be saved in %1: %2</source>
+        <translation>无法将铃声选择保存到 %1：%2</translation>
+    </message>
+    <message>
+        <source>The font size could not be saved in %1: %2</source>
+        <translation>无法将字号保存到 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 was not written: its list is no longer open</source>
+        <translation>未写入 %1：对应的列表已关闭</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1, file not found</source>
+        <translation>%1，未找到文件</translation>
+    </message>
+    <message>
+        <source>the time is not HH:MM:SS</source>
+        <translation>时间不是 HH:MM:SS 格式</translation>
+    </message>
+    <message>
+        <source>the play times are not once, twice, thrice or repeat!</source>
+        <translation>播放次数不是 once、twice、thrice 或 repeat!</translation>
+    </message>
+    <message>
+        <source>the message or the on/off state is of the wrong kind</source>
+        <translation>消息或启用/停用状态的类型错误</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not when an alarm comes</source>
+        <translation>“%1”不能表示闹钟何时响铃</translation>
+    </message>
+    <message>
+        <source>the skipped date is not YYYY-MM-DD</source>
+        <translation>跳过的日期不是 YYYY-MM-DD 格式</translation>
+    </message>
+    <message>
+        <source>not JSON (%1 at byte %2)</source>
+        <translation>不是 JSON（%1，位于第 %2 字节）</translation>
+    </message>
+    <message>
+        <source>not a schedule</source>
+        <translation>不是计划</translation>
+    </message>
+    <message>
+        <source>version %1 is not known to this Ixo (it reads %2)</source>
+        <translation>此 Ixo 无法识别版本 %1（它读取的是版本 %2）</translation>
+    </message>
+    <message>
+        <source>Entry %1: %2</source>
+        <translation>条目 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 on %2 has passed</source>
+        <translation>%2 %1 已经过去</translation>
+    </message>
+    <message>
+        <source>The schedule has not been read yet</source>
+        <translation>尚未读取计划</translation>
+    </message>
+    <message>
+        <source>There is no schedule entry %1</source>
+        <translation>不存在计划条目 %1</translation>
+    </message>
+    <message>
+        <source>The schedule file %1 cannot be read (%2); the schedule cannot be changed</source>
+        <translation>无法读取计划文件 %1（%2）；无法更改计划</translation>
+    </message>
+    <message>
+        <source>The schedule could not be saved to %1: %2</source>
+        <translation>无法将计划保存到 %1：%2</translation>
+    </message>
+    <message>
+        <source>No free second is left today for the alarm at %1</source>
+        <translation>今天已没有空闲的秒可用于 %1 的闹钟</translation>
+    </message>
+    <message>
+        <source>%1, wave file not found, alarm at %2</source>
+        <translation>%1，未找到 wave 文件，闹钟时间 %2</translation>
+    </message>
+    <message>
+        <source>Error found, Sound cannot be played, alarm at %1</source>
+        <translation>发现错误，无法播放铃声，闹钟时间 %1</translation>
+    </message>
+    <message>
+        <source>cannot create the program folder %1</source>
+        <translation>无法创建程序文件夹 %1</translation>
+    </message>
+    <message>
+        <source>%1 file not found</source>
+        <translation>未找到文件 %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a picture</source>
+        <translation>无法将 %1 作为图片读取</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

@@ -120,7 +120,7 @@ int main(int argc, char** argv)
 
     SingleInstanceLock lock;
     if (!lock.tryLock()) {
-        std::fputs("Ixo is already running\n", stderr);
+        std::fprintf(stderr, "%s\n", qPrintable(QCoreApplication::translate("Messages", "Ixo is already running")));
         return 0;
     }
 

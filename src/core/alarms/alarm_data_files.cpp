@@ -10,6 +10,7 @@
 #include "core/alarms/alarm_list_logic.h"
 #include "core/alarms/alarm_lists.h"
 #include "core/files/list_file_flow.h"
+#include "core/state/translated.h"
 #include "core/state/warnings.h"
 #include "core/time/time_calc.h"
 #include "platform/clock.h"
@@ -140,7 +141,9 @@ LoadFindings AlarmDataFiles::load(const QString& fileName, const QTime& dueFrom,
             m_services.errors.addErrorLine(fileName);
             m_services.errors.beep();
         }
-        m_services.errors.addErrorLine(QStringLiteral("Invalid data in file, Data ") + signedNumber(n));
+        m_services.errors.addErrorLine(
+            translated(QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Invalid data in file, Data %1")))
+                .arg(signedNumber(n)));
         m_services.errors.showErrorList();
     };
 
@@ -172,7 +175,9 @@ LoadFindings AlarmDataFiles::load(const QString& fileName, const QTime& dueFrom,
         ++n;
         if (e == kMaxErrors) {
             if (said > 0)
-                m_services.errors.addErrorLine(fileName + QStringLiteral(" seems to be wrong format"));
+                m_services.errors.addErrorLine(
+                    translated(QStringLiteral(QT_TRANSLATE_NOOP("Messages", "%1 seems to be wrong format")))
+                        .arg(fileName));
             return false;
         }
         return !full;

@@ -109,7 +109,9 @@ QString chooseSong(SharedState& state, const QString& item)
     record.data2 = 0;
     record.data = item;
     if (QString reason; !file.writeSlot(IniSlot::SongName, record, &reason))
-        return QStringLiteral("The sound choice could not be saved in ") + file.path() + QStringLiteral(": ") + reason;
+        return translated(
+                   QStringLiteral(QT_TRANSLATE_NOOP("Messages", "The sound choice could not be saved in %1: %2")))
+            .arg(file.path(), reason);
     return {};
 }
 

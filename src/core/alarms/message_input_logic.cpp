@@ -7,6 +7,7 @@
 #include "core/io/settings_file.h"
 #include "core/io/window_position.h"
 #include "core/state/shared_state.h"
+#include "core/state/translated.h"
 
 namespace MessageInput {
 
@@ -70,7 +71,8 @@ SaveResult save(SharedState& state, AlarmLists& lists, const QString& alarmLine,
     QString reason;
     if (!file.writeSlot(IniSlot::FontSize, state.settingsRecord, &reason) && settingsWarning)
         *settingsWarning =
-            QStringLiteral("The font size could not be saved in ") + file.path() + QStringLiteral(": ") + reason;
+            translated(QStringLiteral(QT_TRANSLATE_NOOP("Messages", "The font size could not be saved in %1: %2")))
+                .arg(file.path(), reason);
 
     // The alarm the window was opened for, not the selected one: an insert meanwhile selects its own line.
     const QString time = AlarmLines::lineTime(alarmLine);

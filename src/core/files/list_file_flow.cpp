@@ -8,6 +8,7 @@
 
 #include "core/io/quoted_line_file.h"
 #include "core/state/shared_state.h"
+#include "core/state/translated.h"
 #include "core/state/warnings.h"
 
 namespace {
@@ -65,14 +66,17 @@ void ListFileFlow::overwrite(const QString& who, const QString& fileName)
     if (const std::function<QStringList()> lines = m_savers.value(who))
         write(fileName, lines());
     else if (!who.isEmpty())
-        m_warnings.warn(fileName + QStringLiteral(" was not written: its list is no longer open"));
+        m_warnings.warn(
+            translated(QStringLiteral(QT_TRANSLATE_NOOP("Messages", "%1 was not written: its list is no longer open")))
+                .arg(fileName));
 }
 
 void ListFileFlow::write(const QString& fileName, const QStringList& lines)
 {
     QString error;
     if (!QuotedLineFile::write(m_state.appPath + fileName, lines, &error))
-        m_warnings.warn(fileName + QStringLiteral(" could not be written: ") + error);
+        m_warnings.warn(translated(QStringLiteral(QT_TRANSLATE_NOOP("Messages", "%1 could not be written: %2")))
+                            .arg(fileName, error));
 }
 
 bool ListFileFlow::load(const QString& fileName, const std::function<bool(const QString&)>& take,
@@ -80,12 +84,13 @@ bool ListFileFlow::load(const QString& fileName, const std::function<bool(const 
 {
     const QString path = m_state.appPath + fileName;
     if (!QFileInfo(path).isFile()) {
-        m_warnings.warn(fileName + notFound);
+        m_warnings.warn(translated(notFound).arg(fileName));
         return false;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        m_warnings.warn(fileName + QStringLiteral(" could not be read: ") + file.errorString());
+        m_warnings.warn(translated(QStringLiteral(QT_TRANSLATE_NOOP("Messages", "%1 could not be read: %2")))
+                            .arg(fileName, file.errorString()));
         return false;
     }
     const FileBytes bytes(file);

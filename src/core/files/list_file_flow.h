@@ -27,7 +27,7 @@ class ListFileFlow final
 {
 public:
     /// What follows the file name in the warning for a file to load that is not there.
-    static inline const QString kNotFound = QStringLiteral(", file not found");
+    static inline const QString kNotFound = QStringLiteral(QT_TRANSLATE_NOOP("Messages", "%1, file not found"));
 
     ListFileFlow(const SharedState& state, Warnings& warnings, OverwriteQuestion& question);
 
@@ -43,7 +43,7 @@ public:
     void overwrite(const QString& who, const QString& fileName);
 
     /// Hands the items of `fileName` of the program folder to `take` in file order until it returns false.
-    /// False, after a warning, when the file is missing (its name followed by `notFound`) or cannot be read.
+    /// False, after a warning, when the file is missing (`notFound` with the file's name for %1) or cannot be read.
     bool load(const QString& fileName, const std::function<bool(const QString&)>& take,
               const QString& notFound = kNotFound);
 

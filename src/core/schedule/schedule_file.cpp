@@ -7,6 +7,7 @@
 #include <QJsonObject>
 
 #include "core/alarms/alarm_lines.h"
+#include "core/state/translated.h"
 #include "core/time/time_calc.h"
 
 namespace ScheduleFile {
@@ -18,18 +19,20 @@ std::optional<ScheduleEntry> readEntry(const QJsonObject& object, QString* why)
     ScheduleEntry entry;
     entry.time = QTime::fromString(object.value(QLatin1String("time")).toString(), QStringLiteral("HH:mm:ss"));
     if (!entry.time.isValid()) {
-        *why = QStringLiteral("the time is not HH:MM:SS");
+        *why = translated(QStringLiteral(QT_TRANSLATE_NOOP("Messages", "the time is not HH:MM:SS")));
         return std::nullopt;
     }
     entry.playWord = object.value(QLatin1String("play")).toString(QStringLiteral("once"));
     if (!TimeCalc().checkAlarmLine(AlarmLines::alarmLine(entry.playWord, QStringLiteral("00:00:00")))) {
-        *why = QStringLiteral("the play times are not once, twice, thrice or repeat!");
+        *why = translated(
+            QStringLiteral(QT_TRANSLATE_NOOP("Messages", "the play times are not once, twice, thrice or repeat!")));
         return std::nullopt;
     }
     const QJsonValue message = object.value(QLatin1String("message"));
     const QJsonValue on = object.value(QLatin1String("on"));
     if ((!message.isUndefined() && !message.isString()) || (!on.isUndefined() && !on.isBool())) {
-        *why = QStringLiteral("the message or the on/off state is of the wrong kind");
+        *why = translated(
+            QStringLiteral(QT_TRANSLATE_NOOP("Messages", "the message or the on/off state is of the wrong kind")));
         return std::nullopt;
     }
     entry.message = message.toString();
@@ -39,14 +42,14 @@ std::optional<ScheduleEntry> readEntry(const QJsonObject& object, QString* why)
     const std::optional<ScheduleWhen> parsed =
         when == QLatin1String("tomorrow") ? std::nullopt : ScheduleWhen::parse(when, QDate(), why);
     if (!parsed || (!parsed->isOnce() && parsed->days == 0)) {
-        *why = QStringLiteral("'%1' is not when an alarm comes").arg(when);
+        *why = translated(QStringLiteral(QT_TRANSLATE_NOOP("Messages", "'%1' is not when an alarm comes"))).arg(when);
         return std::nullopt;
     }
     entry.when = *parsed;
     const QString skip = object.value(QLatin1String("skip")).toString();
     entry.skipped = QDate::fromString(skip, QStringLiteral("yyyy-MM-dd"));
     if (!skip.isEmpty() && !entry.skipped.isValid()) {
-        *why = QStringLiteral("the skipped date is not YYYY-MM-DD");
+        *why = translated(QStringLiteral(QT_TRANSLATE_NOOP("Messages", "the skipped date is not YYYY-MM-DD")));
         return std::nullopt;
     }
     return entry;
@@ -62,15 +65,19 @@ Read parse(const QByteArray& bytes)
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (!document.isObject()) {
         read.refusal = error.error != QJsonParseError::NoError
-                           ? QStringLiteral("not JSON (%1 at byte %2)").arg(error.errorString()).arg(error.offset)
-                           : QStringLiteral("not a schedule");
+                           ? translated(QStringLiteral(QT_TRANSLATE_NOOP("Messages", "not JSON (%1 at byte %2)")))
+                                 .arg(error.errorString())
+                                 .arg(error.offset)
+                           : translated(QStringLiteral(QT_TRANSLATE_NOOP("Messages", "not a schedule")));
         return read;
     }
     const QJsonObject root = document.object();
     if (const int version = root.value(QLatin1String("version")).toInt(-1); version != kVersion) {
-        read.refusal = QStringLiteral("version %1 is not known to this Ixo (it reads %2)")
-                           .arg(root.value(QLatin1String("version")).toVariant().toString())
-                           .arg(kVersion);
+        read.refusal =
+            translated(
+                QStringLiteral(QT_TRANSLATE_NOOP("Messages", "version %1 is not known to this Ixo (it reads %2)")))
+                .arg(root.value(QLatin1String("version")).toVariant().toString())
+                .arg(kVersion);
         return read;
     }
     const QJsonArray entries = root.value(QLatin1String("entries")).toArray();
@@ -79,7 +86,8 @@ Read parse(const QByteArray& bytes)
         if (const std::optional<ScheduleEntry> entry = readEntry(entries.at(i).toObject(), &why))
             read.entries.append(*entry);
         else
-            read.badEntries.append(QStringLiteral("Entry %1: %2").arg(i + 1).arg(why));
+            read.badEntries.append(
+                translated(QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Entry %1: %2"))).arg(i + 1).arg(why));
     }
     return read;
 }

@@ -10,6 +10,7 @@
 #include "core/alarms/message_input_logic.h"
 #include "core/schedule/schedule_file.h"
 #include "core/state/shared_state.h"
+#include "core/state/translated.h"
 #include "core/state/warnings.h"
 #include "platform/clock.h"
 #include "platform/file_writer.h"
@@ -49,10 +50,10 @@ void ScheduleLogic::load(const QString& folder)
     if (!read.refusal.isEmpty()) {
         m_refusal = read.refusal;
         if (hooks.reportErrors)
-            hooks.reportErrors({kUnreadable.arg(m_path, m_refusal)});
+            hooks.reportErrors({translated(kUnreadable).arg(m_path, m_refusal)});
         return;
     }
-    m_entries = read.entries.mid(0, kMaxEntries);
+    m_entries = read.entries; // all of them, also past the limit of an add: a later save keeps them
     m_inToday.resize(m_entries.size());
     if (!read.badEntries.isEmpty() && hooks.reportErrors)
         hooks.reportErrors(QStringList{m_path} + read.badEntries);
@@ -65,18 +66,18 @@ std::optional<QDateTime> ScheduleLogic::nextOccurrence(qsizetype index) const
 
 QString ScheduleLogic::passedText(const ScheduleEntry& entry)
 {
-    return QStringLiteral("%1 on %2 has passed")
+    return translated(QStringLiteral(QT_TRANSLATE_NOOP("Messages", "%1 on %2 has passed")))
         .arg(timeText(entry.time), entry.when.date.toString(QStringLiteral("yyyy-MM-dd")));
 }
 
 QString ScheduleLogic::check(qsizetype index) const
 {
     if (m_path.isEmpty())
-        return kNotLoaded;
+        return translated(kNotLoaded);
     if (!m_refusal.isEmpty())
-        return kUnreadable.arg(m_path, m_refusal);
+        return translated(kUnreadable).arg(m_path, m_refusal);
     if (index < 0 || index >= m_entries.size())
-        return kNoSuchEntry.arg(index + 1);
+        return translated(kNoSuchEntry).arg(index + 1);
     return {};
 }
 
@@ -169,7 +170,7 @@ void ScheduleLogic::save()
 {
     QString reason;
     if (!writeWholeFile(m_path, ScheduleFile::compose(m_entries), &reason))
-        m_warnings.warn(kNotSaved.arg(m_path, reason));
+        m_warnings.warn(translated(kNotSaved).arg(m_path, reason));
     if (hooks.changed)
         hooks.changed();
 }
@@ -187,7 +188,7 @@ void ScheduleLogic::bringIn(qsizetype index, const QDate& date, const QTime& fro
     while (m_lists.alarms.hasTime(timeText(time)) && time < QTime(23, 59, 59))
         time = time.addSecs(1);
     if (m_lists.alarms.hasTime(timeText(time))) {
-        m_warnings.warn(kNoFreeSecond.arg(timeText(next->time())));
+        m_warnings.warn(translated(kNoFreeSecond).arg(timeText(next->time())));
         return;
     }
     const QString message = MessageInput::storable(entry.message);

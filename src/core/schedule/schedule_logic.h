@@ -59,12 +59,16 @@ public:
 
     /// The reasons a change is refused.
     static QString passedText(const ScheduleEntry& entry);
-    static inline const QString kNotLoaded = QStringLiteral("The schedule has not been read yet");
-    static inline const QString kNoSuchEntry = QStringLiteral("There is no schedule entry %1");
-    static inline const QString kUnreadable =
-        QStringLiteral("The schedule file %1 cannot be read (%2); the schedule cannot be changed");
-    static inline const QString kNotSaved = QStringLiteral("The schedule could not be saved to %1: %2");
-    static inline const QString kNoFreeSecond = QStringLiteral("No free second is left today for the alarm at %1");
+    static inline const QString kNotLoaded =
+        QStringLiteral(QT_TRANSLATE_NOOP("Messages", "The schedule has not been read yet"));
+    static inline const QString kNoSuchEntry =
+        QStringLiteral(QT_TRANSLATE_NOOP("Messages", "There is no schedule entry %1"));
+    static inline const QString kUnreadable = QStringLiteral(
+        QT_TRANSLATE_NOOP("Messages", "The schedule file %1 cannot be read (%2); the schedule cannot be changed"));
+    static inline const QString kNotSaved =
+        QStringLiteral(QT_TRANSLATE_NOOP("Messages", "The schedule could not be saved to %1: %2"));
+    static inline const QString kNoFreeSecond =
+        QStringLiteral(QT_TRANSLATE_NOOP("Messages", "No free second is left today for the alarm at %1"));
     static constexpr qsizetype kMaxEntries = 1000;
     static inline const QString kFull =
         QStringLiteral(QT_TRANSLATE_NOOP("Messages", "The schedule is full (1000 entries)"));

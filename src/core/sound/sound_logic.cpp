@@ -8,6 +8,7 @@
 
 #include "core/sound/speaker_sweep.h"
 #include "core/state/shared_state.h"
+#include "core/state/translated.h"
 #include "core/state/warnings.h"
 #include "platform/file_writer.h"
 #include "platform/modal_box.h"
@@ -76,8 +77,9 @@ void SoundLogic::reportWaveFailure()
 {
     // The shared song path is tested, whatever wave was asked for.
     if (!QFileInfo(m_state.alarmSoundPath).isFile()) {
-        showSystemModal(m_state.alarmSoundPath.mid(7) + QStringLiteral(", wave file not found, alarm at ") +
-                        m_state.nextAlarm);
+        showSystemModal(
+            translated(QStringLiteral(QT_TRANSLATE_NOOP("Messages", "%1, wave file not found, alarm at %2")))
+                .arg(m_state.alarmSoundPath.mid(7), m_state.nextAlarm));
     } else if (m_state.showSoundErrors && m_state.soundOn) {
         playTune();
     }
@@ -88,11 +90,15 @@ void SoundLogic::playTune()
     if (!m_state.soundOn)
         return;
 
-    const QString cannotPlay = QStringLiteral("Error found, Sound cannot be played, alarm at ") + m_state.nextAlarm;
+    const QString cannotPlay =
+        translated(QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Error found, Sound cannot be played, alarm at %1")))
+            .arg(m_state.nextAlarm);
     const QString source = m_state.deliveredFile(QStringLiteral("air.mid"));
     // A copy that cannot be written is told, and the tune is not played: the older copy may be another tune.
     if (QString reason; QFileInfo(source).isFile() && !copyTune(source, &reason)) {
-        m_services.warnings.warn(m_tuneCopyPath + QStringLiteral(" could not be written: ") + reason);
+        m_services.warnings.warn(
+            translated(QStringLiteral(QT_TRANSLATE_NOOP("Messages", "%1 could not be written: %2")))
+                .arg(m_tuneCopyPath, reason));
         showSystemModal(cannotPlay);
         return;
     }

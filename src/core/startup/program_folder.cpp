@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include "core/state/shared_state.h"
+#include "core/state/translated.h"
 
 ProgramFolder ProgramFolder::locate(const QString& executableFolder, const QString& dataHome, const QString& home)
 {
@@ -27,6 +28,7 @@ bool ProgramFolder::create(QString* error) const
     if (QFileInfo(appPath).isDir() || QDir().mkpath(appPath))
         return true;
     if (error)
-        *error = QStringLiteral("cannot create the program folder %1").arg(appPath);
+        *error = translated(QStringLiteral(QT_TRANSLATE_NOOP("Messages", "cannot create the program folder %1")))
+                     .arg(appPath);
     return false;
 }

@@ -8,6 +8,7 @@
 #include <QRandomGenerator>
 
 #include "core/state/shared_state.h"
+#include "core/state/translated.h"
 #include "core/state/warnings.h"
 #include "core/wallpaper/wallpaper_pictures.h"
 #include "core/wallpaper/wallpaper_times.h"
@@ -128,7 +129,8 @@ bool WallpaperChanger::checkPictureExists()
         const QString entry = m_entries.at(m_windowState.pictureIndex);
         if (QFileInfo(picturePath(entry)).isFile())
             return true;
-        dropEntry(m_windowState.pictureIndex, entry + QStringLiteral(" file not found"));
+        dropEntry(m_windowState.pictureIndex,
+                  translated(QStringLiteral(QT_TRANSLATE_NOOP("Messages", "%1 file not found"))).arg(entry));
     }
     return false;
 }
@@ -155,7 +157,9 @@ void WallpaperChanger::preparePicture()
             m_unwritableTold = true;
             return;
         }
-        dropEntry(m_windowState.pictureIndex, entry + QStringLiteral(" cannot be read as a picture"));
+        dropEntry(
+            m_windowState.pictureIndex,
+            translated(QStringLiteral(QT_TRANSLATE_NOOP("Messages", "%1 cannot be read as a picture"))).arg(entry));
     }
 }
 

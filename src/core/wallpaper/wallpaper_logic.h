@@ -30,7 +30,7 @@ public:
     /// The saver name the overwrite question knows the wallpaper list by.
     static inline const QString kSaver = QStringLiteral("Wallpaper");
     /// What follows "Wpaper.dat" in the warning when there is no list file to load.
-    static inline const QString kListNotFound = QStringLiteral(" file not found");
+    static inline const QString kListNotFound = QStringLiteral(QT_TRANSLATE_NOOP("Messages", "%1 file not found"));
 
     WallpaperLogic(SharedState& state, WallpaperWindowState& form, WallpaperChanger::Services services);
     ~WallpaperLogic();

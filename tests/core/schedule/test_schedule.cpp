@@ -9,6 +9,7 @@
 #include "core/alarms/alarm_lists.h"
 #include "core/schedule/schedule_file.h"
 #include "core/schedule/schedule_logic.h"
+#include "core/startup/translations.h"
 #include "core/state/shared_state.h"
 #include "fake_clock.h"
 #include "fake_warnings.h"
@@ -164,6 +165,17 @@ private Q_SLOTS:
         QTEST(when ? when->shownText(QDate(2026, 12, 8), QLocale::c()) : QString(), "shown");
         if (when)
             QCOMPARE(ScheduleWhen::parse(when->storedText(), QDate(2000, 1, 1)), when);
+    }
+
+    // In German the shown texts and a refusal with its values read in German; what is stored stays as it is.
+    void inGerman()
+    {
+        Translations german;
+        german.install({"de-DE"}, ":/i18n", QString());
+        const ScheduleEntry passed = entry("2026-12-07", "07:00:00");
+        QCOMPARE(ScheduleWhen::onDays(ScheduleWhen::kWeekdays).shownText(QDate(2026, 12, 8), QLocale::c()) + " | " +
+                     ScheduleLogic::passedText(passed) + " | " + passed.when.storedText(),
+                 "Werktags | 07:00:00 am 2026-12-07 ist bereits vorbei | 2026-12-07");
     }
 
     // The file: what is written reads back the same; bad entries are reported by number and the rest kept; a file of
