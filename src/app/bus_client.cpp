@@ -13,6 +13,7 @@
 
 #include "app/bus_service.h"
 #include "core/startup/command_line.h"
+#include "core/state/translated.h"
 
 namespace {
 // A busy Ixo (a sound error box open) still answers: its windows' event loops serve the bus.
@@ -39,7 +40,7 @@ int answered(const QDBusMessage& reply)
         return fail(QStringLiteral("ixo: ") + reply.errorMessage());
     const QString text = reply.arguments().at(1).toString();
     if (!reply.arguments().at(0).toBool())
-        return fail(text);
+        return fail(translated(text)); // a refusal the running Ixo keeps in English, in the caller's language
     if (!text.isEmpty())
         print({text});
     return 0;

@@ -28,6 +28,8 @@ e2e_start "2026-12-06 19:29:30"
 expect "an add prints the event" "0|repeat! 19:29:40|" --add 7:29:40 pm 'repeat!' Call '"the"' garage
 expect "--list prints events, then messages" "0|repeat! 19:29:40/Call 'the' garage at 19:29:40|" --list
 expect "a passed time is refused" "1||Time was passed or next day" --add 19:00
+LC_ALL=de_DE.UTF-8 LANGUAGE=de expect "in German, in German" "1||Die Zeit ist vorbei oder liegt am nächsten Tag" \
+    --add 19:00
 dbus-send --session --print-reply=literal --dest=io.github.ixo.Ixo /io/github/ixo/Ixo io.github.ixo.Ixo.ShowAlarmSet
 e2e_check "ShowAlarmSet on the bus opens the Alarm Set window" e2e_window '^Tindalo Alarm Clock' 10
 
