@@ -529,6 +529,10 @@ Alarme über den heutigen Tag hinaus (der Zeitplan):
         <source>%1 cannot be read as a picture</source>
         <translation>%1 kann nicht als Bild gelesen werden</translation>
     </message>
+    <message>
+        <source>Ixo cannot wake the computer: %1</source>
+        <translation>Ixo kann den Computer nicht aufwecken: %1</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

@@ -528,6 +528,10 @@ Alarmas más allá de hoy (la programación):
         <source>%1 cannot be read as a picture</source>
         <translation>%1 no se puede leer como imagen</translation>
     </message>
+    <message>
+        <source>Ixo cannot wake the computer: %1</source>
+        <translation>Ixo no puede activar el equipo: %1</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

@@ -529,6 +529,10 @@ Alarmes au-delà d&apos;aujourd&apos;hui (le planning) :
         <source>%1 cannot be read as a picture</source>
         <translation>%1 ne peut pas être lu comme une image</translation>
     </message>
+    <message>
+        <source>Ixo cannot wake the computer: %1</source>
+        <translation>Ixo ne peut pas sortir l&apos;ordinateur de veille : %1</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

@@ -529,6 +529,10 @@ Sveglie oltre la giornata di oggi (la pianificazione):
         <source>%1 cannot be read as a picture</source>
         <translation>%1 non può essere letto come immagine</translation>
     </message>
+    <message>
+        <source>Ixo cannot wake the computer: %1</source>
+        <translation>Ixo non può riattivare il computer: %1</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

@@ -527,6 +527,10 @@ Alarmy na kolejne dni (harmonogram):
         <source>%1 cannot be read as a picture</source>
         <translation>Nie można odczytać %1 jako obrazu</translation>
     </message>
+    <message>
+        <source>Ixo cannot wake the computer: %1</source>
+        <translation>Ixo nie może wybudzić komputera: %1</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

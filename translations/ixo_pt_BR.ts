@@ -527,6 +527,10 @@ Alarmes além de hoje (a agenda):
         <source>%1 cannot be read as a picture</source>
         <translation>%1 não pode ser lido como imagem</translation>
     </message>
+    <message>
+        <source>Ixo cannot wake the computer: %1</source>
+        <translation>O Ixo não pode despertar o computador: %1</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

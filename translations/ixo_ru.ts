@@ -527,6 +527,10 @@ Alarms beyond today (the schedule):
         <source>%1 cannot be read as a picture</source>
         <translation>%1 не удаётся прочитать как изображение</translation>
     </message>
+    <message>
+        <source>Ixo cannot wake the computer: %1</source>
+        <translation>Ixo не может вывести компьютер из сна: %1</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

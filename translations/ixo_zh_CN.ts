@@ -527,6 +527,10 @@ Alarms beyond today (the schedule):
         <source>%1 cannot be read as a picture</source>
         <translation>无法将 %1 作为图片读取</translation>
     </message>
+    <message>
+        <source>Ixo cannot wake the computer: %1</source>
+        <translation>Ixo 无法唤醒计算机：%1</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

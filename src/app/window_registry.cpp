@@ -39,6 +39,18 @@
 #include "ui/wallpaper/wallpaper_window.h"
 #include "ui/warnings/warning_window.h"
 
+namespace {
+// Shows `window`, restored when minimized, on top and active.
+void showRestoredOnTop(QWidget& window)
+{
+    if (window.isMinimized())
+        window.showNormal();
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+} // namespace
+
 WindowRegistry::WindowRegistry(SharedState& state, const Services& services)
     : m_state(state), m_front(state), m_services(services), m_alarmLists(std::make_unique<AlarmLists>()),
       m_tick(std::make_unique<ClockTick>(state, *m_alarmLists, services.clock, *this)),
@@ -363,8 +375,7 @@ void WindowRegistry::startSchedule()
 {
     m_schedule->load(m_state.appPath);
     const QDateTime now = m_services.clock.now();
-    m_schedule->beginDay(now.date(), now.time());
-    updateWake();
+    m_schedule->beginDay(now.date(), now.time()); // its notice tells the wake
 }
 
 ScheduleWindow& WindowRegistry::scheduleWindow()
@@ -382,12 +393,8 @@ bool WindowRegistry::isScheduleWindowLoaded() const
 void WindowRegistry::showScheduleWindow()
 {
     ScheduleWindow& window = scheduleWindow();
-    window.showEntries();
-    if (window.isMinimized())
-        window.showNormal();
-    window.show();
-    window.raise();
-    window.activateWindow();
+    window.showEntries(); // "Tomorrow" and the next occurrences as of now
+    showRestoredOnTop(window);
 }
 
 void WindowRegistry::scheduleWindowClosed()
@@ -588,7 +595,7 @@ void WindowRegistry::openMessageWindow(const QString& text)
     if (const Firing* fired = m_firings.find(firing); fired && fired->snoozed)
         return;
     m_messageWindows.removeAll(nullptr);
-    auto* window = new AlarmMessageWindow(m_context, *m_alarmLists);
+    auto* window = new AlarmMessageWindow(m_context);
     m_messageWindows.append(window);
     if (firing != 0) {
         window->offerSnooze(m_fired);
@@ -667,12 +674,7 @@ void WindowRegistry::showAlarmSetWindow()
 
 void WindowRegistry::showWallpaperWindow()
 {
-    WallpaperWindow& wallpaper = wallpaperWindow();
-    if (wallpaper.isMinimized())
-        wallpaper.showNormal();
-    wallpaper.show();
-    wallpaper.raise();
-    wallpaper.activateWindow();
+    showRestoredOnTop(wallpaperWindow());
 }
 
 void WindowRegistry::showMessageInput()
@@ -739,11 +741,7 @@ void WindowRegistry::updateWake()
     if (time.isValid() && m_state.ignoreSeconds)
         time = QTime(time.hour(), time.minute()); // the event fires as its minute begins
     const QDateTime now = m_services.clock.now();
-    QDateTime due = time.isValid() ? QDateTime(now.date(), time) : QDateTime();
     // Nothing left today: the schedule's next occurrence, on a later day (today's are in the list).
-    for (qsizetype i = 0; !time.isValid() && i < m_schedule->entries().size(); ++i)
-        if (const std::optional<QDateTime> next = m_schedule->nextOccurrence(i);
-            next && (!due.isValid() || *next < due))
-            due = *next;
-    alarmWake().setNextEvent(due);
+    alarmWake().setNextEvent(time.isValid() ? QDateTime(now.date(), time)
+                                            : m_schedule->firstOccurrence().value_or(QDateTime()));
 }

@@ -9,26 +9,16 @@
 # is open --snooze still snoozes it and closes the window, and then is refused.
 source "$E2E_LIB"
 
-# expect WHAT "CODE|STDOUT|STDERR" ARGUMENT...: the command line as a script runs it, with no display; the lines of
-# its standard output joined by "/".
-expect() {
-    local out code got
-    out=$(env -u DISPLAY "$E2E_PROG/ixo" "${@:3}" 2>"$E2E_WORK/err")
-    code=$?
-    got="$code|${out//$'\n'//}|$(cat "$E2E_WORK/err")"
-    e2e_check "$1" test "$got" = "$2" || echo "  got '$got'"
-}
-
 for command in "--list" "--stop" "--snooze" "--add 9:00pm"; do
-    expect "ixo $command with no Ixo running" "1||Ixo is not running" $command
+    e2e_expect "ixo $command with no Ixo running" "1||Ixo is not running" $command
 done
 
 e2e_start "2026-12-06 19:29:30"
 
-expect "an add prints the event" "0|repeat! 19:29:40|" --add 7:29:40 pm 'repeat!' Call '"the"' garage
-expect "--list prints events, then messages" "0|repeat! 19:29:40/Call 'the' garage at 19:29:40|" --list
-expect "a passed time is refused" "1||Time was passed or next day" --add 19:00
-LC_ALL=de_DE.UTF-8 LANGUAGE=de expect "in German, in German" "1||Die Zeit ist vorbei oder liegt am nächsten Tag" \
+e2e_expect "an add prints the event" "0|repeat! 19:29:40|" --add 7:29:40 pm 'repeat!' Call '"the"' garage
+e2e_expect "--list prints events, then messages" "0|repeat! 19:29:40/Call 'the' garage at 19:29:40|" --list
+e2e_expect "a passed time is refused" "1||Time was passed or next day" --add 19:00
+LC_ALL=de_DE.UTF-8 LANGUAGE=de e2e_expect "in German, in German" "1||Die Zeit ist vorbei oder liegt am nächsten Tag" \
     --add 19:00
 dbus-send --session --print-reply=literal --dest=io.github.ixo.Ixo /io/github/ixo/Ixo io.github.ixo.Ixo.ShowAlarmSet
 e2e_check "ShowAlarmSet on the bus opens the Alarm Set window" e2e_window '^Tindalo Alarm Clock' 10
@@ -36,13 +26,13 @@ e2e_check "ShowAlarmSet on the bus opens the Alarm Set window" e2e_window '^Tind
 e2e_check "at 19:29:40 the message window opens" e2e_window '^Message  06 Dec 2026 / 07:29 PM$' 30
 growing() { [ "$(e2e_sound_bursts)" -ge 3 ]; }
 e2e_check "the alarm plays again and again" e2e_wait_for 30 "repeats" growing
-expect "--stop" "0||" --stop
+e2e_expect "--stop" "0||" --stop
 sleep 1
 before=$(e2e_sound_bursts)
 sleep 3
 e2e_check "--stop silences it" test "$(e2e_sound_bursts)" = "$before"
-expect "its window still open, --snooze snoozes it" "0||" --snooze 5
+e2e_expect "its window still open, --snooze snoozes it" "0||" --snooze 5
 e2e_check "and closes the window" e2e_wait_for 5 "window to close" bash -c "! xdotool search --onlyvisible --name '^Message  '"
-expect "with nothing left of the alarm, --snooze is refused" "1||No alarm is sounding" --snooze 5
+e2e_expect "with nothing left of the alarm, --snooze is refused" "1||No alarm is sounding" --snooze 5
 
 e2e_summary

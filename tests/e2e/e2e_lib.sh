@@ -185,6 +185,16 @@ e2e_open_alarm_set() {
     sleep 0.5
 }
 
+# e2e_expect WHAT "CODE|STDOUT|STDERR" ARGUMENT...: runs ixo ARGUMENT... as a script would, with no display, and checks
+# its exit code, standard output (its lines joined by "/") and standard error.
+e2e_expect() {
+    local out code got
+    out=$(env -u DISPLAY "$E2E_PROG/ixo" "${@:3}" 2>"$E2E_WORK/err")
+    code=$?
+    got="$code|${out//$'\n'//}|$(cat "$E2E_WORK/err")"
+    e2e_check "$1" test "$got" = "$2" || echo "  got '$got'"
+}
+
 # e2e_window_texts TITLE-REGEX: one line per Ixo window whose title matches, "title<TAB>text of its text boxes".
 e2e_window_texts() {
     /usr/bin/python3 "$(dirname "$E2E_LIB")/window_text.py" "$1" 2>>"$E2E_WORK/a11y.log"

@@ -10,23 +10,15 @@
 # kept in schedule.json.
 source "$E2E_LIB"
 
-# expect WHAT "CODE|STDOUT|STDERR" ARGUMENT...: the command line as a script runs it; its output lines joined by "/".
-expect() {
-    local out code got
-    out=$(env -u DISPLAY "$E2E_PROG/ixo" "${@:3}" 2>"$E2E_WORK/err")
-    code=$?
-    got="$code|${out//$'\n'//}|$(cat "$E2E_WORK/err")"
-    e2e_check "$1" test "$got" = "$2" || echo "  got '$got'"
-}
 closed() { e2e_wait_for 5 "window to close" bash -c "! xdotool search --onlyvisible --name '^Message  '"; }
 message_reads() { e2e_window_texts '^Message  ' | cut -f2 | grep -qxF "$1"; }
 
 e2e_start "2026-12-11 23:59:50"
-expect "an entry for tomorrow prints its number and next occurrence" "0|1 2026-12-12 00:00:10|" \
+e2e_expect "an entry for tomorrow prints its number and next occurrence" "0|1 2026-12-12 00:00:10|" \
     --add 00:00:10 once Tomorrow --on tomorrow
-expect "a weekdays entry" "0|2 2026-12-14 07:00:00|" --add 7:00 am twice Work --on weekdays
-expect "a date passed is refused" "1||07:00:00 on 2026-12-10 has passed" --add 7:00 --on 2026-12-10
-expect "an unknown day is refused" "1||'someday' is not a day (write tomorrow, a date YYYY-MM-DD, daily, weekdays, weekends or days such as mon,wed,fri)" \
+e2e_expect "a weekdays entry" "0|2 2026-12-14 07:00:00|" --add 7:00 am twice Work --on weekdays
+e2e_expect "a date passed is refused" "1||07:00:00 on 2026-12-10 has passed" --add 7:00 --on 2026-12-10
+e2e_expect "an unknown day is refused" "1||'someday' is not a day (write tomorrow, a date YYYY-MM-DD, daily, weekdays, weekends or days such as mon,wed,fri)" \
     --add 7:00 --on someday
 e2e_check "after midnight the entry for tomorrow rings" e2e_window '^Message  12 Dec 2026 / 12:00 AM$' 30
 e2e_check "with its message" message_reads "Tomorrow at 00:00:10"
@@ -39,21 +31,21 @@ e2e_check "on Saturday at 07:00 the weekdays entry stays silent" bash -c "! xdot
 e2e_set_clock "2026-12-14 06:59:50"
 e2e_check "on Monday at 07:00 it rings" e2e_window '^Message  14 Dec 2026 / 07:00 AM$' 30
 e2e_check "with its message" message_reads "Work at 07:00:00"
-expect "--list shows the schedule, the past one-off switched off" \
+e2e_expect "--list shows the schedule, the past one-off switched off" \
     "0|1	2026-12-12	00:00:10	once	Tomorrow	off/2	weekdays	07:00:00	twice	Work	2026-12-15 07:00:00|" --list
 xdotool key --delay 100 Return
 closed
 
 e2e_set_clock "2026-12-14 23:59:25"
-expect "an alarm at 23:59:30" "0|repeat! 23:59:30|" --add 23:59:30 'repeat!' Nap
+e2e_expect "an alarm at 23:59:30" "0|repeat! 23:59:30|" --add 23:59:30 'repeat!' Nap
 e2e_window '^Message  14 Dec 2026 / 11:59 PM$' 20 >/dev/null
-expect "snoozed for one minute past midnight" "0||" --snooze 1
+e2e_expect "snoozed for one minute past midnight" "0||" --snooze 1
 e2e_check "its window closes" closed
 e2e_set_clock "2026-12-15 00:00:25"
 e2e_check "it rings again at 00:00:30 of the next day" e2e_window '^Message  15 Dec 2026 / 12:00 AM$' 30
 nap_reads() { e2e_window_texts '^Message  ' | cut -f2 | grep -qx 'Nap at 00:00:3[0-9]'; }
 e2e_check "with its message" nap_reads
-expect "--stop" "0||" --stop
+e2e_expect "--stop" "0||" --stop
 xdotool key --delay 100 Return
 closed
 

@@ -296,6 +296,7 @@ private Q_SLOTS:
         ScheduleLogic logic(m_f->state, m_f->lists, m_f->warnings, m_f->fakes.clock);
         logic.load(m_f->state.appPath);
         ScheduleWindow& w = made<ScheduleWindow>(logic);
+        logic.hooks.changed = [&w] { w.showEntries(); }; // as the program wires it
         w.show();
         QVERIFY(!w.m_editButton->isEnabled() && !w.m_removeButton->isEnabled());
         w.m_addButton->click();

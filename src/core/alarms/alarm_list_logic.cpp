@@ -50,16 +50,40 @@ AddResult AlarmListLogic::add(const QString& amPm, const QString& chosenPlayTime
         t.second = QStringLiteral("00");
         result.secondsReset = true;
     }
+    QString refusal;
+    const QString composed = composeTime(amPm, t, &refusal);
+    if (composed.isEmpty())
+        return refuse(refusal);
+    m_alarmTime = composed;
+    if (!chosenPlayTimes.isEmpty())
+        playTimes = chosenPlayTimes;
+    if (!refusal.isEmpty())
+        return refuse(refusal);
+
+    const QString now = m_clock.now().time().toString(QStringLiteral("HH:mm:ss"));
+    if (AlarmLines::compareTimes(m_alarmTime, now) <= 0)
+        return refuse(kTimePassed);
+
+    result.inserted = addChecked(m_alarmTime, playTimes);
+    return result;
+}
+
+QString AlarmListLogic::composeTime(const QString& amPm, TimeBoxes& t, QString* refusal)
+{
+    const auto notATime = [refusal] {
+        *refusal = kInvalidInput;
+        return QString();
+    };
     if (t.hour.isEmpty() || t.minute.isEmpty() || t.second.isEmpty())
-        return refuse(kInvalidInput);
+        return notATime();
     // Only digits count as a time, however the text got into the box.
     if (!allDigits(t.hour) || !allDigits(t.minute) || !allDigits(t.second))
-        return refuse(kInvalidInput);
+        return notATime();
     const int h = t.hour.toInt();
     const int m = t.minute.toInt();
     const int s = t.second.toInt();
     if (h == 0 || h > 12 || m > 59 || s > 59)
-        return refuse(kInvalidInput);
+        return notATime();
 
     t.hour = padded(t.hour);
     t.minute = padded(t.minute);
@@ -70,22 +94,13 @@ AddResult AlarmListLogic::add(const QString& amPm, const QString& chosenPlayTime
         hours = QString::number(h + 12);
     else if (t.hour == QLatin1String("12") && amPm == QLatin1String("AM"))
         hours = QStringLiteral("00");
-    m_alarmTime = hours + QLatin1Char(':') + t.minute + QLatin1Char(':') + t.second;
-
-    if (!chosenPlayTimes.isEmpty())
-        playTimes = chosenPlayTimes;
+    const QString time = hours + QLatin1Char(':') + t.minute + QLatin1Char(':') + t.second;
 
     // Each field must be two characters: "012" in a box is refused here, also where the sum of the lengths
     // happens to be 8 ("012" PM would otherwise read as hour 24).
-    if (m_alarmTime.size() != 8 || t.hour.size() != 2 || t.minute.size() != 2 || t.second.size() != 2)
-        return refuse(kTimeExample);
-
-    const QString now = m_clock.now().time().toString(QStringLiteral("HH:mm:ss"));
-    if (AlarmLines::compareTimes(m_alarmTime, now) <= 0)
-        return refuse(kTimePassed);
-
-    result.inserted = addChecked(m_alarmTime, playTimes);
-    return result;
+    if (time.size() != 8 || t.hour.size() != 2 || t.minute.size() != 2 || t.second.size() != 2)
+        *refusal = kTimeExample;
+    return time;
 }
 
 bool AlarmListLogic::addChecked(const QString& alarmTime, const QString& playTimes)
@@ -129,8 +144,12 @@ void AlarmListLogic::removeMessageOf(MessageList& messages, const QString& selec
 
 void AlarmListLogic::deleteSelected()
 {
+    deleteRow(m_lists.alarms.selected());
+}
+
+void AlarmListLogic::deleteRow(qsizetype row)
+{
     AlarmDataList& alarms = m_lists.alarms;
-    const qsizetype row = alarms.selected();
     if (row >= 0) {
         removeMessageOf(m_lists.messages, alarms.line(row));
         alarms.removeAt(row);

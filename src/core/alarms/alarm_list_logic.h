@@ -59,6 +59,10 @@ public:
     /// What Add does once the time is checked: the clock runs, the event goes in (as insert), and whether events
     /// are pending is brought up to date. Returns true when the line went in.
     bool addChecked(const QString& alarmTime, const QString& playTimes);
+    /// The boxes' time on the 24-hour clock, "HH:MM:SS", as Add checks it: the boxes are padded to two digits once
+    /// they pass the checks. Empty, with `refusal` set, for boxes that are not a time; the composed text with
+    /// `refusal` set for a field of more than two characters.
+    static QString composeTime(const QString& amPm, TimeBoxes& boxes, QString* refusal);
     /// The time the last add composed, "HH:MM:SS".
     const QString& alarmTime() const { return m_alarmTime; }
 
@@ -66,6 +70,8 @@ public:
     static void removeMessageOf(MessageList& messages, const QString& selectedAlarm);
     /// The Delete button: removes the selected event and its message; the clock re-reads the head.
     void deleteSelected();
+    /// Removes line `row` (if any) and its message, as Delete does; the clock re-reads the head.
+    void deleteRow(qsizetype row);
     /// The Delete All button: empties both lists; the clock re-reads the head.
     void deleteAll();
 

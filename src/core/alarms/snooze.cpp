@@ -132,34 +132,33 @@ QString Firings::snooze(quint64 firing, int minutes)
     if (hooks.readyLists)
         hooks.readyLists();
     const std::optional<QString> time = Snooze::againAt(m_clock.now().time(), minutes, m_lists.alarms);
-    if (!time) {
-        // Past midnight: the event goes to the day after; nothing of today's list changes.
-        const QString refusal =
-            hooks.snoozeTomorrow ? hooks.snoozeTomorrow(found->event, Snooze::tomorrowAt(m_clock.now().time(), minutes))
-                                 : AlarmListLogic::kTimePassed;
-        if (!refusal.isEmpty())
-            return refusal;
-        record(firing)->snoozed = true;
-        if (found->soundPlays && hooks.stopSound)
-            hooks.stopSound();
-        if (hooks.closeWindows)
-            hooks.closeWindows(firing);
-        return {};
-    }
-    if (m_lists.alarms.count() >= AlarmDataList::kMaxLines)
+    if (time && m_lists.alarms.count() >= AlarmDataList::kMaxLines)
         return AlarmListLogic::kListFull;
-    if (!found->event.messageLine.isEmpty() && m_lists.messages.count() >= MessageList::kMaxLines)
+    if (time && !found->event.messageLine.isEmpty() && m_lists.messages.count() >= MessageList::kMaxLines)
         return MessageInput::kMessagesFull;
 
     // Marked before anything runs that may let other events in: a second Snooze meanwhile is told.
     record(firing)->snoozed = true;
     const FiredEvent event = found->event;
-    if (found->soundPlays && hooks.stopSound)
-        hooks.stopSound();
-    KeptReason refusal;
-    if (!Snooze::addAgain(m_state, m_lists, refusal, m_clock, event, *time)) {
+    const bool ownSound = found->soundPlays && hooks.stopSound;
+    QString refusal;
+    if (time) {
+        if (ownSound)
+            hooks.stopSound();
+        KeptReason kept;
+        if (!Snooze::addAgain(m_state, m_lists, kept, m_clock, event, *time))
+            refusal = kept.reason;
+    } else {
+        // Past midnight the event goes to the day after (today's list is left alone), before the sound stops: a
+        // refusal leaves it sounding.
+        refusal = hooks.snoozeTomorrow ? hooks.snoozeTomorrow(event, Snooze::tomorrowAt(m_clock.now().time(), minutes))
+                                       : AlarmListLogic::kTimePassed;
+        if (refusal.isEmpty() && ownSound)
+            hooks.stopSound();
+    }
+    if (!refusal.isEmpty()) {
         record(firing)->snoozed = false;
-        return refusal.reason;
+        return refusal;
     }
     if (hooks.closeWindows)
         hooks.closeWindows(firing);

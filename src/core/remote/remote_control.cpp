@@ -32,17 +32,6 @@ RemoteControl::RemoteControl(SharedState& state, AlarmLists& lists, const Clock&
 }
 
 namespace {
-// The time of day `entry` means on the 24-hour clock; an invalid time for boxes out of their ranges.
-QTime timeOfDay(const TimeEntry& entry)
-{
-    bool hourOk = false, minuteOk = false, secondOk = false;
-    const int hour = entry.boxes.hour.toInt(&hourOk), minute = entry.boxes.minute.toInt(&minuteOk),
-              second = entry.boxes.second.toInt(&secondOk);
-    if (!hourOk || !minuteOk || !secondOk || hour < 1 || hour > 12)
-        return {};
-    return QTime(hour % 12 + (entry.amPm == QLatin1String("PM") ? 12 : 0), minute, second);
-}
-
 QString occurrenceText(const std::optional<QDateTime>& next)
 {
     return next ? next->toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : QStringLiteral("none");
@@ -54,15 +43,16 @@ RemoteAnswer RemoteControl::addScheduled(const QString& time, const QString& wor
 {
     ScheduleEntry entry;
     entry.playWord = word.isEmpty() ? kDefaultWord : word;
-    if (!isPlayWord(entry.playWord))
-        return {false, kNotAWord};
-    if (message.size() > MessageInput::kMaxLength)
-        return {false, kMessageTooLong};
+    if (const QString refusal = wordOrMessageRefusal(entry.playWord, message); !refusal.isEmpty())
+        return {false, refusal};
     entry.message = message;
-    const std::optional<TimeEntry> parsed = parseTime(time);
-    entry.time = parsed ? timeOfDay(*parsed) : QTime();
+    std::optional<TimeEntry> parsed = parseTime(time);
+    QString refusal = AlarmListLogic::kInvalidInput;
+    if (parsed)
+        entry.time = QTime::fromString(AlarmListLogic::composeTime(parsed->amPm, parsed->boxes, &refusal),
+                                       QStringLiteral("HH:mm:ss"));
     if (!entry.time.isValid())
-        return {false, AlarmListLogic::kInvalidInput};
+        return {false, refusal};
     QString reason;
     const std::optional<ScheduleWhen> comes = ScheduleWhen::parse(when, m_clock.now().date(), &reason);
     if (!comes)
@@ -122,15 +112,20 @@ bool RemoteControl::isPlayWord(const QString& word)
     return TimeCalc().checkAlarmLine(AlarmLines::alarmLine(word, QStringLiteral("00:00:00")));
 }
 
+QString RemoteControl::wordOrMessageRefusal(const QString& playTimes, const QString& message)
+{
+    if (!isPlayWord(playTimes))
+        return kNotAWord;
+    return message.size() > MessageInput::kMaxLength ? kMessageTooLong : QString();
+}
+
 RemoteAnswer RemoteControl::addEvent(const QString& time, const QString& word, const QString& message)
 {
     if (hooks.readyLists)
         hooks.readyLists();
     const QString playTimes = word.isEmpty() ? kDefaultWord : word;
-    if (!isPlayWord(playTimes))
-        return {false, kNotAWord};
-    if (message.size() > MessageInput::kMaxLength)
-        return {false, kMessageTooLong};
+    if (const QString refusal = wordOrMessageRefusal(playTimes, message); !refusal.isEmpty())
+        return {false, refusal};
     const QString text = MessageInput::storable(message);
     if (!text.isEmpty() && m_lists.messages.count() >= MessageList::kMaxLines)
         return {false, MessageInput::kMessagesFull};

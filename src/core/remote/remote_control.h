@@ -88,6 +88,9 @@ public:
         QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Snooze takes 1 to 1439 minutes"));
 
 private:
+    /// Why the play-times word or the message cannot be taken; empty when both can.
+    static QString wordOrMessageRefusal(const QString& playTimes, const QString& message);
+
     SharedState& m_state;
     AlarmLists& m_lists;
     const Clock& m_clock;

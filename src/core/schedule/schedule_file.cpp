@@ -40,7 +40,7 @@ std::optional<ScheduleEntry> readEntry(const QJsonObject& object, QString* why)
     // A date is read as it stands: "tomorrow" has no meaning in a file.
     const QString when = object.value(QLatin1String("when")).toString();
     const std::optional<ScheduleWhen> parsed =
-        when == QLatin1String("tomorrow") ? std::nullopt : ScheduleWhen::parse(when, QDate(), why);
+        when == QLatin1String("tomorrow") ? std::nullopt : ScheduleWhen::parse(when, QDate());
     if (!parsed || (!parsed->isOnce() && parsed->days == 0)) {
         *why = translated(QStringLiteral(QT_TRANSLATE_NOOP("Messages", "'%1' is not when an alarm comes"))).arg(when);
         return std::nullopt;

@@ -8,6 +8,7 @@
 #include "core/alarms/alarm_list_logic.h"
 #include "core/alarms/alarm_lists.h"
 #include "core/alarms/message_input_logic.h"
+#include "core/alarms/snooze.h"
 #include "core/schedule/schedule_file.h"
 #include "core/state/shared_state.h"
 #include "core/state/translated.h"
@@ -81,6 +82,11 @@ QString ScheduleLogic::check(qsizetype index) const
     return {};
 }
 
+QString ScheduleLogic::passedRefusal(const ScheduleEntry& entry) const
+{
+    return entry.on && entry.when.isOnce() && !entry.nextOccurrence(now()) ? passedText(entry) : QString();
+}
+
 QString ScheduleLogic::add(ScheduleEntry entry)
 {
     entry.message = MessageInput::storable(entry.message);
@@ -88,27 +94,23 @@ QString ScheduleLogic::add(ScheduleEntry entry)
         return check(0);
     if (m_entries.size() >= kMaxEntries)
         return kFull;
-    if (entry.on && !entry.nextOccurrence(now()) && entry.when.isOnce())
-        return passedText(entry);
+    if (const QString refusal = passedRefusal(entry); !refusal.isEmpty())
+        return refusal;
     m_entries.append(entry);
     m_inToday.append(std::nullopt);
-    save();
-    bringIn(m_entries.size() - 1, now().date(), now().time());
+    put(m_entries.size() - 1, entry);
     return {};
 }
 
 QString ScheduleLogic::replace(qsizetype index, ScheduleEntry entry)
 {
     entry.message = MessageInput::storable(entry.message);
-    if (const QString refusal = check(index); !refusal.isEmpty())
-        return refusal;
-    if (entry.on && !entry.nextOccurrence(now()) && entry.when.isOnce())
-        return passedText(entry);
-    takeOut(index);
-    m_entries[index] = entry;
-    save();
-    bringIn(index, now().date(), now().time());
-    return {};
+    QString refusal = check(index);
+    if (refusal.isEmpty())
+        refusal = passedRefusal(entry);
+    if (refusal.isEmpty())
+        put(index, entry);
+    return refusal;
 }
 
 QString ScheduleLogic::remove(qsizetype index)
@@ -119,6 +121,8 @@ QString ScheduleLogic::remove(qsizetype index)
     m_entries.removeAt(index);
     m_inToday.removeAt(index);
     save();
+    if (hooks.changed)
+        hooks.changed();
     return {};
 }
 
@@ -142,11 +146,17 @@ QString ScheduleLogic::skipNext(qsizetype index)
         entry.skipped = *next;
     else
         return passedText(entry);
-    takeOut(index);
-    m_entries[index] = entry;
-    save();
-    bringIn(index, now().date(), now().time());
+    put(index, entry);
     return {};
+}
+
+std::optional<QDateTime> ScheduleLogic::firstOccurrence() const
+{
+    std::optional<QDateTime> first;
+    for (const ScheduleEntry& entry : m_entries)
+        if (const std::optional<QDateTime> next = entry.nextOccurrence(now()); next && (!first || *next < *first))
+            first = next;
+    return first;
 }
 
 void ScheduleLogic::beginDay(const QDate& date, const QTime& from)
@@ -164,6 +174,18 @@ void ScheduleLogic::beginDay(const QDate& date, const QTime& from)
         save();
     for (qsizetype index = 0; index < m_entries.size(); ++index)
         bringIn(index, date, from);
+    if (hooks.changed)
+        hooks.changed();
+}
+
+void ScheduleLogic::put(qsizetype index, const ScheduleEntry& entry)
+{
+    takeOut(index);
+    m_entries[index] = entry;
+    save();
+    bringIn(index, now().date(), now().time());
+    if (hooks.changed)
+        hooks.changed();
 }
 
 void ScheduleLogic::save()
@@ -171,8 +193,6 @@ void ScheduleLogic::save()
     QString reason;
     if (!writeWholeFile(m_path, ScheduleFile::compose(m_entries), &reason))
         m_warnings.warn(translated(kNotSaved).arg(m_path, reason));
-    if (hooks.changed)
-        hooks.changed();
 }
 
 void ScheduleLogic::bringIn(qsizetype index, const QDate& date, const QTime& from)
@@ -184,10 +204,8 @@ void ScheduleLogic::bringIn(qsizetype index, const QDate& date, const QTime& fro
     if (hooks.readyLists)
         hooks.readyLists();
     // A second the list holds already: the next free one, as Snooze finds it.
-    QTime time = next->time();
-    while (m_lists.alarms.hasTime(timeText(time)) && time < QTime(23, 59, 59))
-        time = time.addSecs(1);
-    if (m_lists.alarms.hasTime(timeText(time))) {
+    const std::optional<QString> time = Snooze::againAt(next->time(), 0, m_lists.alarms);
+    if (!time) {
         m_warnings.warn(translated(kNoFreeSecond).arg(timeText(next->time())));
         return;
     }
@@ -196,13 +214,10 @@ void ScheduleLogic::bringIn(qsizetype index, const QDate& date, const QTime& fro
         m_warnings.warn(MessageInput::kMessagesFull);
         return;
     }
-    if (!AlarmListLogic(m_state, m_lists, m_warnings, m_clock).addChecked(timeText(time), entry.playWord))
-        return;
-    InToday& in = m_inToday[index].emplace(InToday{AlarmLines::alarmLine(entry.playWord, timeText(time)), {}});
-    if (!message.isEmpty()) {
-        in.messageLine = AlarmLines::messageLine(message, timeText(time));
-        m_lists.messages.append(in.messageLine);
-    }
+    const InToday in{AlarmLines::alarmLine(entry.playWord, *time),
+                     message.isEmpty() ? QString() : AlarmLines::messageLine(message, *time)};
+    if (Snooze::addAgain(m_state, m_lists, m_warnings, m_clock, {entry.playWord, *time, in.messageLine}, *time))
+        m_inToday[index] = in;
 }
 
 void ScheduleLogic::takeOut(qsizetype index)
@@ -218,11 +233,5 @@ void ScheduleLogic::takeOut(qsizetype index)
     const qsizetype message = m_lists.messages.indexOfTime(time);
     if (m_lists.messages.line(message) != in->messageLine)
         return; // the message was changed by hand: the event is the user's now
-    if (message >= 0)
-        m_lists.messages.removeAt(message);
-    m_lists.alarms.removeAt(row);
-    m_state.alarmsPending = !m_lists.alarms.isEmpty();
-    m_state.nextAlarm.clear();
-    m_state.nextPlayTimes.clear();
-    m_state.refreshNext = true;
+    AlarmListLogic(m_state, m_lists, m_warnings, m_clock).deleteRow(row); // with its message
 }

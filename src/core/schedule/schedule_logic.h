@@ -30,7 +30,7 @@ public:
     {
         std::function<void()> readyLists;                     // the first touch of the day's lists
         std::function<void(const QStringList&)> reportErrors; // lines for the error list window
-        std::function<void()> changed;                        // the entries changed (the window shows them anew)
+        std::function<void()> changed; // the entries changed or a day began: the window shows them anew
     };
 
     ScheduleLogic(SharedState& state, AlarmLists& lists, Warnings& warnings, const Clock& clock);
@@ -43,6 +43,8 @@ public:
     const QList<ScheduleEntry>& entries() const { return m_entries; }
     /// The entry's next occurrence from now.
     std::optional<QDateTime> nextOccurrence(qsizetype index) const;
+    /// The earliest next occurrence of all the entries.
+    std::optional<QDateTime> firstOccurrence() const;
 
     // The changes: each returns the refusal, empty when done. The change is saved at once; when the file cannot
     // be written, a warning says so and the change stays for this run.
@@ -81,6 +83,10 @@ private:
         QString messageLine;
     };
     QString check(qsizetype index) const;
+    /// passedText() for a once entry that is on and whose moment has passed; else empty.
+    QString passedRefusal(const ScheduleEntry& entry) const;
+    /// Entry `index` becomes `entry`: its line in today's list follows, the file is saved, the change told.
+    void put(qsizetype index, const ScheduleEntry& entry);
     void save();
     void bringIn(qsizetype index, const QDate& date, const QTime& from);
     void takeOut(qsizetype index);

@@ -19,7 +19,6 @@ void Translations::install(const QStringList& languages, const QString& ownFolde
             return; // the source texts are preferred before any translation
         if (!m_own.load(locale, QStringLiteral("ixo"), QStringLiteral("_"), ownFolder))
             continue;
-        m_language = m_own.language();
         if (m_toolkit.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), toolkitFolder))
             QCoreApplication::installTranslator(&m_toolkit);
         QCoreApplication::installTranslator(&m_own);

@@ -21,12 +21,7 @@ public:
     /// The user's languages, or none when the locale is C/POSIX: then LANGUAGE does not count either.
     static QStringList userLanguages(const QLocale& locale);
 
-    /// The language Ixo speaks ("de", "pt_BR"); empty when it speaks the source English.
-    QString language() const { return m_language; }
-    bool active() const { return !m_language.isEmpty(); }
-
 private:
     QTranslator m_toolkit;
     QTranslator m_own;
-    QString m_language;
 };

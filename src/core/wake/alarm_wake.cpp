@@ -4,6 +4,7 @@
 
 #include <QFile>
 
+#include "core/state/translated.h"
 #include "platform/clock.h"
 #include "platform/computer_waker.h"
 #include "platform/file_writer.h"
@@ -101,5 +102,5 @@ QString AlarmWake::statusText() const
     const QString why = m_waker.whyNot();
     return why.isEmpty()
                ? QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Ixo is looking for a way to wake the computer."))
-               : QStringLiteral("Ixo cannot wake the computer: ") + why;
+               : translated(QStringLiteral(QT_TRANSLATE_NOOP("Messages", "Ixo cannot wake the computer: %1"))).arg(why);
 }

@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/alarms/alarm_lists.h"
 #include "core/alarms/message_input_logic.h"
 #include "core/state/front_order.h"
 #include "core/state/shared_state.h"
@@ -30,8 +29,8 @@ namespace {
 constexpr int kTitleMs = 1000;
 } // namespace
 
-AlarmMessageWindow::AlarmMessageWindow(WindowContext& context, const AlarmLists& lists, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_context(context), m_lists(lists)
+AlarmMessageWindow::AlarmMessageWindow(WindowContext& context, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_context(context)
 {
     DeactivationHook::install(this, &AlarmMessageWindow::onDeactivated);
     setAttribute(Qt::WA_DeleteOnClose);

@@ -13,7 +13,6 @@ struct WindowContext;
 class QPlainTextEdit;
 class QPushButton;
 class SnoozeBar;
-struct AlarmLists;
 
 // The alarm message window: one event's message on top, taking the front back with a beep until OK.
 class AlarmMessageWindow final : public QWidget
@@ -22,8 +21,7 @@ class AlarmMessageWindow final : public QWidget
     Q_DISABLE_COPY_MOVE(AlarmMessageWindow)
 public:
     /// The window's load: its identity number, the font size from the settings, on top.
-    /// `lists` tells Snooze which seconds are taken.
-    AlarmMessageWindow(WindowContext& context, const AlarmLists& lists, QWidget* parent = nullptr);
+    explicit AlarmMessageWindow(WindowContext& context, QWidget* parent = nullptr);
 
     /// Shows `text` in a window of its own, modeless.
     void showMessage(const QString& text);
@@ -66,7 +64,6 @@ private:
     void onSnoozeClicked(int minutes);
 
     WindowContext& m_context;
-    const AlarmLists& m_lists;
     qint32 m_frontCode = 0;     // claim rank for the front
     qint32 m_previousFront = 0; // the claim that was current when the window opened, handed back on leaving
     bool m_handedBack = false;

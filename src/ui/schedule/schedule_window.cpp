@@ -98,17 +98,12 @@ ScheduleEditor::ScheduleEditor(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(m_buttons);
-    setTabOrder(m_timeEdit, m_onceButton);
-    setTabOrder(m_onceButton, m_dateEdit);
-    setTabOrder(m_dateEdit, m_daysButton);
-    QWidget* previous = m_daysButton;
-    for (QWidget* next : {static_cast<QWidget*>(m_dayButtons[0]), static_cast<QWidget*>(m_dayButtons[1]),
-                          static_cast<QWidget*>(m_dayButtons[2]), static_cast<QWidget*>(m_dayButtons[3]),
-                          static_cast<QWidget*>(m_dayButtons[4]), static_cast<QWidget*>(m_dayButtons[5]),
-                          static_cast<QWidget*>(m_dayButtons[6]), static_cast<QWidget*>(m_everyDayButton),
-                          static_cast<QWidget*>(m_weekdaysButton), static_cast<QWidget*>(m_weekendsButton),
-                          static_cast<QWidget*>(m_playBox), static_cast<QWidget*>(m_messageEdit)})
-        setTabOrder(previous, next), previous = next;
+    // The tab order reads as the form does: time, date, days, presets, play times, message.
+    QList<QWidget*> order{m_timeEdit, m_onceButton, m_dateEdit, m_daysButton};
+    order.append(QList<QWidget*>(m_dayButtons.begin(), m_dayButtons.end()));
+    order.append({m_everyDayButton, m_weekdaysButton, m_weekendsButton, m_playBox, m_messageEdit});
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
 }
 
 void ScheduleEditor::setEntry(const ScheduleEntry& entry, const QDate& today)
@@ -255,9 +250,11 @@ void ScheduleWindow::updateButtons()
 
 void ScheduleWindow::refuseIf(const QString& refusal)
 {
-    if (!refusal.isEmpty())
+    // A change done is shown through the schedule's own notice; a refused one puts the boxes back.
+    if (!refusal.isEmpty()) {
         m_context.warnings.warn(refusal);
-    showEntries();
+        showEntries();
+    }
 }
 
 void ScheduleWindow::onAddClicked()
@@ -291,16 +288,12 @@ void ScheduleWindow::openEditor(int row)
 void ScheduleWindow::onEditorAccepted()
 {
     const ScheduleEntry entry = m_editor->entry();
-    if (m_editedRow < 0) {
-        const QString refusal = m_schedule.add(entry);
-        showEntries();
-        if (refusal.isEmpty())
-            m_entryList->setCurrentItem(m_entryList->topLevelItem(m_entryList->topLevelItemCount() - 1));
-        else
-            m_context.warnings.warn(refusal);
-        return;
-    }
-    refuseIf(m_schedule.replace(m_editedRow, entry));
+    if (m_editedRow >= 0)
+        return refuseIf(m_schedule.replace(m_editedRow, entry));
+    const QString refusal = m_schedule.add(entry);
+    refuseIf(refusal);
+    if (refusal.isEmpty()) // the new entry, last in the list, is the chosen one
+        m_entryList->setCurrentItem(m_entryList->topLevelItem(m_entryList->topLevelItemCount() - 1));
 }
 
 void ScheduleWindow::onRemoveClicked()

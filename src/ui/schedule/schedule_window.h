@@ -57,7 +57,8 @@ private:
 };
 
 // The Schedule window: the schedule's entries (on/off, time, when, play times, message, next occurrence) with Add,
-// Edit, Remove and Skip next. Every change goes to the schedule logic, which saves it and brings today's list in line.
+// Edit, Remove and Skip next. Every change goes to the schedule logic, which saves it and brings today's list in line;
+// the window shows the entries anew when the logic tells that they changed (its `changed` hook, wired by the owner).
 class ScheduleWindow final : public QWidget
 {
     Q_OBJECT
